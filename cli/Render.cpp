@@ -1,0 +1,10 @@
+#include "Commands.h"
+
+namespace vantor::cli {
+
+int renderCommand(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
+    err << "vantor-cli render: not available in this build\n";
+    return 2;
+}
+
+}  // namespace vantor::cli

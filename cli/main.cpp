@@ -1,0 +1,31 @@
+// vantor-cli: the program's logic without windows, for scripts and batch work.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+
+namespace {
+void usage(std::ostream& os) {
+    os << "usage:\n"
+          "  vantor-cli convert IN OUT\n"
+          "      read a data set and write it in the format of OUT's extension (.va4 .va2 .csv .van)\n"
+          "  vantor-cli render DATA -o OUT [--options FILE.vop] [--color-depth 8]\n"
+          "      draw the solid of DATA and write the picture (.bmp or .png)\n";
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        usage(args.empty() ? std::cerr : std::cout);
+        return args.empty() ? 2 : 0;
+    }
+    std::string command = args[0];
+    args.erase(args.begin());
+    if (command == "convert") return vantor::cli::convertCommand(args, std::cout, std::cerr);
+    if (command == "render") return vantor::cli::renderCommand(args, std::cout, std::cerr);
+    std::cerr << "vantor-cli: unknown command '" << command << "'\n";
+    usage(std::cerr);
+    return 2;
+}

@@ -1,0 +1,17 @@
+#include "anime/TAnimeMoveF.h"
+
+#include "app/Program.h"
+
+namespace vantor {
+
+TAnimeMoveF::TAnimeMoveF(Program& program) : Form("AnimeMoveF"), m_program(program) {
+    setCaption("");
+    setBorderStyle(BorderStyle::Dialog);
+    setSize(623, 476);
+}
+
+void TAnimeMoveF::FormCreate() {}
+
+void TAnimeMoveF::animeTimerTimer() { ++tickCount; }
+
+}  // namespace vantor

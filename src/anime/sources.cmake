@@ -1,0 +1,4 @@
+list(APPEND VANTOR_CORE_SOURCES
+  src/anime/TAnimeF.cpp
+  src/anime/TAnimeMoveF.cpp
+)

@@ -1,0 +1,85 @@
+#include "app/Program.h"
+
+#include <filesystem>
+
+#include "about/TAboutF.h"
+#include "anime/TAnimeF.h"
+#include "anime/TAnimeMoveF.h"
+#include "control/TControlF.h"
+#include "display/TLightAF.h"
+#include "display/TLightEF.h"
+#include "display/TScrollDotF.h"
+#include "display/TVantorF.h"
+#include "editor/TGEditF.h"
+#include "editor/TZuPropF.h"
+#include "platform/EventDispatch.h"
+
+namespace vantor {
+
+
+Program::Program(Desktop& desktop_, ProgramConfig config_)
+    : desktop(desktop_), files(config_.currentFolder, config_.programFolder), config(std::move(config_)) {
+    // Each window's creation handler runs as it is created, before the next
+    // window exists: the control window measures the screen first, the
+    // display then sets the display defaults.
+    m_control = std::make_unique<TControlF>(*this);
+    m_control->FormCreate();
+    m_vantor = std::make_unique<TVantorF>(*this);
+    m_vantor->FormCreate();
+    m_lightE = std::make_unique<TLightEF>(*this);
+    m_lightE->FormCreate();
+    m_lightA = std::make_unique<TLightAF>(*this);
+    m_lightA->FormCreate();
+    m_gedit = std::make_unique<TGEditF>(*this);
+    m_gedit->FormCreate();
+    m_about = std::make_unique<TAboutF>(*this);
+    m_about->FormCreate();
+    m_scrollDot = std::make_unique<TScrollDotF>(*this);
+    m_scrollDot->FormCreate();
+    m_anime = std::make_unique<TAnimeF>(*this);
+    m_anime->FormCreate();
+    m_animeMove = std::make_unique<TAnimeMoveF>(*this);
+    m_animeMove->FormCreate();
+    m_zuProp = std::make_unique<TZuPropF>(*this);
+    m_zuProp->FormCreate();
+}
+
+Program::~Program() = default;
+
+std::vector<Form*> Program::forms() const {
+    return {m_control.get(), m_vantor.get(), m_lightE.get(), m_lightA.get(), m_gedit.get(),
+            m_about.get(),   m_scrollDot.get(), m_anime.get(), m_animeMove.get(), m_zuProp.get()};
+}
+
+bool Program::dispatch(const std::function<void()>& handler) { return dispatchEvent(desktop, handler); }
+
+bool Program::executeFileDialog(FileDialog& dialog) {
+    if (dialog.initialDir.empty()) dialog.initialDir = files.currentFolder();
+    if (!desktop.runFileDialog(dialog)) return false;
+    std::string folder = folderOf(dialog.fileName);
+    if (!folder.empty()) files.setCurrentFolder(folder);
+    dialog.initialDir = files.currentFolder();
+    return true;
+}
+
+std::string Program::standardOptionPathForReading() const {
+    if (!config.userConfigFolder.empty()) {
+        std::string user = config.userConfigFolder + "/standard.vop";
+        if (files.fileExists(user)) return user;
+    }
+    return files.programFolder() + "standard.vop";
+}
+
+std::string Program::standardOptionPathForWriting() const {
+    if (config.userConfigFolder.empty()) return files.programFolder() + "standard.vop";
+    std::error_code ec;
+    std::filesystem::create_directories(config.userConfigFolder, ec);
+    return config.userConfigFolder + "/standard.vop";
+}
+
+void Program::terminate() {
+    m_terminated = true;
+    desktop.quit();
+}
+
+}  // namespace vantor

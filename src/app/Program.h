@@ -1,0 +1,100 @@
+#pragma once
+// The owner of everything a running program has: the figure store, the
+// display options, the file-system view and the ten windows. Nothing is
+// global, so every test builds a fresh Program over a scripted desktop.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control/FigureStore.h"
+#include "display/DisplayOptions.h"
+#include "platform/Desktop.h"
+#include "platform/files/Files.h"
+
+namespace vantor {
+
+class Form;
+class TControlF;
+class TVantorF;
+class TLightEF;
+class TLightAF;
+class TGEditF;
+class TAboutF;
+class TScrollDotF;
+class TAnimeF;
+class TAnimeMoveF;
+class TZuPropF;
+
+struct ProgramConfig {
+    std::string currentFolder = ".";
+    // Folder of the program file (standard.vop may lie there).
+    std::string programFolder = "./";
+    // Per-user configuration folder for standard.vop; empty: use programFolder only.
+    std::string userConfigFolder;
+};
+
+class Program {
+public:
+    static constexpr const char* ApplicationTitle = "Vantor for Win32";
+
+    // Creates the ten windows in their documented order; each window's
+    // creation handler runs as it is created.
+    Program(Desktop& desktop, ProgramConfig config = {});
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Desktop& desktop;
+    Files files;
+    DisplayOptions options;
+    FigureStore store{options};
+    ProgramConfig config;
+
+    TControlF& ControlF() { return *m_control; }
+    TVantorF& VantorF() { return *m_vantor; }
+    TLightEF& LightEF() { return *m_lightE; }
+    TLightAF& LightAF() { return *m_lightA; }
+    TGEditF& GEditF() { return *m_gedit; }
+    TAboutF& AboutF() { return *m_about; }
+    TScrollDotF& ScrollDotF() { return *m_scrollDot; }
+    TAnimeF& AnimeF() { return *m_anime; }
+    TAnimeMoveF& AnimeMoveF() { return *m_animeMove; }
+    TZuPropF& ZuPropF() { return *m_zuProp; }
+
+    // The windows in creation order; the first is the main window.
+    std::vector<Form*> forms() const;
+
+    // Runs a handler as the host's event dispatch does: errors go to the
+    // application's error box. Returns false when the handler failed.
+    bool dispatch(const std::function<void()>& handler);
+
+    // Shows a file dialog; on OK the current folder moves to the folder of
+    // the chosen file, as the platform's dialogs did.
+    bool executeFileDialog(FileDialog& dialog);
+
+    // Path of the standard option file to read: the per-user one when it
+    // exists, else the one in the program folder.
+    std::string standardOptionPathForReading() const;
+    // Path to write the standard option file to (per-user when configured).
+    std::string standardOptionPathForWriting() const;
+
+    // True once the main window has closed.
+    bool terminated() const { return m_terminated; }
+    void terminate();
+
+private:
+    std::unique_ptr<TControlF> m_control;
+    std::unique_ptr<TVantorF> m_vantor;
+    std::unique_ptr<TLightEF> m_lightE;
+    std::unique_ptr<TLightAF> m_lightA;
+    std::unique_ptr<TGEditF> m_gedit;
+    std::unique_ptr<TAboutF> m_about;
+    std::unique_ptr<TScrollDotF> m_scrollDot;
+    std::unique_ptr<TAnimeF> m_anime;
+    std::unique_ptr<TAnimeMoveF> m_animeMove;
+    std::unique_ptr<TZuPropF> m_zuProp;
+    bool m_terminated = false;
+};
+
+}  // namespace vantor

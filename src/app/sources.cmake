@@ -1,0 +1,3 @@
+list(APPEND VANTOR_CORE_SOURCES
+  src/app/Program.cpp
+)

@@ -1,0 +1,88 @@
+#pragma once
+// The main window: a small bar at the top left from which data sets are
+// loaded, added and saved, and the editor and the display are opened. It
+// owns the colour depth, the data name and the program's one timer.
+#include <cstdint>
+#include <string>
+
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/Form.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/MenuItem.h"
+#include "platform/widgets/SpeedButton.h"
+#include "platform/widgets/Timer.h"
+
+namespace vantor {
+
+class Program;
+
+class TControlF : public Form {
+public:
+    static constexpr const char* NoDataCaption = "（未定）";
+
+    explicit TControlF(Program& program);
+
+    // Controls.
+    SpeedButton spbLoad{*this, "spbLoad"};
+    SpeedButton spbAdd{*this, "spbAdd"};
+    SpeedButton spbSave{*this, "spbSave"};
+    SpeedButton spbGEdit{*this, "spbGEdit"};
+    SpeedButton spbRotate{*this, "spbRotate"};
+    Bevel Bevel1{*this, "Bevel1"};
+    Label Label1{*this, "Label1", "データ名："};
+    Label lblDataName{*this, "lblDataName", NoDataCaption};
+    FileDialog openIO;
+    FileDialog saveIO;
+    Timer animTimer;
+
+    MenuItem mnFile{"mnFile", "ファイル(&F)"};
+    MenuItem mnLoad{"mnLoad", "データの読込(&O)..."};
+    MenuItem mnAdd{"mnAdd", "データの追加読込(&A)..."};
+    MenuItem mnSave{"mnSave", "データの保存(&S)..."};
+    MenuItem N1{"N1", "-"};
+    MenuItem mnExit{"mnExit", "終了(&X)"};
+    MenuItem mnGEdit{"mnGEdit", "回転前図形編集(&E)"};
+    MenuItem mnRotate{"mnRotate", "回転体表示(&R)"};
+    MenuItem mnHelp{"mnHelp", "ヘルプ(&H)"};
+    MenuItem mnAbout{"mnAbout", "FreeVantor for Win32 について(&C)"};
+
+    // State owned by this window.
+    std::int32_t ColorDepth = 0;
+    std::uint8_t TimerOwner = 0;  // 0 none, 1 rotation simulation, 2 playback
+    std::string DataName;
+    std::string DataExt;
+    std::string DefaultSaveName;
+
+    // Window events.
+    void FormCreate() override;
+    void FormActivate() override;
+    bool FormCloseQuery() override;
+    void FormClose() override;
+
+    // Commands. The data-set flows live in DataSetFlows.cpp.
+    void LoadExecute();
+    void AddExecute();
+    void SaveExecute();
+    void SeparateDataName(const std::string& path);
+    void openIOTypeChange();
+    void saveIOTypeChange();
+    bool WantToSave();
+    void GEditExecute();
+    void RotateExecute();
+    void spbRotateMouseUp(MouseButton button);
+    void mnRotateClick();
+    void mnAboutClick();
+    void mnExitClick();
+    void animTimerTimer();
+
+    // Interior vertices exactly on the axis are moved 0.0001 off it.
+    void adjustOnAxisVertices();
+
+    bool firstActivation() const { return m_firstActivation; }
+
+private:
+    Program& m_program;
+    bool m_firstActivation = true;
+};
+
+}  // namespace vantor

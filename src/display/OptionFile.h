@@ -1,0 +1,25 @@
+#pragma once
+// The 116-byte display-option file: one little-endian record of the stored
+// fields of DisplayOptions.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "display/DisplayOptions.h"
+
+namespace vantor {
+
+class Files;
+
+constexpr int OptionFileSize = 116;
+
+// Reads the first record of the file into the options and applies the value
+// checks of a read (rotation steps, lightDist). A file shorter than one
+// record throws IoError and changes nothing.
+void readOptionFile(const Files& files, const std::string& path, DisplayOptions& options);
+// Writes the record atomically.
+void writeOptionFile(const Files& files, const std::string& path, const DisplayOptions& options);
+
+std::vector<std::uint8_t> encodeOptions(const DisplayOptions& options);
+
+}  // namespace vantor

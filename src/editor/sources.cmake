@@ -1,0 +1,4 @@
+list(APPEND VANTOR_CORE_SOURCES
+  src/editor/TGEditF.cpp
+  src/editor/TZuPropF.cpp
+)

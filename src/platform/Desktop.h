@@ -1,0 +1,47 @@
+#pragma once
+// The port for everything modal or system-wide. QtDesktop implements it for
+// the real program; the tests' scripted desktop queues answers and records
+// every question.
+#include <string>
+
+#include "platform/widgets/Dialogs.h"
+
+namespace vantor {
+
+class Form;
+
+enum class MsgIcon { None, Information, Warning, Error, Question };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+struct ScreenInfo {
+    int width = 1024;
+    int height = 768;
+    int bitsPerPixel = 32;
+    int planes = 1;
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // Texts keep their "\r" line breaks; the host shows them as new lines.
+    virtual MsgAnswer messageBox(const std::string& text, const std::string& caption, MsgIcon icon, MsgButtons buttons) = 0;
+    // Cancel returns the initial text.
+    virtual std::string inputBox(const std::string& caption, const std::string& prompt, const std::string& initial) = 0;
+    // True on OK; the dialog's fileName and filterIndex then hold the choice.
+    virtual bool runFileDialog(FileDialog& dialog) = 0;
+    virtual bool runColorDialog(ColorDialog& dialog) = 0;
+    // Shows the form modally and returns its modal result.
+    virtual int showModal(Form& form) = 0;
+    virtual void showHelp(const std::string& keyword) = 0;
+    virtual ScreenInfo screen() const = 0;
+    // The application's default error box.
+    virtual void reportError(const std::string& text) = 0;
+    // Lets the host repaint during a long pass (the progress bar moves).
+    virtual void processEvents() {}
+    virtual void setBusyCursor(bool /*busy*/) {}
+    // Ends the application (the main window closed).
+    virtual void quit() {}
+};
+
+}  // namespace vantor

@@ -1,0 +1,19 @@
+#pragma once
+// Failure of a file operation. Commands let it escape; the event dispatch
+// reports it in the application's error box and the command ends there.
+#include <stdexcept>
+#include <string>
+
+namespace vantor {
+
+class IoError : public std::runtime_error {
+public:
+    IoError(const std::string& message, const std::string& fileName)
+        : std::runtime_error(fileName.empty() ? message : message + ": " + fileName), m_fileName(fileName) {}
+    const std::string& fileName() const { return m_fileName; }
+
+private:
+    std::string m_fileName;
+};
+
+}  // namespace vantor

@@ -1,0 +1,172 @@
+#include "platform/files/Files.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <unistd.h>
+
+#include "platform/IoError.h"
+
+namespace vantor {
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string withoutTrailingSlash(std::string f) {
+    while (f.size() > 1 && f.back() == '/') f.pop_back();
+    return f.empty() ? "." : f;
+}
+std::string withTrailingSlash(std::string f) {
+    if (f.empty()) return "./";
+    if (f.back() != '/') f += '/';
+    return f;
+}
+}  // namespace
+
+Files::Files(std::string currentFolder, std::string programFolder)
+    : m_current(withoutTrailingSlash(std::move(currentFolder))), m_program(withTrailingSlash(std::move(programFolder))) {}
+
+void Files::setCurrentFolder(const std::string& folder) { m_current = withoutTrailingSlash(folder); }
+void Files::setProgramFolder(const std::string& folder) { m_program = withTrailingSlash(folder); }
+
+std::string Files::resolve(const std::string& name) const {
+    if (!name.empty() && name.front() == '/') return name;
+    return m_current + "/" + name;
+}
+
+bool Files::fileExists(const std::string& name) const {
+    std::error_code ec;
+    return fs::is_regular_file(resolve(name), ec);
+}
+
+bool Files::deleteFile(const std::string& name) const { return ::unlink(resolve(name).c_str()) == 0; }
+
+std::vector<std::string> Files::findFiles(const std::string& pattern) const {
+    std::vector<std::string> out;
+    std::error_code ec;
+    for (fs::directory_iterator it(m_current, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ec2;
+        if (!it->is_regular_file(ec2)) continue;
+        std::string n = it->path().filename().string();
+        if (wildcardMatch(pattern, n)) out.push_back(n);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::vector<std::uint8_t> Files::readAll(const std::string& name) const {
+    std::string path = resolve(name);
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) throw IoError(std::strerror(errno), name);
+    std::vector<std::uint8_t> data;
+    std::uint8_t buf[65536];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.insert(data.end(), buf, buf + n);
+    bool bad = std::ferror(f) != 0;
+    int err = errno;
+    std::fclose(f);
+    if (bad) throw IoError(std::strerror(err), name);
+    return data;
+}
+
+std::vector<std::string> Files::readLines(const std::string& name) const {
+    auto bytes = readAll(name);
+    return splitLines(std::string(bytes.begin(), bytes.end()));
+}
+
+void Files::writeAtomic(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+    std::string path = resolve(name);
+    std::string tmp = path + ".tmp" + std::to_string(::getpid());
+    std::FILE* f = std::fopen(tmp.c_str(), "wb");
+    if (!f) throw IoError(std::strerror(errno), name);
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    int err = errno;
+    ok = (std::fflush(f) == 0) && ok;
+    if (!ok) err = errno ? errno : err;
+    ok = (std::fclose(f) == 0) && ok;
+    if (!ok) {
+        std::remove(tmp.c_str());
+        throw IoError(std::strerror(err ? err : EIO), name);
+    }
+    if (std::rename(tmp.c_str(), path.c_str()) != 0) {
+        err = errno;
+        std::remove(tmp.c_str());
+        throw IoError(std::strerror(err), name);
+    }
+}
+
+void Files::writeLinesAtomic(const std::string& name, const std::vector<std::string>& lines) const {
+    std::vector<std::uint8_t> bytes;
+    for (const auto& l : lines) {
+        bytes.insert(bytes.end(), l.begin(), l.end());
+        bytes.push_back('\r');
+        bytes.push_back('\n');
+    }
+    writeAtomic(name, bytes);
+}
+
+std::string folderOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string baseNameOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+    auto dot = file.find_last_of('.');
+    return dot == std::string::npos ? file : file.substr(0, dot);
+}
+
+bool wildcardMatch(const std::string& pattern, const std::string& name) {
+    // Iterative matcher with backtracking to the last star.
+    std::size_t p = 0, n = 0, star = std::string::npos, mark = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            mark = n;
+        } else if (star != std::string::npos) {
+            p = star + 1;
+            n = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+std::string executableFolder() {
+    std::error_code ec;
+    auto p = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return "./";
+    return withTrailingSlash(p.parent_path().string());
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string cur;
+    bool pending = false;  // text since the last break
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(cur);
+            cur.clear();
+            pending = false;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            cur += c;
+            pending = true;
+        }
+    }
+    if (pending) lines.push_back(cur);
+    return lines;
+}
+
+}  // namespace vantor

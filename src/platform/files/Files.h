@@ -1,0 +1,56 @@
+#pragma once
+// File-system access for the logic. The current folder is an object, not the
+// process's working directory, so every test builds its own. Relative names
+// resolve against it, as the original's bare file names resolved against the
+// process's current folder. Errors throw IoError with the system's text.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+class Files {
+public:
+    explicit Files(std::string currentFolder = ".", std::string programFolder = "./");
+
+    // Folder without trailing "/".
+    const std::string& currentFolder() const { return m_current; }
+    void setCurrentFolder(const std::string& folder);
+    // The program's folder with a trailing "/".
+    const std::string& programFolder() const { return m_program; }
+    void setProgramFolder(const std::string& folder);
+
+    // Absolute names stay; relative ones are joined to the current folder.
+    std::string resolve(const std::string& name) const;
+
+    bool fileExists(const std::string& name) const;
+    // True when a file was deleted.
+    bool deleteFile(const std::string& name) const;
+    // Names (without folder) of regular files in the current folder matching a
+    // wildcard pattern of * and ?, sorted.
+    std::vector<std::string> findFiles(const std::string& pattern) const;
+
+    std::vector<std::uint8_t> readAll(const std::string& name) const;
+    // Text split at CR LF, LF or CR; a final line break does not add an empty line.
+    std::vector<std::string> readLines(const std::string& name) const;
+    // Writes a temporary file beside the target and renames it over the target.
+    void writeAtomic(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+    // Lines joined with CR LF after each line.
+    void writeLinesAtomic(const std::string& name, const std::vector<std::string>& lines) const;
+
+private:
+    std::string m_current;
+    std::string m_program;
+};
+
+// Folder part of a path including the trailing "/" ("" when none).
+std::string folderOf(const std::string& path);
+// Text between the last "/" and the last "." after it.
+std::string baseNameOf(const std::string& path);
+bool wildcardMatch(const std::string& pattern, const std::string& name);
+// Folder of the running executable with a trailing "/".
+std::string executableFolder();
+// Split text at CR LF, LF or CR.
+std::vector<std::string> splitLines(const std::string& text);
+
+}  // namespace vantor

@@ -1,0 +1,24 @@
+#pragma once
+// Windows bitmap files. The reader accepts every common variant (core and
+// info headers v1-v5, 1/4/8/16/24/32 bits, RLE4/RLE8, bit fields, top-down)
+// and rejects malformed input with an IoError naming the problem; it never
+// reads past the data it was given and caps sizes before allocating.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/pixels/Bitmap.h"
+
+namespace vantor {
+
+// Pictures of 1..8 bits come back as Indexed8 with their colour table as an
+// attached palette; deeper pictures as Rgb32. fileName only labels errors.
+Bitmap decodeBmp(const std::vector<std::uint8_t>& bytes, const std::string& fileName = "");
+// Indexed8 -> 8-bit with its 256-entry palette; Rgb32 -> 24-bit. Bottom-up.
+std::vector<std::uint8_t> encodeBmp(const Bitmap& bitmap);
+
+Bitmap readBmpFile(const std::string& path);
+// Atomic: a failed write leaves an existing file intact.
+void writeBmpFile(const std::string& path, const Bitmap& bitmap);
+
+}  // namespace vantor

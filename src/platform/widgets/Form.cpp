@@ -1,0 +1,62 @@
+#include "platform/widgets/Form.h"
+
+namespace vantor {
+
+Form::Form(std::string name) : m_name(std::move(name)) {}
+
+void Form::setCaption(std::string c) {
+    if (c == m_caption) return;
+    m_caption = std::move(c);
+    changed();
+}
+
+void Form::setBounds(int left, int top, int width, int height) {
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    changed();
+}
+
+int Form::clientWidth() const { return m_width - 2 * FrameMetrics::border; }
+
+int Form::clientHeight() const {
+    return m_height - 2 * FrameMetrics::border - FrameMetrics::caption - (hasMenu() ? FrameMetrics::menu : 0);
+}
+
+void Form::setClientSize(int width, int height) {
+    setSize(width + 2 * FrameMetrics::border,
+            height + 2 * FrameMetrics::border + FrameMetrics::caption + (hasMenu() ? FrameMetrics::menu : 0));
+}
+
+void Form::show() {
+    if (m_visible) {
+        changed();  // brings it to the front
+        return;
+    }
+    m_visible = true;
+    FormShow();
+    changed();
+}
+
+void Form::hide() {
+    if (!m_visible) return;
+    m_visible = false;
+    FormHide();
+    changed();
+}
+
+void Form::close() {
+    if (!FormCloseQuery()) return;
+    FormClose();
+    if (modalResult == mrNone && m_modal) modalResult = mrCancel;
+    hide();
+}
+
+Control* Form::findControl(const std::string& name) const {
+    for (Control* c : m_controls)
+        if (c->name() == name) return c;
+    return nullptr;
+}
+
+}  // namespace vantor

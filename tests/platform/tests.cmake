@@ -1,0 +1,5 @@
+list(APPEND VANTOR_TEST_SOURCES
+  platform/NumbersTest.cpp
+  platform/WidgetsTest.cpp
+  platform/FilesTest.cpp
+)
