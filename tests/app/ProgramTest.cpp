@@ -1,1 +1,81 @@
 #include <gtest/gtest.h>
+
+#include "about/TAboutF.h"
+#include "app/Program.h"
+#include "control/TControlF.h"
+#include "platform/IoError.h"
+#include "support/ScriptedDesktop.h"
+#include "support/TempDir.h"
+
+using namespace vantor;
+using vantor::test::ScriptedDesktop;
+using vantor::test::TempDir;
+
+TEST(Program, CreatesTheTenWindowsInOrder) {
+    ScriptedDesktop d;
+    Program p(d);
+    std::vector<std::string> names;
+    for (Form* f : p.forms()) names.push_back(f->name());
+    EXPECT_EQ(names, (std::vector<std::string>{"ControlF", "VantorF", "LightEF", "LightAF", "GEditF", "AboutF", "ScrollDotF",
+                                               "AnimeF", "AnimeMoveF", "ZuPropF"}));
+    // The display's creation set the display defaults before anything reads them.
+    EXPECT_DOUBLE_EQ(p.options.lightDist, 775.4637322273685);
+    EXPECT_DOUBLE_EQ(p.options.baseRadius * p.options.viewDist + p.options.baseRadius, 710.8417545417545);
+    EXPECT_FALSE(p.ControlF().animTimer.enabled());
+}
+
+TEST(Program, TwoProgramsShareNothing) {
+    ScriptedDesktop d1, d2;
+    Program a(d1), b(d2);
+    a.store.VertexCount = 3;
+    a.options.zoom = 9;
+    EXPECT_EQ(b.store.VertexCount, 0);
+    EXPECT_EQ(b.options.zoom, 1.5);
+}
+
+TEST(Program, DispatchReportsErrorsInTheErrorBox) {
+    ScriptedDesktop d;
+    Program p(d);
+    EXPECT_FALSE(p.dispatch([] { throw IoError("No such file or directory", "vase.zuk"); }));
+    EXPECT_FALSE(p.dispatch([] { throw std::runtime_error("boom"); }));
+    EXPECT_TRUE(p.dispatch([] {}));
+    EXPECT_EQ(d.errors, (std::vector<std::string>{"No such file or directory: vase.zuk", "boom"}));
+}
+
+TEST(Program, FileDialogMovesTheCurrentFolder) {
+    TempDir dir;
+    ScriptedDesktop d;
+    Program p(d);
+    FileDialog dlg(FileDialogKind::Open, "x|*.va4", "va4");
+    d.choose(dir.path() + "/vase");
+    EXPECT_TRUE(p.executeFileDialog(dlg));
+    EXPECT_EQ(dlg.fileName, dir.path() + "/vase.va4");
+    EXPECT_EQ(p.files.currentFolder(), dir.path());
+    d.cancelFile();
+    EXPECT_FALSE(p.executeFileDialog(dlg));
+}
+
+TEST(Program, AboutBoxShowsModallyWithItsText) {
+    ScriptedDesktop d;
+    Program p(d);
+    p.ControlF().activate();
+    p.ControlF().mnAbout.click();
+    EXPECT_EQ(d.modalForms, (std::vector<std::string>{"AboutF"}));
+    EXPECT_FALSE(p.AboutF().visible());
+    EXPECT_FALSE(p.AboutF().lblComment.caption().empty());
+    EXPECT_NE(p.AboutF().lblVersion.caption().find(VANTOR_VERSION), std::string::npos);
+}
+
+TEST(Program, StandardOptionFilePrefersTheUserFolder) {
+    TempDir prog, user;
+    ScriptedDesktop d;
+    ProgramConfig c;
+    c.programFolder = prog.path();
+    c.userConfigFolder = user.path() + "/freevantor";
+    Program p(d, c);
+    EXPECT_EQ(p.standardOptionPathForReading(), prog.path() + "/standard.vop");
+    std::string w = p.standardOptionPathForWriting();
+    EXPECT_EQ(w, user.path() + "/freevantor/standard.vop");
+    user.writeText("freevantor/standard.vop", "x");
+    EXPECT_EQ(p.standardOptionPathForReading(), w);
+}

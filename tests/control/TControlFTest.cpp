@@ -1,1 +1,169 @@
 #include <gtest/gtest.h>
+
+#include "anime/TAnimeF.h"
+#include "anime/TAnimeMoveF.h"
+#include "app/Program.h"
+#include "control/TControlF.h"
+#include "display/TVantorF.h"
+#include "editor/TGEditF.h"
+#include "support/ScriptedDesktop.h"
+
+using namespace vantor;
+using vantor::test::ScriptedDesktop;
+
+namespace {
+struct ControlFixture : ::testing::Test {
+    ScriptedDesktop desktop;
+    std::unique_ptr<Program> program;
+    void SetUp() override {
+        program = std::make_unique<Program>(desktop);
+        program->ControlF().activate();
+    }
+    TControlF& control() { return program->ControlF(); }
+    FigureStore& store() { return program->store; }
+    // One figure per call; consecutive calls may share a number on purpose.
+    void addFigure(std::vector<float> xs, int number) {
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            int k = ++store().VertexCount;
+            store().x(k) = xs[i];
+            store().y(k) = static_cast<float>(i);
+            store().link(k) = i + 1 < xs.size() ? 1 : 0;
+            store().figure(k) = number;
+        }
+    }
+    std::vector<float> xs() {
+        std::vector<float> v;
+        for (int k = 1; k <= store().VertexCount; ++k) v.push_back(store().x(k));
+        return v;
+    }
+};
+}  // namespace
+
+TEST_F(ControlFixture, LayoutAndColourDepth) {
+    EXPECT_EQ(control().caption(), "FreeVantor for Win32");
+    EXPECT_EQ(control().width(), 450);
+    EXPECT_EQ(control().height(), 100);
+    EXPECT_EQ(control().left(), 0);
+    EXPECT_EQ(control().top(), 0);
+    EXPECT_EQ(control().lblDataName.caption(), "（未定）");
+    EXPECT_EQ(control().spbRotate.hint(), "回転体を表示する　（データが空のときはアニメ）");
+    EXPECT_EQ(control().ColorDepth, 32);
+
+    ScriptedDesktop d16;
+    d16.screenInfo.bitsPerPixel = 16;
+    Program p16(d16);
+    EXPECT_EQ(p16.ControlF().ColorDepth, 16);
+    ScriptedDesktop d8;
+    d8.screenInfo.bitsPerPixel = 4;
+    d8.screenInfo.planes = 2;
+    Program p8(d8);
+    EXPECT_EQ(p8.ControlF().ColorDepth, 8);
+}
+
+TEST_F(ControlFixture, FirstActivationResetsTheTableWithTheDisplayDefaults) {
+    ScriptedDesktop d;
+    Program p(d);
+    p.options.tintB = 0.5;  // as if the standard options had set it
+    p.options.defaultMethod = 3;
+    p.ControlF().activate();
+    EXPECT_FALSE(p.ControlF().firstActivation());
+    EXPECT_EQ(p.store.slot(2500).tintB, 0.5);
+    EXPECT_EQ(p.store.slot(1).method, 3);
+    p.store.allocFigure();
+    p.ControlF().activate();  // later activations leave the table alone
+    EXPECT_EQ(p.store.HighestFigure, 1);
+}
+
+TEST_F(ControlFixture, OnAxisAdjustmentMovesOnlyInteriorVertices) {
+    addFigure({0, 3, 0, 0, 5}, 1);
+    addFigure({0, 0}, 2);
+    addFigure({0}, 3);
+    control().adjustOnAxisVertices();
+    EXPECT_EQ(xs(), (std::vector<float>{0, 3, 0.0001f, 0.0001f, 5, 0, 0, 0}));
+    EXPECT_EQ(store().DataEdited, 0);
+}
+
+TEST_F(ControlFixture, FiguresSharingANumberAreOneRunForTheAdjustment) {
+    addFigure({0, 0}, 1);
+    addFigure({0, 0}, 1);  // a full table made the second figure share number 1
+    control().adjustOnAxisVertices();
+    EXPECT_EQ(xs(), (std::vector<float>{0, 0.0001f, 0.0001f, 0}));
+}
+
+TEST_F(ControlFixture, WantToSaveAsksOnlyForEditedData) {
+    EXPECT_FALSE(control().WantToSave());
+    store().DataEdited = 1;
+    EXPECT_FALSE(control().WantToSave());  // nothing to save
+    addFigure({1, 2}, 1);
+    desktop.answer(MsgAnswer::Yes);
+    EXPECT_TRUE(control().WantToSave());
+    desktop.answer(MsgAnswer::No);
+    EXPECT_FALSE(control().WantToSave());
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(desktop.messages[0].text, "編集されたデータがあります。\r現在のデータを保存しますか？");
+    EXPECT_EQ(desktop.messages[0].icon, MsgIcon::Warning);
+    EXPECT_EQ(desktop.messages[0].buttons, MsgButtons::YesNo);
+}
+
+TEST_F(ControlFixture, RotateWithoutDataShowsMessageOrScenarioWindow) {
+    control().mnRotate.click();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, "データが何もありません。先に、編集するか\rファイルから読み込んでください");
+    EXPECT_EQ(desktop.messages[0].icon, MsgIcon::Error);
+    EXPECT_FALSE(program->VantorF().visible());
+    control().spbRotate.mouseUp(MouseButton::Right);
+    EXPECT_TRUE(program->AnimeF().visible());
+    EXPECT_EQ(desktop.messages.size(), 1u);
+}
+
+TEST_F(ControlFixture, RotateWithDataShowsTheDisplay) {
+    addFigure({5, 0, 5}, 1);
+    store().allocFigure();
+    control().spbRotate.mouseUp(MouseButton::Left);
+    EXPECT_TRUE(program->VantorF().visible());
+    EXPECT_EQ(store().x(2), 0.0001f);
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(ControlFixture, TimerTicksGoToTheOwner) {
+    control().animTimer.setEnabled(true);
+    control().animTimer.tick();  // owner 0: ignored
+    control().TimerOwner = 1;
+    control().animTimer.tick();
+    control().TimerOwner = 2;
+    control().animTimer.tick();
+    control().animTimer.tick();
+    control().TimerOwner = 7;
+    control().animTimer.tick();
+    EXPECT_EQ(program->VantorF().simuTickCount, 1);
+    EXPECT_EQ(program->AnimeMoveF().tickCount, 2);
+}
+
+TEST_F(ControlFixture, ExitAsksOnceAndEndsTheProgram) {
+    addFigure({1, 2}, 1);
+    store().DataEdited = 1;
+    control().show();
+    desktop.answer(MsgAnswer::No);
+    control().mnExit.click();
+    EXPECT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(program->terminated());
+    EXPECT_TRUE(desktop.quitRequested);
+}
+
+TEST_F(ControlFixture, CloseStaysOpenWhenTheWantedSaveDidNotHappen) {
+    addFigure({1, 2}, 1);
+    store().DataEdited = 1;
+    control().show();
+    desktop.answer(MsgAnswer::Yes);
+    desktop.cancelFile();  // the save dialog is cancelled
+    control().close();
+    if (store().DataEdited != 0) {
+        EXPECT_FALSE(program->terminated());
+        EXPECT_TRUE(control().visible());
+    }
+}
+
+TEST_F(ControlFixture, EditorButtonShowsTheEditor) {
+    control().spbGEdit.mouseUp(MouseButton::Middle);
+    EXPECT_TRUE(program->GEditF().visible());
+}
