@@ -50,11 +50,11 @@ TControlF::TControlF(Program& program)
     small.pixelHeight = 13;
     small.color = colors::Navy;
     Label1.setFont(small);
-    Label1.setBounds(128, 16, 60, 13);
+    Label1.setBounds(128, 16, 0, 0);  // sized to its text
     small.color = colors::Lime;
     lblDataName.setFont(small);
     lblDataName.setColor(colors::Black);
-    lblDataName.setBounds(192, 16, 200, 13);
+    lblDataName.setBounds(192, 16, 0, 0);
 
     mainMenu.add(mnFile);
     mnFile.setHelpContext(6);

@@ -1,0 +1,36 @@
+#pragma once
+// Shows a Bitmap model without copying its pixels and forwards the mouse to
+// the Image model's handlers through the event dispatch.
+#include <QWidget>
+
+namespace vantor {
+class Image;
+class Program;
+}
+
+namespace vantor::qt {
+
+class BitmapView : public QWidget {
+public:
+    BitmapView(vantor::Image& image, vantor::Program& program, QWidget* parent);
+    ~BitmapView() override;
+    // Re-binds to the image's current picture (it may change).
+    void rebind();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    void unbind();
+    vantor::Image& m_image;
+    vantor::Program& m_program;
+    void* m_bound = nullptr;
+    int m_bitmapSub = 0;
+    int m_paletteSub = 0;
+    void* m_palette = nullptr;
+};
+
+}  // namespace vantor::qt

@@ -1,0 +1,52 @@
+#pragma once
+// One generic Qt window per Form model: builds the menu bar and the widgets
+// from the models, mirrors every model change into its widget and forwards
+// the user's events to the handlers through the program's event dispatch.
+#include <QMainWindow>
+#include <functional>
+#include <vector>
+
+namespace vantor {
+class Form;
+class Control;
+class MenuItem;
+class Program;
+}  // namespace vantor
+
+class QMenu;
+
+namespace vantor::qt {
+
+class FormHost : public QMainWindow {
+public:
+    FormHost(vantor::Form& form, vantor::Program& program);
+    ~FormHost() override;
+
+    vantor::Form& form() { return m_form; }
+    // Shows the form modally; returns its modal result.
+    int execModal();
+    QWidget* widgetFor(const vantor::Control& control) const;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void syncForm();
+    void buildMenu(vantor::MenuItem& item, QMenu* into);
+    QWidget* buildControl(vantor::Control& control, QWidget* parent);
+    void track(vantor::Control& control, QWidget* widget, std::function<void()> sync);
+    void dispatch(const std::function<void()>& handler);
+
+    vantor::Form& m_form;
+    vantor::Program& m_program;
+    QWidget* m_client = nullptr;
+    std::vector<std::function<void()>> m_unsubscribe;
+    std::vector<std::pair<const vantor::Control*, QWidget*>> m_widgets;
+    bool m_syncing = false;
+    bool m_positioned = false;
+};
+
+}  // namespace vantor::qt

@@ -1,0 +1,139 @@
+#include "QtDesktop.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "FormHost.h"
+#include "app/Program.h"
+#include "platform/widgets/Form.h"
+
+namespace vantor::qt {
+
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+QString qText(const std::string& s) { return q(s).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+// "Text|*.va4|Other|*.csv" -> "Text (*.va4);;Other (*.csv)"
+QStringList qtFilters(const FileDialog& d) {
+    QStringList out;
+    for (auto& [desc, pattern] : d.filterPairs()) {
+        QString p = q(pattern).replace(QLatin1Char(';'), QLatin1Char(' '));
+        QString dsc = q(desc);
+        out << (dsc.contains(p) ? dsc + " [" + p + "]" : dsc + " (" + p + ")");
+    }
+    return out;
+}
+
+QWidget* activeParent() { return QApplication::activeWindow(); }
+}  // namespace
+
+MsgAnswer QtDesktop::messageBox(const std::string& text, const std::string& caption, MsgIcon icon, MsgButtons buttons) {
+    QMessageBox box(activeParent());
+    box.setWindowTitle(q(caption.empty() ? Program::ApplicationTitle : caption));
+    box.setText(qText(text));
+    switch (icon) {
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::None: break;
+    }
+    switch (buttons) {
+        case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MsgButtons::YesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return MsgAnswer::Yes;
+        case QMessageBox::No: return MsgAnswer::No;
+        case QMessageBox::Ok: return MsgAnswer::Ok;
+        default: return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+    }
+}
+
+std::string QtDesktop::inputBox(const std::string& caption, const std::string& prompt, const std::string& initial) {
+    bool ok = false;
+    QString text = QInputDialog::getText(activeParent(), q(caption), qText(prompt), QLineEdit::Normal, q(initial), &ok);
+    return ok ? text.toStdString() : initial;
+}
+
+bool QtDesktop::runFileDialog(FileDialog& d) {
+    QFileDialog dlg(activeParent());
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setAcceptMode(d.kind == FileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(d.kind == FileDialogKind::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Existing files are replaced without asking, as the program always did.
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!d.title.empty()) dlg.setWindowTitle(q(d.title));
+    QStringList filters = qtFilters(d);
+    dlg.setNameFilters(filters);
+    if (d.filterIndex >= 1 && d.filterIndex <= filters.size()) dlg.selectNameFilter(filters[d.filterIndex - 1]);
+    dlg.setDefaultSuffix(q(d.defaultExt));
+    if (!d.initialDir.empty()) dlg.setDirectory(q(d.initialDir));
+    if (!d.fileName.empty()) dlg.selectFile(q(d.fileName));
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&](const QString& f) {
+        int idx = static_cast<int>(filters.indexOf(f)) + 1;
+        if (idx > 0 && idx != d.filterIndex) {
+            d.filterIndex = idx;
+            if (d.onTypeChange) d.onTypeChange();
+            dlg.setDefaultSuffix(q(d.defaultExt));
+        }
+    });
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    int idx = static_cast<int>(filters.indexOf(dlg.selectedNameFilter())) + 1;
+    if (idx > 0) d.filterIndex = idx;
+    d.fileName = d.withDefaultExt(dlg.selectedFiles().first().toStdString());
+    return true;
+}
+
+bool QtDesktop::runColorDialog(ColorDialog& d) {
+    QColor initial(colorR(d.color), colorG(d.color), colorB(d.color));
+    QColor c = QColorDialog::getColor(initial, activeParent());
+    if (!c.isValid()) return false;
+    d.color = rgb(static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue()));
+    return true;
+}
+
+int QtDesktop::showModal(Form& form) {
+    auto it = m_hosts.find(&form);
+    if (it == m_hosts.end()) return mrCancel;
+    return it->second->execModal();
+}
+
+void QtDesktop::showHelp(const std::string& keyword) {
+    QMessageBox::information(activeParent(), "ヘルプ",
+                             "ヘルプ項目 " + q(keyword) + " のヘルプファイルはこの版にはありません。");
+}
+
+ScreenInfo QtDesktop::screen() const {
+    ScreenInfo s;
+    if (QScreen* scr = QGuiApplication::primaryScreen()) {
+        s.width = scr->geometry().width();
+        s.height = scr->geometry().height();
+        s.bitsPerPixel = scr->depth();
+    }
+    s.planes = 1;
+    if (m_colorDepth > 0) s.bitsPerPixel = m_colorDepth;
+    return s;
+}
+
+void QtDesktop::reportError(const std::string& text) {
+    QMessageBox::critical(activeParent(), Program::ApplicationTitle, qText(text));
+}
+
+void QtDesktop::processEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+void QtDesktop::setBusyCursor(bool busy) {
+    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
+}
+
+void QtDesktop::quit() { QCoreApplication::quit(); }
+
+}  // namespace vantor::qt

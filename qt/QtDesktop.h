@@ -1,0 +1,37 @@
+#pragma once
+// The Desktop port on Qt: message boxes, input boxes, file and colour
+// dialogs, modal forms, the screen's colour depth.
+#include <map>
+
+#include "platform/Desktop.h"
+
+namespace vantor::qt {
+
+class FormHost;
+
+class QtDesktop : public vantor::Desktop {
+public:
+    // colorDepthOverride > 0 makes the screen report that depth (8 emulates
+    // a 256-colour screen).
+    explicit QtDesktop(int colorDepthOverride = 0) : m_colorDepth(colorDepthOverride) {}
+
+    void registerHost(vantor::Form& form, FormHost* host) { m_hosts[&form] = host; }
+
+    MsgAnswer messageBox(const std::string& text, const std::string& caption, MsgIcon icon, MsgButtons buttons) override;
+    std::string inputBox(const std::string& caption, const std::string& prompt, const std::string& initial) override;
+    bool runFileDialog(FileDialog& dialog) override;
+    bool runColorDialog(ColorDialog& dialog) override;
+    int showModal(vantor::Form& form) override;
+    void showHelp(const std::string& keyword) override;
+    ScreenInfo screen() const override;
+    void reportError(const std::string& text) override;
+    void processEvents() override;
+    void setBusyCursor(bool busy) override;
+    void quit() override;
+
+private:
+    int m_colorDepth;
+    std::map<vantor::Form*, FormHost*> m_hosts;
+};
+
+}  // namespace vantor::qt

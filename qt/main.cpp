@@ -1,0 +1,143 @@
+// FreeVantor desktop program: the Qt front-end over the program's logic.
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FormHost.h"
+#include "QtDesktop.h"
+#include "TimerHost.h"
+#include "UiFont.h"
+#include "app/Program.h"
+#include "control/TControlF.h"
+#include "platform/files/Files.h"
+
+namespace {
+
+struct Options {
+    int colorDepth = 0;
+    std::string screenshotDir;
+    int screenshotDelayMs = 1500;
+    std::vector<std::string> show;
+};
+
+void usage() {
+    std::fprintf(stderr,
+                 "usage: vantor [--color-depth 8] [--show WINDOW]... [--screenshot-dir DIR [--screenshot-delay MS]]\n"
+                 "  --color-depth 8      behave as on a 256-colour screen (palette path)\n"
+                 "  --show WINDOW        also show a window at start (VantorF, GEditF, AnimeF, ...)\n"
+                 "  --screenshot-dir DIR save every visible window as DIR/<window>.png, then quit\n");
+}
+
+bool parse(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+        if (a == "--color-depth") {
+            const char* v = next();
+            if (!v) return false;
+            o.colorDepth = std::atoi(v);
+            if (o.colorDepth <= 0) return false;
+        } else if (a == "--screenshot-dir") {
+            const char* v = next();
+            if (!v) return false;
+            o.screenshotDir = v;
+        } else if (a == "--screenshot-delay") {
+            const char* v = next();
+            if (!v) return false;
+            o.screenshotDelayMs = std::atoi(v);
+        } else if (a == "--show") {
+            const char* v = next();
+            if (!v) return false;
+            o.show.push_back(v);
+        } else if (a == "-h" || a == "--help") {
+            usage();
+            std::exit(0);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool haveDisplay() {
+    const char* qpa = std::getenv("QT_QPA_PLATFORM");
+    if (qpa && *qpa) return true;
+    const char* x = std::getenv("DISPLAY");
+    const char* w = std::getenv("WAYLAND_DISPLAY");
+    return (x && *x) || (w && *w);
+}
+
+std::string userConfigFolder() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && *xdg) return std::string(xdg) + "/freevantor";
+    const char* home = std::getenv("HOME");
+    if (home && *home) return std::string(home) + "/.config/freevantor";
+    return {};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options opts;
+    if (!parse(argc, argv, opts)) {
+        usage();
+        return 2;
+    }
+    if (!haveDisplay()) {
+        std::fprintf(stderr,
+                     "FreeVantor is a desktop program and needs a graphical display, but none was found\n"
+                     "(neither DISPLAY nor WAYLAND_DISPLAY is set). Start it from a desktop session,\n"
+                     "or run it under a virtual display: xvfb-run ./run.sh\n");
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(vantor::Program::ApplicationTitle);
+    QFont uiFont = vantor::qt::toQFont(vantor::Font{});
+    QApplication::setFont(uiFont);
+
+    vantor::qt::QtDesktop desktop(opts.colorDepth);
+    vantor::ProgramConfig config;
+    config.currentFolder = QDir::currentPath().toStdString();
+    config.programFolder = vantor::executableFolder();
+    config.userConfigFolder = userConfigFolder();
+    vantor::Program program(desktop, config);
+
+    std::vector<std::unique_ptr<vantor::qt::FormHost>> hosts;
+    for (vantor::Form* form : program.forms()) {
+        hosts.push_back(std::make_unique<vantor::qt::FormHost>(*form, program));
+        desktop.registerHost(*form, hosts.back().get());
+    }
+    vantor::qt::TimerHost timer(program.ControlF().animTimer, program);
+
+    // Closing the main window (after the save question) ends the program;
+    // the other windows close with it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    program.ControlF().show();
+    QTimer::singleShot(0, [&] {
+        program.dispatch([&] { program.ControlF().activate(); });
+        for (const std::string& name : opts.show)
+            for (vantor::Form* f : program.forms())
+                if (f->name() == name) program.dispatch([f] { f->show(); });
+    });
+
+    if (!opts.screenshotDir.empty()) {
+        QTimer::singleShot(opts.screenshotDelayMs, [&] {
+            QDir().mkpath(QString::fromStdString(opts.screenshotDir));
+            for (auto& h : hosts) {
+                if (!h->isVisible()) continue;
+                QString path = QString::fromStdString(opts.screenshotDir) + "/" + h->objectName() + ".png";
+                h->grab().save(path);
+                std::printf("saved %s\n", path.toStdString().c_str());
+            }
+            QCoreApplication::exit(0);
+        });
+    }
+    return app.exec();
+}

@@ -1,0 +1,20 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build and
+# the tests need, only those missing, with sudo when not root.
+install_deps() {
+  local kind="$1"
+  local pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-ipafont-gothic)
+  if [ "$kind" = "test" ]; then
+    pkgs+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth)
+  fi
+  local missing=()
+  for p in "${pkgs[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ "${#missing[@]}" -eq 0 ]; then return 0; fi
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds FreeVantor three ways (normal; address and
+# undefined-behaviour sanitizers; libFuzzer targets with clang) and runs every
+# test with ctest. Exits non-zero on any failure.
+set -uo pipefail
+cd "$(dirname "$0")"
+source scripts/install-deps.sh
+install_deps test || exit 1
+
+jobs="$(nproc)"
+status=0
+export QT_QPA_PLATFORM=offscreen
+
+build() {  # dir, cmake args...
+  local dir="$1"; shift
+  cmake -S . -B "$dir" "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
+  cmake --build "$dir" -j"$jobs" 2>&1 | grep -E "error|warning:" ; return "${PIPESTATUS[0]}"
+}
+mkdir -p build
+
+echo "== normal build"
+build build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_BENCH=ON || status=1
+echo "== sanitizer build (address, undefined)"
+build build/asan -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON -DVANTOR_GUI=OFF || status=1
+echo "== fuzz build (clang, libFuzzer)"
+CC=clang CXX=clang++ build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_SANITIZE=ON -DVANTOR_FUZZ=ON \
+  -DVANTOR_GUI=OFF -DVANTOR_TESTS=OFF || status=1
+
+total_pass=0
+total_fail=0
+summary=()
+run_ctest() {  # dir, label
+  echo "== tests: $2"
+  local out rc line failed all
+  out="$(cd "$1" && ctest --output-on-failure -j"$jobs" 2>&1)"
+  rc=$?
+  echo "$out" | grep -vE "^ +(Start +[0-9]+:|[0-9]+/[0-9]+ Test +#)" | tail -n 60
+  line="$(echo "$out" | grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' | tail -n1)"
+  if [ -n "$line" ]; then
+    failed=$(echo "$line" | sed -E 's/.*passed, ([0-9]+) tests? failed out of ([0-9]+).*/\1/')
+    all=$(echo "$line" | sed -E 's/.*failed out of ([0-9]+).*/\1/')
+    total_pass=$((total_pass + all - failed)); total_fail=$((total_fail + failed))
+  elif [ $rc -ne 0 ]; then
+    total_fail=$((total_fail + 1))
+  fi
+  summary+=("$2: ${line:-no tests ran}")
+  return $rc
+}
+run_ctest build/test "normal build" || status=1
+run_ctest build/asan "sanitizer build" || status=1
+run_ctest build/fuzz "fuzz targets" || status=1
+
+echo
+echo "== ctest summary"
+for s in "${summary[@]}"; do echo "$s"; done
+if [ $status -ne 0 ] && [ $total_fail -eq 0 ]; then total_fail=1; fi
+echo "$total_pass passed, $total_fail failed"
+exit $status
