@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "FormHost.h"
+#include "UiFont.h"
+#include "anime/TAnimeF.h"
+#include "app/Program.h"
+#include "editor/TGEditF.h"
+#include "control/TControlF.h"
+#include "platform/IoError.h"
+#include "platform/widgets/Image.h"
+#include "support/ScriptedDesktop.h"
+
+using namespace vantor;
+
+namespace {
+struct Gui : ::testing::Test {
+    test::ScriptedDesktop desktop;
+    std::unique_ptr<Program> program;
+    std::vector<std::unique_ptr<qt::FormHost>> hosts;
+    void SetUp() override {
+        program = std::make_unique<Program>(desktop);
+        for (Form* f : program->forms()) hosts.push_back(std::make_unique<qt::FormHost>(*f, *program));
+    }
+    qt::FormHost& host(const std::string& name) {
+        for (auto& h : hosts)
+            if (h->form().name() == name) return *h;
+        throw std::runtime_error("no host " + name);
+    }
+    QAction* action(qt::FormHost& h, const char* name) { return h.findChild<QAction*>(name); }
+};
+}  // namespace
+
+TEST_F(Gui, EveryWindowGetsAHostWithItsCaption) {
+    for (auto& h : hosts) EXPECT_EQ(h->windowTitle().toStdString(), h->form().caption());
+    EXPECT_EQ(host("ControlF").windowTitle(), QString::fromUtf8("FreeVantor for Win32"));
+}
+
+TEST_F(Gui, ControlWindowShowsMenusButtonsAndLabel) {
+    auto& h = host("ControlF");
+    QStringList titles;
+    for (QAction* a : h.menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"ファイル(&F)", "回転前図形編集(&E)", "回転体表示(&R)", "ヘルプ(&H)"}));
+    auto* load = h.findChild<QToolButton*>("spbLoad");
+    ASSERT_NE(load, nullptr);
+    EXPECT_EQ(load->toolTip(), QString::fromUtf8("データをディスクから読み込む"));
+    EXPECT_FALSE(load->icon().isNull());
+    auto* label = h.findChild<QLabel*>("lblDataName");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QString::fromUtf8("（未定）"));
+    if (!qt::gothicFamily().isEmpty()) {
+        EXPECT_EQ(label->font().family(), qt::gothicFamily());
+    }
+    program->ControlF().lblDataName.setCaption(" vase ");
+    EXPECT_EQ(label->text(), QString(" vase "));
+}
+
+TEST_F(Gui, MenuClickReachesItsHandlerAndKeepsTheModelsMark) {
+    QAction* rotate = action(host("ControlF"), "mnRotate");
+    ASSERT_NE(rotate, nullptr);
+    rotate->trigger();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, "データが何もありません。先に、編集するか\rファイルから読み込んでください");
+    EXPECT_FALSE(rotate->isChecked());
+}
+
+TEST_F(Gui, SpeedButtonActsOnReleaseOfAnyButton) {
+    auto& h = host("ControlF");
+    h.show();
+    auto* rotate = h.findChild<QToolButton*>("spbRotate");
+    ASSERT_NE(rotate, nullptr);
+    QTest::mouseClick(rotate, Qt::RightButton);
+    EXPECT_TRUE(program->AnimeF().visible());
+}
+
+TEST_F(Gui, FormVisibilityFollowsTheModel) {
+    auto& h = host("GEditF");
+    program->GEditF().show();
+    EXPECT_TRUE(h.isVisible());
+    program->GEditF().hide();
+    EXPECT_FALSE(h.isVisible());
+}
+
+TEST_F(Gui, ErrorsInHandlersGoToTheErrorBox) {
+    program->ControlF().mnLoad.onClick = [] { throw IoError("Permission denied", "/x/vase.va4"); };
+    action(host("ControlF"), "mnLoad")->trigger();
+    EXPECT_EQ(desktop.errors, (std::vector<std::string>{"Permission denied: /x/vase.va4"}));
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
