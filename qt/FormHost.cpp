@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -113,15 +114,25 @@ void FormHost::syncForm() {
     setFont(toQFont(m_form.font()));
     m_client->setFixedSize(std::max(1, m_form.clientWidth()), std::max(1, m_form.clientHeight()));
     if (m_form.borderStyle() != BorderStyle::Sizeable) layout()->setSizeConstraint(QLayout::SetFixedSize);
-    move(m_form.left(), m_form.top());
     if (m_form.visible() && !isVisible()) {
+        if (m_form.centered()) {
+            if (QScreen* scr = QGuiApplication::primaryScreen()) {
+                QRect g = scr->availableGeometry();
+                QSize s = sizeHint().expandedTo(minimumSizeHint());
+                m_form.setPosition(g.x() + (g.width() - s.width()) / 2, g.y() + (g.height() - s.height()) / 2);
+            }
+        }
+        move(m_form.left(), m_form.top());
         show();
         raise();
     } else if (m_form.visible()) {
+        move(m_form.left(), m_form.top());
         raise();
         activateWindow();
     } else if (!m_form.visible() && isVisible()) {
         hide();
+    } else {
+        move(m_form.left(), m_form.top());
     }
     m_syncing = false;
 }

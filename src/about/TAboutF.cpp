@@ -21,6 +21,7 @@ std::string unscramble() {
 TAboutF::TAboutF(Program& program) : Form("AboutF"), m_program(program) {
     setCaption("バージョン情報");
     setBorderStyle(BorderStyle::Dialog);
+    setCentered(true);
     setModal(true);
     setClientSize(300, 150);
     Font title;

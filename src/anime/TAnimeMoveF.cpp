@@ -7,6 +7,7 @@ namespace vantor {
 TAnimeMoveF::TAnimeMoveF(Program& program) : Form("AnimeMoveF"), m_program(program) {
     setCaption("");
     setBorderStyle(BorderStyle::Dialog);
+    setCentered(true);
     setSize(623, 476);
 }
 

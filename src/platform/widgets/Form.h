@@ -60,6 +60,9 @@ public:
     // show()/hide() run FormShow/FormHide when the visibility changes.
     void show();
     void hide();
+    // Placed in the middle of the screen each time it is shown.
+    bool centered() const { return m_centered; }
+    void setCentered(bool c) { m_centered = c; }
     bool isModal() const { return m_modal; }
     void setModal(bool m) { m_modal = m; }
     // Set by a button with a modal result; ends a modal showing.
@@ -101,6 +104,7 @@ private:
     TColor m_color = colors::BtnFace;
     bool m_visible = false;
     bool m_modal = false;
+    bool m_centered = false;
     std::vector<Control*> m_controls;
 };
 
