@@ -13,8 +13,14 @@ export QT_QPA_PLATFORM=offscreen
 
 build() {  # dir, cmake args...
   local dir="$1"; shift
-  cmake -S . -B "$dir" "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
-  cmake --build "$dir" -j"$jobs" 2>&1 | grep -E "error|warning:" ; return "${PIPESTATUS[0]}"
+  mkdir -p "$dir"
+  cmake -S . -B "$dir" "$@" >"$dir/configure.log" 2>&1 || { cat "$dir/configure.log"; return 1; }
+  if ! cmake --build "$dir" -j"$jobs" >"$dir/build.log" 2>&1; then
+    grep -E "error|Error" "$dir/build.log" | head -n 40
+    return 1
+  fi
+  grep -E "warning:" "$dir/build.log" | head -n 20
+  return 0
 }
 mkdir -p build
 

@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
