@@ -2,7 +2,11 @@ list(APPEND VANTOR_CORE_SOURCES
   src/platform/files/Files.cpp
   src/platform/pixels/Bitmap.cpp
   src/platform/pixels/Bmp.cpp
+  src/platform/pixels/BmpDecode.cpp
   src/platform/pixels/Canvas.cpp
+  src/platform/pixels/CanvasBlit.cpp
+  src/platform/pixels/Raster.cpp
+  src/platform/pixels/RasterEllipse.cpp
   src/platform/pixels/Palette.cpp
   src/platform/widgets/Control.cpp
   src/platform/widgets/Dialogs.cpp

@@ -2,4 +2,6 @@ list(APPEND VANTOR_TEST_SOURCES
   platform/NumbersTest.cpp
   platform/WidgetsTest.cpp
   platform/FilesTest.cpp
+  platform/CanvasTest.cpp
+  platform/BmpTest.cpp
 )

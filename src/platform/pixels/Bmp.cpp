@@ -1,1 +1,155 @@
-// placeholder
+// Writing bitmap files, and the file-level read and write.
+#include "platform/pixels/Bmp.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+#include "platform/IoError.h"
+#include "platform/files/ByteReader.h"
+
+namespace vantor {
+
+std::vector<std::uint8_t> encodeBmp(const Bitmap& bitmap) {
+    if (bitmap.isEmpty()) throw IoError("cannot store an empty picture as a bitmap file", "");
+    const bool indexed = bitmap.format() == PixelFormat::Indexed8;
+    const std::uint64_t w = static_cast<std::uint64_t>(bitmap.width());
+    const std::uint64_t h = static_cast<std::uint64_t>(bitmap.height());
+    const std::uint64_t stride = (w * (indexed ? 8 : 24) + 31) / 32 * 4;
+    const std::uint64_t offBits = 14 + 40 + (indexed ? 256 * 4 : 0);
+    const std::uint64_t imageSize = stride * h;
+    if (offBits + imageSize > std::numeric_limits<std::uint32_t>::max() ||
+        w > std::uint64_t(std::numeric_limits<std::int32_t>::max()))
+        throw IoError("picture too large for a bitmap file", "");
+
+    ByteWriter out;
+    out.bytes.reserve(offBits + imageSize);
+    out.u8('B');
+    out.u8('M');
+    out.u32(static_cast<std::uint32_t>(offBits + imageSize));
+    out.u32(0);  // reserved
+    out.u32(static_cast<std::uint32_t>(offBits));
+    out.u32(40);
+    out.i32(bitmap.width());
+    out.i32(bitmap.height());  // positive: bottom row first
+    out.u16(1);
+    out.u16(indexed ? 8 : 24);
+    out.u32(0);  // uncompressed
+    out.u32(static_cast<std::uint32_t>(imageSize));
+    out.i32(0);
+    out.i32(0);
+    out.u32(indexed ? 256 : 0);
+    out.u32(0);
+    if (indexed) {
+        for (int i = 0; i < 256; ++i) {
+            const PaletteEntry e = bitmap.colorTableEntry(i);
+            out.u8(e.b);
+            out.u8(e.g);
+            out.u8(e.r);
+            out.u8(0);
+        }
+    }
+    const std::size_t padding = static_cast<std::size_t>(stride - w * (indexed ? 1 : 3));
+    for (int y = bitmap.height() - 1; y >= 0; --y) {
+        if (indexed) {
+            const std::uint8_t* row = bitmap.indexRow(y);
+            out.bytes.insert(out.bytes.end(), row, row + w);
+        } else {
+            const std::uint32_t* row = bitmap.rgbRow(y);
+            for (std::uint64_t x = 0; x < w; ++x) {
+                out.u8(row[x] & 0xFF);
+                out.u8((row[x] >> 8) & 0xFF);
+                out.u8((row[x] >> 16) & 0xFF);
+            }
+        }
+        out.zeros(padding);
+    }
+    return std::move(out.bytes);
+}
+
+namespace {
+
+// The largest file a picture within the reader's size limits can need.
+constexpr std::size_t MaxFileBytes = (std::size_t(1) << 30) + (std::size_t(1) << 20);
+
+[[noreturn]] void systemError(int err, const std::string& path) { throw IoError(std::strerror(err), path); }
+
+std::vector<std::uint8_t> readWholeFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) systemError(errno, path);
+    std::vector<std::uint8_t> bytes;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        systemError(EISDIR, path);
+    }
+    std::size_t size = 0;
+    for (;;) {
+        if (bytes.size() - size < 65536) bytes.resize(size + 65536);
+        const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int err = errno;
+            ::close(fd);
+            systemError(err, path);
+        }
+        if (n == 0) break;
+        size += static_cast<std::size_t>(n);
+        if (size > MaxFileBytes) {
+            ::close(fd);
+            throw IoError("file too large for a bitmap", path);
+        }
+    }
+    ::close(fd);
+    bytes.resize(size);
+    return bytes;
+}
+
+bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+Bitmap readBmpFile(const std::string& path) { return decodeBmp(readWholeFile(path), path); }
+
+void writeBmpFile(const std::string& path, const Bitmap& bitmap) {
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = encodeBmp(bitmap);
+    } catch (const IoError& e) {
+        throw IoError(e.what(), path);
+    }
+    // Write beside the target and rename over it, so a failed write never
+    // destroys the previous file.
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temp = path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) systemError(errno, path);
+    const bool written = writeAll(fd, bytes);
+    int err = written ? 0 : errno;
+    if (::close(fd) != 0 && err == 0) err = errno;
+    if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
+    if (err != 0) {
+        ::unlink(temp.c_str());
+        systemError(err, path);
+    }
+}
+
+}  // namespace vantor

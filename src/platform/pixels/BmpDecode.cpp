@@ -1,0 +1,249 @@
+// Decoding Windows bitmap files. Stages: file header, info header (with bit
+// masks and colour table), size checks, then one pixel decoder per encoding.
+// Every read goes through ByteReader or is checked against the byte count
+// computed before decoding, and sizes are capped before anything is
+// allocated.
+#include <bit>
+#include <memory>
+#include <string>
+
+#include "platform/files/ByteReader.h"
+#include "platform/pixels/Bmp.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr std::int64_t MaxSide = 32768;
+constexpr std::int64_t MaxPixels = std::int64_t(1) << 28;
+
+enum Compression : std::uint32_t { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
+
+struct Info {
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    bool topDown = false;
+    int bitCount = 0;
+    std::uint32_t compression = Rgb;
+    std::uint32_t masks[3] = {0, 0, 0};  // red, green, blue
+    std::vector<PaletteEntry> table;
+    std::size_t pixelOffset = 0;
+};
+
+[[noreturn]] void reject(const std::string& what, const std::string& fileName) {
+    throw IoError("invalid bitmap file (" + what + ")", fileName);
+}
+
+void readColorTable(ByteReader& r, Info& info, std::uint32_t colorsUsed, std::size_t entrySize,
+                    std::uint32_t offBits) {
+    if (info.bitCount > 8) return;
+    std::size_t count = std::size_t(1) << info.bitCount;
+    if (colorsUsed != 0 && colorsUsed < count) count = colorsUsed;
+    // Some writers store a shorter table without saying so; the pixel data
+    // offset then cuts it.
+    const std::size_t start = r.offset();
+    if (offBits >= start && offBits < start + count * entrySize) count = (offBits - start) / entrySize;
+    info.table.resize(count);
+    for (PaletteEntry& e : info.table) {
+        e.b = r.u8();
+        e.g = r.u8();
+        e.r = r.u8();
+        if (entrySize == 4) r.u8();
+    }
+}
+
+Info readHeaders(ByteReader& r, const std::string& fileName) {
+    if (r.size() < 2 || r.u8() != 'B' || r.u8() != 'M') reject("no BM signature", fileName);
+    r.skip(8);  // file size and reserved words, which writers fill unreliably
+    const std::uint32_t offBits = r.u32();
+    const std::uint32_t headerSize = r.u32();
+    Info info;
+    std::uint32_t colorsUsed = 0;
+    std::size_t entrySize = 4;
+    if (headerSize == 12) {
+        info.width = r.u16();
+        info.height = r.u16();
+        r.u16();  // planes
+        info.bitCount = r.u16();
+        entrySize = 3;
+    } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 || headerSize == 124) {
+        info.width = r.i32();
+        const std::int32_t h = r.i32();
+        info.topDown = h < 0;
+        info.height = h < 0 ? -std::int64_t(h) : h;
+        r.u16();  // planes
+        info.bitCount = r.u16();
+        info.compression = r.u32();
+        r.skip(12);  // image size, resolution
+        colorsUsed = r.u32();
+        r.u32();  // important colours
+        const bool fields = info.compression == BitFields || info.compression == AlphaBitFields;
+        if (headerSize >= 52 || fields) {
+            // Masks sit inside the larger headers and right after the
+            // 40-byte one.
+            for (std::uint32_t& m : info.masks) m = r.u32();
+            if (headerSize == 40 && info.compression == AlphaBitFields) r.u32();
+        }
+        if (headerSize > 40) r.seek(14 + std::size_t(headerSize));
+    } else {
+        reject("unsupported header size " + std::to_string(headerSize), fileName);
+    }
+
+    if (info.width <= 0 || info.height <= 0)
+        reject("bad size " + std::to_string(info.width) + " x " + std::to_string(info.height), fileName);
+    if (info.width > MaxSide || info.height > MaxSide || info.width * info.height > MaxPixels)
+        reject("picture too large: " + std::to_string(info.width) + " x " + std::to_string(info.height), fileName);
+    const int bpp = info.bitCount;
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        reject("unsupported bit count " + std::to_string(bpp), fileName);
+    switch (info.compression) {
+    case Rgb: break;
+    case Rle8:
+        if (bpp != 8) reject("RLE8 with " + std::to_string(bpp) + " bits per pixel", fileName);
+        break;
+    case Rle4:
+        if (bpp != 4) reject("RLE4 with " + std::to_string(bpp) + " bits per pixel", fileName);
+        break;
+    case BitFields:
+    case AlphaBitFields:
+        if (bpp != 16 && bpp != 32) reject("bit fields with " + std::to_string(bpp) + " bits per pixel", fileName);
+        break;
+    default: reject("unsupported compression " + std::to_string(info.compression), fileName);
+    }
+    if (info.topDown && (info.compression == Rle8 || info.compression == Rle4))
+        reject("top-down picture with RLE compression", fileName);
+
+    if (offBits != 0 && offBits < r.offset()) reject("pixel data offset " + std::to_string(offBits) + " inside the headers", fileName);
+    readColorTable(r, info, colorsUsed, entrySize, offBits);
+    info.pixelOffset = offBits != 0 ? offBits : r.offset();
+    if (info.pixelOffset > r.size()) reject("pixel data offset " + std::to_string(offBits) + " beyond the end", fileName);
+    return info;
+}
+
+// One colour channel of a bit-field pixel, scaled to 8 bits.
+struct Channel {
+    explicit Channel(std::uint32_t m) : mask(m) {
+        if (mask == 0) return;
+        shift = std::countr_zero(mask);
+        bits = 32 - std::countl_zero(mask) - shift;
+    }
+    std::uint8_t operator()(std::uint32_t v) const {
+        if (mask == 0) return 0;
+        const std::uint64_t x = (v & mask) >> shift;
+        if (bits >= 8) return static_cast<std::uint8_t>(x >> (bits - 8));
+        const std::uint64_t max = (std::uint64_t(1) << bits) - 1;
+        return static_cast<std::uint8_t>((x * 255 + max / 2) / max);
+    }
+    std::uint32_t mask;
+    int shift = 0;
+    int bits = 0;
+};
+
+Bitmap indexedBitmap(const Info& info) {
+    Bitmap bmp(static_cast<int>(info.width), static_cast<int>(info.height), PixelFormat::Indexed8);
+    std::vector<PaletteEntry> entries(256);
+    std::copy(info.table.begin(), info.table.end(), entries.begin());
+    bmp.attachPalette(std::make_shared<Palette>(std::move(entries)));
+    return bmp;
+}
+
+Bitmap decodeUncompressed(const std::vector<std::uint8_t>& bytes, const Info& info, const std::string& fileName) {
+    const int w = static_cast<int>(info.width), h = static_cast<int>(info.height), bpp = info.bitCount;
+    const std::uint64_t rowBytes = (std::uint64_t(w) * bpp + 7) / 8;
+    const std::uint64_t stride = (std::uint64_t(w) * bpp + 31) / 32 * 4;
+    // The last row's padding may be missing; everything else must be there.
+    const std::uint64_t need = stride * std::uint64_t(h - 1) + rowBytes;
+    const std::uint64_t have = bytes.size() - info.pixelOffset;
+    if (need > have)
+        reject("pixel data truncated: " + std::to_string(have) + " of " + std::to_string(need) + " bytes", fileName);
+
+    const bool fields = info.compression == BitFields || info.compression == AlphaBitFields;
+    const std::uint32_t defaultMasks16[3] = {0x7C00, 0x03E0, 0x001F};
+    const std::uint32_t defaultMasks32[3] = {0xFF0000, 0x00FF00, 0x0000FF};
+    const std::uint32_t* masks = fields ? info.masks : (bpp == 16 ? defaultMasks16 : defaultMasks32);
+    const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
+
+    Bitmap bmp = bpp <= 8 ? indexedBitmap(info) : Bitmap(w, h, PixelFormat::Rgb32);
+    for (int i = 0; i < h; ++i) {
+        const std::uint8_t* src = bytes.data() + info.pixelOffset + stride * std::uint64_t(i);
+        const int y = info.topDown ? i : h - 1 - i;
+        if (bpp <= 8) {
+            std::uint8_t* dst = bmp.indexRow(y);
+            const int perByte = 8 / bpp;
+            const unsigned valueMask = (1u << bpp) - 1;
+            for (int x = 0; x < w; ++x) {
+                const int shift = 8 - bpp * (x % perByte + 1);
+                dst[x] = static_cast<std::uint8_t>((src[x / perByte] >> shift) & valueMask);
+            }
+            continue;
+        }
+        std::uint32_t* dst = bmp.rgbRow(y);
+        for (int x = 0; x < w; ++x) {
+            std::uint8_t r, g, b;
+            if (bpp == 24) {
+                const std::uint8_t* p = src + 3 * std::size_t(x);
+                b = p[0], g = p[1], r = p[2];
+            } else {
+                const std::uint8_t* p = src + std::size_t(x) * (bpp / 8);
+                std::uint32_t v = p[0] | (std::uint32_t(p[1]) << 8);
+                if (bpp == 32) v |= (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
+                r = red(v), g = green(v), b = blue(v);
+            }
+            dst[x] = (std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | b;
+        }
+    }
+    return bmp;
+}
+
+// Run-length encoded 4- and 8-bit pictures, bottom row first. Runs that
+// overshoot the row are cut; moves beyond the top end the picture, as does
+// the end-of-bitmap escape; data that stops before either is an error.
+Bitmap decodeRle(const std::vector<std::uint8_t>& bytes, const Info& info, const std::string& fileName) {
+    const bool four = info.compression == Rle4;
+    const std::int64_t w = info.width, h = info.height;
+    Bitmap bmp = indexedBitmap(info);
+    ByteReader r(bytes, fileName);
+    r.seek(info.pixelOffset);
+    std::int64_t x = 0, row = 0;
+    auto put = [&](std::uint8_t index) {
+        if (x < w && row < h) bmp.indexRow(static_cast<int>(h - 1 - row))[x] = index;
+        ++x;
+    };
+    while (row < h) {
+        if (r.remaining() < 2) r.fail("RLE data ends without end-of-bitmap marker");
+        const std::uint8_t count = r.u8(), value = r.u8();
+        if (count > 0) {
+            for (int i = 0; i < count && x < w; ++i) put(four ? ((i % 2 == 0) ? value >> 4 : value & 0x0F) : value);
+            continue;
+        }
+        if (value == 0) {  // end of line
+            x = 0;
+            ++row;
+        } else if (value == 1) {  // end of bitmap
+            break;
+        } else if (value == 2) {  // delta
+            x += r.u8();
+            row += r.u8();
+        } else {  // absolute run of `value` pixels, padded to a 16-bit boundary
+            const std::size_t dataBytes = four ? (value + 1u) / 2 : value;
+            std::uint8_t byte = 0;
+            for (int i = 0; i < value; ++i) {
+                if (!four || i % 2 == 0) byte = r.u8();
+                put(four ? ((i % 2 == 0) ? byte >> 4 : byte & 0x0F) : byte);
+            }
+            r.skip(dataBytes % 2);
+        }
+    }
+    return bmp;
+}
+
+}  // namespace
+
+Bitmap decodeBmp(const std::vector<std::uint8_t>& bytes, const std::string& fileName) {
+    ByteReader r(bytes, fileName);
+    const Info info = readHeaders(r, fileName);
+    if (info.compression == Rle8 || info.compression == Rle4) return decodeRle(bytes, info, fileName);
+    return decodeUncompressed(bytes, info, fileName);
+}
+
+}  // namespace vantor
