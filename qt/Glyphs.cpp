@@ -79,6 +79,162 @@ const std::map<std::string, Painter>& painters() {
              p.setBrush(Qt::NoBrush);
              p.drawArc(1, 0, 14, 5, 200 * 16, 140 * 16);
          }},
+        // Drawing tools of the editor: the shape they draw, in dark green.
+        {"freecurve",
+         [](QPainter& p) {
+             QPainterPath c;
+             c.moveTo(2, 12);
+             c.cubicTo(4, 2, 9, 16, 14, 4);
+             p.setPen(QPen(QColor(0, 100, 0), 1.6));
+             p.drawPath(c);
+         }},
+        {"line", [](QPainter& p) { p.setPen(QPen(QColor(0, 100, 0), 1.6)); p.drawLine(2, 13, 14, 3); }},
+        {"vline", [](QPainter& p) { p.setPen(QPen(QColor(0, 100, 0), 1.6)); p.drawLine(8, 2, 8, 14); }},
+        {"hline", [](QPainter& p) { p.setPen(QPen(QColor(0, 100, 0), 1.6)); p.drawLine(2, 8, 14, 8); }},
+        {"point",
+         [](QPainter& p) {
+             p.setPen(Qt::NoPen);
+             p.setBrush(QColor(0, 100, 0));
+             p.drawEllipse(QPointF(8, 8), 2.2, 2.2);
+         }},
+        {"circle", [](QPainter& p) { p.setPen(QPen(QColor(0, 100, 0), 1.4)); p.drawEllipse(QPointF(8, 8), 5.5, 5.5); }},
+        {"ellipse", [](QPainter& p) { p.setPen(QPen(QColor(0, 100, 0), 1.4)); p.drawEllipse(QPointF(8, 8), 6.5, 3.8); }},
+        {"rect", [](QPainter& p) { p.setPen(QPen(QColor(0, 100, 0), 1.4)); p.drawRect(QRectF(2.5, 4.5, 11, 7)); }},
+        // Operations: what they do to a small figure.
+        {"move",
+         [](QPainter& p) {
+             p.setPen(QPen(QColor(0, 0, 140), 1.4));
+             p.drawLine(2, 8, 14, 8);
+             p.drawLine(8, 2, 8, 14);
+             p.drawLine(12, 6, 14, 8);
+             p.drawLine(12, 10, 14, 8);
+             p.drawLine(6, 4, 8, 2);
+             p.drawLine(10, 4, 8, 2);
+         }},
+        {"scale",
+         [](QPainter& p) {
+             p.setPen(QPen(QColor(0, 0, 140), 1.2));
+             p.drawRect(QRectF(1.5, 7.5, 5, 5));
+             p.drawRect(QRectF(5.5, 2.5, 9, 10));
+         }},
+        {"turn",
+         [](QPainter& p) {
+             p.setPen(QPen(QColor(0, 0, 140), 1.4));
+             p.drawArc(QRectF(3, 3, 10, 10), 30 * 16, 280 * 16);
+             p.drawLine(12, 3, 12, 6);
+             p.drawLine(12, 6, 9, 6);
+         }},
+        {"split",
+         [](QPainter& p) {
+             p.setPen(QPen(QColor(0, 100, 0), 1.4));
+             p.drawLine(2, 12, 6, 8);
+             p.drawLine(10, 8, 14, 4);
+             p.setPen(QPen(QColor(200, 0, 0), 1.2));
+             p.drawLine(8, 3, 8, 13);
+         }},
+        {"join",
+         [](QPainter& p) {
+             p.setPen(QPen(QColor(0, 100, 0), 1.4));
+             p.drawLine(2, 12, 8, 8);
+             p.drawLine(8, 8, 14, 4);
+             p.setPen(Qt::NoPen);
+             p.setBrush(QColor(200, 0, 0));
+             p.drawEllipse(QPointF(8, 8), 2, 2);
+         }},
+        {"movevertex",
+         [](QPainter& p) {
+             p.setPen(QPen(QColor(0, 100, 0), 1.2));
+             p.drawLine(2, 13, 7, 5);
+             p.drawLine(7, 5, 14, 12);
+             p.setPen(Qt::NoPen);
+             p.setBrush(QColor(200, 0, 0));
+             p.drawRect(QRectF(5, 3, 4, 4));
+         }},
+        {"property",
+         [](QPainter& p) {
+             p.setPen(Qt::NoPen);
+             p.setBrush(QColor(220, 40, 40));
+             p.drawEllipse(QPointF(6, 6), 4, 4);
+             p.setBrush(QColor(40, 160, 40));
+             p.drawEllipse(QPointF(10, 6), 4, 4);
+             p.setBrush(QColor(40, 60, 220));
+             p.drawEllipse(QPointF(8, 10), 4, 4);
+         }},
+        {"delete",
+         [](QPainter& p) {
+             p.setPen(QPen(QColor(190, 0, 0), 2));
+             p.drawLine(3, 3, 13, 13);
+             p.drawLine(13, 3, 3, 13);
+         }},
+        {"updown",
+         [](QPainter& p) {
+             p.setPen(QPen(QColor(0, 0, 140), 1.4));
+             p.drawLine(8, 1, 8, 15);
+             p.drawLine(5, 4, 8, 1);
+             p.drawLine(11, 4, 8, 1);
+             p.drawLine(5, 12, 8, 15);
+             p.drawLine(11, 12, 8, 15);
+         }},
+        {"clearall",
+         [](QPainter& p) {
+             document(p);
+             p.setPen(QPen(QColor(190, 0, 0), 2));
+             p.drawLine(3, 3, 13, 13);
+             p.drawLine(13, 3, 3, 13);
+         }},
+        // Figure-property dialog: own tint or the display's, and the methods.
+        {"setcolor",
+         [](QPainter& p) {
+             QConicalGradient g(8, 8, 0);
+             g.setColorAt(0, Qt::red);
+             g.setColorAt(0.33, Qt::green);
+             g.setColorAt(0.66, Qt::blue);
+             g.setColorAt(1, Qt::red);
+             p.setPen(Qt::NoPen);
+             p.setBrush(g);
+             p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+         }},
+        {"stdcolor",
+         [](QPainter& p) {
+             p.setPen(QPen(QColor(80, 80, 80), 1));
+             p.setBrush(QColor(250, 250, 250));
+             p.drawEllipse(QPointF(8, 8), 6, 6);
+         }},
+        {"wire",
+         [](QPainter& p) {
+             p.setPen(QPen(QColor(0, 0, 0), 1));
+             p.drawEllipse(QRectF(2, 2, 12, 12));
+             p.drawEllipse(QRectF(5, 2, 6, 12));
+             p.drawLine(2, 8, 14, 8);
+         }},
+        {"surface",
+         [](QPainter& p) {
+             QRadialGradient g(6, 6, 9);
+             g.setColorAt(0, QColor(255, 255, 255));
+             g.setColorAt(1, QColor(90, 90, 90));
+             p.setPen(Qt::NoPen);
+             p.setBrush(g);
+             p.drawEllipse(QRectF(2, 2, 12, 12));
+         }},
+        {"mesh",
+         [](QPainter& p) {
+             QRadialGradient g(6, 6, 9);
+             g.setColorAt(0, QColor(255, 255, 255));
+             g.setColorAt(1, QColor(90, 90, 90));
+             p.setPen(Qt::NoPen);
+             p.setBrush(g);
+             p.drawEllipse(QRectF(2, 2, 12, 12));
+             p.setPen(QPen(QColor(0, 0, 0), 0.8));
+             p.setBrush(Qt::NoBrush);
+             p.drawEllipse(QRectF(5, 2, 6, 12));
+             p.drawLine(2, 8, 14, 8);
+         }},
+        {"stdmethod",
+         [](QPainter& p) {
+             p.setPen(QPen(QColor(80, 80, 80), 1, Qt::DashLine));
+             p.setBrush(Qt::NoBrush);
+             p.drawEllipse(QRectF(2, 2, 12, 12));
+         }},
     };
     return table;
 }

@@ -10,6 +10,8 @@
 #include <memory>
 
 #include "FormHost.h"
+#include "Glyphs.h"
+#include "platform/widgets/SpeedButton.h"
 #include "UiFont.h"
 #include "anime/TAnimeF.h"
 #include "app/Program.h"
@@ -79,6 +81,18 @@ TEST_F(Gui, SpeedButtonActsOnReleaseOfAnyButton) {
     ASSERT_NE(rotate, nullptr);
     QTest::mouseClick(rotate, Qt::RightButton);
     EXPECT_TRUE(program->AnimeF().visible());
+}
+
+TEST_F(Gui, EveryButtonGlyphNamedByAWindowIsDrawn) {
+    for (Form* f : program->forms()) {
+        for (Control* c : f->controls()) {
+            if (c->kind() != ControlKind::SpeedButton) continue;
+            const std::string& g = static_cast<SpeedButton*>(c)->glyph();
+            if (!g.empty()) {
+                EXPECT_FALSE(qt::glyphIcon(g).isNull()) << f->name() << "." << c->name() << " " << g;
+            }
+        }
+    }
 }
 
 TEST_F(Gui, FormVisibilityFollowsTheModel) {
