@@ -30,7 +30,7 @@ public:
 // A container with a raised border; holds no behaviour.
 class Panel : public Control {
 public:
-    Panel(Form& owner, std::string name) : Control(owner, ControlKind::Panel, std::move(name)) {}
+    Panel(Form& owner, std::string name) : Control(owner, ControlKind::Panel, std::move(name)) { setTransparent(false); }
 };
 
 }  // namespace vantor
