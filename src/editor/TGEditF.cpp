@@ -2,16 +2,220 @@
 
 #include "app/Program.h"
 #include "control/TControlF.h"
+#include "display/TVantorF.h"
 
 namespace vantor {
+
+namespace {
+
+constexpr int FormWidth = 372;
+constexpr int FormHeight = 345;
+constexpr int SheetLeft = 10;
+constexpr int SheetTop = 26;
+constexpr int ToolPanelHeight = 20;
+constexpr int ButtonSize = 20;
+
+struct ButtonLayout {
+    SpeedButton* button;
+    int offset;  // along its panel
+    const char* hint;
+    const char* glyph;
+};
+
+// Status texts of the drawing tools, indexed by their code.
+constexpr const char* ToolNames[] = {"", "自由曲線", "直線", "垂直直線", "水平直線", "１点", "円", "楕円", "長方形"};
+
+}  // namespace
 
 TGEditF::TGEditF(Program& program) : Form("GEditF"), m_program(program) {
     setCaption("回転前図形編集 （データ名未定）");
     setColor(colors::Black);
+    setBorderStyle(BorderStyle::Single);
+    buildMenus();  // first: the menu bar takes part of the client height
+    buildLayout();
+    drawAxisLabel();
 }
 
-void TGEditF::FormCreate() { setBounds(0, m_program.ControlF().height(), 420, 345); }
+FigureStore& TGEditF::store() { return m_program.store; }
+const FigureStore& TGEditF::store() const { return m_program.store; }
 
-void TGEditF::initStateFromOut() {}
+void TGEditF::buildLayout() {
+    setBounds(0, 0, FormWidth, FormHeight);
+    const int panelLeft = clientWidth() - ButtonSize;
+    pnlTool.setBounds(0, 0, clientWidth(), ToolPanelHeight);
+    pnlUpdate.setBounds(panelLeft, ToolPanelHeight, ButtonSize, clientHeight() - ToolPanelHeight);
+
+    const ButtonLayout tools[] = {
+        {&spbFreeLine, 0, "自由曲線", "freecurve"},
+        {&spbLine, 19, "直線", "line"},
+        {&spbVertical, 38, "垂直な直線", "vline"},
+        {&spbHorizontal, 58, "水平な直線", "hline"},
+        {&spbPoint1, 77, "１点", "point"},
+        {&spbCircle, 96, "円", "circle"},
+        {&spbEllipse, 115, "楕円", "ellipse"},
+        {&spbRectangle, 134, "長方形", "rect"},
+    };
+    for (const ButtonLayout& b : tools) {
+        b.button->setBounds(b.offset, 0, ButtonSize, ButtonSize);
+        b.button->setHint(b.hint);
+        b.button->setGlyph(b.glyph);
+        SpeedButton* button = b.button;
+        button->onMouseUp = [this, button](MouseButton, int, int) { spbZukeiMouseUp(*button); };
+    }
+
+    const ButtonLayout operations[] = {
+        {&spbSlideZukei, 0, "平行移動 ・ コピー", "move"},
+        {&spbMagnifyZukei, 19, "拡大 ・ 縮小", "scale"},
+        {&spbRotateZukei, 38, "図形回転", "turn"},
+        {&spbSplitZukei, 58, "頂点位置で図形を切断", "split"},
+        {&spbConnectZukei, 77, "２つの図形を結合", "join"},
+        {&spbMovePoint, 96, "頂点位置調整", "movevertex"},
+        {&spbZukeiProperty, 116, "図形の色調と描き方", "property"},
+        {&spbDeleteZukei, 138, "図形削除", "delete"},
+        {&spbUpDownAll, 157, "全図形上下移動", "updown"},
+        {&spbAllClear, 176, "全ての図形を削除", "clearall"},
+    };
+    for (const ButtonLayout& b : operations) {
+        b.button->setBounds(panelLeft, ToolPanelHeight + b.offset, ButtonSize, ButtonSize);
+        b.button->setHint(b.hint);
+        b.button->setGlyph(b.glyph);
+        SpeedButton* button = b.button;
+        if (button == &spbAllClear) button->onMouseUp = [this](MouseButton, int, int) { spbAllClearMouseUp(); };
+        else button->onMouseUp = [this, button](MouseButton, int, int) { spbEditMouseUp(*button); };
+    }
+
+    bvlTS.setBounds(160, 2, 2, 16);
+    Font stateFont = lblState.font();
+    stateFont.color = colors::Lime;
+    lblState.setFont(stateFont);
+    lblState.setColor(colors::Black);
+    lblState.setBounds(190, 4, 120, 13);
+
+    imgGEdit.setBounds(SheetLeft, SheetTop, SheetWidth, SheetHeight);
+    imgGEdit.setPicture(&sheetBitmap);
+    imgGEdit.onMouseDown = [this](MouseButton b, unsigned, int x, int y) { imgGEditMouseDown(b, x, y); };
+    imgGEdit.onMouseMove = [this](unsigned, int x, int y) { imgGEditMouseMove(x, y); };
+    imgGEdit.onMouseUp = [this](MouseButton b, unsigned, int x, int y) { imgGEditMouseUp(b, x, y); };
+    imgJiku.setBounds(SheetLeft + SheetWidth + 2, 167, jikuBitmap.width(), jikuBitmap.height());
+    imgJiku.setPicture(&jikuBitmap);
+}
+
+void TGEditF::FormCreate() {
+    setBounds(0, m_program.ControlF().height(), width(), FormHeight);
+    imgGEdit.setBounds(SheetLeft, imgGEdit.top(), SheetWidth, SheetHeight);
+    imgJiku.setBounds(SheetLeft + SheetWidth + 2, imgJiku.top(), imgJiku.width(), imgJiku.height());
+    initAll();
+    if (m_program.ControlF().ColorDepth == 8) spbZukeiProperty.setHint("図形の描き方");
+}
+
+// The sheet always shows the store as it is now (loads happen elsewhere).
+void TGEditF::FormActivate() { GESheetInit(); }
+void TGEditF::FormShow() { GESheetInit(); }
+void TGEditF::FormHide() { restoreHeldFigure(); }
+
+void TGEditF::initAll() {
+    mnGridOn.setChecked(true);
+    savedGridFix = true;
+    mnGFix.setChecked(true);
+    gridStep = 10;
+    mnG10.setChecked(true);
+    mnGridInt.setVisible(true);
+    mnGFF.setVisible(true);
+    vertexSpacing = 5;
+    mnND5.setChecked(true);
+    sheetCursor = SheetCursor::Arrow;
+    initStateFromOut();
+    dragging = false;
+    GESheetInit();
+}
+
+void TGEditF::initState() {
+    restoreHeldFigure();
+    setStatus(IdleText);
+    editState = esIdle;
+    work.clear();
+    sheetCursor = SheetCursor::Arrow;
+}
+
+void TGEditF::initStateFromOut() {
+    initState();
+    lastEditState = esIdle;
+}
+
+std::uint8_t TGEditF::buttonCode(const SpeedButton& b) const {
+    const std::pair<const SpeedButton*, std::uint8_t> codes[] = {
+        {&spbFreeLine, esFreeLine},       {&spbLine, esLine},           {&spbVertical, esVertical},
+        {&spbHorizontal, esHorizontal},   {&spbPoint1, esPoint1},       {&spbCircle, esCircle},
+        {&spbEllipse, esEllipse},         {&spbRectangle, esRectangle}, {&spbSlideZukei, esSlide},
+        {&spbMagnifyZukei, esMagnify},    {&spbRotateZukei, esRotate},  {&spbSplitZukei, esSplit},
+        {&spbConnectZukei, esConnect},    {&spbMovePoint, esMovePoint}, {&spbZukeiProperty, esProperty},
+        {&spbDeleteZukei, esDelete},      {&spbUpDownAll, esUpDownAll},
+    };
+    for (const auto& [button, code] : codes)
+        if (button == &b) return code;
+    return esIdle;
+}
+
+std::string TGEditF::stateText(std::uint8_t code) const {
+    switch (code) {
+    case esIdle: return IdleText;
+    case esSlide: return "平行移動";
+    case esCopy: return "コピー";
+    case esMagnify: return "拡大・縮小";
+    case esRotate: return "図形回転";
+    case esUpDownAll: return "全図形上下移動";
+    case esSplit: return "図形切断";
+    case esConnect: return "結合する図形１？";
+    case esProperty: return m_program.ControlF().ColorDepth == 8 ? "図形の描き方" : "図形の色調・描き方";
+    case esDelete: return "図形削除";
+    case esMovePoint: return "頂点移動";
+    default:
+        if (code >= esFreeLine && code <= esRectangle) return ToolNames[code];
+        return IdleText;
+    }
+}
+
+void TGEditF::spbZukeiMouseUp(SpeedButton& sender) {
+    initState();
+    editState = buttonCode(sender);
+    setStatus(stateText(editState));
+    lastEditState = editState;
+    sheetCursor = SheetCursor::Cross;
+}
+
+void TGEditF::spbEditMouseUp(SpeedButton& sender) {
+    initState();
+    if (store().VertexCount == 0) return;
+    std::uint8_t code = buttonCode(sender);
+    // The move button alternates between moving and copying.
+    if (&sender == &spbSlideZukei) code = lastEditState == esSlide ? esCopy : esSlide;
+    editState = code;
+    setStatus(stateText(editState));
+    lastEditState = editState;
+    sheetCursor = SheetCursor::Arrow;
+}
+
+void TGEditF::spbAllClearMouseUp() {
+    FigureStore& s = store();
+    restoreHeldFigure();
+    if (s.VertexCount <= 0) return;
+    const std::string previous = lblState.caption();
+    setStatus("全図形削除");
+    if (m_program.desktop.messageBox("図形をすべて削除してもいいんですね？", Program::ApplicationTitle, MsgIcon::Warning,
+                                     MsgButtons::YesNo) != MsgAnswer::Yes) {
+        setStatus(previous);
+        return;
+    }
+    s.VertexCount = 0;
+    s.resetFigureTable();
+    GESheetInit();
+    TControlF& control = m_program.ControlF();
+    control.lblDataName.setCaption(TControlF::NoDataCaption);
+    setCaption("回転前図形編集 (データ名未定)");
+    m_program.VantorF().setCaption("回転体表示 (データ名未定)");
+    control.saveIO.fileName.clear();
+    EdittedProc();
+    initState();
+}
 
 }  // namespace vantor

@@ -1,20 +1,287 @@
 #pragma once
-// The figure editor window.
+// The figure editor: a sheet left of the axis of revolution on which the user
+// draws profile figures and edits those in the figure store. The class is
+// declared here once; its members are implemented in sheet/ (mapping, grid,
+// redraw, commit, dispatch, menus), tools/ (the eight drawing tools) and
+// operations/ (picking and the operations on whole figures and vertices).
+#include <cstdint>
+#include <string>
+
+#include "control/FigureStore.h"
+#include "editor/FigureBuffer.h"
+#include "platform/pixels/Bitmap.h"
+#include "platform/pixels/Canvas.h"
 #include "platform/widgets/Form.h"
+#include "platform/widgets/Image.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/MenuItem.h"
+#include "platform/widgets/SpeedButton.h"
 
 namespace vantor {
 
 class Program;
 
+// Codes of the current tool or operation.
+enum EditState : std::uint8_t {
+    esIdle = 0,
+    esFreeLine = 1,
+    esLine = 2,
+    esVertical = 3,
+    esHorizontal = 4,
+    esPoint1 = 5,
+    esCircle = 6,
+    esEllipse = 7,
+    esRectangle = 8,
+    esSlide = 50,
+    esCopy = 55,
+    esMagnify = 60,
+    esRotate = 70,
+    esUpDownAll = 80,
+    esSplit = 90,
+    esConnect = 91,
+    esProperty = 95,
+    esDelete = 99,
+    esMovePoint = 101,
+};
+
+// The sheet's mouse cursor; the host shows it over imgGEdit.
+enum class SheetCursor { Arrow, Cross };
+
+// Pixel bounding box of the work figure and its centre.
+struct Outline {
+    int minPX = 0, maxPX = 0, minPY = 0, maxPY = 0, midPX = 0, midPY = 0;
+};
+
 class TGEditF : public Form {
 public:
+    static constexpr int SheetWidth = 305;
+    static constexpr int SheetHeight = 245;
+    static constexpr int AxisColumn = 302;
+    static constexpr int BaseRow = 122;
+    static constexpr TColor RubberColor = rgb(0, 128, 0);
+    static constexpr const char* IdleText = "何をします？";
+    static constexpr const char* TooManyVerticesText = "頂点が多すぎます。\r先に、どれかの図形を削除して\r描きなおしてください";
+    static constexpr const char* SplitRefusedText =
+        "頂点が多すぎるため、この図形は切断できません。\r先に、どれかの図形を削除してください";
+
     explicit TGEditF(Program& program);
-    void FormCreate() override;
+
+    // ----- Controls (client coordinates of this window) -----
+    Panel pnlTool{*this, "pnlTool"};
+    Panel pnlUpdate{*this, "pnlUpdate"};
+    SpeedButton spbFreeLine{*this, "spbFreeLine"};
+    SpeedButton spbLine{*this, "spbLine"};
+    SpeedButton spbVertical{*this, "spbVertical"};
+    SpeedButton spbHorizontal{*this, "spbHorizontal"};
+    SpeedButton spbPoint1{*this, "spbPoint1"};
+    SpeedButton spbCircle{*this, "spbCircle"};
+    SpeedButton spbEllipse{*this, "spbEllipse"};
+    SpeedButton spbRectangle{*this, "spbRectangle"};
+    Bevel bvlTS{*this, "bvlTS"};
+    Label lblState{*this, "lblState", IdleText};
+    SpeedButton spbSlideZukei{*this, "spbSlideZukei"};
+    SpeedButton spbMagnifyZukei{*this, "spbMagnifyZukei"};
+    SpeedButton spbRotateZukei{*this, "spbRotateZukei"};
+    SpeedButton spbSplitZukei{*this, "spbSplitZukei"};
+    SpeedButton spbConnectZukei{*this, "spbConnectZukei"};
+    SpeedButton spbMovePoint{*this, "spbMovePoint"};
+    SpeedButton spbZukeiProperty{*this, "spbZukeiProperty"};
+    SpeedButton spbDeleteZukei{*this, "spbDeleteZukei"};
+    SpeedButton spbUpDownAll{*this, "spbUpDownAll"};
+    SpeedButton spbAllClear{*this, "spbAllClear"};
+    Image imgGEdit{*this, "imgGEdit"};
+    Image imgJiku{*this, "imgJiku"};
+
+    // ----- Menus -----
+    MenuItem mnSmooth{"mnSmooth", "オプション(&O)"};
+    MenuItem mnNDots{"mnNDots", "頂点の間隔（ドット数）(&N)"};
+    MenuItem mnND2{"mnND2", " 2"};
+    MenuItem mnND5{"mnND5", " 5"};
+    MenuItem mnND10{"mnND10", "10"};
+    MenuItem mnND20{"mnND20", "20"};
+    MenuItem mnND40{"mnND40", "40"};
+    MenuItem mnNDEtc{"mnNDEtc", "その他..."};
+    MenuItem mnStandard{"mnStandard", "すべての設定を初期化(&I)"};
+    MenuItem mnGrid{"mnGrid", "グリッド(&G)"};
+    MenuItem mnGridOnOff{"mnGridOnOff", "表示切り替え(&H)"};
+    MenuItem mnGridOn{"mnGridOn", "グリッド ON"};
+    MenuItem mnGridOff{"mnGridOff", "グリッド OFF"};
+    MenuItem mnGridInt{"mnGridInt", "グリッド間隔(&D)"};
+    MenuItem mnG4{"mnG4", " 4"};
+    MenuItem mnG5{"mnG5", " 5"};
+    MenuItem mnG6{"mnG6", " 6"};
+    MenuItem mnG10{"mnG10", "10"};
+    MenuItem mnG12{"mnG12", "12"};
+    MenuItem mnG15{"mnG15", "15"};
+    MenuItem mnG20{"mnG20", "20"};
+    MenuItem mnG30{"mnG30", "30"};
+    MenuItem mnG60{"mnG60", "60"};
+    MenuItem mnGFF{"mnGFF", "始点終点位置決定方法(&M)"};
+    MenuItem mnGFix{"mnGFix", "グリッドの位置に限定"};
+    MenuItem mnGFree{"mnGFree", "自由な位置"};
+
+    // The sheet's picture (Rgb32, 305 x 245) and the axis label's.
+    Bitmap sheetBitmap{SheetWidth, SheetHeight, PixelFormat::Rgb32};
+    Bitmap jikuBitmap{20, 56, PixelFormat::Rgb32};
+
+    // ----- Working state -----
+    std::uint8_t editState = esIdle;
+    std::uint8_t lastEditState = esIdle;
+    std::int32_t mouseButton = 1;  // 1 left, 2 any other button
+    float vertexSpacing = 5;
+    std::int32_t gridStep = 10;
+    bool savedGridFix = true;
+    FigureBuffer work;
+    FigureRecord workRecord;
+    FigureBuffer saved;
+    FigureRecord savedRecord;
+    IntPoint startPoint, curPoint, endPoint;
+    bool dragging = false;
+    bool rubberShown = false;
+    Outline outline;
+    float dragSpacing = 5;
+    IntPoint prevPoint;
+    bool copyMode = false;
+    std::int32_t pickIndex = 1;
+    bool hasPrev = false, hasNext = false;
+    IntPoint prevNeighbour, nextNeighbour;
+    // The record the figure-property dialog edits.
+    FigureRecord propRecord;
+    SheetCursor sheetCursor = SheetCursor::Arrow;
+
+    // ----- Mapping between sheet pixels and data coordinates -----
+    static std::int32_t d2x(float x);
+    static std::int32_t v2y(float y);
+    static float x2d(std::int32_t column);
+    static float y2v(std::int32_t row);
+    static IntPoint pixelOf(float x, float y) { return {d2x(x), v2y(y)}; }
+
+    // Axis clamp, then grid snap when snapping is on.
+    void adjustGrid(IntPoint& p) const;
+    IntPoint adjusted(IntPoint p) const {
+        adjustGrid(p);
+        return p;
+    }
+    void getOutline();
+    void zukeiAdjustGrid();
+    void zukeiLeftOfAxis();
+
+    // ----- Sheet, commit and state -----
+    void GESheetInit();
+    void detDraw();
+    void EditDetDraw();
+    void EdittedProc();
+    void initAll();
+    void initState();
     // Returns the editor to its idle state before it is shown from outside.
     void initStateFromOut();
 
+    // ----- Window events -----
+    void FormCreate() override;
+    void FormActivate() override;
+    void FormShow() override;
+    void FormHide() override;
+    void imgGEditMouseDown(MouseButton button, int x, int y);
+    void imgGEditMouseMove(int x, int y);
+    void imgGEditMouseUp(MouseButton button, int x, int y);
+    void spbZukeiMouseUp(SpeedButton& sender);
+    void spbEditMouseUp(SpeedButton& sender);
+    void spbAllClearMouseUp();
+    void mnNDotClick(MenuItem& sender);
+    void mnNDEtcClick();
+    void mnGridOnClick();
+    void mnGridOffClick();
+    void mnGIntClick(MenuItem& sender);
+    void mnGFixClick();
+    void mnGFreeClick();
+    void mnStandardClick();
+    void mnHelpClick();
+
+    // ----- Drawing tools -----
+    void startDrawZukei(int x, int y);
+    void startFreeLine(int x, int y);
+    void viaFreeDraw(int x, int y);
+    void detFreeLine(int x, int y);
+    void viaLineDraw(int x, int y);
+    void detLine(int x, int y);
+    void detPoint1(int x, int y);
+    void viaEllipseDraw(int x, int y);
+    void detEllipse(int x, int y);
+    void viaSetRect(int x, int y);
+    void detRectangle(int x, int y);
+    // Appends the segment from P (already the last work vertex) to Q,
+    // subdivided by the vertex spacing.
+    void addLine(IntPoint p, IntPoint q);
+    void smoothFreeCurve();
+
+    // ----- Editing operations -----
+    void searchNearestAndLoadZukei(int x, int y);
+    void LoadZukei(std::int32_t first);
+    std::int32_t inZukeiNearestP(int x, int y) const;
+    void startSlideZukei(int x, int y);
+    void viaSlideZukei(int x, int y);
+    void detSlideZukei(int x, int y);
+    void detMagnifyZukei(int x, int y);
+    void detRotateZukei(int x, int y);
+    void detSplitZukei(int x, int y);
+    void startConnectZukei(int x, int y);
+    void detConnectZukei(int x, int y);
+    void startMovePoint(int x, int y);
+    void viaMovePoint(int x, int y);
+    void detMovePoint(int x, int y);
+    void startAllScroll(int x, int y);
+    void viaAllScroll(int x, int y);
+    void detAllScroll(int x, int y);
+    void detZukeiProperty(int x, int y);
+    void detDeleteZukei(int x, int y);
+
+    // Status text of a state code (depends on the colour depth for 95).
+    std::string stateText(std::uint8_t code) const;
+
 private:
+    void buildLayout();
+    // Appends a sheet point to work with its data coordinates.
+    void appendPoint(IntPoint p);
+    void constrainLine(IntPoint& e) const;
+    IntPoint circleCorner(IntPoint s, IntPoint e) const;
+    // zukeiLeftOfAxis, zukeiAdjustGrid, EditDetDraw.
+    void putBackAdjusted();
+    void joinSavedIntoWork();
+    void cutAtAxis(float a, float b, float cx, float cy, int n);
+    std::uint8_t buttonCode(const SpeedButton& b) const;
+    void buildMenus();
+    void drawAxisLabel();
+    void setStatus(const std::string& text) { lblState.setCaption(text); }
+    FigureStore& store();
+    const FigureStore& store() const;
+    // Pen for previews: not-xor, dark green, width 1, no fill.
+    void selectRubberPen();
+    void rubberLine(IntPoint a, IntPoint b);
+    void rubberEllipse(IntPoint centre, IntPoint corner);
+    void rubberRectangle(IntPoint s, IntPoint e);
+    void rubberPolyline(const FigureBuffer& buffer);
+    void movePointRubber();
+    void drawMarker(IntPoint p, TColor color);
+    void highlightWork();
+    void sheetChanged() { imgGEdit.invalidate(); }
+    void recomputePixels(FigureBuffer& buffer);
+    // A figure must be picked (the store is not empty) for these operations.
+    bool pickable() const;
+    // Asks for a decimal in an input box; true with the value when the
+    // answer is a plain signed decimal.
+    bool askDecimal(const std::string& caption, const std::string& prompt, const std::string& initial, float& value);
+    // Appends the work figure as a new figure when it has at least
+    // minimumCount vertices; refuses it past the vertex capacity.
+    void commitWork(int minimumCount);
+
+    // A figure taken out of the store is held in work until it is put back.
+    // If the release that would put it back never arrives (the window lost
+    // the mouse), the next press, button or hide puts it back unchanged.
+    void restoreHeldFigure();
+
     Program& m_program;
+    Canvas m_canvas{sheetBitmap};
+    bool m_figureHeld = false;
 };
 
 }  // namespace vantor

@@ -1,4 +1,23 @@
 list(APPEND VANTOR_CORE_SOURCES
   src/editor/TGEditF.cpp
   src/editor/TZuPropF.cpp
+  src/editor/sheet/AxisLabel.cpp
+  src/editor/sheet/Commit.cpp
+  src/editor/sheet/Mapping.cpp
+  src/editor/sheet/Menus.cpp
+  src/editor/sheet/MouseDispatch.cpp
+  src/editor/sheet/SheetDraw.cpp
+  src/editor/tools/Ellipse.cpp
+  src/editor/tools/FreeCurve.cpp
+  src/editor/tools/Line.cpp
+  src/editor/tools/Point.cpp
+  src/editor/tools/Rectangle.cpp
+  src/editor/operations/Join.cpp
+  src/editor/operations/Move.cpp
+  src/editor/operations/MoveAll.cpp
+  src/editor/operations/MoveVertex.cpp
+  src/editor/operations/Pick.cpp
+  src/editor/operations/PropertyDelete.cpp
+  src/editor/operations/ScaleRotate.cpp
+  src/editor/operations/Split.cpp
 )

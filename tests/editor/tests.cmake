@@ -1,2 +1,6 @@
 list(APPEND VANTOR_TEST_SOURCES
+  editor/SheetTest.cpp
+  editor/ToolsTest.cpp
+  editor/OperationsTest.cpp
+  editor/ZuPropTest.cpp
 )

@@ -1,0 +1,64 @@
+// Scaling and rotating a figure about the centre of its pixel outline, by a
+// factor or an angle typed into an input box. Whatever the answer, the figure
+// goes back left of the axis and with its first vertex on the grid.
+#include <cmath>
+
+#include "editor/TGEditF.h"
+#include "platform/numbers/Numbers.h"
+
+namespace vantor {
+
+namespace {
+constexpr f80 Pi = 3.14159265358979323846264338327950288L;
+}
+
+void TGEditF::putBackAdjusted() {
+    zukeiLeftOfAxis();
+    zukeiAdjustGrid();
+    EditDetDraw();
+}
+
+void TGEditF::detMagnifyZukei(int x, int y) {
+    if (!pickable() || mouseButton == 2) return;
+    searchNearestAndLoadZukei(x, y);
+    getOutline();
+    float f = 0;
+    if (askDecimal("拡大・縮小倍率", "この図形を何倍にしますか？（0.1以上10以下）", "1", f) && f >= 0.1 && f <= 10) {
+        const float cx = x2d(outline.midPX);
+        const float cy = y2v(outline.midPY);
+        for (int i = 0; i < work.count; ++i) {
+            const std::size_t k = static_cast<std::size_t>(i);
+            work.x[k] = static_cast<float>(cx + f * (static_cast<f80>(work.x[k]) - cx));
+            work.y[k] = static_cast<float>(cy + f * (static_cast<f80>(work.y[k]) - cy));
+        }
+        recomputePixels(work);
+    }
+    putBackAdjusted();
+}
+
+// Data x runs leftwards, so the negated angle turns a positive value
+// counter-clockwise as seen on the sheet.
+void TGEditF::detRotateZukei(int x, int y) {
+    if (!pickable() || mouseButton == 2) return;
+    searchNearestAndLoadZukei(x, y);
+    getOutline();
+    float a = 0;
+    if (askDecimal("回転角度", "この図形を何度回転しますか？（-360以上360以下）", "0", a) && a >= -360 && a <= 360) {
+        const float theta = static_cast<float>(-static_cast<f80>(a) * Pi / 180);
+        const float c = static_cast<float>(std::cos(static_cast<f80>(theta)));
+        const float s = static_cast<float>(std::sin(static_cast<f80>(theta)));
+        const float cx = x2d(outline.midPX);
+        const float cy = y2v(outline.midPY);
+        for (int i = 0; i < work.count; ++i) {
+            const std::size_t k = static_cast<std::size_t>(i);
+            const float dx = static_cast<float>(static_cast<f80>(work.x[k]) - cx);
+            const float dy = static_cast<float>(static_cast<f80>(work.y[k]) - cy);
+            work.x[k] = static_cast<float>(cx + (static_cast<f80>(dx) * c - static_cast<f80>(dy) * s));
+            work.y[k] = static_cast<float>(cy + (static_cast<f80>(dx) * s + static_cast<f80>(dy) * c));
+        }
+        recomputePixels(work);
+    }
+    putBackAdjusted();
+}
+
+}  // namespace vantor

@@ -1,0 +1,68 @@
+// Putting the work figure into the store.
+#include "anime/TAnimeF.h"
+#include "app/Program.h"
+#include "display/TVantorF.h"
+#include "editor/TGEditF.h"
+
+namespace vantor {
+
+void TGEditF::detDraw() { commitWork(2); }
+
+// A figure taken out for editing goes back even when it has one vertex (a
+// data set read from a file may hold such figures); only new drawings under
+// two vertices are dropped.
+void TGEditF::EditDetDraw() {
+    FigureStore& s = store();
+    const std::int32_t slot = s.allocFigure();
+    s.slot(slot) = workRecord;
+    s.FigureInUse[static_cast<std::size_t>(slot)] = 0;
+    commitWork(1);
+}
+
+void TGEditF::restoreHeldFigure() {
+    if (m_figureHeld) EditDetDraw();
+}
+
+void TGEditF::commitWork(int minimumCount) {
+    m_figureHeld = false;
+    dragging = false;
+    rubberShown = false;
+    FigureStore& s = store();
+    if (work.overflow) {
+        // The drawing did not fit in the work buffer: nothing of it is kept.
+        m_program.desktop.messageBox(TooManyVerticesText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+        work.clear();
+        GESheetInit();
+        return;
+    }
+    if (work.count >= minimumCount) {
+        EdittedProc();
+        if (s.VertexCount + work.count > MaxVertices) {
+            m_program.desktop.messageBox(TooManyVerticesText, Program::ApplicationTitle, MsgIcon::Error,
+                                         MsgButtons::Ok);
+            // The sheet still carries previews of the refused figure.
+            GESheetInit();
+            return;
+        }
+        const std::int32_t slot = s.allocFigure();
+        for (int i = 0; i < work.count; ++i) {
+            const std::size_t k = static_cast<std::size_t>(i);
+            ++s.VertexCount;
+            s.x(s.VertexCount) = work.x[k];
+            s.y(s.VertexCount) = work.y[k];
+            s.link(s.VertexCount) = 1;
+            s.figure(s.VertexCount) = slot;
+        }
+        s.link(s.VertexCount) = 0;
+    }
+    GESheetInit();
+}
+
+void TGEditF::EdittedProc() {
+    store().DataEdited = 1;
+    // No picture of the old data may stay on screen.
+    m_program.VantorF().hide();
+    m_program.AnimeF().hide();
+}
+
+}  // namespace vantor

@@ -1,0 +1,70 @@
+// Mouse events on the sheet go to the handler of the current tool or
+// operation: a press handler (start...), a move handler (via...) and a
+// release handler (det...).
+#include "editor/TGEditF.h"
+
+namespace vantor {
+
+void TGEditF::imgGEditMouseDown(MouseButton button, int x, int y) {
+    mouseButton = button == MouseButton::Left ? 1 : 2;
+    switch (editState) {
+    case esFreeLine: startFreeLine(x, y); break;
+    case esLine:
+    case esVertical:
+    case esHorizontal:
+    case esPoint1:
+    case esCircle:
+    case esEllipse:
+    case esRectangle: startDrawZukei(x, y); break;
+    case esSlide:
+    case esCopy: startSlideZukei(x, y); break;
+    case esUpDownAll: startAllScroll(x, y); break;
+    case esConnect: startConnectZukei(x, y); break;
+    case esMovePoint: startMovePoint(x, y); break;
+    default: break;
+    }
+}
+
+void TGEditF::imgGEditMouseMove(int x, int y) {
+    switch (editState) {
+    case esFreeLine: viaFreeDraw(x, y); break;
+    case esLine:
+    case esVertical:
+    case esHorizontal: viaLineDraw(x, y); break;
+    case esCircle:
+    case esEllipse: viaEllipseDraw(x, y); break;
+    case esRectangle: viaSetRect(x, y); break;
+    case esSlide:
+    case esCopy: viaSlideZukei(x, y); break;
+    case esUpDownAll: viaAllScroll(x, y); break;
+    case esMovePoint: viaMovePoint(x, y); break;
+    default: break;
+    }
+}
+
+// The release acts on the button of the press (mouseButton).
+void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
+    switch (editState) {
+    case esFreeLine: detFreeLine(x, y); break;
+    case esLine:
+    case esVertical:
+    case esHorizontal: detLine(x, y); break;
+    case esPoint1: detPoint1(x, y); break;
+    case esCircle:
+    case esEllipse: detEllipse(x, y); break;
+    case esRectangle: detRectangle(x, y); break;
+    case esSlide:
+    case esCopy: detSlideZukei(x, y); break;
+    case esMagnify: detMagnifyZukei(x, y); break;
+    case esRotate: detRotateZukei(x, y); break;
+    case esUpDownAll: detAllScroll(x, y); break;
+    case esSplit: detSplitZukei(x, y); break;
+    case esConnect: detConnectZukei(x, y); break;
+    case esProperty: detZukeiProperty(x, y); break;
+    case esDelete: detDeleteZukei(x, y); break;
+    case esMovePoint: detMovePoint(x, y); break;
+    default: break;
+    }
+}
+
+}  // namespace vantor

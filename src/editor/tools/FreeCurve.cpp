@@ -1,0 +1,71 @@
+// The free curve: points sampled along the drag, one vertex spacing apart,
+// then smoothed.
+#include <cmath>
+
+#include "editor/TGEditF.h"
+#include "platform/numbers/Numbers.h"
+
+namespace vantor {
+
+namespace {
+double distance(IntPoint a, IntPoint b) {
+    const double dx = static_cast<double>(a.x) - b.x;
+    const double dy = static_cast<double>(a.y) - b.y;
+    return std::sqrt(dx * dx + dy * dy);
+}
+}  // namespace
+
+void TGEditF::startFreeLine(int x, int y) {
+    if (mouseButton == 2) return;
+    dragSpacing = vertexSpacing;
+    startDrawZukei(x, y);
+}
+
+void TGEditF::viaFreeDraw(int x, int y) {
+    if (!dragging) return;
+    IntPoint e{x, y};
+    if (x2d(e.x) < 0) e.x = AxisColumn;
+    if (distance(curPoint, e) < dragSpacing) return;
+    // Sampling stops when the buffer is full; one entry stays free for the
+    // end point of the release.
+    if (work.count >= FigureBuffer::Capacity - 1) return;
+    appendPoint(e);
+    rubberLine(curPoint, e);
+    prevPoint = curPoint;
+    curPoint = e;
+    rubberShown = true;
+}
+
+void TGEditF::detFreeLine(int x, int y) {
+    if (!dragging) return;
+    IntPoint e{x, y};
+    if (distance(curPoint, e) < dragSpacing * 0.5) {
+        // The end point replaces the last sample, which lies too close to it.
+        if (rubberShown && work.count >= 2) rubberLine(prevPoint, curPoint);
+        if (work.count > 0) --work.count;
+    }
+    adjustGrid(e);
+    appendPoint(e);
+    smoothFreeCurve();
+    detDraw();
+}
+
+// Each step spreads vertices k-2 and k-1 evenly between k-3 (as already
+// rewritten by the step before) and k, so the smoothing cascades along the
+// curve. The end vertices stay. Only x and y change: the commit reads no more.
+void TGEditF::smoothFreeCurve() {
+    if (work.count < 5 || !(dragSpacing < 20)) return;
+    auto& X = work.x;
+    auto& Y = work.y;
+    for (int k = 4; k <= work.count; ++k) {
+        const std::size_t v = static_cast<std::size_t>(k - 1);  // entry of vertex k
+        const float dX = static_cast<float>((static_cast<f80>(X[v]) - X[v - 3]) / 3);
+        const float dY = static_cast<float>((static_cast<f80>(Y[v]) - Y[v - 3]) / 3);
+        X[v - 2] = static_cast<float>(static_cast<f80>(X[v - 3]) + dX);
+        Y[v - 2] = static_cast<float>(static_cast<f80>(Y[v - 3]) + dY);
+        X[v - 1] = static_cast<float>(static_cast<f80>(X[v - 3]) + 2 * static_cast<f80>(dX));
+        Y[v - 1] = static_cast<float>(static_cast<f80>(Y[v - 3]) + 2 * static_cast<f80>(dY));
+    }
+}
+
+}  // namespace vantor

@@ -1,0 +1,102 @@
+#pragma once
+// Drives the editor as a user does: buttons, menus and mouse gestures on the
+// sheet's pixels, with the boxes answered by the scripted desktop.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "app/Program.h"
+#include "control/TControlF.h"
+#include "editor/TGEditF.h"
+#include "support/ScriptedDesktop.h"
+#include "support/TempDir.h"
+
+namespace vantor::test {
+
+using Vertex = std::pair<float, float>;
+using Figure = std::vector<Vertex>;
+
+class EditorTest : public ::testing::Test {
+protected:
+    explicit EditorTest(int bitsPerPixel = 32) {
+        desktop.screenInfo.bitsPerPixel = bitsPerPixel;
+        ProgramConfig config;
+        config.currentFolder = dir.path();
+        config.programFolder = dir.path() + "/";
+        program = std::make_unique<Program>(desktop, config);
+        program->ControlF().activate();  // the first activation resets the figure table
+        program->ControlF().GEditExecute();
+    }
+
+    TGEditF& ed() { return program->GEditF(); }
+    FigureStore& store() { return program->store; }
+
+    // The sheet pixel of a data point (whole numbers).
+    static IntPoint at(int x, int y) { return {302 - x, 122 - y}; }
+
+    void press(IntPoint p, MouseButton b = MouseButton::Left) { ed().imgGEdit.onMouseDown(b, ShiftNone, p.x, p.y); }
+    void move(IntPoint p) { ed().imgGEdit.onMouseMove(ShiftNone, p.x, p.y); }
+    void release(IntPoint p, MouseButton b = MouseButton::Left) { ed().imgGEdit.onMouseUp(b, ShiftNone, p.x, p.y); }
+    void drag(IntPoint from, IntPoint to) {
+        press(from);
+        move(to);
+        release(to);
+    }
+    void click(IntPoint p) {
+        press(p);
+        release(p);
+    }
+    static void choose(SpeedButton& b) { b.mouseUp(MouseButton::Left); }
+    void freePlacement() { ed().mnGFree.click(); }
+    void setSpacing(const std::string& typed) {
+        desktop.type(typed);
+        ed().mnNDEtc.click();
+    }
+
+    // A figure put into the store as a loaded data set would be.
+    int addFigure(const Figure& vertices) {
+        FigureStore& s = store();
+        const int slot = s.allocFigure();
+        for (const Vertex& v : vertices) {
+            ++s.VertexCount;
+            s.x(s.VertexCount) = v.first;
+            s.y(s.VertexCount) = v.second;
+            s.link(s.VertexCount) = 1;
+            s.figure(s.VertexCount) = slot;
+        }
+        s.link(s.VertexCount) = 0;
+        return slot;
+    }
+
+    // The figures of the store in list order.
+    std::vector<Figure> figures() {
+        std::vector<Figure> out;
+        const FigureStore& s = store();
+        bool open = false;
+        for (int k = 1; k <= s.VertexCount; ++k) {
+            if (!open) out.emplace_back();
+            out.back().emplace_back(s.x(k), s.y(k));
+            open = s.link(k) == 1;
+        }
+        return out;
+    }
+
+    TColor pixel(IntPoint p) { return ed().sheetBitmap.pixelColor(p.x, p.y); }
+
+    TempDir dir;
+    ScriptedDesktop desktop;
+    std::unique_ptr<Program> program;
+};
+
+inline void expectFigure(const Figure& actual, const Figure& expected, float tolerance = 1e-4f) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_NEAR(actual[i].first, expected[i].first, tolerance) << "vertex " << i + 1;
+        EXPECT_NEAR(actual[i].second, expected[i].second, tolerance) << "vertex " << i + 1;
+    }
+}
+
+}  // namespace vantor::test

@@ -1,0 +1,181 @@
+// The sheet: mapping, placement rules, the redraw, the buttons, the menus and
+// delete-all.
+#include "anime/TAnimeF.h"
+#include "display/TVantorF.h"
+#include "editor/EditorHarness.h"
+
+namespace vantor::test {
+namespace {
+
+TEST(EditorMapping, PixelsAndDataRoundHalvesToEven) {
+    struct Case {
+        float data;
+        int column;
+    } cases[] = {{0, 302}, {2.5f, 300}, {3.5f, 298}, {300, 2}, {-1.5f, 304}, {0.4999f, 302}};
+    for (const Case& c : cases) EXPECT_EQ(TGEditF::d2x(c.data), c.column) << c.data;
+    EXPECT_EQ(TGEditF::v2y(0), 122);
+    EXPECT_EQ(TGEditF::v2y(0.5f), 122);  // 121.5 -> 122
+    EXPECT_EQ(TGEditF::v2y(1.5f), 120);  // 120.5 -> 120
+    EXPECT_EQ(TGEditF::v2y(-120), 242);
+    EXPECT_EQ(TGEditF::x2d(0), 302.0f);
+    EXPECT_EQ(TGEditF::y2v(0), 122.0f);
+    EXPECT_EQ(TGEditF::x2d(304), -2.0f);
+}
+
+using EditorSheet = EditorTest;
+
+// A single point lands where the placement rules put the release point.
+TEST_F(EditorSheet, PlacementSnapsToGridAndClampsToAxis) {
+    struct Case {
+        bool snapping;
+        IntPoint click;
+        Vertex expected;
+    } cases[] = {
+        {true, {297, 127}, {0, 0}},    // data (5, -5): both halves go to the even 0
+        {true, {296, 126}, {10, 0}},   // data (6, -4)
+        {true, {303, 50}, {0, 70}},    // right of the axis: onto it, then snapped
+        {false, {304, 50}, {0, 72}},   // clamped whatever the mode
+        {false, {297, 127}, {5, -5}},  // free placement
+    };
+    choose(ed().spbPoint1);
+    for (const Case& c : cases) {
+        if (c.snapping) ed().mnGFix.click();
+        else ed().mnGFree.click();
+        click(c.click);
+        const Figure last = figures().back();
+        expectFigure(last, {c.expected, c.expected});
+    }
+    EXPECT_EQ(figures().size(), 5u);
+}
+
+TEST_F(EditorSheet, RedrawShowsBorderAxisGridAndMarkers) {
+    // Three vertices at data y 50 (row 72), and a point of two equal vertices.
+    addFigure({{100, 50}, {80, 50}, {60, 50}});
+    addFigure({{30, -40}, {30, -40}});
+    ed().activate();
+    const TColor markerOf[] = {colors::Red, colors::Black, colors::Red};
+    const int columns[] = {202, 222, 242};
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(pixel({columns[i], 71}), markerOf[i]) << "vertex " << i + 1;
+    EXPECT_EQ(pixel({272, 161}), colors::Black);  // the point shows one black marker
+    EXPECT_EQ(pixel({212, 72}), colors::Black);   // line between vertices 1 and 2
+    EXPECT_EQ(pixel({0, 0}), colors::White);
+    EXPECT_EQ(pixel({1, 150}), colors::White);
+    EXPECT_EQ(pixel({151, 100}), colors::Silver);
+    EXPECT_EQ(pixel({303, 10}), colors::Fuchsia);  // axis
+    EXPECT_EQ(pixel({150, 122}), colors::Fuchsia);  // base line
+    EXPECT_EQ(pixel({292, 112}), colors::Black);    // grid point (10, 10)
+    EXPECT_EQ(pixel({293, 112}), colors::Silver);
+
+    ed().mnGridOff.click();
+    EXPECT_EQ(pixel({292, 112}), colors::Silver);
+}
+
+TEST_F(EditorSheet, MoveButtonAlternatesWithCopy) {
+    choose(ed().spbSlideZukei);
+    EXPECT_EQ(ed().editState, esIdle) << "no figures: the operation buttons do nothing";
+    EXPECT_EQ(ed().lblState.caption(), "何をします？");
+
+    addFigure({{50, 0}, {50, 20}});
+    const char* expected[] = {"平行移動", "コピー", "平行移動", "コピー"};
+    for (const char* text : expected) {
+        choose(ed().spbSlideZukei);
+        EXPECT_EQ(ed().lblState.caption(), text);
+    }
+    choose(ed().spbMagnifyZukei);
+    EXPECT_EQ(ed().lblState.caption(), "拡大・縮小");
+    choose(ed().spbSlideZukei);
+    EXPECT_EQ(ed().lblState.caption(), "平行移動");
+    // Opening the editor from the control window forgets the last button.
+    choose(ed().spbSlideZukei);
+    program->ControlF().GEditExecute();
+    EXPECT_EQ(ed().editState, esIdle);
+    choose(ed().spbSlideZukei);
+    EXPECT_EQ(ed().editState, esSlide);
+}
+
+TEST_F(EditorSheet, GridOffFreesPlacementAndGridOnRestoresIt) {
+    ed().mnGridOff.click();
+    EXPECT_TRUE(ed().mnGFree.checked());
+    EXPECT_FALSE(ed().mnGridInt.visible());
+    ed().mnGridOn.click();
+    EXPECT_TRUE(ed().mnGFix.checked());
+    EXPECT_TRUE(ed().mnGFF.visible());
+
+    ed().mnGFree.click();
+    ed().mnGridOff.click();
+    ed().mnGridOn.click();
+    EXPECT_TRUE(ed().mnGFree.checked()) << "free placement was active when the grid went off";
+
+    ed().mnG20.click();
+    EXPECT_EQ(ed().gridStep, 20);
+    EXPECT_FALSE(ed().mnG10.checked());
+    ed().mnStandard.click();
+    EXPECT_EQ(ed().gridStep, 10);
+    EXPECT_TRUE(ed().mnGFix.checked());
+    EXPECT_EQ(ed().vertexSpacing, 5.0f);
+}
+
+TEST_F(EditorSheet, VertexSpacingBox) {
+    ed().mnND20.click();
+    EXPECT_EQ(ed().vertexSpacing, 20.0f);
+    struct Case {
+        const char* typed;
+        float spacing;
+        MenuItem TGEditF::*checked;
+    } cases[] = {
+        {" 7.5", 7.5f, &TGEditF::mnNDEtc},  // spaces are removed
+        {"10", 10.0f, &TGEditF::mnND10},    // a preset value checks the preset
+        {"0.5", 10.0f, &TGEditF::mnND10},   // below 1: ignored
+        {"1e3", 10.0f, &TGEditF::mnND10},   // not a plain decimal: ignored
+        {"+2.", 2.0f, &TGEditF::mnND2},
+    };
+    for (const Case& c : cases) {
+        setSpacing(c.typed);
+        EXPECT_EQ(ed().vertexSpacing, c.spacing) << c.typed;
+        EXPECT_TRUE((ed().*c.checked).checked()) << c.typed;
+    }
+    setSpacing("3.25");
+    desktop.cancelInput();
+    ed().mnNDEtc.click();
+    const AskedInput& asked = desktop.inputs.back();
+    EXPECT_EQ(asked.caption, "頂点の間隔（その他）");
+    EXPECT_EQ(asked.prompt, "頂点の間隔をドット数で指定して下さい(１以上)");
+    EXPECT_EQ(asked.initial, "3.25");
+    EXPECT_EQ(ed().vertexSpacing, 3.25f);
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(EditorSheet, DeleteAllAsksAndClearsNames) {
+    addFigure({{50, 0}, {50, 20}});
+    program->ControlF().lblDataName.setCaption(" vase ");
+    program->ControlF().saveIO.fileName = "/tmp/vase.va4";
+    choose(ed().spbLine);
+
+    desktop.answer(MsgAnswer::No);
+    choose(ed().spbAllClear);
+    EXPECT_EQ(desktop.messages.back().text, "図形をすべて削除してもいいんですね？");
+    EXPECT_EQ(ed().lblState.caption(), "直線");
+    EXPECT_EQ(ed().editState, esLine);
+    EXPECT_EQ(store().VertexCount, 2);
+
+    program->VantorF().show();
+    program->AnimeF().show();
+    desktop.answer(MsgAnswer::Yes);
+    choose(ed().spbAllClear);
+    EXPECT_EQ(store().VertexCount, 0);
+    EXPECT_EQ(store().HighestFigure, 0);
+    EXPECT_EQ(program->ControlF().lblDataName.caption(), "（未定）");
+    EXPECT_EQ(ed().caption(), "回転前図形編集 (データ名未定)");
+    EXPECT_EQ(program->VantorF().caption(), "回転体表示 (データ名未定)");
+    EXPECT_TRUE(program->ControlF().saveIO.fileName.empty());
+    EXPECT_EQ(store().DataEdited, 1);
+    EXPECT_FALSE(program->VantorF().visible()) << "no picture of the old data stays";
+    EXPECT_FALSE(program->AnimeF().visible());
+    EXPECT_EQ(ed().editState, esIdle);
+
+    choose(ed().spbAllClear);  // nothing left: no question
+    EXPECT_EQ(desktop.messages.size(), 2u);
+}
+
+}  // namespace
+}  // namespace vantor::test
