@@ -185,6 +185,13 @@ void FormHost::track(Control& control, QWidget* widget, std::function<void()> sy
         widget->setEnabled(control.enabled());
         widget->setToolTip(q(control.hint()));
         widget->setFont(toQFont(control.font()));
+        switch (control.cursor()) {
+            case Cursor::Default: widget->unsetCursor(); break;
+            case Cursor::Arrow: widget->setCursor(Qt::ArrowCursor); break;
+            case Cursor::Cross: widget->setCursor(Qt::CrossCursor); break;
+            case Cursor::Wait: widget->setCursor(Qt::WaitCursor); break;
+            case Cursor::SizeAll: widget->setCursor(Qt::SizeAllCursor); break;
+        }
         if (sync) sync();
     };
     full();

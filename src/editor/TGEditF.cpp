@@ -123,7 +123,7 @@ void TGEditF::initAll() {
     mnGFF.setVisible(true);
     vertexSpacing = 5;
     mnND5.setChecked(true);
-    sheetCursor = SheetCursor::Arrow;
+    imgGEdit.setCursor(Cursor::Arrow);
     initStateFromOut();
     dragging = false;
     GESheetInit();
@@ -134,7 +134,7 @@ void TGEditF::initState() {
     setStatus(IdleText);
     editState = esIdle;
     work.clear();
-    sheetCursor = SheetCursor::Arrow;
+    imgGEdit.setCursor(Cursor::Arrow);
 }
 
 void TGEditF::initStateFromOut() {
@@ -180,7 +180,7 @@ void TGEditF::spbZukeiMouseUp(SpeedButton& sender) {
     editState = buttonCode(sender);
     setStatus(stateText(editState));
     lastEditState = editState;
-    sheetCursor = SheetCursor::Cross;
+    imgGEdit.setCursor(Cursor::Cross);
 }
 
 void TGEditF::spbEditMouseUp(SpeedButton& sender) {
@@ -192,7 +192,7 @@ void TGEditF::spbEditMouseUp(SpeedButton& sender) {
     editState = code;
     setStatus(stateText(editState));
     lastEditState = editState;
-    sheetCursor = SheetCursor::Arrow;
+    imgGEdit.setCursor(Cursor::Arrow);
 }
 
 void TGEditF::spbAllClearMouseUp() {

@@ -44,9 +44,6 @@ enum EditState : std::uint8_t {
     esMovePoint = 101,
 };
 
-// The sheet's mouse cursor; the host shows it over imgGEdit.
-enum class SheetCursor { Arrow, Cross };
-
 // Pixel bounding box of the work figure and its centre.
 struct Outline {
     int minPX = 0, maxPX = 0, minPY = 0, maxPY = 0, midPX = 0, midPY = 0;
@@ -147,7 +144,6 @@ public:
     IntPoint prevNeighbour, nextNeighbour;
     // The record the figure-property dialog edits.
     FigureRecord propRecord;
-    SheetCursor sheetCursor = SheetCursor::Arrow;
 
     // ----- Mapping between sheet pixels and data coordinates -----
     static std::int32_t d2x(float x);

@@ -12,6 +12,7 @@ class Form;
 
 enum class ControlKind { Label, SpeedButton, ScrollBar, ProgressBar, ListBox, Edit, Image, Bevel, Shape, Button, Panel };
 enum class MouseButton { Left, Right, Middle };
+enum class Cursor { Default, Arrow, Cross, Wait, SizeAll };
 
 struct Font {
     std::string name = "ＭＳ Ｐゴシック";
@@ -49,6 +50,12 @@ public:
     TColor color() const { return m_color; }  // background / fill colour
     void setColor(TColor c);
     bool transparent() const { return m_transparent; }
+    Cursor cursor() const { return m_cursor; }
+    void setCursor(Cursor c) {
+        if (c == m_cursor) return;
+        m_cursor = c;
+        changed();
+    }
     void setTransparent(bool t);
 
     // Lets a control be re-announced after a change its owner made directly.
@@ -65,6 +72,7 @@ private:
     Font m_font;
     TColor m_color = colors::BtnFace;
     bool m_transparent = true;
+    Cursor m_cursor = Cursor::Default;
 };
 
 }  // namespace vantor
