@@ -1,10 +1,90 @@
+// vantor-cli convert IN OUT: reads a data set and writes it in the format of
+// OUT's extension through the same readers and writers as the control
+// window. The .zuk and .vop beside IN are used as a load uses them; the .vop
+// (and for .va4 the .zuk) are written beside OUT as a save writes them.
+#include <exception>
+
 #include "Commands.h"
+#include "control/FigureStore.h"
+#include "control/formats/DataSetFiles.h"
+#include "display/DisplayOptions.h"
+#include "display/OptionFile.h"
+#include "platform/IoError.h"
+#include "platform/files/Files.h"
 
 namespace vantor::cli {
 
-int convertCommand(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-    err << "vantor-cli convert: not available in this build\n";
-    return 2;
+namespace {
+constexpr const char* Usage = "usage: vantor-cli convert IN OUT   (IN and OUT end in .va4, .va2, .csv or .van)\n";
+
+std::string forTerminal(std::string text) {
+    for (char& c : text)
+        if (c == '\r') c = '\n';
+    return text;
+}
+
+// The path without its extension: the stem beside which .zuk and .vop lie.
+std::string stemOf(const std::string& path) { return folderOf(path) + baseNameOf(path); }
+
+bool knownFormat(const std::string& path, DataFormat& format, std::ostream& err) {
+    format = dataFormatOfExtension(extensionOfPath(path));
+    if (format != DataFormat::Unknown) return true;
+    err << "vantor-cli convert: " << path << ": unknown data format (use .va4, .va2, .csv or .van)\n";
+    return false;
+}
+}  // namespace
+
+int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2) {
+        err << Usage;
+        return 2;
+    }
+    const std::string& inPath = args[0];
+    const std::string& outPath = args[1];
+    DataFormat inFormat, outFormat;
+    if (!knownFormat(inPath, inFormat, err) || !knownFormat(outPath, outFormat, err)) return 2;
+
+    try {
+        Files files(".");
+        if (!files.fileExists(inPath)) {
+            err << "vantor-cli convert: " << inPath << ": no such file\n";
+            return 1;
+        }
+        DisplayOptions options;
+        options.setFactoryValues();
+        FigureStore store(options);
+        store.clearVertices();
+
+        // As a load does: options first, so the figures without a fixed
+        // tint or method take the defaults of this data set.
+        const std::string inStem = stemOf(inPath);
+        if (files.fileExists(inStem + ".vop")) readOptionFile(files, inStem + ".vop", options);
+        store.LoadBase = 0;
+        store.resetFigureTable();
+        const ReadResult read = DataSetFiles(store, files).load(inFormat, inPath, inStem + ".zuk");
+        store.HighestFigure = store.LoadedHighest;
+        if (!read.complete()) {
+            err << "vantor-cli convert: " << inPath << ": " << forTerminal(read.problem) << "\nnothing written\n";
+            return 1;
+        }
+        if (store.VertexCount == 0) {
+            err << "vantor-cli convert: " << inPath << ": the data set holds no vertices; nothing written\n";
+            return 1;
+        }
+
+        const std::string outStem = stemOf(outPath);
+        DataSetFiles(store, files).save(outFormat, outPath, outStem + ".zuk");
+        writeOptionFile(files, outStem + ".vop", options);
+        out << outPath << ": " << store.VertexCount << " vertices, " << store.HighestFigure << " figures";
+        if (outFormat == DataFormat::Va4) out << " (with " << outStem << ".zuk)";
+        out << ", options in " << outStem << ".vop\n";
+        return 0;
+    } catch (const IoError& e) {
+        err << "vantor-cli convert: " << forTerminal(e.what()) << '\n';
+    } catch (const std::exception& e) {
+        err << "vantor-cli convert: " << e.what() << '\n';
+    }
+    return 1;
 }
 
 }  // namespace vantor::cli

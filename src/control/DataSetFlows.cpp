@@ -1,14 +1,125 @@
+// The control window's load, add and save of data sets. The data file is
+// opened by the full path from the dialog; its .zuk and .vop are opened by
+// bare name, relative to the current folder, which the dialog has just moved
+// to the chosen file's folder, so they are found beside the data file.
+#include "anime/TAnimeF.h"
 #include "app/Program.h"
 #include "control/TControlF.h"
+#include "control/formats/DataSetFiles.h"
+#include "display/TVantorF.h"
+#include "editor/TGEditF.h"
+#include "platform/IoError.h"
 
 namespace vantor {
 
-// Loading, adding and saving data sets arrive with the file formats.
-void TControlF::LoadExecute() {}
-void TControlF::AddExecute() {}
-void TControlF::SaveExecute() {}
-void TControlF::SeparateDataName(const std::string&) {}
-void TControlF::openIOTypeChange() {}
-void TControlF::saveIOTypeChange() {}
+namespace {
+constexpr const char* MissingDataText = "このフォルダには指定されたデータは存在しません\rもう一度お確かめください";
+
+// The default extension that follows the file type chosen in a data dialog.
+void followFileType(FileDialog& dialog) {
+    switch (dialog.filterIndex) {
+        case 1: dialog.defaultExt = "va4"; break;
+        case 2: dialog.defaultExt = "va2"; break;
+        case 3: dialog.defaultExt = "csv"; break;
+        case 4: dialog.defaultExt = "van"; break;
+        default: break;
+    }
+}
+}  // namespace
+
+void TControlF::initDataSetDialogs() {
+    openIO.onTypeChange = [this] { openIOTypeChange(); };
+    saveIO.onTypeChange = [this] { saveIOTypeChange(); };
+}
+
+void TControlF::openIOTypeChange() { followFileType(openIO); }
+
+void TControlF::saveIOTypeChange() { followFileType(saveIO); }
+
+void TControlF::SeparateDataName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    const bool hasExt = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+    DataExt = hasExt ? path.substr(dot + 1) : std::string();
+    DataName = path.substr(start, (hasExt ? dot : path.size()) - start);
+}
+
+void TControlF::hideOtherWindows() {
+    m_program.GEditF().hide();
+    m_program.VantorF().hide();
+    m_program.AnimeF().hide();
+}
+
+void TControlF::showDataNameInCaptions(const std::string& name) {
+    lblDataName.setCaption(" " + name + " ");
+    m_program.GEditF().setCaption("回転前図形編集 (" + name + ")");
+    m_program.VantorF().setCaption("回転体表示 (" + name + ")");
+}
+
+bool TControlF::chooseExistingDataFile() {
+    if (!m_program.executeFileDialog(openIO)) return false;
+    if (!m_program.files.fileExists(openIO.fileName)) {
+        m_program.desktop.messageBox(MissingDataText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void TControlF::readChosenDataFile() {
+    FigureStore& store = m_program.store;
+    const DataFormat format = dataFormatOfExtension(DataExt);
+    // Without a reader LoadedHighest would be stale: HighestFigure stays.
+    if (format == DataFormat::Unknown) return;
+    DataSetFiles formats(store, m_program.files);
+    const ReadResult result = formats.load(format, openIO.fileName, DataName + ".zuk");
+    store.HighestFigure = store.LoadedHighest;
+    // The store is consistent with what was read; now say why the read stopped.
+    if (!result.complete()) throw IoError(result.problem, openIO.fileName);
+}
+
+void TControlF::LoadExecute() {
+    hideOtherWindows();
+    if (WantToSave()) SaveExecute();
+    openIO.fileName.clear();
+    if (!chooseExistingDataFile()) return;
+    SeparateDataName(openIO.fileName);
+    const std::string name = DataName;
+    // The options come before the reset, so that the reset and the figure
+    // records without a fixed tint or method take the defaults just read.
+    if (m_program.files.fileExists(name + ".vop")) m_program.VantorF().YomiVop(name + ".vop");
+    showDataNameInCaptions(name);
+    DefaultSaveName = name;
+    FigureStore& store = m_program.store;
+    store.VertexCount = 0;
+    store.LoadBase = 0;
+    store.resetFigureTable();
+    readChosenDataFile();
+}
+
+void TControlF::AddExecute() {
+    hideOtherWindows();
+    if (WantToSave()) SaveExecute();
+    if (!chooseExistingDataFile()) return;
+    m_program.store.LoadBase = m_program.store.VertexCount;
+    SeparateDataName(openIO.fileName);
+    readChosenDataFile();
+}
+
+void TControlF::SaveExecute() {
+    FigureStore& store = m_program.store;
+    if (store.VertexCount == 0) return;
+    hideOtherWindows();
+    saveIO.fileName = DefaultSaveName;
+    if (!m_program.executeFileDialog(saveIO)) return;
+    SeparateDataName(saveIO.fileName);
+    const std::string name = DataName;
+    DataSetFiles(store, m_program.files).save(dataFormatOfExtension(DataExt), saveIO.fileName, name + ".zuk");
+    m_program.VantorF().KakiVop(name + ".vop");
+    showDataNameInCaptions(name);
+    store.DataEdited = 0;
+}
+
+void TControlF::SaveV4() { DataSetFiles(m_program.store, m_program.files).SaveV4(saveIO.fileName); }
 
 }  // namespace vantor

@@ -71,7 +71,10 @@ void FigureStore::freeFigure(std::int32_t n) {
 }
 
 bool FigureStore::readFigureFile(const Files& files, const std::string& path) {
-    const auto bytes = files.readAll(path);
+    return readFigureBytes(files.readAll(path), path);
+}
+
+bool FigureStore::readFigureBytes(const std::vector<std::uint8_t>& bytes, const std::string& path) {
     ByteReader in(bytes, path);
     int i = HighestFigure;
     bool complete = true;

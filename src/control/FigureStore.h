@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "display/DisplayOptions.h"
 
@@ -79,6 +80,8 @@ public:
     // trailing partial record throws IoError; slots read before it stay
     // filled and in use, and LoadedHighest is not set.
     bool readFigureFile(const Files& files, const std::string& path);
+    // The same from the file's bytes; `path` names the file in errors.
+    bool readFigureBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
     // Slots 1..HighestFigure, in use or not. Atomic.
     void writeFigureFile(const Files& files, const std::string& path) const;
     // Figure numbers for the entries LoadBase+1..VertexCount from their link

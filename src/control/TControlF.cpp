@@ -75,6 +75,7 @@ TControlF::TControlF(Program& program)
     mnAbout.onClick = [this] { mnAboutClick(); };
 
     animTimer.onTimer = [this] { animTimerTimer(); };
+    initDataSetDialogs();
 }
 
 void TControlF::FormCreate() {

@@ -66,6 +66,9 @@ public:
     void SeparateDataName(const std::string& path);
     void openIOTypeChange();
     void saveIOTypeChange();
+    // Writes the whole vertex list as .va4 to saveIO's file name (the
+    // scenario editor saves the data beside a scenario this way).
+    void SaveV4();
     bool WantToSave();
     void GEditExecute();
     void RotateExecute();
@@ -81,6 +84,15 @@ public:
     bool firstActivation() const { return m_firstActivation; }
 
 private:
+    // Data-set flows (DataSetFlows.cpp).
+    void initDataSetDialogs();
+    void hideOtherWindows();
+    void showDataNameInCaptions(const std::string& name);
+    // Runs openIO; false when cancelled or the chosen file is missing (told).
+    bool chooseExistingDataFile();
+    // Reads openIO's file by DataExt and sets HighestFigure from it.
+    void readChosenDataFile();
+
     Program& m_program;
     bool m_firstActivation = true;
 };

@@ -1,0 +1,83 @@
+#pragma once
+// Reading and writing the vertex list in the four data-set formats, over the
+// figure store and the file system only, so that the control window and the
+// command line share them.
+//
+// Every reader appends after VertexCount (the caller sets LoadBase first),
+// clears DataEdited and sets LoadedHighest; the caller copies LoadedHighest
+// into HighestFigure. A reader that cannot take the whole file (capacity
+// reached, truncated or malformed content) keeps what came before the
+// problem, leaves the store consistent -- the kept vertices numbered as a
+// complete read would number them, their last figure ended -- and returns
+// the problem. A file that cannot be opened throws IoError before anything
+// changes. Every writer replaces its file atomically.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "control/formats/VertexRecord.h"
+
+namespace vantor {
+
+class FigureStore;
+class Files;
+
+enum class DataFormat { Va4, Va2, Csv, Van, Unknown };
+
+// By extension without the point, compared in lower case.
+DataFormat dataFormatOfExtension(const std::string& ext);
+// The extension of a path: the text after its last "." that follows the last "/".
+std::string extensionOfPath(const std::string& path);
+
+struct ReadResult {
+    std::string problem;  // empty when the whole file was read
+    bool complete() const { return problem.empty(); }
+};
+
+class DataSetFiles {
+public:
+    DataSetFiles(FigureStore& store, const Files& files) : m_store(store), m_files(files) {}
+
+    // .va4: with the figure-attribute file `figureFile` when it exists the
+    // stored figure numbers are kept (shifted up by HighestFigure) and the
+    // records fill the slots after HighestFigure; without it the figures are
+    // numbered from their link flags.
+    ReadResult LoadV4(const std::string& path, const std::string& figureFile);
+    ReadResult LoadV2(const std::string& path);
+    ReadResult LoadCSV(const std::string& path);
+    ReadResult LoadV1(const std::string& path);
+    // The reader of `format`; an unknown format reads nothing and leaves
+    // LoadedHighest as it is.
+    ReadResult load(DataFormat format, const std::string& path, const std::string& figureFile);
+
+    // The same from bytes or lines already in memory. `figureBytes` null:
+    // there is no figure-attribute file.
+    ReadResult readV4(const std::vector<std::uint8_t>& bytes, const std::vector<std::uint8_t>* figureBytes,
+                      const std::string& figureFile = "");
+    ReadResult readV2(const std::vector<std::uint8_t>& bytes);
+    ReadResult readCSV(const std::vector<std::string>& lines);
+    ReadResult readV1(const std::vector<std::string>& lines);
+
+    void SaveV4(const std::string& path) const;
+    void SaveV2(const std::string& path) const;
+    void SaveCSV(const std::string& path) const;
+    void SaveV1(const std::string& path) const;
+    // The writer of `format`; .va4 also writes `figureFile`. An unknown
+    // format writes nothing.
+    void save(DataFormat format, const std::string& path, const std::string& figureFile) const;
+
+private:
+    int room() const;
+    // Appends; `keepFigures` stores the file's figure numbers shifted by
+    // `figureBase`, else they are left to renumberFigures.
+    void append(const ParsedVertices& parsed, bool keepFigures, std::int32_t figureBase);
+    // After an early stop the last vertex read ends its figure, so no entry
+    // claims a successor that was not read.
+    void endLastIfStopped(const ParsedVertices& parsed);
+    ReadResult numberFromLinks(std::string problem);
+
+    FigureStore& m_store;
+    const Files& m_files;
+};
+
+}  // namespace vantor

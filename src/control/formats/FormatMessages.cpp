@@ -1,0 +1,56 @@
+#include "control/formats/FormatMessages.h"
+
+#include "control/FigureStore.h"
+
+namespace vantor::formatMessages {
+
+namespace {
+// A line quoted in a message: printable ASCII only and short, so a binary
+// file read as text cannot fill the error box with garbage.
+std::string quoted(const std::string& text) {
+    constexpr std::size_t MaxShown = 40;
+    std::string out;
+    for (std::size_t i = 0; i < text.size() && i < MaxShown; ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        out += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
+    }
+    if (text.size() > MaxShown) out += "...";
+    return "「" + out + "」";
+}
+}  // namespace
+
+std::string tooManyVertices() {
+    return "頂点の数が上限の " + std::to_string(MaxVertices) + " に達したため、それ以降のデータは読み込みませんでした。";
+}
+
+std::string tooManyFigures() {
+    return "図形の数が上限の " + std::to_string(MaxFigures) + " に達したため、それ以降のデータは読み込みませんでした。";
+}
+
+std::string partialRecord(std::size_t offset) {
+    return "読み込みエラー（ファイルの終わりに不完全なレコードがあります: " + std::to_string(offset) +
+           " バイト目から）。それ以降は読み込みませんでした。";
+}
+
+std::string badCoordinate(std::size_t index) {
+    return "読み込みエラー（" + std::to_string(index) +
+           " 番目のレコードの座標が数値ではありません）。それ以降は読み込みませんでした。";
+}
+
+std::string badFigureNumber(std::size_t index) {
+    return "読み込みエラー（" + std::to_string(index) +
+           " 番目のレコードの図形番号が範囲外です）。それ以降は読み込みませんでした。";
+}
+
+std::string badLine(std::size_t lineNo, const std::string& reason, const std::string& text) {
+    return "読み込みエラー（" + std::to_string(lineNo) + " 行目: " + reason + "）" + quoted(text) +
+           "。それ以降は読み込みませんでした。";
+}
+
+std::string join(const std::string& first, const std::string& second) {
+    if (first.empty()) return second;
+    if (second.empty()) return first;
+    return first + "\r" + second;
+}
+
+}  // namespace vantor::formatMessages

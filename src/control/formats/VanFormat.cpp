@@ -1,0 +1,51 @@
+#include "control/formats/VanFormat.h"
+
+#include "control/FigureStore.h"
+#include "control/formats/FormatMessages.h"
+#include "control/formats/TextNumbers.h"
+#include "platform/numbers/Numbers.h"
+
+namespace vantor {
+
+ParsedVertices parseVan(const std::vector<std::string>& lines, int room) {
+    ParsedVertices out;
+    if (lines.size() < 2) return out;
+    const std::size_t limit = room > 0 ? static_cast<std::size_t>(room) : 0;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        const std::size_t lineNo = i + 1;
+        if (out.vertices.size() >= limit) {
+            out.problem = formatMessages::tooManyVertices();
+            break;
+        }
+        const std::size_t c1 = line.find(',');
+        const std::size_t c2 = c1 == std::string::npos ? std::string::npos : line.find(',', c1 + 1);
+        if (c2 == std::string::npos) {
+            out.problem = formatMessages::badLine(lineNo, "「,」で区切られた三つの値がありません", line);
+            break;
+        }
+        auto xv = parseDecimal(std::string_view(line).substr(0, c1), Exponent::Allowed);
+        auto yv = parseDecimal(std::string_view(line).substr(c1 + 1, c2 - c1 - 1), Exponent::Allowed);
+        auto link = parseInteger(std::string_view(line).substr(c2 + 1));
+        std::optional<float> x = xv ? toFiniteF32(*xv) : std::nullopt;
+        std::optional<float> y = yv ? toFiniteF32(*yv) : std::nullopt;
+        if (!x || !y || !link) {
+            out.problem = formatMessages::badLine(lineNo, "数値として読めない値があります", line);
+            break;
+        }
+        out.vertices.push_back({*x, *y, static_cast<std::uint8_t>(*link & 0xFF), 0});
+    }
+    return out;
+}
+
+std::vector<std::string> encodeVan(const FigureStore& store) {
+    std::vector<std::string> lines;
+    lines.push_back(std::to_string(store.VertexCount));
+    for (int k = 1; k <= store.VertexCount && k <= MaxVertices; ++k) {
+        lines.push_back(std::to_string(roundHalfEven(store.x(k))) + "," + std::to_string(roundHalfEven(store.y(k))) + "," +
+                        std::to_string(store.link(k)));
+    }
+    return lines;
+}
+
+}  // namespace vantor

@@ -1,0 +1,95 @@
+// The convert command end to end: data set in, data set in another format out.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "Commands.h"
+#include "control/FigureStore.h"
+#include "control/formats/BinaryVertexFormats.h"
+#include "display/OptionFile.h"
+#include "platform/files/Files.h"
+#include "support/TempDir.h"
+
+using namespace vantor;
+using vantor::test::TempDir;
+
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out, err;
+};
+
+Outcome convert(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int code = cli::convertCommand(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+// in/vase.va4 with its .zuk (figure 2 keeps a tint of its own) and .vop.
+void writeVase(const TempDir& dir) {
+    DisplayOptions o;
+    o.setFactoryValues();
+    o.zoom = 2.5;
+    FigureStore s(o);
+    s.clearVertices();
+    s.resetFigureTable();
+    const float points[][3] = {{0, 0, 1}, {10, 5, 1}, {20, 40, 0}, {5, -3, 1}, {7.5f, 2.25f, 0}};
+    for (int k = 1; k <= 5; ++k) {
+        ++s.VertexCount;
+        s.x(k) = points[k - 1][0];
+        s.y(k) = points[k - 1][1];
+        s.link(k) = static_cast<std::uint8_t>(points[k - 1][2]);
+        s.figure(k) = k <= 3 ? 1 : 2;
+    }
+    s.FigureInUse[1] = s.FigureInUse[2] = 1;
+    s.HighestFigure = 2;
+    s.slot(2) = FigureRecord{0.25, 0.5, 1.0, 3, 1, 1, 0};
+    Files files(dir.path());
+    std::filesystem::create_directories(dir.file("in"));
+    std::filesystem::create_directories(dir.file("out"));
+    dir.write("in/vase.va4", encodeVa4(s));
+    s.writeFigureFile(files, "in/vase.zuk");
+    writeOptionFile(files, "in/vase.vop", o);
+}
+
+TEST(ConvertCommand, ThroughTextAndBackKeepsVerticesAndOptions) {
+    TempDir dir;
+    writeVase(dir);
+    Outcome r = convert({dir.file("in/vase.va4"), dir.file("out/v.csv")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto csv = dir.read("out/v.csv");
+    EXPECT_EQ(std::string(csv.begin(), csv.end()), "0,0\r\n10,5\r\n20,40\r\n=\r\n5,-3\r\n7.5,2.25\r\n=\r\n");
+    EXPECT_EQ(dir.read("out/v.vop"), dir.read("in/vase.vop"));
+
+    r = convert({dir.file("in/vase.va4"), dir.file("out/same.va4")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(dir.read("out/same.va4"), dir.read("in/vase.va4"));
+    EXPECT_EQ(dir.read("out/same.zuk"), dir.read("in/vase.zuk"));
+}
+
+TEST(ConvertCommand, BadInputFailsWithAMessageAndWritesNothing) {
+    TempDir dir;
+    writeVase(dir);
+    dir.writeText("in/bad.van", "2\r\n1,1,1\r\nbroken\r\n");
+    dir.writeText("in/empty.csv", "x,y\r\n");
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        const char* message;
+    } cases[] = {{{dir.file("in/bad.van"), dir.file("out/a.csv")}, 1, "3 行目"},
+                 {{dir.file("in/empty.csv"), dir.file("out/a.csv")}, 1, "no vertices"},
+                 {{dir.file("in/none.va4"), dir.file("out/a.csv")}, 1, "no such file"},
+                 {{dir.file("in/vase.va4"), dir.file("out/a.txt")}, 2, "unknown data format"},
+                 {{dir.file("in/vase.va4")}, 2, "usage"}};
+    for (const Case& c : cases) {
+        const Outcome r = convert(c.args);
+        EXPECT_EQ(r.code, c.code) << c.args[0];
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+    EXPECT_FALSE(Files(dir.path()).fileExists("out/a.csv"));
+    EXPECT_FALSE(Files(dir.path()).fileExists("out/a.vop"));
+}
+
+}  // namespace

@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "anime/TAnimeF.h"
+#include "app/Program.h"
+#include "control/TControlF.h"
+#include "control/formats/BinaryVertexFormats.h"
+#include "control/formats/StoreBuilder.h"
+#include "display/OptionFile.h"
+#include "display/TVantorF.h"
+#include "editor/TGEditF.h"
+#include "platform/files/ByteReader.h"
+#include "support/ScriptedDesktop.h"
+#include "support/TempDir.h"
+
+namespace vantor::test {
+namespace {
+
+const FigureRecord FixedRecord{0.25, 0.5, 1.0, 3, 1, 1, 0};
+
+class DataSetFlows : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScriptedDesktop desk;
+    std::unique_ptr<Program> program;
+
+    void SetUp() override {
+        ProgramConfig config;
+        config.currentFolder = dir.path();
+        config.programFolder = dir.path() + "/program/";
+        program = std::make_unique<Program>(desk, config);
+        control().activate();
+    }
+    void TearDown() override { EXPECT_TRUE(desk.allAnswersUsed()); }
+
+    TControlF& control() { return program->ControlF(); }
+    FigureStore& store() { return program->store; }
+
+    // vase.va4 and vase.zuk (figure 1 follows the default tint, figure 2
+    // keeps its own), and vase.vop when given, in the folder `sub`.
+    void writeVase(const std::string& sub = ".", const DisplayOptions* vop = nullptr) {
+        std::filesystem::create_directories(dir.file(sub));
+        FreshStore v;
+        buildVase(v.store);
+        v.store.slot(1).tintR = 0.9;  // not fixed: a read replaces it
+        v.store.slot(2) = FixedRecord;
+        dir.write(sub + "/vase.va4", encodeVa4(v.store));
+        v.store.writeFigureFile(Files(dir.path()), sub + "/vase.zuk");
+        if (vop) dir.write(sub + "/vase.vop", encodeOptions(*vop));
+    }
+    void showOtherWindows() {
+        for (Form* f : std::initializer_list<Form*>{&program->GEditF(), &program->VantorF(), &program->AnimeF()}) f->show();
+    }
+    void expectOtherWindowsHidden() {
+        for (Form* f : std::initializer_list<Form*>{&program->GEditF(), &program->VantorF(), &program->AnimeF()})
+            EXPECT_FALSE(f->visible()) << f->name();
+    }
+    void expectCaptions(const std::string& name) {
+        EXPECT_EQ(control().lblDataName.caption(), " " + name + " ");
+        EXPECT_EQ(program->GEditF().caption(), "回転前図形編集 (" + name + ")");
+        EXPECT_EQ(program->VantorF().caption(), "回転体表示 (" + name + ")");
+    }
+};
+
+TEST_F(DataSetFlows, SavingVaseWritesVertexFigureAndOptionFiles) {
+    buildVase(store());
+    store().DataEdited = 1;
+    showOtherWindows();
+    desk.choose("vase", 1);
+    control().mnSave.click();
+    EXPECT_EQ(desk.fileDialogs.at(0).fileName, "") << "DefaultSaveName is empty before any load";
+    const auto va4 = dir.read("vase.va4");
+    ASSERT_EQ(va4.size(), 80u);
+    ByteReader in(va4);
+    for (std::uint8_t link : {1, 1, 0, 1, 0}) {
+        in.skip(8);
+        EXPECT_EQ(in.u8(), link);
+        in.skip(7);
+    }
+    EXPECT_EQ(dir.read("vase.zuk").size(), 56u);
+    EXPECT_EQ(dir.read("vase.vop"), encodeOptions(program->options));
+    expectCaptions("vase");
+    expectOtherWindowsHidden();
+    EXPECT_EQ(store().DataEdited, 0);
+
+    // Type 3 and a name typed without extension: the text format.
+    desk.choose("vase", 3);
+    control().SaveExecute();
+    const auto csv = dir.read("vase.csv");
+    EXPECT_EQ(std::string(csv.begin(), csv.end()), "0,0\r\n10,5\r\n20,40\r\n=\r\n5,-3\r\n7.5,2.25\r\n=\r\n");
+}
+
+TEST_F(DataSetFlows, LoadReadsTheOptionsFirstAndTheFilesBesideTheChosenOne) {
+    DisplayOptions vop;
+    vop.setFactoryValues();
+    vop.tintR = 0.2;
+    vop.defaultMethod = 1;
+    writeVase("sub", &vop);
+    dir.write("vase.zuk", {});  // a decoy in the starting folder
+    control().openIO.fileName = "earlier.va4";
+    showOtherWindows();
+    desk.choose(dir.file("sub/vase.va4"));
+    control().mnLoad.click();
+
+    EXPECT_EQ(desk.fileDialogs.at(0).fileName, "");
+    ASSERT_EQ(store().VertexCount, 5);
+    EXPECT_EQ(store().HighestFigure, 2);
+    EXPECT_EQ(store().slot(1).tintR, 0.2) << "an unfixed tint follows the options just read";
+    EXPECT_EQ(store().slot(1).method, 1);
+    EXPECT_EQ(store().slot(2), FixedRecord);
+    EXPECT_EQ(store().slot(9).tintR, 0.2) << "the reset took the new defaults";
+    EXPECT_EQ(store().DataEdited, 0);
+    expectCaptions("vase");
+    expectOtherWindowsHidden();
+    EXPECT_EQ(control().DefaultSaveName, "vase");
+
+    // A format without figure attributes relies on the reset alone.
+    dir.writeText("sub/plain.csv", "1,1\r\n2,2\r\n");
+    vop.tintR = 0.3;
+    dir.write("sub/plain.vop", encodeOptions(vop));
+    desk.choose("plain.csv");
+    control().LoadExecute();
+    EXPECT_EQ(store().slot(1).tintR, 0.3);
+    desk.choose("vase.va4");
+    control().LoadExecute();
+
+    // The next save proposes the loaded name in the loaded folder.
+    store().DataEdited = 1;
+    desk.choose("vase", 2);
+    control().SaveExecute();
+    EXPECT_EQ(desk.fileDialogs.back().fileName, "vase");
+    EXPECT_EQ(dir.read("sub/vase.va2").size(), 60u);
+}
+
+TEST_F(DataSetFlows, AddingVaseAtHighestFigureThreeAndTenVertices) {
+    DisplayOptions vop;
+    vop.setFactoryValues();
+    vop.zoom = 3;
+    writeVase(".", &vop);
+    addFigure(store(), {{1, 1}, {2, 2}, {3, 3}, {4, 4}});
+    addFigure(store(), {{1, 1}, {2, 2}, {3, 3}});
+    addFigure(store(), {{1, 1}, {2, 2}, {3, 3}});
+    control().openIO.fileName = dir.file("vase.va4");
+    desk.choose(dir.file("vase.va4"));
+    control().mnAdd.click();
+
+    EXPECT_EQ(desk.fileDialogs.at(0).fileName, dir.file("vase.va4")) << "the previous name stays proposed";
+    ASSERT_EQ(store().VertexCount, 15);
+    const int figures[] = {4, 4, 4, 5, 5};
+    for (int k = 11; k <= 15; ++k) EXPECT_EQ(store().figure(k), figures[k - 11]) << k;
+    EXPECT_EQ(store().slot(5), FixedRecord);
+    EXPECT_EQ(store().HighestFigure, 5);
+    EXPECT_EQ(program->options.zoom, 1.5) << "add keeps the display options";
+    EXPECT_EQ(control().lblDataName.caption(), TControlF::NoDataCaption);
+
+    // Without its .zuk the figures are numbered from their links.
+    program->files.deleteFile("vase.zuk");
+    desk.choose("vase.va4");
+    control().AddExecute();
+    EXPECT_EQ(store().figure(16), 6);
+    EXPECT_EQ(store().figure(20), 7);
+    desk.choose("vase.va4");
+    control().LoadExecute();
+    EXPECT_EQ(store().figure(5), 2);
+    EXPECT_EQ(store().slot(2).tintFixed, 0);
+}
+
+TEST_F(DataSetFlows, MissingFileCancelAndSaveQuestion) {
+    buildVase(store());
+    desk.choose("nothere.va4");
+    control().LoadExecute();
+    ASSERT_EQ(desk.messages.size(), 1u);
+    EXPECT_EQ(desk.messages[0].text, "このフォルダには指定されたデータは存在しません\rもう一度お確かめください");
+    EXPECT_EQ(desk.messages[0].icon, MsgIcon::Error);
+    desk.cancelFile();
+    control().AddExecute();
+    EXPECT_EQ(store().VertexCount, 5);
+    EXPECT_EQ(control().lblDataName.caption(), TControlF::NoDataCaption);
+
+    writeVase();
+    store().DataEdited = 1;
+    desk.answer(MsgAnswer::Yes);
+    desk.choose("mine", 1);   // the save asked for
+    desk.choose("vase.va4");  // then the load
+    control().LoadExecute();
+    EXPECT_EQ(desk.messages.at(1).text, "編集されたデータがあります。\r現在のデータを保存しますか？");
+    EXPECT_EQ(dir.read("mine.va4").size(), 80u);
+    EXPECT_EQ(control().DefaultSaveName, "vase");
+}
+
+TEST_F(DataSetFlows, UnknownExtensionReadsAndWritesNoData) {
+    dir.writeText("notes.txt", "1,1\r\n");
+    addSinglePoints(store(), 3);
+    store().LoadedHighest = 99;  // stale from an earlier read
+    desk.choose("notes.txt");
+    control().AddExecute();
+    EXPECT_EQ(store().VertexCount, 3);
+    EXPECT_EQ(store().HighestFigure, 3);
+
+    store().DataEdited = 1;
+    desk.choose("out.dat");
+    control().SaveExecute();
+    EXPECT_TRUE(program->files.fileExists("out.vop"));
+    EXPECT_FALSE(program->files.fileExists("out.dat"));
+    expectCaptions("out");
+    EXPECT_EQ(store().DataEdited, 0);
+
+    desk.choose("notes.txt");
+    control().LoadExecute();
+    EXPECT_EQ(store().VertexCount, 0);
+    EXPECT_EQ(store().HighestFigure, 0);
+    expectCaptions("notes");
+}
+
+TEST_F(DataSetFlows, ReadProblemIsReportedAfterTheStoreIsSettled) {
+    dir.writeText("bad.van", "4\r\n1,1,1\r\n2,2,0\r\n3,3,1\r\n3;3;0\r\n");
+    EXPECT_FALSE(program->dispatch([&] {
+        desk.choose("bad.van");
+        control().mnLoad.click();
+    }));
+    ASSERT_EQ(desk.errors.size(), 1u);
+    EXPECT_NE(desk.errors[0].find("5 行目"), std::string::npos) << desk.errors[0];
+    EXPECT_NE(desk.errors[0].find("bad.van"), std::string::npos);
+    EXPECT_EQ(store().VertexCount, 3);
+    EXPECT_EQ(store().HighestFigure, 2);
+    EXPECT_TRUE(storeIsConsistent(store()));
+    expectCaptions("bad");
+}
+
+TEST_F(DataSetFlows, SeparateDataNameSplitsTheLastNameAndExtension) {
+    struct Case {
+        const char *path, *name, *ext;
+    } cases[] = {{"/d/fig/vase.old.va4", "vase.old", "va4"}, {"vase.VA4", "vase", "VA4"}, {"/d/x.y/vase", "vase", ""}};
+    for (const Case& c : cases) {
+        control().SeparateDataName(c.path);
+        EXPECT_EQ(control().DataName, c.name);
+        EXPECT_EQ(control().DataExt, c.ext);
+    }
+}
+
+TEST_F(DataSetFlows, EveryFormatRoundTripsThroughSaveAndLoad) {
+    writeVase();
+    desk.choose("vase.va4");
+    control().LoadExecute();
+    const char* exts[] = {"va4", "va2", "csv", "van"};
+    for (int type = 1; type <= 4; ++type) {
+        SCOPED_TRACE(exts[type - 1]);
+        desk.choose("copy", type);
+        control().SaveExecute();
+        EXPECT_EQ(control().saveIO.defaultExt, exts[type - 1]);
+        desk.choose(std::string("copy.") + exts[type - 1]);
+        control().LoadExecute();
+        ASSERT_EQ(store().VertexCount, 5);
+        EXPECT_EQ(store().HighestFigure, 2);
+        EXPECT_EQ(store().y(5), type == 4 ? 2.0f : 2.25f) << ".van keeps whole numbers";
+        EXPECT_EQ(store().slot(2).tintFixed, type == 1 ? 1 : 0);
+    }
+    desk.choose("vase.va4");
+    control().AddExecute();
+    EXPECT_EQ(store().VertexCount, 10);
+    EXPECT_EQ(store().HighestFigure, 4);
+    expectCaptions("copy");
+}
+
+}  // namespace
+}  // namespace vantor::test

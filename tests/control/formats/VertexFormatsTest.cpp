@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "control/formats/BinaryVertexFormats.h"
+#include "control/formats/CsvFormat.h"
+#include "control/formats/TextNumbers.h"
+#include "control/formats/VanFormat.h"
+#include "platform/files/ByteReader.h"
+#include "StoreBuilder.h"
+
+namespace vantor::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes va4Records(std::initializer_list<VertexRecord> records, std::size_t extra = 0) {
+    ByteWriter w;
+    for (const VertexRecord& r : records) {
+        w.f32(r.x);
+        w.f32(r.y);
+        w.u8(r.link);
+        w.u8(0xAB);  // filler is not significant
+        w.zeros(2);
+        w.i32(r.figure);
+    }
+    w.zeros(extra);
+    return w.bytes;
+}
+
+TEST(Va4Format, StopsAtRoomBadCoordinateOrPartialRecord) {
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        Bytes bytes;
+        int room;
+        std::size_t kept;
+        const char* problem;  // nullptr: complete
+    } cases[] = {
+        {{}, MaxVertices, 0, nullptr},
+        {Bytes(15, 0), MaxVertices, 0, "0 バイト目"},
+        {va4Records({{1, 1, 1, 1}, {2, 2, 0, 1}}, 8), MaxVertices, 2, "32 バイト目"},
+        {va4Records({{1, 1, 1, 1}, {2, 2, 0, 1}}), 2, 2, nullptr},
+        {va4Records({{1, 1, 1, 1}, {2, 2, 0, 1}}), 1, 1, "10000"},
+        {va4Records({{1, 1, 1, 1}, {nan, 2, 0, 1}}), MaxVertices, 1, "2 番目"},
+        {va4Records({{1, inf, 0, 1}}), MaxVertices, 0, "1 番目"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes.size());
+        const ParsedVertices p = parseVa4(c.bytes.data(), c.bytes.size(), c.room);
+        EXPECT_EQ(p.vertices.size(), c.kept);
+        if (c.problem) EXPECT_NE(p.problem.find(c.problem), std::string::npos) << p.problem;
+        else EXPECT_TRUE(p.complete()) << p.problem;
+    }
+}
+
+TEST(FormatGeneral15, FifteenSignificantDigitsInFixedNotation) {
+    struct Case {
+        double value;
+        const char* text;
+    } cases[] = {{0.1f, "0.100000001490116"}, {1.234f, "1.23399996757507"}, {12.5, "12.5"}, {3, "3"}, {0, "0"},
+                 {-0.0, "0"}, {-0.5, "-0.5"}, {100, "100"}, {0.001f, "0.00100000004749745"},
+                 {123456789012345678.0, "123456789012346000"}};
+    for (const Case& c : cases) EXPECT_EQ(formatGeneral15(c.value), c.text) << c.value;
+}
+
+TEST(CsvFormat, LinesThatGiveOneVertexOrNone) {
+    struct Case {
+        const char* line;
+        bool vertex;
+        float x, y;
+    } cases[] = {{"-2,7", true, 2, 7}, {"1, 2", true, 1, 2}, {" 3 ,4,junk", true, 3, 4}, {"+.5,7.", true, 0.5f, 7},
+                 {"x,y", false, 0, 0}, {"1e3,5", false, 0, 0}, {"5", false, 0, 0}, {"5,", false, 0, 0},
+                 {",5", false, 0, 0}, {"\t1,2", false, 0, 0}, {"1,nan", false, 0, 0},
+                 {"99999999999999999999999999999999999999999,1", false, 0, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const ParsedCsv p = parseCsv({c.line}, MaxVertices);
+        ASSERT_EQ(p.vertices.size(), c.vertex ? 1u : 0u);
+        if (c.vertex) {
+            EXPECT_EQ(p.vertices[0].x, c.x);
+            EXPECT_EQ(p.vertices[0].y, c.y);
+        }
+    }
+}
+
+TEST(CsvFormat, EqualsLinesEndFiguresIncludingOneAlreadyPresent) {
+    const ParsedCsv p = parseCsv({"=", "1,1", "2,2", " = ", "=", "3,3"}, MaxVertices);
+    EXPECT_TRUE(p.endsPreviousFigure);
+    ASSERT_EQ(p.vertices.size(), 3u);
+    EXPECT_EQ(p.vertices[0].link, 1);
+    EXPECT_EQ(p.vertices[1].link, 0);
+    EXPECT_EQ(p.vertices[2].link, 1) << "the caller ends the last figure";
+}
+
+TEST(TextFormats, SaveCsvAndVanLines) {
+    FreshStore f;
+    addFigure(f.store, {{0, 0}, {10.25f, 3}});
+    EXPECT_EQ(encodeCsv(f.store), (Lines{"0,0", "10.25,3", "="}));
+    EXPECT_EQ(encodeVan(f.store), (Lines{"2", "0,0,1", "10,3,0"}));
+    FreshStore g;
+    addFigure(g.store, {{0.1f, 1.234f}, {0.0625f, -2.5f}, {3.5f, -0.5f}});
+    EXPECT_EQ(encodeCsv(g.store), (Lines{"0.100000001490116,1.23399996757507", "0.061999998986721,-2.5", "3.5,-0.5", "="}));
+    EXPECT_EQ(encodeVan(g.store), (Lines{"3", "0,1,1", "0,-2,1", "4,0,0"})) << "halves round to even";
+}
+
+TEST(VanFormat, ReadsFieldsAndIgnoresTheCountLine) {
+    const ParsedVertices p = parseVan({"99", "1.5,-2,1", " 3 , 4e1 , 0", "0,0,257"}, MaxVertices);
+    ASSERT_TRUE(p.complete()) << p.problem;
+    ASSERT_EQ(p.vertices.size(), 3u);
+    EXPECT_EQ(p.vertices[0].x, 1.5f);
+    EXPECT_EQ(p.vertices[1].y, 40);
+    EXPECT_EQ(p.vertices[1].link, 0);
+    EXPECT_EQ(p.vertices[2].link, 1) << "low 8 bits of the link field";
+    EXPECT_TRUE(parseVan({"0"}, MaxVertices).vertices.empty());
+}
+
+TEST(VanFormat, BadLineStopsTheParseAndNamesTheLine) {
+    struct Case {
+        Lines lines;
+        std::size_t kept;
+        const char* line;
+    } cases[] = {{{"3", "1,1,1", "2;2;0", "3,3,0"}, 1, "3 行目"}, {{"3", "1,1,0", "a,2,0"}, 1, "3 行目"},
+                 {{"3", "", "1,1,0"}, 0, "2 行目"},           {{"2", "1,1,1", "2,2,x"}, 1, "3 行目"},
+                 {{"2", "1,1,1", "2,1e39,0"}, 1, "3 行目"},   {{"2", "1,1,1,1"}, 0, "2 行目"},
+                 {{"2", "1,1,99999999999"}, 0, "2 行目"}};
+    for (const Case& c : cases) {
+        const ParsedVertices p = parseVan(c.lines, MaxVertices);
+        EXPECT_EQ(p.vertices.size(), c.kept);
+        EXPECT_NE(p.problem.find(c.line), std::string::npos) << p.problem;
+    }
+}
+
+}  // namespace
+}  // namespace vantor::test
