@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -24,7 +25,8 @@ QStringList qtFilters(const FileDialog& d) {
     for (auto& [desc, pattern] : d.filterPairs()) {
         QString p = q(pattern).replace(QLatin1Char(';'), QLatin1Char(' '));
         QString dsc = q(desc);
-        out << (dsc.contains(p) ? dsc + " [" + p + "]" : dsc + " (" + p + ")");
+        // Qt reads the patterns from a trailing "(...)"; many descriptions already end with one.
+        out << (dsc.trimmed().endsWith("(" + p + ")") ? dsc : dsc + " (" + p + ")");
     }
     return out;
 }
@@ -71,6 +73,9 @@ bool QtDesktop::runFileDialog(FileDialog& d) {
     // Existing files are replaced without asking, as the program always did.
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!d.title.empty()) dlg.setWindowTitle(q(d.title));
+    // Hide files of other types rather than greying them: the name completer
+    // would otherwise turn "copy" typed under CSV into an existing copy.va2.
+    if (auto* model = dlg.findChild<QFileSystemModel*>()) model->setNameFilterDisables(false);
     QStringList filters = qtFilters(d);
     dlg.setNameFilters(filters);
     if (d.filterIndex >= 1 && d.filterIndex <= filters.size()) dlg.selectNameFilter(filters[d.filterIndex - 1]);

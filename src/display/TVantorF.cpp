@@ -5,27 +5,154 @@
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "display/OptionFile.h"
+#include "platform/IoError.h"
 
 namespace vantor {
 
 TVantorF::TVantorF(Program& program) : Form("VantorF"), m_program(program) {
     setCaption("回転体表示 （データ名未定）");
+    setBorderStyle(BorderStyle::Single);
+    layoutControls();
+    buildMenus();
+    createDisplayBitmap();
+}
+
+void TVantorF::layoutControls() {
+    Font lime;
+    lime.color = colors::Lime;
+    Font yellow;
+    yellow.color = colors::Yellow;
+
+    Bevel1.setBounds(0, 0, PictureWidth, 2);
+    Bevel2.setBounds(0, 23, PictureWidth, 2);
+    Label1.setFont(yellow);
+    Label1.setColor(colors::Black);
+    Label1.setBounds(4, 5, 40, 14);
+    lblDegree.setFont(lime);
+    lblDegree.setColor(colors::Black);
+    lblDegree.setBounds(46, 5, 28, 14);
+    lblImageAnim.setFont(lime);
+    lblImageAnim.setColor(colors::Black);
+    lblImageAnim.setBounds(84, 5, 110, 14);
+    lblBrightIndi.setBounds(206, 5, 40, 14);
+    scbBright.setBounds(248, 4, 200, 16);
+    pgbAngle.setBounds(460, 5, 134, 14);
+    imgVantor.setBounds(0, 25, PictureWidth, PictureHeight);
+
+    scbBright.setParams(700, 21, 7000);
+    scbBright.setSmallChange(20);
+    scbBright.setLargeChange(100);
+    scbBright.onChange = [this] { scbBrightChange(); };
+    lblBrightIndi.setVisible(false);
+    scbBright.setVisible(false);
+    pgbAngle.setRange(90, 270);
+    pgbAngle.setVisible(false);
+}
+
+void TVantorF::buildMenus() {
+    mainMenu.add(mnVantorFile);
+    for (MenuItem* m : {&mnSave, &N1, &mnYomidasi, &mnKakikomi, &N2, &mnKakiStandard, &mnInitStandard, &N3, &mnBackBitmap,
+                        &mnBackBitmapErase}) {
+        mnVantorFile.add(*m);
+        // The picture and option-file commands are not built yet; until
+        // they are, the items offer nothing.
+        m->setEnabled(false);
+    }
+
     mainMenu.add(mnDispRun);
     mnDispRun.onClick = [this] { mnDispRunClick(); };
+
+    mainMenu.add(mnSimu);
+    mnSimu.setEnabled(false);
+
+    mainMenu.add(mnOption);
+    for (MenuItem* m : {&mnBright, &mnLdist, &mnUnitAngle, &N4, &mnLPos, &mnVdist, &mnVPos, &mnMethod, &mnTint, &mnZoom,
+                        &mnBack, &mnInc, &mnScroll, &mnInitAll}) {
+        mnOption.add(*m);
+        if (m != &mnBright && m != &N4) m->setEnabled(false);
+    }
+    for (MenuItem* m : {&mnBR1, &mnBR2, &mnBR3, &mnBR4, &mnBREtc}) {
+        mnBright.add(*m);
+        m->setRadio(1);
+    }
+    for (MenuItem* m : {&mnBR1, &mnBR2, &mnBR3, &mnBR4}) m->onClick = [this, m] { mnBrightClick(*m); };
+    mnBREtc.onClick = [this] { mnBREtcClick(); };
+
+    mainMenu.add(mnAnime);
+    mnAnime.setEnabled(false);
+    mainMenu.add(mnFinish);
+    mnFinish.onClick = [this] { mnFinishClick(); };
+}
+
+bool TVantorF::palettePath() const { return m_program.ControlF().ColorDepth == 8; }
+
+void TVantorF::createDisplayBitmap() {
+    displayBitmap.resize(PictureWidth, PictureHeight, palettePath() ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
+    m_still = std::make_unique<StillDisplay>(m_program.store, m_program.options, displayBitmap, palettePath());
+    // Until the first pass the palette holds black and the background.
+    if (palettePath()) m_still->palette.attachStill(displayBitmap);
+    imgVantor.setPicture(&displayBitmap);
 }
 
 void TVantorF::FormCreate() {
-    ScreenInfo s = m_program.desktop.screen();
+    const ScreenInfo s = m_program.desktop.screen();
+    // A screen too small for the usual place keeps the window on it.
     setBounds(std::max(0, s.width - 608 - 50), std::max(0, s.height - 471 - 100), 608, 471);
-    m_program.options.setFactoryValues();
+    Bevel1.setBounds(0, 0, clientWidth(), 2);
+    Bevel2.setBounds(0, 23, clientWidth(), 2);
+    imgVantor.setBounds(0, 25, PictureWidth, PictureHeight);
+    createDisplayBitmap();
+    if (palettePath()) mnTint.setCaption("回転体の色調(&T)");
+
+    DisplayOptions& o = m_program.options;
+    o.setFactoryValues();
+    mnBR1.setChecked(true);
+    o.standardTintR = o.standardTintG = o.standardTintB = 1.0;
+    o.standardBackR = o.standardBackG = o.standardBackB = 0;
+    o.tintR = o.standardTintR;
+    o.tintG = o.standardTintG;
+    o.tintB = o.standardTintB;
+    o.backR = o.standardBackR;
+    o.backG = o.standardBackG;
+    o.backB = o.standardBackB;
+
+    pgbAngle.setVisible(false);
     m_program.ControlF().animTimer.setEnabled(false);
+    backLoaded = false;
+
+    const std::string standard = m_program.standardOptionPathForReading();
+    if (m_program.files.fileExists(standard)) {
+        try {
+            YomiVop(standard);
+            o.standardTintR = o.tintR;
+            o.standardTintG = o.tintG;
+            o.standardTintB = o.tintB;
+            o.standardBackR = o.backR;
+            o.standardBackG = o.backG;
+            o.standardBackB = o.backB;
+        } catch (const IoError&) {
+            // An unreadable standard file leaves the factory values in force.
+        }
+    }
+    scbUpdating = false;
+    mnDispRunClick();
 }
 
-void TVantorF::mnDispRunClick() {}
-
-void TVantorF::YomiVop(const std::string& fileName) { readOptionFile(m_program.files, fileName, m_program.options); }
+void TVantorF::YomiVop(const std::string& fileName) {
+    readOptionFile(m_program.files, fileName, m_program.options);
+    mnBREtc.setChecked(true);
+    SetBRCheck();
+    pgbAngle.setVisible(false);
+    m_program.ControlF().animTimer.setEnabled(false);
+    setDegreeLabel();
+}
 
 void TVantorF::KakiVop(const std::string& fileName) { writeOptionFile(m_program.files, fileName, m_program.options); }
+
+void TVantorF::setDegreeLabel() {
+    const DisplayOptions& o = m_program.options;
+    lblDegree.setCaption(std::to_string(o.displayMode == 1 ? o.unitAngle : o.simuUnitAngle));
+}
 
 void TVantorF::simuTimerTimer() { ++simuTickCount; }
 

@@ -4,4 +4,13 @@ list(APPEND VANTOR_CORE_SOURCES
   src/display/TLightEF.cpp
   src/display/TScrollDotF.cpp
   src/display/TVantorF.cpp
+  src/display/TVantorFBrightness.cpp
+  src/display/TVantorFDisplay.cpp
+  src/display/geometry/ViewGeometry.cpp
+  src/display/shading/DisplayPalette.cpp
+  src/display/shading/Shading.cpp
+  src/display/still/DepthOrder.cpp
+  src/display/still/ElementShading.cpp
+  src/display/still/QuadRaster.cpp
+  src/display/still/StillDisplay.cpp
 )

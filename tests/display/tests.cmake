@@ -1,2 +1,10 @@
 list(APPEND VANTOR_TEST_SOURCES
+  display/DepthOrderTest.cpp
+  display/GeometryTest.cpp
+  display/PlainStillDisplay.cpp
+  display/Profiles.cpp
+  display/QuadRasterTest.cpp
+  display/StillDisplayTest.cpp
+  display/TVantorFTest.cpp
+  display/ShadingTest.cpp
 )

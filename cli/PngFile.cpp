@@ -1,0 +1,83 @@
+#include "PngFile.h"
+
+#include <stdexcept>
+#include <zlib.h>
+
+namespace vantor::cli {
+
+namespace {
+
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    out.push_back(static_cast<std::uint8_t>(v >> 24));
+    out.push_back(static_cast<std::uint8_t>(v >> 16));
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+    out.push_back(static_cast<std::uint8_t>(v));
+}
+
+// Length, type, data and the CRC of type and data.
+void chunk(std::vector<std::uint8_t>& out, const char (&type)[5], const std::vector<std::uint8_t>& data) {
+    put32(out, static_cast<std::uint32_t>(data.size()));
+    const std::size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    const uLong crc = crc32(0L, out.data() + start, static_cast<uInt>(out.size() - start));
+    put32(out, static_cast<std::uint32_t>(crc));
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> encodePng(const Bitmap& bitmap) {
+    const int w = bitmap.width(), h = bitmap.height();
+    if (w <= 0 || h <= 0) throw std::invalid_argument("an empty picture cannot be written as PNG");
+    const bool indexed = bitmap.format() == PixelFormat::Indexed8;
+
+    std::vector<std::uint8_t> header;
+    put32(header, static_cast<std::uint32_t>(w));
+    put32(header, static_cast<std::uint32_t>(h));
+    header.push_back(8);                // bits per sample
+    header.push_back(indexed ? 3 : 2);  // palette or RGB
+    header.push_back(0);                // deflate
+    header.push_back(0);                // adaptive filtering
+    header.push_back(0);                // not interlaced
+
+    // Rows top-down, each with filter type 0 (none).
+    const std::size_t rowBytes = static_cast<std::size_t>(w) * (indexed ? 1 : 3);
+    std::vector<std::uint8_t> raw;
+    raw.reserve((rowBytes + 1) * static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        raw.push_back(0);
+        if (indexed) {
+            const std::uint8_t* row = bitmap.indexRow(y);
+            raw.insert(raw.end(), row, row + w);
+        } else {
+            const std::uint32_t* row = bitmap.rgbRow(y);
+            for (int x = 0; x < w; ++x) {
+                raw.push_back(static_cast<std::uint8_t>(row[x] >> 16));
+                raw.push_back(static_cast<std::uint8_t>(row[x] >> 8));
+                raw.push_back(static_cast<std::uint8_t>(row[x]));
+            }
+        }
+    }
+    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+    std::vector<std::uint8_t> packed(packedSize);
+    if (compress2(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()), 9) != Z_OK)
+        throw std::runtime_error("PNG compression failed");
+    packed.resize(packedSize);
+
+    std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    chunk(out, "IHDR", header);
+    if (indexed) {
+        // All 256 entries, so that every index a pixel can hold has a colour.
+        std::vector<std::uint8_t> palette;
+        for (int i = 0; i < 256; ++i) {
+            const PaletteEntry e = bitmap.colorTableEntry(i);
+            palette.insert(palette.end(), {e.r, e.g, e.b});
+        }
+        chunk(out, "PLTE", palette);
+    }
+    chunk(out, "IDAT", packed);
+    chunk(out, "IEND", {});
+    return out;
+}
+
+}  // namespace vantor::cli

@@ -1,0 +1,92 @@
+#pragma once
+// The still display: every figure of the vertex list turned about the axis
+// and painted, far elements first, into the display bitmap. Each profile
+// segment is swept in steps of unitAngle from the far side (90 degrees)
+// toward the near side (270), both halves at once; each step of a segment is
+// one element, drawn as wireframe, surface or surface with mesh.
+//
+// The window calls the steps one by one, interleaved with its own controls;
+// the command line and the benchmarks call run(). The pass transforms each
+// vertex once per angle and sorts in O(n log n); the picture is the same as
+// that of the plain algorithm, which the tests check.
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "display/DisplayOptions.h"
+#include "display/geometry/ViewGeometry.h"
+#include "display/shading/DisplayPalette.h"
+#include "display/shading/Shading.h"
+#include "display/still/DepthOrder.h"
+#include "display/still/DrawExecute.h"
+#include "platform/pixels/Bitmap.h"
+
+namespace vantor {
+
+class FigureStore;
+
+class StillDisplay {
+public:
+    // Called with the progress position: the step's first angle (90..270)
+    // when sweeping angle by angle, else j * 180 / (n - 1) + 90 rounded.
+    using Progress = std::function<void(int position)>;
+
+    // palettePath: a 256-colour screen; the bitmap is then Indexed8.
+    StillDisplay(const FigureStore& store, const DisplayOptions& options, Bitmap& bitmap, bool palettePath);
+
+    bool palettePath() const { return m_palettePath; }
+
+    // Zoom scale and origin, light, eye and inclination from the options.
+    void prepareView();
+    void SetBrights() { brights.SetBrights(m_options, m_palettePath); }
+    void DYSort(DepthOrder::Method method = DepthOrder::Method::Fast) { order.DYSort(m_store, geometry, method); }
+    // Palette path only: builds the brightness ramp and attaches a new
+    // palette to the bitmap. Does nothing on the true-colour path.
+    void SetPaletteOfWindow();
+    // Palette path only: the simulation's angle ramp.
+    void animSetPaletteOfWindow();
+    // The background image stretched over the bitmap, or the background
+    // colour when image is null or empty.
+    void fillBackground(const Bitmap* image);
+    // All elements, in painter's order. Reads bright at its start.
+    void drawElements(const Progress& progress = {});
+
+    // The whole pass without a window: brights, view, depth order, palette,
+    // background, elements.
+    void run(const Bitmap* background = nullptr, const Progress& progress = {});
+
+    // The colour an intensity gets for a figure's record.
+    TColor colourOf(f32 intensity, const FigureRecord& figure) const { return shadeContext().colourOf(intensity, figure); }
+    ShadeContext shadeContext() const;
+    // The record that decides a segment's method and tint; a figure number
+    // outside the table falls back to the display defaults.
+    const FigureRecord& figureOf(int vertex) const;
+
+    // Steps of a pass: e = 90 + k*U while e <= 270; none when U < 1 or
+    // more than a full turn (values no menu or option file yields).
+    static int stepCount(int unitAngle) { return unitAngle < 1 || unitAngle > 360 ? 0 : (180 / unitAngle) + 1; }
+    // The segment-major order is used when the view is within 10 degrees of
+    // the axis.
+    static bool segmentMajor(double viewHeight) { return viewHeight <= -80 || viewHeight >= 80; }
+
+    ViewGeometry geometry;
+    Brights brights;
+    DepthOrder order;
+    DisplayPalette palette;
+
+private:
+    void drawAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress);
+    void drawSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress);
+    void transformAll(int degrees, std::vector<Corner>& out);
+
+    const FigureStore& m_store;
+    const DisplayOptions& m_options;
+    Bitmap& m_bitmap;
+    bool m_palettePath;
+    FigureRecord m_fallback;
+    // Corners of every vertex at the four angles of a step (reused).
+    std::vector<Corner> m_at[4];
+    std::vector<TurnAngle> m_turns;
+};
+
+}  // namespace vantor

@@ -1,0 +1,224 @@
+// The render command end to end: data set in, picture file out.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <zlib.h>
+
+#include "Commands.h"
+#include "PngFile.h"
+#include "app/Program.h"
+#include "control/FigureStore.h"
+#include "control/TControlF.h"
+#include "control/formats/DataSetFiles.h"
+#include "display/OptionFile.h"
+#include "display/TVantorF.h"
+#include "platform/files/ByteReader.h"
+#include "platform/pixels/Bmp.h"
+#include "support/ScriptedDesktop.h"
+#include "support/TempDir.h"
+
+using namespace vantor;
+using vantor::test::TempDir;
+
+namespace {
+
+// A cup: foot on the axis, wall, rim; written as a .va4 data set with its
+// .zuk (figure 1 as a mesh in a tint of its own) and .vop.
+void writeCup(const TempDir& dir, const std::string& name, const DisplayOptions& options) {
+    DisplayOptions o = options;
+    FigureStore store(o);
+    store.clearVertices();
+    store.resetFigureTable();
+    const float points[][2] = {{0, -80}, {60, -80}, {70, 0}, {80, 90}, {74, 90}, {64, 0}, {54, -70}, {0, -70}};
+    for (const auto& p : points) {
+        const int k = ++store.VertexCount;
+        store.x(k) = p[0];
+        store.y(k) = p[1];
+        store.link(k) = k < 8 ? 1 : 0;
+        store.figure(k) = 1;
+    }
+    store.HighestFigure = 1;
+    store.FigureInUse[1] = 1;
+    store.slot(1).method = 3;
+    store.slot(1).methodFixed = 1;
+    store.slot(1).tintB = 0.3;
+    store.slot(1).tintFixed = 1;
+    const Files files(dir.path());
+    DataSetFiles(store, files).save(DataFormat::Va4, dir.file(name + ".va4"), dir.file(name + ".zuk"));
+    writeOptionFile(files, dir.file(name + ".vop"), o);
+}
+
+struct Rendered {
+    int code;
+    std::string out, err;
+};
+
+Rendered render(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = cli::renderCommand(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+// The same picture drawn in-process: load, rotate.
+Bitmap drawnByTheProgram(const TempDir& dir, const std::string& name, int bitsPerPixel) {
+    test::ScriptedDesktop desktop;
+    desktop.screenInfo.bitsPerPixel = bitsPerPixel;
+    ProgramConfig config;
+    config.currentFolder = dir.path();
+    config.programFolder = dir.path() + "/nowhere/";
+    Program program(desktop, config);
+    program.ControlF().activate();
+    program.VantorF().YomiVop(dir.file(name + ".vop"));
+    program.store.clearVertices();
+    program.store.resetFigureTable();
+    DataSetFiles(program.store, program.files).load(DataFormat::Va4, dir.file(name + ".va4"), dir.file(name + ".zuk"));
+    program.store.HighestFigure = program.store.LoadedHighest;
+    program.ControlF().RotateExecute();
+    return program.VantorF().displayBitmap;
+}
+
+std::uint32_t be32(const std::vector<std::uint8_t>& d, std::size_t at) {
+    return (std::uint32_t(d[at]) << 24) | (std::uint32_t(d[at + 1]) << 16) | (std::uint32_t(d[at + 2]) << 8) | d[at + 3];
+}
+
+// Decodes the PNGs this writer makes (filter 0, 8-bit palette or RGB) into
+// colours, checking every chunk's CRC on the way.
+std::vector<TColor> decodeOwnPng(const std::vector<std::uint8_t>& d, int& w, int& h) {
+    const std::vector<std::uint8_t> signature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    EXPECT_TRUE(std::equal(signature.begin(), signature.end(), d.begin()));
+    std::vector<std::uint8_t> idat, plte;
+    int type = 0;
+    std::size_t p = 8;
+    while (p + 12 <= d.size()) {
+        const std::uint32_t n = be32(d, p);
+        const std::string t(d.begin() + static_cast<long>(p) + 4, d.begin() + static_cast<long>(p) + 8);
+        EXPECT_EQ(crc32(0, d.data() + p + 4, n + 4), be32(d, p + 8 + n)) << t;
+        const auto data = d.begin() + static_cast<long>(p) + 8;
+        if (t == "IHDR") {
+            w = static_cast<int>(be32(d, p + 8));
+            h = static_cast<int>(be32(d, p + 12));
+            type = d[p + 17];
+        }
+        if (t == "PLTE") plte.assign(data, data + n);
+        if (t == "IDAT") idat.insert(idat.end(), data, data + n);
+        p += 12 + n;
+    }
+    const std::size_t bpp = type == 3 ? 1 : 3, row = static_cast<std::size_t>(w) * bpp + 1;
+    std::vector<std::uint8_t> raw(row * static_cast<std::size_t>(h));
+    uLongf size = static_cast<uLongf>(raw.size());
+    EXPECT_EQ(uncompress(raw.data(), &size, idat.data(), static_cast<uLong>(idat.size())), Z_OK);
+    std::vector<TColor> colours;
+    for (int y = 0; y < h; ++y) {
+        const std::uint8_t* r = raw.data() + static_cast<std::size_t>(y) * row;
+        EXPECT_EQ(r[0], 0);
+        for (int x = 0; x < w; ++x) {
+            if (type == 3) colours.push_back(rgb(plte[3u * r[1 + x]], plte[3u * r[1 + x] + 1], plte[3u * r[1 + x] + 2]));
+            else colours.push_back(rgb(r[1 + 3 * x], r[2 + 3 * x], r[3 + 3 * x]));
+        }
+    }
+    return colours;
+}
+
+std::vector<TColor> coloursOf(const Bitmap& b) {
+    std::vector<TColor> c;
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x) c.push_back(b.pixelColor(x, y));
+    return c;
+}
+
+}  // namespace
+
+TEST(RenderCommand, WritesThePictureTheProgramDraws) {
+    TempDir dir;
+    DisplayOptions o;
+    o.setFactoryValues();
+    o.backG = 60;
+    o.viewHeight = 30;
+    writeCup(dir, "cup", o);
+    for (int depth : {32, 8}) {
+        const Bitmap expected = drawnByTheProgram(dir, "cup", depth);
+        const std::string depthArg = std::to_string(depth);
+        const Rendered bmp = render({dir.file("cup.va4"), "-o", dir.file("cup.bmp"), "--color-depth", depthArg});
+        ASSERT_EQ(bmp.code, 0) << bmp.err;
+        EXPECT_NE(bmp.out.find("8 vertices"), std::string::npos) << bmp.out;
+        const Bitmap written = readBmpFile(dir.file("cup.bmp"));
+        EXPECT_EQ(written.format(), depth == 8 ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
+        EXPECT_EQ(coloursOf(written), coloursOf(expected)) << depth;
+
+        const Rendered png = render({dir.file("cup.va4"), "--color-depth", depthArg, "-o", dir.file("cup.PNG")});
+        ASSERT_EQ(png.code, 0) << png.err;
+        int w = 0, h = 0;
+        const std::vector<TColor> colours = decodeOwnPng(dir.read("cup.PNG"), w, h);
+        EXPECT_EQ(w, 600);
+        EXPECT_EQ(h, 400);
+        EXPECT_EQ(colours, coloursOf(expected)) << depth;
+        EXPECT_EQ(colours[0], rgb(0, 60, 0)) << "the data set's own options";
+    }
+}
+
+TEST(RenderCommand, NamedOptionsOverrideTheDataSetsOptions) {
+    TempDir dir;
+    DisplayOptions o;
+    o.setFactoryValues();
+    writeCup(dir, "cup", o);
+    o.backR = 200;
+    writeOptionFile(Files(dir.path()), dir.file("red.vop"), o);
+    const Rendered r = render({dir.file("cup.va4"), "-o", dir.file("cup.png"), "--options", dir.file("red.vop")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    int w = 0, h = 0;
+    EXPECT_EQ(decodeOwnPng(dir.read("cup.png"), w, h)[0], rgb(200, 0, 0));
+}
+
+TEST(RenderCommand, BadInputGetsAClearMessageAndNoPicture) {
+    TempDir dir;
+    DisplayOptions o;
+    o.setFactoryValues();
+    writeCup(dir, "cup", o);
+    dir.write("empty.va4", {});
+    dir.write("broken.va4", {1, 2, 3});
+    dir.write("short.vop", std::vector<std::uint8_t>(20, 0));
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string message;
+    };
+    const std::string out = dir.file("out.png");
+    const Case cases[] = {
+        {{}, 2, "usage"},
+        {{dir.file("cup.va4")}, 2, "usage"},
+        {{dir.file("cup.va4"), "-o"}, 2, "needs a value"},
+        {{dir.file("cup.va4"), "-o", out, "--color-depth", "7"}, 2, "--color-depth"},
+        {{dir.file("cup.va4"), "-o", out, "--fast"}, 2, "unknown option"},
+        {{dir.file("cup.txt"), "-o", out}, 2, "unknown data format"},
+        {{dir.file("missing.va4"), "-o", out}, 1, "no such file"},
+        {{dir.file("cup.va4"), "-o", out, "--options", dir.file("none.vop")}, 1, "no such option file"},
+        {{dir.file("empty.va4"), "-o", out}, 1, "no vertices"},
+        {{dir.file("broken.va4"), "-o", out}, 1, "no picture written"},
+        {{dir.file("cup.va4"), "-o", out, "--options", dir.file("short.vop")}, 1, "short.vop"},
+        {{dir.file("cup.va4"), "-o", dir.file("no/such/folder/out.bmp")}, 1, "render"},
+    };
+    for (const Case& c : cases) {
+        const Rendered r = render(c.args);
+        EXPECT_EQ(r.code, c.code) << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_FALSE(Files(dir.path()).fileExists(out)) << r.err;
+    }
+}
+
+TEST(PngFile, PaletteAndTrueColour) {
+    Bitmap rgbPicture(3, 2, PixelFormat::Rgb32);
+    rgbPicture.setRawPixel(2, 1, 0x102030);
+    int w = 0, h = 0;
+    auto colours = decodeOwnPng(cli::encodePng(rgbPicture), w, h);
+    EXPECT_EQ(w, 3);
+    EXPECT_EQ(h, 2);
+    EXPECT_EQ(colours[5], rgb(0x10, 0x20, 0x30));
+
+    Bitmap indexed(2, 2, PixelFormat::Indexed8);
+    indexed.attachPalette(std::make_shared<Palette>(std::vector<PaletteEntry>{{1, 2, 3, true}, {9, 8, 7, true}}));
+    indexed.setRawPixel(1, 0, 1);
+    indexed.setRawPixel(0, 1, 250);  // beyond the palette: black
+    colours = decodeOwnPng(cli::encodePng(indexed), w, h);
+    EXPECT_EQ(colours, (std::vector<TColor>{rgb(1, 2, 3), rgb(9, 8, 7), rgb(0, 0, 0), rgb(1, 2, 3)}));
+    EXPECT_THROW(cli::encodePng(Bitmap()), std::invalid_argument);
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "display/geometry/ViewGeometry.h"
+
+using namespace vantor;
+
+namespace {
+
+ViewGeometry prepared(const DisplayOptions& o) {
+    ViewGeometry g;
+    g.setZoomScale(o);
+    g.CalcLightCoordinates(o);
+    g.PrepareViewPoint(o);
+    g.PrepareInclin(o);
+    return g;
+}
+
+DisplayOptions factory() {
+    DisplayOptions o;
+    o.setFactoryValues();
+    return o;
+}
+
+f32 rad(double degrees) { return toF32(degToRad(degrees)); }
+
+}  // namespace
+
+TEST(ViewGeometry, FactoryEyeAndLight) {
+    const ViewGeometry g = prepared(factory());
+    EXPECT_DOUBLE_EQ(g.eyeDistance, 710.8417545417545);
+    EXPECT_EQ(g.eye.x, 0);
+    EXPECT_NEAR(g.eye.y, 183.979, 1e-3);
+    EXPECT_NEAR(g.eye.z, -686.620, 1e-3);
+    EXPECT_NEAR(g.light.x, -387.731, 1e-3);
+    EXPECT_NEAR(g.light.y, 548.335, 1e-3);
+    EXPECT_NEAR(g.light.z, -387.731, 1e-3);
+    EXPECT_DOUBLE_EQ(g.focal, 323.10988842807024);
+    EXPECT_DOUBLE_EQ(g.zoomScale, 2.25);
+}
+
+TEST(ViewGeometry, FactoryProjections) {
+    const ViewGeometry g = prepared(factory());
+    struct Case {
+        float X, Y;
+        double degrees;
+        int sx, sy;
+    };
+    for (const Case& c : {Case{0, 0, 0, 300, 200}, Case{100, 0, 0, 402, 200}, Case{100, 0, 90, 300, 177},
+                          Case{100, 0, 180, 198, 200}, Case{100, 0, 270, 300, 231}, Case{0, 100, 0, 300, 97},
+                          Case{0, 100, 123, 300, 97}}) {
+        const Corner p = g.calcCoordi(c.X, c.Y, rad(c.degrees));
+        EXPECT_EQ(p.sx, c.sx) << c.X << "," << c.Y << " at " << c.degrees;
+        EXPECT_EQ(p.sy, c.sy) << c.X << "," << c.Y << " at " << c.degrees;
+    }
+}
+
+TEST(ViewGeometry, VertexOnTheAxisIsTheSamePointAtEveryAngle) {
+    const ViewGeometry g = prepared(factory());
+    const Corner first = g.calcCoordi(0, 57.5f, rad(0));
+    for (int deg = 0; deg <= 360; deg += 7) {
+        const Corner p = g.calcCoordi(0, 57.5f, rad(deg));
+        EXPECT_EQ(p.x, first.x);
+        EXPECT_EQ(p.y, first.y);
+        EXPECT_EQ(p.z, first.z);
+        EXPECT_EQ(p.sx, first.sx);
+        EXPECT_EQ(p.sy, first.sy);
+    }
+}
+
+TEST(ViewGeometry, ScreenOriginZoomAndInclination) {
+    DisplayOptions o = factory();
+    const ViewGeometry base = prepared(o);
+    const Corner p = base.calcCoordi(80, 40, rad(30));
+
+    o.centerX = 250;
+    o.centerY = 260;
+    const Corner moved = prepared(o).calcCoordi(80, 40, rad(30));
+    EXPECT_EQ(moved.sx, p.sx - 50);
+    EXPECT_EQ(moved.sy, p.sy + 60);
+
+    // Upside down: mirrored through the screen origin.
+    o = factory();
+    o.inclin = 180;
+    const Corner flipped = prepared(o).calcCoordi(80, 40, rad(30));
+    EXPECT_NEAR(flipped.sx, 600 - p.sx, 1);
+    EXPECT_NEAR(flipped.sy, 400 - p.sy, 1);
+    EXPECT_EQ(flipped.z, p.z);
+
+    // Counter-clockwise by 90: a point right of the origin moves above it.
+    o.inclin = 90;
+    const Corner right = prepared(o).calcCoordi(100, 0, rad(0));
+    EXPECT_EQ(right.sx, 300);
+    EXPECT_EQ(right.sy, 200 - 102);
+}
+
+TEST(ViewGeometry, LookingAlongTheAxisStaysDefined) {
+    for (double height : {90.0, -90.0}) {
+        DisplayOptions o = factory();
+        o.viewHeight = height;
+        const ViewGeometry g = prepared(o);
+        for (int deg = 0; deg < 360; deg += 45) {
+            const Corner c = g.calcCoordi(100, 50, rad(deg));
+            EXPECT_GE(c.sx, 0);
+            EXPECT_LT(c.sx, 600);
+            EXPECT_GE(c.sy, 0);
+            EXPECT_LT(c.sy, 400);
+        }
+        // Seen from straight above, a circle about the axis stays a circle
+        // about the screen origin.
+        const Corner a = g.calcCoordi(100, 0, rad(0)), b = g.calcCoordi(100, 0, rad(90));
+        EXPECT_NEAR(std::hypot(a.sx - 300, a.sy - 200), std::hypot(b.sx - 300, b.sy - 200), 1.5);
+    }
+}
+
+TEST(ViewGeometry, EyeDistanceOfATurnedPoint) {
+    const ViewGeometry g = prepared(factory());
+    for (double deg : {0.0, 90.0, 180.0, 270.0, 33.0}) {
+        const Corner c = g.calcCoordi(70, -35, rad(deg));
+        const double expected =
+            std::sqrt(c.x * c.x + (c.y - g.eye.y) * (c.y - g.eye.y) + (c.z - g.eye.z) * (c.z - g.eye.z));
+        EXPECT_NEAR(g.LfromV(rad(deg), -35, 70), expected, 1e-3) << deg;
+    }
+    // A point and its mirror image across the plane of axis and eye.
+    EXPECT_FLOAT_EQ(g.LfromV(rad(60), 10, 90), g.LfromV(rad(120), 10, 90));
+}
+
+TEST(ScreenPixel, SameAsHalfAddedAndCutTowardZero) {
+    // NaN and values beyond int32 arise for points at or behind the eye.
+    const double cases[] = {0,    0.49999999999999994, 0.5,  1.5,   2.5,    -0.5, -0.7, -1.4, -1.5, -1.6,  -2.7,
+                            99.5, 402.27,              -2.2, 1e-300, -1e-300, 2147483646.6, -2147483647.5, 3e9,
+                            -3e9, std::nan(""),        std::nextafter(0.5, 0.0), std::nextafter(-1.5, 0.0)};
+    for (double v : cases) EXPECT_EQ(screenPixel(v), screenCoord(v)) << v;
+    std::uint64_t state = 88172645463325252ull;
+    for (int i = 0; i < 100000; ++i) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        // Halves and near-halves over the range a picture uses, and beyond.
+        const double v = static_cast<double>(static_cast<std::int64_t>(state % 4000001) - 2000000) / (i % 2 ? 2 : 1024.0);
+        ASSERT_EQ(screenPixel(v), screenCoord(v)) << v;
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The still display written out plainly, step by step as documented: the
+// exchange selection sort, every corner transformed for every element, and
+// the Canvas's own polygon and line drawing. The tests hold the fast pass to
+// exactly this picture.
+#include <vector>
+
+#include "control/FigureStore.h"
+#include "display/DisplayOptions.h"
+#include "platform/pixels/Bitmap.h"
+
+namespace vantor::test {
+
+// Draws into `bitmap` (Indexed8 on the palette path, Rgb32 otherwise) and
+// records the progress positions.
+void plainStillDisplay(const FigureStore& store, const DisplayOptions& options, Bitmap& bitmap, bool palettePath,
+                       std::vector<int>* progress = nullptr);
+
+}  // namespace vantor::test

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "display/still/QuadRaster.h"
+#include "platform/pixels/Canvas.h"
+
+using namespace vantor;
+
+namespace {
+
+bool samePixels(const Bitmap& a, const Bitmap& b) {
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.rawPixel(x, y) != b.rawPixel(x, y)) return false;
+    return true;
+}
+
+IntPoint randomPoint(std::mt19937& rng, int spread, int offset) {
+    auto coord = [&](int size) { return static_cast<int>(rng() % (2 * spread + size)) - spread + offset; };
+    return IntPoint{coord(60), coord(40)};
+}
+
+}  // namespace
+
+// The fast writer must light exactly what the Canvas lights, also for
+// shapes crossing the edges, degenerate ones and points far outside.
+TEST(QuadRaster, SamePixelsAsTheCanvas) {
+    std::mt19937 rng(777);
+    for (PixelFormat format : {PixelFormat::Rgb32, PixelFormat::Indexed8}) {
+        for (int round = 0; round < 4000; ++round) {
+            Bitmap fast(60, 40, format), slow(60, 40, format);
+            const int spread = round % 4 == 0 ? 200 : (round % 4 == 1 ? 6 : 25);
+            IntPoint p[4];
+            for (IntPoint& q : p) q = randomPoint(rng, spread, 0);
+            if (round % 7 == 0) p[2] = p[1];  // degenerate: a triangle
+            if (round % 11 == 0) p[3] = p[0] = p[1];
+            if (round % 13 == 0) p[1].x = (round % 2 ? 1 : -1) * (1 << 30);  // far outside
+            const TColor colour = format == PixelFormat::Indexed8 ? paletteIndex(static_cast<std::uint8_t>(1 + round % 200))
+                                                                  : rgb(static_cast<std::uint8_t>(round), 99, 7);
+            QuadRaster raster(fast);
+            Canvas canvas(slow);
+            canvas.pen.color = colour;
+            canvas.brush.color = colour;
+            switch (round % 3) {
+            case 0:
+                raster.polygon(p, colour);
+                canvas.polygon({p[0], p[1], p[2], p[3]});
+                break;
+            case 1:
+                raster.outline(p, colour);
+                canvas.moveTo(p[0].x, p[0].y);
+                for (int i : {1, 2, 3, 0}) canvas.lineTo(p[i].x, p[i].y);
+                break;
+            default:
+                raster.line(p[0], p[1], colour);
+                canvas.moveTo(p[0].x, p[0].y);
+                canvas.lineTo(p[1].x, p[1].y);
+                break;
+            }
+            ASSERT_TRUE(samePixels(fast, slow)) << "round " << round << ": " << p[0].x << "," << p[0].y << " " << p[1].x << ","
+                                                << p[1].y << " " << p[2].x << "," << p[2].y << " " << p[3].x << "," << p[3].y;
+        }
+    }
+}
+
+TEST(QuadRaster, BackgroundPolygonCoversTheWholeBitmap) {
+    Bitmap b(30, 20, PixelFormat::Rgb32);
+    QuadRaster raster(b);
+    const IntPoint all[4] = {{0, 0}, {30, 0}, {30, 20}, {0, 20}};
+    raster.polygon(all, rgb(1, 2, 3));
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x) ASSERT_EQ(b.pixelColor(x, y), rgb(1, 2, 3));
+}

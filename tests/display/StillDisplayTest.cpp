@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "PlainStillDisplay.h"
+#include "Profiles.h"
+#include "display/still/StillDisplay.h"
+
+using namespace vantor;
+using vantor::test::addFigure;
+using vantor::test::Profile;
+
+namespace {
+
+struct Scene {
+    DisplayOptions options;
+    FigureStore store{options};
+    Scene() {
+        options.setFactoryValues();
+        store.clearVertices();
+        store.resetFigureTable();
+    }
+    // Figure f drawn by `method` in its own tint.
+    void add(const Profile& p, int f, int method, double tintG = 1.0) {
+        addFigure(store, p, f);
+        FigureRecord& r = store.slot(f);
+        r.method = static_cast<std::uint8_t>(method);
+        r.methodFixed = 1;
+        r.tintG = tintG;
+        r.tintFixed = 1;
+    }
+};
+
+PixelFormat formatOf(bool palettePath) { return palettePath ? PixelFormat::Indexed8 : PixelFormat::Rgb32; }
+
+// First differing pixel, or "" when the pictures are the same.
+std::string difference(const Bitmap& a, const Bitmap& b) {
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.rawPixel(x, y) != b.rawPixel(x, y))
+                return std::to_string(x) + "," + std::to_string(y) + ": " + std::to_string(a.rawPixel(x, y)) + " vs " +
+                       std::to_string(b.rawPixel(x, y));
+    if (a.format() == PixelFormat::Indexed8)
+        for (int i = 0; i < 202; ++i)
+            if (!(a.colorTableEntry(i) == b.colorTableEntry(i))) return "palette entry " + std::to_string(i);
+    return "";
+}
+
+int countPixels(const Bitmap& b, std::uint32_t raw) {
+    int n = 0;
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x) n += b.rawPixel(x, y) == raw;
+    return n;
+}
+
+Profile cone() { return {{0, 90}, {70, -40}, {70, -60}, {0, -60}}; }
+
+}  // namespace
+
+// The fast pass (sorted in O(n log n), each vertex transformed once per
+// angle, the direct writer) against the plain algorithm, on profiles with
+// and without equal distances, with every method, both colour paths and
+// both loop orders.
+TEST(StillDisplay, SamePictureAsThePlainAlgorithm) {
+    struct Case {
+        const char* name;
+        double viewHeight;
+        int unitAngle;
+        double inclin;
+        double zoom;
+    };
+    const Case cases[] = {{"factory", 15, 3, 0, 1.5},   {"from above", 80, 10, 0, 1.5}, {"from below", -85, 15, 0, 1.5},
+                          {"tilted", 79.9, 45, 30, 1.0}, {"close", 45, 5, -120, 3.0}};
+    for (bool palettePath : {false, true}) {
+        for (const Case& c : cases) {
+            Scene s;
+            s.options.viewHeight = c.viewHeight;
+            s.options.unitAngle = c.unitAngle;
+            s.options.inclin = c.inclin;
+            s.options.zoom = c.zoom;
+            s.options.backR = 0;
+            s.options.backG = 40;
+            s.options.backB = 80;
+            s.add(test::vaseProfile(30), 1, 2, 0.8);
+            s.add(test::repeatedProfile(13), 2, 3, 0.5);
+            s.add(test::repeatedProfile(13), 3, 1);  // the same segments: equal distances
+            s.add(cone(), 4, 3);
+            s.add({{0, -100}, {0, 120}}, 5, 2);  // on the axis: no normal
+            s.add({{30, 0}, {30, 0}}, 6, 2);     // a segment of no length
+            s.add({{150, 150}}, 7, 2);           // a single vertex draws nothing
+
+            Bitmap fast(600, 400, formatOf(palettePath)), plain(600, 400, formatOf(palettePath));
+            std::vector<int> fastProgress, plainProgress;
+            StillDisplay still(s.store, s.options, fast, palettePath);
+            still.run(nullptr, [&](int p) { fastProgress.push_back(p); });
+            test::plainStillDisplay(s.store, s.options, plain, palettePath, &plainProgress);
+            EXPECT_EQ(difference(fast, plain), "") << c.name << (palettePath ? " palette" : " true colour");
+            EXPECT_EQ(fastProgress, plainProgress) << c.name;
+        }
+    }
+}
+
+TEST(StillDisplay, FewerThanTwoVerticesDrawOnlyTheBackground) {
+    for (bool palettePath : {false, true}) {
+        for (int vertices : {0, 1}) {
+            Scene s;
+            s.options.backR = 10;
+            s.options.backG = 20;
+            s.options.backB = 30;
+            if (vertices == 1) s.add({{50, 0}}, 1, 2);
+            Bitmap b(600, 400, formatOf(palettePath));
+            StillDisplay still(s.store, s.options, b, palettePath);
+            std::vector<int> progress;
+            still.run(nullptr, [&](int p) { progress.push_back(p); });
+            EXPECT_TRUE(progress.empty());
+            const std::uint32_t back = palettePath ? 201u : 0x0A141Eu;
+            EXPECT_EQ(countPixels(b, back), 600 * 400);
+            EXPECT_EQ(b.pixelColor(0, 0), rgb(10, 20, 30));
+        }
+    }
+}
+
+TEST(StillDisplay, TwoVerticesDrawTheirSegment) {
+    Scene s;
+    s.add({{80, -50}, {80, 50}}, 1, 2);
+    Bitmap b(600, 400, PixelFormat::Rgb32);
+    StillDisplay still(s.store, s.options, b, false);
+    still.run();
+    EXPECT_EQ(still.order.segmentCount(), 1);
+    EXPECT_LT(countPixels(b, 0), 600 * 400 - 5000) << "a cylinder is drawn";
+    EXPECT_NE(b.pixelColor(300, 200), rgb(0, 0, 0)) << "its near side covers the origin";
+}
+
+TEST(StillDisplay, LoopOrderFollowsTheViewHeight) {
+    struct Case {
+        double viewHeight;
+        bool segmentMajor;
+    };
+    for (const Case& c : {Case{80, true}, Case{-80, true}, Case{79.9, false}, Case{-79.9, false}, Case{90, true}}) {
+        Scene s;
+        s.options.viewHeight = c.viewHeight;
+        s.options.unitAngle = 45;
+        s.add(test::vaseProfile(5), 1, 2);  // four segments
+        Bitmap b(600, 400, PixelFormat::Rgb32);
+        StillDisplay still(s.store, s.options, b, false);
+        std::vector<int> progress;
+        still.run(nullptr, [&](int p) { progress.push_back(p); });
+        if (c.segmentMajor) EXPECT_EQ(progress, (std::vector<int>{135, 180, 225, 270})) << c.viewHeight;
+        else EXPECT_EQ(progress, (std::vector<int>{90, 135, 180, 225, 270})) << c.viewHeight;
+    }
+}
+
+TEST(StillDisplay, WireframeLinesTakeTheColourOfTheirMidpoints) {
+    Scene s;
+    s.options.unitAngle = 90;
+    s.add({{100, 0}, {100, 60}}, 1, 1);
+    Bitmap b(600, 400, PixelFormat::Rgb32);
+    StillDisplay still(s.store, s.options, b, false);
+    still.run();
+    // At the last step (e = 270, the near side) the profile edge runs
+    // straight up the screen; away from its ends, where the chords start, it
+    // shows the colour of its own midpoint.
+    const Corner p1 = still.geometry.calcCoordi(100, 0, TurnAngle::fromDegrees(270));
+    const Corner p2 = still.geometry.calcCoordi(100, 60, TurnAngle::fromDegrees(270));
+    ASSERT_EQ(p1.sx, p2.sx);
+    const ShadeContext ctx = still.shadeContext();
+    const TColor edge = fullColor(ctx.intensity(midpoint(p1, p2)), 1, 1, 1);
+    EXPECT_EQ(b.pixelColor(p1.sx, (p1.sy + p2.sy) / 2), edge);
+    // The chord of vertex 1 from 270 toward 180 (the mirrored half of the
+    // last step) is drawn last from that vertex.
+    const Corner p3 = still.geometry.calcCoordi(100, 0, TurnAngle::fromDegrees(-180));
+    EXPECT_EQ(b.pixelColor(p1.sx, p1.sy), fullColor(ctx.intensity(midpoint(p1, p3)), 1, 1, 1));
+    EXPECT_NE(edge, fullColor(ctx.intensity(midpoint(p1, p3)), 1, 1, 1));
+}
+
+TEST(StillDisplay, ABackgroundImageReplacesTheBackgroundColour) {
+    Scene s;
+    s.options.backR = 200;
+    Bitmap image(2, 2, PixelFormat::Rgb32);
+    image.setRawPixel(0, 0, 0x112233);
+    image.setRawPixel(1, 1, 0x445566);
+    Bitmap b(600, 400, PixelFormat::Rgb32);
+    StillDisplay still(s.store, s.options, b, false);
+    still.run(&image);
+    EXPECT_EQ(b.rawPixel(0, 0), 0x112233u);
+    EXPECT_EQ(b.rawPixel(599, 399), 0x445566u);
+}
+
+TEST(StillDisplay, FigureNumbersOutsideTheTableUseTheDefaults) {
+    Scene s;
+    s.options.defaultMethod = 1;
+    s.add({{80, -50}, {80, 50}}, 1, 2);
+    s.store.figure(1) = 99999;
+    Bitmap b(600, 400, PixelFormat::Rgb32);
+    StillDisplay still(s.store, s.options, b, false);
+    still.run();
+    EXPECT_EQ(still.figureOf(1).method, 1);
+    EXPECT_EQ(still.figureOf(1).tintR, 1.0);
+    EXPECT_NE(countPixels(b, 0), 600 * 400) << "drawn as wireframe, not skipped";
+}
+
+TEST(CalcNormalRate, Cases) {
+    const Vec3 eye{0, 0, -1000};
+    auto corner = [](double x, double y, double z) { return Corner{x, y, z, 0, 0}; };
+    // A face in the plane z = 0 facing the eye; light straight in front.
+    const ElementCorners flat{corner(0, 0, 0), corner(0, 10, 0), corner(10, 0, 0), corner(10, 10, 0)};
+    const Vec3 g = centreOf(flat);
+    EXPECT_NEAR(calcNormalRate(flat, g, eye, Vec3{g.x, g.y, -500}), 1, 1e-12);
+    // The light in the face's plane: edge-on.
+    EXPECT_NEAR(calcNormalRate(flat, g, eye, Vec3{500, g.y, 0}), 0, 1e-12);
+    // The light behind the face as the eye sees it.
+    EXPECT_NEAR(calcNormalRate(flat, g, eye, Vec3{g.x, g.y, 500}), -1, 1e-12);
+
+    // P1 = P2: a segment of no length is fully lit.
+    const ElementCorners point{corner(5, 5, 5), corner(5, 5, 5), corner(6, 5, 5), corner(6, 5, 5)};
+    EXPECT_EQ(calcNormalRate(point, centreOf(point), eye, Vec3{0, 0, 500}), 1);
+
+    // Vertex i on the axis (P1 = P3): the triangle P1 P2 P4. A light along
+    // the triangle's normal gives 1, one in its plane 0.
+    const ElementCorners tri{corner(0, 50, 0), corner(40, 0, -10), corner(0, 50, 0), corner(38, 0, -18)};
+    const Vec3 gt = centreOf(tri);
+    const double ax = 40, ay = -50, az = -10, bx = 38, by = -50, bz = -18;  // P2 - P1, P4 - P1
+    Vec3 n{ay * bz - az * by, az * bx - ax * bz, ax * by - ay * bx};
+    const double len = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+    n = Vec3{n.x / len, n.y / len, n.z / len};
+    if (n.x * (eye.x - gt.x) + n.y * (eye.y - gt.y) + n.z * (eye.z - gt.z) < 0) n = Vec3{-n.x, -n.y, -n.z};
+    EXPECT_NEAR(calcNormalRate(tri, gt, eye, Vec3{gt.x + 300 * n.x, gt.y + 300 * n.y, gt.z + 300 * n.z}), 1, 1e-9);
+    EXPECT_NEAR(calcNormalRate(tri, gt, eye, Vec3{gt.x + 300 * ax, gt.y + 300 * ay, gt.z + 300 * az}), 0, 1e-9);
+
+    // Both vertices on the axis: no normal; treated as fully lit.
+    const ElementCorners axis{corner(0, 0, 0), corner(0, 10, 0), corner(0, 0, 0), corner(0, 10, 0)};
+    EXPECT_EQ(calcNormalRate(axis, centreOf(axis), eye, Vec3{0, 0, 500}), 1);
+}
+
+TEST(StillDisplay, AFaceTurnedFromTheLightIsDrawnDark) {
+    // Seen from the front with the light straight behind the solid: the
+    // faces the eye sees are turned away and lose up to 150; a dim light
+    // leaves them at 0, the darkest colour, never brighter.
+    for (bool palettePath : {false, true}) {
+        Scene s;
+        s.options.lightDirH = 90;
+        s.options.lightDirV = 0;
+        s.options.viewHeight = 0;
+        s.options.bright = 300;
+        s.options.backR = 255;
+        s.add({{100, -80}, {100, 80}}, 1, 2);
+        Bitmap b(600, 400, formatOf(palettePath));
+        StillDisplay still(s.store, s.options, b, palettePath);
+        still.run();
+        EXPECT_EQ(b.pixelColor(300, 200), rgb(0, 0, 0));
+    }
+}
