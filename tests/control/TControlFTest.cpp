@@ -157,10 +157,10 @@ TEST_F(ControlFixture, CloseStaysOpenWhenTheWantedSaveDidNotHappen) {
     desktop.answer(MsgAnswer::Yes);
     desktop.cancelFile();  // the save dialog is cancelled
     control().close();
-    if (store().DataEdited != 0) {
-        EXPECT_FALSE(program->terminated());
-        EXPECT_TRUE(control().visible());
-    }
+    EXPECT_EQ(store().DataEdited, 1);
+    EXPECT_FALSE(program->terminated());
+    EXPECT_TRUE(control().visible());
+    EXPECT_TRUE(desktop.allAnswersUsed());
 }
 
 TEST_F(ControlFixture, EditorButtonShowsTheEditor) {
