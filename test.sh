@@ -27,7 +27,7 @@ mkdir -p build
 echo "== normal build"
 build build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_BENCH=ON || status=1
 echo "== sanitizer build (address, undefined)"
-build build/asan -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON -DVANTOR_GUI=OFF || status=1
+build build/asan -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON || status=1
 echo "== fuzz build (clang, libFuzzer)"
 CC=clang CXX=clang++ build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_SANITIZE=ON -DVANTOR_FUZZ=ON \
   -DVANTOR_GUI=OFF -DVANTOR_TESTS=OFF || status=1

@@ -52,19 +52,19 @@ BitmapView::~BitmapView() { unbind(); }
 
 void BitmapView::unbind() {
     if (m_bound) static_cast<Bitmap*>(m_bound)->unsubscribe(m_bitmapSub);
-    if (m_palette) static_cast<Palette*>(m_palette)->unsubscribe(m_paletteSub);
+    if (m_palette) m_palette->unsubscribe(m_paletteSub);
     m_bound = nullptr;
-    m_palette = nullptr;
+    m_palette.reset();
 }
 
 void BitmapView::rebind() {
     Bitmap* bmp = m_image.picture();
-    Palette* pal = bmp ? bmp->palette().get() : nullptr;
+    std::shared_ptr<Palette> pal = bmp ? bmp->palette() : nullptr;
     if (bmp != m_bound || pal != m_palette) {
         unbind();
         if (bmp) {
             m_bitmapSub = bmp->subscribe([this] {
-                if (m_image.picture() && m_image.picture()->palette().get() != m_palette) rebind();
+                if (m_image.picture() && m_image.picture()->palette() != m_palette) rebind();
                 update();
             });
             if (pal) m_paletteSub = pal->subscribe([this] { repaint(); });

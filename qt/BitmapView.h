@@ -2,9 +2,11 @@
 // Shows a Bitmap model without copying its pixels and forwards the mouse to
 // the Image model's handlers through the event dispatch.
 #include <QWidget>
+#include <memory>
 
 namespace vantor {
 class Image;
+class Palette;
 class Program;
 }
 
@@ -30,7 +32,9 @@ private:
     void* m_bound = nullptr;
     int m_bitmapSub = 0;
     int m_paletteSub = 0;
-    void* m_palette = nullptr;
+    // Shared ownership: the window may attach a new palette to the bitmap,
+    // and the old one must live until we have unsubscribed from it.
+    std::shared_ptr<vantor::Palette> m_palette;
 };
 
 }  // namespace vantor::qt

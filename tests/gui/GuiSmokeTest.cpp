@@ -95,6 +95,27 @@ TEST_F(Gui, EveryButtonGlyphNamedByAWindowIsDrawn) {
     }
 }
 
+// Regression: the view kept a plain pointer to the palette, which the
+// display replaces on every pass on a 256-colour screen.
+TEST_F(Gui, PictureSurvivesItsPaletteBeingReplaced) {
+    Form form("f");
+    Image image(form, "img");
+    image.setBounds(0, 0, 4, 4);
+    Bitmap bitmap(4, 4, PixelFormat::Indexed8);
+    std::vector<PaletteEntry> entries(256, PaletteEntry{10, 20, 30, true});
+    bitmap.attachPalette(std::make_shared<Palette>(entries));
+    image.setPicture(&bitmap);
+    qt::FormHost h(form, *program);
+    for (int i = 0; i < 3; ++i) {
+        bitmap.attachPalette(std::make_shared<Palette>(entries));
+        image.setPicture(&bitmap);
+        bitmap.changed();
+        bitmap.palette()->animateEntries(0, {PaletteEntry{1, 2, 3, true}});
+    }
+    QImage shot = h.widgetFor(image)->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(1, 1), QColor(1, 2, 3));
+}
+
 TEST_F(Gui, FormVisibilityFollowsTheModel) {
     auto& h = host("GEditF");
     program->GEditF().show();
