@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
+#include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -13,6 +15,7 @@
 #include "Glyphs.h"
 #include "platform/widgets/SpeedButton.h"
 #include "UiFont.h"
+#include "about/TAboutF.h"
 #include "anime/TAnimeF.h"
 #include "app/Program.h"
 #include "editor/TGEditF.h"
@@ -114,6 +117,19 @@ TEST_F(Gui, PictureSurvivesItsPaletteBeingReplaced) {
     }
     QImage shot = h.widgetFor(image)->grab().toImage();
     EXPECT_EQ(shot.pixelColor(1, 1), QColor(1, 2, 3));
+}
+
+TEST_F(Gui, ModalFormEndsWhenItsOkButtonIsPressed) {
+    auto& h = host("AboutF");
+    QTimer::singleShot(50, [&] {
+        auto* ok = h.findChild<QPushButton*>("btnOk");
+        ASSERT_NE(ok, nullptr);
+        ok->click();
+    });
+    // A safety net so a broken modal loop fails instead of hanging.
+    QTimer::singleShot(3000, [&] { program->AboutF().setModalResult(mrAbort); });
+    EXPECT_EQ(h.execModal(), mrOk);
+    EXPECT_FALSE(program->AboutF().visible());
 }
 
 TEST_F(Gui, FormVisibilityFollowsTheModel) {

@@ -49,7 +49,7 @@ void Form::hide() {
 void Form::close() {
     if (!FormCloseQuery()) return;
     FormClose();
-    if (modalResult == mrNone && m_modal) modalResult = mrCancel;
+    if (modalResult == mrNone && m_modal) setModalResult(mrCancel);
     hide();
 }
 

@@ -65,8 +65,13 @@ public:
     void setCentered(bool c) { m_centered = c; }
     bool isModal() const { return m_modal; }
     void setModal(bool m) { m_modal = m; }
-    // Set by a button with a modal result; ends a modal showing.
+    // Set by a button with a modal result; ends a modal showing. Use
+    // setModalResult so that a host waiting on the form hears of it.
     int modalResult = mrNone;
+    void setModalResult(int result) {
+        modalResult = result;
+        changed();
+    }
 
     // Root of the main menu; its children are the menu bar's items.
     MenuItem mainMenu{"MainMenu"};

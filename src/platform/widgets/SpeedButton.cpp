@@ -56,7 +56,7 @@ void Button::setCaption(std::string c) {
 void Button::click() {
     if (!enabled() || !visible()) return;
     if (onClick) onClick();
-    if (modalResult != 0) owner().modalResult = modalResult;
+    if (modalResult != 0) owner().setModalResult(modalResult);
 }
 
 RadioButton::RadioButton(Form& owner, std::string name, std::string caption, int group)
