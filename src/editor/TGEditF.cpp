@@ -109,7 +109,11 @@ void TGEditF::FormCreate() {
 }
 
 // The sheet always shows the store as it is now (loads happen elsewhere).
-void TGEditF::FormActivate() { GESheetInit(); }
+// The press that activates the window may arrive before the activation; a
+// gesture under way already shows the current state and is kept.
+void TGEditF::FormActivate() {
+    if (!dragging) GESheetInit();
+}
 void TGEditF::FormShow() { GESheetInit(); }
 void TGEditF::FormHide() { restoreHeldFigure(); }
 

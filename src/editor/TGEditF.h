@@ -265,7 +265,8 @@ private:
     bool pickable() const;
     // Asks for a decimal in an input box; true with the value when the
     // answer is a plain signed decimal.
-    bool askDecimal(const std::string& caption, const std::string& prompt, const std::string& initial, float& value);
+    bool askDecimal(const std::string& caption, const std::string& prompt, const std::string& initial,
+                    long double& value);
     // Appends the work figure as a new figure when it has at least
     // minimumCount vertices; refuses it past the vertex capacity.
     void commitWork(int minimumCount);

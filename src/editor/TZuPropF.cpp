@@ -20,6 +20,7 @@ TZuPropF::TZuPropF(Program& program) : Form("ZuPropF"), m_program(program) {
     setCaption("図形の色調と描き方");
     setBorderStyle(BorderStyle::Dialog);
     setModal(true);
+    setCentered(true);
     Font f;
     f.pixelHeight = 15;
     setFont(f);

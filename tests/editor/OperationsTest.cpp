@@ -176,6 +176,26 @@ TEST_F(EditorOperations, SplitAtAnEndChangesNothing) {
     expectFigure(figures()[0], tenVertices());
 }
 
+// With every figure number in use a copy shares figure 1's number, as any
+// new figure does then; figure 1 keeps its own attributes and stays in use.
+TEST_F(EditorOperations, CopyWithAFullFigureTableLeavesFigureOneAlone) {
+    addFigure({{200, 100}, {200, 100}});
+    store().slot(1).tintFixed = 1;
+    store().slot(1).tintR = 0.3;
+    for (int i = 2; i < MaxFigures; ++i) addFigure({{200, 100}, {200, 100}});
+    const int last = addFigure({{50, 0}, {50, 20}});
+    store().slot(last).tintFixed = 1;
+    store().slot(last).tintR = 0.7;
+    choose(ed().spbSlideZukei);
+    choose(ed().spbSlideZukei);
+    drag(at(50, 0), at(70, 0));
+    EXPECT_EQ(store().VertexCount, 2 * MaxFigures + 2) << "the copy is appended";
+    EXPECT_EQ(store().figure(store().VertexCount), 1);
+    EXPECT_EQ(store().FigureInUse[1], 1);
+    EXPECT_DOUBLE_EQ(store().slot(1).tintR, 0.3);
+    EXPECT_DOUBLE_EQ(store().slot(last).tintR, 0.7) << "the original keeps its attributes";
+}
+
 // A split needs one vertex more; with a full list it is refused before
 // anything changes, so no part of the figure is lost.
 TEST_F(EditorOperations, SplitAtTheVertexLimitIsRefusedBeforehand) {

@@ -128,6 +128,8 @@ TEST_F(EditorSheet, VertexSpacingBox) {
         {"0.5", 10.0f, &TGEditF::mnND10},   // below 1: ignored
         {"1e3", 10.0f, &TGEditF::mnND10},   // not a plain decimal: ignored
         {"+2.", 2.0f, &TGEditF::mnND2},
+        // Below 1 as typed, though it would round to 1 in single precision.
+        {"0.99999999999", 2.0f, &TGEditF::mnND2},
     };
     for (const Case& c : cases) {
         setSpacing(c.typed);

@@ -43,6 +43,18 @@ TEST_F(EditorTools, VerticalAndHorizontalLinesKeepTheStartColumnOrRow) {
     expectFigure(figures().back(), {{50, 0}, {55, 0}, {60, 0}});
 }
 
+// The click that activates the window can be delivered before the
+// activation itself; the stroke it starts must not be dropped.
+TEST_F(EditorTools, ActivationDuringADragKeepsTheGesture) {
+    choose(ed().spbLine);
+    press(at(10, 0));
+    ed().activate();
+    move(at(30, 0));
+    release(at(30, 0));
+    ASSERT_EQ(figures().size(), 1u);
+    EXPECT_EQ(figures()[0].back(), Vertex(30, 0));
+}
+
 TEST_F(EditorTools, RubberBandIsNotXorGreenAndErasedByTheNextMove) {
     freePlacement();
     choose(ed().spbLine);

@@ -22,8 +22,10 @@ void TGEditF::detMagnifyZukei(int x, int y) {
     if (!pickable() || mouseButton == 2) return;
     searchNearestAndLoadZukei(x, y);
     getOutline();
-    float f = 0;
-    if (askDecimal("拡大・縮小倍率", "この図形を何倍にしますか？（0.1以上10以下）", "1", f) && f >= 0.1 && f <= 10) {
+    long double typed = 0;
+    const bool answered = askDecimal("拡大・縮小倍率", "この図形を何倍にしますか？（0.1以上10以下）", "1", typed);
+    const float f = static_cast<float>(typed);  // the range applies to the single-precision factor
+    if (answered && f >= 0.1 && f <= 10) {
         const float cx = x2d(outline.midPX);
         const float cy = y2v(outline.midPY);
         for (int i = 0; i < work.count; ++i) {
@@ -42,8 +44,10 @@ void TGEditF::detRotateZukei(int x, int y) {
     if (!pickable() || mouseButton == 2) return;
     searchNearestAndLoadZukei(x, y);
     getOutline();
-    float a = 0;
-    if (askDecimal("回転角度", "この図形を何度回転しますか？（-360以上360以下）", "0", a) && a >= -360 && a <= 360) {
+    long double typed = 0;
+    const bool answered = askDecimal("回転角度", "この図形を何度回転しますか？（-360以上360以下）", "0", typed);
+    const float a = static_cast<float>(typed);
+    if (answered && a >= -360 && a <= 360) {
         const float theta = static_cast<float>(-static_cast<f80>(a) * Pi / 180);
         const float c = static_cast<float>(std::cos(static_cast<f80>(theta)));
         const float s = static_cast<float>(std::sin(static_cast<f80>(theta)));

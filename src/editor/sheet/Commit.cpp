@@ -1,4 +1,6 @@
 // Putting the work figure into the store.
+#include <algorithm>
+
 #include "anime/TAnimeF.h"
 #include "app/Program.h"
 #include "display/TVantorF.h"
@@ -11,11 +13,17 @@ void TGEditF::detDraw() { commitWork(2); }
 // A figure taken out for editing goes back even when it has one vertex (a
 // data set read from a file may hold such figures); only new drawings under
 // two vertices are dropped.
+//
+// With every number in use the figure shares figure 1's number and attributes,
+// as any new figure does then; figure 1's record is not overwritten.
 void TGEditF::EditDetDraw() {
     FigureStore& s = store();
-    const std::int32_t slot = s.allocFigure();
-    s.slot(slot) = workRecord;
-    s.FigureInUse[static_cast<std::size_t>(slot)] = 0;
+    const bool tableFull = std::find(s.FigureInUse.begin() + 1, s.FigureInUse.end(), 0) == s.FigureInUse.end();
+    if (!tableFull) {
+        const std::int32_t slot = s.allocFigure();
+        s.slot(slot) = workRecord;
+        s.FigureInUse[static_cast<std::size_t>(slot)] = 0;
+    }
     commitWork(1);
 }
 

@@ -81,12 +81,13 @@ void TGEditF::mnNDotClick(MenuItem& sender) {
 }
 
 void TGEditF::mnNDEtcClick() {
-    float value = 0;
+    long double value = 0;
     if (!askDecimal("頂点の間隔（その他）", "頂点の間隔をドット数で指定して下さい(１以上)", shortestDecimal(vertexSpacing),
                     value))
         return;
+    // The typed value is checked as typed, before it is stored in single precision.
     if (!(value >= 1) || value == vertexSpacing) return;
-    vertexSpacing = value;
+    vertexSpacing = static_cast<float>(value);
     mnNDEtc.setChecked(true);
     for (MenuItem* m : {&mnND2, &mnND5, &mnND10, &mnND20, &mnND40})
         if (static_cast<float>(captionValue(*m)) == vertexSpacing) m->setChecked(true);
@@ -124,10 +125,10 @@ void TGEditF::mnStandardClick() { initAll(); }
 void TGEditF::mnHelpClick() { m_program.desktop.showHelp("HLP000008"); }
 
 bool TGEditF::askDecimal(const std::string& caption, const std::string& prompt, const std::string& initial,
-                         float& value) {
+                         long double& value) {
     const std::string answer = removeSpaces(m_program.desktop.inputBox(caption, prompt, initial));
     if (!isSignedDecimal(answer)) return false;
-    value = static_cast<float>(decimalValue(answer));
+    value = decimalValue(answer);
     return true;
 }
 
