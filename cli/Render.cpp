@@ -18,6 +18,7 @@
 #include "control/formats/DataSetFiles.h"
 #include "display/TVantorF.h"
 #include "platform/IoError.h"
+#include "platform/numbers/Numbers.h"
 #include "platform/pixels/Bmp.h"
 
 namespace vantor::cli {
@@ -92,12 +93,19 @@ bool endsWithPng(const std::string& path) {
 }
 
 // The display options back to the factory values (the program's creation
-// may have read a standard option file).
+// may have read a standard option file), and the brightness bar where a
+// factory start leaves it: a thumb left high by that file would be pulled
+// down to the next pass's maximum and override the data set's brightness.
 void factoryOptions(Program& program) {
     DisplayOptions& o = program.options;
     o.setFactoryValues();
     o.standardTintR = o.standardTintG = o.standardTintB = 1.0;
     o.standardBackR = o.standardBackG = o.standardBackB = 0;
+    TVantorF& display = program.VantorF();
+    const long double rate = o.lightDistRate + 3;
+    display.scbUpdating = true;
+    display.scbBright.setParams(roundI32(o.bright), display.scbBright.min(), roundI32(rate * 255 * rate));
+    display.scbUpdating = false;
 }
 
 int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {

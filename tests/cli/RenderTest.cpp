@@ -1,6 +1,7 @@
 // The render command end to end: data set in, picture file out.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 #include <zlib.h>
 
@@ -13,6 +14,7 @@
 #include "display/OptionFile.h"
 #include "display/TVantorF.h"
 #include "platform/files/ByteReader.h"
+#include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TempDir.h"
@@ -167,6 +169,33 @@ TEST(RenderCommand, NamedOptionsOverrideTheDataSetsOptions) {
     ASSERT_EQ(r.code, 0) << r.err;
     int w = 0, h = 0;
     EXPECT_EQ(decodeOwnPng(dir.read("cup.png"), w, h)[0], rgb(200, 0, 0));
+}
+
+// The command starts from the factory options: a standard option file
+// beside the program, read when the program starts, must leave no trace in
+// the picture (its brightness bar would otherwise be pulled down by the data
+// set's smaller maximum and set the brightness to that maximum).
+TEST(RenderCommand, AStandardOptionFileBesideTheProgramChangesNothing) {
+    const std::string standard = executableFolder() + "standard.vop";
+    if (Files(".").fileExists(standard)) GTEST_SKIP() << standard << " belongs to someone else";
+    TempDir dir;
+    DisplayOptions o;
+    o.setFactoryValues();
+    o.lightDistRate = 1.6;
+    writeCup(dir, "cup", o);
+    DisplayOptions bright;
+    bright.setFactoryValues();
+    bright.bright = 7000;
+    writeOptionFile(Files(dir.path()), standard, bright);
+    struct Removed {
+        std::string path;
+        ~Removed() { std::remove(path.c_str()); }
+    } removed{standard};
+
+    const Bitmap expected = drawnByTheProgram(dir, "cup", 32);
+    const Rendered r = render({dir.file("cup.va4"), "-o", dir.file("cup.bmp")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(coloursOf(readBmpFile(dir.file("cup.bmp"))), coloursOf(expected));
 }
 
 TEST(RenderCommand, BadInputGetsAClearMessageAndNoPicture) {

@@ -150,6 +150,25 @@ TEST(StillDisplay, LoopOrderFollowsTheViewHeight) {
     }
 }
 
+// Every menu step divides 180, so the last step starts at 270; the table of
+// a step follows its first angle (90 degrees up to 179, 180 up to 209, then
+// 270). With 45 degrees: five steps, tables 1, 1, 2, 3, 3.
+TEST(StillDisplay, StepsAndTheirOrderTables) {
+    for (int unit : {1, 2, 3, 5, 6, 9, 10, 15, 18, 30, 45}) {
+        const int steps = StillDisplay::stepCount(unit);
+        EXPECT_EQ(90 + (steps - 1) * unit, 270) << unit;
+    }
+    EXPECT_EQ(StillDisplay::stepCount(45), 5);
+    std::vector<int> tables;
+    for (int k = 0; k < 5; ++k) tables.push_back(DepthOrder::tableForStep(90 + 45 * k));
+    EXPECT_EQ(tables, (std::vector<int>{1, 1, 2, 3, 3}));
+    struct Case {
+        int e, table;
+    };
+    for (const Case& c : {Case{179, 1}, Case{180, 2}, Case{209, 2}, Case{210, 3}})
+        EXPECT_EQ(DepthOrder::tableForStep(c.e), c.table) << c.e;
+}
+
 TEST(StillDisplay, WireframeLinesTakeTheColourOfTheirMidpoints) {
     Scene s;
     s.options.unitAngle = 90;
