@@ -117,6 +117,7 @@ int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
     HeadlessDesktop desktop(err, a.colorDepth);
     ProgramConfig config;
     config.programFolder = executableFolder();
+    config.readStandardOptions = false;
     Program program(desktop, config);
     factoryOptions(program);
     program.ControlF().activate();

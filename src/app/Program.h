@@ -32,6 +32,8 @@ struct ProgramConfig {
     std::string programFolder = "./";
     // Per-user configuration folder for standard.vop; empty: use programFolder only.
     std::string userConfigFolder;
+    // Off for batch work, whose results must depend only on the files named.
+    bool readStandardOptions = true;
 };
 
 class Program {

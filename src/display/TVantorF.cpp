@@ -121,7 +121,7 @@ void TVantorF::FormCreate() {
     backLoaded = false;
 
     const std::string standard = m_program.standardOptionPathForReading();
-    if (m_program.files.fileExists(standard)) {
+    if (m_program.config.readStandardOptions && m_program.files.fileExists(standard)) {
         try {
             YomiVop(standard);
             o.standardTintR = o.tintR;
