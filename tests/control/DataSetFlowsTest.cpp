@@ -74,10 +74,12 @@ TEST_F(DataSetFlows, SavingVaseWritesVertexFigureAndOptionFiles) {
     const auto va4 = dir.read("vase.va4");
     ASSERT_EQ(va4.size(), 80u);
     ByteReader in(va4);
-    for (std::uint8_t link : {1, 1, 0, 1, 0}) {
+    const int links[] = {1, 1, 0, 1, 0}, figures[] = {1, 1, 1, 2, 2};
+    for (int k = 0; k < 5; ++k) {
         in.skip(8);
-        EXPECT_EQ(in.u8(), link);
-        in.skip(7);
+        EXPECT_EQ(in.u8(), links[k]);
+        in.skip(3);
+        EXPECT_EQ(in.i32(), figures[k]);
     }
     EXPECT_EQ(dir.read("vase.zuk").size(), 56u);
     EXPECT_EQ(dir.read("vase.vop"), encodeOptions(program->options));

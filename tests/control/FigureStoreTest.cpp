@@ -114,6 +114,7 @@ TEST_F(FigureTable, FigureFileAppendsAfterTheHighestFigure) {
     TempDir dir;
     Files files(dir.path());
     options.tintG = 0.25;
+    options.defaultMethod = 1;
     dir.write("a.zuk", zukRecords({{0.2, 0.3, 1.0, 1, 1, 1, 7}, {0.9, 0.9, 0.9, 3, 0, 1, 0}, {1, 1, 1, 2, 1, 0, 0}}));
     store.HighestFigure = 2;
     EXPECT_TRUE(store.readFigureFile(files, "a.zuk"));

@@ -16,6 +16,14 @@ std::optional<float> csvValue(const std::string& field) {
     if (!v) return std::nullopt;
     return toFiniteF32(*v);
 }
+
+// roundTo3 goes through a 32-bit integer and would clip values from
+// 2147483.647 on. Single precision holds no thousandths there (its step is
+// 0.25 or more), so such a value is already what the rounding would give.
+float savedCoordinate(float v) {
+    constexpr long double Limit = 2147483647.0L / 1000.0L;
+    return std::fabs(static_cast<long double>(v)) < Limit ? roundTo3(v) : v;
+}
 }  // namespace
 
 ParsedCsv parseCsv(const std::vector<std::string>& lines, int room) {
@@ -48,7 +56,7 @@ ParsedCsv parseCsv(const std::vector<std::string>& lines, int room) {
 std::vector<std::string> encodeCsv(const FigureStore& store) {
     std::vector<std::string> lines;
     for (int k = 1; k <= store.VertexCount && k <= MaxVertices; ++k) {
-        lines.push_back(formatGeneral15(roundTo3(store.x(k))) + "," + formatGeneral15(roundTo3(store.y(k))));
+        lines.push_back(formatGeneral15(savedCoordinate(store.x(k))) + "," + formatGeneral15(savedCoordinate(store.y(k))));
         if (store.link(k) == 0) lines.push_back("=");
     }
     return lines;

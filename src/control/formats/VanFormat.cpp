@@ -1,11 +1,26 @@
 #include "control/formats/VanFormat.h"
 
+#include <charconv>
+#include <cmath>
+
 #include "control/FigureStore.h"
 #include "control/formats/FormatMessages.h"
 #include "control/formats/TextNumbers.h"
 #include "platform/numbers/Numbers.h"
 
 namespace vantor {
+
+namespace {
+// From 2^23 on single precision holds whole numbers only; they are written
+// digit for digit, since rounding through a 64-bit integer would clip the
+// largest of them.
+std::string savedInteger(float v) {
+    if (std::fabs(v) < 8388608.0f) return std::to_string(roundHalfEven(v));
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(v), std::chars_format::fixed, 0);
+    return std::string(buf, res.ptr);
+}
+}  // namespace
 
 ParsedVertices parseVan(const std::vector<std::string>& lines, int room) {
     ParsedVertices out;
@@ -42,8 +57,7 @@ std::vector<std::string> encodeVan(const FigureStore& store) {
     std::vector<std::string> lines;
     lines.push_back(std::to_string(store.VertexCount));
     for (int k = 1; k <= store.VertexCount && k <= MaxVertices; ++k) {
-        lines.push_back(std::to_string(roundHalfEven(store.x(k))) + "," + std::to_string(roundHalfEven(store.y(k))) + "," +
-                        std::to_string(store.link(k)));
+        lines.push_back(savedInteger(store.x(k)) + "," + savedInteger(store.y(k)) + "," + std::to_string(store.link(k)));
     }
     return lines;
 }

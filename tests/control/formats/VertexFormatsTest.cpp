@@ -104,6 +104,26 @@ TEST(TextFormats, SaveCsvAndVanLines) {
     EXPECT_EQ(encodeVan(g.store), (Lines{"3", "0,1,1", "0,-2,1", "4,0,0"})) << "halves round to even";
 }
 
+// Coordinates far off the sheet can come in through a text file; a save must
+// write them as they are, not clipped to what a 32- or 64-bit integer holds.
+TEST(TextFormats, SaveKeepsCoordinatesBeyondIntegerRanges) {
+    FreshStore f;
+    addFigure(f.store, {{3e6f, -2147483.75f}, {1e20f, -3.25e38f}});
+    const Lines csv = encodeCsv(f.store);
+    EXPECT_EQ(csv[0], "3000000,-2147483.75");
+    const ParsedCsv back = parseCsv(csv, MaxVertices);
+    ASSERT_EQ(back.vertices.size(), 2u);
+    EXPECT_EQ(back.vertices[1].x, 1e20f);
+    EXPECT_EQ(back.vertices[1].y, -3.25e38f);
+
+    const Lines van = encodeVan(f.store);
+    EXPECT_EQ(van[1], "3000000,-2147484,1");
+    const ParsedVertices vanBack = parseVan(van, MaxVertices);
+    ASSERT_EQ(vanBack.vertices.size(), 2u) << vanBack.problem;
+    EXPECT_EQ(vanBack.vertices[1].x, 1e20f);
+    EXPECT_EQ(vanBack.vertices[1].y, -3.25e38f);
+}
+
 TEST(VanFormat, ReadsFieldsAndIgnoresTheCountLine) {
     const ParsedVertices p = parseVan({"99", "1.5,-2,1", " 3 , 4e1 , 0", "0,0,257"}, MaxVertices);
     ASSERT_TRUE(p.complete()) << p.problem;
