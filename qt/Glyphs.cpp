@@ -24,6 +24,28 @@ void document(QPainter& p) {
     p.drawRect(2, 1, 9, 13);
 }
 
+void redCross(QPainter& p) {
+    p.setPen(QPen(QColor(190, 0, 0), 2));
+    p.drawLine(3, 3, 13, 13);
+    p.drawLine(13, 3, 3, 13);
+}
+
+void shadedBall(QPainter& p) {
+    QRadialGradient g(6, 6, 9);
+    g.setColorAt(0, QColor(255, 255, 255));
+    g.setColorAt(1, QColor(90, 90, 90));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(QRectF(2, 2, 12, 12));
+}
+
+// Meridian and equator over a ball outline.
+void meridian(QPainter& p) {
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(5, 2, 6, 12));
+    p.drawLine(2, 8, 14, 8);
+}
+
 const std::map<std::string, Painter>& painters() {
     static const std::map<std::string, Painter> table = {
         {"load",
@@ -160,12 +182,7 @@ const std::map<std::string, Painter>& painters() {
              p.setBrush(QColor(40, 60, 220));
              p.drawEllipse(QPointF(8, 10), 4, 4);
          }},
-        {"delete",
-         [](QPainter& p) {
-             p.setPen(QPen(QColor(190, 0, 0), 2));
-             p.drawLine(3, 3, 13, 13);
-             p.drawLine(13, 3, 3, 13);
-         }},
+        {"delete", redCross},
         {"updown",
          [](QPainter& p) {
              p.setPen(QPen(QColor(0, 0, 140), 1.4));
@@ -178,9 +195,7 @@ const std::map<std::string, Painter>& painters() {
         {"clearall",
          [](QPainter& p) {
              document(p);
-             p.setPen(QPen(QColor(190, 0, 0), 2));
-             p.drawLine(3, 3, 13, 13);
-             p.drawLine(13, 3, 3, 13);
+             redCross(p);
          }},
         // Figure-property dialog: own tint or the display's, and the methods.
         {"setcolor",
@@ -204,30 +219,14 @@ const std::map<std::string, Painter>& painters() {
          [](QPainter& p) {
              p.setPen(QPen(QColor(0, 0, 0), 1));
              p.drawEllipse(QRectF(2, 2, 12, 12));
-             p.drawEllipse(QRectF(5, 2, 6, 12));
-             p.drawLine(2, 8, 14, 8);
+             meridian(p);
          }},
-        {"surface",
-         [](QPainter& p) {
-             QRadialGradient g(6, 6, 9);
-             g.setColorAt(0, QColor(255, 255, 255));
-             g.setColorAt(1, QColor(90, 90, 90));
-             p.setPen(Qt::NoPen);
-             p.setBrush(g);
-             p.drawEllipse(QRectF(2, 2, 12, 12));
-         }},
+        {"surface", shadedBall},
         {"mesh",
          [](QPainter& p) {
-             QRadialGradient g(6, 6, 9);
-             g.setColorAt(0, QColor(255, 255, 255));
-             g.setColorAt(1, QColor(90, 90, 90));
-             p.setPen(Qt::NoPen);
-             p.setBrush(g);
-             p.drawEllipse(QRectF(2, 2, 12, 12));
+             shadedBall(p);
              p.setPen(QPen(QColor(0, 0, 0), 0.8));
-             p.setBrush(Qt::NoBrush);
-             p.drawEllipse(QRectF(5, 2, 6, 12));
-             p.drawLine(2, 8, 14, 8);
+             meridian(p);
          }},
         {"stdmethod",
          [](QPainter& p) {
