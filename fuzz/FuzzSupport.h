@@ -6,6 +6,9 @@
 
 #include "control/FigureStore.h"
 #include "display/DisplayOptions.h"
+#include "platform/files/Files.h"
+
+#include <string>
 
 namespace vantor::fuzz {
 
@@ -44,6 +47,21 @@ inline void checkStore(const FigureStore& s, bool openEnd) {
         require(f >= 1 && f <= highest && f <= MaxFigures);
         require(s.FigureInUse[static_cast<std::size_t>(f)] == 1);
     }
+}
+
+// A text reader fed the input's lines (after a first byte that chooses how
+// many figures are already present), then its writer's output parsed back:
+// every vertex written must come back, one line each.
+template <typename Read, typename Encode, typename Parse>
+int fuzzTextReader(const std::uint8_t* data, std::size_t size, bool openEnd, Read read, Encode encode, Parse parse) {
+    if (size < 1) return 0;
+    Fixture f(data[0] % 8);
+    read(f.store, splitLines(std::string(data + 1, data + size)));
+    f.store.HighestFigure = f.store.LoadedHighest;
+    checkStore(f.store, openEnd);
+    const auto parsed = parse(encode(f.store), MaxVertices);
+    require(parsed.complete() && static_cast<int>(parsed.vertices.size()) == f.store.VertexCount);
+    return 0;
 }
 
 }  // namespace vantor::fuzz

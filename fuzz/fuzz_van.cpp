@@ -7,14 +7,12 @@
 using namespace vantor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 1) return 0;
-    fuzz::Fixture f(data[0] % 8);
-    Files files;
-    const auto lines = splitLines(std::string(data + 1, data + size));
-    DataSetFiles(f.store, files).readV1(lines);
-    f.store.HighestFigure = f.store.LoadedHighest;
-    fuzz::checkStore(f.store, true);
-    const auto parsed = parseVan(encodeVan(f.store), MaxVertices);
-    fuzz::require(parsed.complete() && static_cast<int>(parsed.vertices.size()) == f.store.VertexCount);
-    return 0;
+    return fuzz::fuzzTextReader(
+        data, size, true,
+        [](FigureStore& store, const std::vector<std::string>& lines) {
+            Files files;
+            DataSetFiles(store, files).readV1(lines);
+        },
+        [](const FigureStore& store) { return encodeVan(store); },
+        [](const auto& lines, int capacity) { return parseVan(lines, capacity); });
 }
