@@ -12,7 +12,7 @@
 
 #include "Commands.h"
 #include "HeadlessDesktop.h"
-#include "PngFile.h"
+#include "platform/pixels/Png.h"
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "control/formats/DataSetFiles.h"

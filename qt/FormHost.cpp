@@ -142,10 +142,17 @@ void FormHost::buildMenu(MenuItem& item, QMenu* into) {
     if (!item.items().empty()) {
         QMenu* menu = into ? into->addMenu(q(item.caption())) : menuBar()->addMenu(q(item.caption()));
         for (MenuItem* child : item.items()) buildMenu(*child, menu);
+        // A sub-menu may itself be a radio item of its parent's list: its
+        // entry then carries the mark that stands for the whole sub-menu.
+        if (item.radioItem()) {
+            menu->menuAction()->setCheckable(true);
+            radioGroup(into, item.groupIndex())->addAction(menu->menuAction());
+        }
         auto sync = [menu, &item] {
             menu->setTitle(q(item.caption()));
             menu->menuAction()->setEnabled(item.enabled());
             menu->menuAction()->setVisible(item.visible());
+            if (item.radioItem()) menu->menuAction()->setChecked(item.checked());
         };
         sync();
         int id = item.subscribe(sync);
@@ -159,9 +166,12 @@ void FormHost::buildMenu(MenuItem& item, QMenu* into) {
     }
     QAction* action = into ? into->addAction(q(item.caption())) : menuBar()->addAction(q(item.caption()));
     action->setObjectName(q(item.name()));
-    action->setCheckable(true);
+    // Radio items show radio marks; plain commands show no check box unless
+    // the program puts a check mark on them.
+    if (item.radioItem()) radioGroup(into, item.groupIndex())->addAction(action);
     auto sync = [action, &item] {
         action->setText(q(item.caption()));
+        action->setCheckable(item.radioItem() || item.checked());
         action->setChecked(item.checked());
         action->setEnabled(item.enabled());
         action->setVisible(item.visible());
@@ -175,6 +185,17 @@ void FormHost::buildMenu(MenuItem& item, QMenu* into) {
     });
     int id = item.subscribe(sync);
     m_unsubscribe.push_back([&item, id] { item.unsubscribe(id); });
+}
+
+QActionGroup* FormHost::radioGroup(QMenu* menu, int groupIndex) {
+    for (auto& [m, g, group] : m_radioGroups)
+        if (m == menu && g == groupIndex) return group;
+    // Exclusive only for the look (radio marks); the model decides which
+    // item carries the mark, and every change is mirrored from it.
+    auto* group = new QActionGroup(this);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    m_radioGroups.emplace_back(menu, groupIndex, group);
+    return group;
 }
 
 void FormHost::track(Control& control, QWidget* widget, std::function<void()> sync) {
@@ -191,6 +212,7 @@ void FormHost::track(Control& control, QWidget* widget, std::function<void()> sy
             case Cursor::Cross: widget->setCursor(Qt::CrossCursor); break;
             case Cursor::Wait: widget->setCursor(Qt::WaitCursor); break;
             case Cursor::SizeAll: widget->setCursor(Qt::SizeAllCursor); break;
+            case Cursor::HandPoint: widget->setCursor(Qt::PointingHandCursor); break;
         }
         if (sync) sync();
     };

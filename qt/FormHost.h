@@ -4,6 +4,7 @@
 // the user's events to the handlers through the program's event dispatch.
 #include <QMainWindow>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace vantor {
@@ -14,6 +15,7 @@ class Program;
 }  // namespace vantor
 
 class QMenu;
+class QActionGroup;
 
 namespace vantor::qt {
 
@@ -36,6 +38,7 @@ protected:
 private:
     void syncForm();
     void buildMenu(vantor::MenuItem& item, QMenu* into);
+    QActionGroup* radioGroup(QMenu* menu, int groupIndex);
     QWidget* buildControl(vantor::Control& control, QWidget* parent);
     void track(vantor::Control& control, QWidget* widget, std::function<void()> sync);
     void dispatch(const std::function<void()>& handler);
@@ -45,6 +48,7 @@ private:
     QWidget* m_client = nullptr;
     std::vector<std::function<void()>> m_unsubscribe;
     std::vector<std::pair<const vantor::Control*, QWidget*>> m_widgets;
+    std::vector<std::tuple<QMenu*, int, QActionGroup*>> m_radioGroups;
     bool m_syncing = false;
     bool m_positioned = false;
 };

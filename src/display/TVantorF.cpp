@@ -38,6 +38,8 @@ void TVantorF::layoutControls() {
     scbBright.setBounds(248, 4, 200, 16);
     pgbAngle.setBounds(460, 5, 134, 14);
     imgVantor.setBounds(0, 25, PictureWidth, PictureHeight);
+    imgVantor.onMouseDown = [this](MouseButton b, unsigned shift, int x, int y) { imgVantorMouseDown(b, shift, x, y); };
+    imgVantor.onMouseUp = [this](MouseButton b, unsigned shift, int x, int y) { imgVantorMouseUp(b, shift, x, y); };
 
     scbBright.setParams(700, 21, 7000);
     scbBright.setSmallChange(20);
@@ -49,47 +51,18 @@ void TVantorF::layoutControls() {
     pgbAngle.setVisible(false);
 }
 
-void TVantorF::buildMenus() {
-    mainMenu.add(mnVantorFile);
-    for (MenuItem* m : {&mnSave, &N1, &mnYomidasi, &mnKakikomi, &N2, &mnKakiStandard, &mnInitStandard, &N3, &mnBackBitmap,
-                        &mnBackBitmapErase}) {
-        mnVantorFile.add(*m);
-        // The picture and option-file commands are not built yet; until
-        // they are, the items offer nothing.
-        m->setEnabled(false);
-    }
-
-    mainMenu.add(mnDispRun);
-    mnDispRun.onClick = [this] { mnDispRunClick(); };
-
-    mainMenu.add(mnSimu);
-    mnSimu.setEnabled(false);
-
-    mainMenu.add(mnOption);
-    for (MenuItem* m : {&mnBright, &mnLdist, &mnUnitAngle, &N4, &mnLPos, &mnVdist, &mnVPos, &mnMethod, &mnTint, &mnZoom,
-                        &mnBack, &mnInc, &mnScroll, &mnInitAll}) {
-        mnOption.add(*m);
-        if (m != &mnBright && m != &N4) m->setEnabled(false);
-    }
-    for (MenuItem* m : {&mnBR1, &mnBR2, &mnBR3, &mnBR4, &mnBREtc}) {
-        mnBright.add(*m);
-        m->setRadio(1);
-    }
-    for (MenuItem* m : {&mnBR1, &mnBR2, &mnBR3, &mnBR4}) m->onClick = [this, m] { mnBrightClick(*m); };
-    mnBREtc.onClick = [this] { mnBREtcClick(); };
-
-    mainMenu.add(mnAnime);
-    mnAnime.setEnabled(false);
-    mainMenu.add(mnFinish);
-    mnFinish.onClick = [this] { mnFinishClick(); };
-}
-
 bool TVantorF::palettePath() const { return m_program.ControlF().ColorDepth == 8; }
 
 void TVantorF::createDisplayBitmap() {
     displayBitmap.resize(PictureWidth, PictureHeight, palettePath() ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
     m_still = std::make_unique<StillDisplay>(m_program.store, m_program.options, displayBitmap, palettePath());
     // Until the first pass the palette holds black and the background.
+    if (palettePath()) m_still->palette.attachStill(displayBitmap);
+    imgVantor.setPicture(&displayBitmap);
+}
+
+void TVantorF::renewDisplayBitmap() {
+    displayBitmap.resize(PictureWidth, PictureHeight, displayBitmap.format());
     if (palettePath()) m_still->palette.attachStill(displayBitmap);
     imgVantor.setPicture(&displayBitmap);
 }
@@ -106,7 +79,7 @@ void TVantorF::FormCreate() {
 
     DisplayOptions& o = m_program.options;
     o.setFactoryValues();
-    mnBR1.setChecked(true);
+    setFactoryOptionsWithMarks();
     o.standardTintR = o.standardTintG = o.standardTintB = 1.0;
     o.standardBackR = o.standardBackG = o.standardBackB = 0;
     o.tintR = o.standardTintR;
@@ -116,6 +89,7 @@ void TVantorF::FormCreate() {
     o.backG = o.standardBackG;
     o.backB = o.standardBackB;
 
+    setSimuFactoryOptions();
     pgbAngle.setVisible(false);
     m_program.ControlF().animTimer.setEnabled(false);
     backLoaded = false;
@@ -137,17 +111,6 @@ void TVantorF::FormCreate() {
     scbUpdating = false;
     mnDispRunClick();
 }
-
-void TVantorF::YomiVop(const std::string& fileName) {
-    readOptionFile(m_program.files, fileName, m_program.options);
-    mnBREtc.setChecked(true);
-    SetBRCheck();
-    pgbAngle.setVisible(false);
-    m_program.ControlF().animTimer.setEnabled(false);
-    setDegreeLabel();
-}
-
-void TVantorF::KakiVop(const std::string& fileName) { writeOptionFile(m_program.files, fileName, m_program.options); }
 
 void TVantorF::setDegreeLabel() {
     const DisplayOptions& o = m_program.options;

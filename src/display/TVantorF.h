@@ -4,10 +4,12 @@
 // of a drawing pass and the menus of the display. The drawing itself is the
 // StillDisplay; this class wires it to the window's controls.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "display/still/StillDisplay.h"
 #include "platform/pixels/Bitmap.h"
+#include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Label.h"
@@ -60,17 +62,111 @@ public:
     MenuItem mnBR4{"mnBR4", "1.6"};
     MenuItem mnBREtc{"mnBREtc", "その他(&E)..."};
     MenuItem mnLdist{"mnLdist", "光源との距離(&D)"};
+    MenuItem mnLDm2{"mnLDm2", "0.6"};
+    MenuItem mnLDm1{"mnLDm1", "0.8"};
+    MenuItem mnLD1{"mnLD1", "1"};
+    MenuItem mnLD2{"mnLD2", "1.2"};
+    MenuItem mnLD3{"mnLD3", "1.4"};
+    MenuItem mnLD4{"mnLD4", "1.6"};
+    MenuItem mnLD5{"mnLD5", "1.8"};
+    MenuItem mnLD6{"mnLD6", "2.0"};
+    MenuItem mnLDEtc{"mnLDEtc", "その他(&E)..."};
     MenuItem mnUnitAngle{"mnUnitAngle", "単位回転角度(&U)  （度）"};
+    MenuItem mn1d{"mn1d", " 1"};
+    MenuItem mn2d{"mn2d", " 2"};
+    MenuItem mn3d{"mn3d", " 3"};
+    MenuItem mn5d{"mn5d", " 5"};
+    MenuItem mn6d{"mn6d", " 6"};
+    MenuItem mn9d{"mn9d", " 9"};
+    MenuItem mn10d{"mn10d", "10"};
+    MenuItem mn15d{"mn15d", "15"};
+    MenuItem mn18d{"mn18d", "18"};
+    MenuItem mn30d{"mn30d", "30"};
+    MenuItem mn45d{"mn45d", "45"};
     MenuItem N4{"N4", "-"};
     MenuItem mnLPos{"mnLPos", "光源の方向(&L)    ((↓立体 ・ シミュ ))"};
+    MenuItem mnLDirSimple{"mnLDirSimple", "簡易設定(&E)..."};
+    MenuItem mnLDirAngle{"mnLDirAngle", "角度による設定(&A)..."};
     MenuItem mnVdist{"mnVdist", "視点との距離(&K)"};
+    MenuItem mnVD7{"mnVD7", "0.4"};
+    MenuItem mnVD6{"mnVD6", "0.6"};
+    MenuItem mnVD5{"mnVD5", "0.8"};
+    MenuItem mnVD1{"mnVD1", "1"};
+    MenuItem mnVD2{"mnVD2", "1.2"};
+    MenuItem mnVD3{"mnVD3", "1.4"};
+    MenuItem mnVD4{"mnVD4", "1.6"};
+    MenuItem mnVDEtc{"mnVDEtc", "その他(&E)..."};
     MenuItem mnVPos{"mnVPos", "視点の高さ（角度）(&H)"};
+    MenuItem mnVH1{"mnVH1", "90"};
+    MenuItem mnVH2{"mnVH2", "75"};
+    MenuItem mnVH3{"mnVH3", "60"};
+    MenuItem mnVH4{"mnVH4", "45"};
+    MenuItem mnVH5{"mnVH5", "30"};
+    MenuItem mnVH6{"mnVH6", "15"};
+    MenuItem mnVH7{"mnVH7", " 0"};
+    MenuItem mnVH8{"mnVH8", "-15"};
+    MenuItem mnVH9{"mnVH9", "-30"};
+    MenuItem mnVH10{"mnVH10", "-45"};
+    MenuItem mnVH11{"mnVH11", "-60"};
+    MenuItem mnVH12{"mnVH12", "-75"};
+    MenuItem mnVH13{"mnVH13", "-90"};
+    MenuItem mnVHEtc{"mnVHEtc", "その他(&E)..."};
     MenuItem mnMethod{"mnMethod", "未設定図形の描画方法(&M) "};
+    MenuItem mnWire{"mnWire", "ワイヤフレーム(&W)"};
+    MenuItem mnSurface{"mnSurface", "サーフェイス(&S)"};
+    MenuItem mnMesh{"mnMesh", "網付サーフェイス(M)"};
     MenuItem mnTint{"mnTint", "未設定図形の色調(&T)"};
+    MenuItem mnTintStandard{"mnTintStandard", "標準の色調(&S)"};
+    MenuItem mnTintFree{"mnTintFree", "任意設定(&F)..."};
     MenuItem mnZoom{"mnZoom", "ズーム(&Z)"};
+    MenuItem mnZM7{"mnZM7", "0.5"};
+    MenuItem mnZM6{"mnZM6", "0.8"};
+    MenuItem mnZM1{"mnZM1", "1"};
+    MenuItem mnZM2{"mnZM2", "1.2"};
+    MenuItem mnZM3{"mnZM3", "1.5"};
+    MenuItem mnZM4{"mnZM4", "2"};
+    MenuItem mnZM5{"mnZM5", "3"};
+    MenuItem mnZMEtc{"mnZMEtc", "その他(&E)..."};
     MenuItem mnBack{"mnBack", "背景色(&G)"};
+    MenuItem mnBackStandard{"mnBackStandard", "標準の色(&S)"};
+    MenuItem mnBackFree{"mnBackFree", "任意設定(&F)..."};
     MenuItem mnInc{"mnInc", "回転体の傾き(角度)(&I)"};
+    // The upside-down angles live in a sub-menu whose entry is itself a
+    // radio item of the main list, so the list can show where the value is.
+    MenuItem mnInToRev{"mnInToRev", "　(上下逆さ)"};
+    MenuItem mnInRev{"mnInRev", "--上下逆さ--"};
+    MenuItem N5{"N5", "-"};
+    MenuItem mnIn14{"mnIn14", "105"};
+    MenuItem mnIn15{"mnIn15", "120"};
+    MenuItem mnIn16{"mnIn16", "135"};
+    MenuItem mnIn17{"mnIn17", "150"};
+    MenuItem mnIn18{"mnIn18", "165"};
+    MenuItem mnIn19{"mnIn19", "180"};
+    MenuItem mnIn20{"mnIn20", "-165"};
+    MenuItem mnIn21{"mnIn21", "-150"};
+    MenuItem mnIn22{"mnIn22", "-135"};
+    MenuItem mnIn23{"mnIn23", "-120"};
+    MenuItem mnIn24{"mnIn24", "-105"};
+    MenuItem N6{"N6", "-"};
+    // Hidden: holds the sub-menu's mark while the value is outside it.
+    MenuItem mnInNonRev{"mnInNonRev", "該当なし"};
+    MenuItem mnIn1{"mnIn1", "90"};
+    MenuItem mnIn2{"mnIn2", "75"};
+    MenuItem mnIn3{"mnIn3", "60"};
+    MenuItem mnIn4{"mnIn4", "45"};
+    MenuItem mnIn5{"mnIn5", "30"};
+    MenuItem mnIn6{"mnIn6", "15"};
+    MenuItem mnIn7{"mnIn7", " 0"};
+    MenuItem mnIn8{"mnIn8", "-15"};
+    MenuItem mnIn9{"mnIn9", "-30"};
+    MenuItem mnIn10{"mnIn10", "-45"};
+    MenuItem mnIn11{"mnIn11", "-60"};
+    MenuItem mnIn12{"mnIn12", "-75"};
+    MenuItem mnIn13{"mnIn13", "-90"};
+    MenuItem mnInEtc{"mnInEtc", "その他(&E)..."};
     MenuItem mnScroll{"mnScroll", "平行移動(&P)"};
+    MenuItem mnScrollValue{"mnScrollValue", "ドット数で指定(&D)..."};
+    MenuItem mnStandardPosition{"mnStandardPosition", "標準の位置に戻す(&S)"};
     MenuItem mnInitAll{"mnInitAll", "全てのオプションを標準の値に戻す(&C)"};
     MenuItem mnAnime{"mnAnime", "アニメ(&A)"};
     MenuItem mnFinish{"mnFinish", "回転体表示終了(&X)"};
@@ -98,6 +194,11 @@ public:
     // Filled in with the rotation simulation; until then displayMode never
     // becomes 2, so nothing calls it.
     void AnimPrepare() {}
+    bool simulationRunning() const { return false; }
+    void mnSimuEndClick() {}
+    void mnLDirSimpleClick() {}
+    void mnLDirAngleClick() {}
+    void mnScrollValueClick() {}
 
     // Brightness (TVantorFBrightness.cpp).
     void mnBrightClick(MenuItem& sender);
@@ -106,12 +207,66 @@ public:
     void ChangeScbPosition();
     void scbBrightChange();
 
-    void mnFinishClick() { close(); }
+    // Light distance, rotation step, default method, view, zoom and
+    // inclination (TVantorFOptions.cpp).
+    void mnLdistClick(MenuItem& sender);
+    void mnLDEtcClick();
+    void SetLDCheck();
+    void mnUnitDegreeClick(MenuItem& sender);
+    void mnWireClick();
+    void mnSurfaceClick();
+    void mnMeshClick();
+    void mnVdistClick(MenuItem& sender);
+    void mnVDEtcClick();
+    void SetVDCheck();
+    void mnVheightClick(MenuItem& sender);
+    void mnVHEtcClick();
+    void SetVHCheck();
+    void mnZMClick(MenuItem& sender);
+    void mnZMEtcClick();
+    void SetZMCheck();
+    void mnInclinClick(MenuItem& sender);
+    void mnInEtcClick();
+    void SetInCheck();
+    void mnStandardPositionClick();
 
-    // Reads an option file into the options and brings the window in line (no redraw).
+    // Default tint and background colour (TVantorFColors.cpp).
+    void mnTintStandardClick();
+    void mnTintFreeClick();
+    void mnBackStandardClick();
+    void mnBackFreeClick();
+    ColorDialog dlgVantorColor;
+    ColorDialog dlgBackColor;
+
+    // Option files and the standard options (TVantorFOptionFiles.cpp).
+    // Reads an option file into the options and brings the menus in line (no redraw).
     void YomiVop(const std::string& fileName);
     // Writes the options to an option file.
     void KakiVop(const std::string& fileName);
+    void mnYomidasiClick();
+    void mnKakikomiClick();
+    void mnKakiStandardClick();
+    void mnInitStandardClick();
+    void InitAllOptions();
+    FileDialog dlgOpenOptions{FileDialogKind::Open, "画像オプションファイル(*.vop)|*.vop", "vop"};
+    FileDialog dlgSaveOptions{FileDialogKind::Save, "画像オプションファイル(*.vop)|*.vop", "vop"};
+
+    // The picture: moving it, saving it, a background image behind it
+    // (TVantorFPicture.cpp).
+    void imgVantorMouseDown(MouseButton button, unsigned shift, int x, int y);
+    void imgVantorMouseUp(MouseButton button, unsigned shift, int x, int y);
+    void mnSaveClick();
+    void mnBackBitmapClick();
+    void mnBackBitmapEraseClick();
+    void mnFinishClick() { close(); }
+    void mnAnimeClick();
+    // Writes the display bitmap: PNG when the name ends in ".png", else BMP
+    // (8-bit with its palette on a 256-colour screen, 24-bit otherwise).
+    void savePicture(const std::string& fileName) const;
+    FileDialog dlgSaveBitmap{FileDialogKind::Save, "画像ファイル（*.bmp)|*.bmp", "bmp"};
+    FileDialog dlgOpenBackBitmap{FileDialogKind::Open, "背景画像(*.bmp)|*.bmp", "*.bmp"};
+    // True between a press and a release of a button that moves the picture.
+    bool dragging() const { return m_drag.active; }
     // One tick of the shared timer while the simulation owns it.
     void simuTimerTimer();
     int simuTickCount = 0;  // ticks received; the simulation itself is not built yet
@@ -122,15 +277,37 @@ public:
     bool drawing() const { return m_passRunning; }
 
 private:
+    struct Drag {
+        bool active = false;
+        int pressX = 0;
+        int pressY = 0;
+        std::string savedCaption;
+    };
+    void drawGrabRing(int x, int y);
+    // The free-value steps shared by the input boxes: the answer with blanks
+    // removed, as a number when it is a plain signed decimal.
+    std::optional<double> askValue(const std::string& caption, const std::string& prompt, double current);
+    // 256-colour screen: palette reload; otherwise the current picture is renewed.
+    void colourChanged();
+    // The factory values of the menu-borne options, each with its mark.
+    void setFactoryOptionsWithMarks();
+    // The simulation's factory step (with its mark) and interval.
+    void setSimuFactoryOptions();
+    // The simulation step's mark follows the stored step.
+    void SetSimuUnitAngleCheck();
+
     void buildMenus();
     void layoutControls();
     void createDisplayBitmap();
+    // A new blank picture of the same size and format.
+    void renewDisplayBitmap();
     void showPicture();
     void setDegreeLabel();
     void showProgress(int position);
 
     Program& m_program;
     std::unique_ptr<StillDisplay> m_still;
+    Drag m_drag;
     bool m_passRunning = false;
     bool m_drawingStarted = false;
     bool m_rerunRequested = false;

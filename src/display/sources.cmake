@@ -5,7 +5,12 @@ list(APPEND VANTOR_CORE_SOURCES
   src/display/TScrollDotF.cpp
   src/display/TVantorF.cpp
   src/display/TVantorFBrightness.cpp
+  src/display/TVantorFColors.cpp
   src/display/TVantorFDisplay.cpp
+  src/display/TVantorFMenus.cpp
+  src/display/TVantorFOptionFiles.cpp
+  src/display/TVantorFOptions.cpp
+  src/display/TVantorFPicture.cpp
   src/display/geometry/ViewGeometry.cpp
   src/display/shading/DisplayPalette.cpp
   src/display/shading/Shading.cpp

@@ -8,6 +8,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/platform/pixels/Raster.cpp
   src/platform/pixels/RasterEllipse.cpp
   src/platform/pixels/Palette.cpp
+  src/platform/pixels/Png.cpp
   src/platform/widgets/Control.cpp
   src/platform/widgets/Dialogs.cpp
   src/platform/widgets/Form.cpp

@@ -6,7 +6,7 @@
 #include <zlib.h>
 
 #include "Commands.h"
-#include "PngFile.h"
+#include "platform/pixels/Png.h"
 #include "app/Program.h"
 #include "control/FigureStore.h"
 #include "control/TControlF.h"
@@ -238,7 +238,7 @@ TEST(PngFile, PaletteAndTrueColour) {
     Bitmap rgbPicture(3, 2, PixelFormat::Rgb32);
     rgbPicture.setRawPixel(2, 1, 0x102030);
     int w = 0, h = 0;
-    auto colours = decodeOwnPng(cli::encodePng(rgbPicture), w, h);
+    auto colours = decodeOwnPng(encodePng(rgbPicture), w, h);
     EXPECT_EQ(w, 3);
     EXPECT_EQ(h, 2);
     EXPECT_EQ(colours[5], rgb(0x10, 0x20, 0x30));
@@ -247,7 +247,7 @@ TEST(PngFile, PaletteAndTrueColour) {
     indexed.attachPalette(std::make_shared<Palette>(std::vector<PaletteEntry>{{1, 2, 3, true}, {9, 8, 7, true}}));
     indexed.setRawPixel(1, 0, 1);
     indexed.setRawPixel(0, 1, 250);  // beyond the palette: black
-    colours = decodeOwnPng(cli::encodePng(indexed), w, h);
+    colours = decodeOwnPng(encodePng(indexed), w, h);
     EXPECT_EQ(colours, (std::vector<TColor>{rgb(1, 2, 3), rgb(9, 8, 7), rgb(0, 0, 0), rgb(1, 2, 3)}));
-    EXPECT_THROW(cli::encodePng(Bitmap()), std::invalid_argument);
+    EXPECT_THROW(encodePng(Bitmap()), std::invalid_argument);
 }

@@ -12,7 +12,7 @@ class Form;
 
 enum class ControlKind { Label, SpeedButton, ScrollBar, ProgressBar, ListBox, Edit, Image, Bevel, Shape, Button, Panel };
 enum class MouseButton { Left, Right, Middle };
-enum class Cursor { Default, Arrow, Cross, Wait, SizeAll };
+enum class Cursor { Default, Arrow, Cross, Wait, SizeAll, HandPoint };
 
 struct Font {
     std::string name = "ＭＳ Ｐゴシック";

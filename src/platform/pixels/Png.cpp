@@ -1,9 +1,9 @@
-#include "PngFile.h"
+#include "platform/pixels/Png.h"
 
 #include <stdexcept>
 #include <zlib.h>
 
-namespace vantor::cli {
+namespace vantor {
 
 namespace {
 
@@ -80,4 +80,4 @@ std::vector<std::uint8_t> encodePng(const Bitmap& bitmap) {
     return out;
 }
 
-}  // namespace vantor::cli
+}  // namespace vantor

@@ -1,5 +1,5 @@
 #pragma once
-// PNG pictures for the command line: the display bitmap as an 8-bit
+// PNG pictures: the display bitmap as an 8-bit
 // palette image (Indexed8, with the bitmap's colour table) or a 24-bit RGB
 // image (Rgb32), compressed with zlib.
 #include <cstdint>
@@ -8,8 +8,8 @@
 
 #include "platform/pixels/Bitmap.h"
 
-namespace vantor::cli {
+namespace vantor {
 
 std::vector<std::uint8_t> encodePng(const Bitmap& bitmap);
 
-}  // namespace vantor::cli
+}  // namespace vantor
