@@ -9,47 +9,13 @@
 #include "display/TVantorF.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TempDir.h"
+#include "DisplayWindowFixture.h"
 
 using namespace vantor;
 using vantor::test::ScriptedDesktop;
 using vantor::test::TempDir;
+using vantor::test::DisplayWindow;
 
-namespace {
-
-struct DisplayWindow : ::testing::Test {
-    ScriptedDesktop desktop;
-    TempDir folder;
-    std::unique_ptr<Program> program;
-    int passes = 0;
-    bool m_barShown = false;
-
-    void start(int bitsPerPixel = 32) {
-        desktop.screenInfo.bitsPerPixel = bitsPerPixel;
-        ProgramConfig config;
-        config.currentFolder = folder.path();
-        config.programFolder = folder.path() + "/";
-        program = std::make_unique<Program>(desktop, config);
-        program->ControlF().activate();
-        // Every pass shows the progress bar once.
-        window().pgbAngle.subscribe([this] {
-            const bool visible = window().pgbAngle.visible();
-            if (visible && !m_barShown) ++passes;
-            m_barShown = visible;
-        });
-    }
-    TVantorF& window() { return program->VantorF(); }
-    DisplayOptions& options() { return program->options; }
-    void addVase() { test::addFigure(program->store, test::vaseProfile(20), 1); }
-    const Bitmap& picture() { return window().displayBitmap; }
-    std::vector<std::uint32_t> pixels() {
-        std::vector<std::uint32_t> v;
-        for (int y = 0; y < picture().height(); y += 3)
-            for (int x = 0; x < picture().width(); x += 3) v.push_back(picture().rawPixel(x, y));
-        return v;
-    }
-};
-
-}  // namespace
 
 TEST_F(DisplayWindow, CreationLaysOutTheWindowAndDrawsTheStillDisplay) {
     start();

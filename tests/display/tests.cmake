@@ -1,6 +1,9 @@
 list(APPEND VANTOR_TEST_SOURCES
   display/DepthOrderTest.cpp
   display/GeometryTest.cpp
+  display/OptionFileCommandsTest.cpp
+  display/OptionMenusTest.cpp
+  display/PictureCommandsTest.cpp
   display/PlainStillDisplay.cpp
   display/Profiles.cpp
   display/QuadRasterTest.cpp

@@ -1,0 +1,128 @@
+// The display window's option-file commands and the standard options.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "DisplayWindowFixture.h"
+#include "display/OptionFile.h"
+
+using namespace vantor;
+using vantor::test::DisplayWindow;
+
+namespace {
+std::vector<std::uint8_t> optionBytes(void (*edit)(DisplayOptions&)) {
+    DisplayOptions o;
+    o.setFactoryValues();
+    edit(o);
+    return encodeOptions(o);
+}
+}  // namespace
+
+TEST_F(DisplayWindow, ReadingAFileOfTheWrongSize) {
+    start();
+    auto bytes = optionBytes([](DisplayOptions& o) { o.zoom = 3; });
+    folder.write("short.vop", std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 115));
+    auto longer = bytes;
+    longer.resize(200, 0xEE);
+    folder.write("long.vop", longer);
+
+    desktop.choose(folder.file("short.vop"));
+    EXPECT_FALSE(program->dispatch([&] { window().mnYomidasiClick(); }));
+    ASSERT_EQ(desktop.errors.size(), 1u);
+    EXPECT_EQ(options().zoom, 1.5) << "nothing changed";
+
+    desktop.choose(folder.file("long.vop"));
+    EXPECT_TRUE(program->dispatch([&] { window().mnYomidasiClick(); }));
+    EXPECT_EQ(options().zoom, 3) << "read from its first 116 bytes";
+    EXPECT_TRUE(window().mnZM5.checked());
+    EXPECT_EQ(window().dlgSaveOptions.fileName, folder.file("long.vop")) << "the next save proposes it";
+}
+
+TEST_F(DisplayWindow, ReadingReplacesStepsThatNoMenuOffers) {
+    start();
+    folder.write("steps.vop", optionBytes([](DisplayOptions& o) {
+        o.unitAngle = 4;
+        o.simuUnitAngle = 7;
+        o.defaultMethod = 9;
+        o.bright = 1300;
+        o.viewHeight = -45;
+        o.inclin = -150;
+    }));
+    window().mnMesh.click();
+    window().YomiVop(folder.file("steps.vop"));
+    EXPECT_EQ(options().unitAngle, 3);
+    EXPECT_TRUE(window().mn3d.checked());
+    EXPECT_EQ(options().simuUnitAngle, 2);
+    EXPECT_EQ(options().defaultMethod, 9) << "kept as read";
+    EXPECT_TRUE(window().mnMesh.checked()) << "no method item takes the mark";
+    EXPECT_TRUE(window().mnBREtc.checked());
+    EXPECT_TRUE(window().mnVH10.checked());
+    EXPECT_TRUE(window().mnIn21.checked());
+    EXPECT_TRUE(window().mnInToRev.checked());
+}
+
+TEST_F(DisplayWindow, SavedOptionsReadBackBitForBit) {
+    start();
+    options().lightDirH = 100.5;
+    options().lightDirV = -12.25;
+    options().centerX = -7;
+    options().bright = 1234.5678;
+    options().simuInterval = 999;
+    const std::vector<std::uint8_t> before = encodeOptions(options());
+    desktop.choose(folder.file("mine.vop"));
+    window().mnKakikomiClick();
+    ASSERT_EQ(folder.read("mine.vop"), before);
+
+    window().InitAllOptions();
+    EXPECT_EQ(options().lightDirH, 225);
+    desktop.choose(folder.file("mine.vop"));
+    window().mnYomidasiClick();
+    EXPECT_EQ(encodeOptions(options()), before);
+    EXPECT_EQ(desktop.fileDialogs.back().filter, "画像オプションファイル(*.vop)|*.vop");
+    EXPECT_EQ(desktop.fileDialogs.back().defaultExt, "vop");
+}
+
+TEST_F(DisplayWindow, MakeStandardThenResetAllRestoresThoseOptions) {
+    start();
+    window().mnZM6.click();
+    options().lightDirH = 300;
+    desktop.colorAnswers.emplace_back(true, rgb(100, 200, 50));
+    window().mnTintFreeClick();
+    const std::vector<std::uint8_t> standard = encodeOptions(options());
+
+    desktop.answer(MsgAnswer::Yes);
+    window().mnKakiStandardClick();
+    EXPECT_EQ(desktop.messages.back().text, "現在のオプションを標準の値にしていいですか？");
+    EXPECT_EQ(desktop.messages.back().icon, MsgIcon::Warning);
+    EXPECT_EQ(options().standardTintR, 1.0) << "the standard tint is renewed only when the file is read";
+
+    window().mnZM1.click();
+    window().mnInitAll.click();
+    EXPECT_EQ(encodeOptions(options()), standard);
+    EXPECT_TRUE(window().mnZM6.checked());
+    EXPECT_EQ(options().standardTintG, 1.0);
+    EXPECT_EQ(options().standardTintB, 0.25);
+
+    desktop.answer(MsgAnswer::No);
+    window().mnInitStandardClick();
+    desktop.answer(MsgAnswer::Yes);
+    window().mnInitStandardClick();
+    EXPECT_EQ(desktop.messages.back().text, "標準のオプションをソフト・インストール時の値に戻していいですか？");
+    EXPECT_EQ(options().zoom, 0.8) << "the current options stay";
+    window().mnInitAll.click();
+    DisplayOptions factory;
+    factory.setFactoryValues();
+    EXPECT_EQ(encodeOptions(options()), encodeOptions(factory));
+    EXPECT_TRUE(window().mnZM3.checked());
+    EXPECT_TRUE(window().mnIn7.checked());
+    EXPECT_EQ(options().standardTintB, 1.0);
+}
+
+TEST_F(DisplayWindow, ReturningToTheInstallationStandardWithoutAFileAsksAndDoesNothing) {
+    start();
+    window().mnZM4.click();
+    desktop.answer(MsgAnswer::Yes);
+    window().mnInitStandardClick();
+    EXPECT_EQ(options().zoom, 2);
+    EXPECT_TRUE(desktop.errors.empty());
+}

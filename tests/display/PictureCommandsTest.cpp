@@ -1,0 +1,109 @@
+// Commands on the picture: moving it with the mouse, saving it and putting
+// an image behind the solid.
+#include <gtest/gtest.h>
+
+#include "DisplayWindowFixture.h"
+#include "platform/pixels/Bmp.h"
+
+using namespace vantor;
+using vantor::test::DisplayWindow;
+
+TEST_F(DisplayWindow, DraggingWithTheRightButtonMovesThePicture) {
+    start();
+    addVase();
+    TVantorF& w = window();
+    w.mnDispRunClick();
+    const auto still = allPixels();
+
+    passes = 0;
+    w.imgVantor.onMouseDown(MouseButton::Right, ShiftRight, 100, 100);
+    EXPECT_EQ(w.lblImageAnim.caption(), "平行移動");
+    EXPECT_EQ(w.imgVantor.cursor(), Cursor::HandPoint);
+    EXPECT_NE(allPixels(), still) << "the ring marks the grab point";
+    w.imgVantor.onMouseUp(MouseButton::Right, 0, 100, 100);
+    EXPECT_EQ(allPixels(), still) << "the ring is erased exactly";
+    EXPECT_EQ(w.lblImageAnim.caption(), "立体表示");
+    EXPECT_EQ(w.imgVantor.cursor(), Cursor::Default);
+    EXPECT_EQ(passes, 0) << "a click without a move changes nothing";
+    EXPECT_EQ(options().centerX, 300);
+
+    w.imgVantor.onMouseDown(MouseButton::Left, ShiftLeft, 100, 100);
+    w.imgVantor.onMouseUp(MouseButton::Left, 0, 180, 50);
+    EXPECT_EQ(passes, 0) << "the left button does nothing";
+    EXPECT_EQ(allPixels(), still);
+
+    w.imgVantor.onMouseUp(MouseButton::Right, 0, 130, 80);
+    EXPECT_EQ(options().centerX, 300) << "a release without a press is no move";
+
+    w.imgVantor.onMouseDown(MouseButton::Middle, ShiftMiddle, 100, 100);
+    w.imgVantor.onMouseUp(MouseButton::Middle, 0, 130, 80);
+    EXPECT_EQ(options().centerX, 330);
+    EXPECT_EQ(options().centerY, 180);
+    EXPECT_EQ(passes, 1);
+}
+
+TEST_F(DisplayWindow, SavedPictureHoldsTheDisplayPixels) {
+    for (int depth : {32, 8}) {
+        SCOPED_TRACE(depth);
+        start(depth);
+        addVase();
+        window().mnDispRunClick();
+        desktop.choose(folder.file("solid.bmp"));
+        window().mnSaveClick();
+        const Bitmap saved = readBmpFile(folder.file("solid.bmp"));
+        EXPECT_EQ(saved.format(), depth == 8 ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
+        ASSERT_EQ(saved.width(), 600);
+        for (int y = 0; y < 400; y += 7)
+            for (int x = 0; x < 600; x += 7) ASSERT_EQ(saved.pixelColor(x, y), picture().pixelColor(x, y));
+        EXPECT_EQ(desktop.fileDialogs.back().filter, "画像ファイル（*.bmp)|*.bmp");
+    }
+}
+
+TEST_F(DisplayWindow, BackgroundImageLiesBehindTheSolidUntilRemoved) {
+    start();
+    addVase();
+    TVantorF& w = window();
+    Bitmap back(2, 2, PixelFormat::Rgb32);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x) back.setRawPixel(x, y, 0x204060);
+    folder.write("back.bmp", encodeBmp(back));
+    folder.write("broken.bmp", {'B', 'M', 1, 2, 3});
+
+    desktop.choose(folder.file("broken.bmp"));
+    EXPECT_FALSE(program->dispatch([&] { w.mnBackBitmapClick(); }));
+    EXPECT_EQ(desktop.errors.size(), 1u);
+    EXPECT_FALSE(w.backLoaded);
+    EXPECT_TRUE(w.mnBack.visible());
+
+    passes = 0;
+    desktop.choose(folder.file("back.bmp"));
+    w.mnBackBitmapClick();
+    EXPECT_TRUE(w.backLoaded);
+    EXPECT_FALSE(w.mnBack.visible()) << "the colour cannot be seen behind an image";
+    EXPECT_EQ(picture().pixelColor(0, 0), rgb(0x20, 0x40, 0x60));
+    EXPECT_EQ(passes, 1);
+
+    desktop.choose(folder.file("broken.bmp"));
+    EXPECT_FALSE(program->dispatch([&] { w.mnBackBitmapClick(); }));
+    EXPECT_TRUE(w.backLoaded) << "the old image stays";
+    w.mnDispRunClick();
+    EXPECT_EQ(picture().pixelColor(0, 0), rgb(0x20, 0x40, 0x60));
+
+    w.mnBackBitmapEraseClick();
+    EXPECT_FALSE(w.backLoaded);
+    EXPECT_TRUE(w.mnBack.visible());
+    EXPECT_EQ(picture().pixelColor(0, 0), rgb(0, 0, 0));
+    passes = 0;
+    w.mnBackBitmapEraseClick();
+    EXPECT_EQ(passes, 1) << "removing when none is loaded still redraws";
+}
+
+TEST_F(DisplayWindow, BackgroundMenuStaysOnAPaletteScreen) {
+    start(8);
+    Bitmap back(4, 4, PixelFormat::Rgb32);
+    folder.write("back.bmp", encodeBmp(back));
+    desktop.choose(folder.file("back.bmp"));
+    window().mnBackBitmapClick();
+    EXPECT_TRUE(window().backLoaded);
+    EXPECT_TRUE(window().mnBack.visible());
+}
