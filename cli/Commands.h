@@ -8,6 +8,7 @@
 namespace vantor::cli {
 
 int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int optionsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int renderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace vantor::cli

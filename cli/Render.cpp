@@ -16,6 +16,7 @@
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "control/formats/DataSetFiles.h"
+#include "display/OptionFields.h"
 #include "display/TVantorF.h"
 #include "platform/IoError.h"
 #include "platform/numbers/Numbers.h"
@@ -26,13 +27,15 @@ namespace vantor::cli {
 namespace {
 
 constexpr const char* Usage =
-    "usage: vantor-cli render DATA -o OUT [--options FILE.vop] [--color-depth 8]\n"
+    "usage: vantor-cli render DATA -o OUT [--options FILE.vop] [--set name=value ...] [--color-depth 8]\n"
     "  DATA: .va4, .va2, .csv or .van; OUT: .png, else a BMP file\n";
 
 struct RenderArgs {
     std::string data;
     std::string out;
     std::string options;
+    // Applied after the option files, in order.
+    std::vector<std::string> sets;
     int colorDepth = 32;
 };
 
@@ -53,7 +56,7 @@ std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::o
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (a == "-o" || a == "--output" || a == "--options" || a == "--color-depth") {
+        if (a == "-o" || a == "--output" || a == "--options" || a == "--color-depth" || a == "--set") {
             if (!hasValue) {
                 err << "vantor-cli render: " << a << " needs a value\n" << Usage;
                 return std::nullopt;
@@ -61,6 +64,13 @@ std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::o
             const std::string& v = args[++i];
             if (a == "--options") {
                 r.options = v;
+            } else if (a == "--set") {
+                DisplayOptions scratch;
+                if (const auto problem = setOptionAssignment(scratch, v)) {
+                    err << "vantor-cli render: " << *problem << '\n';
+                    return std::nullopt;
+                }
+                r.sets.push_back(v);
             } else if (a == "--color-depth") {
                 if (v != "8" && v != "16" && v != "24" && v != "32") {
                     err << "vantor-cli render: --color-depth takes 8 (palette screen), 16, 24 or 32, not '" << v << "'\n";
@@ -151,8 +161,9 @@ int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
         err << "vantor-cli render: " << a.data << ": the data set holds no vertices; no picture written\n";
         return 1;
     }
-    if (!a.options.empty()) {
-        display.YomiVop(a.options);
+    if (!a.options.empty()) display.YomiVop(a.options);
+    for (const std::string& s : a.sets) setOptionAssignment(program.options, s);
+    if (!a.options.empty() || !a.sets.empty()) {
         store.applyDefaultTint();
         store.applyDefaultMethod();
     }

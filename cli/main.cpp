@@ -10,8 +10,10 @@ void usage(std::ostream& os) {
     os << "usage:\n"
           "  vantor-cli convert IN OUT\n"
           "      read a data set and write it in the format of OUT's extension (.va4 .va2 .csv .van)\n"
-          "  vantor-cli render DATA -o OUT [--options FILE.vop] [--color-depth 8]\n"
-          "      draw the solid of DATA and write the picture (.bmp or .png)\n";
+          "  vantor-cli render DATA -o OUT [--options FILE.vop] [--set name=value ...] [--color-depth 8]\n"
+          "      draw the solid of DATA and write the picture (.bmp or .png)\n"
+          "  vantor-cli options FILE.vop [--set name=value ...]\n"
+          "      print an option file as name=value lines, or write a new or changed one\n";
 }
 }  // namespace
 
@@ -24,6 +26,7 @@ int main(int argc, char** argv) {
     std::string command = args[0];
     args.erase(args.begin());
     if (command == "convert") return vantor::cli::convertCommand(args, std::cout, std::cerr);
+    if (command == "options") return vantor::cli::optionsCommand(args, std::cout, std::cerr);
     if (command == "render") return vantor::cli::renderCommand(args, std::cout, std::cerr);
     std::cerr << "vantor-cli: unknown command '" << command << "'\n";
     usage(std::cerr);

@@ -1,4 +1,5 @@
 list(APPEND VANTOR_CORE_SOURCES
+  src/display/OptionFields.cpp
   src/display/OptionFile.cpp
   src/display/TLightAF.cpp
   src/display/TLightEF.cpp

@@ -61,8 +61,9 @@ Rendered render(std::vector<std::string> args) {
     return {code, out.str(), err.str()};
 }
 
-// The same picture drawn in-process: load, rotate.
-Bitmap drawnByTheProgram(const TempDir& dir, const std::string& name, int bitsPerPixel) {
+// The same picture drawn in-process: load, rotate, and save it with the
+// display window's picture command.
+Bitmap drawnByTheProgram(const TempDir& dir, const std::string& name, int bitsPerPixel, const std::string& savedAs = "") {
     test::ScriptedDesktop desktop;
     desktop.screenInfo.bitsPerPixel = bitsPerPixel;
     ProgramConfig config;
@@ -76,6 +77,10 @@ Bitmap drawnByTheProgram(const TempDir& dir, const std::string& name, int bitsPe
     DataSetFiles(program.store, program.files).load(DataFormat::Va4, dir.file(name + ".va4"), dir.file(name + ".zuk"));
     program.store.HighestFigure = program.store.LoadedHighest;
     program.ControlF().RotateExecute();
+    if (!savedAs.empty()) {
+        desktop.choose(savedAs);
+        program.VantorF().mnSaveClick();
+    }
     return program.VantorF().displayBitmap;
 }
 
@@ -138,7 +143,7 @@ TEST(RenderCommand, WritesThePictureTheProgramDraws) {
     o.viewHeight = 30;
     writeCup(dir, "cup", o);
     for (int depth : {32, 8}) {
-        const Bitmap expected = drawnByTheProgram(dir, "cup", depth);
+        const Bitmap expected = drawnByTheProgram(dir, "cup", depth, dir.file("window.bmp"));
         const std::string depthArg = std::to_string(depth);
         const Rendered bmp = render({dir.file("cup.va4"), "-o", dir.file("cup.bmp"), "--color-depth", depthArg});
         ASSERT_EQ(bmp.code, 0) << bmp.err;
@@ -146,6 +151,7 @@ TEST(RenderCommand, WritesThePictureTheProgramDraws) {
         const Bitmap written = readBmpFile(dir.file("cup.bmp"));
         EXPECT_EQ(written.format(), depth == 8 ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
         EXPECT_EQ(coloursOf(written), coloursOf(expected)) << depth;
+        EXPECT_EQ(dir.read("cup.bmp"), dir.read("window.bmp")) << "the window's picture command writes the same file";
 
         const Rendered png = render({dir.file("cup.va4"), "--color-depth", depthArg, "-o", dir.file("cup.PNG")});
         ASSERT_EQ(png.code, 0) << png.err;
@@ -169,6 +175,26 @@ TEST(RenderCommand, NamedOptionsOverrideTheDataSetsOptions) {
     ASSERT_EQ(r.code, 0) << r.err;
     int w = 0, h = 0;
     EXPECT_EQ(decodeOwnPng(dir.read("cup.png"), w, h)[0], rgb(200, 0, 0));
+}
+
+TEST(RenderCommand, SetAssignmentsApplyAfterTheOptionFiles) {
+    TempDir dir;
+    DisplayOptions o;
+    o.setFactoryValues();
+    o.backR = 200;
+    writeCup(dir, "cup", o);
+    const Rendered r = render({dir.file("cup.va4"), "-o", dir.file("cup.png"), "--set", "backG=100", "--set", "backR=0"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    int w = 0, h = 0;
+    EXPECT_EQ(decodeOwnPng(dir.read("cup.png"), w, h)[0], rgb(0, 100, 0));
+
+    for (const char* bad : {"zoom=0", "nosuch=1", "zoom", "unitAngle=4", "backR=256", "tintR=nan"}) {
+        SCOPED_TRACE(bad);
+        const Rendered b = render({dir.file("cup.va4"), "-o", dir.file("bad.png"), "--set", bad});
+        EXPECT_EQ(b.code, 2);
+        EXPECT_FALSE(b.err.empty());
+        EXPECT_FALSE(Files(dir.path()).fileExists(dir.file("bad.png")));
+    }
 }
 
 // The command starts from the factory options: a standard option file
