@@ -23,6 +23,7 @@
 #include "BitmapView.h"
 #include "Glyphs.h"
 #include "UiFont.h"
+#include "app/HelpTopics.h"
 #include "app/Program.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Image.h"
@@ -146,6 +147,7 @@ void FormHost::buildMenu(MenuItem& item, QMenu* into) {
         // entry then carries the mark that stands for the whole sub-menu.
         if (item.radioItem()) {
             menu->menuAction()->setCheckable(true);
+            menu->menuAction()->setData(QVariant::fromValue(static_cast<void*>(&item)));
             radioGroup(into, item.groupIndex())->addAction(menu->menuAction());
         }
         auto sync = [menu, &item] {
@@ -178,10 +180,16 @@ void FormHost::buildMenu(MenuItem& item, QMenu* into) {
     };
     sync();
     // The model decides the mark: a click never toggles it by itself.
+    action->setData(QVariant::fromValue(static_cast<void*>(&item)));
     QObject::connect(action, &QAction::triggered, this, [this, action, &item, sync] {
         action->setChecked(item.checked());
         dispatch([&item] { item.click(); });
         sync();
+        // The group's exclusivity may have moved the mark in the widgets
+        // where the model did not: every sibling shows its model again.
+        if (QActionGroup* group = action->actionGroup())
+            for (QAction* a : group->actions())
+                if (auto* model = static_cast<MenuItem*>(a->data().value<void*>())) a->setChecked(model->checked());
     });
     int id = item.subscribe(sync);
     m_unsubscribe.push_back([&item, id] { item.unsubscribe(id); });
@@ -411,6 +419,10 @@ bool FormHost::event(QEvent* e) {
 }
 
 void FormHost::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F1) {
+        dispatch([this] { m_program.desktop.showHelp(helpTopicFor(m_form)); });
+        return;
+    }
     dispatch([this, e] { m_form.FormKeyDown(e->key(), 0); });
     QMainWindow::keyPressEvent(e);
 }

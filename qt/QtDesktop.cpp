@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
@@ -10,6 +11,7 @@
 #include <QScreen>
 
 #include "FormHost.h"
+#include "Help.h"
 #include "app/Program.h"
 #include "platform/widgets/Form.h"
 
@@ -69,7 +71,9 @@ bool QtDesktop::runFileDialog(FileDialog& d) {
     QFileDialog dlg(activeParent());
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setAcceptMode(d.kind == FileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dlg.setFileMode(d.kind == FileDialogKind::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // A typed name that does not exist is handed to the program, whose own
+    // message for a missing file says what is wrong in the program's words.
+    dlg.setFileMode(QFileDialog::AnyFile);
     // Existing files are replaced without asking, as the program always did.
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!d.title.empty()) dlg.setWindowTitle(q(d.title));
@@ -112,8 +116,16 @@ int QtDesktop::showModal(Form& form) {
 }
 
 void QtDesktop::showHelp(const std::string& keyword) {
-    QMessageBox::information(activeParent(), "ヘルプ",
-                             "ヘルプ項目 " + q(keyword) + " のヘルプファイルはこの版にはありません。");
+    const QString folder = helpFolder(QStringLiteral("ja"));
+    if (folder.isEmpty()) {
+        QMessageBox::information(activeParent(), "ヘルプ", "使い方のページが見つかりません。FreeVantor をインストールし直してください。");
+        return;
+    }
+    const QUrl url = helpUrl(folder, keyword);
+    lastHelpUrl = url;
+    if (m_openHelp) m_openHelp(url);
+    else if (!QDesktopServices::openUrl(url))
+        QMessageBox::information(activeParent(), "ヘルプ", "ブラウザを開けませんでした。次のページをご覧ください:\n" + url.toString());
 }
 
 ScreenInfo QtDesktop::screen() const {

@@ -1,6 +1,8 @@
 #pragma once
 // The Desktop port on Qt: message boxes, input boxes, file and colour
 // dialogs, modal forms, the screen's colour depth.
+#include <QUrl>
+#include <functional>
 #include <map>
 
 #include "platform/Desktop.h"
@@ -29,7 +31,12 @@ public:
     void setBusyCursor(bool busy) override;
     void quit() override;
 
+    // The last help page asked for; tests replace the browser with a recorder.
+    QUrl lastHelpUrl;
+    void setHelpOpener(std::function<void(const QUrl&)> open) { m_openHelp = std::move(open); }
+
 private:
+    std::function<void(const QUrl&)> m_openHelp;
     int m_colorDepth;
     std::map<vantor::Form*, FormHost*> m_hosts;
 };

@@ -11,6 +11,7 @@
 #include "FormHost.h"
 #include "QtDesktop.h"
 #include "TimerHost.h"
+#include "Translations.h"
 #include "UiFont.h"
 #include "app/Program.h"
 #include "control/TControlF.h"
@@ -98,6 +99,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(vantor::Program::ApplicationTitle);
+    vantor::qt::installQtTranslations(app);
     QFont uiFont = vantor::qt::toQFont(vantor::Font{});
     QApplication::setFont(uiFont);
 

@@ -1,3 +1,4 @@
 list(APPEND VANTOR_CORE_SOURCES
+  src/app/HelpTopics.cpp
   src/app/Program.cpp
 )

@@ -1,5 +1,7 @@
 #include "control/TControlF.h"
 
+#include "app/HelpTopics.h"
+
 #include "about/TAboutF.h"
 #include "anime/TAnimeF.h"
 #include "anime/TAnimeMoveF.h"
@@ -63,6 +65,8 @@ TControlF::TControlF(Program& program)
     mainMenu.add(mnRotate);
     mainMenu.add(mnHelp);
     mnHelp.add(mnAbout);
+    mnHelp.add(mnHelpContents);
+    mnHelpContents.onClick = [this] { m_program.desktop.showHelp(helpStartPage); };
     for (MenuItem* m : {&mnLoad, &mnAdd, &mnSave, &mnExit, &mnGEdit, &mnRotate, &mnHelp}) m->setHelpContext(5);
     mnAbout.setHelpContext(28);
 

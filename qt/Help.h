@@ -1,0 +1,17 @@
+#pragma once
+// The user manual: HTML pages installed with the program (or, when it runs
+// from its build folder, those of the source tree), opened in the desktop's
+// browser at the section of a help topic.
+#include <QString>
+#include <QUrl>
+#include <string>
+
+namespace vantor::qt {
+
+// The manual's folder of the given language ("ja", "en"); empty when none
+// is found.
+QString helpFolder(const QString& language);
+// The page and section of a topic; an empty topic is the start page.
+QUrl helpUrl(const QString& folder, const std::string& topic);
+
+}  // namespace vantor::qt
