@@ -77,6 +77,8 @@ void BitmapView::rebind() {
 
 void BitmapView::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    // Scaled by a high-density screen, pixels stay blocks, never blurred.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     Bitmap* bmp = m_image.picture();
     if (!bmp || bmp->isEmpty()) {
         p.fillRect(rect(), Qt::black);

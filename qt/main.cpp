@@ -97,6 +97,9 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Whole scale factors keep the pictures crisp: every picture pixel
+    // becomes a block of equal screen pixels.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(vantor::Program::ApplicationTitle);
     vantor::qt::installQtTranslations(app);

@@ -1,0 +1,58 @@
+// On a high-density screen (scale factor 2) the windows are twice as large,
+// the pictures are scaled crisply by whole pixels, and a click lands on the
+// same picture pixel as at scale 1.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include "FormHost.h"
+#include "app/Program.h"
+#include "display/TVantorF.h"
+#include "support/ScriptedDesktop.h"
+
+using namespace vantor;
+
+TEST(HighDensityScreen, PictureScalesCrisplyAndClicksLandOnTheSamePixel) {
+    ASSERT_EQ(qApp->devicePixelRatio(), 2.0);
+    test::ScriptedDesktop desktop;
+    Program program(desktop);
+    TVantorF& display = program.VantorF();
+    qt::FormHost host(display, program);
+    display.show();
+    host.show();
+
+    // A picture of one-pixel stripes shows whether scaling blurs it.
+    for (int y = 0; y < display.displayBitmap.height(); ++y)
+        for (int x = 0; x < display.displayBitmap.width(); ++x)
+            display.displayBitmap.setRawPixel(x, y, (x + y) % 2 ? 0xFFFFFF : 0x000000);
+    display.displayBitmap.changed();
+
+    QWidget* view = host.widgetFor(display.imgVantor);
+    ASSERT_NE(view, nullptr);
+    const QImage shown = view->grab().toImage();
+    ASSERT_EQ(shown.size(), view->size() * 2);
+    for (const QPoint p : {QPoint(10, 10), QPoint(11, 10), QPoint(300, 201)}) {
+        const QRgb expected = (p.x() + p.y()) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx) EXPECT_EQ(shown.pixel(2 * p.x() + dx, 2 * p.y() + dy), expected);
+    }
+
+    int seenX = -1, seenY = -1;
+    display.imgVantor.onMouseDown = [&](MouseButton, unsigned, int x, int y) {
+        seenX = x;
+        seenY = y;
+    };
+    QTest::mousePress(view, Qt::RightButton, {}, QPoint(123, 45));
+    EXPECT_EQ(seenX, 123);
+    EXPECT_EQ(seenY, 45);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
