@@ -9,6 +9,8 @@ namespace vantor::cli {
 
 int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int optionsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int exportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int measureCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int renderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace vantor::cli

@@ -13,7 +13,11 @@ void usage(std::ostream& os) {
           "  vantor-cli render DATA -o OUT [--options FILE.vop] [--set name=value ...] [--color-depth 8]\n"
           "      draw the solid of DATA and write the picture (.bmp or .png)\n"
           "  vantor-cli options FILE.vop [--set name=value ...]\n"
-          "      print an option file as name=value lines, or write a new or changed one\n";
+          "      print an option file as name=value lines, or write a new or changed one\n"
+          "  vantor-cli export DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG]\n"
+          "      the solid as a triangle mesh for 3-D printing\n"
+          "  vantor-cli measure DATA [--angle DEG] [--unit mm]\n"
+          "      profile length, enclosed area, volume and surface area of the solid\n";
 }
 }  // namespace
 
@@ -26,6 +30,8 @@ int main(int argc, char** argv) {
     std::string command = args[0];
     args.erase(args.begin());
     if (command == "convert") return vantor::cli::convertCommand(args, std::cout, std::cerr);
+    if (command == "export") return vantor::cli::exportCommand(args, std::cout, std::cerr);
+    if (command == "measure") return vantor::cli::measureCommand(args, std::cout, std::cerr);
     if (command == "options") return vantor::cli::optionsCommand(args, std::cout, std::cerr);
     if (command == "render") return vantor::cli::renderCommand(args, std::cout, std::cerr);
     std::cerr << "vantor-cli: unknown command '" << command << "'\n";

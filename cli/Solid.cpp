@@ -1,0 +1,219 @@
+// vantor-cli export DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG]
+// vantor-cli measure DATA [--angle DEG] [--unit mm]
+// The solid of a data set as a triangle mesh for 3-D printing, and its exact
+// measures (profile length, enclosed area, volume, surface area).
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <optional>
+
+#include "Commands.h"
+#include "control/FigureStore.h"
+#include "control/formats/DataSetFiles.h"
+#include "control/formats/TextNumbers.h"
+#include "display/DisplayOptions.h"
+#include "export/Measure.h"
+#include "export/MeshFiles.h"
+#include "export/Revolve.h"
+#include "platform/IoError.h"
+#include "platform/files/Files.h"
+
+namespace vantor::cli {
+
+namespace {
+
+std::string forTerminal(std::string text) {
+    for (char& c : text)
+        if (c == '\r') c = '\n';
+    return text;
+}
+
+// The figures of a data set, read as a load reads them (the .zuk beside a
+// .va4). Nothing and a message on err when it cannot be read.
+std::optional<std::vector<Profile>> readProfiles(const std::string& command, const std::string& path, std::ostream& err) {
+    const DataFormat format = dataFormatOfExtension(extensionOfPath(path));
+    if (format == DataFormat::Unknown) {
+        err << "vantor-cli " << command << ": " << path << ": unknown data format (use .va4, .va2, .csv or .van)\n";
+        return std::nullopt;
+    }
+    Files files(".");
+    if (!files.fileExists(path)) {
+        err << "vantor-cli " << command << ": " << path << ": no such file\n";
+        return std::nullopt;
+    }
+    DisplayOptions options;
+    options.setFactoryValues();
+    FigureStore store(options);
+    store.clearVertices();
+    store.resetFigureTable();
+    const ReadResult read = DataSetFiles(store, files).load(format, path, folderOf(path) + baseNameOf(path) + ".zuk");
+    if (!read.complete()) {
+        err << "vantor-cli " << command << ": " << path << ": " << forTerminal(read.problem) << '\n';
+        return std::nullopt;
+    }
+    std::vector<Profile> profiles = profilesOf(store);
+    if (profiles.empty()) {
+        err << "vantor-cli " << command << ": " << path << ": the data set holds no figure of two or more vertices\n";
+        return std::nullopt;
+    }
+    return profiles;
+}
+
+std::optional<double> angleArg(const std::string& command, const std::string& text, std::ostream& err) {
+    const auto v = parseDecimal(text, Exponent::Refused);
+    if (!v || !(*v > 0 && *v <= 360)) {
+        err << "vantor-cli " << command << ": --angle takes degrees above 0 and up to 360, not '" << text << "'\n";
+        return std::nullopt;
+    }
+    return static_cast<double>(*v);
+}
+
+constexpr const char* ExportUsage =
+    "usage: vantor-cli export DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG]\n"
+    "  N steps for a full turn (3 ... 100000, default 64); DEG turns only part of a turn (default 360)\n";
+
+constexpr const char* MeasureUsage = "usage: vantor-cli measure DATA [--angle DEG] [--unit mm]\n";
+
+std::string number(double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.6g", v);
+    return buf;
+}
+
+const char* shapeName(ProfileShape s) {
+    switch (s) {
+        case ProfileShape::Open: return "open";
+        case ProfileShape::Closed: return "closed";
+        case ProfileShape::ClosedByAxis: return "closed by the axis";
+    }
+    return "";
+}
+
+}  // namespace
+
+int exportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string data, output;
+    RevolveSettings settings;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-o" || a == "--segments" || a == "--angle") {
+            if (i + 1 >= args.size()) {
+                err << "vantor-cli export: " << a << " needs a value\n" << ExportUsage;
+                return 2;
+            }
+            const std::string& v = args[++i];
+            if (a == "-o") {
+                output = v;
+            } else if (a == "--segments") {
+                const auto n = parseInteger(v);
+                if (!n || *n < 3 || *n > 100000) {
+                    err << "vantor-cli export: --segments takes 3 ... 100000, not '" << v << "'\n";
+                    return 2;
+                }
+                settings.segments = *n;
+            } else {
+                const auto deg = angleArg("export", v, err);
+                if (!deg) return 2;
+                settings.degrees = *deg;
+            }
+        } else if (!a.empty() && a[0] == '-') {
+            err << "vantor-cli export: unknown option '" << a << "'\n" << ExportUsage;
+            return 2;
+        } else if (data.empty()) {
+            data = a;
+        } else {
+            err << "vantor-cli export: more than one data set named\n" << ExportUsage;
+            return 2;
+        }
+    }
+    if (data.empty() || output.empty()) {
+        err << ExportUsage;
+        return 2;
+    }
+    const MeshFormat format = meshFormatOf(output);
+    if (format == MeshFormat::Unknown) {
+        err << "vantor-cli export: " << output << ": use .stl, .obj or .ply\n";
+        return 2;
+    }
+    try {
+        const auto profiles = readProfiles("export", data, err);
+        if (!profiles) return 1;
+        const RevolveResult r = revolve(*profiles, settings);
+        for (const std::string& w : r.warnings) err << "vantor-cli export: warning: " << w << '\n';
+        Files(".").writeAtomic(output, encodeMesh(r.mesh, format));
+        out << output << ": " << profiles->size() << " figures, " << r.mesh.vertices.size() << " vertices, "
+            << r.mesh.triangles.size() << " triangles\n";
+        return 0;
+    } catch (const IoError& e) {
+        err << "vantor-cli export: " << forTerminal(e.what()) << '\n';
+    } catch (const std::exception& e) {
+        err << "vantor-cli export: " << e.what() << '\n';
+    }
+    return 1;
+}
+
+int measureCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string data;
+    double degrees = 360;
+    bool millimetres = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--angle" || a == "--unit") {
+            if (i + 1 >= args.size()) {
+                err << "vantor-cli measure: " << a << " needs a value\n" << MeasureUsage;
+                return 2;
+            }
+            const std::string& v = args[++i];
+            if (a == "--unit") {
+                if (v != "mm") {
+                    err << "vantor-cli measure: --unit takes mm (one data unit is one millimetre), not '" << v << "'\n";
+                    return 2;
+                }
+                millimetres = true;
+            } else {
+                const auto deg = angleArg("measure", v, err);
+                if (!deg) return 2;
+                degrees = *deg;
+            }
+        } else if (!a.empty() && a[0] == '-') {
+            err << "vantor-cli measure: unknown option '" << a << "'\n" << MeasureUsage;
+            return 2;
+        } else if (data.empty()) {
+            data = a;
+        } else {
+            err << "vantor-cli measure: more than one data set named\n" << MeasureUsage;
+            return 2;
+        }
+    }
+    if (data.empty()) {
+        err << MeasureUsage;
+        return 2;
+    }
+    try {
+        const auto profiles = readProfiles("measure", data, err);
+        if (!profiles) return 1;
+        std::vector<ProfileMeasures> all;
+        for (const Profile& p : *profiles) all.push_back(measure(p, degrees));
+        const char* len = millimetres ? " mm" : "";
+        const char* area = millimetres ? " mm²" : "";
+        auto volume = [&](double v) { return millimetres ? number(v / 1000) + " ml" : number(v); };
+        for (const ProfileMeasures& m : all) {
+            out << "figure " << m.figure << " (" << shapeName(m.shape) << "): length " << number(m.length) << len;
+            if (m.shape != ProfileShape::Open) out << ", area " << number(m.area) << area << ", volume " << volume(m.volume);
+            out << ", surface " << number(m.surfaceArea) << area << '\n';
+        }
+        const Totals t = total(all);
+        out << "total: length " << number(t.length) << len << ", area " << number(t.area) << area << ", volume "
+            << volume(t.volume) << ", surface " << number(t.surfaceArea) << area << '\n';
+        for (const Profile& p : *profiles)
+            for (const std::string& w : profileProblems(p)) err << "vantor-cli measure: warning: " << w << '\n';
+        return 0;
+    } catch (const IoError& e) {
+        err << "vantor-cli measure: " << forTerminal(e.what()) << '\n';
+    } catch (const std::exception& e) {
+        err << "vantor-cli measure: " << e.what() << '\n';
+    }
+    return 1;
+}
+
+}  // namespace vantor::cli

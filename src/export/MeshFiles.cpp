@@ -1,0 +1,111 @@
+#include "export/MeshFiles.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <sstream>
+
+namespace vantor {
+
+namespace {
+Vec3d sub(const Vec3d& a, const Vec3d& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec3d crossV(const Vec3d& a, const Vec3d& b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+void putF32(std::vector<std::uint8_t>& out, double v) {
+    const float f = static_cast<float>(v);
+    std::uint32_t bits;
+    std::memcpy(&bits, &f, 4);
+    put32(out, bits);
+}
+void putText(std::vector<std::uint8_t>& out, const std::string& s) { out.insert(out.end(), s.begin(), s.end()); }
+
+std::vector<std::uint8_t> stl(const Mesh& m) {
+    std::vector<std::uint8_t> out(80, 0);
+    const char header[] = "FreeVantor solid of revolution";
+    std::memcpy(out.data(), header, sizeof header - 1);
+    put32(out, static_cast<std::uint32_t>(m.triangles.size()));
+    for (std::size_t t = 0; t < m.triangles.size(); ++t) {
+        const Vec3d n = triangleNormal(m, t);
+        for (double c : {n.x, n.y, n.z}) putF32(out, c);
+        for (std::uint32_t v : m.triangles[t]) {
+            const Vec3d& p = m.vertices[v];
+            for (double c : {p.x, p.y, p.z}) putF32(out, c);
+        }
+        out.push_back(0);
+        out.push_back(0);
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> obj(const Mesh& m) {
+    std::ostringstream s;
+    s.imbue(std::locale::classic());
+    s.precision(9);
+    s << "# FreeVantor solid of revolution\n";
+    for (const Vec3d& p : m.vertices) s << "v " << p.x << ' ' << p.y << ' ' << p.z << '\n';
+    for (std::size_t t = 0; t < m.triangles.size(); ++t) {
+        const Vec3d n = triangleNormal(m, t);
+        s << "vn " << n.x << ' ' << n.y << ' ' << n.z << '\n';
+    }
+    for (std::size_t t = 0; t < m.triangles.size(); ++t) {
+        const auto& tri = m.triangles[t];
+        s << 'f';
+        for (std::uint32_t v : tri) s << ' ' << v + 1 << "//" << t + 1;
+        s << '\n';
+    }
+    const std::string text = s.str();
+    return {text.begin(), text.end()};
+}
+
+std::vector<std::uint8_t> ply(const Mesh& m) {
+    std::vector<std::uint8_t> out;
+    putText(out, "ply\nformat binary_little_endian 1.0\ncomment FreeVantor solid of revolution\n");
+    putText(out, "element vertex " + std::to_string(m.vertices.size()) + "\n");
+    putText(out, "property float x\nproperty float y\nproperty float z\n");
+    putText(out, "element face " + std::to_string(m.triangles.size()) + "\n");
+    putText(out, "property list uchar uint vertex_indices\nend_header\n");
+    for (const Vec3d& p : m.vertices)
+        for (double c : {p.x, p.y, p.z}) putF32(out, c);
+    for (const auto& tri : m.triangles) {
+        out.push_back(3);
+        for (std::uint32_t v : tri) put32(out, v);
+    }
+    return out;
+}
+}  // namespace
+
+MeshFormat meshFormatOf(const std::string& fileName) {
+    const std::size_t dot = fileName.find_last_of('.');
+    if (dot == std::string::npos) return MeshFormat::Unknown;
+    std::string ext = fileName.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == "stl") return MeshFormat::Stl;
+    if (ext == "obj") return MeshFormat::Obj;
+    if (ext == "ply") return MeshFormat::Ply;
+    return MeshFormat::Unknown;
+}
+
+Vec3d triangleNormal(const Mesh& m, std::size_t t) {
+    const auto& tri = m.triangles[t];
+    Vec3d n = crossV(sub(m.vertices[tri[1]], m.vertices[tri[0]]), sub(m.vertices[tri[2]], m.vertices[tri[0]]));
+    const double len = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+    if (len == 0) return {};
+    return {n.x / len, n.y / len, n.z / len};
+}
+
+std::vector<std::uint8_t> encodeMesh(const Mesh& mesh, MeshFormat format) {
+    switch (format) {
+        case MeshFormat::Stl: return stl(mesh);
+        case MeshFormat::Obj: return obj(mesh);
+        case MeshFormat::Ply: return ply(mesh);
+        case MeshFormat::Unknown: break;
+    }
+    return {};
+}
+
+}  // namespace vantor

@@ -1,0 +1,38 @@
+#pragma once
+// The figures of the store as profiles to revolve: each a polyline in the
+// half-plane right of the axis (radius, height), in data units.
+#include <vector>
+
+namespace vantor {
+
+class FigureStore;
+
+struct ProfilePoint {
+    double r = 0;  // distance from the axis, never negative
+    double y = 0;  // height along the axis, growing upwards
+};
+
+enum class ProfileShape {
+    Open,         // a surface of revolution with free rims
+    Closed,       // the last vertex meets the first: the figure bounds a region
+    ClosedByAxis  // both ends lie on the axis: the axis closes the region
+};
+
+struct Profile {
+    int figure = 0;
+    // Further figures joined to this one end to start (their numbers).
+    std::vector<int> joined;
+    // Consecutive duplicates removed; a closed figure's repeated first
+    // vertex is not repeated at the end.
+    std::vector<ProfilePoint> points;
+    ProfileShape shape = ProfileShape::Open;
+    bool bounded() const { return shape != ProfileShape::Open; }
+};
+
+// Every figure of two or more distinct vertices, in store order. Figures
+// that follow each other in the store and meet end to start are one
+// profile, so that a body drawn in several figures (a wall and a foot)
+// bounds one solid.
+std::vector<Profile> profilesOf(const FigureStore& store);
+
+}  // namespace vantor

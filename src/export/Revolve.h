@@ -1,0 +1,43 @@
+#pragma once
+// Triangle meshes of the solid: each profile turned about the axis in a
+// number of equal steps. A bounded profile gives a closed, consistently
+// oriented mesh (outward normals); vertices on the axis are one pole each;
+// a partial turn of a bounded profile is capped at both cut faces.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "export/Profile.h"
+
+namespace vantor {
+
+struct Vec3d {
+    double x = 0, y = 0, z = 0;
+};
+
+struct Mesh {
+    std::vector<Vec3d> vertices;
+    std::vector<std::array<std::uint32_t, 3>> triangles;
+};
+
+struct RevolveSettings {
+    int segments = 64;     // steps of a full turn; a partial turn uses as many as its share needs (at least 1)
+    double degrees = 360;  // 0 < degrees <= 360
+};
+
+struct RevolveResult {
+    Mesh mesh;
+    // One line per figure whose solid will not be a clean closed solid.
+    std::vector<std::string> warnings;
+};
+
+// The profile in the x-z plane (radius along x, height along z), turned
+// about the z axis; all profiles of the data set go into one mesh.
+RevolveResult revolve(const std::vector<Profile>& profiles, const RevolveSettings& settings);
+
+// Problems of a bounded profile that make its solid non-manifold: a profile
+// that crosses itself, or one that touches the axis other than at its ends.
+std::vector<std::string> profileProblems(const Profile& profile);
+
+}  // namespace vantor

@@ -1,0 +1,3 @@
+list(APPEND VANTOR_TEST_SOURCES
+  export/SolidExportTest.cpp
+)
