@@ -12,6 +12,7 @@
 #include "display/TVantorF.h"
 #include "editor/TGEditF.h"
 #include "platform/files/ByteReader.h"
+#include "support/ProgramFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TempDir.h"
 
@@ -20,17 +21,12 @@ namespace {
 
 const FigureRecord FixedRecord{0.25, 0.5, 1.0, 3, 1, 1, 0};
 
-class DataSetFlows : public ::testing::Test {
+class DataSetFlows : public ProgramFixture {
 protected:
-    TempDir dir;
-    ScriptedDesktop desk;
-    std::unique_ptr<Program> program;
+    ScriptedDesktop& desk = desktop;
 
     void SetUp() override {
-        ProgramConfig config;
-        config.currentFolder = dir.path();
-        config.programFolder = dir.path() + "/program/";
-        program = std::make_unique<Program>(desk, config);
+        startProgram();
         control().activate();
     }
     void TearDown() override { EXPECT_TRUE(desk.allAnswersUsed()); }

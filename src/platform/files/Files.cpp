@@ -39,6 +39,7 @@ std::string Files::resolve(const std::string& name) const {
 }
 
 bool Files::fileExists(const std::string& name) const {
+    if (name.empty()) return false;
     std::error_code ec;
     return fs::is_regular_file(resolve(name), ec);
 }
