@@ -43,9 +43,8 @@ void DataSetFiles::append(const ParsedVertices& parsed, bool keepFigures, std::i
     }
 }
 
-void DataSetFiles::endLastIfStopped(const ParsedVertices& parsed) {
-    if (!parsed.complete() && !parsed.vertices.empty() && m_store.VertexCount > m_store.LoadBase)
-        m_store.link(m_store.VertexCount) = 0;
+void DataSetFiles::endLastFigure(const ParsedVertices& parsed) {
+    if (!parsed.vertices.empty() && m_store.VertexCount > m_store.LoadBase) m_store.link(m_store.VertexCount) = 0;
 }
 
 ReadResult DataSetFiles::numberFromLinks(std::string problem) {
@@ -60,7 +59,7 @@ ReadResult DataSetFiles::readV4(const std::vector<std::uint8_t>& bytes, const st
     ParsedVertices parsed = parseVa4(bytes.data(), bytes.size(), room());
     if (!figureBytes) {
         append(parsed, false, 0);
-        endLastIfStopped(parsed);
+        endLastFigure(parsed);
         return numberFromLinks(parsed.problem);
     }
 
@@ -75,7 +74,7 @@ ReadResult DataSetFiles::readV4(const std::vector<std::uint8_t>& bytes, const st
         }
     }
     append(parsed, true, base);
-    endLastIfStopped(parsed);
+    endLastFigure(parsed);
     m_store.DataEdited = 0;
 
     std::string problem = parsed.problem;
@@ -105,7 +104,7 @@ ReadResult DataSetFiles::readV4(const std::vector<std::uint8_t>& bytes, const st
 ReadResult DataSetFiles::readV2(const std::vector<std::uint8_t>& bytes) {
     ParsedVertices parsed = parseVa2(bytes.data(), bytes.size(), room());
     append(parsed, false, 0);
-    endLastIfStopped(parsed);
+    endLastFigure(parsed);
     return numberFromLinks(parsed.problem);
 }
 
@@ -122,7 +121,7 @@ ReadResult DataSetFiles::readCSV(const std::vector<std::string>& lines) {
 ReadResult DataSetFiles::readV1(const std::vector<std::string>& lines) {
     ParsedVertices parsed = parseVan(lines, room());
     append(parsed, false, 0);
-    endLastIfStopped(parsed);
+    endLastFigure(parsed);
     return numberFromLinks(parsed.problem);
 }
 

@@ -8,8 +8,8 @@
 // into HighestFigure. A reader that cannot take the whole file (capacity
 // reached, truncated or malformed content) keeps what came before the
 // problem, leaves the store consistent -- the kept vertices numbered as a
-// complete read would number them, their last figure ended -- and returns
-// the problem. A file that cannot be opened throws IoError before anything
+// complete read would number them -- and returns the problem. Every read
+// ends the last figure it read, so HighestFigure covers it. A file that cannot be opened throws IoError before anything
 // changes. Every writer replaces its file atomically.
 #include <cstdint>
 #include <string>
@@ -71,9 +71,10 @@ private:
     // Appends; `keepFigures` stores the file's figure numbers shifted by
     // `figureBase`, else they are left to renumberFigures.
     void append(const ParsedVertices& parsed, bool keepFigures, std::int32_t figureBase);
-    // After an early stop the last vertex read ends its figure, so no entry
-    // claims a successor that was not read.
-    void endLastIfStopped(const ParsedVertices& parsed);
+    // The last vertex read ends its figure, after a complete read too: a
+    // file may leave its last figure open (link 1), and an open figure would
+    // join the first figure of the next data set added after it.
+    void endLastFigure(const ParsedVertices& parsed);
     ReadResult numberFromLinks(std::string problem);
 
     FigureStore& m_store;
