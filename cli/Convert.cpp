@@ -73,8 +73,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
         }
 
         const std::string outStem = stemOf(outPath);
-        DataSetFiles(store, files).save(outFormat, outPath, outStem + ".zuk");
-        writeOptionFile(files, outStem + ".vop", options);
+        DataSetFiles(store, files).save(outFormat, outPath, outStem + ".zuk", {{outStem + ".vop", encodeOptions(options)}});
         out << outPath << ": " << store.VertexCount << " vertices, " << store.HighestFigure << " figures";
         if (outFormat == DataFormat::Va4) out << " (with " << outStem << ".zuk)";
         out << ", options in " << outStem << ".vop\n";

@@ -6,6 +6,7 @@
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "control/formats/DataSetFiles.h"
+#include "display/OptionFile.h"
 #include "display/TVantorF.h"
 #include "editor/TGEditF.h"
 #include "platform/IoError.h"
@@ -114,8 +115,10 @@ void TControlF::SaveExecute() {
     if (!m_program.executeFileDialog(saveIO)) return;
     SeparateDataName(saveIO.fileName);
     const std::string name = DataName;
-    DataSetFiles(store, m_program.files).save(dataFormatOfExtension(DataExt), saveIO.fileName, name + ".zuk");
-    m_program.VantorF().KakiVop(name + ".vop");
+    // The option file joins the data set's files: all are written before
+    // any old file is replaced.
+    DataSetFiles(store, m_program.files)
+        .save(dataFormatOfExtension(DataExt), saveIO.fileName, name + ".zuk", {{name + ".vop", encodeOptions(m_program.options)}});
     showDataNameInCaptions(name);
     store.DataEdited = 0;
 }

@@ -1,4 +1,5 @@
 list(APPEND VANTOR_CORE_SOURCES
+  src/platform/files/AtomicReplace.cpp
   src/platform/files/Files.cpp
   src/platform/pixels/Bitmap.cpp
   src/platform/pixels/Bmp.cpp

@@ -157,17 +157,23 @@ void DataSetFiles::SaveCSV(const std::string& path) const { m_files.writeLinesAt
 
 void DataSetFiles::SaveV1(const std::string& path) const { m_files.writeLinesAtomic(path, encodeVan(m_store)); }
 
-void DataSetFiles::save(DataFormat format, const std::string& path, const std::string& figureFile) const {
+std::vector<Files::NamedBytes> DataSetFiles::encode(DataFormat format, const std::string& path,
+                                                    const std::string& figureFile) const {
     switch (format) {
-        case DataFormat::Va4:
-            SaveV4(path);
-            m_store.writeFigureFile(m_files, figureFile);
-            break;
-        case DataFormat::Va2: SaveV2(path); break;
-        case DataFormat::Csv: SaveCSV(path); break;
-        case DataFormat::Van: SaveV1(path); break;
+        case DataFormat::Va4: return {{path, encodeVa4(m_store)}, {figureFile, m_store.figureFileBytes()}};
+        case DataFormat::Va2: return {{path, encodeVa2(m_store)}};
+        case DataFormat::Csv: return {{path, joinLines(encodeCsv(m_store))}};
+        case DataFormat::Van: return {{path, joinLines(encodeVan(m_store))}};
         case DataFormat::Unknown: break;
     }
+    return {};
+}
+
+void DataSetFiles::save(DataFormat format, const std::string& path, const std::string& figureFile,
+                        const std::vector<Files::NamedBytes>& companions) const {
+    std::vector<Files::NamedBytes> set = encode(format, path, figureFile);
+    set.insert(set.end(), companions.begin(), companions.end());
+    m_files.writeSetAtomic(set);
 }
 
 }  // namespace vantor

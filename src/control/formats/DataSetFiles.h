@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "control/formats/VertexRecord.h"
+#include "platform/files/Files.h"
 
 namespace vantor {
 
 class FigureStore;
-class Files;
 
 enum class DataFormat { Va4, Va2, Csv, Van, Unknown };
 
@@ -63,8 +63,13 @@ public:
     void SaveCSV(const std::string& path) const;
     void SaveV1(const std::string& path) const;
     // The writer of `format`; .va4 also writes `figureFile`. An unknown
-    // format writes nothing.
-    void save(DataFormat format, const std::string& path, const std::string& figureFile) const;
+    // format writes nothing. `companions` (the option file) join the set:
+    // every file is written before any replaces its old version, so a failed
+    // write leaves the whole old data set on disk.
+    void save(DataFormat format, const std::string& path, const std::string& figureFile,
+              const std::vector<Files::NamedBytes>& companions = {}) const;
+    // The files `save` writes, without writing them.
+    std::vector<Files::NamedBytes> encode(DataFormat format, const std::string& path, const std::string& figureFile) const;
 
 private:
     int room() const;
