@@ -108,7 +108,11 @@ ReadResult DataSetFiles::readV2(const std::vector<std::uint8_t>& bytes) {
     return numberFromLinks(parsed.problem);
 }
 
-ReadResult DataSetFiles::readCSV(const std::vector<std::string>& lines) {
+ReadResult DataSetFiles::readCSV(const std::vector<std::string>& lines) { return readCSV(linesOf(lines)); }
+
+ReadResult DataSetFiles::readV1(const std::vector<std::string>& lines) { return readV1(linesOf(lines)); }
+
+ReadResult DataSetFiles::readCSV(const LineSource& lines) {
     ParsedCsv parsed = parseCsv(lines, room());
     if (parsed.endsPreviousFigure) m_store.link(m_store.VertexCount) = 0;
     append(parsed, false, 0);
@@ -118,7 +122,7 @@ ReadResult DataSetFiles::readCSV(const std::vector<std::string>& lines) {
     return numberFromLinks(parsed.problem);
 }
 
-ReadResult DataSetFiles::readV1(const std::vector<std::string>& lines) {
+ReadResult DataSetFiles::readV1(const LineSource& lines) {
     ParsedVertices parsed = parseVan(lines, room());
     append(parsed, false, 0);
     endLastFigure(parsed);
@@ -134,9 +138,15 @@ ReadResult DataSetFiles::LoadV4(const std::string& path, const std::string& figu
 
 ReadResult DataSetFiles::LoadV2(const std::string& path) { return readV2(m_files.readAll(path)); }
 
-ReadResult DataSetFiles::LoadCSV(const std::string& path) { return readCSV(m_files.readLines(path)); }
+ReadResult DataSetFiles::LoadCSV(const std::string& path) {
+    LineReader reader(m_files.resolve(path), path);
+    return readCSV(reader.source());
+}
 
-ReadResult DataSetFiles::LoadV1(const std::string& path) { return readV1(m_files.readLines(path)); }
+ReadResult DataSetFiles::LoadV1(const std::string& path) {
+    LineReader reader(m_files.resolve(path), path);
+    return readV1(reader.source());
+}
 
 ReadResult DataSetFiles::load(DataFormat format, const std::string& path, const std::string& figureFile) {
     switch (format) {

@@ -17,6 +17,7 @@
 
 #include "control/formats/VertexRecord.h"
 #include "platform/files/Files.h"
+#include "platform/files/LineReader.h"
 
 namespace vantor {
 
@@ -57,6 +58,8 @@ public:
     ReadResult readV2(const std::vector<std::uint8_t>& bytes);
     ReadResult readCSV(const std::vector<std::string>& lines);
     ReadResult readV1(const std::vector<std::string>& lines);
+    ReadResult readCSV(const LineSource& lines);
+    ReadResult readV1(const LineSource& lines);
 
     void SaveV4(const std::string& path) const;
     void SaveV2(const std::string& path) const;
