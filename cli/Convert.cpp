@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "control/FigureStore.h"
 #include "control/formats/DataSetFiles.h"
+#include "control/formats/DataSetLoad.h"
 #include "display/DisplayOptions.h"
 #include "display/OptionFile.h"
 #include "platform/IoError.h"
@@ -53,16 +54,8 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
         DisplayOptions options;
         options.setFactoryValues();
         FigureStore store(options);
-        store.clearVertices();
-
-        // As a load does: options first, so the figures without a fixed
-        // tint or method take the defaults of this data set.
-        const std::string inStem = stemOf(inPath);
-        if (files.fileExists(inStem + ".vop")) readOptionFile(files, inStem + ".vop", options);
-        store.LoadBase = 0;
-        store.resetFigureTable();
-        const ReadResult read = DataSetFiles(store, files).load(inFormat, inPath, inStem + ".zuk");
-        store.HighestFigure = store.LoadedHighest;
+        const ReadResult read = loadDataSet(store, files, inFormat, inPath, stemOf(inPath), LoadMode::Replace,
+                                            [&](const std::string& vop) { readOptionFile(files, vop, options); });
         if (!read.complete()) {
             err << "vantor-cli convert: " << inPath << ": " << forTerminal(read.problem) << "\nnothing written\n";
             return 1;
@@ -73,8 +66,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
         }
 
         const std::string outStem = stemOf(outPath);
-        DataSetFiles(store, files).save(outFormat, outPath, outStem + ".zuk");
-        writeOptionFile(files, outStem + ".vop", options);
+        DataSetFiles(store, files).save(outFormat, outPath, outStem + ".zuk", {{outStem + ".vop", encodeOptions(options)}});
         out << outPath << ": " << store.VertexCount << " vertices, " << store.HighestFigure << " figures";
         if (outFormat == DataFormat::Va4) out << " (with " << outStem << ".zuk)";
         out << ", options in " << outStem << ".vop\n";

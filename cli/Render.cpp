@@ -16,6 +16,7 @@
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "control/formats/DataSetFiles.h"
+#include "control/formats/DataSetLoad.h"
 #include "display/OptionFields.h"
 #include "display/TVantorF.h"
 #include "platform/IoError.h"
@@ -146,13 +147,8 @@ int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
     // without their own tint or method take its defaults.
     FigureStore& store = program.store;
     TVantorF& display = program.VantorF();
-    const std::string stem = folderOf(a.data) + baseNameOf(a.data);
-    if (files.fileExists(stem + ".vop")) display.YomiVop(stem + ".vop");
-    store.clearVertices();
-    store.LoadBase = 0;
-    store.resetFigureTable();
-    const ReadResult read = DataSetFiles(store, files).load(format, a.data, stem + ".zuk");
-    store.HighestFigure = store.LoadedHighest;
+    const ReadResult read = loadDataSet(store, files, format, a.data, folderOf(a.data) + baseNameOf(a.data), LoadMode::Replace,
+                                        [&](const std::string& vop) { display.YomiVop(vop); });
     if (!read.complete()) {
         err << "vantor-cli render: " << a.data << ": " << forTerminal(read.problem) << "\nno picture written\n";
         return 1;

@@ -151,6 +151,10 @@ void QtDesktop::setBusyCursor(bool busy) {
     else QApplication::restoreOverrideCursor();
 }
 
-void QtDesktop::quit() { QCoreApplication::quit(); }
+// Ends the event loop directly. QCoreApplication::quit() would first ask
+// every window to close, and the hosts hand each close to the window models,
+// which refuse the toolkit's close and run their own: the quit was then
+// cancelled and the program kept running without windows.
+void QtDesktop::quit() { QCoreApplication::exit(0); }
 
 }  // namespace vantor::qt

@@ -67,6 +67,7 @@ std::string Program::standardOptionPathForReading() const {
         std::string user = config.userConfigFolder + "/standard.vop";
         if (files.fileExists(user)) return user;
     }
+    if (config.programFolder.empty()) return {};
     return files.programFolder() + "standard.vop";
 }
 

@@ -28,8 +28,10 @@ class TZuPropF;
 
 struct ProgramConfig {
     std::string currentFolder = ".";
-    // Folder of the program file (standard.vop may lie there).
-    std::string programFolder = "./";
+    // Folder of the program file (standard.vop may lie there). Empty: the
+    // program has no folder of its own, so no standard option file is read
+    // from one -- the folder a program happens to run in never changes it.
+    std::string programFolder;
     // Per-user configuration folder for standard.vop; empty: use programFolder only.
     std::string userConfigFolder;
     // Off for batch work, whose results must depend only on the files named.
@@ -76,7 +78,7 @@ public:
     bool executeFileDialog(FileDialog& dialog);
 
     // Path of the standard option file to read: the per-user one when it
-    // exists, else the one in the program folder.
+    // exists, else the one in the program folder; empty when there is none.
     std::string standardOptionPathForReading() const;
     // Path to write the standard option file to (per-user when configured).
     std::string standardOptionPathForWriting() const;

@@ -6,6 +6,8 @@
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "control/formats/DataSetFiles.h"
+#include "control/formats/DataSetLoad.h"
+#include "display/OptionFile.h"
 #include "display/TVantorF.h"
 #include "editor/TGEditF.h"
 #include "platform/IoError.h"
@@ -66,14 +68,34 @@ bool TControlF::chooseExistingDataFile() {
     return true;
 }
 
-void TControlF::readChosenDataFile() {
-    FigureStore& store = m_program.store;
-    const DataFormat format = dataFormatOfExtension(DataExt);
-    // Without a reader LoadedHighest would be stale: HighestFigure stays.
-    if (format == DataFormat::Unknown) return;
-    DataSetFiles formats(store, m_program.files);
-    const ReadResult result = formats.load(format, openIO.fileName, DataName + ".zuk");
-    store.HighestFigure = store.LoadedHighest;
+void TControlF::readChosenDataFile(LoadMode mode) {
+    SeparateDataName(openIO.fileName);
+    const std::string name = DataName;
+    bool optionsFailed = false;
+    auto readOptions = [&](const std::string& optionFile) {
+        try {
+            m_program.VantorF().YomiVop(optionFile);
+        } catch (...) {
+            optionsFailed = true;
+            throw;
+        }
+    };
+    // A load names the data set once its options are in, also when the
+    // data file then fails: the store holds what was read of it.
+    auto nameDataSet = [&] {
+        if (mode != LoadMode::Replace || optionsFailed) return;
+        showDataNameInCaptions(name);
+        DefaultSaveName = name;
+    };
+    ReadResult result;
+    try {
+        result = loadDataSet(m_program.store, m_program.files, dataFormatOfExtension(DataExt), openIO.fileName, name,
+                             mode, readOptions);
+    } catch (...) {
+        nameDataSet();
+        throw;
+    }
+    nameDataSet();
     // The store is consistent with what was read; now say why the read stopped.
     if (!result.complete()) throw IoError(result.problem, openIO.fileName);
 }
@@ -83,27 +105,14 @@ void TControlF::LoadExecute() {
     if (WantToSave()) SaveExecute();
     openIO.fileName.clear();
     if (!chooseExistingDataFile()) return;
-    SeparateDataName(openIO.fileName);
-    const std::string name = DataName;
-    // The options come before the reset, so that the reset and the figure
-    // records without a fixed tint or method take the defaults just read.
-    if (m_program.files.fileExists(name + ".vop")) m_program.VantorF().YomiVop(name + ".vop");
-    showDataNameInCaptions(name);
-    DefaultSaveName = name;
-    FigureStore& store = m_program.store;
-    store.VertexCount = 0;
-    store.LoadBase = 0;
-    store.resetFigureTable();
-    readChosenDataFile();
+    readChosenDataFile(LoadMode::Replace);
 }
 
 void TControlF::AddExecute() {
     hideOtherWindows();
     if (WantToSave()) SaveExecute();
     if (!chooseExistingDataFile()) return;
-    m_program.store.LoadBase = m_program.store.VertexCount;
-    SeparateDataName(openIO.fileName);
-    readChosenDataFile();
+    readChosenDataFile(LoadMode::Add);
 }
 
 void TControlF::SaveExecute() {
@@ -114,8 +123,10 @@ void TControlF::SaveExecute() {
     if (!m_program.executeFileDialog(saveIO)) return;
     SeparateDataName(saveIO.fileName);
     const std::string name = DataName;
-    DataSetFiles(store, m_program.files).save(dataFormatOfExtension(DataExt), saveIO.fileName, name + ".zuk");
-    m_program.VantorF().KakiVop(name + ".vop");
+    // The option file joins the data set's files: all are written before
+    // any old file is replaced.
+    DataSetFiles(store, m_program.files)
+        .save(dataFormatOfExtension(DataExt), saveIO.fileName, name + ".zuk", {{name + ".vop", encodeOptions(m_program.options)}});
     showDataNameInCaptions(name);
     store.DataEdited = 0;
 }

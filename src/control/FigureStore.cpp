@@ -103,6 +103,10 @@ bool FigureStore::readFigureBytes(const std::vector<std::uint8_t>& bytes, const 
 }
 
 void FigureStore::writeFigureFile(const Files& files, const std::string& path) const {
+    files.writeAtomic(path, figureFileBytes());
+}
+
+std::vector<std::uint8_t> FigureStore::figureFileBytes() const {
     ByteWriter out;
     for (int s = 1; s <= HighestFigure && s <= MaxFigures; ++s) {
         const FigureRecord& r = slot(s);
@@ -114,7 +118,7 @@ void FigureStore::writeFigureFile(const Files& files, const std::string& path) c
         out.u8(r.methodFixed);
         out.u8(r.reserved);
     }
-    files.writeAtomic(path, out.bytes);
+    return out.bytes;
 }
 
 bool FigureStore::renumberFigures() {

@@ -84,6 +84,8 @@ public:
     bool readFigureBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
     // Slots 1..HighestFigure, in use or not. Atomic.
     void writeFigureFile(const Files& files, const std::string& path) const;
+    // The bytes writeFigureFile writes.
+    std::vector<std::uint8_t> figureFileBytes() const;
     // Figure numbers for the entries LoadBase+1..VertexCount from their link
     // flags, continuing above HighestFigure; sets LoadedHighest. When the
     // numbers would pass the table's capacity, the vertices from the first

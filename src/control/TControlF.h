@@ -15,6 +15,7 @@
 namespace vantor {
 
 class Program;
+enum class LoadMode;
 
 class TControlF : public Form {
 public:
@@ -92,8 +93,8 @@ private:
     void showDataNameInCaptions(const std::string& name);
     // Runs openIO; false when cancelled or the chosen file is missing (told).
     bool chooseExistingDataFile();
-    // Reads openIO's file by DataExt and sets HighestFigure from it.
-    void readChosenDataFile();
+    // Loads or adds openIO's file through the one load sequence.
+    void readChosenDataFile(LoadMode mode);
 
     Program& m_program;
     bool m_firstActivation = true;

@@ -6,6 +6,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/control/formats/BinaryVertexFormats.cpp
   src/control/formats/CsvFormat.cpp
   src/control/formats/DataSetFiles.cpp
+  src/control/formats/DataSetLoad.cpp
   src/control/formats/FormatMessages.cpp
   src/control/formats/TextNumbers.cpp
   src/control/formats/VanFormat.cpp

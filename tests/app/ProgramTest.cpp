@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "about/TAboutF.h"
 #include "app/Program.h"
 #include "control/TControlF.h"
+#include "display/OptionFile.h"
 #include "platform/IoError.h"
+#include "support/ProgramFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TempDir.h"
 
@@ -78,4 +81,36 @@ TEST(Program, StandardOptionFilePrefersTheUserFolder) {
     EXPECT_EQ(w, user.path() + "/freevantor/standard.vop");
     user.writeText("freevantor/standard.vop", "x");
     EXPECT_EQ(p.standardOptionPathForReading(), w);
+}
+
+// Regression: a standard.vop in the folder the tests ran in was read by
+// every Program built with the default configuration.
+TEST(Program, StandardOptionFileInTheWorkingFolderIsNotRead) {
+    TempDir cwd;
+    DisplayOptions planted;
+    planted.setFactoryValues();
+    planted.zoom = 7;
+    writeOptionFile(Files(cwd.path()), "standard.vop", planted);
+    char before[4096];
+    ASSERT_NE(::getcwd(before, sizeof before), nullptr);
+    ASSERT_EQ(::chdir(cwd.path().c_str()), 0);
+    ScriptedDesktop d;
+    double zoom = 0;
+    {
+        Program p(d);
+        zoom = p.options.zoom;
+    }
+    ASSERT_EQ(::chdir(before), 0);
+    EXPECT_EQ(zoom, 1.5);
+}
+
+struct ProgramInTempFolder : vantor::test::ProgramFixture {};
+
+TEST_F(ProgramInTempFolder, ReadsTheStandardOptionFileOfItsProgramFolder) {
+    DisplayOptions standard;
+    standard.setFactoryValues();
+    standard.zoom = 3;
+    const ProgramConfig config = vantor::test::configIn(dir);
+    writeOptionFile(Files(dir.path()), config.programFolder + "standard.vop", standard);
+    EXPECT_EQ(startProgram(config).options.zoom, 3);
 }

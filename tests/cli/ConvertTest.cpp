@@ -93,3 +93,14 @@ TEST(ConvertCommand, BadInputFailsWithAMessageAndWritesNothing) {
 }
 
 }  // namespace
+
+// Regression: a .van whose last vertex has link 1 converted to "0 figures"
+// and an empty .zuk.
+TEST(ConvertCommand, OpenLastFigureStillCountsAsAFigure) {
+    TempDir dir;
+    dir.writeText("open.van", "2\r\n3,1,1\r\n3,2,1\r\n");
+    const Outcome r = convert({dir.file("open.van"), dir.file("open.va4")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("2 vertices, 1 figures"), std::string::npos) << r.out;
+    EXPECT_EQ(dir.read("open.zuk").size(), static_cast<std::size_t>(FigureRecordSize));
+}

@@ -12,6 +12,7 @@
 #include "display/TVantorF.h"
 #include "editor/TGEditF.h"
 #include "platform/files/ByteReader.h"
+#include "support/ProgramFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TempDir.h"
 
@@ -20,17 +21,12 @@ namespace {
 
 const FigureRecord FixedRecord{0.25, 0.5, 1.0, 3, 1, 1, 0};
 
-class DataSetFlows : public ::testing::Test {
+class DataSetFlows : public ProgramFixture {
 protected:
-    TempDir dir;
-    ScriptedDesktop desk;
-    std::unique_ptr<Program> program;
+    ScriptedDesktop& desk = desktop;
 
     void SetUp() override {
-        ProgramConfig config;
-        config.currentFolder = dir.path();
-        config.programFolder = dir.path() + "/program/";
-        program = std::make_unique<Program>(desk, config);
+        startProgram();
         control().activate();
     }
     void TearDown() override { EXPECT_TRUE(desk.allAnswersUsed()); }
@@ -92,6 +88,36 @@ TEST_F(DataSetFlows, SavingVaseWritesVertexFigureAndOptionFiles) {
     control().SaveExecute();
     const auto csv = dir.read("vase.csv");
     EXPECT_EQ(std::string(csv.begin(), csv.end()), "0,0\r\n10,5\r\n20,40\r\n=\r\n5,-3\r\n7.5,2.25\r\n=\r\n");
+}
+
+// Regression: on a full disk the .zuk write failed after the new .va4 had
+// replaced the old one, leaving new vertices beside old figure attributes.
+TEST_F(DataSetFlows, SaveOnAFullDiskLeavesTheWholeOldDataSet) {
+    buildVase(store());
+    store().DataEdited = 1;
+    desk.choose("vase", 1);
+    control().SaveExecute();
+    const auto oldVa4 = dir.read("vase.va4"), oldZuk = dir.read("vase.zuk"), oldVop = dir.read("vase.vop");
+
+    addSinglePoints(store(), 2);
+    program->options.zoom = 4;
+    store().DataEdited = 1;
+    for (const char* full : {"vase.va4", "vase.zuk", "vase.vop"}) {
+        SCOPED_TRACE(full);
+        program->files.setWriteFault([&](const std::string& path) { return path == dir.file(full) ? ENOSPC : 0; });
+        EXPECT_FALSE(program->dispatch([&] {
+            desk.choose("vase", 1);
+            control().SaveExecute();
+        }));
+        EXPECT_EQ(dir.read("vase.va4"), oldVa4);
+        EXPECT_EQ(dir.read("vase.zuk"), oldZuk);
+        EXPECT_EQ(dir.read("vase.vop"), oldVop);
+        EXPECT_EQ(store().DataEdited, 1) << "a failed save leaves the data marked as edited";
+    }
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 4u) << "only the program folder and the three files of the set";
+    EXPECT_EQ(desk.errors.size(), 3u);
 }
 
 TEST_F(DataSetFlows, LoadReadsTheOptionsFirstAndTheFilesBesideTheChosenOne) {

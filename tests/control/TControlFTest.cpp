@@ -6,17 +6,16 @@
 #include "control/TControlF.h"
 #include "display/TVantorF.h"
 #include "editor/TGEditF.h"
+#include "support/ProgramFixture.h"
 #include "support/ScriptedDesktop.h"
 
 using namespace vantor;
 using vantor::test::ScriptedDesktop;
 
 namespace {
-struct ControlFixture : ::testing::Test {
-    ScriptedDesktop desktop;
-    std::unique_ptr<Program> program;
+struct ControlFixture : vantor::test::ProgramFixture {
     void SetUp() override {
-        program = std::make_unique<Program>(desktop);
+        startProgram();
         program->ControlF().activate();
     }
     TControlF& control() { return program->ControlF(); }

@@ -4,6 +4,7 @@
 
 #include "platform/IoError.h"
 #include "platform/files/Files.h"
+#include "platform/files/LineReader.h"
 #include "support/TempDir.h"
 
 using namespace vantor;
@@ -56,4 +57,26 @@ TEST(Files, NamesOfPaths) {
     EXPECT_EQ(baseNameOf("a.b.csv"), "a.b");
     EXPECT_EQ(folderOf("/home/u/vase.va4"), "/home/u/");
     EXPECT_EQ(folderOf("vase.va4"), "");
+}
+
+// The chunked reader splits exactly as the whole-text split does, also when
+// a line or a CR LF pair straddles two chunks.
+TEST(LineReader, SplitsLikeTheWholeTextAcrossChunkBoundaries) {
+    TempDir dir;
+    const std::size_t chunk = 64 * 1024;
+    const std::vector<std::pair<const char*, std::string>> texts{
+        {"CR LF across the boundary", std::string(chunk - 1, 'a') + "\r\nb"},
+        {"CR at the end", std::string(chunk - 1, 'a') + "\r"},
+        {"long line", std::string(3 * chunk + 5, 'x') + "\n\ny\r\rz"},
+        {"empty", ""},
+        {"breaks only", "\n\r\n\r"}};
+    for (const auto& [name, text] : texts) {
+        SCOPED_TRACE(name);
+        dir.writeText("t.txt", text);
+        LineReader reader(dir.file("t.txt"), "t.txt");
+        std::vector<std::string> lines;
+        for (std::string l; reader.next(l);) lines.push_back(l);
+        EXPECT_EQ(lines, splitLines(text));
+    }
+    EXPECT_THROW(LineReader(dir.path(), "folder"), IoError);
 }

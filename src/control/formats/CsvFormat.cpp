@@ -26,10 +26,14 @@ float savedCoordinate(float v) {
 }
 }  // namespace
 
-ParsedCsv parseCsv(const std::vector<std::string>& lines, int room) {
+ParsedCsv parseCsv(const std::vector<std::string>& lines, int room) { return parseCsv(linesOf(lines), room); }
+
+ParsedCsv parseCsv(const LineSource& lines, int room) {
     ParsedCsv out;
     const std::size_t limit = room > 0 ? static_cast<std::size_t>(room) : 0;
-    for (const std::string& raw : lines) {
+    std::string raw;
+    for (bool first = true; lines(raw); first = false) {
+        if (first) dropByteOrderMark(raw);
         const std::string line = removeSpaces(raw);
         if (line.empty()) continue;
         const std::size_t comma = line.find(',');

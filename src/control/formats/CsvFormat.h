@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "control/formats/VertexRecord.h"
+#include "platform/files/LineReader.h"
 
 namespace vantor {
 
@@ -21,7 +22,9 @@ struct ParsedCsv : ParsedVertices {
 // a second field that is not one, is skipped; a negative x is taken as
 // positive. Every vertex comes with link 1 except those that an "=" line
 // ended; the caller ends the last figure. Values beyond single precision
-// make the line invalid too. Stops at `room` vertices.
+// make the line invalid too. A UTF-8 byte-order mark before the first line
+// is not part of it. Stops at `room` vertices, without reading further.
+ParsedCsv parseCsv(const LineSource& lines, int room);
 ParsedCsv parseCsv(const std::vector<std::string>& lines, int room);
 
 // Lines of entries 1..VertexCount, coordinates through roundTo3 in the

@@ -43,9 +43,8 @@ void DataSetFiles::append(const ParsedVertices& parsed, bool keepFigures, std::i
     }
 }
 
-void DataSetFiles::endLastIfStopped(const ParsedVertices& parsed) {
-    if (!parsed.complete() && !parsed.vertices.empty() && m_store.VertexCount > m_store.LoadBase)
-        m_store.link(m_store.VertexCount) = 0;
+void DataSetFiles::endLastFigure(const ParsedVertices& parsed) {
+    if (!parsed.vertices.empty() && m_store.VertexCount > m_store.LoadBase) m_store.link(m_store.VertexCount) = 0;
 }
 
 ReadResult DataSetFiles::numberFromLinks(std::string problem) {
@@ -60,7 +59,7 @@ ReadResult DataSetFiles::readV4(const std::vector<std::uint8_t>& bytes, const st
     ParsedVertices parsed = parseVa4(bytes.data(), bytes.size(), room());
     if (!figureBytes) {
         append(parsed, false, 0);
-        endLastIfStopped(parsed);
+        endLastFigure(parsed);
         return numberFromLinks(parsed.problem);
     }
 
@@ -75,7 +74,7 @@ ReadResult DataSetFiles::readV4(const std::vector<std::uint8_t>& bytes, const st
         }
     }
     append(parsed, true, base);
-    endLastIfStopped(parsed);
+    endLastFigure(parsed);
     m_store.DataEdited = 0;
 
     std::string problem = parsed.problem;
@@ -105,11 +104,15 @@ ReadResult DataSetFiles::readV4(const std::vector<std::uint8_t>& bytes, const st
 ReadResult DataSetFiles::readV2(const std::vector<std::uint8_t>& bytes) {
     ParsedVertices parsed = parseVa2(bytes.data(), bytes.size(), room());
     append(parsed, false, 0);
-    endLastIfStopped(parsed);
+    endLastFigure(parsed);
     return numberFromLinks(parsed.problem);
 }
 
-ReadResult DataSetFiles::readCSV(const std::vector<std::string>& lines) {
+ReadResult DataSetFiles::readCSV(const std::vector<std::string>& lines) { return readCSV(linesOf(lines)); }
+
+ReadResult DataSetFiles::readV1(const std::vector<std::string>& lines) { return readV1(linesOf(lines)); }
+
+ReadResult DataSetFiles::readCSV(const LineSource& lines) {
     ParsedCsv parsed = parseCsv(lines, room());
     if (parsed.endsPreviousFigure) m_store.link(m_store.VertexCount) = 0;
     append(parsed, false, 0);
@@ -119,10 +122,10 @@ ReadResult DataSetFiles::readCSV(const std::vector<std::string>& lines) {
     return numberFromLinks(parsed.problem);
 }
 
-ReadResult DataSetFiles::readV1(const std::vector<std::string>& lines) {
+ReadResult DataSetFiles::readV1(const LineSource& lines) {
     ParsedVertices parsed = parseVan(lines, room());
     append(parsed, false, 0);
-    endLastIfStopped(parsed);
+    endLastFigure(parsed);
     return numberFromLinks(parsed.problem);
 }
 
@@ -135,9 +138,15 @@ ReadResult DataSetFiles::LoadV4(const std::string& path, const std::string& figu
 
 ReadResult DataSetFiles::LoadV2(const std::string& path) { return readV2(m_files.readAll(path)); }
 
-ReadResult DataSetFiles::LoadCSV(const std::string& path) { return readCSV(m_files.readLines(path)); }
+ReadResult DataSetFiles::LoadCSV(const std::string& path) {
+    LineReader reader(m_files.resolve(path), path);
+    return readCSV(reader.source());
+}
 
-ReadResult DataSetFiles::LoadV1(const std::string& path) { return readV1(m_files.readLines(path)); }
+ReadResult DataSetFiles::LoadV1(const std::string& path) {
+    LineReader reader(m_files.resolve(path), path);
+    return readV1(reader.source());
+}
 
 ReadResult DataSetFiles::load(DataFormat format, const std::string& path, const std::string& figureFile) {
     switch (format) {
@@ -158,17 +167,23 @@ void DataSetFiles::SaveCSV(const std::string& path) const { m_files.writeLinesAt
 
 void DataSetFiles::SaveV1(const std::string& path) const { m_files.writeLinesAtomic(path, encodeVan(m_store)); }
 
-void DataSetFiles::save(DataFormat format, const std::string& path, const std::string& figureFile) const {
+std::vector<Files::NamedBytes> DataSetFiles::encode(DataFormat format, const std::string& path,
+                                                    const std::string& figureFile) const {
     switch (format) {
-        case DataFormat::Va4:
-            SaveV4(path);
-            m_store.writeFigureFile(m_files, figureFile);
-            break;
-        case DataFormat::Va2: SaveV2(path); break;
-        case DataFormat::Csv: SaveCSV(path); break;
-        case DataFormat::Van: SaveV1(path); break;
+        case DataFormat::Va4: return {{path, encodeVa4(m_store)}, {figureFile, m_store.figureFileBytes()}};
+        case DataFormat::Va2: return {{path, encodeVa2(m_store)}};
+        case DataFormat::Csv: return {{path, joinLines(encodeCsv(m_store))}};
+        case DataFormat::Van: return {{path, joinLines(encodeVan(m_store))}};
         case DataFormat::Unknown: break;
     }
+    return {};
+}
+
+void DataSetFiles::save(DataFormat format, const std::string& path, const std::string& figureFile,
+                        const std::vector<Files::NamedBytes>& companions) const {
+    std::vector<Files::NamedBytes> set = encode(format, path, figureFile);
+    set.insert(set.end(), companions.begin(), companions.end());
+    m_files.writeSetAtomic(set);
 }
 
 }  // namespace vantor

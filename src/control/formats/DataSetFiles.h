@@ -8,19 +8,20 @@
 // into HighestFigure. A reader that cannot take the whole file (capacity
 // reached, truncated or malformed content) keeps what came before the
 // problem, leaves the store consistent -- the kept vertices numbered as a
-// complete read would number them, their last figure ended -- and returns
-// the problem. A file that cannot be opened throws IoError before anything
+// complete read would number them -- and returns the problem. Every read
+// ends the last figure it read, so HighestFigure covers it. A file that cannot be opened throws IoError before anything
 // changes. Every writer replaces its file atomically.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "control/formats/VertexRecord.h"
+#include "platform/files/Files.h"
+#include "platform/files/LineReader.h"
 
 namespace vantor {
 
 class FigureStore;
-class Files;
 
 enum class DataFormat { Va4, Va2, Csv, Van, Unknown };
 
@@ -57,23 +58,31 @@ public:
     ReadResult readV2(const std::vector<std::uint8_t>& bytes);
     ReadResult readCSV(const std::vector<std::string>& lines);
     ReadResult readV1(const std::vector<std::string>& lines);
+    ReadResult readCSV(const LineSource& lines);
+    ReadResult readV1(const LineSource& lines);
 
     void SaveV4(const std::string& path) const;
     void SaveV2(const std::string& path) const;
     void SaveCSV(const std::string& path) const;
     void SaveV1(const std::string& path) const;
     // The writer of `format`; .va4 also writes `figureFile`. An unknown
-    // format writes nothing.
-    void save(DataFormat format, const std::string& path, const std::string& figureFile) const;
+    // format writes nothing. `companions` (the option file) join the set:
+    // every file is written before any replaces its old version, so a failed
+    // write leaves the whole old data set on disk.
+    void save(DataFormat format, const std::string& path, const std::string& figureFile,
+              const std::vector<Files::NamedBytes>& companions = {}) const;
+    // The files `save` writes, without writing them.
+    std::vector<Files::NamedBytes> encode(DataFormat format, const std::string& path, const std::string& figureFile) const;
 
 private:
     int room() const;
     // Appends; `keepFigures` stores the file's figure numbers shifted by
     // `figureBase`, else they are left to renumberFigures.
     void append(const ParsedVertices& parsed, bool keepFigures, std::int32_t figureBase);
-    // After an early stop the last vertex read ends its figure, so no entry
-    // claims a successor that was not read.
-    void endLastIfStopped(const ParsedVertices& parsed);
+    // The last vertex read ends its figure, after a complete read too: a
+    // file may leave its last figure open (link 1), and an open figure would
+    // join the first figure of the next data set added after it.
+    void endLastFigure(const ParsedVertices& parsed);
     ReadResult numberFromLinks(std::string problem);
 
     FigureStore& m_store;

@@ -111,4 +111,8 @@ std::string formatGeneral15(double value) {
     return out;
 }
 
+void dropByteOrderMark(std::string& firstLine) {
+    if (firstLine.size() >= 3 && firstLine.compare(0, 3, "\xEF\xBB\xBF") == 0) firstLine.erase(0, 3);
+}
+
 }  // namespace vantor

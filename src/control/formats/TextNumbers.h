@@ -26,4 +26,7 @@ std::optional<float> toFiniteF32(long double value);
 // negatives, "0" for zero. 0.1f gives 0.100000001490116.
 std::string formatGeneral15(double value);
 
+// Removes a UTF-8 byte-order mark from the start of a file's first line.
+void dropByteOrderMark(std::string& firstLine);
+
 }  // namespace vantor

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "control/FigureStore.h"
+#include "control/SharedRoutines.h"
 #include "control/formats/FormatMessages.h"
 #include "control/formats/TextNumbers.h"
 #include "platform/numbers/Numbers.h"
@@ -22,13 +23,23 @@ std::string savedInteger(float v) {
 }
 }  // namespace
 
-ParsedVertices parseVan(const std::vector<std::string>& lines, int room) {
+ParsedVertices parseVan(const std::vector<std::string>& lines, int room) { return parseVan(linesOf(lines), room); }
+
+ParsedVertices parseVan(const LineSource& lines, int room) {
     ParsedVertices out;
-    if (lines.size() < 2) return out;
     const std::size_t limit = room > 0 ? static_cast<std::size_t>(room) : 0;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        const std::size_t lineNo = i + 1;
+    std::string line;
+    if (!lines(line)) return out;  // the count line is not used
+    std::size_t firstBlank = 0;  // a blank line is harmless only when nothing but blanks follows it
+    for (std::size_t lineNo = 2; lines(line); ++lineNo) {
+        if (removeSpaces(line).empty()) {
+            if (firstBlank == 0) firstBlank = lineNo;
+            continue;
+        }
+        if (firstBlank != 0) {
+            out.problem = formatMessages::badLine(firstBlank, "「,」で区切られた三つの値がありません", "");
+            break;
+        }
         if (out.vertices.size() >= limit) {
             out.problem = formatMessages::tooManyVertices();
             break;

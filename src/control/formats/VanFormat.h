@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "control/formats/VertexRecord.h"
+#include "platform/files/LineReader.h"
 
 namespace vantor {
 
@@ -15,7 +16,10 @@ class FigureStore;
 // integer (its low 8 bits). A line with fewer than two commas, or a field
 // that is not a number (or not finite in single precision), stops the
 // parse with a problem naming the line; the vertices before it are kept.
-// Stops at `room` vertices.
+// Blank lines at the end of the file are ignored; a blank line followed by
+// more vertex lines stops the parse as a bad line. Stops at `room`
+// vertices, without reading further.
+ParsedVertices parseVan(const LineSource& lines, int room);
 ParsedVertices parseVan(const std::vector<std::string>& lines, int room);
 
 // The count line, then "x,y,link" per entry, x and y rounded half to even.

@@ -39,6 +39,7 @@ std::string Files::resolve(const std::string& name) const {
 }
 
 bool Files::fileExists(const std::string& name) const {
+    if (name.empty()) return false;
     std::error_code ec;
     return fs::is_regular_file(resolve(name), ec);
 }
@@ -79,34 +80,28 @@ std::vector<std::string> Files::readLines(const std::string& name) const {
 }
 
 void Files::writeAtomic(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    std::string path = resolve(name);
-    std::string tmp = path + ".tmp" + std::to_string(::getpid());
-    std::FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) throw IoError(std::strerror(errno), name);
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    int err = errno;
-    ok = (std::fflush(f) == 0) && ok;
-    if (!ok) err = errno ? errno : err;
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok) {
-        std::remove(tmp.c_str());
-        throw IoError(std::strerror(err ? err : EIO), name);
-    }
-    if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-        err = errno;
-        std::remove(tmp.c_str());
-        throw IoError(std::strerror(err), name);
-    }
+    replaceFile(resolve(name), bytes, name, m_fault);
 }
 
 void Files::writeLinesAtomic(const std::string& name, const std::vector<std::string>& lines) const {
+    writeAtomic(name, joinLines(lines));
+}
+
+void Files::writeSetAtomic(const std::vector<NamedBytes>& set) const {
+    std::vector<PendingFile> pending;
+    pending.reserve(set.size());
+    for (const NamedBytes& f : set) pending.push_back({resolve(f.name), f.name, f.bytes});
+    replaceFiles(pending, m_fault);
+}
+
+std::vector<std::uint8_t> joinLines(const std::vector<std::string>& lines) {
     std::vector<std::uint8_t> bytes;
     for (const auto& l : lines) {
         bytes.insert(bytes.end(), l.begin(), l.end());
         bytes.push_back('\r');
         bytes.push_back('\n');
     }
-    writeAtomic(name, bytes);
+    return bytes;
 }
 
 std::string folderOf(const std::string& path) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/AtomicReplace.h"
+
 namespace vantor {
 
 class Files {
@@ -33,15 +35,30 @@ public:
     std::vector<std::uint8_t> readAll(const std::string& name) const;
     // Text split at CR LF, LF or CR; a final line break does not add an empty line.
     std::vector<std::string> readLines(const std::string& name) const;
-    // Writes a temporary file beside the target and renames it over the target.
+    // Replaces the file atomically (see replaceFile): a failed write leaves
+    // the previous file as it was.
     void writeAtomic(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
     // Lines joined with CR LF after each line.
     void writeLinesAtomic(const std::string& name, const std::vector<std::string>& lines) const;
+    // Every file written before any is renamed into place (see replaceFiles);
+    // names as for writeAtomic.
+    struct NamedBytes {
+        std::string name;
+        std::vector<std::uint8_t> bytes;
+    };
+    void writeSetAtomic(const std::vector<NamedBytes>& set) const;
+
+    // Tests: every later write asks `fault` first (see WriteFault).
+    void setWriteFault(WriteFault fault) { m_fault = std::move(fault); }
 
 private:
     std::string m_current;
     std::string m_program;
+    WriteFault m_fault;
 };
+
+// Lines joined with CR LF after each line.
+std::vector<std::uint8_t> joinLines(const std::vector<std::string>& lines);
 
 // Folder part of a path including the trailing "/" ("" when none).
 std::string folderOf(const std::string& path);

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "platform/IoError.h"
+#include "platform/files/AtomicReplace.h"
 #include "platform/files/ByteReader.h"
 
 namespace vantor {
@@ -110,17 +111,6 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path) {
     return bytes;
 }
 
-bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 }  // namespace
 
 Bitmap readBmpFile(const std::string& path) { return decodeBmp(readWholeFile(path), path); }
@@ -132,24 +122,7 @@ void writeBmpFile(const std::string& path, const Bitmap& bitmap) {
     } catch (const IoError& e) {
         throw IoError(e.what(), path);
     }
-    // Write beside the target and rename over it, so a failed write never
-    // destroys the previous file.
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temp = path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) systemError(errno, path);
-    const bool written = writeAll(fd, bytes);
-    int err = written ? 0 : errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        systemError(err, path);
-    }
+    replaceFile(path, bytes, path);
 }
 
 }  // namespace vantor

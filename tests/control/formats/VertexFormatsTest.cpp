@@ -153,3 +153,20 @@ TEST(VanFormat, BadLineStopsTheParseAndNamesTheLine) {
 
 }  // namespace
 }  // namespace vantor::test
+
+namespace vantor::test {
+namespace {
+
+// Regressions: a UTF-8 byte-order mark dropped the first CSV line, and a
+// .van ending in a blank line was reported as broken.
+TEST(TextFormats, ByteOrderMarkAndTrailingBlankLinesAreHarmless) {
+    const ParsedCsv csv = parseCsv({"\xEF\xBB\xBF" "1,2", "3,4"}, MaxVertices);
+    ASSERT_EQ(csv.vertices.size(), 2u);
+    EXPECT_EQ(csv.vertices[0].y, 2.0f);
+    const ParsedVertices van = parseVan({"2", "1,1,1", "2,2,0", "", " "}, MaxVertices);
+    EXPECT_TRUE(van.complete()) << van.problem;
+    EXPECT_EQ(van.vertices.size(), 2u);
+}
+
+}  // namespace
+}  // namespace vantor::test

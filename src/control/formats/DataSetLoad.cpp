@@ -1,0 +1,26 @@
+#include "control/formats/DataSetLoad.h"
+
+#include "control/FigureStore.h"
+#include "platform/files/Files.h"
+
+namespace vantor {
+
+ReadResult loadDataSet(FigureStore& store, const Files& files, DataFormat format, const std::string& path,
+                       const std::string& stem, LoadMode mode,
+                       const std::function<void(const std::string& optionFile)>& readOptions) {
+    if (mode == LoadMode::Replace) {
+        if (readOptions && files.fileExists(stem + ".vop")) readOptions(stem + ".vop");
+        store.clearVertices();
+        store.LoadBase = 0;
+        store.resetFigureTable();
+    } else {
+        store.LoadBase = store.VertexCount;
+    }
+    // Without a reader LoadedHighest would be stale: HighestFigure stays.
+    if (format == DataFormat::Unknown) return {};
+    const ReadResult result = DataSetFiles(store, files).load(format, path, stem + ".zuk");
+    store.HighestFigure = store.LoadedHighest;
+    return result;
+}
+
+}  // namespace vantor

@@ -1,0 +1,48 @@
+#pragma once
+// Text read one line at a time, in bounded chunks, so that reading a file
+// costs memory for what the caller keeps, not for the file's size. Lines
+// split at CR LF, LF or CR; a final line break does not add an empty line.
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+// The next line into `line`; false at the end. Parsers take their text
+// through this, from a file or from lines in memory.
+using LineSource = std::function<bool(std::string& line)>;
+
+// Lines longer than this keep only their first MaxLineBytes bytes (no text
+// line of a data file comes near it).
+constexpr std::size_t MaxLineBytes = 1 << 20;
+
+class LineReader {
+public:
+    // Opens the file; IoError naming `shownName` when it cannot be opened or
+    // is a folder.
+    LineReader(const std::string& path, const std::string& shownName);
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    // IoError when the file cannot be read.
+    bool next(std::string& line);
+    LineSource source() {
+        return [this](std::string& line) { return next(line); };
+    }
+
+private:
+    bool fill();
+    std::FILE* m_file = nullptr;
+    std::string m_name;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    bool m_eof = false;
+};
+
+// A source over lines already in memory.
+LineSource linesOf(const std::vector<std::string>& lines);
+
+}  // namespace vantor
