@@ -63,7 +63,7 @@ void TVantorF::buildMenus() {
     mnDispRun.onClick = [this] { mnDispRunClick(); };
 
     mainMenu.add(mnSimu);
-    mnSimu.setEnabled(false);
+    buildSimuMenu();
 
     mainMenu.add(mnOption);
     for (MenuItem* m : {&mnBright, &mnLdist, &mnUnitAngle, &N4, &mnLPos, &mnVdist, &mnVPos, &mnMethod, &mnTint, &mnZoom,
@@ -153,7 +153,5 @@ void TVantorF::setDegreeLabel() {
     const DisplayOptions& o = m_program.options;
     lblDegree.setCaption(std::to_string(o.displayMode == 1 ? o.unitAngle : o.simuUnitAngle));
 }
-
-void TVantorF::simuTimerTimer() { ++simuTickCount; }
 
 }  // namespace vantor
