@@ -157,6 +157,21 @@ public:
     void mnLDirSimpleClick();
     void mnLDirAngleClick();
     void mnScrollValueClick();
+
+private:
+    void buildSimuMenu();
+    void showSimulationLabels();
+    struct SimuState {
+        bool running = false;
+        int h = 0;   // palette path: entry now brightened
+        int s1 = 0;  // true colour: angle of the next line set
+        int s2 = 0;  // true colour: angle of the set on the picture
+        bool linesDrawn = false;
+    } m_simu;
+    MeridianSweep m_sweep;
+    PaletteBand m_band;
+
+public:
     // ------------------------------------------------------------------------
 
     StillDisplay& still() { return *m_still; }
@@ -166,8 +181,6 @@ public:
 
 private:
     void buildMenus();
-    void buildSimuMenu();
-    void showSimulationLabels();
     void layoutControls();
     void createDisplayBitmap();
     void showPicture();
@@ -180,17 +193,6 @@ private:
     bool m_drawingStarted = false;
     bool m_rerunRequested = false;
     long long m_lastEventsMs = 0;
-
-    // State of the rotation simulation.
-    struct SimuState {
-        bool running = false;
-        int h = 0;         // palette path: entry now brightened
-        int s1 = 0;        // true colour: angle of the next line set
-        int s2 = 0;        // true colour: angle of the set on the picture
-        bool linesDrawn = false;
-    } m_simu;
-    MeridianSweep m_sweep;
-    PaletteBand m_band;
 };
 
 }  // namespace vantor
