@@ -71,8 +71,9 @@ TEST_F(Simulation, BandStartsOppositeTheViewerAndMovesHalfAStepPerTick) {
     const std::vector<PaletteEntry> now = colours();
     for (int k = 0; k < DisplayPalette::EntryCount; ++k) {
         SCOPED_TRACE(k);
-        if (k == 75) EXPECT_EQ(now[75], PaletteBand::brightened(ramp[75]));
-        else EXPECT_EQ(now[static_cast<std::size_t>(k)], ramp[static_cast<std::size_t>(k)]) << "72 restored, others untouched";
+        const auto i = static_cast<std::size_t>(k);
+        const PaletteEntry expected = k == 75 ? PaletteBand::brightened(ramp[i]) : ramp[i];
+        EXPECT_EQ(now[i], expected) << "72 restored, others untouched";
     }
     EXPECT_EQ(now[75].r, ramp[75].r + 40);
 }
@@ -139,7 +140,9 @@ TEST_F(Simulation, EndingOnTrueColourRestoresTheStillPictureExactly) {
         window().mnSimuStart.click();
         EXPECT_EQ(window().simuSweepAngle(), 174);
         tick(ticks);
-        if (ticks > 0) EXPECT_NE(pixels(), still) << "a meridian is on the picture";
+        if (ticks > 0) {
+            EXPECT_NE(pixels(), still) << "a meridian is on the picture";
+        }
         window().mnSimuEnd.click();
         EXPECT_EQ(pixels(), still);
         EXPECT_EQ(options().displayMode, 1);
