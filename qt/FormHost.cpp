@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -73,6 +74,35 @@ protected:
 private:
     SpeedButton& m_model;
     Program& m_program;
+};
+// A shape control: rectangle or ellipse inscribed in the bounds, brush
+// fill unless clear, one-pixel pen outline.
+class ShapeWidget : public QWidget {
+public:
+    ShapeWidget(Shape& model, QWidget* parent) : QWidget(parent), m_model(model) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(QPen(qColor(m_model.penColor()), 1));
+        if (m_model.brush() == ShapeBrush::Clear) p.setBrush(Qt::NoBrush);
+        else p.setBrush(qColor(m_model.color()));
+        const int right = std::max(0, width() - 1), bottom = std::max(0, height() - 1);
+        if (m_model.shape() == ShapeType::Ellipse) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.drawEllipse(QRectF(0.5, 0.5, right, bottom));
+        } else if (right == 0 || bottom == 0) {
+            p.drawLine(0, 0, right, bottom);
+        } else {
+            // A one-pixel outline of a w x h rectangle covers w x h pixels.
+            p.drawRect(0, 0, right, bottom);
+        }
+    }
+
+private:
+    Shape& m_model;
 };
 }  // namespace
 
@@ -272,6 +302,14 @@ QWidget* FormHost::buildControl(Control& control, QWidget* parent) {
                 w->setObjectName(q(radio->name()));
                 track(control, w, [w, radio] {
                     w->setText(q(radio->caption()));
+                    // An opaque radio button shows its colour around the mark.
+                    QPalette p = w->palette();
+                    if (!radio->transparent()) {
+                        p.setColor(QPalette::Window, qColor(radio->color()));
+                        p.setColor(QPalette::Button, qColor(radio->color()));
+                    }
+                    w->setAutoFillBackground(!radio->transparent());
+                    w->setPalette(p);
                     QSignalBlocker b(w);
                     w->setChecked(radio->checked());
                 });
@@ -361,7 +399,13 @@ QWidget* FormHost::buildControl(Control& control, QWidget* parent) {
             track(control, w, nullptr);
             return w;
         }
-        case ControlKind::Shape:
+        case ControlKind::Shape: {
+            auto& model = static_cast<Shape&>(control);
+            auto* w = new ShapeWidget(model, parent);
+            w->setObjectName(q(model.name()));
+            track(control, w, [w] { w->update(); });
+            return w;
+        }
         case ControlKind::Panel: {
             auto* w = new QFrame(parent);
             bool panel = control.kind() == ControlKind::Panel;

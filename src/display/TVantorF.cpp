@@ -117,6 +117,4 @@ void TVantorF::setDegreeLabel() {
     lblDegree.setCaption(std::to_string(o.displayMode == 1 ? o.unitAngle : o.simuUnitAngle));
 }
 
-void TVantorF::simuTimerTimer() { ++simuTickCount; }
-
 }  // namespace vantor

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "display/simulation/MeridianSweep.h"
+#include "display/simulation/PaletteBand.h"
 #include "display/still/StillDisplay.h"
 #include "platform/pixels/Bitmap.h"
 #include "platform/widgets/Dialogs.h"
@@ -191,14 +193,6 @@ public:
     // picture is shown again. Nothing on other screens.
     void SetPaletteOfWindow();
     void animSetPaletteOfWindow();
-    // Filled in with the rotation simulation; until then displayMode never
-    // becomes 2, so nothing calls it.
-    void AnimPrepare() {}
-    bool simulationRunning() const { return false; }
-    void mnSimuEndClick() {}
-    void mnLDirSimpleClick() {}
-    void mnLDirAngleClick() {}
-    void mnScrollValueClick() {}
 
     // Brightness (TVantorFBrightness.cpp).
     void mnBrightClick(MenuItem& sender);
@@ -267,9 +261,68 @@ public:
     FileDialog dlgOpenBackBitmap{FileDialogKind::Open, "背景画像(*.bmp)|*.bmp", "*.bmp"};
     // True between a press and a release of a button that moves the picture.
     bool dragging() const { return m_drag.active; }
+
+    // ---- Rotation simulation and the light and scroll dialogs --------------
+    // (TVantorFSimulation.cpp, TVantorFDialogs.cpp)
+    MenuItem mnSimuStart{"mnSimuStart", "開始(&S)"};
+    MenuItem mnSimuEnd{"mnSimuEnd", "終了(&E)"};
+    MenuItem NSimu1{"NSimu1", "-"};
+    MenuItem mnSimuUnitAngle{"mnSimuUnitAngle", "単位回転角度(&U)  （度）"};
+    MenuItem mns2d{"mns2d", " 2"};
+    MenuItem mns6d{"mns6d", " 6"};
+    MenuItem mns10d{"mns10d", "10"};
+    MenuItem mns18d{"mns18d", "18"};
+    MenuItem mns30d{"mns30d", "30"};
+    MenuItem mnSimuSpeed{"mnSimuSpeed", "画像描き換え時間間隔(&T)..."};
+
+    // 256-colour screens: paints the simulation picture, each element in the
+    // palette entry of its angle about the axis, and loads the angle ramp.
+    // Does nothing on other screens.
+    void AnimPrepare();
+    void mnSimuStartClick();
+    // Safe to call at any time; does nothing unless the simulation runs.
+    void mnSimuEndClick();
     // One tick of the shared timer while the simulation owns it.
     void simuTimerTimer();
-    int simuTickCount = 0;  // ticks received; the simulation itself is not built yet
+    // True colour: inverts the profile lines of every figure turned to a
+    // (whole degrees) on the picture; the same call again erases them.
+    void fulcolRotate1Ua(int a);
+    void mnSimuSpeedClick();
+    void mnAUnitDegreeClick(MenuItem& sender);
+    void FormHide() override;
+
+    // Headless use (command line, benchmarks): after mnSimuStartClick, each
+    // simuTimerTimer() leaves the next frame in displayBitmap (on the palette
+    // path only its palette changes). simuTicksPerTurn() ticks bring the
+    // picture back to where it started.
+    bool simuRunning() const { return m_simu.running; }
+    int simuTicksPerTurn() const;
+    // Ticks handled since the simulation started.
+    int simuTickCount = 0;
+    // Palette path: the brightened entry; true colour: the angle of the line
+    // set on the picture (the sweep's s2).
+    int simuHighlight() const { return m_simu.h; }
+    int simuSweepAngle() const { return m_simu.s2; }
+
+    void mnLDirSimpleClick();
+    void mnLDirAngleClick();
+    void mnScrollValueClick();
+
+private:
+    void buildSimuMenu();
+    void showSimulationLabels();
+    struct SimuState {
+        bool running = false;
+        int h = 0;   // palette path: entry now brightened
+        int s1 = 0;  // true colour: angle of the next line set
+        int s2 = 0;  // true colour: angle of the set on the picture
+        bool linesDrawn = false;
+    } m_simu;
+    MeridianSweep m_sweep;
+    PaletteBand m_band;
+
+public:
+    // ------------------------------------------------------------------------
 
     StillDisplay& still() { return *m_still; }
     bool palettePath() const;

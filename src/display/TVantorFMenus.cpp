@@ -40,7 +40,7 @@ void TVantorF::buildMenus() {
     mnDispRun.onClick = [this] { mnDispRunClick(); };
 
     mainMenu.add(mnSimu);
-    mnSimu.setEnabled(false);
+    buildSimuMenu();
 
     mainMenu.add(mnOption);
     addItems(mnOption, {&mnBright, &mnLdist, &mnUnitAngle, &N4, &mnLPos, &mnVdist, &mnVPos, &mnMethod, &mnTint, &mnZoom,

@@ -148,6 +148,8 @@ void TVantorF::setSimuFactoryOptions() {
     SetSimuUnitAngleCheck();
 }
 
-void TVantorF::SetSimuUnitAngleCheck() {}
+void TVantorF::SetSimuUnitAngleCheck() {
+    checkCaptionValue({&mns2d, &mns6d, &mns10d, &mns18d, &mns30d}, m_program.options.simuUnitAngle);
+}
 
 }  // namespace vantor

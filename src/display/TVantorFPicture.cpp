@@ -42,7 +42,7 @@ void TVantorF::imgVantorMouseDown(MouseButton button, unsigned /*shift*/, int x,
     // The running line animation draws with an inverting pen over the
     // picture that is about to move: it ends first, which restores the still
     // picture under the ring.
-    if (simulationRunning()) mnSimuEndClick();
+    if (simuRunning()) mnSimuEndClick();
     m_drag.active = true;
     m_drag.pressX = x;
     m_drag.pressY = y;

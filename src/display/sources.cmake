@@ -7,14 +7,19 @@ list(APPEND VANTOR_CORE_SOURCES
   src/display/TVantorF.cpp
   src/display/TVantorFBrightness.cpp
   src/display/TVantorFColors.cpp
+  src/display/TVantorFDialogs.cpp
   src/display/TVantorFDisplay.cpp
   src/display/TVantorFMenus.cpp
   src/display/TVantorFOptionFiles.cpp
   src/display/TVantorFOptions.cpp
   src/display/TVantorFPicture.cpp
+  src/display/TVantorFSimulation.cpp
   src/display/geometry/ViewGeometry.cpp
   src/display/shading/DisplayPalette.cpp
   src/display/shading/Shading.cpp
+  src/display/simulation/AnglePicture.cpp
+  src/display/simulation/MeridianSweep.cpp
+  src/display/simulation/PaletteBand.cpp
   src/display/still/DepthOrder.cpp
   src/display/still/ElementShading.cpp
   src/display/still/QuadRaster.cpp

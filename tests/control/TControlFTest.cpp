@@ -127,6 +127,7 @@ TEST_F(ControlFixture, RotateWithDataShowsTheDisplay) {
 TEST_F(ControlFixture, TimerTicksGoToTheOwner) {
     control().animTimer.setEnabled(true);
     control().animTimer.tick();  // owner 0: ignored
+    program->VantorF().mnSimuStartClick();  // the simulation counts the ticks it receives
     control().TimerOwner = 1;
     control().animTimer.tick();
     control().TimerOwner = 2;

@@ -10,4 +10,6 @@ list(APPEND VANTOR_TEST_SOURCES
   display/StillDisplayTest.cpp
   display/TVantorFTest.cpp
   display/ShadingTest.cpp
+  display/SimulationTest.cpp
+  display/LightDialogsTest.cpp
 )

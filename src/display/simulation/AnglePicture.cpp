@@ -1,0 +1,85 @@
+#include "display/simulation/AnglePicture.h"
+
+#include <algorithm>
+
+#include "control/FigureStore.h"
+#include "display/shading/Shading.h"
+#include "display/simulation/SimuAngles.h"
+#include "display/still/DrawExecute.h"
+#include "display/still/QuadRaster.h"
+#include "display/still/StillDisplay.h"
+
+namespace vantor {
+
+void AnglePicture::transformAll(const FigureStore& store, const ViewGeometry& view, int count, int degrees,
+                                std::vector<Corner>& out) {
+    out.resize(static_cast<std::size_t>(count) + 1);
+    const TurnAngle turn = TurnAngle::fromDegrees(degrees);
+    for (int v = 1; v <= count; ++v) out[static_cast<std::size_t>(v)] = view.calcCoordi(store.x(v), store.y(v), turn);
+}
+
+void AnglePicture::paint(const FigureStore& store, const StillDisplay& still, Bitmap& bitmap, int step,
+                         std::int32_t lightSnap, const Progress& progress) {
+    QuadRaster raster(bitmap);
+    const int w = bitmap.width(), h = bitmap.height();
+    // The outline of the polygon in the same entry covers the last column
+    // and row.
+    const IntPoint all[4] = {{0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}};
+    raster.polygon(all, paletteIndex(BackgroundEntry));
+
+    const int m = std::min(still.order.segmentCount(), store.VertexCount - 1);
+    if (m < 1 || StillDisplay::stepCount(step) == 0) return;
+    const ViewGeometry& view = still.geometry;
+    auto entry = [lightSnap](int a) { return paletteIndex(angleIndex(a, lightSnap)); };
+
+    std::vector<Corner>&e1 = m_at[0], &e2 = m_at[1], &r1 = m_at[2], &r2 = m_at[3];
+    int e1Deg = 0, r1Deg = 0;
+    bool have = false;
+    for (int e = 90, r = 90; e <= 270; e += step) {
+        if (progress) progress(e);
+        // The second angles of a step are the first of the next, unless the
+        // mirror angle was brought into 0..359 in between.
+        if (have && e1Deg == e) std::swap(e1, e2);
+        else transformAll(store, view, m + 1, e, e1);
+        if (have && r1Deg == r) std::swap(r1, r2);
+        else transformAll(store, view, m + 1, r, r1);
+        transformAll(store, view, m + 1, e + step, e2);
+        transformAll(store, view, m + 1, r - step, r2);
+        e1Deg = e + step;
+        r1Deg = r - step;
+        have = true;
+
+        const std::int32_t* table = still.order.table(e < 180 ? 1 : 3);
+        bool mirrored = false;
+        int mirror = r;
+        for (int j = 1; j <= m; ++j) {
+            const int s = table[j];
+            if (s < 1 || s > m || store.link(s) != 1) continue;
+            const bool wire = still.figureOf(s).method == MethodWire;
+            const auto i = static_cast<std::size_t>(s);
+            const IntPoint q1{e1[i].sx, e1[i].sy}, q2{e1[i + 1].sx, e1[i + 1].sy};
+            const IntPoint q3{e2[i].sx, e2[i].sy}, q4{e2[i + 1].sx, e2[i + 1].sy};
+            if (wire) {
+                raster.line(q1, q2, entry(e));
+            } else {
+                const IntPoint quad[4] = {q1, q2, q4, q3};
+                raster.polygon(quad, entry(e));
+            }
+            mirror = (540 - e) % 360;
+            mirrored = true;
+            const IntPoint m1{r1[i].sx, r1[i].sy}, m2{r1[i + 1].sx, r1[i + 1].sy};
+            const IntPoint m3{r2[i].sx, r2[i].sy}, m4{r2[i + 1].sx, r2[i + 1].sy};
+            if (wire) {
+                raster.line(m1, m2, entry(mirror));
+            } else {
+                const IntPoint quad[4] = {m1, m2, m4, m3};
+                raster.polygon(quad, entry(mirror - step));
+            }
+        }
+        // The mirror angle carries into the next step as it was last set.
+        if (mirrored) r = mirror;
+        r -= step;
+    }
+}
+
+}  // namespace vantor

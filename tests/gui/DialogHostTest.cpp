@@ -1,0 +1,52 @@
+// The light-direction globe as the Qt host draws it: shapes (ellipses and
+// one-pixel lines) and radio buttons that show their colour.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QRadioButton>
+#include <memory>
+
+#include "FormHost.h"
+#include "app/Program.h"
+#include "display/TLightEF.h"
+#include "support/ScriptedDesktop.h"
+
+using namespace vantor;
+
+namespace {
+struct DialogHost : ::testing::Test {
+    test::ScriptedDesktop desktop;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<qt::FormHost> host;
+    void SetUp() override {
+        program = std::make_unique<Program>(desktop);
+        host = std::make_unique<qt::FormHost>(program->LightEF(), *program);
+    }
+    QImage client() { return host->centralWidget()->grab().toImage(); }
+};
+}  // namespace
+
+TEST_F(DialogHost, GlobeLinesAreDrawnOnTheWhiteDisc) {
+    const TLightEF& d = program->LightEF();
+    const QImage img = client();
+    const int cx = d.shpAxis.left(), cy = d.shpEquator.top();
+    EXPECT_EQ(img.pixelColor(cx - 20, cy - 30), QColor(Qt::white)) << "inside the disc";
+    EXPECT_EQ(img.pixelColor(cx, cy - 30), QColor(Qt::black)) << "axis";
+    EXPECT_EQ(img.pixelColor(cx - 20, cy), QColor(Qt::black)) << "equator";
+    EXPECT_EQ(img.pixelColor(cx - 20, d.shpNorth.top()), QColor(Qt::black)) << "parallel";
+    EXPECT_EQ(img.pixelColor(2, 2), QColor(0, 0, 128)) << "navy form";
+}
+
+TEST_F(DialogHost, ChosenButtonIsPaintedYellow) {
+    TLightEF& d = program->LightEF();
+    auto* w = host->findChild<QRadioButton*>("rdb5");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->palette().color(QPalette::Window), QColor(Qt::black));
+    d.rdb5.click();
+    EXPECT_TRUE(w->isChecked());
+    EXPECT_EQ(w->palette().color(QPalette::Window), QColor(Qt::yellow));
+    EXPECT_EQ(client().pixelColor(d.rdb5.left(), d.rdb5.top()), QColor(Qt::yellow));
+    d.btnAllClearClick();
+    EXPECT_FALSE(w->isChecked());
+    EXPECT_EQ(w->palette().color(QPalette::Window), QColor(Qt::black));
+}
