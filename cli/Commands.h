@@ -9,5 +9,6 @@ namespace vantor::cli {
 
 int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int renderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int animateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace vantor::cli

@@ -11,7 +11,9 @@ void usage(std::ostream& os) {
           "  vantor-cli convert IN OUT\n"
           "      read a data set and write it in the format of OUT's extension (.va4 .va2 .csv .van)\n"
           "  vantor-cli render DATA -o OUT [--options FILE.vop] [--color-depth 8]\n"
-          "      draw the solid of DATA and write the picture (.bmp or .png)\n";
+          "      draw the solid of DATA and write the picture (.bmp or .png)\n"
+          "  vantor-cli animate SCENARIO.snr -o OUT.gif|OUT.png [--delay MS]\n"
+          "      write the scenario's frames as a looping animated GIF or PNG\n";
 }
 }  // namespace
 
@@ -25,6 +27,7 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
     if (command == "convert") return vantor::cli::convertCommand(args, std::cout, std::cerr);
     if (command == "render") return vantor::cli::renderCommand(args, std::cout, std::cerr);
+    if (command == "animate") return vantor::cli::animateCommand(args, std::cout, std::cerr);
     std::cerr << "vantor-cli: unknown command '" << command << "'\n";
     usage(std::cerr);
     return 2;
