@@ -83,7 +83,6 @@ void TAnimeF::FormCreate() {
 
 void TAnimeF::FormActivate() { FolderView(); }
 
-
 void TAnimeF::FormClick() { m_program.desktop.showHelp("HLP000057"); }
 
 std::string TAnimeF::frameFolder() const { return m_folder.empty() ? m_program.files.currentFolder() : m_folder; }
