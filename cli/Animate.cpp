@@ -5,6 +5,7 @@
 // scenario in the scenario window drops them.
 #include <charconv>
 #include <exception>
+#include <filesystem>
 #include <optional>
 
 #include "Commands.h"
@@ -86,9 +87,9 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
     for (const std::string& line : text.rejected)
         err << "vantor-cli animate: skipped a line that is not a frame name of the scenario's folder: '"
             << line.substr(0, 80) << "'\n";
-    std::string folder = folderOf(a.scenario);
-    if (folder.size() > 1) folder.pop_back();
-    if (folder.empty()) folder = ".";
+    // Frames lie beside the scenario file.
+    const std::string parent = std::filesystem::path(a.scenario).parent_path().string();
+    const std::string folder = parent.empty() ? "." : parent;
     if (text.frames.empty()) {
         err << "vantor-cli animate: " << a.scenario << ": the scenario holds no frames; nothing written\n";
         return 1;

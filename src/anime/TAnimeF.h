@@ -15,7 +15,6 @@
 
 namespace vantor {
 
-class Files;
 class Program;
 
 class TAnimeF : public Form {
