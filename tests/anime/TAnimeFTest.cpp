@@ -287,3 +287,42 @@ TEST_F(AnimeFixture, ExportWritesTheScenarioAsAnimatedGif) {
     EXPECT_EQ(gif.frames[1].pixels[0], 0x00FF00u);
     EXPECT_EQ(desktop.messages.back().icon, MsgIcon::Information);
 }
+
+TEST_F(AnimeFixture, PaletteScreenFramesKeepTheirPaletteThroughPlayback) {
+    ScriptedDesktop d8;
+    d8.screenInfo.bitsPerPixel = 8;
+    ProgramConfig config;
+    config.currentFolder = dir.path();
+    config.readStandardOptions = false;
+    Program p8(d8, config);
+    p8.ControlF().activate();
+    FigureStore& s = p8.store;
+    const float profile[][2] = {{0, -100}, {80, -60}, {60, 40}, {90, 100}};
+    for (int i = 1; i <= 4; ++i) {
+        s.x(i) = profile[i - 1][0];
+        s.y(i) = profile[i - 1][1];
+        s.link(i) = i < 4 ? 1 : 0;
+        s.figure(i) = 1;
+    }
+    s.VertexCount = 4;
+    s.HighestFigure = 1;
+    s.FigureInUse[1] = 1;
+    p8.ControlF().RotateExecute();
+    d8.choose(dir.file("pal.snr"));
+    d8.answer(MsgAnswer::No);
+    p8.AnimeF().btnInitSenario.click();
+    p8.AnimeF().btnAdd.click();
+    const Bitmap& shown = p8.VantorF().displayBitmap;
+    ASSERT_EQ(shown.format(), PixelFormat::Indexed8);
+    const Bitmap written = decodeBmp(dir.read("pal001.bmp"));
+    EXPECT_EQ(written.format(), PixelFormat::Indexed8);
+    p8.AnimeF().btnAnimeStart.click();
+    const Bitmap& played = p8.AnimeMoveF().animeBitmap;
+    int solid = 0;
+    for (int x = 0; x < 600; x += 7) solid += shown.pixelColor(x, 200) != shown.pixelColor(0, 0);
+    EXPECT_GT(solid, 5);  // the picture is not just background
+    for (auto [x, y] : {std::pair{0, 0}, {300, 200}, {340, 160}, {599, 399}}) {
+        SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
+        EXPECT_EQ(played.pixelColor(x, y), shown.pixelColor(x, y));
+    }
+}
