@@ -36,6 +36,9 @@ DecodedAnimation decodeGif(const std::vector<std::uint8_t>& bytes);
 // Chunk by chunk, checking every CRC and the sequence numbers.
 DecodedAnimation decodeApng(const std::vector<std::uint8_t>& bytes);
 
+// `count` vertices of one figure, a profile the display draws.
+void setVertices(FigureStore& store, int count);
+
 struct AnimeFixture : ::testing::Test {
     TempDir dir;
     ScriptedDesktop desktop;
@@ -47,7 +50,6 @@ struct AnimeFixture : ::testing::Test {
 
     // A frame picture name.bmp (and name.vop) of one colour in the folder.
     void frame(const std::string& name, TColor color = 0x0000FF, const std::string& folder = "");
-    // `count` vertices of one figure in the store.
     void vertices(int count);
     // Opens a scenario file with the given text through the open button.
     void openScenario(const std::string& file, const std::string& text);

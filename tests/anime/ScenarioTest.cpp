@@ -53,29 +53,6 @@ TEST(Scenario, NamesThatLeaveTheFolderAreRejected) {
     EXPECT_EQ(t.rejected, (std::vector<std::string>{"../secret", "sub/x", ""}));
 }
 
-TEST(Scenario, WrittenWithCrLfAndEmptyMarker) {
-    const auto none = encodeScenario({});
-    EXPECT_EQ(std::string(none.begin(), none.end()), "-- empty --\r\n");
-    const auto two = encodeScenario({"car001", "car001"});
-    EXPECT_EQ(std::string(two.begin(), two.end()), "car001\r\ncar001\r\n");
-    EXPECT_EQ(parseScenario(two).frames, (std::vector<std::string>{"car001", "car001"}));
-}
-
-TEST(Scenario, FrameNumbers) {
-    struct Row {
-        const char* name;
-        int number;
-    };
-    for (const Row r : {Row{"car013", 13}, Row{"carton005", 5}, Row{"car999", 999}, Row{"car1a3", -1},
-                        Row{"car", -1}, Row{"12", -1}, Row{"car 12", -1}}) {
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(SeparateSceneNumber(r.name), r.number);
-    }
-    EXPECT_EQ(frameNameFor("car", 7), "car007");
-    EXPECT_EQ(frameNameFor("car", 42), "car042");
-    EXPECT_EQ(frameNameFor("car", 999), "car999");
-}
-
 TEST(Scenario, OversizedFileIsRefusedBeforeReading) {
     test::TempDir dir;
     std::string big;

@@ -36,20 +36,3 @@ TEST(ListBoxHost, RightButtonClearsTheScenarioSelectionWithoutSelecting) {
     EXPECT_EQ(editor.lstScenario.itemIndex(), -1);
     EXPECT_TRUE(list->selectedItems().isEmpty());
 }
-
-TEST(ListBoxHost, FolderRowReleaseReachesItsHandler) {
-    test::ScriptedDesktop desktop;
-    Program program(desktop);
-    TAnimeF& editor = program.AnimeF();
-    qt::FormHost host(editor, program);
-    editor.show();
-    editor.lstFolder.setItems({"missing001"});
-    auto* list = host.findChild<QListWidget*>("lstFolder");
-    ASSERT_NE(list, nullptr);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
-    // The picture is not there: the release reached the handler, which
-    // reported the missing file instead of showing a thumbnail.
-    EXPECT_EQ(editor.lstFolder.itemIndex(), 0);
-    EXPECT_EQ(desktop.errors.size(), 1u);
-    EXPECT_FALSE(editor.imgSmall.visible());
-}
