@@ -48,7 +48,6 @@ MouseButton toButton(Qt::MouseButton b) {
     return MouseButton::Left;
 }
 
-// Acts on the release of any mouse button, as the program's speed buttons do.
 // Hands a list view's mouse presses and releases to a function; true
 // swallows the event.
 class ListMouseFilter : public QObject {
@@ -67,6 +66,7 @@ private:
     std::function<bool(QMouseEvent*)> m_handle;
 };
 
+// Acts on the release of any mouse button, as the program's speed buttons do.
 class SpeedButtonWidget : public QToolButton {
 public:
     SpeedButtonWidget(SpeedButton& model, Program& program, QWidget* parent)
