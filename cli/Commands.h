@@ -12,5 +12,6 @@ int optionsCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int exportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int measureCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int renderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int animateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace vantor::cli

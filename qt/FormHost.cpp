@@ -50,6 +50,24 @@ MouseButton toButton(Qt::MouseButton b) {
     return MouseButton::Left;
 }
 
+// Hands a list view's mouse presses and releases to a function; true
+// swallows the event.
+class ListMouseFilter : public QObject {
+public:
+    ListMouseFilter(QObject* parent, std::function<bool(QMouseEvent*)> handle) : QObject(parent), m_handle(std::move(handle)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonRelease &&
+            e->type() != QEvent::MouseButtonDblClick)
+            return false;
+        return m_handle(static_cast<QMouseEvent*>(e));
+    }
+
+private:
+    std::function<bool(QMouseEvent*)> m_handle;
+};
+
 // Acts on the release of any mouse button, as the program's speed buttons do.
 class SpeedButtonWidget : public QToolButton {
 public:
@@ -356,12 +374,26 @@ QWidget* FormHost::buildControl(Control& control, QWidget* parent) {
             auto& model = static_cast<ListBox&>(control);
             auto* w = new QListWidget(parent);
             w->setObjectName(q(model.name()));
-            track(control, w, [w, &model] {
+            auto showSelection = [w, &model] {
+                QSignalBlocker b(w);
+                w->setCurrentRow(model.itemIndex());
+                if (model.itemIndex() < 0) w->clearSelection();
+            };
+            track(control, w, [w, &model, showSelection] {
                 QSignalBlocker b(w);
                 w->clear();
                 for (const auto& s : model.items()) w->addItem(q(s));
-                w->setCurrentRow(model.itemIndex());
+                showSelection();
             });
+            // Releases go to the model with the row under the mouse; only the
+            // left button selects, so other presses never reach the view.
+            w->viewport()->installEventFilter(new ListMouseFilter(w, [this, w, &model, showSelection](QMouseEvent* e) {
+                if (e->type() != QEvent::MouseButtonRelease) return e->button() != Qt::LeftButton;
+                const int row = w->indexAt(e->position().toPoint()).row();
+                dispatch([&] { model.mouseUp(toButton(e->button()), row); });
+                showSelection();
+                return false;
+            }));
             QObject::connect(w, &QListWidget::itemClicked, this,
                              [this, w, &model](QListWidgetItem*) { dispatch([&] { model.clickRow(w->currentRow()); }); });
             QObject::connect(w, &QListWidget::itemDoubleClicked, this, [this, &model](QListWidgetItem*) {

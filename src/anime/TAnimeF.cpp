@@ -1,15 +1,144 @@
 #include "anime/TAnimeF.h"
 
+#include <filesystem>
+
+#include "anime/Scenario.h"
 #include "app/Program.h"
+#include "display/TVantorF.h"
 
 namespace vantor {
 
-TAnimeF::TAnimeF(Program& program) : Form("AnimeF"), m_program(program) {
+namespace {
+constexpr const char* ScenarioFilter = "シナリオ(*.snr)|*.snr";
+constexpr const char* ExportFilter = "アニメGIF(*.gif)|*.gif|アニメPNG(*.png)|*.png";
+}  // namespace
+
+TAnimeF::TAnimeF(Program& program)
+    : Form("AnimeF"),
+      dlgOPenScenario(FileDialogKind::Open, ScenarioFilter, "snr"),
+      dlgSaveScenario(FileDialogKind::Save, ScenarioFilter, "snr"),
+      dlgExport(FileDialogKind::Save, ExportFilter, "gif"),
+      m_program(program) {
     setCaption("アニメ編集");
     setBorderStyle(BorderStyle::Dialog);
-    setClientSize(420, 300);
+
+    btnInitSenario.onClick = [this] { btnInitSenarioClick(); };
+    btnSnrOpen.onClick = [this] { btnSnrOpenClick(); };
+    btnSnrSave.onClick = [this] { btnSnrSaveClick(); };
+    btnFinish.onClick = [this] { btnFinishClick(); };
+    btnAdd.onClick = [this] { btnAddClick(); };
+    btnFileAdd.onClick = [this] { btnFileAddClick(); };
+    btnRemove.onClick = [this] { btnRemoveClick(); };
+    btnDelFromFolder.onClick = [this] { btnDelFromFolderClick(); };
+    btnAnimeStart.onClick = [this] { btnAnimeStartClick(); };
+    btnExport.onClick = [this] { btnExportClick(); };
+    lstFolder.onMouseUp = [this](MouseButton b) { lstFolderMouseUp(b); };
+    lstScenario.onMouseUp = [this](MouseButton b) { lstScenarioMouseUp(b); };
+
+    btnFileAdd.setHint("シナリオに追加");
+    btnRemove.setHint("シナリオから除去");
+    btnDelFromFolder.setHint("フォルダから削除");
 }
 
-void TAnimeF::FormCreate() {}
+void TAnimeF::layoutControls() {
+    // Client area 392 x 435.
+    btnInitSenario.setBounds(8, 8, 88, 25);
+    btnSnrOpen.setBounds(100, 8, 88, 25);
+    btnSnrSave.setBounds(192, 8, 88, 25);
+    lblAnimeName.setBounds(8, 44, 0, 0);
+    Label1.setBounds(8, 72, 0, 0);
+    Label2.setBounds(222, 72, 0, 0);
+    lstScenario.setBounds(8, 90, 170, 286);
+    btnFileAdd.setBounds(184, 150, 32, 25);
+    btnRemove.setBounds(184, 190, 32, 25);
+    lstFolder.setBounds(222, 90, 162, 150);
+    btnDelFromFolder.setBounds(222, 244, 32, 25);
+    btnAnimeStart.setBounds(8, 400, 88, 25);
+    btnExport.setBounds(100, 400, 130, 25);
+    btnFinish.setBounds(304, 400, 80, 25);
+}
+
+void TAnimeF::FormCreate() {
+    const ScreenInfo screen = m_program.desktop.screen();
+    setBounds(screen.width - 400, 0, 400, 470);
+    layoutControls();
+    const Image& picture = m_program.VantorF().imgVantor;
+    const int pw = picture.width() > 0 ? picture.width() : TVantorF::PictureWidth;
+    const int ph = picture.height() > 0 ? picture.height() : TVantorF::PictureHeight;
+    imgSmall.setBounds(clientWidth() - 8 - pw / 4, 276, pw / 4, ph / 4);
+    imgSmall.setStretch(true);
+    btnAdd.setBounds(clientWidth() - 15 - 100, 40, 100, 25);
+    frameBitmap.resize(pw, ph, PixelFormat::Rgb32);
+    thumbBitmap.resize(pw / 4, ph / 4, PixelFormat::Rgb32);
+    imgSmall.setPicture(&thumbBitmap);
+    imgSmall.setVisible(false);
+    lstScenario.clear();
+    maxFrameNumber = 0;
+    btnAdd.setEnabled(false);
+    btnFileAdd.setEnabled(false);
+    btnAnimeStart.setEnabled(false);
+    btnExport.setEnabled(false);
+    scenarioEdited = 0;
+}
+
+void TAnimeF::FormActivate() { FolderView(); }
+
+void TAnimeF::FormClick() { m_program.desktop.showHelp("HLP000057"); }
+
+std::string TAnimeF::frameFolder() const { return m_folder.empty() ? m_program.files.currentFolder() : m_folder; }
+
+std::string TAnimeF::framePath(const std::string& name, const char* extension) const {
+    return vantor::framePath(frameFolder(), name, extension);
+}
+
+void TAnimeF::SeparateAnimeName(const std::string& path) { scenarioName = baseNameOf(path); }
+
+void TAnimeF::setScenarioFile(const std::string& path) {
+    SeparateAnimeName(path);
+    lblAnimeName.setCaption(" " + scenarioName + " ");
+    std::string folder = folderOf(path);
+    if (folder.size() > 1) folder.pop_back();
+    m_folder = folder.empty() ? m_program.files.currentFolder() : folder;
+}
+
+void TAnimeF::enableScenarioButtons() {
+    btnAdd.setEnabled(true);
+    btnFileAdd.setEnabled(true);
+    btnAnimeStart.setEnabled(true);
+    btnExport.setEnabled(true);
+}
+
+void TAnimeF::GetMaxSNum() {
+    // Every picture whose name begins with the scenario name counts, so
+    // "carton005" raises the count of scenario "car" too. The prefix is
+    // compared as text: a name with "*" or "?" is not a pattern.
+    maxFrameNumber = 0;
+    const Files folder(frameFolder());
+    for (const std::string& file : folder.findFiles("*.bmp")) {
+        if (file.compare(0, scenarioName.size(), scenarioName) != 0) continue;
+        maxFrameNumber = std::max(maxFrameNumber, SeparateSceneNumber(file.substr(0, file.size() - 4)));
+    }
+}
+
+void TAnimeF::SceneExistCheck() {
+    int i = 0;
+    while (i < lstScenario.count()) {
+        const std::string& name = lstScenario.items()[static_cast<std::size_t>(i)];
+        if (isSafeFrameName(name) && m_program.files.fileExists(framePath(name, ".bmp"))) ++i;
+        else lstScenario.remove(i);
+    }
+}
+
+void TAnimeF::FolderView() {
+    std::vector<std::string> names;
+    const Files folder(frameFolder());
+    for (const std::string& file : folder.findFiles("*.bmp")) {
+        std::string name = file.substr(0, file.size() - 4);
+        if (isSafeFrameName(name)) names.push_back(std::move(name));
+    }
+    lstFolder.clear();
+    lstFolder.setItems(std::move(names));
+    imgSmall.setVisible(false);
+}
 
 }  // namespace vantor

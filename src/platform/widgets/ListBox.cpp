@@ -20,6 +20,7 @@ void ListBox::add(std::string item) {
 void ListBox::insert(int index, std::string item) {
     index = std::clamp(index, 0, count());
     m_items.insert(m_items.begin() + index, std::move(item));
+    if (m_index >= index) ++m_index;
     changed();
 }
 
@@ -53,6 +54,12 @@ void ListBox::clickRow(int i) {
     if (!enabled()) return;
     setItemIndex(i);
     if (onClick) onClick();
+}
+
+void ListBox::mouseUp(MouseButton button, int row) {
+    if (!enabled()) return;
+    if (button == MouseButton::Left && row >= 0) setItemIndex(row);
+    if (onMouseUp) onMouseUp(button);
 }
 
 void Edit::setText(std::string t) {

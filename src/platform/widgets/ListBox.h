@@ -14,6 +14,8 @@ public:
     int count() const { return static_cast<int>(m_items.size()); }
     void setItems(std::vector<std::string> items);
     void add(std::string item);
+    // The selection stays on its item, which moves down when the new one
+    // goes before it.
     void insert(int index, std::string item);
     void remove(int index);
     void setItem(int index, std::string item);
@@ -23,8 +25,14 @@ public:
     void setItemIndex(int i);
     std::function<void()> onClick;
     std::function<void()> onDblClick;
+    // A mouse button released over the list, after a left button has
+    // selected the row under it.
+    std::function<void(MouseButton)> onMouseUp;
     // The user's click on row i.
     void clickRow(int i);
+    // The user's release of `button` over row `row` (-1: below the rows).
+    // Only the left button selects, as in the platform's list boxes.
+    void mouseUp(MouseButton button, int row);
 
 private:
     std::vector<std::string> m_items;

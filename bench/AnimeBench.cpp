@@ -1,0 +1,126 @@
+// Speed of the flip-book: one playback tick (a 600 x 400 frame read from
+// disk, decoded and handed to the playback image) on both colour paths, and
+// the export of a 100-frame scenario as animated GIF and PNG.
+//
+// Targets on a 2-core machine, Release build: a playback tick within 2 ms,
+// so that the shortest timer setting is limited by the timer, not by us.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "anime/Scenario.h"
+#include "anime/TAnimeF.h"
+#include "anime/TAnimeMoveF.h"
+#include "anime/export/ScenarioExport.h"
+#include "app/Program.h"
+#include "control/FigureStore.h"
+#include "control/TControlF.h"
+#include "display/still/StillDisplay.h"
+#include "platform/Desktop.h"
+#include "platform/pixels/Bmp.h"
+
+namespace {
+
+using namespace vantor;
+
+class QuietDesktop : public Desktop {
+public:
+    MsgAnswer messageBox(const std::string&, const std::string&, MsgIcon, MsgButtons) override { return MsgAnswer::Ok; }
+    std::string inputBox(const std::string&, const std::string&, const std::string& initial) override { return initial; }
+    bool runFileDialog(FileDialog&) override { return false; }
+    bool runColorDialog(ColorDialog&) override { return false; }
+    int showModal(Form&) override { return mrCancel; }
+    void showHelp(const std::string&) override {}
+    ScreenInfo screen() const override { return {}; }
+    void reportError(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); std::abort(); }
+};
+
+struct Folder {
+    std::string path;
+    Folder() {
+        std::string t = (std::filesystem::temp_directory_path() / "vantor-bench-XXXXXX").string();
+        if (!::mkdtemp(t.data())) std::abort();
+        path = t;
+    }
+    ~Folder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+};
+
+// A shaded vase turned by `turn` degrees of tilt, as a frame of the display.
+Bitmap vaseFrame(bool palettePath, double turn) {
+    DisplayOptions options;
+    options.setFactoryValues();
+    options.inclin = turn;
+    FigureStore store{options};
+    store.clearVertices();
+    store.resetFigureTable();
+    const int vertices = 200;
+    for (int i = 0; i < vertices; ++i) {
+        const double t = static_cast<double>(i) / (vertices - 1);
+        const int k = ++store.VertexCount;
+        store.x(k) = i == 0 ? 0.0f : static_cast<float>(60 + 35 * std::sin(t * 5.5) + 20 * t);
+        store.y(k) = static_cast<float>(-120 + 240 * t);
+        store.link(k) = i + 1 < vertices ? 1 : 0;
+        store.figure(k) = 1;
+    }
+    store.HighestFigure = 1;
+    Bitmap bitmap(600, 400, palettePath ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
+    StillDisplay still(store, options, bitmap, palettePath);
+    still.run();
+    return bitmap;
+}
+
+void writeFrames(const std::string& folder, int count, bool palettePath) {
+    std::string scenario;
+    for (int i = 1; i <= count; ++i) {
+        const std::string name = frameNameFor("vase", i);
+        writeBmpFile(folder + "/" + name + ".bmp", vaseFrame(palettePath, (i - 1) * 360.0 / count));
+        scenario += name + "\r\n";
+    }
+    Files(folder).writeAtomic("vase.snr", std::vector<std::uint8_t>(scenario.begin(), scenario.end()));
+}
+
+void playbackTick(benchmark::State& state) {
+    const bool palettePath = state.range(0) != 0;
+    Folder folder;
+    writeFrames(folder.path, 2, palettePath);
+    QuietDesktop desktop;
+    ProgramConfig config;
+    config.currentFolder = folder.path;
+    config.readStandardOptions = false;
+    Program program(desktop, config);
+    TAnimeF& editor = program.AnimeF();
+    editor.lstScenario.setItems({"vase001", "vase002"});
+    program.AnimeMoveF().AnimeStart();
+    for (auto _ : state) {
+        program.ControlF().animTimer.tick();
+        benchmark::DoNotOptimize(program.AnimeMoveF().animeBitmap.rawPixel(300, 200));
+    }
+}
+BENCHMARK(playbackTick)->ArgName("palette")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void exportHundredFrames(benchmark::State& state) {
+    const bool palettePath = state.range(0) != 0;
+    const AnimationFormat format = state.range(1) != 0 ? AnimationFormat::Apng : AnimationFormat::Gif;
+    Folder folder;
+    writeFrames(folder.path, 100, palettePath);
+    const Files files(folder.path);
+    std::vector<std::string> frames;
+    for (int i = 1; i <= 100; ++i) frames.push_back(frameNameFor("vase", i));
+    std::size_t bytes = 0;
+    for (auto _ : state) bytes = exportScenario(files, folder.path, frames, 100, format, "out.anim").bytes;
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
+}
+BENCHMARK(exportHundredFrames)
+    ->ArgNames({"palette", "apng"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+
+}  // namespace

@@ -1,0 +1,137 @@
+// Scenario files: new, open, save, close, and the export as an animated picture.
+#include <filesystem>
+
+#include "anime/Scenario.h"
+#include "anime/TAnimeF.h"
+#include "anime/TAnimeMoveF.h"
+#include "anime/export/ScenarioExport.h"
+#include "app/Program.h"
+#include "control/TControlF.h"
+
+namespace vantor {
+
+namespace {
+
+MsgAnswer ask(Program& p, const std::string& text) {
+    return p.desktop.messageBox(text, Program::ApplicationTitle, MsgIcon::Warning, MsgButtons::YesNo);
+}
+
+void tell(Program& p, const std::string& text, MsgIcon icon) {
+    p.desktop.messageBox(text, Program::ApplicationTitle, icon, MsgButtons::Ok);
+}
+
+// The lines a scenario file could not use as frame names, for the message.
+std::string listRejected(const std::vector<std::string>& rejected) {
+    constexpr std::size_t Shown = 5;
+    std::string text;
+    for (std::size_t i = 0; i < rejected.size() && i < Shown; ++i) {
+        std::string line = rejected[i].substr(0, 60);
+        for (char& c : line)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+        text += "\r" + (line.empty() ? std::string("（空行）") : line);
+    }
+    if (rejected.size() > Shown) text += "\r…ほか " + std::to_string(rejected.size() - Shown) + " 行";
+    return text;
+}
+
+bool sameFolder(const std::string& a, const std::string& b) {
+    std::error_code ea, eb;
+    const auto ca = std::filesystem::weakly_canonical(a.empty() ? "." : a, ea);
+    const auto cb = std::filesystem::weakly_canonical(b.empty() ? "." : b, eb);
+    return !ea && !eb && ca == cb;
+}
+
+}  // namespace
+
+void TAnimeF::btnInitSenarioClick() {
+    dlgSaveScenario.fileName.clear();
+    if (!m_program.executeFileDialog(dlgSaveScenario)) return;
+    const std::string path = dlgSaveScenario.fileName;
+    Files& files = m_program.files;
+    if (files.fileExists(path) &&
+        ask(m_program, "このシナリオ名はすでにディスク上にあります\r内容を全て消していいですか？") == MsgAnswer::No)
+        return;
+    // Replacing the old file in one step: a failed write keeps it.
+    files.writeAtomic(path, encodeScenario({}));
+    setScenarioFile(path);
+
+    if (m_program.store.VertexCount > 1 &&
+        ask(m_program, "現在の折れ線データをシナリオ名と同名で\r拡張子.va4 を付けて保存しますか？") == MsgAnswer::Yes) {
+        TControlF& control = m_program.ControlF();
+        control.saveIO.fileName = frameFolder() + "/" + scenarioName + ".va4";
+        control.SaveV4();
+        m_program.store.writeFigureFile(files, frameFolder() + "/" + scenarioName + ".zuk");
+    }
+
+    lstScenario.clear();
+    enableScenarioButtons();
+    FolderView();
+    scenarioEdited = 0;
+}
+
+void TAnimeF::btnSnrOpenClick() {
+    if (!m_program.executeFileDialog(dlgOPenScenario)) return;
+    const std::string path = dlgOPenScenario.fileName;
+    dlgSaveScenario.fileName = path;
+    // Read before anything changes: a file that cannot be read leaves the
+    // open scenario as it was.
+    const ScenarioText text = readScenarioFile(m_program.files, path);
+    lstScenario.setItems(text.frames);
+    lstScenario.setItemIndex(-1);
+    setScenarioFile(path);
+    FolderView();
+    SceneExistCheck();
+    enableScenarioButtons();
+    scenarioEdited = 0;
+    if (!text.rejected.empty())
+        tell(m_program, "次の行はコマ名として使えないので、シナリオから除きました" + listRejected(text.rejected),
+             MsgIcon::Warning);
+}
+
+bool TAnimeF::inFrameFolder(const std::string& path) {
+    std::string folder = folderOf(path);
+    if (folder.size() > 1) folder.pop_back();
+    if (sameFolder(folder, frameFolder())) return true;
+    tell(m_program, "シナリオはコマと同じフォルダに保存してください\r（" + frameFolder() + "）", MsgIcon::Warning);
+    return false;
+}
+
+void TAnimeF::btnSnrSaveClick() {
+    if (lstScenario.count() == 0) return;
+    if (!m_program.executeFileDialog(dlgSaveScenario)) return;
+    const std::string path = dlgSaveScenario.fileName;
+    // The frames stay where they are: a scenario saved elsewhere would lose
+    // every frame to the existence check.
+    if (!inFrameFolder(path)) return;
+    SceneExistCheck();
+    m_program.files.writeAtomic(path, encodeScenario(lstScenario.items()));
+    setScenarioFile(path);
+    scenarioEdited = 0;
+}
+
+void TAnimeF::btnFinishClick() {
+    if (scenarioEdited != 0 && lstScenario.count() > 0 &&
+        ask(m_program, "編集されたデータがあります。\r現在のデータを保存しますか？") == MsgAnswer::Yes)
+        btnSnrSaveClick();
+    close();
+}
+
+void TAnimeF::btnExportClick() {
+    if (lstScenario.count() == 0) return;
+    dlgExport.fileName = frameFolder() + "/" + scenarioName + (dlgExport.filterIndex == 2 ? ".png" : ".gif");
+    if (!m_program.executeFileDialog(dlgExport)) return;
+    const std::string path = dlgExport.fileName;
+    AnimationFormat format;
+    if (!animationFormatOfPath(path, format)) {
+        tell(m_program, "書き出すファイルの拡張子は .gif か .png にしてください", MsgIcon::Warning);
+        return;
+    }
+    // Each frame stays as long as playback at the speed bar's setting shows it.
+    const int delay = m_program.AnimeMoveF().scbVelocity.position();
+    const ScenarioExport result = exportScenario(m_program.files, frameFolder(), lstScenario.items(), delay, format, path);
+    tell(m_program, path.substr(folderOf(path).size()) + " に " +
+                        std::to_string(result.frames) + " コマを書き出しました",
+         MsgIcon::Information);
+}
+
+}  // namespace vantor

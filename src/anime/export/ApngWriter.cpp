@@ -1,0 +1,143 @@
+// Animated PNG: IHDR, an acTL that loops for ever, then for each frame an
+// fcTL with its delay in milliseconds and the frame's pixels as 8-bit RGB,
+// the first in IDAT (what a viewer without animation shows) and the others
+// in fdAT. Palette frames become RGB, since APNG frames share one palette.
+#include <zlib.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "anime/export/AnimationWriter.h"
+
+namespace vantor {
+
+namespace {
+
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    out.push_back(static_cast<std::uint8_t>(v >> 24));
+    out.push_back(static_cast<std::uint8_t>(v >> 16));
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+    out.push_back(static_cast<std::uint8_t>(v));
+}
+
+void put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+    out.push_back(static_cast<std::uint8_t>(v));
+}
+
+class ApngWriter : public AnimationWriter {
+public:
+    void addFrame(const Bitmap& input, int delayMs) override {
+        if (m_bytes.empty()) start(input.width(), input.height());
+        const Bitmap fitted = (input.width() == m_width && input.height() == m_height) ? Bitmap() : fitFrame(input, m_width, m_height);
+        const Bitmap& frame = fitted.isEmpty() ? input : fitted;
+
+        std::vector<std::uint8_t> fc;
+        put32(fc, m_sequence++);
+        put32(fc, static_cast<std::uint32_t>(m_width));
+        put32(fc, static_cast<std::uint32_t>(m_height));
+        put32(fc, 0);
+        put32(fc, 0);
+        put16(fc, static_cast<std::uint16_t>(std::clamp(delayMs, 0, 65535)));
+        put16(fc, 1000);
+        fc.push_back(0);  // dispose: none
+        fc.push_back(0);  // blend: source
+        chunk("fcTL", fc);
+
+        std::vector<std::uint8_t> data;
+        if (m_frames > 0) put32(data, m_sequence++);
+        const std::vector<std::uint8_t> z = compressRows(frame);
+        data.insert(data.end(), z.begin(), z.end());
+        chunk(m_frames == 0 ? "IDAT" : "fdAT", data);
+        ++m_frames;
+    }
+
+    std::vector<std::uint8_t> finish() override {
+        if (m_frames == 0) throw std::runtime_error("PNG: no frames");
+        chunk("IEND", {});
+        // The frame count is known only now.
+        std::vector<std::uint8_t> actl;
+        put32(actl, static_cast<std::uint32_t>(m_frames));
+        put32(actl, 0);  // plays: for ever
+        std::vector<std::uint8_t> patched;
+        writeChunk(patched, "acTL", actl);
+        std::copy(patched.begin(), patched.end(), m_bytes.begin() + static_cast<std::ptrdiff_t>(m_actlOffset));
+        return std::move(m_bytes);
+    }
+
+private:
+    static void writeChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+        put32(out, static_cast<std::uint32_t>(data.size()));
+        const std::size_t start = out.size();
+        out.insert(out.end(), type, type + 4);
+        out.insert(out.end(), data.begin(), data.end());
+        const uLong crc = crc32(0L, out.data() + start, static_cast<uInt>(out.size() - start));
+        put32(out, static_cast<std::uint32_t>(crc));
+    }
+
+    void chunk(const char* type, const std::vector<std::uint8_t>& data) { writeChunk(m_bytes, type, data); }
+
+    void start(int width, int height) {
+        if (width <= 0 || height <= 0) throw std::runtime_error("PNG: empty frame");
+        m_width = width;
+        m_height = height;
+        static const std::uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+        m_bytes.assign(signature, signature + sizeof signature);
+        std::vector<std::uint8_t> ihdr;
+        put32(ihdr, static_cast<std::uint32_t>(width));
+        put32(ihdr, static_cast<std::uint32_t>(height));
+        ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});  // 8-bit RGB
+        chunk("IHDR", ihdr);
+        m_actlOffset = m_bytes.size();
+        chunk("acTL", std::vector<std::uint8_t>(8, 0));
+    }
+
+    // Rows with the "Sub" filter, which suits the shaded gradients.
+    std::vector<std::uint8_t> compressRows(const Bitmap& frame) const {
+        const std::size_t stride = static_cast<std::size_t>(m_width) * 3 + 1;
+        std::vector<std::uint8_t> raw(stride * static_cast<std::size_t>(m_height));
+        std::vector<std::uint8_t> rgb(static_cast<std::size_t>(m_width) * 3);
+        std::uint32_t lut[256] = {};
+        if (frame.format() == PixelFormat::Indexed8)
+            for (int i = 0; i < 256; ++i) {
+                const PaletteEntry e = frame.colorTableEntry(i);
+                lut[i] = (std::uint32_t(e.r) << 16) | (std::uint32_t(e.g) << 8) | e.b;
+            }
+        for (int y = 0; y < m_height; ++y) {
+            for (int x = 0; x < m_width; ++x) {
+                const std::uint32_t c = frame.format() == PixelFormat::Indexed8 ? lut[frame.indexRow(y)[x]] : frame.rgbRow(y)[x];
+                rgb[3 * static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(c >> 16);
+                rgb[3 * static_cast<std::size_t>(x) + 1] = static_cast<std::uint8_t>(c >> 8);
+                rgb[3 * static_cast<std::size_t>(x) + 2] = static_cast<std::uint8_t>(c);
+            }
+            std::uint8_t* row = raw.data() + stride * static_cast<std::size_t>(y);
+            row[0] = 1;
+            for (std::size_t i = 0; i < rgb.size(); ++i)
+                row[1 + i] = static_cast<std::uint8_t>(rgb[i] - (i >= 3 ? rgb[i - 3] : 0));
+        }
+        uLongf size = compressBound(static_cast<uLong>(raw.size()));
+        std::vector<std::uint8_t> out(size);
+        if (compress2(out.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 6) != Z_OK)
+            throw std::runtime_error("PNG: compression failed");
+        out.resize(size);
+        return out;
+    }
+
+    std::vector<std::uint8_t> m_bytes;
+    std::size_t m_actlOffset = 0;
+    std::uint32_t m_sequence = 0;
+    int m_width = 0;
+    int m_height = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<AnimationWriter> makeApngWriter() { return std::make_unique<ApngWriter>(); }
+
+std::unique_ptr<AnimationWriter> makeGifWriter();
+
+std::unique_ptr<AnimationWriter> makeAnimationWriter(AnimationFormat format) {
+    return format == AnimationFormat::Gif ? makeGifWriter() : makeApngWriter();
+}
+
+}  // namespace vantor

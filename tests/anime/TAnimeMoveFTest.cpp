@@ -1,0 +1,146 @@
+#include <filesystem>
+
+#include "anime/AnimeHarness.h"
+#include "control/TControlF.h"
+#include "display/TVantorF.h"
+
+using namespace vantor;
+using namespace vantor::test;
+
+namespace {
+constexpr TColor Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000;
+
+struct Playback : AnimeFixture {
+    TControlF& control() { return program->ControlF(); }
+    // Colour of the frame on screen.
+    TColor shown() { return playback().animeBitmap.pixelColor(0, 0); }
+    void start(const std::string& text) {
+        openScenario("s.snr", text);
+        editor().show();
+        program->VantorF().show();
+        editor().btnAnimeStart.click();
+    }
+    // Colours shown by the next `n` ticks of the shared timer.
+    std::vector<TColor> ticks(int n) {
+        std::vector<TColor> seen;
+        for (int i = 0; i < n; ++i) {
+            control().animTimer.tick();
+            seen.push_back(shown());
+        }
+        return seen;
+    }
+};
+}  // namespace
+
+TEST_F(Playback, StartShowsTheFirstFrameAndTakesTheTimer) {
+    frame("a", Red);
+    frame("b", Green);
+    playback().scbVelocity.setPosition(120);
+    start("a\r\nb\r\n");
+    EXPECT_EQ(playback().caption(), "アニメ表示　s");
+    EXPECT_TRUE(playback().visible());
+    EXPECT_EQ(shown(), Red);
+    EXPECT_FALSE(editor().visible());
+    EXPECT_FALSE(program->VantorF().visible());
+    EXPECT_EQ(control().TimerOwner, 2);
+    EXPECT_TRUE(control().animTimer.enabled());
+    EXPECT_EQ(control().animTimer.interval(), 120);
+    EXPECT_EQ(ticks(3), (std::vector<TColor>{Green, Red, Green}));
+}
+
+TEST_F(Playback, OneFrameAndRepeatedFrames) {
+    struct Row {
+        const char* name;
+        std::string scenario;
+        std::vector<TColor> ticks;
+    };
+    frame("a", Red);
+    frame("b", Green);
+    frame("c", Blue);
+    const Row rows[] = {
+        {"one frame on every tick", "a\r\n", {Red, Red, Red}},
+        {"a frame listed twice stays two ticks", "a\r\nb\r\nb\r\nc\r\n", {Green, Green, Blue, Red, Green}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        start(r.scenario);
+        EXPECT_EQ(ticks(static_cast<int>(r.ticks.size())), r.ticks);
+        playback().btnAnimeEnd.click();
+    }
+}
+
+TEST_F(Playback, SpeedChangeKeepsTheSequenceGoing) {
+    frame("a", Red);
+    frame("b", Green);
+    frame("c", Blue);
+    start("a\r\nb\r\nc\r\n");
+    EXPECT_EQ(ticks(1), std::vector<TColor>{Green});
+    int toggles = 0;
+    const int sub = control().animTimer.subscribe([&] { ++toggles; });
+    playback().scbVelocity.setPosition(400);
+    control().animTimer.unsubscribe(sub);
+    EXPECT_GE(toggles, 3);  // off, on (the period restarts), new interval
+    EXPECT_TRUE(control().animTimer.enabled());
+    EXPECT_EQ(control().animTimer.interval(), 400);
+    EXPECT_EQ(ticks(2), (std::vector<TColor>{Blue, Red}));
+    // The bar keeps its position for the next playback.
+    playback().btnAnimeEnd.click();
+    start("a\r\n");
+    EXPECT_EQ(control().animTimer.interval(), 400);
+}
+
+TEST_F(Playback, EndShowsTheDisplayOnlyWhenThereIsData) {
+    frame("a", Red);
+    for (int count : {0, 1, 2}) {
+        SCOPED_TRACE(count);
+        vertices(count);
+        start("a\r\n");
+        playback().btnAnimeEnd.click();
+        EXPECT_FALSE(playback().visible());
+        EXPECT_FALSE(control().animTimer.enabled());
+        EXPECT_TRUE(editor().visible());
+        EXPECT_EQ(program->VantorF().visible(), count > 1);
+    }
+    // Ticks after the end change nothing.
+    control().animTimer.setEnabled(true);
+    ticks(2);
+    EXPECT_FALSE(playback().visible());
+}
+
+TEST_F(Playback, PictureLostDuringPlaybackIsReportedOnceAndStops) {
+    struct Row {
+        const char* name;
+        void (*spoil)(const TempDir&);
+    };
+    const Row rows[] = {
+        {"deleted", [](const TempDir& d) { std::filesystem::remove(d.file("b.bmp")); }},
+        {"cut short", [](const TempDir& d) { d.writeText("b.bmp", "BM\x10"); }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        desktop.errors.clear();
+        frame("a", Red);
+        frame("b", Green);
+        start("a\r\nb\r\n");
+        r.spoil(dir);
+        ticks(1);
+        ticks(3);
+        ASSERT_EQ(desktop.errors.size(), 1u);
+        EXPECT_NE(desktop.errors[0].find("b.bmp"), std::string::npos);
+        EXPECT_FALSE(control().animTimer.enabled());
+        EXPECT_FALSE(playback().visible());
+        EXPECT_TRUE(editor().visible());
+    }
+}
+
+TEST_F(Playback, UnreadableFirstFrameLeavesTheWindowsAsTheyWere) {
+    frame("a", Red);
+    openScenario("s.snr", "a\r\n");
+    editor().show();
+    dir.writeText("a.bmp", "not a picture");
+    editor().btnAnimeStart.click();
+    EXPECT_EQ(desktop.errors.size(), 1u);
+    EXPECT_FALSE(playback().visible());
+    EXPECT_TRUE(editor().visible());
+    EXPECT_NE(control().TimerOwner, 2);
+}

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Commands.h"
+#include "platform/pixels/Bmp.h"
+#include "anime/AnimeHarness.h"
+#include "support/TempDir.h"
+
+using namespace vantor;
+
+namespace {
+
+struct Animate : ::testing::Test {
+    test::TempDir dir;
+    std::ostringstream out, err;
+    void frame(const std::string& name, std::uint32_t rgb, int w = 60, int h = 40) {
+        Bitmap b(w, h, PixelFormat::Rgb32);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) b.setRawPixel(x, y, rgb + static_cast<std::uint32_t>(x));
+        dir.write(name + ".bmp", encodeBmp(b));
+    }
+    int run(std::vector<std::string> args) {
+        out.str("");
+        err.str("");
+        return cli::animateCommand(args, out, err);
+    }
+};
+
+}  // namespace
+
+TEST_F(Animate, WritesAGifThatADecoderReadsWithFramesSizeAndDelays) {
+    frame("car001", 0x200000);
+    frame("car002", 0x002000);
+    dir.writeText("car.snr", "car001\r\ncar002\r\ncar002\r\n");
+    ASSERT_EQ(run({dir.file("car.snr"), "-o", dir.file("car.gif"), "--delay", "150"}), 0) << err.str();
+    const test::DecodedAnimation g = test::decodeGif(dir.read("car.gif"));
+    EXPECT_EQ(g.width, 60);
+    EXPECT_EQ(g.height, 40);
+    EXPECT_TRUE(g.loopsForever);
+    ASSERT_EQ(g.frames.size(), 3u);
+    for (const auto& f : g.frames) EXPECT_EQ(f.delay, 15);
+    EXPECT_NE(out.str().find("3 frames"), std::string::npos);
+}
+
+TEST_F(Animate, MissingFramesAreSkippedWithANote) {
+    frame("car001", 0x200000);
+    dir.writeText("car.snr", "car001\r\ncar002\r\n../car001\r\n");
+    ASSERT_EQ(run({dir.file("car.snr"), "-o", dir.file("car.gif")}), 0);
+    const test::DecodedAnimation g = test::decodeGif(dir.read("car.gif"));
+    ASSERT_EQ(g.frames.size(), 1u);
+    EXPECT_EQ(g.frames[0].delay, 10);
+    EXPECT_NE(err.str().find("car002"), std::string::npos);
+    EXPECT_NE(err.str().find("../car001"), std::string::npos);
+}
+
+TEST_F(Animate, FailuresWriteNothing) {
+    struct Row {
+        const char* name;
+        std::string scenario;
+        std::vector<std::string> extra;
+        int code;
+    };
+    frame("ok001", 0x200000);
+    dir.writeText("broken001.bmp", "BM garbage");
+    const Row rows[] = {
+        {"empty scenario", "-- empty --\r\n", {}, 1},
+        {"no picture at all", "gone001\r\n", {}, 1},
+        {"a broken picture", "ok001\r\nbroken001\r\n", {}, 1},
+        {"bad delay", "ok001\r\n", {"--delay", "0"}, 2},
+        {"bad delay text", "ok001\r\n", {"--delay", "12ms"}, 2},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        dir.writeText("s.snr", r.scenario);
+        dir.writeText("out.gif", "previous");
+        std::vector<std::string> args{dir.file("s.snr"), "-o", dir.file("out.gif")};
+        args.insert(args.end(), r.extra.begin(), r.extra.end());
+        EXPECT_EQ(run(args), r.code);
+        const auto kept = dir.read("out.gif");
+        EXPECT_EQ(std::string(kept.begin(), kept.end()), "previous");
+        EXPECT_FALSE(err.str().empty());
+    }
+    EXPECT_EQ(run({dir.file("nothere.snr"), "-o", dir.file("x.gif")}), 1);
+    EXPECT_EQ(run({dir.file("s.snr"), "-o", dir.file("x.jpg")}), 2);
+}
