@@ -10,26 +10,16 @@ void usage(std::ostream& os) {
     os << "usage:\n"
           "  vantor-cli convert IN OUT\n"
           "      read a data set and write it in the format of OUT's extension (.va4 .va2 .csv .van)\n"
-          "  vantor-cli render DATA -o OUT [--options FILE.vop] [--set name=value ...] [--color-depth 8]
-"
-          "      draw the solid of DATA and write the picture (.bmp or .png)
-"
-          "  vantor-cli options FILE.vop [--set name=value ...]
-"
-          "      print an option file as name=value lines, or write a new or changed one
-"
-          "  vantor-cli animate SCENARIO.snr -o OUT.gif|OUT.png [--delay MS]
-"
-          "      write the scenario's frames as a looping animated GIF or PNG
-"
-          "  vantor-cli export DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG]
-"
-          "      the solid as a triangle mesh for 3-D printing
-"
-          "  vantor-cli measure DATA [--angle DEG] [--unit mm]
-"
-          "      profile length, enclosed area, volume and surface area of the solid
-";
+          "  vantor-cli render DATA -o OUT [--options FILE.vop] [--set name=value ...] [--color-depth 8]\n"
+          "      draw the solid of DATA and write the picture (.bmp or .png)\n"
+          "  vantor-cli options FILE.vop [--set name=value ...]\n"
+          "      print an option file as name=value lines, or write a new or changed one\n"
+          "  vantor-cli animate SCENARIO.snr -o OUT.gif|OUT.png [--delay MS]\n"
+          "      write the scenario's frames as a looping animated GIF or PNG\n"
+          "  vantor-cli export DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG]\n"
+          "      the solid as a triangle mesh for 3-D printing\n"
+          "  vantor-cli measure DATA [--angle DEG] [--unit mm]\n"
+          "      profile length, enclosed area, volume and surface area of the solid\n";
 }
 }  // namespace
 
