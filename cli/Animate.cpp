@@ -3,14 +3,21 @@
 // an animated GIF (one colour table per frame) or animated PNG, looping.
 // Frames without a picture are left out with a note, as opening the
 // scenario in the scenario window drops them.
+//
+// vantor-cli animate DATA --simulation -o OUT.gif|OUT.png [--color-depth 8]
+// [--options FILE.vop] [--set name=value ...] [--delay MS]: one full turn of
+// the rotation simulation as the display window shows it, one frame a tick.
 #include <charconv>
 #include <exception>
 #include <filesystem>
 #include <optional>
 
 #include "Commands.h"
+#include "SolidScene.h"
 #include "anime/Scenario.h"
 #include "anime/export/ScenarioExport.h"
+#include "app/Program.h"
+#include "display/TVantorF.h"
 #include "platform/IoError.h"
 #include "platform/files/Files.h"
 
@@ -20,12 +27,17 @@ namespace {
 
 constexpr const char* Usage =
     "usage: vantor-cli animate SCENARIO.snr -o OUT.gif|OUT.png [--delay MS]\n"
-    "  writes the scenario's frames as a looping animated GIF or PNG; MS per frame (default 100)\n";
+    "       vantor-cli animate DATA --simulation -o OUT.gif|OUT.png [--color-depth 8] [--options FILE.vop]\n"
+    "                          [--set name=value ...] [--delay MS]\n"
+    "  a scenario's frames (default 100 ms each), or one turn of the rotation simulation\n"
+    "  (default: the simulation's own interval)\n";
 
 struct AnimateArgs {
-    std::string scenario;
+    std::string scenario;  // or the data set with --simulation
     std::string out;
-    int delayMs = 100;
+    std::optional<int> delayMs;
+    bool simulation = false;
+    SceneRequest scene;
 };
 
 std::string forTerminal(std::string text) {
@@ -38,7 +50,13 @@ std::optional<AnimateArgs> parseArgs(const std::vector<std::string>& args, std::
     AnimateArgs a;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& s = args[i];
-        if (s == "-o" || s == "--output" || s == "--delay") {
+        bool bad = false;
+        if (takeSceneArgument(args, i, a.scene, "animate", err, bad)) {
+            if (bad) return std::nullopt;
+            a.simulation = true;
+        } else if (s == "--simulation") {
+            a.simulation = true;
+        } else if (s == "-o" || s == "--output" || s == "--delay") {
             if (i + 1 >= args.size()) {
                 err << "vantor-cli animate: " << s << " needs a value\n" << Usage;
                 return std::nullopt;
@@ -69,7 +87,34 @@ std::optional<AnimateArgs> parseArgs(const std::vector<std::string>& args, std::
         err << Usage;
         return std::nullopt;
     }
+    if (a.simulation && a.scenario.size() >= 4 && a.scenario.compare(a.scenario.size() - 4, 4, ".snr") == 0) {
+        err << "vantor-cli animate: --simulation turns a data set, not a scenario\n" << Usage;
+        return std::nullopt;
+    }
+    a.scene.data = a.scenario;
     return a;
+}
+
+// One full turn of the simulation: on a 256-colour screen each frame is
+// the same picture with the band one step on in its palette; otherwise the
+// still picture with the meridian one step on.
+int animateSimulation(const AnimateArgs& a, AnimationFormat format, std::ostream& out, std::ostream& err) {
+    SolidScene scene(err, a.scene.colorDepth);
+    if (const int code = scene.build(a.scene, "animate")) return code;
+    TVantorF& display = scene.display();
+    const int delay = a.delayMs.value_or(scene.program().options.simuInterval);
+    std::unique_ptr<AnimationWriter> writer = makeAnimationWriter(format);
+    display.mnSimuStartClick();
+    const int ticks = display.simuTicksPerTurn();
+    for (int i = 0; i < ticks; ++i) {
+        display.simuTimerTimer();
+        writer->addFrame(display.displayBitmap, delay);
+    }
+    display.mnSimuEndClick();
+    const std::vector<std::uint8_t> bytes = writer->finish();
+    Files(".").writeAtomic(a.out, bytes);
+    out << a.out << ": " << ticks << " frames, " << delay << " ms each, " << bytes.size() << " bytes\n";
+    return 0;
 }
 
 int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
@@ -78,6 +123,7 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
         err << "vantor-cli animate: " << a.out << ": name the output .gif or .png\n";
         return 2;
     }
+    if (a.simulation) return animateSimulation(a, format, out, err);
     Files files(".");
     if (!files.fileExists(a.scenario)) {
         err << "vantor-cli animate: " << a.scenario << ": no such scenario file\n";
@@ -94,10 +140,11 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
         err << "vantor-cli animate: " << a.scenario << ": the scenario holds no frames; nothing written\n";
         return 1;
     }
-    const ScenarioExport result = exportScenario(files, folder, text.frames, a.delayMs, format, a.out);
+    const int delay = a.delayMs.value_or(100);
+    const ScenarioExport result = exportScenario(files, folder, text.frames, delay, format, a.out);
     for (const std::string& name : result.missing)
         err << "vantor-cli animate: skipped frame " << name << ": no picture " << name << ".bmp\n";
-    out << a.out << ": " << result.frames << " frames, " << a.delayMs << " ms each, " << result.bytes << " bytes\n";
+    out << a.out << ": " << result.frames << " frames, " << delay << " ms each, " << result.bytes << " bytes\n";
     return 0;
 }
 

@@ -12,6 +12,7 @@
 
 #include "Commands.h"
 #include "HeadlessDesktop.h"
+#include "SolidScene.h"
 #include "platform/pixels/Png.h"
 #include "app/Program.h"
 #include "control/TControlF.h"
@@ -32,18 +33,10 @@ constexpr const char* Usage =
     "  DATA: .va4, .va2, .csv or .van; OUT: .png, else a BMP file\n";
 
 struct RenderArgs {
-    std::string data;
+    SceneRequest scene;
     std::string out;
-    std::string options;
-    // Applied after the option files, in order.
-    std::vector<std::string> sets;
-    int colorDepth = 32;
 };
 
-std::string lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 std::string forTerminal(std::string text) {
     for (char& c : text)
@@ -56,123 +49,42 @@ std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::o
     RenderArgs r;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "-o" || a == "--output" || a == "--options" || a == "--color-depth" || a == "--set") {
-            if (!hasValue) {
+        bool bad = false;
+        if (takeSceneArgument(args, i, r.scene, "render", err, bad)) {
+            if (bad) return std::nullopt;
+        } else if (a == "-o" || a == "--output") {
+            if (i + 1 >= args.size()) {
                 err << "vantor-cli render: " << a << " needs a value\n" << Usage;
                 return std::nullopt;
             }
-            const std::string& v = args[++i];
-            if (a == "--options") {
-                r.options = v;
-            } else if (a == "--set") {
-                DisplayOptions scratch;
-                if (const auto problem = setOptionAssignment(scratch, v)) {
-                    err << "vantor-cli render: " << *problem << '\n';
-                    return std::nullopt;
-                }
-                r.sets.push_back(v);
-            } else if (a == "--color-depth") {
-                if (v != "8" && v != "16" && v != "24" && v != "32") {
-                    err << "vantor-cli render: --color-depth takes 8 (palette screen), 16, 24 or 32, not '" << v << "'\n";
-                    return std::nullopt;
-                }
-                r.colorDepth = std::stoi(v);
-            } else {
-                r.out = v;
-            }
+            r.out = args[++i];
         } else if (!a.empty() && a[0] == '-') {
             err << "vantor-cli render: unknown option '" << a << "'\n" << Usage;
             return std::nullopt;
-        } else if (r.data.empty()) {
-            r.data = a;
+        } else if (r.scene.data.empty()) {
+            r.scene.data = a;
         } else {
-            err << "vantor-cli render: more than one data set named ('" << r.data << "', '" << a << "')\n" << Usage;
+            err << "vantor-cli render: more than one data set named ('" << r.scene.data << "', '" << a << "')\n" << Usage;
             return std::nullopt;
         }
     }
-    if (r.data.empty() || r.out.empty()) {
+    if (r.scene.data.empty() || r.out.empty()) {
         err << Usage;
         return std::nullopt;
     }
     return r;
 }
 
-bool endsWithPng(const std::string& path) {
-    const std::string l = lower(path);
-    return l.size() >= 4 && l.compare(l.size() - 4, 4, ".png") == 0;
-}
-
-// The display options back to the factory values (the program's creation
-// may have read a standard option file), and the brightness bar where a
-// factory start leaves it: a thumb left high by that file would be pulled
-// down to the next pass's maximum and override the data set's brightness.
-void factoryOptions(Program& program) {
-    DisplayOptions& o = program.options;
-    o.setFactoryValues();
-    o.standardTintR = o.standardTintG = o.standardTintB = 1.0;
-    o.standardBackR = o.standardBackG = o.standardBackB = 0;
-    TVantorF& display = program.VantorF();
-    const long double rate = o.lightDistRate + 3;
-    display.scbUpdating = true;
-    display.scbBright.setParams(roundI32(o.bright), display.scbBright.min(), roundI32(rate * 255 * rate));
-    display.scbUpdating = false;
-}
 
 int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
-    const DataFormat format = dataFormatOfExtension(extensionOfPath(a.data));
-    if (format == DataFormat::Unknown) {
-        err << "vantor-cli render: " << a.data << ": unknown data format (use .va4, .va2, .csv or .van)\n";
-        return 2;
-    }
-    HeadlessDesktop desktop(err, a.colorDepth);
-    ProgramConfig config;
-    config.programFolder = executableFolder();
-    config.readStandardOptions = false;
-    Program program(desktop, config);
-    factoryOptions(program);
-    program.ControlF().activate();
-
-    Files& files = program.files;
-    if (!files.fileExists(a.data)) {
-        err << "vantor-cli render: " << a.data << ": no such file\n";
-        return 1;
-    }
-    if (!a.options.empty() && !files.fileExists(a.options)) {
-        err << "vantor-cli render: " << a.options << ": no such option file\n";
-        return 1;
-    }
-
-    // As the load does: the data set's options first, so that figures
-    // without their own tint or method take its defaults.
-    FigureStore& store = program.store;
-    TVantorF& display = program.VantorF();
-    const ReadResult read = loadDataSet(store, files, format, a.data, folderOf(a.data) + baseNameOf(a.data), LoadMode::Replace,
-                                        [&](const std::string& vop) { display.YomiVop(vop); });
-    if (!read.complete()) {
-        err << "vantor-cli render: " << a.data << ": " << forTerminal(read.problem) << "\nno picture written\n";
-        return 1;
-    }
-    if (store.VertexCount == 0) {
-        err << "vantor-cli render: " << a.data << ": the data set holds no vertices; no picture written\n";
-        return 1;
-    }
-    if (!a.options.empty()) display.YomiVop(a.options);
-    for (const std::string& s : a.sets) setOptionAssignment(program.options, s);
-    if (!a.options.empty() || !a.sets.empty()) {
-        store.applyDefaultTint();
-        store.applyDefaultMethod();
-    }
-
-    program.ControlF().RotateExecute();
-    if (desktop.errorCount() > 0) return 1;
-
-    const Bitmap& picture = display.displayBitmap;
-    if (endsWithPng(a.out)) files.writeAtomic(a.out, encodePng(picture));
-    else writeBmpFile(files.resolve(a.out), picture);
+    SolidScene scene(err, a.scene.colorDepth);
+    if (const int code = scene.build(a.scene, "render")) return code;
+    const Bitmap& picture = scene.display().displayBitmap;
+    // The window's picture command writes the same file.
+    scene.display().savePicture(a.out);
     out << a.out << ": " << picture.width() << " x " << picture.height() << ", "
-        << (picture.format() == PixelFormat::Indexed8 ? "8-bit with palette" : "24-bit") << ", " << store.VertexCount
-        << " vertices\n";
+        << (picture.format() == PixelFormat::Indexed8 ? "8-bit with palette" : "24-bit") << ", "
+        << scene.program().store.VertexCount << " vertices\n";
     return 0;
 }
 

@@ -3,6 +3,10 @@
 #include <sstream>
 
 #include "Commands.h"
+#include "control/FigureStore.h"
+#include "control/formats/DataSetFiles.h"
+#include "display/DisplayOptions.h"
+#include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
 #include "anime/AnimeHarness.h"
 #include "support/TempDir.h"
@@ -83,4 +87,29 @@ TEST_F(Animate, FailuresWriteNothing) {
     }
     EXPECT_EQ(run({dir.file("nothere.snr"), "-o", dir.file("x.gif")}), 1);
     EXPECT_EQ(run({dir.file("s.snr"), "-o", dir.file("x.jpg")}), 2);
+}
+
+// One turn of the rotation simulation, tick by tick, on both colour paths.
+TEST_F(Animate, SimulationTurnIsOneFramePerTick) {
+    DisplayOptions options;
+    options.setFactoryValues();
+    FigureStore store(options);
+    store.clearVertices();
+    store.resetFigureTable();
+    test::setVertices(store, 12);
+    DataSetFiles(store, Files(dir.path())).save(DataFormat::Va4, dir.file("cup.va4"), dir.file("cup.zuk"));
+    for (const char* depth : {"32", "8"}) {
+        SCOPED_TRACE(depth);
+        ASSERT_EQ(run({dir.file("cup.va4"), "--simulation", "--color-depth", depth, "--set", "simuUnitAngle=30", "-o",
+                       dir.file("turn.gif")}),
+                  0)
+            << err.str();
+        const test::DecodedAnimation g = test::decodeGif(dir.read("turn.gif"));
+        ASSERT_EQ(g.frames.size(), 12u) << "360 / 30 ticks, or 180 / 15 palette steps";
+        EXPECT_EQ(g.width, 600);
+        EXPECT_EQ(g.frames[0].delay, 2) << "the simulation's own interval, no shorter than GIF plays";
+        for (std::size_t i = 1; i < g.frames.size(); ++i) EXPECT_NE(g.frames[i].pixels, g.frames[i - 1].pixels) << i;
+    }
+    EXPECT_EQ(run({dir.file("x.snr"), "--simulation", "-o", dir.file("x.gif")}), 2) << "a scenario does not turn";
+    EXPECT_EQ(run({dir.file("cup.va4"), "--set", "simuUnitAngle=7", "-o", dir.file("x.gif")}), 2);
 }

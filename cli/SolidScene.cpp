@@ -1,0 +1,120 @@
+#include "SolidScene.h"
+
+#include "app/Program.h"
+#include "control/TControlF.h"
+#include "control/formats/DataSetFiles.h"
+#include "control/formats/DataSetLoad.h"
+#include "display/OptionFields.h"
+#include "display/TVantorF.h"
+#include "platform/files/Files.h"
+#include "platform/numbers/Numbers.h"
+
+namespace vantor::cli {
+
+namespace {
+std::string forTerminal(std::string text) {
+    for (char& c : text)
+        if (c == '\r') c = '\n';
+    return text;
+}
+
+// The display options back to the factory values (the program's creation
+// may have read a standard option file), and the brightness bar where a
+// factory start leaves it: a thumb left high by that file would be pulled
+// down to the next pass's maximum and override the data set's brightness.
+void factoryOptions(Program& program) {
+    DisplayOptions& o = program.options;
+    o.setFactoryValues();
+    o.standardTintR = o.standardTintG = o.standardTintB = 1.0;
+    o.standardBackR = o.standardBackG = o.standardBackB = 0;
+    TVantorF& display = program.VantorF();
+    const long double rate = o.lightDistRate + 3;
+    display.scbUpdating = true;
+    display.scbBright.setParams(roundI32(o.bright), display.scbBright.min(), roundI32(rate * 255 * rate));
+    display.scbUpdating = false;
+}
+}  // namespace
+
+bool takeSceneArgument(const std::vector<std::string>& args, std::size_t& i, SceneRequest& r, const std::string& command,
+                       std::ostream& err, bool& bad) {
+    const std::string& a = args[i];
+    if (a != "--options" && a != "--set" && a != "--color-depth") return false;
+    if (i + 1 >= args.size()) {
+        err << "vantor-cli " << command << ": " << a << " needs a value\n";
+        bad = true;
+        return true;
+    }
+    const std::string& v = args[++i];
+    if (a == "--options") {
+        r.options = v;
+    } else if (a == "--set") {
+        DisplayOptions scratch;
+        if (const auto problem = setOptionAssignment(scratch, v)) {
+            err << "vantor-cli " << command << ": " << *problem << '\n';
+            bad = true;
+        }
+        r.sets.push_back(v);
+    } else if (v == "8" || v == "16" || v == "24" || v == "32") {
+        r.colorDepth = std::stoi(v);
+    } else {
+        err << "vantor-cli " << command << ": --color-depth takes 8 (palette screen), 16, 24 or 32, not '" << v << "'\n";
+        bad = true;
+    }
+    return true;
+}
+
+SolidScene::SolidScene(std::ostream& err, int colorDepth) : m_err(err), m_desktop(err, colorDepth) {
+    ProgramConfig config;
+    config.programFolder = executableFolder();
+    // The picture depends only on the files named.
+    config.readStandardOptions = false;
+    m_program = std::make_unique<Program>(m_desktop, config);
+    factoryOptions(*m_program);
+    m_program->ControlF().activate();
+}
+
+SolidScene::~SolidScene() = default;
+
+TVantorF& SolidScene::display() { return m_program->VantorF(); }
+
+int SolidScene::build(const SceneRequest& r, const std::string& command) {
+    const std::string prefix = "vantor-cli " + command + ": ";
+    const DataFormat format = dataFormatOfExtension(extensionOfPath(r.data));
+    if (format == DataFormat::Unknown) {
+        m_err << prefix << r.data << ": unknown data format (use .va4, .va2, .csv or .van)\n";
+        return 2;
+    }
+    Files& files = m_program->files;
+    if (!files.fileExists(r.data)) {
+        m_err << prefix << r.data << ": no such file\n";
+        return 1;
+    }
+    if (!r.options.empty() && !files.fileExists(r.options)) {
+        m_err << prefix << r.options << ": no such option file\n";
+        return 1;
+    }
+    // As the load does: the data set's options first, so that figures
+    // without their own tint or method take its defaults.
+    FigureStore& store = m_program->store;
+    TVantorF& d = display();
+    const ReadResult read = loadDataSet(store, files, format, r.data, folderOf(r.data) + baseNameOf(r.data),
+                                        LoadMode::Replace, [&](const std::string& vop) { d.YomiVop(vop); });
+    if (!read.complete()) {
+        m_err << prefix << r.data << ": " << forTerminal(read.problem) << "\nno picture written\n";
+        return 1;
+    }
+    if (store.VertexCount == 0) {
+        m_err << prefix << r.data << ": the data set holds no vertices; no picture written\n";
+        return 1;
+    }
+    if (!r.options.empty()) d.YomiVop(r.options);
+    for (const std::string& s : r.sets) setOptionAssignment(m_program->options, s);
+    if (!r.options.empty() || !r.sets.empty()) {
+        store.applyDefaultTint();
+        store.applyDefaultMethod();
+    }
+    m_program->ControlF().RotateExecute();
+    return m_desktop.errorCount() > 0 ? 1 : 0;
+}
+
+}  // namespace vantor::cli
