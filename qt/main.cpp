@@ -24,11 +24,14 @@ struct Options {
     std::string screenshotDir;
     int screenshotDelayMs = 1500;
     std::vector<std::string> show;
+    // A data set to load at start, as the load command would.
+    std::string dataSet;
 };
 
 void usage() {
     std::fprintf(stderr,
-                 "usage: vantor [--color-depth 8] [--show WINDOW]... [--screenshot-dir DIR [--screenshot-delay MS]]\n"
+                 "usage: vantor [--color-depth 8] [--show WINDOW]... [--screenshot-dir DIR [--screenshot-delay MS]] [DATA]\n"
+                 "  DATA                 a data set (.va4, .va2, .csv, .van) to load at start\n"
                  "  --color-depth 8      behave as on a 256-colour screen (palette path)\n"
                  "  --show WINDOW        also show a window at start (VantorF, GEditF, AnimeF, ...)\n"
                  "  --screenshot-dir DIR save every visible window as DIR/<window>.png, then quit\n");
@@ -58,6 +61,8 @@ bool parse(int argc, char** argv, Options& o) {
         } else if (a == "-h" || a == "--help") {
             usage();
             std::exit(0);
+        } else if (!a.empty() && a[0] != '-' && o.dataSet.empty()) {
+            o.dataSet = a;
         } else {
             return false;
         }
@@ -127,6 +132,7 @@ int main(int argc, char** argv) {
     program.ControlF().show();
     QTimer::singleShot(0, [&] {
         program.dispatch([&] { program.ControlF().activate(); });
+        if (!opts.dataSet.empty()) program.dispatch([&] { program.ControlF().LoadFile(opts.dataSet); });
         for (const std::string& name : opts.show)
             for (vantor::Form* f : program.forms())
                 if (f->name() == name) program.dispatch([f] { f->show(); });

@@ -15,6 +15,8 @@
 namespace vantor {
 
 namespace {
+constexpr const char* UnknownFormatText =
+    "データの形式がわかりません\r読み込めるのは .va4 .va2 .csv .van のファイルです";
 constexpr const char* MissingDataText = "このフォルダには指定されたデータは存在しません\rもう一度お確かめください";
 
 // The default extension that follows the file type chosen in a data dialog.
@@ -105,6 +107,23 @@ void TControlF::LoadExecute() {
     if (WantToSave()) SaveExecute();
     openIO.fileName.clear();
     if (!chooseExistingDataFile()) return;
+    readChosenDataFile(LoadMode::Replace);
+}
+
+void TControlF::LoadFile(const std::string& path) {
+    hideOtherWindows();
+    if (WantToSave()) SaveExecute();
+    openIO.fileName = m_program.files.resolve(path);
+    if (!m_program.files.fileExists(openIO.fileName)) {
+        m_program.desktop.messageBox(MissingDataText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+        return;
+    }
+    if (dataFormatOfExtension(extensionOfPath(openIO.fileName)) == DataFormat::Unknown) {
+        m_program.desktop.messageBox(UnknownFormatText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+        return;
+    }
+    const std::string folder = folderOf(openIO.fileName);
+    if (!folder.empty()) m_program.files.setCurrentFolder(folder);
     readChosenDataFile(LoadMode::Replace);
 }
 

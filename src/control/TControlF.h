@@ -64,6 +64,9 @@ public:
 
     // Commands. The data-set flows live in DataSetFlows.cpp.
     void LoadExecute();
+    // The load command with the file already chosen (a data set named on
+    // the command line): the current folder moves to its folder.
+    void LoadFile(const std::string& path);
     void AddExecute();
     void SaveExecute();
     void SeparateDataName(const std::string& path);

@@ -162,6 +162,25 @@ TEST_F(DataSetFlows, LoadReadsTheOptionsFirstAndTheFilesBesideTheChosenOne) {
     EXPECT_EQ(dir.read("sub/vase.va2").size(), 60u);
 }
 
+// A data set named on the command line (a file manager's "open with").
+TEST_F(DataSetFlows, DataSetNamedAtStartLoadsAsTheLoadCommandWould) {
+    writeVase("sub");
+    control().LoadFile(dir.file("sub/vase.va4"));
+    EXPECT_EQ(store().VertexCount, 5);
+    expectCaptions("vase");
+    EXPECT_EQ(program->files.currentFolder(), dir.file("sub")) << "later dialogs start beside it";
+    EXPECT_TRUE(desk.messages.empty());
+
+    dir.writeText("sub/notes.txt", "1,1\r\n");
+    for (const char* name : {"sub/missing.va4", "sub/notes.txt", "sub"}) {
+        SCOPED_TRACE(name);
+        desk.messages.clear();
+        control().LoadFile(dir.file(name));
+        ASSERT_EQ(desk.messages.size(), 1u);
+        EXPECT_EQ(store().VertexCount, 5) << "the data set in memory stays";
+    }
+}
+
 TEST_F(DataSetFlows, AddingVaseAtHighestFigureThreeAndTenVertices) {
     DisplayOptions vop;
     vop.setFactoryValues();
