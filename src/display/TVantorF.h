@@ -54,6 +54,10 @@ public:
     MenuItem N3{"N3", "-"};
     MenuItem mnBackBitmap{"mnBackBitmap", "背景画像の読込(&B)..."};
     MenuItem mnBackBitmapErase{"mnBackBitmapErase", "背景画像をなくす(&E)"};
+    // Beyond the documented menu: the solid for 3-D printing and its measures.
+    MenuItem N7{"N7", "-"};
+    MenuItem mnExportMesh{"mnExportMesh", "立体を書き出す（3Dプリント用）(&M)..."};
+    MenuItem mnMeasure{"mnMeasure", "体積と表面積(&V)..."};
     MenuItem mnDispRun{"mnDispRun", "立体表示(&D)"};
     MenuItem mnSimu{"mnSimu", "シミュレーション(&S)"};
     MenuItem mnOption{"mnOption", "オプション(&O)"};
@@ -252,6 +256,12 @@ public:
     void mnSaveClick();
     void mnBackBitmapClick();
     void mnBackBitmapEraseClick();
+    // The solid as a triangle mesh (STL, OBJ or PLY by the chosen type), and
+    // its exact measures in a message (TVantorFSolid.cpp).
+    void mnExportMeshClick();
+    void mnMeasureClick();
+    FileDialog dlgExportMesh{FileDialogKind::Save,
+                             "STL (3Dプリント)(*.stl)|*.stl|OBJ(*.obj)|*.obj|PLY(*.ply)|*.ply", "stl"};
     void mnFinishClick() { close(); }
     void mnAnimeClick();
     // Writes the display bitmap: PNG when the name ends in ".png", else BMP

@@ -27,7 +27,7 @@ void onEachClick(std::initializer_list<MenuItem*> items, Handler handler) {
 void TVantorF::buildMenus() {
     mainMenu.add(mnVantorFile);
     addItems(mnVantorFile, {&mnSave, &N1, &mnYomidasi, &mnKakikomi, &N2, &mnKakiStandard, &mnInitStandard, &N3,
-                            &mnBackBitmap, &mnBackBitmapErase});
+                            &mnBackBitmap, &mnBackBitmapErase, &N7, &mnExportMesh, &mnMeasure});
     mnSave.onClick = [this] { mnSaveClick(); };
     mnYomidasi.onClick = [this] { mnYomidasiClick(); };
     mnKakikomi.onClick = [this] { mnKakikomiClick(); };
@@ -35,6 +35,8 @@ void TVantorF::buildMenus() {
     mnInitStandard.onClick = [this] { mnInitStandardClick(); };
     mnBackBitmap.onClick = [this] { mnBackBitmapClick(); };
     mnBackBitmapErase.onClick = [this] { mnBackBitmapEraseClick(); };
+    mnExportMesh.onClick = [this] { mnExportMeshClick(); };
+    mnMeasure.onClick = [this] { mnMeasureClick(); };
 
     mainMenu.add(mnDispRun);
     mnDispRun.onClick = [this] { mnDispRunClick(); };

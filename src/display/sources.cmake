@@ -14,6 +14,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/display/TVantorFOptions.cpp
   src/display/TVantorFPicture.cpp
   src/display/TVantorFSimulation.cpp
+  src/display/TVantorFSolid.cpp
   src/display/geometry/ViewGeometry.cpp
   src/display/shading/DisplayPalette.cpp
   src/display/shading/Shading.cpp
