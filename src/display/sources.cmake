@@ -16,7 +16,6 @@ list(APPEND VANTOR_CORE_SOURCES
   src/display/shading/DisplayPalette.cpp
   src/display/shading/Shading.cpp
   src/display/still/DepthOrder.cpp
-  src/display/still/ElementShading.cpp
   src/display/still/QuadRaster.cpp
   src/display/still/StillDisplay.cpp
 )
