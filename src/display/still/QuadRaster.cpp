@@ -21,12 +21,11 @@ inline long long ceilDiv(long long p, long long q) { return p >= 0 ? (p + q - 1)
 
 // The scan conversion, shared by the painting and the claiming writer. A
 // sink takes spans already clipped to the bitmap (span(y, x1, x2) with
-// x1 < x2) and single pixels inside it (pixel(index), index = y * width + x).
+// x1 < x2) and single pixels inside it (pixel(x, y)).
 struct Area {
     int width;
     int height;
     bool inside(IntPoint p) const { return p.x >= 0 && p.x < width && p.y >= 0 && p.y < height; }
-    std::ptrdiff_t index(IntPoint p) const { return static_cast<std::ptrdiff_t>(p.y) * width + p.x; }
 };
 
 // Corners that lie within a 2 x 2 pixel box. Every line between two of them
@@ -51,7 +50,7 @@ void distinctCorners(const IntPoint (&p)[4], const Area& area, Sink& sink) {
     for (int i = 0; i < 4; ++i) {
         bool seen = false;
         for (int k = 0; k < i; ++k) seen = seen || p[k] == p[i];
-        if (!seen && area.inside(p[i])) sink.pixel(area.index(p[i]));
+        if (!seen && area.inside(p[i])) sink.pixel(p[i].x, p[i].y);
     }
 }
 
@@ -69,7 +68,7 @@ void scanLine(IntPoint a, IntPoint b, const Area& area, Sink& sink) {
     const long long adx = std::llabs(dx), ady = std::llabs(dy);
     if (adx <= 1 && ady <= 1) {
         // One step: only the first point.
-        if (area.inside(a)) sink.pixel(area.index(a));
+        if (area.inside(a)) sink.pixel(a.x, a.y);
         return;
     }
     // The major axis runs over every column (or row) from a toward b without
@@ -99,13 +98,12 @@ void scanLine(IntPoint a, IntPoint b, const Area& area, Sink& sink) {
         minor = ceilDiv(num, q);
         rem = minor * q - num;  // 0 <= rem < q
     }
-    const std::ptrdiff_t stride = area.width;
     long long major = major0 + lo * dir;
     long long m = minor0 + minor;
     for (long long i = lo; i <= hi; ++i) {
         if (m >= 0 && m < minorSize) {
-            const std::ptrdiff_t x = xMajor ? major : m, y = xMajor ? m : major;
-            sink.pixel(y * stride + x);
+            const int x = static_cast<int>(xMajor ? major : m), y = static_cast<int>(xMajor ? m : major);
+            sink.pixel(x, y);
         }
         major += dir;
         rem -= step;
@@ -244,8 +242,8 @@ struct PaintSink {
         std::fill(row + x1, row + x2, value);
         written += static_cast<std::uint64_t>(x2 - x1);
     }
-    void pixel(std::ptrdiff_t index) {
-        pixels[index] = value;
+    void pixel(int x, int y) {
+        pixels[static_cast<std::ptrdiff_t>(y) * width + x] = value;
         ++written;
     }
 };
@@ -297,22 +295,33 @@ void QuadRaster::lineRaw(IntPoint a, IntPoint b, std::uint32_t raw) {
 
 // Takes over unowned pixels and lists them.
 struct ClaimSink {
-    std::uint8_t* owned;
     std::uint64_t* bits;
     int words;
+    int width;
     std::uint32_t* list;
     std::size_t& count;
-    int width;
-    void pixel(std::ptrdiff_t index) {
-        if (owned[index]) return;
-        owned[index] = 1;
-        const std::ptrdiff_t y = index / width, x = index - y * width;
-        bits[y * words + (x >> 6)] |= std::uint64_t{1} << (x & 63);
-        list[count++] = static_cast<std::uint32_t>(index);
+    void pixel(int x, int y) {
+        std::uint64_t& word = bits[static_cast<std::ptrdiff_t>(y) * words + (x >> 6)];
+        const std::uint64_t bit = std::uint64_t{1} << (x & 63);
+        if (word & bit) return;
+        word |= bit;
+        list[count++] = static_cast<std::uint32_t>(y * width + x);
     }
     void span(int y, int x1, int x2) {
-        const std::ptrdiff_t row = static_cast<std::ptrdiff_t>(y) * width;
-        for (std::ptrdiff_t i = row + x1, end = row + x2; i < end; ++i) pixel(i);
+        std::uint64_t* row = bits + static_cast<std::ptrdiff_t>(y) * words;
+        const std::uint64_t all = ~std::uint64_t{0};
+        for (int w = x1 >> 6, last = (x2 - 1) >> 6; w <= last; ++w) {
+            std::uint64_t mask = all;
+            if (w == x1 >> 6) mask &= all << (x1 & 63);
+            if (w == last) mask &= all >> (63 - ((x2 - 1) & 63));
+            std::uint64_t fresh = ~row[w] & mask;
+            row[w] |= mask;
+            const std::uint32_t base = static_cast<std::uint32_t>(y * width + w * 64);
+            while (fresh) {
+                list[count++] = base + static_cast<std::uint32_t>(__builtin_ctzll(fresh));
+                fresh &= fresh - 1;
+            }
+        }
     }
 };
 
@@ -321,7 +330,6 @@ void PixelClaimer::reset(Bitmap& bitmap) {
     m_width = bitmap.width();
     m_height = bitmap.height();
     const std::size_t size = static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height);
-    m_owned.assign(size, 0);
     m_words = (m_width + 63) / 64;
     m_bits.assign(static_cast<std::size_t>(m_words) * static_cast<std::size_t>(m_height), 0);
     // No shape can list a pixel twice, so the list never outgrows this.
@@ -330,46 +338,24 @@ void PixelClaimer::reset(Bitmap& bitmap) {
     m_written = 0;
 }
 
-bool PixelClaimer::boxOwned(int x0, int y0, int x1, int y1) const {
-    x0 = std::max(x0, 0);
-    y0 = std::max(y0, 0);
-    x1 = std::min(x1, m_width - 1);
-    y1 = std::min(y1, m_height - 1);
-    if (x0 > x1 || y0 > y1) return true;
-    const int w0 = x0 >> 6, w1 = x1 >> 6;
-    const std::uint64_t all = ~std::uint64_t{0};
-    const std::uint64_t first = all << (x0 & 63), last = all >> (63 - (x1 & 63));
-    for (int y = y0; y <= y1; ++y) {
-        const std::uint64_t* row = m_bits.data() + static_cast<std::ptrdiff_t>(y) * m_words;
-        if (w0 == w1) {
-            if ((row[w0] & first & last) != (first & last)) return false;
-            continue;
-        }
-        if ((row[w0] & first) != first || (row[w1] & last) != last) return false;
-        for (int w = w0 + 1; w < w1; ++w)
-            if (row[w] != all) return false;
-    }
-    return true;
-}
-
 void PixelClaimer::claimPolygon(const IntPoint (&p)[4]) {
-    if (m_owned.empty()) return;
+    if (m_bits.empty()) return;
     const Area area{m_bitmap->width(), m_bitmap->height()};
-    ClaimSink sink{m_owned.data(), m_bits.data(), m_words, m_list.data(), m_count, area.width};
+    ClaimSink sink{m_bits.data(), m_words, area.width, m_list.data(), m_count};
     scanPolygon(p, area, sink);
 }
 
 void PixelClaimer::claimOutline(const IntPoint (&p)[4]) {
-    if (m_owned.empty()) return;
+    if (m_bits.empty()) return;
     const Area area{m_bitmap->width(), m_bitmap->height()};
-    ClaimSink sink{m_owned.data(), m_bits.data(), m_words, m_list.data(), m_count, area.width};
+    ClaimSink sink{m_bits.data(), m_words, area.width, m_list.data(), m_count};
     scanOutline(p, area, sink);
 }
 
 void PixelClaimer::claimLine(IntPoint a, IntPoint b) {
-    if (m_owned.empty()) return;
+    if (m_bits.empty()) return;
     const Area area{m_bitmap->width(), m_bitmap->height()};
-    ClaimSink sink{m_owned.data(), m_bits.data(), m_words, m_list.data(), m_count, area.width};
+    ClaimSink sink{m_bits.data(), m_words, area.width, m_list.data(), m_count};
     scanLine(a, b, area, sink);
 }
 

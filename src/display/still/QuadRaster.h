@@ -97,14 +97,35 @@ private:
     Bitmap* m_bitmap = nullptr;
     int m_width = 0;
     int m_height = 0;
-    // Ownership twice: a byte per pixel for the shapes, and a bit per pixel
-    // (64 to a word, each row starting a word) for the quick box test.
-    std::vector<std::uint8_t> m_owned;
+    // A bit per pixel, 64 to a word, each row starting a word: set when
+    // owned.
     std::vector<std::uint64_t> m_bits;
     int m_words = 0;  // per row
     std::vector<std::uint32_t> m_list;  // capacity: every pixel once
     std::size_t m_count = 0;
     std::uint64_t m_written = 0;
 };
+
+inline bool PixelClaimer::boxOwned(int x0, int y0, int x1, int y1) const {
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    x1 = std::min(x1, m_width - 1);
+    y1 = std::min(y1, m_height - 1);
+    if (x0 > x1 || y0 > y1) return true;
+    const int w0 = x0 >> 6, w1 = x1 >> 6;
+    const std::uint64_t all = ~std::uint64_t{0};
+    const std::uint64_t first = all << (x0 & 63), last = all >> (63 - (x1 & 63));
+    for (int y = y0; y <= y1; ++y) {
+        const std::uint64_t* row = m_bits.data() + static_cast<std::ptrdiff_t>(y) * m_words;
+        if (w0 == w1) {
+            if ((row[w0] & first & last) != (first & last)) return false;
+            continue;
+        }
+        if ((row[w0] & first) != first || (row[w1] & last) != last) return false;
+        for (int w = w0 + 1; w < w1; ++w)
+            if (row[w] != all) return false;
+    }
+    return true;
+}
 
 }  // namespace vantor
