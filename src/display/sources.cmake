@@ -22,7 +22,6 @@ list(APPEND VANTOR_CORE_SOURCES
   src/display/simulation/MeridianSweep.cpp
   src/display/simulation/PaletteBand.cpp
   src/display/still/DepthOrder.cpp
-  src/display/still/ElementShading.cpp
   src/display/still/QuadRaster.cpp
   src/display/still/StillDisplay.cpp
 )

@@ -34,7 +34,7 @@ f32 radians(int degrees) { return toF32(degToRad(degrees)); }
 }  // namespace
 
 void plainStillDisplay(const FigureStore& store, const DisplayOptions& o, Bitmap& bitmap, bool palettePath,
-                       std::vector<int>* progress) {
+                       std::vector<int>* progress, const Bitmap* background) {
     Brights brights;
     brights.SetBrights(o, palettePath);
     ViewGeometry g;
@@ -75,7 +75,8 @@ void plainStillDisplay(const FigureStore& store, const DisplayOptions& o, Bitmap
     canvas.pen.color = back;
     canvas.brush.color = back;
     const int w = bitmap.width(), h = bitmap.height();
-    canvas.polygon({{0, 0}, {w, 0}, {w, h}, {0, h}});
+    if (background) canvas.stretchDraw(IntRect{0, 0, w, h}, *background);
+    else canvas.polygon({{0, 0}, {w, 0}, {w, h}, {0, h}});
 
     ShadeContext ctx;
     ctx.light = g.light;

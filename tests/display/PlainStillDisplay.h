@@ -11,9 +11,10 @@
 
 namespace vantor::test {
 
-// Draws into `bitmap` (Indexed8 on the palette path, Rgb32 otherwise) and
-// records the progress positions.
+// Draws into `bitmap` (Indexed8 on the palette path, Rgb32 otherwise) over
+// the background image when one is given, and records the progress
+// positions.
 void plainStillDisplay(const FigureStore& store, const DisplayOptions& options, Bitmap& bitmap, bool palettePath,
-                       std::vector<int>* progress = nullptr);
+                       std::vector<int>* progress = nullptr, const Bitmap* background = nullptr);
 
 }  // namespace vantor::test

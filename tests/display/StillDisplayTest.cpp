@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "PlainStillDisplay.h"
 #include "Profiles.h"
@@ -55,12 +56,46 @@ int countPixels(const Bitmap& b, std::uint32_t raw) {
 
 Profile cone() { return {{0, 90}, {70, -40}, {70, -60}, {0, -60}}; }
 
+using Order = StillDisplay::ElementOrder;
+const char* nameOf(Order order) { return order == Order::NearFirst ? " near first" : " far first"; }
+
+// A small picture with distinct pixels, stretched behind the solid.
+Bitmap backgroundImage() {
+    Bitmap image(7, 5, PixelFormat::Rgb32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) image.setRawPixel(x, y, static_cast<std::uint32_t>(0x102030 + 0x0B0503 * (x + 7 * y)));
+    return image;
+}
+
+// Both element orders against the plain algorithm on one scene, with and
+// without a background image; returns the first difference found.
+std::string compareWithPlain(const Scene& s, bool palettePath) {
+    const Bitmap image = backgroundImage();
+    for (const Bitmap* background : {static_cast<const Bitmap*>(nullptr), &image}) {
+        Bitmap plain(600, 400, formatOf(palettePath));
+        std::vector<int> plainProgress;
+        test::plainStillDisplay(s.store, s.options, plain, palettePath, &plainProgress, background);
+        for (Order order : {Order::FarFirst, Order::NearFirst}) {
+            Bitmap fast(600, 400, formatOf(palettePath));
+            std::vector<int> fastProgress;
+            StillDisplay still(s.store, s.options, fast, palettePath);
+            still.run(background, [&](int p) { fastProgress.push_back(p); }, order);
+            const std::string where = std::string(palettePath ? "palette" : "true colour") + nameOf(order) +
+                                      (background ? " over an image" : "");
+            const std::string d = difference(fast, plain);
+            if (!d.empty()) return where + ": " + d;
+            if (fastProgress != plainProgress) return where + ": progress differs";
+        }
+    }
+    return "";
+}
+
 }  // namespace
 
 // The fast pass (sorted in O(n log n), each vertex transformed once per
-// angle, the direct writer) against the plain algorithm, on profiles with
-// and without equal distances, with every method, both colour paths and
-// both loop orders.
+// angle, the direct writers, painted far first or claimed near first)
+// against the plain algorithm, on profiles with and without equal
+// distances, with every method, both colour paths and both loop orders.
 TEST(StillDisplay, SamePictureAsThePlainAlgorithm) {
     struct Case {
         const char* name;
@@ -73,6 +108,7 @@ TEST(StillDisplay, SamePictureAsThePlainAlgorithm) {
                           {"tilted", 79.9, 45, 30, 1.0}, {"close", 45, 5, -120, 3.0}};
     for (bool palettePath : {false, true}) {
         for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
             Scene s;
             s.options.viewHeight = c.viewHeight;
             s.options.unitAngle = c.unitAngle;
@@ -88,16 +124,70 @@ TEST(StillDisplay, SamePictureAsThePlainAlgorithm) {
             s.add({{0, -100}, {0, 120}}, 5, 2);  // on the axis: no normal
             s.add({{30, 0}, {30, 0}}, 6, 2);     // a segment of no length
             s.add({{150, 150}}, 7, 2);           // a single vertex draws nothing
-
-            Bitmap fast(600, 400, formatOf(palettePath)), plain(600, 400, formatOf(palettePath));
-            std::vector<int> fastProgress, plainProgress;
-            StillDisplay still(s.store, s.options, fast, palettePath);
-            still.run(nullptr, [&](int p) { fastProgress.push_back(p); });
-            test::plainStillDisplay(s.store, s.options, plain, palettePath, &plainProgress);
-            EXPECT_EQ(difference(fast, plain), "") << c.name << (palettePath ? " palette" : " true colour");
-            EXPECT_EQ(fastProgress, plainProgress) << c.name;
+            EXPECT_EQ(compareWithPlain(s, palettePath), "");
         }
     }
+}
+
+// Random profiles and views (seeded): figures of every method, unknown
+// methods, vertices on the axis, repeated vertices, parts off the bitmap,
+// near and far views, both loop orders.
+TEST(StillDisplay, SamePictureAsThePlainAlgorithmOnRandomScenes) {
+    std::mt19937 rng(20261207);
+    auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const int units[] = {5, 6, 9, 10, 15, 18, 30, 45};
+    const double heights[] = {-90, -80, -79.9, 0, 15, 60, 79.9, 80, 90};
+    for (int round = 0; round < 16; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        Scene s;
+        s.options.unitAngle = units[pick(8)];
+        s.options.viewHeight = round % 2 ? heights[pick(9)] : uniform(-90, 90);
+        s.options.viewDist = uniform(0.3, 2.5);
+        s.options.zoom = uniform(0.5, 4.0);
+        s.options.inclin = pick(3) == 0 ? 0 : uniform(-180, 180);
+        s.options.centerX = 300 + pick(301) - 150;
+        s.options.centerY = 200 + pick(201) - 100;
+        s.options.lightDirH = uniform(0, 360);
+        s.options.lightDirV = uniform(-90, 90);
+        s.options.lightDistRate = uniform(1.5, 5);
+        s.options.updateLightDist();
+        s.options.bright = uniform(200, 3000);
+        s.options.backR = static_cast<std::uint8_t>(pick(256));
+        const int figures = 1 + pick(4);
+        for (int f = 1; f <= figures; ++f) {
+            Profile p;
+            const int vertices = 1 + pick(24);
+            for (int v = 0; v < vertices; ++v) {
+                if (v > 0 && pick(8) == 0) p.push_back(p.back());  // a segment of no length
+                const float x = pick(6) == 0 ? 0.0f : static_cast<float>(uniform(0, 160));
+                p.emplace_back(x, static_cast<float>(uniform(-160, 160)));
+            }
+            const int methods[] = {1, 2, 3, 0, 7};
+            s.add(p, f, methods[pick(5)], uniform(0.2, 1.0));
+        }
+        const bool palettePath = round % 4 >= 2;
+        EXPECT_EQ(compareWithPlain(s, palettePath), "");
+    }
+}
+
+// The near-first pass shades only what shows: every pixel is written at
+// most once, and on a detailed profile most elements are left unshaded.
+TEST(StillDisplay, NearFirstShadesOnlyElementsThatOwnPixels) {
+    Scene s;
+    s.add(test::vaseProfile(400), 1, 3);
+    Bitmap b(600, 400, PixelFormat::Rgb32);
+    StillDisplay still(s.store, s.options, b, false);
+    still.run(nullptr, {}, Order::FarFirst);
+    const StillDisplay::PassCounts far = still.lastPass();
+    still.run(nullptr, {}, Order::NearFirst);
+    const StillDisplay::PassCounts near = still.lastPass();
+    EXPECT_EQ(far.elements, 2u * 399 * StillDisplay::stepCount(3));
+    EXPECT_EQ(near.elements, far.elements);
+    EXPECT_EQ(far.elementsShaded, far.elements);
+    EXPECT_LT(near.elementsShaded * 2, near.elements);
+    EXPECT_LE(near.pixelsWritten, 600u * 400u);
+    EXPECT_LT(near.pixelsWritten * 4, far.pixelsWritten);
 }
 
 TEST(StillDisplay, FewerThanTwoVerticesDrawOnlyTheBackground) {

@@ -26,26 +26,70 @@ struct Brights {
     void SetBrights(const DisplayOptions& o, bool palettePath);
 };
 
+// Squared distance from g to the light, summed x, y, z. The fall-off and
+// the normal factor of an element both start from it.
+inline double lightDistanceSquared(const Vec3& g, const Vec3& light) {
+    const double dx = g.x - light.x;
+    const double dy = g.y - light.y;
+    const double dz = g.z - light.z;
+    return dx * dx + dy * dy + dz * dz;
+}
+
+// Fall-off of the point light at squared distance d2: bright * R^2 / d2, in
+// single precision.
+inline f32 intensityAtDistance(double d2, double bright, double baseRadius) {
+    // Straight from double: the same single rounding as through extended
+    // precision, without the x87 round trip.
+    return static_cast<f32>(bright * baseRadius * baseRadius / d2);
+}
+
 // Fall-off of the point light at g: bright * R^2 / |g - light|^2, in single
 // precision.
-f32 intensityAt(const Vec3& g, const Vec3& light, double bright, double baseRadius);
+inline f32 intensityAt(const Vec3& g, const Vec3& light, double bright, double baseRadius) {
+    return intensityAtDistance(lightDistanceSquared(g, light), bright, baseRadius);
+}
 
 // A face's intensity after its normal factor k (-1..1): I + 75k - 75, never
 // below 0.
-f32 litIntensity(f32 intensity, double k);
+inline f32 litIntensity(f32 intensity, double k) {
+    f32 i = static_cast<f32>(intensity + 75 * k - 75);
+    // NaN (a face with no defined factor) counts as dark rather than bright.
+    if (!(i >= 0)) i = 0;
+    return i;
+}
+
 // The mesh lines of a face: 50 darker than the face, but at least 50.
-f32 meshIntensity(f32 intensity);
+inline f32 meshIntensity(f32 intensity) {
+    f32 m = intensity - 50;
+    if (m < 50) m = 50;
+    return m;
+}
 
 // Ramp entry of an intensity: Trunc(I / brightStep), kept within 0..200 so
 // that neither the background entry nor an unused entry is ever drawn.
-std::uint8_t rampEntry(f32 intensity, double brightStep);
-
-// FullColor: the true colour of I in a tint, each channel I * factor in
-// single precision, clamped to 0..255 and rounded halves to even.
-TColor fullColor(f32 intensity, double tintR, double tintG, double tintB);
+inline std::uint8_t rampEntry(f32 intensity, double brightStep) {
+    const double q = intensity / brightStep;
+    if (!(q > 0)) return 0;  // also NaN, and a zero or negative step
+    if (q >= RampTop) return RampTop;
+    return static_cast<std::uint8_t>(static_cast<int>(q));
+}
 
 // One channel of a palette or colour value: clamped to 0..255 (NaN gives 0),
 // rounded halves to even.
-std::uint8_t channelByte(f32 v);
+inline std::uint8_t channelByte(f32 v) {
+    if (!(v > 0)) return 0;
+    if (v > 255) v = 255;
+    // Adding 2^23 leaves no fraction bits, so the single-precision sum is v
+    // rounded to the nearest integer, halves to even.
+    const f32 shifted = v + 8388608.0f;
+    return static_cast<std::uint8_t>(static_cast<int>(shifted - 8388608.0f));
+}
+
+// FullColor: the true colour of I in a tint, each channel I * factor in
+// single precision, clamped to 0..255 and rounded halves to even.
+inline TColor fullColor(f32 intensity, double tintR, double tintG, double tintB) {
+    return rgb(channelByte(static_cast<f32>(intensity * tintR)), channelByte(static_cast<f32>(intensity * tintG)),
+               channelByte(static_cast<f32>(intensity * tintB)));
+}
 
 }  // namespace vantor

@@ -1,18 +1,29 @@
 #pragma once
-// A fast writer for the elements of the still display: filled quadrilaterals
+// Fast writers for the elements of the still display: filled quadrilaterals
 // with their outline, closed outlines and single lines, in copy mode with a
-// one-pixel pen, straight into the display bitmap. It lights exactly the
+// one-pixel pen, straight into the display bitmap. They light exactly the
 // pixels the Canvas lights for polygon, polyline and moveTo/lineTo with the
 // same points (the Canvas's even-odd fill, lines without their end point),
-// but needs no allocation and no 128-bit arithmetic for the points
-// a picture produces. Points far outside the bitmap go through the Canvas's
-// own scan converter.
+// but need no allocation and no 128-bit arithmetic for the points a picture
+// produces. Points far outside the bitmap go through the Canvas's own scan
+// converter.
+//
+// QuadRaster paints every pixel of a shape. PixelClaimer serves a pass that
+// draws from the nearest element back to the farthest: a shape takes over
+// only the pixels no shape has taken in this pass, and lists them, so that
+// its colour is worked out only when it owns any.
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "platform/pixels/Bitmap.h"
 #include "platform/pixels/Color.h"
 
 namespace vantor {
+
+// The raw pixel value of a colour on a bitmap, as the Canvas maps it.
+std::uint32_t rawColourFor(const Bitmap& bitmap, TColor color);
 
 class QuadRaster {
 public:
@@ -36,19 +47,85 @@ public:
     void outlineRaw(const IntPoint (&p)[4], std::uint32_t raw);
     void lineRaw(IntPoint a, IntPoint b, std::uint32_t raw);
 
-private:
-    void span(int y, int x1, int x2, std::uint32_t raw);  // clipped to the row
-    void fillSpan(int y, long long x1, long long x2, std::uint32_t raw);
-    void fillInterior(const IntPoint (&p)[4], std::uint32_t raw);
-    template <class Pixel>
-    void drawLine(Pixel* pixels, IntPoint a, IntPoint b, Pixel value);
-    void slowPolygon(const IntPoint (&p)[4], std::uint32_t raw);
-    void slowLine(IntPoint a, IntPoint b, std::uint32_t raw);
+    // Pixel writes so far (a pixel written twice counts twice).
+    std::uint64_t pixelsWritten() const { return m_written; }
 
+private:
     Bitmap& m_bitmap;
-    int m_width;
-    int m_height;
     bool m_indexed;
+    std::uint64_t m_written = 0;
 };
+
+class PixelClaimer {
+public:
+    // Starts with no pixel owned. The claimer keeps its buffers between
+    // passes; reset() clears the ownership for the next one.
+    PixelClaimer() = default;
+    explicit PixelClaimer(Bitmap& bitmap) { reset(bitmap); }
+    void reset(Bitmap& bitmap);
+
+    // Forgets the pixels listed so far (they stay owned).
+    void begin() { m_count = 0; }
+    // Whether every pixel of the box around the points that lies in the
+    // bitmap is owned already; a shape within it then has nothing to claim.
+    // A quick test: it may say no for a shape that claims nothing.
+    bool boxOwned(const IntPoint (&p)[4]) const {
+        return boxOwned(std::min(std::min(p[0].x, p[1].x), std::min(p[2].x, p[3].x)),
+                        std::min(std::min(p[0].y, p[1].y), std::min(p[2].y, p[3].y)),
+                        std::max(std::max(p[0].x, p[1].x), std::max(p[2].x, p[3].x)),
+                        std::max(std::max(p[0].y, p[1].y), std::max(p[2].y, p[3].y)));
+    }
+    bool boxOwned(IntPoint a, IntPoint b) const {
+        return boxOwned(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
+    }
+    // Take over the pixels of the shape that nobody owns yet, and list them.
+    void claimPolygon(const IntPoint (&p)[4]);
+    void claimOutline(const IntPoint (&p)[4]);
+    void claimLine(IntPoint a, IntPoint b);
+    // Pixels listed since begin().
+    std::size_t claimed() const { return m_count; }
+    // Paints the listed pixels from..to-1 in a colour.
+    void paint(std::size_t from, std::size_t to, TColor color);
+
+    // Pixels painted so far (each pixel at most once per reset).
+    std::uint64_t pixelsWritten() const { return m_written; }
+
+private:
+    // Columns x0..x1 of rows y0..y1, bounds included.
+    bool boxOwned(int x0, int y0, int x1, int y1) const;
+
+    Bitmap* m_bitmap = nullptr;
+    int m_width = 0;
+    int m_height = 0;
+    // A bit per pixel, 64 to a word, each row starting a word: set when
+    // owned.
+    std::vector<std::uint64_t> m_bits;
+    int m_words = 0;  // per row
+    std::vector<std::uint32_t> m_list;  // capacity: every pixel once
+    std::size_t m_count = 0;
+    std::uint64_t m_written = 0;
+};
+
+inline bool PixelClaimer::boxOwned(int x0, int y0, int x1, int y1) const {
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    x1 = std::min(x1, m_width - 1);
+    y1 = std::min(y1, m_height - 1);
+    if (x0 > x1 || y0 > y1) return true;
+    const int w0 = x0 >> 6, w1 = x1 >> 6;
+    const std::uint64_t all = ~std::uint64_t{0};
+    const std::uint64_t first = all << (x0 & 63), last = all >> (63 - (x1 & 63));
+    for (int y = y0; y <= y1; ++y) {
+        const std::uint64_t* row = m_bits.data() + static_cast<std::ptrdiff_t>(y) * m_words;
+        if (w0 == w1) {
+            if ((row[w0] & first & last) != (first & last)) return false;
+            continue;
+        }
+        if ((row[w0] & first) != first || (row[w1] & last) != last) return false;
+        for (int w = w0 + 1; w < w1; ++w)
+            if (row[w] != all) return false;
+    }
+    return true;
+}
 
 }  // namespace vantor
