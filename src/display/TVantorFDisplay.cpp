@@ -62,7 +62,7 @@ void TVantorF::mnDispRunClick() {
         pgbAngle.setVisible(true);
         m_drawingStarted = true;
         m_lastEventsMs = nowMs();
-        still.drawElements([this](int position) { showProgress(position); });
+        still.drawFinalElements([this](int position) { showProgress(position); });
         pgbAngle.setVisible(false);
         showPicture();
     } while (m_rerunRequested);
