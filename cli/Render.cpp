@@ -124,6 +124,10 @@ int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
     program.ControlF().activate();
 
     Files& files = program.files;
+    if (files.folderExists(a.data)) {
+        err << "vantor-cli render: " << a.data << ": is a folder, not a data file\n";
+        return 1;
+    }
     if (!files.fileExists(a.data)) {
         err << "vantor-cli render: " << a.data << ": no such file\n";
         return 1;

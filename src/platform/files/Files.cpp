@@ -44,6 +44,12 @@ bool Files::fileExists(const std::string& name) const {
     return fs::is_regular_file(resolve(name), ec);
 }
 
+bool Files::folderExists(const std::string& name) const {
+    if (name.empty()) return false;
+    std::error_code ec;
+    return fs::is_directory(resolve(name), ec);
+}
+
 bool Files::deleteFile(const std::string& name) const { return ::unlink(resolve(name).c_str()) == 0; }
 
 std::vector<std::string> Files::findFiles(const std::string& pattern) const {
