@@ -2,12 +2,48 @@
 // of a taken-out figure and the rubber-band previews.
 #include "control/FigureStore.h"
 #include "editor/TGEditF.h"
+#include "platform/numbers/Numbers.h"
+
+#include <algorithm>
 
 namespace vantor {
 
 namespace {
 constexpr int SheetRight = TGEditF::SheetWidth - 1;
 constexpr int SheetBottom = TGEditF::SheetHeight - 1;
+
+// The exact pixel position of a vertex, before any rounding or limit.
+struct ExactPixel {
+    f80 x, y;
+};
+ExactPixel exactPixel(float x, float y) {
+    return {static_cast<f80>(TGEditF::AxisColumn) - static_cast<f80>(x), static_cast<f80>(TGEditF::BaseRow) - static_cast<f80>(y)};
+}
+
+// The line between two vertices as it crosses the sheet: the part outside a
+// margin around the sheet is cut off in extended precision, so a vertex far
+// off the sheet still gives the line the direction it really has.
+void sheetLine(Canvas& c, ExactPixel a, ExactPixel b) {
+    constexpr f80 Margin = 8;
+    const f80 lo[2] = {-Margin, -Margin}, hi[2] = {SheetRight + Margin, SheetBottom + Margin};
+    const f80 p0[2] = {a.x, a.y}, d[2] = {b.x - a.x, b.y - a.y};
+    f80 t0 = 0, t1 = 1;
+    for (int axis = 0; axis < 2; ++axis) {
+        if (d[axis] == 0) {
+            if (p0[axis] < lo[axis] || p0[axis] > hi[axis]) return;
+            continue;
+        }
+        f80 ta = (lo[axis] - p0[axis]) / d[axis], tb = (hi[axis] - p0[axis]) / d[axis];
+        if (ta > tb) std::swap(ta, tb);
+        t0 = std::max(t0, ta);
+        t1 = std::min(t1, tb);
+        if (t0 > t1) return;
+    }
+    auto at = [&](f80 t, int axis) { return static_cast<int>(roundHalfEven(p0[axis] + t * d[axis])); };
+    // Unclipped ends round as the pixel mapping does.
+    c.moveTo(at(t0, 0), at(t0, 1));
+    c.lineTo(at(t1, 0), at(t1, 1));
+}
 }  // namespace
 
 void TGEditF::GESheetInit() {
@@ -52,9 +88,7 @@ void TGEditF::GESheetInit() {
             drawMarker(p, color);
             if (linkOf(k) == 1 && k < n) {
                 c.pen = Pen{colors::Black, 1, PenStyle::Solid, PenMode::Copy};
-                c.moveTo(p.x, p.y);
-                const IntPoint q = pixelOf(s.x(k + 1), s.y(k + 1));
-                c.lineTo(q.x, q.y);
+                sheetLine(c, exactPixel(s.x(k), s.y(k)), exactPixel(s.x(k + 1), s.y(k + 1)));
             }
         }
     }
