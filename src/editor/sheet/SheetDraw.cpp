@@ -12,37 +12,51 @@ namespace {
 constexpr int SheetRight = TGEditF::SheetWidth - 1;
 constexpr int SheetBottom = TGEditF::SheetHeight - 1;
 
-// The exact pixel position of a vertex, before any rounding or limit.
-struct ExactPixel {
-    f80 x, y;
-};
-ExactPixel exactPixel(float x, float y) {
-    return {static_cast<f80>(TGEditF::AxisColumn) - static_cast<f80>(x), static_cast<f80>(TGEditF::BaseRow) - static_cast<f80>(y)};
-}
-
-// The line between two vertices as it crosses the sheet: the part outside a
-// margin around the sheet is cut off in extended precision, so a vertex far
-// off the sheet still gives the line the direction it really has.
-void sheetLine(Canvas& c, ExactPixel a, ExactPixel b) {
+// The line between two vertices as it crosses the sheet. The part outside a
+// margin around the sheet is cut off, so a vertex far off the sheet still
+// gives the line the direction it really has. The cut is made in data
+// coordinates: there the ends are single-precision values, whose products
+// extended precision holds exactly, so the line's equation
+// x * dy - y * dx = c is exact enough to place a crossing on the sheet even
+// when the ends lie near the limits of single precision.
+void sheetLine(Canvas& c, float ax, float ay, float bx, float by) {
     constexpr f80 Margin = 8;
-    const f80 lo[2] = {-Margin, -Margin}, hi[2] = {SheetRight + Margin, SheetBottom + Margin};
-    const f80 p0[2] = {a.x, a.y}, d[2] = {b.x - a.x, b.y - a.y};
-    f80 t0 = 0, t1 = 1;
+    const f80 lo[2] = {TGEditF::AxisColumn - SheetRight - Margin, TGEditF::BaseRow - SheetBottom - Margin};
+    const f80 hi[2] = {TGEditF::AxisColumn + Margin, TGEditF::BaseRow + Margin};
+    const f80 a[2] = {ax, ay}, b[2] = {bx, by};
+    const f80 d[2] = {b[0] - a[0], b[1] - a[1]};
+    const f80 cross = a[0] * b[1] - a[1] * b[0];
+    struct End {
+        f80 t;
+        int axis;     // -1: the vertex itself, else the boundary's axis
+        f80 bound;
+    } from{0, -1, 0}, to{1, -1, 0};
     for (int axis = 0; axis < 2; ++axis) {
         if (d[axis] == 0) {
-            if (p0[axis] < lo[axis] || p0[axis] > hi[axis]) return;
+            if (a[axis] < lo[axis] || a[axis] > hi[axis]) return;
             continue;
         }
-        f80 ta = (lo[axis] - p0[axis]) / d[axis], tb = (hi[axis] - p0[axis]) / d[axis];
-        if (ta > tb) std::swap(ta, tb);
-        t0 = std::max(t0, ta);
-        t1 = std::min(t1, tb);
-        if (t0 > t1) return;
+        End enter{(lo[axis] - a[axis]) / d[axis], axis, lo[axis]}, leave{(hi[axis] - a[axis]) / d[axis], axis, hi[axis]};
+        if (enter.t > leave.t) std::swap(enter, leave);
+        if (enter.t > from.t) from = enter;
+        if (leave.t < to.t) to = leave;
+        if (from.t > to.t) return;
     }
-    auto at = [&](f80 t, int axis) { return static_cast<int>(roundHalfEven(p0[axis] + t * d[axis])); };
-    // Unclipped ends round as the pixel mapping does.
-    c.moveTo(at(t0, 0), at(t0, 1));
-    c.lineTo(at(t1, 0), at(t1, 1));
+    auto pixel = [&](const End& e, float vx, float vy) -> IntPoint {
+        f80 x = vx, y = vy;
+        if (e.axis == 0) {
+            x = e.bound;
+            y = (x * d[1] - cross) / d[0];
+        } else if (e.axis == 1) {
+            y = e.bound;
+            x = (cross + y * d[0]) / d[1];
+        }
+        // As the pixel mapping rounds a vertex.
+        return {static_cast<int>(roundHalfEven(TGEditF::AxisColumn - x)), static_cast<int>(roundHalfEven(TGEditF::BaseRow - y))};
+    };
+    const IntPoint p = pixel(from, ax, ay), q = pixel(to, bx, by);
+    c.moveTo(p.x, p.y);
+    c.lineTo(q.x, q.y);
 }
 }  // namespace
 
@@ -88,7 +102,7 @@ void TGEditF::GESheetInit() {
             drawMarker(p, color);
             if (linkOf(k) == 1 && k < n) {
                 c.pen = Pen{colors::Black, 1, PenStyle::Solid, PenMode::Copy};
-                sheetLine(c, exactPixel(s.x(k), s.y(k)), exactPixel(s.x(k + 1), s.y(k + 1)));
+                sheetLine(c, s.x(k), s.y(k), s.x(k + 1), s.y(k + 1));
             }
         }
     }
