@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/IoError.h"
+#include "platform/files/LineReader.h"
 
 namespace vantor {
 
@@ -81,8 +82,10 @@ std::vector<std::uint8_t> Files::readAll(const std::string& name) const {
 }
 
 std::vector<std::string> Files::readLines(const std::string& name) const {
-    auto bytes = readAll(name);
-    return splitLines(std::string(bytes.begin(), bytes.end()));
+    LineReader reader(resolve(name), name);
+    std::vector<std::string> lines;
+    for (std::string line; reader.next(line);) lines.push_back(line);
+    return lines;
 }
 
 void Files::writeAtomic(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
