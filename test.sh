@@ -55,6 +55,8 @@ run_ctest() {  # dir, label
 run_ctest build/test "normal build" || status=1
 run_ctest build/asan "sanitizer build" || status=1
 run_ctest build/fuzz "fuzz targets" || status=1
+echo "== fuzz coverage (edges and features reached in the core library)"
+cat build/fuzz/fuzz/*.summary 2>/dev/null || echo "no fuzz target ran"
 
 echo
 echo "== ctest summary"

@@ -47,6 +47,10 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
     try {
         Files files(".");
+        if (files.folderExists(inPath)) {
+            err << "vantor-cli convert: " << inPath << ": is a folder, not a data file\n";
+            return 1;
+        }
         if (!files.fileExists(inPath)) {
             err << "vantor-cli convert: " << inPath << ": no such file\n";
             return 1;

@@ -10,6 +10,7 @@
 #include "Commands.h"
 #include "control/FigureStore.h"
 #include "control/formats/DataSetFiles.h"
+#include "control/formats/DataSetLoad.h"
 #include "control/formats/TextNumbers.h"
 #include "display/DisplayOptions.h"
 #include "export/Measure.h"
@@ -37,6 +38,10 @@ std::optional<std::vector<Profile>> readProfiles(const std::string& command, con
         return std::nullopt;
     }
     Files files(".");
+    if (files.folderExists(path)) {
+        err << "vantor-cli " << command << ": " << path << ": is a folder, not a data file\n";
+        return std::nullopt;
+    }
     if (!files.fileExists(path)) {
         err << "vantor-cli " << command << ": " << path << ": no such file\n";
         return std::nullopt;
@@ -44,9 +49,9 @@ std::optional<std::vector<Profile>> readProfiles(const std::string& command, con
     DisplayOptions options;
     options.setFactoryValues();
     FigureStore store(options);
-    store.clearVertices();
-    store.resetFigureTable();
-    const ReadResult read = DataSetFiles(store, files).load(format, path, folderOf(path) + baseNameOf(path) + ".zuk");
+    // Options play no part in the solid's shape; the figures are read as a load reads them.
+    const ReadResult read = loadDataSet(store, files, format, path, folderOf(path) + baseNameOf(path), LoadMode::Replace,
+                                        [](const std::string&) {});
     if (!read.complete()) {
         err << "vantor-cli " << command << ": " << path << ": " << forTerminal(read.problem) << '\n';
         return std::nullopt;

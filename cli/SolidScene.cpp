@@ -85,6 +85,10 @@ int SolidScene::build(const SceneRequest& r, const std::string& command) {
         return 2;
     }
     Files& files = m_program->files;
+    if (files.folderExists(r.data)) {
+        m_err << prefix << r.data << ": is a folder, not a data file\n";
+        return 1;
+    }
     if (!files.fileExists(r.data)) {
         m_err << prefix << r.data << ": no such file\n";
         return 1;

@@ -8,7 +8,7 @@ using namespace vantor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     return fuzz::fuzzTextReader(
-        data, size, false,
+        data, size,
         [](FigureStore& store, const std::vector<std::string>& lines) {
             Files files;
             DataSetFiles(store, files).readCSV(lines);

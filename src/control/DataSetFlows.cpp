@@ -7,10 +7,14 @@
 #include "control/TControlF.h"
 #include "control/formats/DataSetFiles.h"
 #include "control/formats/DataSetLoad.h"
+#include "control/formats/FormatMessages.h"
 #include "display/OptionFile.h"
 #include "display/TVantorF.h"
 #include "editor/TGEditF.h"
 #include "platform/IoError.h"
+
+#include <cerrno>
+#include <cstring>
 
 namespace vantor {
 
@@ -63,6 +67,8 @@ void TControlF::showDataNameInCaptions(const std::string& name) {
 
 bool TControlF::chooseExistingDataFile() {
     if (!m_program.executeFileDialog(openIO)) return false;
+    // A folder named like a data file is there, just not readable as data.
+    if (m_program.files.folderExists(openIO.fileName)) throw IoError(std::strerror(EISDIR), openIO.fileName);
     if (!m_program.files.fileExists(openIO.fileName)) {
         m_program.desktop.messageBox(MissingDataText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
         return false;
@@ -99,7 +105,8 @@ void TControlF::readChosenDataFile(LoadMode mode) {
     }
     nameDataSet();
     // The store is consistent with what was read; now say why the read stopped.
-    if (!result.complete()) throw IoError(result.problem, openIO.fileName);
+    if (!result.complete())
+        throw IoError(formatMessages::readStopped(openIO.fileName, result.problem), openIO.fileName, NamePlacement::InMessage);
 }
 
 void TControlF::LoadExecute() {

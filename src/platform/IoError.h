@@ -6,10 +6,15 @@
 
 namespace vantor {
 
+// Appended: the system's text, then ": " and the file name. InMessage: the
+// message is a whole sentence that already names the file.
+enum class NamePlacement { Appended, InMessage };
+
 class IoError : public std::runtime_error {
 public:
-    IoError(const std::string& message, const std::string& fileName)
-        : std::runtime_error(fileName.empty() ? message : message + ": " + fileName), m_fileName(fileName) {}
+    IoError(const std::string& message, const std::string& fileName, NamePlacement placement = NamePlacement::Appended)
+        : std::runtime_error(fileName.empty() || placement == NamePlacement::InMessage ? message : message + ": " + fileName),
+          m_fileName(fileName) {}
     const std::string& fileName() const { return m_fileName; }
 
 private:

@@ -74,6 +74,7 @@ TEST(ConvertCommand, BadInputFailsWithAMessageAndWritesNothing) {
     writeVase(dir);
     dir.writeText("in/bad.van", "2\r\n1,1,1\r\nbroken\r\n");
     dir.writeText("in/empty.csv", "x,y\r\n");
+    std::filesystem::create_directory(dir.file("in/folder.va4"));
     struct Case {
         std::vector<std::string> args;
         int code;
@@ -81,6 +82,7 @@ TEST(ConvertCommand, BadInputFailsWithAMessageAndWritesNothing) {
     } cases[] = {{{dir.file("in/bad.van"), dir.file("out/a.csv")}, 1, "3 行目"},
                  {{dir.file("in/empty.csv"), dir.file("out/a.csv")}, 1, "no vertices"},
                  {{dir.file("in/none.va4"), dir.file("out/a.csv")}, 1, "no such file"},
+                 {{dir.file("in/folder.va4"), dir.file("out/a.csv")}, 1, "is a folder"},
                  {{dir.file("in/vase.va4"), dir.file("out/a.txt")}, 2, "unknown data format"},
                  {{dir.file("in/vase.va4")}, 2, "usage"}};
     for (const Case& c : cases) {

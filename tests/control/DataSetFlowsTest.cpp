@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -270,6 +271,7 @@ TEST_F(DataSetFlows, ReadProblemIsReportedAfterTheStoreIsSettled) {
     ASSERT_EQ(desk.errors.size(), 1u);
     EXPECT_NE(desk.errors[0].find("5 行目"), std::string::npos) << desk.errors[0];
     EXPECT_NE(desk.errors[0].find("bad.van"), std::string::npos);
+    EXPECT_EQ(desk.errors[0].find("。: "), std::string::npos) << "the name belongs in the sentence";
     EXPECT_EQ(store().VertexCount, 3);
     EXPECT_EQ(store().HighestFigure, 2);
     EXPECT_TRUE(storeIsConsistent(store()));
@@ -309,6 +311,24 @@ TEST_F(DataSetFlows, EveryFormatRoundTripsThroughSaveAndLoad) {
     EXPECT_EQ(store().VertexCount, 10);
     EXPECT_EQ(store().HighestFigure, 4);
     expectCaptions("copy");
+}
+
+}  // namespace
+}  // namespace vantor::test
+
+namespace vantor::test {
+namespace {
+
+// Regression: a folder named like a data file was reported as missing.
+TEST_F(DataSetFlows, FolderNamedLikeADataFileIsReportedAsAFolder) {
+    std::filesystem::create_directory(dir.file("folder.va4"));
+    EXPECT_FALSE(program->dispatch([&] {
+        desk.choose(dir.file("folder.va4"));
+        control().LoadExecute();
+    }));
+    ASSERT_EQ(desk.errors.size(), 1u);
+    EXPECT_EQ(desk.errors[0], std::string(std::strerror(EISDIR)) + ": " + dir.file("folder.va4"));
+    EXPECT_TRUE(desk.messages.empty());
 }
 
 }  // namespace

@@ -70,6 +70,27 @@ TEST_F(EditorSheet, RedrawShowsBorderAxisGridAndMarkers) {
     EXPECT_EQ(pixel({292, 112}), colors::Silver);
 }
 
+// Regression: a vertex far off the sheet (a valid CSV line 10000000000,50)
+// was clamped to the integer limits, its marker box overflowed and the
+// whole sheet turned red. It must be drawn where it falls: its line leaves
+// the sheet in its true direction, its marker is not on the sheet.
+TEST_F(EditorSheet, FarOffSheetVertexFloodsTheSheet) {
+    addFigure({{10000000000.0f, 50}, {10, 50}});             // straight to the left along row 72
+    addFigure({{1.0e10f, 1.0e9f}, {10, -50}});               // slope one tenth, up to the left
+    addFigure({{-3.0e38f, -3.0e38f}, {3.0e38f, 3.0e38f}});   // across the whole sheet, no vertex on it
+    ed().activate();
+    int red = 0;
+    for (int y = 0; y < TGEditF::SheetHeight; ++y)
+        for (int x = 0; x < TGEditF::SheetWidth; ++x) red += pixel({x, y}) == colors::Red;
+    EXPECT_LE(red, 2 * 21) << "only the markers of the two vertices on the sheet";
+    EXPECT_EQ(pixel(at(150, 50)), colors::Black);
+    EXPECT_EQ(pixel(at(299, 50)), colors::Black);
+    // (10, -50) to the far vertex: data y = -50 + (x - 10) / 10.
+    EXPECT_EQ(pixel(at(110, -40)), colors::Black);
+    EXPECT_EQ(pixel(at(210, -30)), colors::Black);
+    for (int d : {1, 40, 100, 119}) EXPECT_EQ(pixel(at(d, d)), colors::Black) << "the diagonal crosses the sheet at " << d;
+}
+
 TEST_F(EditorSheet, MoveButtonAlternatesWithCopy) {
     choose(ed().spbSlideZukei);
     EXPECT_EQ(ed().editState, esIdle) << "no figures: the operation buttons do nothing";

@@ -165,6 +165,10 @@ TEST(Bmp, RejectsMalformedFilesNamingTheProblem) {
         {"offset beyond end", farOffset, "beyond the end"},
         {"top-down RLE", with([](Layout& s) { s.bits = 8, s.compression = 1, s.height = -4; }), "top-down"},
         {"RLE without end", with([](Layout& s) { s.bits = 8, s.compression = 1, s.pixels = {2, 1}; }), "end-of-bitmap"},
+        // Regression: a file of about a hundred bytes decoded to a picture of 265 MB.
+        {"tiny RLE claiming a huge picture",
+         with([](Layout& s) { s.bits = 8, s.compression = 1, s.width = s.height = 16384, s.pixels = {0, 1}; }),
+         "RLE-compressed picture too large"},
     };
     for (const auto& [name, bytes, message] : cases) {
         SCOPED_TRACE(name);

@@ -69,7 +69,9 @@ ReadResult DataSetFiles::readV4(const std::vector<std::uint8_t>& bytes, const st
         const std::int32_t f = parsed.vertices[i].figure;
         if (f < 1 || f > MaxFigures - base) {
             parsed.vertices.resize(i);
-            parsed.problem = formatMessages::badFigureNumber(i + 1);
+            // A number the table could hold on its own only lacks room
+            // after the figures already present: that is the capacity.
+            parsed.problem = f >= 1 && f <= MaxFigures ? formatMessages::tooManyFigures() : formatMessages::badFigureNumber(i + 1);
             break;
         }
     }

@@ -10,7 +10,8 @@
 // problem, leaves the store consistent -- the kept vertices numbered as a
 // complete read would number them -- and returns the problem. Every read
 // ends the last figure it read, so HighestFigure covers it. A file that cannot be opened throws IoError before anything
-// changes. Every writer replaces its file atomically.
+// changes. Every writer replaces its file atomically, and a data set's files
+// are written as one set (see save).
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -47,8 +47,12 @@ std::string badLine(std::size_t lineNo, const std::string& reason, const std::st
            "。それ以降は読み込みませんでした。";
 }
 
+std::string readStopped(const std::string& fileName, const std::string& problem) {
+    return fileName + " を最後まで読み込めませんでした。\r" + problem;
+}
+
 std::string join(const std::string& first, const std::string& second) {
-    if (first.empty()) return second;
+    if (first.empty() || first == second) return second;
     if (second.empty()) return first;
     return first + "\r" + second;
 }

@@ -18,7 +18,10 @@ std::string badFigureNumber(std::size_t index);
 // Text line `lineNo` (1-based) could not be read; `reason` says what is wrong.
 std::string badLine(std::size_t lineNo, const std::string& reason, const std::string& text);
 
-// Joins two problems; either may be empty.
+// The problem of a read that stopped early, as a sentence naming the file.
+std::string readStopped(const std::string& fileName, const std::string& problem);
+
+// Joins two problems; either may be empty; the same problem twice is kept once.
 std::string join(const std::string& first, const std::string& second);
 
 }  // namespace vantor::formatMessages

@@ -7,10 +7,18 @@
 
 namespace vantor {
 
+namespace {
+// Pixel positions stop this far from the sheet. Every sum the editor forms
+// of a few positions (marker boxes, midpoints, mirrored corners, grid
+// steps) then stays inside 32 bits, however far off the sheet a vertex lies.
+constexpr std::int64_t PixelLimit = std::int64_t(1) << 28;
+std::int32_t pixelPosition(f80 v) { return static_cast<std::int32_t>(std::clamp(roundHalfEven(v), -PixelLimit, PixelLimit)); }
+}  // namespace
+
 // One data unit is one sheet pixel; x grows leftwards from the axis column,
 // y upwards from the base row. The sums are formed in extended precision.
-std::int32_t TGEditF::d2x(float x) { return roundI32(static_cast<f80>(AxisColumn) - static_cast<f80>(x)); }
-std::int32_t TGEditF::v2y(float y) { return roundI32(static_cast<f80>(BaseRow) - static_cast<f80>(y)); }
+std::int32_t TGEditF::d2x(float x) { return pixelPosition(static_cast<f80>(AxisColumn) - static_cast<f80>(x)); }
+std::int32_t TGEditF::v2y(float y) { return pixelPosition(static_cast<f80>(BaseRow) - static_cast<f80>(y)); }
 float TGEditF::x2d(std::int32_t column) { return static_cast<float>(AxisColumn - static_cast<f80>(column)); }
 float TGEditF::y2v(std::int32_t row) { return static_cast<float>(BaseRow - static_cast<f80>(row)); }
 

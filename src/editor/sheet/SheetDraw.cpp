@@ -2,12 +2,62 @@
 // of a taken-out figure and the rubber-band previews.
 #include "control/FigureStore.h"
 #include "editor/TGEditF.h"
+#include "platform/numbers/Numbers.h"
+
+#include <algorithm>
 
 namespace vantor {
 
 namespace {
 constexpr int SheetRight = TGEditF::SheetWidth - 1;
 constexpr int SheetBottom = TGEditF::SheetHeight - 1;
+
+// The line between two vertices as it crosses the sheet. The part outside a
+// margin around the sheet is cut off, so a vertex far off the sheet still
+// gives the line the direction it really has. The cut is made in data
+// coordinates: there the ends are single-precision values, whose products
+// extended precision holds exactly, so the line's equation
+// x * dy - y * dx = c is exact enough to place a crossing on the sheet even
+// when the ends lie near the limits of single precision.
+void sheetLine(Canvas& c, float ax, float ay, float bx, float by) {
+    constexpr f80 Margin = 8;
+    const f80 lo[2] = {TGEditF::AxisColumn - SheetRight - Margin, TGEditF::BaseRow - SheetBottom - Margin};
+    const f80 hi[2] = {TGEditF::AxisColumn + Margin, TGEditF::BaseRow + Margin};
+    const f80 a[2] = {ax, ay}, b[2] = {bx, by};
+    const f80 d[2] = {b[0] - a[0], b[1] - a[1]};
+    const f80 cross = a[0] * b[1] - a[1] * b[0];
+    struct End {
+        f80 t;
+        int axis;     // -1: the vertex itself, else the boundary's axis
+        f80 bound;
+    } from{0, -1, 0}, to{1, -1, 0};
+    for (int axis = 0; axis < 2; ++axis) {
+        if (d[axis] == 0) {
+            if (a[axis] < lo[axis] || a[axis] > hi[axis]) return;
+            continue;
+        }
+        End enter{(lo[axis] - a[axis]) / d[axis], axis, lo[axis]}, leave{(hi[axis] - a[axis]) / d[axis], axis, hi[axis]};
+        if (enter.t > leave.t) std::swap(enter, leave);
+        if (enter.t > from.t) from = enter;
+        if (leave.t < to.t) to = leave;
+        if (from.t > to.t) return;
+    }
+    auto pixel = [&](const End& e, float vx, float vy) -> IntPoint {
+        f80 x = vx, y = vy;
+        if (e.axis == 0) {
+            x = e.bound;
+            y = (x * d[1] - cross) / d[0];
+        } else if (e.axis == 1) {
+            y = e.bound;
+            x = (cross + y * d[0]) / d[1];
+        }
+        // As the pixel mapping rounds a vertex.
+        return {static_cast<int>(roundHalfEven(TGEditF::AxisColumn - x)), static_cast<int>(roundHalfEven(TGEditF::BaseRow - y))};
+    };
+    const IntPoint p = pixel(from, ax, ay), q = pixel(to, bx, by);
+    c.moveTo(p.x, p.y);
+    c.lineTo(q.x, q.y);
+}
 }  // namespace
 
 void TGEditF::GESheetInit() {
@@ -52,9 +102,7 @@ void TGEditF::GESheetInit() {
             drawMarker(p, color);
             if (linkOf(k) == 1 && k < n) {
                 c.pen = Pen{colors::Black, 1, PenStyle::Solid, PenMode::Copy};
-                c.moveTo(p.x, p.y);
-                const IntPoint q = pixelOf(s.x(k + 1), s.y(k + 1));
-                c.lineTo(q.x, q.y);
+                sheetLine(c, s.x(k), s.y(k), s.x(k + 1), s.y(k + 1));
             }
         }
     }

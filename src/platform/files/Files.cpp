@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/IoError.h"
+#include "platform/files/LineReader.h"
 
 namespace vantor {
 
@@ -44,6 +45,12 @@ bool Files::fileExists(const std::string& name) const {
     return fs::is_regular_file(resolve(name), ec);
 }
 
+bool Files::folderExists(const std::string& name) const {
+    if (name.empty()) return false;
+    std::error_code ec;
+    return fs::is_directory(resolve(name), ec);
+}
+
 bool Files::deleteFile(const std::string& name) const { return ::unlink(resolve(name).c_str()) == 0; }
 
 std::vector<std::string> Files::findFiles(const std::string& pattern) const {
@@ -75,8 +82,10 @@ std::vector<std::uint8_t> Files::readAll(const std::string& name) const {
 }
 
 std::vector<std::string> Files::readLines(const std::string& name) const {
-    auto bytes = readAll(name);
-    return splitLines(std::string(bytes.begin(), bytes.end()));
+    LineReader reader(resolve(name), name);
+    std::vector<std::string> lines;
+    for (std::string line; reader.next(line);) lines.push_back(line);
+    return lines;
 }
 
 void Files::writeAtomic(const std::string& name, const std::vector<std::uint8_t>& bytes) const {

@@ -26,6 +26,7 @@ public:
     std::string resolve(const std::string& name) const;
 
     bool fileExists(const std::string& name) const;
+    bool folderExists(const std::string& name) const;
     // True when a file was deleted.
     bool deleteFile(const std::string& name) const;
     // Names (without folder) of regular files in the current folder matching a

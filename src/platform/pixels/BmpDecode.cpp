@@ -16,6 +16,11 @@ namespace {
 
 constexpr std::int64_t MaxSide = 32768;
 constexpr std::int64_t MaxPixels = std::int64_t(1) << 28;
+// An uncompressed picture's size is bounded by the file, which must hold
+// every pixel; a run-length picture of a hundred bytes could claim
+// MaxPixels. A background picture never needs more than this.
+constexpr std::int64_t MaxRleSide = 4096;
+constexpr std::int64_t MaxRlePixels = MaxRleSide * MaxRleSide;
 
 enum Compression : std::uint32_t { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
 
@@ -112,6 +117,11 @@ Info readHeaders(ByteReader& r, const std::string& fileName) {
     }
     if (info.topDown && (info.compression == Rle8 || info.compression == Rle4))
         reject("top-down picture with RLE compression", fileName);
+    if ((info.compression == Rle8 || info.compression == Rle4) && info.width * info.height > MaxRlePixels)
+        reject("RLE-compressed picture too large: " + std::to_string(info.width) + " x " + std::to_string(info.height) +
+                   " (at most " + std::to_string(MaxRlePixels) + " pixels, e.g. " + std::to_string(MaxRleSide) + " x " +
+                   std::to_string(MaxRleSide) + ")",
+               fileName);
 
     if (offBits != 0 && offBits < r.offset()) reject("pixel data offset " + std::to_string(offBits) + " inside the headers", fileName);
     readColorTable(r, info, colorsUsed, entrySize, offBits);

@@ -5,6 +5,7 @@
 
 #include "control/formats/BinaryVertexFormats.h"
 #include "control/formats/DataSetFiles.h"
+#include "control/formats/FormatMessages.h"
 #include "platform/files/ByteReader.h"
 #include "platform/files/Files.h"
 #include "StoreBuilder.h"
@@ -128,7 +129,7 @@ TEST(DataSetFiles, OpenLastFigureMergesWithNextDataSet) {
 }
 
 TEST(DataSetFiles, BadFigureNumbersAndShortFigureFilesLeaveAConsistentStore) {
-    for (std::int32_t bad : {0, -1, MaxFigures, 0x7FFFFFFF}) {
+    for (std::int32_t bad : {0, -1, MaxFigures + 1, 0x7FFFFFFF}) {
         FreshStore v;
         buildVase(v.store);
         v.store.figure(4) = bad;
@@ -148,6 +149,16 @@ TEST(DataSetFiles, BadFigureNumbersAndShortFigureFilesLeaveAConsistentStore) {
         EXPECT_TRUE(storeIsConsistent(r.store()));
         EXPECT_EQ(r.store().allocFigure(), 3) << "a new figure never shares a loaded number";
     }
+}
+
+// Regression: adding a .va4 with its .zuk past the figure capacity reported
+// a bad figure number before the capacity message.
+TEST(DataSetFiles, AddingPastTheFigureCapacityReportsOnlyTheCapacity) {
+    const Bytes zuk = zukRecords(2);
+    Read r(MaxFigures - 1, [&](DataSetFiles& d) { return d.readV4(vaseVa4(), &zuk, "vase.zuk"); });
+    EXPECT_EQ(r.result.problem, formatMessages::tooManyFigures());
+    EXPECT_EQ(r.store().HighestFigure, MaxFigures);
+    EXPECT_TRUE(storeIsConsistent(r.store()));
 }
 
 TEST(DataSetFiles, CapacitiesStopEveryReaderConsistently) {
