@@ -55,7 +55,11 @@ Profile arc(Point centre, double radius, double from, double to, int steps) {
     Profile out;
     for (int s = 0; s <= steps; ++s) {
         double a = (from + (to - from) * s / steps) * Pi / 180.0;
-        out.push_back({centre.x + radius * std::cos(a), centre.y + radius * std::sin(a)});
+        double x = centre.x + radius * std::cos(a);
+        // cos(90 degrees) is not exactly 0 in floating point: a point meant
+        // for the axis goes exactly onto it, so its normal is not noise.
+        if (std::fabs(x) < 1e-9 * radius) x = 0;
+        out.push_back({x, centre.y + radius * std::sin(a)});
     }
     return out;
 }

@@ -25,7 +25,9 @@ void ViewGeometry::CalcLightCoordinates(const DisplayOptions& o) {
 
 void ViewGeometry::PrepareViewPoint(const DisplayOptions& o) {
     const double r = o.baseRadius;
-    eyeDistance = r + r * o.viewDist;
+    // R * viewDist stays in extended precision until the sum, like every
+    // other product of this file.
+    eyeDistance = toF64(static_cast<f80>(r) + static_cast<f80>(r) * o.viewDist);
     viewAngle = toF64(degToRad(o.viewHeight));
     sinView = toF64(std::sin(static_cast<f80>(viewAngle)));
     cosView = toF64(std::cos(static_cast<f80>(viewAngle)));
