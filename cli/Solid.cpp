@@ -74,10 +74,20 @@ std::optional<double> angleArg(const std::string& command, const std::string& te
 }
 
 constexpr const char* ExportUsage =
-    "usage: vantor-cli export DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG]\n"
-    "  N steps for a full turn (3 ... 100000, default 64); DEG turns only part of a turn (default 360)\n";
+    "usage: vantor-cli export DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG] [--thickness T]\n"
+    "  N steps for a full turn (3 ... 100000, default 64); DEG turns only part of a turn (default 360);\n"
+    "  T gives open figures a wall of T data units, so that they print as closed solids\n";
 
-constexpr const char* MeasureUsage = "usage: vantor-cli measure DATA [--angle DEG] [--unit mm]\n";
+constexpr const char* MeasureUsage = "usage: vantor-cli measure DATA [--angle DEG] [--thickness T] [--unit mm]\n";
+
+std::optional<double> thicknessArg(const std::string& command, const std::string& text, std::ostream& err) {
+    const auto v = parseDecimal(text, Exponent::Refused);
+    if (!v || !(*v > 0 && *v <= 1000)) {
+        err << "vantor-cli " << command << ": --thickness takes data units above 0 and up to 1000, not '" << text << "'\n";
+        return std::nullopt;
+    }
+    return static_cast<double>(*v);
+}
 
 std::string number(double v) {
     char buf[64];
@@ -101,7 +111,7 @@ int exportCommand(const std::vector<std::string>& args, std::ostream& out, std::
     RevolveSettings settings;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "-o" || a == "--segments" || a == "--angle") {
+        if (a == "-o" || a == "--segments" || a == "--angle" || a == "--thickness") {
             if (i + 1 >= args.size()) {
                 err << "vantor-cli export: " << a << " needs a value\n" << ExportUsage;
                 return 2;
@@ -116,6 +126,10 @@ int exportCommand(const std::vector<std::string>& args, std::ostream& out, std::
                     return 2;
                 }
                 settings.segments = *n;
+            } else if (a == "--thickness") {
+                const auto t = thicknessArg("export", v, err);
+                if (!t) return 2;
+                settings.thickness = *t;
             } else {
                 const auto deg = angleArg("export", v, err);
                 if (!deg) return 2;
@@ -160,10 +174,11 @@ int exportCommand(const std::vector<std::string>& args, std::ostream& out, std::
 int measureCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string data;
     double degrees = 360;
+    double thickness = 0;
     bool millimetres = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--angle" || a == "--unit") {
+        if (a == "--angle" || a == "--unit" || a == "--thickness") {
             if (i + 1 >= args.size()) {
                 err << "vantor-cli measure: " << a << " needs a value\n" << MeasureUsage;
                 return 2;
@@ -175,6 +190,10 @@ int measureCommand(const std::vector<std::string>& args, std::ostream& out, std:
                     return 2;
                 }
                 millimetres = true;
+            } else if (a == "--thickness") {
+                const auto t = thicknessArg("measure", v, err);
+                if (!t) return 2;
+                thickness = *t;
             } else {
                 const auto deg = angleArg("measure", v, err);
                 if (!deg) return 2;
@@ -198,7 +217,9 @@ int measureCommand(const std::vector<std::string>& args, std::ostream& out, std:
         const auto profiles = readProfiles("measure", data, err);
         if (!profiles) return 1;
         std::vector<ProfileMeasures> all;
-        for (const Profile& p : *profiles) all.push_back(measure(p, degrees));
+        std::vector<Profile> measured;
+        for (const Profile& p : *profiles) measured.push_back(thickness > 0 && !p.bounded() ? thickened(p, thickness) : p);
+        for (const Profile& p : measured) all.push_back(measure(p, degrees));
         const char* len = millimetres ? " mm" : "";
         const char* area = millimetres ? " mm²" : "";
         auto volume = [&](double v) { return millimetres ? number(v / 1000) + " ml" : number(v); };
@@ -210,7 +231,7 @@ int measureCommand(const std::vector<std::string>& args, std::ostream& out, std:
         const Totals t = total(all);
         out << "total: length " << number(t.length) << len << ", area " << number(t.area) << area << ", volume "
             << volume(t.volume) << ", surface " << number(t.surfaceArea) << area << '\n';
-        for (const Profile& p : *profiles)
+        for (const Profile& p : measured)
             for (const std::string& w : profileProblems(p)) err << "vantor-cli measure: warning: " << w << '\n';
         return 0;
     } catch (const IoError& e) {

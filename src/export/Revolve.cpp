@@ -161,6 +161,53 @@ std::string figureName(int figure) { return "figure " + std::to_string(figure); 
 
 }  // namespace
 
+Profile thickened(const Profile& open, double t) {
+    const std::vector<ProfilePoint>& v = open.points;
+    const std::size_t n = v.size();
+    // Unit normals of the segments, to the left of the direction of travel.
+    std::vector<ProfilePoint> normals;
+    double towardsAxis = 0;
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const double dr = v[i + 1].r - v[i].r, dy = v[i + 1].y - v[i].y;
+        const double len = std::hypot(dr, dy);
+        normals.push_back(len > 0 ? ProfilePoint{-dy / len, dr / len} : ProfilePoint{0, 0});
+        towardsAxis -= normals.back().r * len;
+    }
+    // The wall grows on the side facing the axis; a flat disc grows downwards.
+    double side = towardsAxis > 0 ? 1 : -1;
+    if (std::fabs(towardsAxis) < 1e-12) {
+        double down = 0;
+        for (std::size_t i = 0; i + 1 < n; ++i) down -= normals[i].y;
+        side = down >= 0 ? 1 : -1;
+    }
+    std::vector<ProfilePoint> offset(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        ProfilePoint a = i > 0 ? normals[i - 1] : normals[0];
+        ProfilePoint b = i + 1 < n ? normals[i] : normals[n - 2];
+        ProfilePoint m{a.r + b.r, a.y + b.y};
+        const double len = std::hypot(m.r, m.y);
+        // Mitred corner, limited to three thicknesses at sharp turns.
+        double scale = 0;
+        if (len > 0) {
+            const double cosHalf = (m.r * b.r + m.y * b.y) / len;
+            scale = t / std::max(cosHalf, 1.0 / 3.0) / len;
+        }
+        offset[i] = {v[i].r + side * m.r * scale, v[i].y + side * m.y * scale};
+        if (offset[i].r < 0 || v[i].r == 0) offset[i].r = 0;
+    }
+    Profile ring;
+    ring.figure = open.figure;
+    ring.joined = open.joined;
+    ring.shape = ProfileShape::Closed;
+    ring.points = v;
+    for (std::size_t i = n; i-- > 0;)
+        if (ring.points.back().r != offset[i].r || ring.points.back().y != offset[i].y) ring.points.push_back(offset[i]);
+    if (ring.points.size() > 2 && ring.points.back().r == ring.points.front().r &&
+        ring.points.back().y == ring.points.front().y)
+        ring.points.pop_back();
+    return ring;
+}
+
 std::vector<std::string> profileProblems(const Profile& p) {
     std::vector<std::string> problems;
     if (!p.bounded()) return problems;
@@ -180,10 +227,13 @@ std::vector<std::string> profileProblems(const Profile& p) {
         }
     }
     if (crosses) problems.push_back(figureName(p.figure) + ": the profile crosses or touches itself; its solid is not a clean closed solid");
+    // A vertex on the axis between two vertices off it is where two parts of
+    // the solid meet in one point; an edge along the axis is harmless.
     const std::size_t firstInner = p.shape == ProfileShape::ClosedByAxis ? 1 : 0;
     const std::size_t lastInner = p.shape == ProfileShape::ClosedByAxis ? n - 1 : n;
     for (std::size_t i = firstInner; i < lastInner; ++i) {
-        if (v[i].r == 0) {
+        const bool alongAxis = v[(i + n - 1) % n].r == 0 || v[(i + 1) % n].r == 0;
+        if (v[i].r == 0 && !alongAxis) {
             problems.push_back(figureName(p.figure) +
                                ": the profile touches the axis between its ends; the solid meets itself there");
             break;
@@ -195,7 +245,8 @@ std::vector<std::string> profileProblems(const Profile& p) {
 RevolveResult revolve(const std::vector<Profile>& profiles, const RevolveSettings& settings) {
     RevolveResult result;
     Builder b(result.mesh, settings);
-    for (const Profile& p : profiles) {
+    for (const Profile& given : profiles) {
+        const Profile p = settings.thickness > 0 && !given.bounded() ? thickened(given, settings.thickness) : given;
         for (std::string& w : profileProblems(p)) result.warnings.push_back(std::move(w));
         std::vector<ProfilePoint> pts = p.points;
         // Bounded profiles are turned counter-clockwise so that their

@@ -24,6 +24,9 @@ struct Mesh {
 struct RevolveSettings {
     int segments = 64;     // steps of a full turn; a partial turn uses as many as its share needs (at least 1)
     double degrees = 360;  // 0 < degrees <= 360
+    // Above 0: an open profile becomes a wall of this thickness (on its
+    // side towards the axis), so that it turns into a closed solid.
+    double thickness = 0;
 };
 
 struct RevolveResult {
@@ -35,6 +38,11 @@ struct RevolveResult {
 // The profile in the x-z plane (radius along x, height along z), turned
 // about the z axis; all profiles of the data set go into one mesh.
 RevolveResult revolve(const std::vector<Profile>& profiles, const RevolveSettings& settings);
+
+// An open profile with a wall of the given thickness: the profile, then
+// its offset on the side towards the axis walked back, as one closed ring.
+// Offset points never cross the axis; ends on the axis stay on it.
+Profile thickened(const Profile& open, double thickness);
 
 // Problems of a bounded profile that make its solid non-manifold: a profile
 // that crosses itself, or one that touches the axis other than at its ends.

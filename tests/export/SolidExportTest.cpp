@@ -191,3 +191,40 @@ TEST(MeshFiles, LayoutsOfTheThreeFormats) {
     EXPECT_EQ(meshFormatOf("a/b.STL"), MeshFormat::Stl);
     EXPECT_EQ(meshFormatOf("a.stl.txt"), MeshFormat::Unknown);
 }
+
+TEST(SolidMesh, OpenFiguresGetAWallOfTheGivenThickness) {
+    struct Row {
+        const char* name;
+        Profile open;
+        double volume;
+    };
+    const Row rows[] = {
+        {"tube drawn upwards", profile({{10, 0}, {10, 10}}, ProfileShape::Open), pi * (100 - 64) * 10},
+        {"tube drawn downwards", profile({{10, 10}, {10, 0}}, ProfileShape::Open), pi * (100 - 64) * 10},
+        {"disc from the axis grows downwards", profile({{0, 5}, {10, 5}}, ProfileShape::Open), pi * 100 * 2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Profile wall = thickened(row.open, 2);
+        EXPECT_EQ(wall.shape, ProfileShape::Closed);
+        EXPECT_NEAR(measure(wall).volume, row.volume, 1e-9 * row.volume);
+        RevolveSettings settings;
+        settings.thickness = 2;
+        const RevolveResult r = revolve({row.open}, settings);
+        EXPECT_TRUE(r.warnings.empty());
+        EXPECT_TRUE(watertight(r.mesh));
+        EXPECT_GT(meshVolume(r.mesh), 0);
+    }
+    // Bounded figures keep their shape.
+    RevolveSettings settings;
+    settings.thickness = 2;
+    EXPECT_NEAR(meshVolume(revolve({halfCircle(10, 24)}, settings).mesh), meshVolume(revolve({halfCircle(10, 24)}, {}).mesh), 1e-9);
+}
+
+TEST(SolidMesh, AnEdgeAlongTheAxisIsNoProblem) {
+    // A closed rectangle with one side on the axis: a cylinder.
+    const Profile onAxis = profile({{0, 0}, {5, 0}, {5, 5}, {0, 5}}, ProfileShape::Closed);
+    EXPECT_TRUE(profileProblems(onAxis).empty());
+    const RevolveResult r = revolve({onAxis}, {32, 360});
+    EXPECT_TRUE(watertight(r.mesh));
+}
