@@ -42,8 +42,10 @@ class Program {
 public:
     static constexpr const char* ApplicationTitle = "Vantor for Win32";
 
-    // Creates the ten windows in their documented order; each window's
-    // creation handler runs as it is created.
+    // Creates the ten windows in this fixed order: control, display, the two
+    // light-direction dialogs, editor, About, scroll dialog, scenario editor,
+    // playback, figure properties; each window's creation handler runs as it
+    // is created.
     Program(Desktop& desktop, ProgramConfig config = {});
     ~Program();
     Program(const Program&) = delete;

@@ -1,5 +1,5 @@
 #pragma once
-// The still display written out plainly, step by step as documented: the
+// The still display written out plainly, one step after another: the
 // exchange selection sort, every corner transformed for every element, and
 // the Canvas's own polygon and line drawing. The tests hold the fast pass to
 // exactly this picture.

@@ -1,8 +1,8 @@
 #pragma once
 // File-system access for the logic. The current folder is an object, not the
 // process's working directory, so every test builds its own. Relative names
-// resolve against it, as the original's bare file names resolved against the
-// process's current folder. Errors throw IoError with the system's text.
+// resolve against it, the way a file dialog's bare names resolve against the
+// folder it last showed. Errors throw IoError with the system's text.
 #include <cstdint>
 #include <string>
 #include <vector>
