@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "TerminalText.h"
 #include "Commands.h"
 #include "SolidScene.h"
 #include "anime/Scenario.h"
@@ -40,11 +41,6 @@ struct AnimateArgs {
     SceneRequest scene;
 };
 
-std::string forTerminal(std::string text) {
-    for (char& c : text)
-        if (c == '\r') c = '\n';
-    return text;
-}
 
 std::optional<AnimateArgs> parseArgs(const std::vector<std::string>& args, std::ostream& err) {
     AnimateArgs a;

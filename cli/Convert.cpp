@@ -4,6 +4,7 @@
 // (and for .va4 the .zuk) are written beside OUT as a save writes them.
 #include <exception>
 
+#include "TerminalText.h"
 #include "Commands.h"
 #include "control/FigureStore.h"
 #include "control/formats/DataSetFiles.h"
@@ -18,11 +19,6 @@ namespace vantor::cli {
 namespace {
 constexpr const char* Usage = "usage: vantor-cli convert IN OUT   (IN and OUT end in .va4, .va2, .csv or .van)\n";
 
-std::string forTerminal(std::string text) {
-    for (char& c : text)
-        if (c == '\r') c = '\n';
-    return text;
-}
 
 // The path without its extension: the stem beside which .zuk and .vop lie.
 std::string stemOf(const std::string& path) { return folderOf(path) + baseNameOf(path); }

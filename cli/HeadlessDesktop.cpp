@@ -1,3 +1,4 @@
+#include "TerminalText.h"
 #include "HeadlessDesktop.h"
 
 #include "platform/widgets/Form.h"
@@ -5,12 +6,6 @@
 namespace vantor::cli {
 
 namespace {
-// Message texts break lines with "\r"; a terminal wants "\n".
-std::string forTerminal(std::string text) {
-    for (char& c : text)
-        if (c == '\r') c = '\n';
-    return text;
-}
 }  // namespace
 
 HeadlessDesktop::HeadlessDesktop(std::ostream& messages, int colorDepth) : m_out(messages) {

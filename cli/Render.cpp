@@ -10,6 +10,7 @@
 #include <exception>
 #include <optional>
 
+#include "TerminalText.h"
 #include "Commands.h"
 #include "HeadlessDesktop.h"
 #include "SolidScene.h"
@@ -38,11 +39,6 @@ struct RenderArgs {
 };
 
 
-std::string forTerminal(std::string text) {
-    for (char& c : text)
-        if (c == '\r') c = '\n';
-    return text;
-}
 
 // Nothing when the arguments are not usable; the reason is written to err.
 std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::ostream& err) {

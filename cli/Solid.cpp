@@ -7,6 +7,7 @@
 #include <exception>
 #include <optional>
 
+#include "TerminalText.h"
 #include "Commands.h"
 #include "control/FigureStore.h"
 #include "control/formats/DataSetFiles.h"
@@ -23,11 +24,6 @@ namespace vantor::cli {
 
 namespace {
 
-std::string forTerminal(std::string text) {
-    for (char& c : text)
-        if (c == '\r') c = '\n';
-    return text;
-}
 
 // The figures of a data set, read as a load reads them (the .zuk beside a
 // .va4). Nothing and a message on err when it cannot be read.

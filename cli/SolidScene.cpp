@@ -1,3 +1,4 @@
+#include "TerminalText.h"
 #include "SolidScene.h"
 
 #include "app/Program.h"
@@ -12,11 +13,6 @@
 namespace vantor::cli {
 
 namespace {
-std::string forTerminal(std::string text) {
-    for (char& c : text)
-        if (c == '\r') c = '\n';
-    return text;
-}
 
 // The display options back to the factory values (the program's creation
 // may have read a standard option file), and the brightness bar where a
@@ -25,8 +21,7 @@ std::string forTerminal(std::string text) {
 void factoryOptions(Program& program) {
     DisplayOptions& o = program.options;
     o.setFactoryValues();
-    o.standardTintR = o.standardTintG = o.standardTintB = 1.0;
-    o.standardBackR = o.standardBackG = o.standardBackB = 0;
+    o.setFactoryStandardColours();
     TVantorF& display = program.VantorF();
     const long double rate = o.lightDistRate + 3;
     display.scbUpdating = true;

@@ -46,6 +46,31 @@ struct DisplayOptions {
     // The standard tint, background and displayMode are left alone.
     void setFactoryValues();
     void updateLightDist() { lightDist = baseRadius * lightDistRate; }
+
+    // The standard tint and background back to 1.0 each (no tint) and black.
+    void setFactoryStandardColours() {
+        standardTintR = standardTintG = standardTintB = 1.0;
+        standardBackR = standardBackG = standardBackB = 0;
+    }
+    // The current tint and background become the standard ones (after a
+    // standard option file has been read).
+    void takeColoursAsStandard() {
+        standardTintR = tintR;
+        standardTintG = tintG;
+        standardTintB = tintB;
+        standardBackR = backR;
+        standardBackG = backG;
+        standardBackB = backB;
+    }
+    // The current tint and background take the standard ones.
+    void applyStandardColours() {
+        tintR = standardTintR;
+        tintG = standardTintG;
+        tintB = standardTintB;
+        backR = standardBackR;
+        backG = standardBackG;
+        backB = standardBackB;
+    }
 };
 
 inline void DisplayOptions::setFactoryValues() {

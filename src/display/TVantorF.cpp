@@ -80,14 +80,8 @@ void TVantorF::FormCreate() {
     DisplayOptions& o = m_program.options;
     o.setFactoryValues();
     setFactoryOptionsWithMarks();
-    o.standardTintR = o.standardTintG = o.standardTintB = 1.0;
-    o.standardBackR = o.standardBackG = o.standardBackB = 0;
-    o.tintR = o.standardTintR;
-    o.tintG = o.standardTintG;
-    o.tintB = o.standardTintB;
-    o.backR = o.standardBackR;
-    o.backG = o.standardBackG;
-    o.backB = o.standardBackB;
+    o.setFactoryStandardColours();
+    o.applyStandardColours();
 
     setSimuFactoryOptions();
     pgbAngle.setVisible(false);
@@ -98,12 +92,7 @@ void TVantorF::FormCreate() {
     if (m_program.config.readStandardOptions && m_program.files.fileExists(standard)) {
         try {
             YomiVop(standard);
-            o.standardTintR = o.tintR;
-            o.standardTintG = o.tintG;
-            o.standardTintB = o.tintB;
-            o.standardBackR = o.backR;
-            o.standardBackG = o.backG;
-            o.standardBackB = o.backB;
+            o.takeColoursAsStandard();
         } catch (const IoError&) {
             // An unreadable standard file leaves the factory values in force.
         }

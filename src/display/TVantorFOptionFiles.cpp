@@ -86,24 +86,13 @@ void TVantorF::InitAllOptions() {
     const std::string standard = m_program.standardOptionPathForReading();
     if (!standard.empty() && m_program.files.fileExists(standard)) {
         YomiVop(standard);
-        o.standardTintR = o.tintR;
-        o.standardTintG = o.tintG;
-        o.standardTintB = o.tintB;
-        o.standardBackR = o.backR;
-        o.standardBackG = o.backG;
-        o.standardBackB = o.backB;
+        o.takeColoursAsStandard();
     } else {
         setFactoryOptionsWithMarks();
         o.lightDirH = 225;
         o.lightDirV = 45;
-        o.standardTintR = o.standardTintG = o.standardTintB = 1.0;
-        o.standardBackR = o.standardBackG = o.standardBackB = 0;
-        o.tintR = o.standardTintR;
-        o.tintG = o.standardTintG;
-        o.tintB = o.standardTintB;
-        o.backR = o.standardBackR;
-        o.backG = o.standardBackG;
-        o.backB = o.standardBackB;
+        o.setFactoryStandardColours();
+        o.applyStandardColours();
         setSimuFactoryOptions();
         pgbAngle.setVisible(false);
         m_program.ControlF().animTimer.setEnabled(false);

@@ -8,22 +8,14 @@
 #include <stdexcept>
 
 #include "anime/export/AnimationWriter.h"
+#include "platform/pixels/PngChunks.h"
 
 namespace vantor {
 
 namespace {
 
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v >> 24));
-    out.push_back(static_cast<std::uint8_t>(v >> 16));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-    out.push_back(static_cast<std::uint8_t>(v));
-}
-
-void put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-    out.push_back(static_cast<std::uint8_t>(v));
-}
+using png::put16;
+using png::put32;
 
 class ApngWriter : public AnimationWriter {
 public:
@@ -60,29 +52,19 @@ public:
         put32(actl, static_cast<std::uint32_t>(m_frames));
         put32(actl, 0);  // plays: for ever
         std::vector<std::uint8_t> patched;
-        writeChunk(patched, "acTL", actl);
+        png::chunk(patched, "acTL", actl);
         std::copy(patched.begin(), patched.end(), m_bytes.begin() + static_cast<std::ptrdiff_t>(m_actlOffset));
         return std::move(m_bytes);
     }
 
 private:
-    static void writeChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
-        put32(out, static_cast<std::uint32_t>(data.size()));
-        const std::size_t start = out.size();
-        out.insert(out.end(), type, type + 4);
-        out.insert(out.end(), data.begin(), data.end());
-        const uLong crc = crc32(0L, out.data() + start, static_cast<uInt>(out.size() - start));
-        put32(out, static_cast<std::uint32_t>(crc));
-    }
-
-    void chunk(const char* type, const std::vector<std::uint8_t>& data) { writeChunk(m_bytes, type, data); }
+    void chunk(const char* type, const std::vector<std::uint8_t>& data) { png::chunk(m_bytes, type, data); }
 
     void start(int width, int height) {
         if (width <= 0 || height <= 0) throw std::runtime_error("PNG: empty frame");
         m_width = width;
         m_height = height;
-        static const std::uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-        m_bytes.assign(signature, signature + sizeof signature);
+        m_bytes = png::signature();
         std::vector<std::uint8_t> ihdr;
         put32(ihdr, static_cast<std::uint32_t>(width));
         put32(ihdr, static_cast<std::uint32_t>(height));

@@ -3,28 +3,12 @@
 #include <stdexcept>
 #include <zlib.h>
 
+#include "platform/pixels/PngChunks.h"
+
 namespace vantor {
 
-namespace {
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v >> 24));
-    out.push_back(static_cast<std::uint8_t>(v >> 16));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-    out.push_back(static_cast<std::uint8_t>(v));
-}
-
-// Length, type, data and the CRC of type and data.
-void chunk(std::vector<std::uint8_t>& out, const char (&type)[5], const std::vector<std::uint8_t>& data) {
-    put32(out, static_cast<std::uint32_t>(data.size()));
-    const std::size_t start = out.size();
-    out.insert(out.end(), type, type + 4);
-    out.insert(out.end(), data.begin(), data.end());
-    const uLong crc = crc32(0L, out.data() + start, static_cast<uInt>(out.size() - start));
-    put32(out, static_cast<std::uint32_t>(crc));
-}
-
-}  // namespace
+using png::chunk;
+using png::put32;
 
 std::vector<std::uint8_t> encodePng(const Bitmap& bitmap) {
     const int w = bitmap.width(), h = bitmap.height();
@@ -66,7 +50,7 @@ std::vector<std::uint8_t> encodePng(const Bitmap& bitmap) {
         throw std::runtime_error("PNG compression failed");
     packed.resize(packedSize);
 
-    std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::vector<std::uint8_t> out = png::signature();
     chunk(out, "IHDR", header);
     if (indexed) {
         // All 256 entries, so that every index a pixel can hold has a colour.
