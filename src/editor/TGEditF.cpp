@@ -131,6 +131,7 @@ void TGEditF::FormShow() {
 }
 void TGEditF::FormHide() {
     restoreHeldFigure();
+    m_buttonDown = false;
     checkpoint();
 }
 
@@ -152,6 +153,8 @@ void TGEditF::initAll() {
 
 void TGEditF::initState() {
     restoreHeldFigure();
+    // A gesture whose release never came is over.
+    m_buttonDown = false;
     setStatus(IdleText);
     editState = esIdle;
     work.clear();

@@ -15,8 +15,10 @@ void TGEditF::beginGesture() {
 bool TGEditF::cancelGesture() {
     if (!m_buttonDown && !dragging && !m_figureHeld) return false;
     if (m_buttonDown) m_gestureCancelled = true;
-    FigureStore& s = store();
-    if (m_figureHeld || !m_gestureStart.store.matches(s)) {
+    m_buttonDown = false;
+    // The store changes during a gesture only while a figure is held out of it.
+    if (m_figureHeld) {
+        FigureStore& s = store();
         m_gestureStart.store.restoreInto(s);
         s.DataEdited = m_gestureStart.dataEdited;
     }

@@ -94,8 +94,7 @@ void TGEditF::imgGEditDblClick(MouseButton button, int x, int y) {
         imgGEditMouseDown(button, x, y);
         return;
     }
-    m_buttonDown = true;
-    m_gestureCancelled = true;
+    m_gestureCancelled = true;  // the release of this press
     typeVertex(x, y);
 }
 
