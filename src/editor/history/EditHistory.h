@@ -32,15 +32,14 @@ public:
     void markSaved() { m_saved = static_cast<long>(m_cursor); }
     bool atSavedState() const { return m_saved == static_cast<long>(m_cursor); }
 
-    bool empty() const { return m_states.empty(); }
-    // The state undo returns from (the store's content after the last step).
-    const StoreSnapshot& current() const { return m_states[m_cursor]; }
     int undoSteps() const { return static_cast<int>(m_cursor); }
-    int redoSteps() const { return static_cast<int>(m_states.size() - m_cursor) - 1; }
     // Heap bytes held by the kept states.
     std::size_t bytes() const;
 
 private:
+    // The state the store holds when it is not being changed.
+    const StoreSnapshot& current() const { return m_states[m_cursor]; }
+
     int m_depth;
     std::deque<StoreSnapshot> m_states;
     std::size_t m_cursor = 0;
