@@ -105,6 +105,15 @@ void BitmapView::mouseMoveEvent(QMouseEvent* e) {
     m_program.dispatch([&] { m_image.onMouseMove(toShift(e->modifiers(), e->buttons()), pos.x(), pos.y()); });
 }
 
+void BitmapView::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (!m_image.onDblClick) {
+        mousePressEvent(e);
+        return;
+    }
+    auto pos = e->position().toPoint();
+    m_program.dispatch([&] { m_image.onDblClick(toButton(e->button()), toShift(e->modifiers(), e->buttons()), pos.x(), pos.y()); });
+}
+
 void BitmapView::mouseReleaseEvent(QMouseEvent* e) {
     auto pos = e->position().toPoint();
     m_program.dispatch([&] {

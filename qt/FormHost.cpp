@@ -499,7 +499,13 @@ void FormHost::keyPressEvent(QKeyEvent* e) {
         dispatch([this] { m_program.desktop.showHelp(helpTopicFor(m_form)); });
         return;
     }
-    dispatch([this, e] { m_form.FormKeyDown(e->key(), 0); });
+    // Letters and digits share their codes with the virtual keys; Escape does not.
+    const int key = e->key() == Qt::Key_Escape ? 0x1B : e->key();
+    unsigned shift = 0;
+    if (e->modifiers() & Qt::ShiftModifier) shift |= ShiftShift;
+    if (e->modifiers() & Qt::ControlModifier) shift |= ShiftCtrl;
+    if (e->modifiers() & Qt::AltModifier) shift |= ShiftAlt;
+    dispatch([this, key, shift] { m_form.FormKeyDown(key, shift); });
     QMainWindow::keyPressEvent(e);
 }
 

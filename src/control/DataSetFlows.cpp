@@ -101,9 +101,11 @@ void TControlF::readChosenDataFile(LoadMode mode) {
                              mode, readOptions);
     } catch (...) {
         nameDataSet();
+        m_program.GEditF().recordStoreChange();
         throw;
     }
     nameDataSet();
+    m_program.GEditF().recordStoreChange();
     // The store is consistent with what was read; now say why the read stopped.
     if (!result.complete())
         throw IoError(formatMessages::readStopped(openIO.fileName, result.problem), openIO.fileName, NamePlacement::InMessage);
@@ -155,6 +157,7 @@ void TControlF::SaveExecute() {
         .save(dataFormatOfExtension(DataExt), saveIO.fileName, name + ".zuk", {{name + ".vop", encodeOptions(m_program.options)}});
     showDataNameInCaptions(name);
     store.DataEdited = 0;
+    m_program.GEditF().recordStoreChange();
 }
 
 void TControlF::SaveV4() { DataSetFiles(m_program.store, m_program.files).SaveV4(saveIO.fileName); }

@@ -32,6 +32,7 @@ TGEditF::TGEditF(Program& program) : Form("GEditF"), m_program(program) {
     setColor(colors::Black);
     setBorderStyle(BorderStyle::Single);
     buildMenus();  // first: the menu bar takes part of the client height
+    buildEditMenu();
     buildLayout();
     drawAxisLabel();
 }
@@ -96,8 +97,15 @@ void TGEditF::buildLayout() {
     imgGEdit.onMouseDown = [this](MouseButton b, unsigned, int x, int y) { imgGEditMouseDown(b, x, y); };
     imgGEdit.onMouseMove = [this](unsigned, int x, int y) { imgGEditMouseMove(x, y); };
     imgGEdit.onMouseUp = [this](MouseButton b, unsigned, int x, int y) { imgGEditMouseUp(b, x, y); };
+    imgGEdit.onDblClick = [this](MouseButton b, unsigned, int x, int y) { imgGEditDblClick(b, x, y); };
     imgJiku.setBounds(SheetLeft + SheetWidth + 2, 167, jikuBitmap.width(), jikuBitmap.height());
     imgJiku.setPicture(&jikuBitmap);
+
+    Font cursorFont = lblCursor.font();
+    cursorFont.color = colors::Silver;
+    lblCursor.setFont(cursorFont);
+    lblCursor.setColor(colors::Black);
+    lblCursor.setBounds(SheetLeft, SheetTop + SheetHeight + 4, SheetWidth, 14);
 }
 
 void TGEditF::FormCreate() {
@@ -106,16 +114,26 @@ void TGEditF::FormCreate() {
     imgJiku.setBounds(SheetLeft + SheetWidth + 2, imgJiku.top(), imgJiku.width(), imgJiku.height());
     initAll();
     if (m_program.ControlF().ColorDepth == 8) spbZukeiProperty.setHint("図形の描き方");
+    checkpoint();
 }
 
 // The sheet always shows the store as it is now (loads happen elsewhere).
 // The press that activates the window may arrive before the activation; a
 // gesture under way already shows the current state and is kept.
 void TGEditF::FormActivate() {
-    if (!dragging) GESheetInit();
+    if (dragging) return;
+    checkpoint();
+    GESheetInit();
 }
-void TGEditF::FormShow() { GESheetInit(); }
-void TGEditF::FormHide() { restoreHeldFigure(); }
+void TGEditF::FormShow() {
+    checkpoint();
+    GESheetInit();
+}
+void TGEditF::FormHide() {
+    restoreHeldFigure();
+    m_buttonDown = false;
+    checkpoint();
+}
 
 void TGEditF::initAll() {
     mnGridOn.setChecked(true);
@@ -135,9 +153,13 @@ void TGEditF::initAll() {
 
 void TGEditF::initState() {
     restoreHeldFigure();
+    // A gesture whose release never came is over.
+    m_buttonDown = false;
     setStatus(IdleText);
     editState = esIdle;
     work.clear();
+    m_pickedText.clear();
+    refreshStatusLine();
     imgGEdit.setCursor(Cursor::Arrow);
 }
 
@@ -181,6 +203,7 @@ std::string TGEditF::stateText(std::uint8_t code) const {
 
 void TGEditF::spbZukeiMouseUp(SpeedButton& sender) {
     initState();
+    checkpoint();
     editState = buttonCode(sender);
     setStatus(stateText(editState));
     lastEditState = editState;
@@ -189,6 +212,7 @@ void TGEditF::spbZukeiMouseUp(SpeedButton& sender) {
 
 void TGEditF::spbEditMouseUp(SpeedButton& sender) {
     initState();
+    checkpoint();
     if (store().VertexCount == 0) return;
     std::uint8_t code = buttonCode(sender);
     // The move button alternates between moving and copying.
@@ -202,6 +226,7 @@ void TGEditF::spbEditMouseUp(SpeedButton& sender) {
 void TGEditF::spbAllClearMouseUp() {
     FigureStore& s = store();
     restoreHeldFigure();
+    checkpoint();
     if (s.VertexCount <= 0) return;
     const std::string previous = lblState.caption();
     setStatus("全図形削除");
@@ -220,6 +245,7 @@ void TGEditF::spbAllClearMouseUp() {
     control.saveIO.fileName.clear();
     EdittedProc();
     initState();
+    checkpoint();
 }
 
 }  // namespace vantor

@@ -9,6 +9,8 @@
 
 #include "control/FigureStore.h"
 #include "editor/FigureBuffer.h"
+#include "editor/history/EditHistory.h"
+#include "editor/history/StoreSnapshot.h"
 #include "platform/pixels/Bitmap.h"
 #include "platform/pixels/Canvas.h"
 #include "platform/widgets/Form.h"
@@ -88,6 +90,9 @@ public:
     SpeedButton spbAllClear{*this, "spbAllClear"};
     Image imgGEdit{*this, "imgGEdit"};
     Image imgJiku{*this, "imgJiku"};
+    // Status line under the sheet: the data coordinates under the mouse and
+    // the picked figure.
+    Label lblCursor{*this, "lblCursor"};
 
     // ----- Menus -----
     MenuItem mnSmooth{"mnSmooth", "オプション(&O)"};
@@ -116,6 +121,9 @@ public:
     MenuItem mnGFF{"mnGFF", "始点終点位置決定方法(&M)"};
     MenuItem mnGFix{"mnGFix", "グリッドの位置に限定"};
     MenuItem mnGFree{"mnGFree", "自由な位置"};
+    MenuItem mnEdit{"mnEdit", "編集(&U)"};
+    MenuItem mnUndo{"mnUndo", "元に戻す(&U)"};
+    MenuItem mnRedo{"mnRedo", "やり直し(&R)"};
 
     // The sheet's picture (Rgb32, 305 x 245) and the axis label's.
     Bitmap sheetBitmap{SheetWidth, SheetHeight, PixelFormat::Rgb32};
@@ -192,6 +200,23 @@ public:
     void mnGFreeClick();
     void mnStandardClick();
     void mnHelpClick();
+    void FormKeyDown(int key, unsigned shift) override;
+    void imgGEditDblClick(MouseButton button, int x, int y);
+
+    // ----- Undo, redo and cancelling a gesture -----
+    void mnUndoClick();
+    void mnRedoClick();
+    // Takes the store's content into the history after a change made
+    // outside the editor (a load, an add); when the data set is not marked
+    // as edited (just loaded or saved), this content is the one on disk.
+    void recordStoreChange();
+    const EditHistory& history() const { return m_history; }
+    // Ends the gesture under way as if it had not begun: the sheet, the
+    // store and the status text return to what they were at its press.
+    // False when no gesture is under way.
+    bool cancelGesture();
+    // Lets the user type the coordinates of the vertex nearest the point.
+    void typeVertex(int x, int y);
 
     // ----- Drawing tools -----
     void startDrawZukei(int x, int y);
@@ -212,6 +237,9 @@ public:
 
     // ----- Editing operations -----
     void searchNearestAndLoadZukei(int x, int y);
+    // Number (from 1) of the store's vertex nearest the pixel point; equal
+    // distances go to the later vertex. 0 when the store is empty.
+    std::int32_t nearestVertex(int x, int y) const;
     void LoadZukei(std::int32_t first);
     std::int32_t inZukeiNearestP(int x, int y) const;
     void startSlideZukei(int x, int y);
@@ -276,9 +304,32 @@ private:
     // the mouse), the next press, button or hide puts it back unchanged.
     void restoreHeldFigure();
 
+    // Records the store's content as a step when an event changed it.
+    void checkpoint();
+    void afterHistoryMove();
+    void updateEditMenu();
+    void buildEditMenu();
+    void beginGesture();
+    void showCursorAt(int x, int y);
+    void showPicked(std::int32_t figureNumber, int vertexCount);
+    void refreshStatusLine();
+
     Program& m_program;
     Canvas m_canvas{sheetBitmap};
     bool m_figureHeld = false;
+    EditHistory m_history;
+    // What a gesture started from, for cancelling it.
+    struct GestureStart {
+        Bitmap sheet;
+        StoreSnapshot store;
+        std::uint8_t dataEdited = 0;
+        std::string status;
+    } m_gestureStart;
+    bool m_buttonDown = false;
+    // After a cancel, the rest of the gesture (moves, release) is ignored.
+    bool m_gestureCancelled = false;
+    std::string m_cursorText;
+    std::string m_pickedText;
 };
 
 }  // namespace vantor

@@ -1,12 +1,17 @@
 list(APPEND VANTOR_CORE_SOURCES
   src/editor/TGEditF.cpp
   src/editor/TZuPropF.cpp
+  src/editor/history/EditHistory.cpp
+  src/editor/history/StoreSnapshot.cpp
   src/editor/sheet/AxisLabel.cpp
   src/editor/sheet/Commit.cpp
+  src/editor/sheet/GestureCancel.cpp
+  src/editor/sheet/History.cpp
   src/editor/sheet/Mapping.cpp
   src/editor/sheet/Menus.cpp
   src/editor/sheet/MouseDispatch.cpp
   src/editor/sheet/SheetDraw.cpp
+  src/editor/sheet/StatusLine.cpp
   src/editor/tools/Ellipse.cpp
   src/editor/tools/FreeCurve.cpp
   src/editor/tools/Line.cpp
@@ -20,4 +25,5 @@ list(APPEND VANTOR_CORE_SOURCES
   src/editor/operations/PropertyDelete.cpp
   src/editor/operations/ScaleRotate.cpp
   src/editor/operations/Split.cpp
+  src/editor/operations/TypedVertex.cpp
 )

@@ -23,6 +23,12 @@ class EditorTest : public ::testing::Test {
 protected:
     explicit EditorTest(int bitsPerPixel = 32) {
         desktop.screenInfo.bitsPerPixel = bitsPerPixel;
+        restart();
+    }
+
+    // A new program with an empty store, its editor shown.
+    void restart() {
+        program.reset();
         ProgramConfig config;
         config.currentFolder = dir.path();
         config.programFolder = dir.path() + "/";
@@ -49,6 +55,14 @@ protected:
         press(p);
         release(p);
     }
+    // A double click as the host reports it: the second press is a double click.
+    void doubleClick(IntPoint p) {
+        click(p);
+        ed().imgGEdit.onDblClick(MouseButton::Left, ShiftNone, p.x, p.y);
+        release(p);
+    }
+    void key(int code, unsigned shift = ShiftNone) { ed().FormKeyDown(code, shift); }
+    void escape() { key(0x1B); }
     static void choose(SpeedButton& b) { b.mouseUp(MouseButton::Left); }
     void freePlacement() { ed().mnGFree.click(); }
     void setSpacing(const std::string& typed) {

@@ -3,4 +3,6 @@ list(APPEND VANTOR_TEST_SOURCES
   editor/ToolsTest.cpp
   editor/OperationsTest.cpp
   editor/ZuPropTest.cpp
+  editor/HistoryTest.cpp
+  editor/GestureTest.cpp
 )

@@ -1,5 +1,6 @@
 // Picking: the figure that owns the vertex nearest the mouse is taken out of
 // the vertex list into the work buffer, with its attributes.
+#include <algorithm>
 #include <cmath>
 
 #include "editor/TGEditF.h"
@@ -18,12 +19,12 @@ float dataDistance(float px, float py, float x, float y) {
 bool TGEditF::pickable() const { return store().VertexCount > 0; }
 
 // Equal distances go to the later vertex; there is no maximum distance.
-void TGEditF::searchNearestAndLoadZukei(int x, int y) {
+std::int32_t TGEditF::nearestVertex(int x, int y) const {
     const FigureStore& s = store();
     const float px = x2d(x);
     const float py = y2v(y);
     float best = 1e12f;
-    std::int32_t nearest = 1;
+    std::int32_t nearest = s.VertexCount > 0 ? 1 : 0;
     for (std::int32_t k = 1; k <= s.VertexCount; ++k) {
         const float d = dataDistance(px, py, s.x(k), s.y(k));
         if (d <= best) {
@@ -31,6 +32,12 @@ void TGEditF::searchNearestAndLoadZukei(int x, int y) {
             nearest = k;
         }
     }
+    return nearest;
+}
+
+void TGEditF::searchNearestAndLoadZukei(int x, int y) {
+    const FigureStore& s = store();
+    std::int32_t nearest = std::max(nearestVertex(x, y), 1);
     while (nearest > 1 && s.link(nearest - 1) == 1) --nearest;
     LoadZukei(nearest);
 }
@@ -39,6 +46,7 @@ void TGEditF::LoadZukei(std::int32_t first) {
     FigureStore& s = store();
     work.clear();
     if (first < 1 || first > s.VertexCount) return;
+    const std::int32_t number = s.figure(first);
     s.freeFigure(s.figure(first));
     workRecord = s.LastFreedFigure;
     std::int32_t last = first;
@@ -54,6 +62,7 @@ void TGEditF::LoadZukei(std::int32_t first) {
     s.VertexCount -= n;
     m_figureHeld = true;
     highlightWork();
+    showPicked(number, work.count);
 }
 
 std::int32_t TGEditF::inZukeiNearestP(int x, int y) const {

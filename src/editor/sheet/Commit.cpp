@@ -62,6 +62,7 @@ void TGEditF::commitWork(int minimumCount) {
             s.figure(s.VertexCount) = slot;
         }
         s.link(s.VertexCount) = 0;
+        showPicked(slot, work.count);
     }
     GESheetInit();
 }

@@ -6,6 +6,13 @@
 namespace vantor {
 
 void TGEditF::imgGEditMouseDown(MouseButton button, int x, int y) {
+    // A figure still held from a gesture whose release never came goes back
+    // first, so that the new gesture starts from a whole store.
+    restoreHeldFigure();
+    checkpoint();
+    beginGesture();
+    m_buttonDown = true;
+    m_gestureCancelled = false;
     mouseButton = button == MouseButton::Left ? 1 : 2;
     switch (editState) {
     case esFreeLine: startFreeLine(x, y); break;
@@ -26,6 +33,8 @@ void TGEditF::imgGEditMouseDown(MouseButton button, int x, int y) {
 }
 
 void TGEditF::imgGEditMouseMove(int x, int y) {
+    showCursorAt(x, y);
+    if (m_gestureCancelled) return;
     switch (editState) {
     case esFreeLine: viaFreeDraw(x, y); break;
     case esLine:
@@ -44,6 +53,11 @@ void TGEditF::imgGEditMouseMove(int x, int y) {
 
 // The release acts on the button of the press (mouseButton).
 void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
+    m_buttonDown = false;
+    if (m_gestureCancelled) {
+        m_gestureCancelled = false;
+        return;
+    }
     switch (editState) {
     case esFreeLine: detFreeLine(x, y); break;
     case esLine:
@@ -65,6 +79,23 @@ void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
     case esMovePoint: detMovePoint(x, y); break;
     default: break;
     }
+    checkpoint();
+    refreshStatusLine();
+}
+
+// The second press of a double click. On a vertex, where a click does not
+// change the store (idle) or has just put the vertex where the mouse is
+// (moving a vertex), it lets the user type the vertex's coordinates and the
+// release that follows is ignored; elsewhere it is a press like any other.
+void TGEditF::imgGEditDblClick(MouseButton button, int x, int y) {
+    const bool typing = button == MouseButton::Left && (editState == esIdle || editState == esMovePoint) &&
+                        !dragging && !m_figureHeld && store().VertexCount > 0;
+    if (!typing) {
+        imgGEditMouseDown(button, x, y);
+        return;
+    }
+    m_gestureCancelled = true;  // the release of this press
+    typeVertex(x, y);
 }
 
 }  // namespace vantor

@@ -23,6 +23,9 @@ public:
     std::function<void(unsigned shift, int x, int y)> onMouseMove;
     std::function<void(MouseButton, unsigned shift, int x, int y)> onMouseUp;
     std::function<void()> onClick;
+    // The second press of a double click. Without a handler the host reports
+    // it as an ordinary press.
+    std::function<void(MouseButton, unsigned shift, int x, int y)> onDblClick;
 
 private:
     Bitmap* m_picture = nullptr;

@@ -1,0 +1,80 @@
+// Typing the coordinates of one vertex. The vertex keeps its place in the
+// list and its figure; only its x and y change.
+#include <charconv>
+#include <string>
+
+#include "app/Program.h"
+#include "control/SharedRoutines.h"
+#include "editor/TGEditF.h"
+
+namespace vantor {
+
+namespace {
+
+// The data range of the sheet's pixels: a vertex typed here can also be
+// reached with the mouse, and lies on or left of the axis.
+constexpr long double MaxTypedX = TGEditF::AxisColumn;
+constexpr long double MaxTypedY = TGEditF::BaseRow;
+
+std::string shortest(float v) {
+    char buffer[32];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
+    return std::string(buffer, result.ptr);
+}
+
+long double decimalValue(const std::string& text) {
+    std::size_t start = 0;
+    bool negative = false;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        negative = text[0] == '-';
+        start = 1;
+    }
+    long double v = 0;
+    std::from_chars(text.data() + start, text.data() + text.size(), v, std::chars_format::fixed);
+    return negative ? -v : v;
+}
+
+// "x, y" with blanks anywhere; each part a plain signed decimal.
+bool parseTypedVertex(const std::string& typed, float& x, float& y) {
+    const std::string answer = removeSpaces(typed);
+    const std::size_t comma = answer.find(',');
+    if (comma == std::string::npos || answer.find(',', comma + 1) != std::string::npos) return false;
+    const std::string xs = answer.substr(0, comma);
+    const std::string ys = answer.substr(comma + 1);
+    if (!isSignedDecimal(xs) || !isSignedDecimal(ys)) return false;
+    const long double vx = decimalValue(xs);
+    const long double vy = decimalValue(ys);
+    if (!(vx >= 0 && vx <= MaxTypedX && vy >= -MaxTypedY && vy <= MaxTypedY)) return false;
+    x = static_cast<float>(vx);
+    y = static_cast<float>(vy);
+    return true;
+}
+
+}  // namespace
+
+void TGEditF::typeVertex(int px, int py) {
+    FigureStore& s = store();
+    const std::int32_t k = nearestVertex(px, py);
+    if (k < 1) return;
+    std::int32_t first = k, last = k;
+    while (first > 1 && s.link(first - 1) == 1) --first;
+    while (last < s.VertexCount && s.link(last) == 1) ++last;
+    showPicked(s.figure(k), last - first + 1);
+    const std::string initial = shortest(s.x(k)) + ", " + shortest(s.y(k));
+    const std::string typed = m_program.desktop.inputBox(
+        "頂点の座標", "頂点の座標を x, y で入力して下さい（x は 0 以上 302 以下、y は -122 以上 122 以下）", initial);
+    float x = 0, y = 0;
+    m_pickedText.clear();
+    if (!parseTypedVertex(typed, x, y) || (x == s.x(k) && y == s.y(k))) {
+        refreshStatusLine();
+        return;
+    }
+    s.x(k) = x;
+    s.y(k) = y;
+    EdittedProc();
+    GESheetInit();
+    checkpoint();
+    refreshStatusLine();
+}
+
+}  // namespace vantor
