@@ -375,6 +375,11 @@ private:
     bool m_drawingStarted = false;
     bool m_rerunRequested = false;
     long long m_lastEventsMs = 0;
+
+public:
+    // How often (milliseconds) a long pass lets the host repaint its
+    // progress bar; 0 at every step.
+    long long eventsIntervalMs = 40;
 };
 
 }  // namespace vantor

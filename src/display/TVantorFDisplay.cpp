@@ -14,8 +14,6 @@ long long nowMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
-// How often a long pass lets the host repaint the progress bar.
-constexpr long long EventsIntervalMs = 40;
 }  // namespace
 
 void TVantorF::mnDispRunClick() {
@@ -73,7 +71,7 @@ void TVantorF::mnDispRunClick() {
 void TVantorF::showProgress(int position) {
     pgbAngle.setPosition(position);
     const long long now = nowMs();
-    if (now - m_lastEventsMs >= EventsIntervalMs) {
+    if (now - m_lastEventsMs >= eventsIntervalMs) {
         // Only the progress bar is meant to move: the picture is handed over
         // when the pass ends.
         m_lastEventsMs = now;

@@ -260,6 +260,7 @@ TEST(DisplayWindowPass, BrightnessChangedDuringAPassRedrawsAfterIt) {
         shown = w.pgbAngle.visible();
     });
     desktop.window = &w;
+    w.eventsIntervalMs = 0;
     w.mnDispRunClick();
     ASSERT_GE(desktop.processEventsCalls, 1) << "the pass was too short to let the host in";
     EXPECT_EQ(program.options.bright, 1500);
