@@ -133,6 +133,17 @@ void TControlF::RotateExecute() {
     m_program.VantorF().mnDispRun.click();
 }
 
+void TControlF::RedrawSolid() {
+    TVantorF& display = m_program.VantorF();
+    if (display.simuRunning()) display.mnSimuEndClick();
+    if (m_program.store.VertexCount == 0) {
+        display.hide();
+        return;
+    }
+    adjustOnAxisVertices();
+    display.mnDispRunClick();
+}
+
 void TControlF::spbRotateMouseUp(MouseButton) {
     if (m_program.store.VertexCount == 0) m_program.AnimeF().show();
     else RotateExecute();

@@ -78,6 +78,10 @@ public:
     bool WantToSave();
     void GEditExecute();
     void RotateExecute();
+    // The solid drawn again from the figures as they are now (the display
+    // kept open while editing): the on-axis adjustment, then the still
+    // display; a running simulation ends first.
+    void RedrawSolid();
     void spbRotateMouseUp(MouseButton button);
     void mnRotateClick();
     void mnAboutClick();

@@ -174,6 +174,11 @@ public:
     MenuItem mnScrollValue{"mnScrollValue", "ドット数で指定(&D)..."};
     MenuItem mnStandardPosition{"mnStandardPosition", "標準の位置に戻す(&S)"};
     MenuItem mnInitAll{"mnInitAll", "全てのオプションを標準の値に戻す(&C)"};
+    // Beyond the documented menu: the solid stays on screen while the
+    // editor changes the figures, redrawn after each committed change.
+    MenuItem N8{"N8", "-"};
+    MenuItem mnLiveSolid{"mnLiveSolid", "編集中も立体を表示し続ける(&L)"};
+    bool liveSolid() const { return mnLiveSolid.checked(); }
     MenuItem mnAnime{"mnAnime", "アニメ(&A)"};
     MenuItem mnFinish{"mnFinish", "回転体表示終了(&X)"};
 

@@ -46,7 +46,8 @@ void TVantorF::buildMenus() {
 
     mainMenu.add(mnOption);
     addItems(mnOption, {&mnBright, &mnLdist, &mnUnitAngle, &N4, &mnLPos, &mnVdist, &mnVPos, &mnMethod, &mnTint, &mnZoom,
-                        &mnBack, &mnInc, &mnScroll, &mnInitAll});
+                        &mnBack, &mnInc, &mnScroll, &mnInitAll, &N8, &mnLiveSolid});
+    mnLiveSolid.onClick = [this] { mnLiveSolid.setChecked(!mnLiveSolid.checked()); };
 
     addRadioItems(mnBright, {&mnBR1, &mnBR2, &mnBR3, &mnBR4, &mnBREtc});
     onEachClick({&mnBR1, &mnBR2, &mnBR3, &mnBR4}, [this](MenuItem& m) { mnBrightClick(m); });

@@ -7,6 +7,7 @@
 
 #include "DisplayWindowFixture.h"
 #include "control/FigureStore.h"
+#include "editor/TGEditF.h"
 
 using namespace vantor;
 using vantor::test::DisplayWindow;
@@ -232,4 +233,35 @@ TEST_F(DisplayWindow, BackgroundColourDialogOnATrueColourScreen) {
     w.mnBackFreeClick();
     EXPECT_EQ(passes, 1) << "the same colour again";
     EXPECT_EQ(w.dlgBackColor.color, rgb(10, 20, 30));
+}
+
+TEST_F(DisplayWindow, LiveSolidStaysOpenAndFollowsEveryCommittedChange) {
+    start();
+    addVase();
+    TVantorF& w = window();
+    program->ControlF().RotateExecute();
+    ASSERT_TRUE(w.visible());
+
+    // Without the option an edit closes the display, as always.
+    program->GEditF().EdittedProc();
+    EXPECT_FALSE(w.visible());
+
+    program->ControlF().RotateExecute();
+    w.mnLiveSolid.click();
+    EXPECT_TRUE(w.mnLiveSolid.checked());
+    const auto before = pixels();
+    passes = 0;
+    test::addFigure(program->store, test::vaseProfile(6), 2);
+    program->store.x(program->store.VertexCount) += 40;
+    program->GEditF().EdittedProc();
+    EXPECT_TRUE(w.visible());
+    EXPECT_EQ(passes, 1);
+    EXPECT_NE(pixels(), before) << "the new figure is drawn";
+    EXPECT_EQ(program->store.DataEdited, 1);
+
+    // Running, the simulation ends before the redraw.
+    w.mnSimuStartClick();
+    program->GEditF().EdittedProc();
+    EXPECT_FALSE(w.simuRunning());
+    EXPECT_EQ(options().displayMode, 1);
 }

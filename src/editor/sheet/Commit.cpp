@@ -3,6 +3,7 @@
 
 #include "anime/TAnimeF.h"
 #include "app/Program.h"
+#include "control/TControlF.h"
 #include "display/TVantorF.h"
 #include "editor/TGEditF.h"
 
@@ -69,9 +70,12 @@ void TGEditF::commitWork(int minimumCount) {
 
 void TGEditF::EdittedProc() {
     store().DataEdited = 1;
-    // No picture of the old data may stay on screen.
-    m_program.VantorF().hide();
+    // No picture of the old data may stay on screen: the display is drawn
+    // anew when the user keeps it open while editing, else it goes.
     m_program.AnimeF().hide();
+    TVantorF& display = m_program.VantorF();
+    if (display.liveSolid() && display.visible()) m_program.ControlF().RedrawSolid();
+    else display.hide();
 }
 
 }  // namespace vantor
