@@ -10,7 +10,6 @@
 namespace vantor {
 
 namespace {
-constexpr std::uint8_t PlaybackTimerOwner = 2;
 }
 
 TAnimeMoveF::TAnimeMoveF(Program& program) : Form("AnimeMoveF"), m_program(program) {
@@ -64,7 +63,7 @@ void TAnimeMoveF::AnimeStart() {
     m_program.VantorF().hide();
     m_program.AnimeF().hide();
     TControlF& control = m_program.ControlF();
-    control.TimerOwner = PlaybackTimerOwner;
+    control.TimerOwner = TimerClient::Playback;
     control.animTimer.setEnabled(true);
     control.animTimer.setInterval(scbVelocity.position());
 }

@@ -182,8 +182,8 @@ void TControlF::FormClose() { m_program.terminate(); }
 
 void TControlF::animTimerTimer() {
     switch (TimerOwner) {
-        case 1: m_program.VantorF().simuTimerTimer(); break;
-        case 2: m_program.AnimeMoveF().animeTimerTimer(); break;
+        case TimerClient::Simulation: m_program.VantorF().simuTimerTimer(); break;
+        case TimerClient::Playback: m_program.AnimeMoveF().animeTimerTimer(); break;
         default: break;
     }
 }

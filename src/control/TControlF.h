@@ -14,6 +14,13 @@
 
 namespace vantor {
 
+// Which window the one shared timer serves.
+enum class TimerClient : std::uint8_t {
+    None = 0,
+    Simulation = 1,  // the display window's rotation simulation
+    Playback = 2,    // the scenario's playback
+};
+
 class Program;
 enum class LoadMode;
 
@@ -51,7 +58,7 @@ public:
 
     // State owned by this window.
     std::int32_t ColorDepth = 0;
-    std::uint8_t TimerOwner = 0;  // 0 none, 1 rotation simulation, 2 playback
+    TimerClient TimerOwner = TimerClient::None;
     std::string DataName;
     std::string DataExt;
     std::string DefaultSaveName;

@@ -7,6 +7,13 @@
 
 namespace vantor {
 
+// What the display window shows; decides what an option change redraws.
+enum class DisplayMode : std::uint8_t {
+    None = 0,        // before the first still display
+    Still = 1,       // the lit still picture
+    Simulation = 2,  // the rotation simulation's picture
+};
+
 struct DisplayOptions {
     std::int32_t centerX = 300;
     std::int32_t centerY = 200;
@@ -40,7 +47,7 @@ struct DisplayOptions {
     std::uint8_t standardBackR = 0;
     std::uint8_t standardBackG = 0;
     std::uint8_t standardBackB = 0;
-    int displayMode = 0;  // 1 still display shown, 2 simulation picture shown, 0 before the first run
+    DisplayMode displayMode = DisplayMode::None;
 
     // Every stored field and the derived values to their factory values.
     // The standard tint, background and displayMode are left alone.

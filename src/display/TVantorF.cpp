@@ -103,7 +103,7 @@ void TVantorF::FormCreate() {
 
 void TVantorF::setDegreeLabel() {
     const DisplayOptions& o = m_program.options;
-    lblDegree.setCaption(std::to_string(o.displayMode == 1 ? o.unitAngle : o.simuUnitAngle));
+    lblDegree.setCaption(std::to_string(o.displayMode == DisplayMode::Still ? o.unitAngle : o.simuUnitAngle));
 }
 
 }  // namespace vantor

@@ -24,10 +24,10 @@ void TVantorF::mnBrightClick(MenuItem& sender) {
     DisplayOptions& o = m_program.options;
     const double value = captionValue(sender) * 1000;
     sender.setChecked(true);
-    if (sameFloat(value, o.bright) && o.displayMode == 1) return;
+    if (sameFloat(value, o.bright) && o.displayMode == DisplayMode::Still) return;
     o.bright = value;
     ChangeScbPosition();
-    if (palettePath() && o.displayMode == 1) ImmediatePaletteChange();
+    if (palettePath() && o.displayMode == DisplayMode::Still) ImmediatePaletteChange();
     else mnDispRunClick();
 }
 
@@ -43,11 +43,11 @@ void TVantorF::mnBREtcClick() {
     const bool unchanged = sameFloat(x * 1000, o.bright);
     // In the still display a refused or unchanged value ends the command;
     // elsewhere the command brings back the still display all the same.
-    if ((!accepted || unchanged) && o.displayMode == 1) return;
+    if ((!accepted || unchanged) && o.displayMode == DisplayMode::Still) return;
     if (accepted) o.bright = x * 1000;
     mnBREtc.setChecked(true);
     ChangeScbPosition();
-    if (palettePath() && o.displayMode == 1) ImmediatePaletteChange();
+    if (palettePath() && o.displayMode == DisplayMode::Still) ImmediatePaletteChange();
     else mnDispRunClick();
     SetBRCheck();
 }

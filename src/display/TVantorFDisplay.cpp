@@ -32,7 +32,7 @@ void TVantorF::mnDispRunClick() {
         DisplayOptions& o = m_program.options;
         StillDisplay& still = *m_still;
 
-        o.displayMode = 1;
+        o.displayMode = DisplayMode::Still;
         lblImageAnim.setCaption("立体表示");
         Font lime = lblDegree.font();
         lime.color = colors::Lime;
@@ -99,13 +99,13 @@ void TVantorF::animSetPaletteOfWindow() {
 
 void TVantorF::ImmediatePaletteChange() {
     SetBrights();
-    if (m_program.options.displayMode == 1) SetPaletteOfWindow();
-    else if (m_program.options.displayMode == 2) animSetPaletteOfWindow();
+    if (m_program.options.displayMode == DisplayMode::Still) SetPaletteOfWindow();
+    else if (m_program.options.displayMode == DisplayMode::Simulation) animSetPaletteOfWindow();
 }
 
 void TVantorF::displayStartFromOption() {
-    if (m_program.options.displayMode == 1) mnDispRunClick();
-    else if (m_program.options.displayMode == 2) AnimPrepare();
+    if (m_program.options.displayMode == DisplayMode::Still) mnDispRunClick();
+    else if (m_program.options.displayMode == DisplayMode::Simulation) AnimPrepare();
 }
 
 }  // namespace vantor

@@ -39,7 +39,7 @@ void TVantorF::mnLdistClick(MenuItem& sender) {
     DisplayOptions& o = m_program.options;
     sender.setChecked(true);
     o.lightDistRate = static_cast<double>(captionValue(sender) + 1);
-    if (sameFloat(o.baseRadius * o.lightDistRate, o.lightDist) && o.displayMode == 1) return;
+    if (sameFloat(o.baseRadius * o.lightDistRate, o.lightDist) && o.displayMode == DisplayMode::Still) return;
     o.updateLightDist();
     mnDispRunClick();
 }
@@ -52,7 +52,7 @@ void TVantorF::mnLDEtcClick() {
     const bool accepted = *x >= 0.5;
     const bool unchanged = sameFloat(*x + 1.0L, o.lightDistRate);
     // Outside the still display the command brings it back all the same.
-    if ((!accepted || unchanged) && o.displayMode == 1) return;
+    if ((!accepted || unchanged) && o.displayMode == DisplayMode::Still) return;
     if (accepted) {
         o.lightDistRate = static_cast<double>(*x + 1.0L);
         o.updateLightDist();
@@ -71,7 +71,7 @@ void TVantorF::SetLDCheck() {
 void TVantorF::mnUnitDegreeClick(MenuItem& sender) {
     DisplayOptions& o = m_program.options;
     const std::int32_t value = parseInteger(sender.caption()).value_or(o.unitAngle);
-    if (value == o.unitAngle && o.displayMode == 1) return;
+    if (value == o.unitAngle && o.displayMode == DisplayMode::Still) return;
     sender.setChecked(true);
     o.unitAngle = value;
     lblDegree.setCaption(std::to_string(value));

@@ -15,9 +15,6 @@
 namespace vantor {
 
 namespace {
-constexpr int StillMode = 1;
-constexpr int SimulationMode = 2;
-constexpr std::uint8_t SimulationTimer = 1;
 constexpr int MaxInterval = 1000;
 }  // namespace
 
@@ -49,7 +46,7 @@ void TVantorF::showSimulationLabels() {
 void TVantorF::AnimPrepare() {
     if (!palettePath()) return;
     DisplayOptions& o = m_program.options;
-    o.displayMode = SimulationMode;
+    o.displayMode = DisplayMode::Simulation;
     showSimulationLabels();
 
     StillDisplay& still = *m_still;
@@ -86,14 +83,14 @@ void TVantorF::mnSimuStartClick() {
         m_simu.s1 = m_simu.s2 = 180 - step;
         m_simu.linesDrawn = false;
         m_sweep.forget();
-        o.displayMode = SimulationMode;
+        o.displayMode = DisplayMode::Simulation;
         showSimulationLabels();
     }
     m_simu.running = true;
     simuTickCount = 0;
 
     TControlF& control = m_program.ControlF();
-    control.TimerOwner = SimulationTimer;
+    control.TimerOwner = TimerClient::Simulation;
     control.animTimer.setEnabled(true);
     control.animTimer.setInterval(o.simuInterval);
 }
@@ -103,7 +100,7 @@ void TVantorF::simuTimerTimer() {
     // Ticks reach us only while the simulation owns the timer; one that
     // finds another picture shown (the still display ran meanwhile) would
     // mark that picture, so it is dropped.
-    if (!m_simu.running || o.displayMode != SimulationMode) return;
+    if (!m_simu.running || o.displayMode != DisplayMode::Simulation) return;
     ++simuTickCount;
     const int step = o.simuUnitAngle;
     if (palettePath()) {
@@ -141,12 +138,12 @@ void TVantorF::mnSimuEndClick() {
     if (m_simu.linesDrawn) {
         // Only lines still on the picture are erased: a still display that
         // ran meanwhile has painted over them already.
-        if (o.displayMode == SimulationMode) m_sweep.erase(displayBitmap);
+        if (o.displayMode == DisplayMode::Simulation) m_sweep.erase(displayBitmap);
         else m_sweep.forget();
         m_simu.linesDrawn = false;
         showPicture();
     }
-    o.displayMode = StillMode;
+    o.displayMode = DisplayMode::Still;
     lblBrightIndi.setVisible(true);
     scbBright.setVisible(true);
     Font lime = lblDegree.font();
@@ -190,7 +187,7 @@ void TVantorF::mnAUnitDegreeClick(MenuItem& sender) {
     DisplayOptions& o = m_program.options;
     const std::optional<std::int32_t> value = parseInteger(sender.caption());
     if (!value) return;
-    if (*value == o.simuUnitAngle && o.displayMode == SimulationMode) return;
+    if (*value == o.simuUnitAngle && o.displayMode == DisplayMode::Simulation) return;
     o.simuUnitAngle = *value;
     sender.setChecked(true);
     lblDegree.setCaption(std::to_string(*value));

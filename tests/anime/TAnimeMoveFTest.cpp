@@ -42,7 +42,7 @@ TEST_F(Playback, StartShowsTheFirstFrameAndTakesTheTimer) {
     EXPECT_EQ(shown(), Red);
     EXPECT_FALSE(editor().visible());
     EXPECT_FALSE(program->VantorF().visible());
-    EXPECT_EQ(control().TimerOwner, 2);
+    EXPECT_EQ(control().TimerOwner, TimerClient::Playback);
     EXPECT_TRUE(control().animTimer.enabled());
     EXPECT_EQ(control().animTimer.interval(), 120);
     EXPECT_EQ(ticks(3), (std::vector<TColor>{Green, Red, Green}));
@@ -142,5 +142,5 @@ TEST_F(Playback, UnreadableFirstFrameLeavesTheWindowsAsTheyWere) {
     EXPECT_EQ(desktop.errors.size(), 1u);
     EXPECT_FALSE(playback().visible());
     EXPECT_TRUE(editor().visible());
-    EXPECT_NE(control().TimerOwner, 2);
+    EXPECT_NE(control().TimerOwner, TimerClient::Playback);
 }

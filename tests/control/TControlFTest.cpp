@@ -128,12 +128,12 @@ TEST_F(ControlFixture, TimerTicksGoToTheOwner) {
     control().animTimer.setEnabled(true);
     control().animTimer.tick();  // owner 0: ignored
     program->VantorF().mnSimuStartClick();  // the simulation counts the ticks it receives
-    control().TimerOwner = 1;
+    control().TimerOwner = TimerClient::Simulation;
     control().animTimer.tick();
-    control().TimerOwner = 2;
+    control().TimerOwner = TimerClient::Playback;
     control().animTimer.tick();
     control().animTimer.tick();
-    control().TimerOwner = 7;
+    control().TimerOwner = static_cast<TimerClient>(7);
     control().animTimer.tick();
     EXPECT_EQ(program->VantorF().simuTickCount, 1);
     EXPECT_EQ(program->AnimeMoveF().tickCount, 2);

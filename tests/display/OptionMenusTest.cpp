@@ -263,5 +263,5 @@ TEST_F(DisplayWindow, LiveSolidStaysOpenAndFollowsEveryCommittedChange) {
     w.mnSimuStartClick();
     program->GEditF().EdittedProc();
     EXPECT_FALSE(w.simuRunning());
-    EXPECT_EQ(options().displayMode, 1);
+    EXPECT_EQ(options().displayMode, DisplayMode::Still);
 }

@@ -97,7 +97,7 @@ TEST_F(Simulation, PalettePictureColoursEachElementByItsAngle) {
     program->store.clearVertices();
     test::addFigure(program->store, {{100, -100}, {100, 100}}, 1);
     window().mnSimuStart.click();
-    EXPECT_EQ(options().displayMode, 2);
+    EXPECT_EQ(options().displayMode, DisplayMode::Simulation);
     // An element spanning a .. a + 6 shows idx(a): right of the nearest
     // meridian (270..276) idx(270) = 114, left of it (264..270) idx(264) = 111,
     // the left one drawn by the mirror half.
@@ -145,7 +145,7 @@ TEST_F(Simulation, EndingOnTrueColourRestoresTheStillPictureExactly) {
         }
         window().mnSimuEnd.click();
         EXPECT_EQ(pixels(), still);
-        EXPECT_EQ(options().displayMode, 1);
+        EXPECT_EQ(options().displayMode, DisplayMode::Still);
     }
 }
 
@@ -200,7 +200,7 @@ TEST_F(Simulation, MenusTimerAndLabelsWhileRunning) {
         w.mnSimuStart.click();
         for (MenuItem* m : lockedMenus()) EXPECT_FALSE(m->enabled()) << m->name();
         EXPECT_TRUE(w.mnSimuEnd.enabled());
-        EXPECT_EQ(control.TimerOwner, 1);
+        EXPECT_EQ(control.TimerOwner, TimerClient::Simulation);
         EXPECT_TRUE(control.animTimer.enabled());
         EXPECT_EQ(control.animTimer.interval(), 40);
         EXPECT_EQ(w.lblImageAnim.caption(), "シミュレーション");
@@ -214,10 +214,10 @@ TEST_F(Simulation, MenusTimerAndLabelsWhileRunning) {
         EXPECT_FALSE(control.animTimer.enabled());
         if (depth == 8) {
             // The simulation picture stays, and with it its mode and labels.
-            EXPECT_EQ(options().displayMode, 2);
+            EXPECT_EQ(options().displayMode, DisplayMode::Simulation);
             EXPECT_EQ(w.lblImageAnim.caption(), "シミュレーション");
         } else {
-            EXPECT_EQ(options().displayMode, 1);
+            EXPECT_EQ(options().displayMode, DisplayMode::Still);
             EXPECT_EQ(w.lblImageAnim.caption(), "立体表示");
             EXPECT_EQ(w.lblDegree.caption(), "3");
             EXPECT_TRUE(w.scbBright.visible());
@@ -273,7 +273,7 @@ TEST_F(Simulation, StepChoiceRedrawsOnlyWhenItChangesTheSimulationPicture) {
     // Still picture shown: choosing the current step switches to the
     // simulation picture.
     w.mns6d.click();
-    EXPECT_EQ(options().displayMode, 2);
+    EXPECT_EQ(options().displayMode, DisplayMode::Simulation);
     EXPECT_EQ(w.lblImageAnim.caption(), "シミュレーション");
     // Simulation picture shown: the same step again does nothing.
     picture().setRawPixel(0, 0, 7);
@@ -292,7 +292,7 @@ TEST_F(Simulation, StepChoiceOnTrueColourKeepsTheStillPicture) {
     const std::vector<std::uint32_t> still = pixels();
     window().mns10d.click();
     EXPECT_EQ(options().simuUnitAngle, 10);
-    EXPECT_EQ(options().displayMode, 1);
+    EXPECT_EQ(options().displayMode, DisplayMode::Still);
     EXPECT_EQ(pixels(), still);
     EXPECT_EQ(window().simuTicksPerTurn(), 36);
 }

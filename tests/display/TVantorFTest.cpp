@@ -48,7 +48,7 @@ TEST_F(DisplayWindow, CreationLaysOutTheWindowAndDrawsTheStillDisplay) {
     EXPECT_TRUE(w.mnBR1.checked());
     EXPECT_EQ(w.mnTint.caption(), "未設定図形の色調(&T)");
     EXPECT_FALSE(program->ControlF().animTimer.enabled());
-    EXPECT_EQ(options().displayMode, 1);
+    EXPECT_EQ(options().displayMode, DisplayMode::Still);
     EXPECT_EQ(picture().pixelColor(300, 200), rgb(0, 0, 0)) << "no data: background only";
     EXPECT_TRUE(desktop.errors.empty());
 }
