@@ -437,7 +437,9 @@ std::optional<std::string> englishFor(std::string_view japanese) {
 }
 
 std::string shownText(const std::string& text, Language language) {
-    if (language == Language::Japanese || text.empty()) return text;
+    // Every entry and pattern holds Japanese: other texts (numbers, names)
+    // are shown as they are without a search.
+    if (language == Language::Japanese || !hasJapanese(text)) return text;
     return englishFor(text).value_or(text);
 }
 

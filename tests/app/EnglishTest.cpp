@@ -45,6 +45,7 @@ TEST(EnglishTable, EntriesAreWellFormed) {
     for (const TextPair& e : englishTexts()) {
         SCOPED_TRACE(std::string(e.japanese));
         EXPECT_TRUE(seen.insert(e.japanese).second) << "a second entry for the same text is never used";
+        EXPECT_TRUE(hasJapanese(e.japanese)) << "texts without Japanese are shown as they are";
         EXPECT_FALSE(hasJapanese(e.english));
         EXPECT_EQ(e.english.find('{'), std::string_view::npos);
         EXPECT_EQ(e.japanese.find('&') != std::string_view::npos, e.english.find('&') != std::string_view::npos)
@@ -53,6 +54,9 @@ TEST(EnglishTable, EntriesAreWellFormed) {
     }
     for (const TextPair& p : englishPatterns()) {
         SCOPED_TRACE(std::string(p.japanese));
+        // A translated placeholder only matches a text with Japanese in it.
+        EXPECT_TRUE(hasJapanese(p.japanese) || p.japanese.find("*}") != std::string_view::npos)
+            << "texts without Japanese are shown as they are";
         EXPECT_FALSE(hasJapanese(p.english));
         EXPECT_EQ(placeholders(p.japanese), placeholders(p.english)) << "data dropped or invented";
     }
