@@ -124,7 +124,8 @@ private:
 };
 }  // namespace
 
-FormHost::FormHost(Form& form, Program& program) : m_form(form), m_program(program) {
+FormHost::FormHost(Form& form, Program& program, Language language)
+    : m_form(form), m_program(program), m_language(language) {
     setObjectName(q(form.name()));
     m_client = new QWidget(this);
     m_client->setAutoFillBackground(true);
@@ -148,6 +149,8 @@ FormHost::~FormHost() {
 
 void FormHost::dispatch(const std::function<void()>& handler) { m_program.dispatch(handler); }
 
+QString FormHost::shown(const std::string& text) const { return qText(shownText(text, m_language)); }
+
 QWidget* FormHost::widgetFor(const Control& control) const {
     for (auto& [c, w] : m_widgets)
         if (c == &control) return w;
@@ -157,7 +160,7 @@ QWidget* FormHost::widgetFor(const Control& control) const {
 void FormHost::syncForm() {
     if (m_syncing) return;
     m_syncing = true;
-    setWindowTitle(q(m_form.caption()));
+    setWindowTitle(shown(m_form.caption()));
     QPalette pal = m_client->palette();
     pal.setColor(QPalette::Window, qColor(m_form.color()));
     m_client->setPalette(pal);
@@ -189,7 +192,7 @@ void FormHost::syncForm() {
 
 void FormHost::buildMenu(MenuItem& item, QMenu* into) {
     if (!item.items().empty()) {
-        QMenu* menu = into ? into->addMenu(q(item.caption())) : menuBar()->addMenu(q(item.caption()));
+        QMenu* menu = into ? into->addMenu(shown(item.caption())) : menuBar()->addMenu(shown(item.caption()));
         for (MenuItem* child : item.items()) buildMenu(*child, menu);
         // A sub-menu may itself be a radio item of its parent's list: its
         // entry then carries the mark that stands for the whole sub-menu.
@@ -198,8 +201,8 @@ void FormHost::buildMenu(MenuItem& item, QMenu* into) {
             menu->menuAction()->setData(QVariant::fromValue(static_cast<void*>(&item)));
             radioGroup(into, item.groupIndex())->addAction(menu->menuAction());
         }
-        auto sync = [menu, &item] {
-            menu->setTitle(q(item.caption()));
+        auto sync = [this, menu, &item] {
+            menu->setTitle(shown(item.caption()));
             menu->menuAction()->setEnabled(item.enabled());
             menu->menuAction()->setVisible(item.visible());
             if (item.radioItem()) menu->menuAction()->setChecked(item.checked());
@@ -214,13 +217,13 @@ void FormHost::buildMenu(MenuItem& item, QMenu* into) {
         sep->setVisible(item.visible());
         return;
     }
-    QAction* action = into ? into->addAction(q(item.caption())) : menuBar()->addAction(q(item.caption()));
+    QAction* action = into ? into->addAction(shown(item.caption())) : menuBar()->addAction(shown(item.caption()));
     action->setObjectName(q(item.name()));
     // Radio items show radio marks; plain commands show no check box unless
     // the program puts a check mark on them.
     if (item.radioItem()) radioGroup(into, item.groupIndex())->addAction(action);
-    auto sync = [action, &item] {
-        action->setText(q(item.caption()));
+    auto sync = [this, action, &item] {
+        action->setText(shown(item.caption()));
         action->setCheckable(item.radioItem() || item.checked());
         action->setChecked(item.checked());
         action->setEnabled(item.enabled());
@@ -255,12 +258,12 @@ QActionGroup* FormHost::radioGroup(QMenu* menu, int groupIndex) {
 }
 
 void FormHost::track(Control& control, QWidget* widget, std::function<void()> sync) {
-    auto full = [&control, widget, sync] {
+    auto full = [this, &control, widget, sync] {
         const IntRect& b = control.bounds();
         widget->setGeometry(b.left, b.top, std::max(0, b.width()), std::max(0, b.height()));
         widget->setVisible(control.visible());
         widget->setEnabled(control.enabled());
-        widget->setToolTip(q(control.hint()));
+        widget->setToolTip(shown(control.hint()));
         widget->setFont(toQFont(control.font()));
         switch (control.cursor()) {
             case Cursor::Default: widget->unsetCursor(); break;
@@ -283,8 +286,8 @@ QWidget* FormHost::buildControl(Control& control, QWidget* parent) {
             auto& model = static_cast<Label&>(control);
             auto* w = new QLabel(parent);
             w->setObjectName(q(model.name()));
-            track(control, w, [w, &model] {
-                w->setText(qText(model.caption()));
+            track(control, w, [this, w, &model] {
+                w->setText(shown(model.caption()));
                 QPalette p = w->palette();
                 p.setColor(QPalette::WindowText, qColor(model.font().color));
                 if (!model.transparent()) p.setColor(QPalette::Window, qColor(model.color()));
@@ -302,10 +305,10 @@ QWidget* FormHost::buildControl(Control& control, QWidget* parent) {
             w->setAutoRaise(model.flat());
             w->setCheckable(model.groupIndex() != 0);
             w->setIconSize(QSize(16, 16));
-            track(control, w, [w, &model] {
+            track(control, w, [this, w, &model] {
                 QIcon icon = glyphIcon(model.glyph());
                 w->setIcon(icon);
-                w->setText(q(model.caption()));
+                w->setText(shown(model.caption()));
                 w->setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly
                                       : model.caption().empty() ? Qt::ToolButtonIconOnly
                                                                 : Qt::ToolButtonTextBesideIcon);
@@ -318,8 +321,8 @@ QWidget* FormHost::buildControl(Control& control, QWidget* parent) {
                 auto* w = new QRadioButton(parent);
                 w->setAutoExclusive(false);
                 w->setObjectName(q(radio->name()));
-                track(control, w, [w, radio] {
-                    w->setText(q(radio->caption()));
+                track(control, w, [this, w, radio] {
+                    w->setText(shown(radio->caption()));
                     // An opaque radio button shows its colour around the mark.
                     QPalette p = w->palette();
                     if (!radio->transparent()) {
@@ -342,7 +345,7 @@ QWidget* FormHost::buildControl(Control& control, QWidget* parent) {
             auto* w = new QPushButton(parent);
             w->setObjectName(q(model.name()));
             w->setDefault(model.isDefault);
-            track(control, w, [w, &model] { w->setText(q(model.caption())); });
+            track(control, w, [this, w, &model] { w->setText(shown(model.caption())); });
             QObject::connect(w, &QPushButton::clicked, this, [this, &model] { dispatch([&model] { model.click(); }); });
             return w;
         }

@@ -2,10 +2,13 @@
 // One generic Qt window per Form model: builds the menu bar and the widgets
 // from the models, mirrors every model change into its widget and forwards
 // the user's events to the handlers through the program's event dispatch.
+// Captions and hints are shown in the interface's language.
 #include <QMainWindow>
 #include <functional>
 #include <tuple>
 #include <vector>
+
+#include "app/English.h"
 
 namespace vantor {
 class Form;
@@ -21,7 +24,7 @@ namespace vantor::qt {
 
 class FormHost : public QMainWindow {
 public:
-    FormHost(vantor::Form& form, vantor::Program& program);
+    FormHost(vantor::Form& form, vantor::Program& program, vantor::Language language = vantor::Language::Japanese);
     ~FormHost() override;
 
     vantor::Form& form() { return m_form; }
@@ -42,9 +45,12 @@ private:
     QWidget* buildControl(vantor::Control& control, QWidget* parent);
     void track(vantor::Control& control, QWidget* widget, std::function<void()> sync);
     void dispatch(const std::function<void()>& handler);
+    // A text of the program as this interface shows it.
+    QString shown(const std::string& text) const;
 
     vantor::Form& m_form;
     vantor::Program& m_program;
+    vantor::Language m_language;
     QWidget* m_client = nullptr;
     std::vector<std::function<void()>> m_unsubscribe;
     std::vector<std::pair<const vantor::Control*, QWidget*>> m_widgets;

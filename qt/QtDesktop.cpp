@@ -22,11 +22,11 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 QString qText(const std::string& s) { return q(s).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
 
 // "Text|*.va4|Other|*.csv" -> "Text (*.va4);;Other (*.csv)"
-QStringList qtFilters(const FileDialog& d) {
+QStringList qtFilters(const FileDialog& d, Language language) {
     QStringList out;
     for (auto& [desc, pattern] : d.filterPairs()) {
         QString p = q(pattern).replace(QLatin1Char(';'), QLatin1Char(' '));
-        QString dsc = q(desc);
+        QString dsc = q(shownText(desc, language));
         // Qt reads the patterns from a trailing "(...)"; many descriptions already end with one.
         out << (dsc.trimmed().endsWith("(" + p + ")") ? dsc : dsc + " (" + p + ")");
     }
@@ -36,10 +36,12 @@ QStringList qtFilters(const FileDialog& d) {
 QWidget* activeParent() { return QApplication::activeWindow(); }
 }  // namespace
 
+QString QtDesktop::shown(const std::string& text) const { return qText(shownText(text, m_language)); }
+
 MsgAnswer QtDesktop::messageBox(const std::string& text, const std::string& caption, MsgIcon icon, MsgButtons buttons) {
     QMessageBox box(activeParent());
-    box.setWindowTitle(q(caption.empty() ? Program::ApplicationTitle : caption));
-    box.setText(qText(text));
+    box.setWindowTitle(shown(caption.empty() ? Program::ApplicationTitle : caption));
+    box.setText(shown(text));
     switch (icon) {
         case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
         case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
@@ -63,7 +65,7 @@ MsgAnswer QtDesktop::messageBox(const std::string& text, const std::string& capt
 
 std::string QtDesktop::inputBox(const std::string& caption, const std::string& prompt, const std::string& initial) {
     bool ok = false;
-    QString text = QInputDialog::getText(activeParent(), q(caption), qText(prompt), QLineEdit::Normal, q(initial), &ok);
+    QString text = QInputDialog::getText(activeParent(), shown(caption), shown(prompt), QLineEdit::Normal, q(initial), &ok);
     return ok ? text.toStdString() : initial;
 }
 
@@ -76,11 +78,11 @@ bool QtDesktop::runFileDialog(FileDialog& d) {
     dlg.setFileMode(QFileDialog::AnyFile);
     // Existing files are replaced without asking, as the program always did.
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (!d.title.empty()) dlg.setWindowTitle(q(d.title));
+    if (!d.title.empty()) dlg.setWindowTitle(shown(d.title));
     // Hide files of other types rather than greying them: the name completer
     // would otherwise turn "copy" typed under CSV into an existing copy.va2.
     if (auto* model = dlg.findChild<QFileSystemModel*>()) model->setNameFilterDisables(false);
-    QStringList filters = qtFilters(d);
+    QStringList filters = qtFilters(d, m_language);
     dlg.setNameFilters(filters);
     if (d.filterIndex >= 1 && d.filterIndex <= filters.size()) dlg.selectNameFilter(filters[d.filterIndex - 1]);
     dlg.setDefaultSuffix(q(d.defaultExt));
@@ -116,16 +118,17 @@ int QtDesktop::showModal(Form& form) {
 }
 
 void QtDesktop::showHelp(const std::string& keyword) {
-    const QString folder = helpFolder(QStringLiteral("ja"));
+    const QString folder = helpFolder(m_language == Language::English ? QStringLiteral("en") : QStringLiteral("ja"));
     if (folder.isEmpty()) {
-        QMessageBox::information(activeParent(), "ヘルプ", "使い方のページが見つかりません。FreeVantor をインストールし直してください。");
+        QMessageBox::information(activeParent(), shown("ヘルプ"), shown("使い方のページが見つかりません。FreeVantor をインストールし直してください。"));
         return;
     }
     const QUrl url = helpUrl(folder, keyword);
     lastHelpUrl = url;
     if (m_openHelp) m_openHelp(url);
     else if (!QDesktopServices::openUrl(url))
-        QMessageBox::information(activeParent(), "ヘルプ", "ブラウザを開けませんでした。次のページをご覧ください:\n" + url.toString());
+        QMessageBox::information(activeParent(), shown("ヘルプ"),
+                                 shown("ブラウザを開けませんでした。次のページをご覧ください:") + "\n" + url.toString());
 }
 
 ScreenInfo QtDesktop::screen() const {
@@ -141,7 +144,7 @@ ScreenInfo QtDesktop::screen() const {
 }
 
 void QtDesktop::reportError(const std::string& text) {
-    QMessageBox::critical(activeParent(), Program::ApplicationTitle, qText(text));
+    QMessageBox::critical(activeParent(), Program::ApplicationTitle, shown(text));
 }
 
 void QtDesktop::processEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }

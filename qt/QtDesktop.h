@@ -1,10 +1,12 @@
 #pragma once
 // The Desktop port on Qt: message boxes, input boxes, file and colour
-// dialogs, modal forms, the screen's colour depth.
+// dialogs, modal forms, the screen's colour depth. The program's texts in
+// them are shown in the interface's language.
 #include <QUrl>
 #include <functional>
 #include <map>
 
+#include "app/English.h"
 #include "platform/Desktop.h"
 
 namespace vantor::qt {
@@ -15,7 +17,8 @@ class QtDesktop : public vantor::Desktop {
 public:
     // colorDepthOverride > 0 makes the screen report that depth (8 emulates
     // a 256-colour screen).
-    explicit QtDesktop(int colorDepthOverride = 0) : m_colorDepth(colorDepthOverride) {}
+    explicit QtDesktop(int colorDepthOverride = 0, vantor::Language language = vantor::Language::Japanese)
+        : m_colorDepth(colorDepthOverride), m_language(language) {}
 
     void registerHost(vantor::Form& form, FormHost* host) { m_hosts[&form] = host; }
 
@@ -36,8 +39,12 @@ public:
     void setHelpOpener(std::function<void(const QUrl&)> open) { m_openHelp = std::move(open); }
 
 private:
+    // A text of the program as this interface shows it, lines split at "\r".
+    QString shown(const std::string& text) const;
+
     std::function<void(const QUrl&)> m_openHelp;
     int m_colorDepth;
+    vantor::Language m_language;
     std::map<vantor::Form*, FormHost*> m_hosts;
 };
 

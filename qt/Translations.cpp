@@ -6,8 +6,18 @@
 
 namespace vantor::qt {
 
-bool installQtTranslations(QApplication& app) {
+namespace {
+const QString TranslatorName = QStringLiteral("vantorQtTranslations");
+}
+
+bool installQtTranslations(QApplication& app, Language language) {
+    if (auto* previous = app.findChild<QTranslator*>(TranslatorName, Qt::FindDirectChildrenOnly)) {
+        QApplication::removeTranslator(previous);
+        delete previous;
+    }
+    if (language == Language::English) return true;
     auto* translator = new QTranslator(&app);
+    translator->setObjectName(TranslatorName);
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (!translator->load(QStringLiteral("qtbase_ja"), folder)) {
         delete translator;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "TimerHost.h"
 #include "Translations.h"
 #include "UiFont.h"
+#include "app/English.h"
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "platform/files/Files.h"
@@ -26,12 +28,16 @@ struct Options {
     std::vector<std::string> show;
     // A data set to load at start, as the load command would.
     std::string dataSet;
+    // Chosen on the command line; otherwise the locale decides.
+    std::optional<vantor::Language> language;
 };
 
 void usage() {
     std::fprintf(stderr,
-                 "usage: vantor [--color-depth 8] [--show WINDOW]... [--screenshot-dir DIR [--screenshot-delay MS]] [DATA]\n"
+                 "usage: vantor [--lang ja|en] [--color-depth 8] [--show WINDOW]... [--screenshot-dir DIR [--screenshot-delay MS]] [DATA]\n"
                  "  DATA                 a data set (.va4, .va2, .csv, .van) to load at start\n"
+                 "  --lang ja|en         the interface's language (default: Japanese, English\n"
+                 "                       when LC_ALL, LC_MESSAGES or LANG is en_*)\n"
                  "  --color-depth 8      behave as on a 256-colour screen (palette path)\n"
                  "  --show WINDOW        also show a window at start (VantorF, GEditF, AnimeF, ...)\n"
                  "  --screenshot-dir DIR save every visible window as DIR/<window>.png, then quit\n");
@@ -54,6 +60,11 @@ bool parse(int argc, char** argv, Options& o) {
             const char* v = next();
             if (!v) return false;
             o.screenshotDelayMs = std::atoi(v);
+        } else if (a == "--lang") {
+            const char* v = next();
+            if (!v) return false;
+            o.language = vantor::languageNamed(v);
+            if (!o.language) return false;
         } else if (a == "--show") {
             const char* v = next();
             if (!v) return false;
@@ -107,11 +118,13 @@ int main(int argc, char** argv) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(vantor::Program::ApplicationTitle);
-    vantor::qt::installQtTranslations(app);
+    const vantor::Language language = opts.language.value_or(
+        vantor::languageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
+    vantor::qt::installQtTranslations(app, language);
     QFont uiFont = vantor::qt::toQFont(vantor::Font{});
     QApplication::setFont(uiFont);
 
-    vantor::qt::QtDesktop desktop(opts.colorDepth);
+    vantor::qt::QtDesktop desktop(opts.colorDepth, language);
     vantor::ProgramConfig config;
     config.currentFolder = QDir::currentPath().toStdString();
     config.programFolder = vantor::executableFolder();
@@ -120,7 +133,7 @@ int main(int argc, char** argv) {
 
     std::vector<std::unique_ptr<vantor::qt::FormHost>> hosts;
     for (vantor::Form* form : program.forms()) {
-        hosts.push_back(std::make_unique<vantor::qt::FormHost>(*form, program));
+        hosts.push_back(std::make_unique<vantor::qt::FormHost>(*form, program, language));
         desktop.registerHost(*form, hosts.back().get());
     }
     vantor::qt::TimerHost timer(program.ControlF().animTimer, program);

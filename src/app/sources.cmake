@@ -1,4 +1,5 @@
 list(APPEND VANTOR_CORE_SOURCES
+  src/app/English.cpp
   src/app/HelpTopics.cpp
   src/app/Program.cpp
 )

@@ -1,6 +1,6 @@
 // The Qt host as part of a Linux desktop: help pages for F1 and help
-// requests, Qt's own dialog texts in Japanese, menus with radio marks only
-// where the items are radio items.
+// requests, Qt's own dialog texts in Japanese (or all in English when asked),
+// menus with radio marks only where the items are radio items.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -11,14 +11,18 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 #include "FormHost.h"
 #include "Help.h"
 #include "QtDesktop.h"
 #include "Translations.h"
+#include "app/English.h"
 #include "app/HelpTopics.h"
 #include "app/Program.h"
+#include "control/TControlF.h"
 #include "display/TVantorF.h"
 #include "support/ScriptedDesktop.h"
 
@@ -86,6 +90,72 @@ TEST(DesktopLanguage, StandardButtonsSpeakJapanese) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QString::fromUtf8("はい"))) << box.button(QMessageBox::Yes)->text().toStdString();
     EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QString::fromUtf8("いいえ")));
+}
+
+// What `vantor --lang LANG` sets up: Qt's own texts and the program's in
+// one language.
+struct Chosen {
+    const char* lang;
+    const char* yes;
+    const char* no;
+    const char* text;
+};
+const Chosen Languages[] = {
+    {"ja", "はい", "いいえ", "図形をすべて削除してもいいんですね？"},
+    {"en", "Yes", "No", "Delete all figures. Are you sure?"},
+};
+
+TEST(DesktopLanguage, MessageBoxSpeaksTheChosenLanguageThroughout) {
+    for (const Chosen& c : Languages) {
+        SCOPED_TRACE(c.lang);
+        const Language language = *languageNamed(c.lang);
+        ASSERT_TRUE(qt::installQtTranslations(*qApp, language));
+        qt::QtDesktop desktop(0, language);
+        QString yes, no, text;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            yes = box->button(QMessageBox::Yes)->text().remove('&');
+            no = box->button(QMessageBox::No)->text().remove('&');
+            text = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        EXPECT_EQ(desktop.messageBox("図形をすべて削除してもいいんですね？", "", MsgIcon::Warning, MsgButtons::YesNo), MsgAnswer::No);
+        EXPECT_TRUE(yes.startsWith(QString::fromUtf8(c.yes))) << yes.toStdString();
+        EXPECT_TRUE(no.startsWith(QString::fromUtf8(c.no))) << no.toStdString();
+        EXPECT_EQ(text, QString::fromUtf8(c.text));
+    }
+    qt::installQtTranslations(*qApp);
+}
+
+TEST(DesktopLanguage, WindowsShowCaptionsMenusAndHintsInTheChosenLanguage) {
+    test::ScriptedDesktop desktop;
+    Program program(desktop);
+    struct Row {
+        Language language;
+        const char *load, *display, *loadHint;
+    } rows[] = {
+        {Language::Japanese, "データの読込(&O)...", "回転体表示 （データ名未定）", "データをディスクから読み込む"},
+        {Language::English, "&Open data...", "Solid Display (untitled)", "Load data from disk"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.load);
+        qt::FormHost control(program.ControlF(), program, r.language);
+        qt::FormHost display(program.VantorF(), program, r.language);
+        ASSERT_NE(control.findChild<QAction*>("mnLoad"), nullptr);
+        EXPECT_EQ(control.findChild<QAction*>("mnLoad")->text(), QString::fromUtf8(r.load));
+        EXPECT_EQ(display.windowTitle(), QString::fromUtf8(r.display));
+        ASSERT_NE(control.findChild<QToolButton*>("spbLoad"), nullptr);
+        EXPECT_EQ(control.findChild<QToolButton*>("spbLoad")->toolTip(), QString::fromUtf8(r.loadHint));
+    }
+}
+
+TEST(DesktopLanguage, EnglishHelpOpensTheEnglishManual) {
+    qt::QtDesktop desktop(0, Language::English);
+    QUrl opened;
+    desktop.setHelpOpener([&](const QUrl& url) { opened = url; });
+    desktop.showHelp("HLP000061");
+    EXPECT_TRUE(opened.toLocalFile().endsWith("/en/index.html")) << opened.toString().toStdString();
 }
 
 TEST_F(OnTheDesktop, RadioItemsShowRadioMarksAndCommandsNoCheckBox) {

@@ -1,0 +1,260 @@
+// The English interface: every Japanese text the program can show has an
+// English wording, texts built around data keep the data, and the locale
+// picks the language.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "app/English.h"
+#include "control/TControlF.h"
+#include "display/OptionFile.h"
+#include "display/TVantorF.h"
+#include "editor/TGEditF.h"
+#include "platform/widgets/Label.h"
+#include "platform/widgets/SpeedButton.h"
+#include "support/ProgramFixture.h"
+
+namespace vantor::test {
+namespace {
+
+// The English, or a note of what is missing that names the text.
+std::string englishOrMissing(const std::string& text) {
+    std::optional<std::string> english = englishFor(text);
+    if (!english) return "<no English for: " + text + ">";
+    return *english;
+}
+
+void expectEnglish(const std::string& text, const std::string& where) {
+    if (text.empty() || !hasJapanese(text)) return;
+    const std::string english = englishOrMissing(text);
+    EXPECT_FALSE(hasJapanese(english)) << where << ": " << english;
+}
+
+std::set<int> placeholders(std::string_view t) {
+    std::set<int> out;
+    for (std::size_t i = t.find('{'); i != std::string_view::npos; i = t.find('{', i + 1)) out.insert(t[i + 1] - '0');
+    return out;
+}
+
+TEST(EnglishTable, EntriesAreWellFormed) {
+    std::set<std::string_view> seen;
+    for (const TextPair& e : englishTexts()) {
+        SCOPED_TRACE(std::string(e.japanese));
+        EXPECT_TRUE(seen.insert(e.japanese).second) << "a second entry for the same text is never used";
+        EXPECT_TRUE(hasJapanese(e.japanese)) << "texts without Japanese are shown as they are";
+        EXPECT_FALSE(hasJapanese(e.english));
+        EXPECT_EQ(e.english.find('{'), std::string_view::npos);
+        EXPECT_EQ(e.japanese.find('&') != std::string_view::npos, e.english.find('&') != std::string_view::npos)
+            << "a menu's access key is kept";
+        EXPECT_EQ(e.japanese.ends_with("..."), e.english.ends_with("...")) << "a command that asks for more says so";
+    }
+    for (const TextPair& p : englishPatterns()) {
+        SCOPED_TRACE(std::string(p.japanese));
+        // A translated placeholder only matches a text with Japanese in it.
+        EXPECT_TRUE(hasJapanese(p.japanese) || p.japanese.find("*}") != std::string_view::npos)
+            << "texts without Japanese are shown as they are";
+        EXPECT_FALSE(hasJapanese(p.english));
+        EXPECT_EQ(placeholders(p.japanese), placeholders(p.english)) << "data dropped or invented";
+    }
+}
+
+class EnglishOfAFreshProgram : public ProgramFixture {
+protected:
+    void walk(const MenuItem& item, const std::string& where) {
+        for (const MenuItem* child : item.items()) {
+            expectEnglish(child->caption(), where + " menu " + child->name());
+            walk(*child, where);
+        }
+    }
+    void walkProgram() {
+        for (const Form* form : program->forms()) {
+            const std::string where = form->name();
+            expectEnglish(form->caption(), where + " caption");
+            walk(form->mainMenu, where);
+            for (const Control* c : form->controls()) {
+                const std::string at = where + "." + c->name();
+                expectEnglish(c->hint(), at + " hint");
+                if (auto* l = dynamic_cast<const Label*>(c)) expectEnglish(l->caption(), at);
+                if (auto* b = dynamic_cast<const SpeedButton*>(c)) expectEnglish(b->caption(), at);
+                if (auto* b = dynamic_cast<const Button*>(c)) expectEnglish(b->caption(), at);
+                if (auto* r = dynamic_cast<const RadioButton*>(c)) expectEnglish(r->caption(), at);
+            }
+        }
+    }
+};
+
+TEST_F(EnglishOfAFreshProgram, EveryCaptionMenuItemAndHintHasEnglish) {
+    // A 256-colour screen shows other captions (tint menus, the figure dialog).
+    for (int depth : {32, 8}) {
+        SCOPED_TRACE(depth);
+        desktop.screenInfo.bitsPerPixel = depth;
+        startProgram();
+        program->ControlF().activate();
+        walkProgram();
+    }
+}
+
+// The string literals of a C++ source, comments and character literals
+// skipped, escapes resolved.
+std::vector<std::string> stringLiterals(const std::string& src) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < src.size(); ++i) {
+        if (src.compare(i, 2, "//") == 0) {
+            i = src.find('\n', i);
+            if (i == std::string::npos) break;
+        } else if (src.compare(i, 2, "/*") == 0) {
+            i = src.find("*/", i + 2);
+            if (i == std::string::npos) break;
+            ++i;
+        } else if (src[i] == '\'') {
+            for (++i; i < src.size() && src[i] != '\''; ++i)
+                if (src[i] == '\\') ++i;
+        } else if (src[i] == '"') {
+            std::string s;
+            for (++i; i < src.size() && src[i] != '"'; ++i) {
+                if (src[i] != '\\' || i + 1 >= src.size()) {
+                    s += src[i];
+                    continue;
+                }
+                const char e = src[++i];
+                s += e == 'r' ? '\r' : e == 'n' ? '\n' : e == 't' ? '\t' : e;
+            }
+            out.push_back(s);
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> split(const std::string& s, const std::string& separators) {
+    std::vector<std::string> out{""};
+    for (char c : s) {
+        if (separators.find(c) != std::string::npos) out.emplace_back();
+        else out.back() += c;
+    }
+    return out;
+}
+
+// A piece of a literal is covered when it is a whole text of the table, a
+// line of one, or part of a pattern's fixed wording (a literal the program
+// joins with data).
+bool covered(const std::string& piece) {
+    for (const TextPair& e : englishTexts())
+        for (const std::string& line : split(std::string(e.japanese), "\r"))
+            if (line == piece) return true;
+    for (const TextPair& p : englishPatterns())
+        if (p.japanese.find(piece) != std::string_view::npos) return true;
+    return false;
+}
+
+TEST(EnglishSources, EveryJapaneseLiteralOfTheProgramHasEnglish) {
+    // A font's family name is handed to the toolkit, never shown.
+    const std::set<std::string> notShown{"ＭＳ Ｐゴシック"};
+    int literals = 0;
+    for (const char* folder : {"src", "qt"}) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(std::string(VANTOR_SOURCE_DIR) + "/" + folder)) {
+            const std::string ext = entry.path().extension().string();
+            if (ext != ".cpp" && ext != ".h") continue;
+            std::ifstream in(entry.path());
+            std::stringstream text;
+            text << in.rdbuf();
+            for (const std::string& literal : stringLiterals(text.str())) {
+                if (!hasJapanese(literal) || notShown.count(literal)) continue;
+                ++literals;
+                // File-type filters hold "description|pattern" pairs.
+                for (const std::string& piece : split(literal, "|\r\n")) {
+                    if (!hasJapanese(piece)) continue;
+                    EXPECT_TRUE(covered(piece)) << entry.path().filename().string() << ": \"" << piece << "\"";
+                }
+            }
+        }
+    }
+    EXPECT_GT(literals, 200) << "the sources were not found or not read";
+}
+
+class EnglishOfComposedTexts : public ProgramFixture {
+protected:
+    void SetUp() override {
+        startProgram();
+        program->ControlF().activate();
+    }
+};
+
+TEST_F(EnglishOfComposedTexts, MessagesBuiltAroundDataReadInEnglishAndKeepTheData) {
+    struct Row {
+        const char* name;
+        std::string japanese;
+        std::string kept;
+    };
+    std::vector<Row> rows;
+
+    // A read problem inside the message naming the file.
+    dir.writeText("bad.van", "4\r\n1,1,1\r\n2,2,0\r\n3,3,1\r\n3;3;0\r\n");
+    program->dispatch([&] { program->ControlF().LoadFile(dir.file("bad.van")); });
+    ASSERT_EQ(desktop.errors.size(), 1u);
+    rows.push_back({"read stopped at a bad line", desktop.errors[0], "3;3;0"});
+
+    // A file error: the message, then the file's name.
+    try {
+        const std::uint8_t shortFile[3] = {};
+        DisplayOptions options;
+        decodeOptions(shortFile, sizeof shortFile, options, "short.vop");
+    } catch (const std::exception& e) {
+        rows.push_back({"option file too short", e.what(), "short.vop"});
+    }
+
+    // Window captions naming the data set; a name that reads like one of
+    // the program's texts is still data.
+    std::filesystem::copy_file(std::string(VANTOR_SOURCE_DIR) + "/examples/vase.va4", dir.file("円.va4"));
+    program->dispatch([&] { program->ControlF().LoadFile(dir.file("円.va4")); });
+    rows.push_back({"display caption", program->VantorF().caption(), "(円)"});
+    rows.push_back({"editor caption", program->GEditF().caption(), "(円)"});
+
+    // Measures: one line per figure with its numbers.
+    desktop.messages.clear();
+    program->dispatch([&] { program->VantorF().mnMeasureClick(); });
+    ASSERT_FALSE(desktop.messages.empty());
+    rows.push_back({"volume and surface area", desktop.messages.back().text, " mm"});
+
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string english = englishOrMissing(row.japanese);
+        const std::size_t data = english.find(row.kept);
+        ASSERT_NE(data, std::string::npos) << english;
+        EXPECT_FALSE(hasJapanese(std::string(english).erase(data, row.kept.size()))) << english;
+        EXPECT_EQ(std::count(english.begin(), english.end(), '\r'), std::count(row.japanese.begin(), row.japanese.end(), '\r'))
+            << "lines kept";
+    }
+}
+
+TEST(EnglishLocale, EnglishOnlyWhenTheLocaleIsEnglish) {
+    struct Row {
+        const char *lcAll, *lcMessages, *lang;
+        Language expected;
+    } rows[] = {
+        {nullptr, nullptr, nullptr, Language::Japanese},
+        {nullptr, nullptr, "C", Language::Japanese},
+        {nullptr, nullptr, "ja_JP.UTF-8", Language::Japanese},
+        {nullptr, nullptr, "en_GB.UTF-8", Language::English},
+        {nullptr, nullptr, "en", Language::English},
+        {nullptr, nullptr, "eng", Language::Japanese},
+        {"", "", "en_US", Language::English},
+        {nullptr, "en_US.UTF-8", "ja_JP.UTF-8", Language::English},
+        {"C", "en_US.UTF-8", "en_US.UTF-8", Language::Japanese},
+        {"ja_JP.UTF-8", nullptr, "en_US.UTF-8", Language::Japanese},
+        {"en_US@euro", nullptr, "ja_JP.UTF-8", Language::English},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.lcAll ? r.lcAll : "-") + " " + (r.lcMessages ? r.lcMessages : "-") + " " + (r.lang ? r.lang : "-"));
+        EXPECT_EQ(languageOfLocale(r.lcAll, r.lcMessages, r.lang), r.expected);
+    }
+    EXPECT_EQ(languageNamed("en"), Language::English);
+    EXPECT_EQ(languageNamed("ja"), Language::Japanese);
+    EXPECT_EQ(languageNamed("fr"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace vantor::test
