@@ -268,6 +268,15 @@ constexpr TextPair Texts[] = {
      "Save the current line data under the scenario's name\rwith the extension .va4?"},
     {"（空行）", "(empty line)"},
     {"再生を止めました", "Playback stopped."},
+    // Editor: undo, typed vertex; display: the solid kept open while editing
+    {"編集(&U)", "&Edit"},
+    {"元に戻す(&U)", "&Undo"},
+    {"やり直し(&R)", "&Redo"},
+    {"頂点の座標", "Vertex coordinates"},
+    {"頂点の座標を x, y で入力して下さい（x は 0 以上 302 以下、y は -122 以上 122 以下）",
+     "Type the vertex coordinates as x, y (x from 0 to 302, y from -122 to 122)"},
+    {"編集中も立体を表示し続ける(&L)", "&Keep the solid shown while editing"},
+    {" 頂点）", " vertices)"},
     {"シナリオファイルが大きすぎます（1MB まで）", "The scenario file is too large (1 MB at most)"},
     {"コマ名にフォルダや制御文字は使えません", "A frame name cannot contain folders or control characters"},
     {"書き出すコマがありません", "There are no frames to export"},
@@ -276,6 +285,7 @@ constexpr TextPair Texts[] = {
 // Texts built around data; see English.h for the placeholders. More
 // specific patterns come first.
 constexpr TextPair Patterns[] = {
+    {"図形 {0}（{1} 頂点）", "Figure {0} ({1} vertices)"},
     {"回転体表示 ({0})", "Solid Display ({0})"},
     {"回転前図形編集 ({0})", "Profile Editor ({0})"},
     {"アニメ表示　{0}", "Animation  {0}"},
