@@ -12,24 +12,6 @@
 
 namespace vantor::cli {
 
-namespace {
-
-// The display options back to the factory values (the program's creation
-// may have read a standard option file), and the brightness bar where a
-// factory start leaves it: a thumb left high by that file would be pulled
-// down to the next pass's maximum and override the data set's brightness.
-void factoryOptions(Program& program) {
-    DisplayOptions& o = program.options;
-    o.setFactoryValues();
-    o.setFactoryStandardColours();
-    TVantorF& display = program.VantorF();
-    const long double rate = o.lightDistRate + 3;
-    display.scbUpdating = true;
-    display.scbBright.setParams(roundI32(o.bright), display.scbBright.min(), roundI32(rate * 255 * rate));
-    display.scbUpdating = false;
-}
-}  // namespace
-
 bool takeSceneArgument(const std::vector<std::string>& args, std::size_t& i, SceneRequest& r, const std::string& command,
                        std::ostream& err, bool& bad) {
     const std::string& a = args[i];
@@ -64,7 +46,7 @@ SolidScene::SolidScene(std::ostream& err, int colorDepth) : m_err(err), m_deskto
     // The picture depends only on the files named.
     config.readStandardOptions = false;
     m_program = std::make_unique<Program>(m_desktop, config);
-    factoryOptions(*m_program);
+    m_program->VantorF().resetToFactoryOptions();
     m_program->ControlF().activate();
 }
 

@@ -339,6 +339,12 @@ private:
 public:
     // ------------------------------------------------------------------------
 
+    // Every option back to its factory value, the standard tint and
+    // background included, and the brightness bar where a factory start
+    // leaves it; the standard option file is not read. For work that must
+    // depend only on the files it names (the command line).
+    void resetToFactoryOptions();
+
     StillDisplay& still() { return *m_still; }
     bool palettePath() const;
     // True while a still display pass is drawing.

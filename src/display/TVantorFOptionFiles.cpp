@@ -8,6 +8,7 @@
 #include "control/TControlF.h"
 #include "display/OptionFile.h"
 #include "display/TVantorF.h"
+#include "platform/numbers/Numbers.h"
 
 namespace vantor {
 
@@ -101,6 +102,20 @@ void TVantorF::InitAllOptions() {
     m_program.store.applyDefaultTint();
     m_program.store.applyDefaultMethod();
     displayStartFromOption();
+}
+
+void TVantorF::resetToFactoryOptions() {
+    DisplayOptions& o = m_program.options;
+    o.setFactoryValues();
+    o.setFactoryStandardColours();
+    setFactoryOptionsWithMarks();
+    setSimuFactoryOptions();
+    // A thumb left high by a standard option file would be pulled down to
+    // the next pass's maximum and override the brightness just set.
+    const long double rate = o.lightDistRate + 3;
+    scbUpdating = true;
+    scbBright.setParams(roundI32(o.bright), scbBright.min(), roundI32(rate * 255 * rate));
+    scbUpdating = false;
 }
 
 void TVantorF::setFactoryOptionsWithMarks() {
