@@ -10,6 +10,41 @@
 namespace vantor {
 
 namespace {
+// The stored fields in file order, the padding between them as byte counts:
+// the one description of the record that reading and writing both follow.
+template <typename Field, typename Padding>
+void visitStoredFields(DisplayOptions& o, Field field, Padding padding) {
+    field(o.centerX);
+    field(o.centerY);
+    field(o.unitAngle);
+    field(o.defaultMethod);
+    padding(3);
+    field(o.bright);
+    field(o.lightDistRate);
+    field(o.tintR);
+    field(o.tintG);
+    field(o.tintB);
+    field(o.viewDist);
+    field(o.viewHeight);
+    field(o.zoom);
+    field(o.inclin);
+    field(o.backR);
+    field(o.backG);
+    field(o.backB);
+    padding(1);
+    field(o.lightDirH);
+    field(o.lightDirV);
+    field(o.simuUnitAngle);
+    field(o.simuInterval);
+}
+
+void readField(ByteReader& in, std::int32_t& v) { v = in.i32(); }
+void readField(ByteReader& in, std::uint8_t& v) { v = in.u8(); }
+void readField(ByteReader& in, double& v) { v = in.f64(); }
+void writeField(ByteWriter& out, std::int32_t v) { out.i32(v); }
+void writeField(ByteWriter& out, std::uint8_t v) { out.u8(v); }
+void writeField(ByteWriter& out, double v) { out.f64(v); }
+
 constexpr std::array<std::int32_t, 11> UnitAngles{1, 2, 3, 5, 6, 9, 10, 15, 18, 30, 45};
 constexpr std::array<std::int32_t, 5> SimuUnitAngles{2, 6, 10, 18, 30};
 }  // namespace
@@ -28,28 +63,7 @@ void decodeOptions(const std::uint8_t* data, std::size_t size, DisplayOptions& o
     ByteReader in(data, OptionFileSize, fileName);
     // Decoded into a copy, so that nothing changes unless the whole record was read.
     DisplayOptions o = options;
-    o.centerX = in.i32();
-    o.centerY = in.i32();
-    o.unitAngle = in.i32();
-    o.defaultMethod = in.u8();
-    in.skip(3);
-    o.bright = in.f64();
-    o.lightDistRate = in.f64();
-    o.tintR = in.f64();
-    o.tintG = in.f64();
-    o.tintB = in.f64();
-    o.viewDist = in.f64();
-    o.viewHeight = in.f64();
-    o.zoom = in.f64();
-    o.inclin = in.f64();
-    o.backR = in.u8();
-    o.backG = in.u8();
-    o.backB = in.u8();
-    in.skip(1);
-    o.lightDirH = in.f64();
-    o.lightDirV = in.f64();
-    o.simuUnitAngle = in.i32();
-    o.simuInterval = in.i32();
+    visitStoredFields(o, [&](auto& field) { readField(in, field); }, [&](std::size_t n) { in.skip(n); });
 
     if (!isUnitAngleChoice(o.unitAngle)) o.unitAngle = 3;
     if (!isSimuUnitAngleChoice(o.simuUnitAngle)) o.simuUnitAngle = 2;
@@ -62,30 +76,11 @@ void readOptionFile(const Files& files, const std::string& path, DisplayOptions&
     decodeOptions(bytes.data(), bytes.size(), options, path);
 }
 
-std::vector<std::uint8_t> encodeOptions(const DisplayOptions& o) {
+std::vector<std::uint8_t> encodeOptions(const DisplayOptions& options) {
     ByteWriter out;
-    out.i32(o.centerX);
-    out.i32(o.centerY);
-    out.i32(o.unitAngle);
-    out.u8(o.defaultMethod);
-    out.zeros(3);
-    out.f64(o.bright);
-    out.f64(o.lightDistRate);
-    out.f64(o.tintR);
-    out.f64(o.tintG);
-    out.f64(o.tintB);
-    out.f64(o.viewDist);
-    out.f64(o.viewHeight);
-    out.f64(o.zoom);
-    out.f64(o.inclin);
-    out.u8(o.backR);
-    out.u8(o.backG);
-    out.u8(o.backB);
-    out.zeros(1);
-    out.f64(o.lightDirH);
-    out.f64(o.lightDirV);
-    out.i32(o.simuUnitAngle);
-    out.i32(o.simuInterval);
+    // The visitor takes a mutable record; writing reads a copy.
+    DisplayOptions o = options;
+    visitStoredFields(o, [&](auto& field) { writeField(out, field); }, [&](std::size_t n) { out.zeros(n); });
     return out.bytes;
 }
 
