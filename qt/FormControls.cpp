@@ -102,200 +102,204 @@ private:
 };
 }  // namespace
 
+// One builder per control kind: each makes the widget, mirrors the model
+// into it and forwards the widget's events to the model.
+struct ControlBuilders {
+    static QWidget* label(FormHost& host, Label& model, QWidget* parent) {
+        auto* w = new QLabel(parent);
+        w->setObjectName(q(model.name()));
+        host.track(model, w, [&host, w, &model] {
+            w->setText(host.shown(model.caption()));
+            QPalette p = w->palette();
+            p.setColor(QPalette::WindowText, qColor(model.font().color));
+            if (!model.transparent()) p.setColor(QPalette::Window, qColor(model.color()));
+            w->setAutoFillBackground(!model.transparent());
+            w->setPalette(p);
+            if (model.width() <= 0 || model.height() <= 0) w->adjustSize();
+            else w->resize(std::max(model.width(), w->sizeHint().width()), model.height());
+        });
+        return w;
+    }
+
+    static QWidget* speedButton(FormHost& host, SpeedButton& model, QWidget* parent) {
+        auto* w = new SpeedButtonWidget(model, host.m_program, parent);
+        w->setObjectName(q(model.name()));
+        w->setAutoRaise(model.flat());
+        w->setCheckable(model.groupIndex() != 0);
+        w->setIconSize(QSize(16, 16));
+        host.track(model, w, [&host, w, &model] {
+            QIcon icon = glyphIcon(model.glyph());
+            w->setIcon(icon);
+            w->setText(host.shown(model.caption()));
+            w->setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly
+                                  : model.caption().empty() ? Qt::ToolButtonIconOnly
+                                                            : Qt::ToolButtonTextBesideIcon);
+            w->setChecked(model.down());
+        });
+        return w;
+    }
+
+    static QWidget* radioButton(FormHost& host, RadioButton& model, QWidget* parent) {
+        auto* w = new QRadioButton(parent);
+        w->setAutoExclusive(false);
+        w->setObjectName(q(model.name()));
+        host.track(model, w, [&host, w, &model] {
+            w->setText(host.shown(model.caption()));
+            // An opaque radio button shows its colour around the mark.
+            QPalette p = w->palette();
+            if (!model.transparent()) {
+                p.setColor(QPalette::Window, qColor(model.color()));
+                p.setColor(QPalette::Button, qColor(model.color()));
+            }
+            w->setAutoFillBackground(!model.transparent());
+            w->setPalette(p);
+            QSignalBlocker b(w);
+            w->setChecked(model.checked());
+        });
+        QObject::connect(w, &QRadioButton::clicked, &host, [&host, &model, w] {
+            host.dispatch([&model] { model.click(); });
+            QSignalBlocker b(w);
+            w->setChecked(model.checked());
+        });
+        return w;
+    }
+
+    static QWidget* button(FormHost& host, Button& model, QWidget* parent) {
+        auto* w = new QPushButton(parent);
+        w->setObjectName(q(model.name()));
+        w->setDefault(model.isDefault);
+        host.track(model, w, [&host, w, &model] { w->setText(host.shown(model.caption())); });
+        QObject::connect(w, &QPushButton::clicked, &host, [&host, &model] { host.dispatch([&model] { model.click(); }); });
+        return w;
+    }
+
+    static QWidget* scrollBar(FormHost& host, ScrollBar& model, QWidget* parent) {
+        auto* w = new QScrollBar(model.orientation() == Orientation::Horizontal ? Qt::Horizontal : Qt::Vertical, parent);
+        w->setObjectName(q(model.name()));
+        host.track(model, w, [w, &model] {
+            QSignalBlocker b(w);
+            w->setRange(model.min(), model.max());
+            w->setSingleStep(model.smallChange());
+            w->setPageStep(model.largeChange());
+            w->setValue(model.position());
+        });
+        QObject::connect(w, &QScrollBar::valueChanged, &host, [&host, &model](int v) { host.dispatch([&model, v] { model.setPosition(v); }); });
+        return w;
+    }
+
+    static QWidget* progressBar(FormHost& host, ProgressBar& model, QWidget* parent) {
+        auto* w = new QProgressBar(parent);
+        w->setTextVisible(false);
+        host.track(model, w, [w, &model] {
+            w->setRange(model.min(), model.max());
+            w->setValue(model.position());
+        });
+        return w;
+    }
+
+    static QWidget* listBox(FormHost& host, ListBox& model, QWidget* parent) {
+        auto* w = new QListWidget(parent);
+        w->setObjectName(q(model.name()));
+        auto showSelection = [w, &model] {
+            QSignalBlocker b(w);
+            w->setCurrentRow(model.itemIndex());
+            if (model.itemIndex() < 0) w->clearSelection();
+        };
+        host.track(model, w, [w, &model, showSelection] {
+            QSignalBlocker b(w);
+            w->clear();
+            for (const auto& s : model.items()) w->addItem(q(s));
+            showSelection();
+        });
+        // Releases go to the model with the row under the mouse; only the
+        // left button selects, so other presses never reach the view.
+        w->viewport()->installEventFilter(new ListMouseFilter(w, [&host, w, &model, showSelection](QMouseEvent* e) {
+            if (e->type() != QEvent::MouseButtonRelease) return e->button() != Qt::LeftButton;
+            const int row = w->indexAt(e->position().toPoint()).row();
+            host.dispatch([&] { model.mouseUp(toButton(e->button()), row); });
+            showSelection();
+            return false;
+        }));
+        QObject::connect(w, &QListWidget::itemClicked, &host,
+                         [&host, w, &model](QListWidgetItem*) { host.dispatch([&] { model.clickRow(w->currentRow()); }); });
+        QObject::connect(w, &QListWidget::itemDoubleClicked, &host, [&host, &model](QListWidgetItem*) {
+            host.dispatch([&] {
+                if (model.onDblClick) model.onDblClick();
+            });
+        });
+        return w;
+    }
+
+    static QWidget* edit(FormHost& host, Edit& model, QWidget* parent) {
+        auto* w = new QLineEdit(parent);
+        w->setObjectName(q(model.name()));
+        host.track(model, w, [w, &model] {
+            if (w->text() != q(model.text())) {
+                QSignalBlocker b(w);
+                w->setText(q(model.text()));
+            }
+        });
+        QObject::connect(w, &QLineEdit::textEdited, &host,
+                         [&host, &model](const QString& t) { host.dispatch([&] { model.setText(t.toStdString()); }); });
+        return w;
+    }
+
+    static QWidget* image(FormHost& host, Image& model, QWidget* parent) {
+        auto* w = new BitmapView(model, host.m_program, parent);
+        w->setObjectName(q(model.name()));
+        host.track(model, w, [w] { w->rebind(); });
+        return w;
+    }
+
+    static QWidget* bevel(FormHost& host, Bevel& model, QWidget* parent) {
+        auto* w = new QFrame(parent);
+        w->setFrameShape(model.height() <= 4 ? QFrame::HLine : QFrame::Box);
+        w->setFrameShadow(QFrame::Sunken);
+        host.track(model, w, nullptr);
+        return w;
+    }
+
+    static QWidget* shape(FormHost& host, Shape& model, QWidget* parent) {
+        auto* w = new ShapeWidget(model, parent);
+        w->setObjectName(q(model.name()));
+        host.track(model, w, [w] { w->update(); });
+        return w;
+    }
+
+    static QWidget* panel(FormHost& host, Panel& model, QWidget* parent) {
+        auto* w = new QFrame(parent);
+        w->setFrameShape(QFrame::Panel);
+        w->setFrameShadow(QFrame::Raised);
+        host.track(model, w, [w, &model] {
+            QPalette p = w->palette();
+            p.setColor(QPalette::Window, qColor(model.color()));
+            w->setAutoFillBackground(!model.transparent());
+            w->setPalette(p);
+        });
+        // Behind the controls placed on it.
+        w->lower();
+        return w;
+    }
+};
+
 QWidget* FormHost::buildControl(Control& control, QWidget* parent) {
     switch (control.kind()) {
-        case ControlKind::Label: return buildLabel(static_cast<Label&>(control), parent);
-        case ControlKind::SpeedButton: return buildSpeedButton(static_cast<SpeedButton&>(control), parent);
+        case ControlKind::Label: return ControlBuilders::label(*this, static_cast<Label&>(control), parent);
+        case ControlKind::SpeedButton: return ControlBuilders::speedButton(*this, static_cast<SpeedButton&>(control), parent);
         case ControlKind::Button:
             // Radio buttons are buttons of their own class.
-            if (auto* radio = dynamic_cast<RadioButton*>(&control)) return buildRadioButton(*radio, parent);
-            return buildButton(static_cast<Button&>(control), parent);
-        case ControlKind::ScrollBar: return buildScrollBar(static_cast<ScrollBar&>(control), parent);
-        case ControlKind::ProgressBar: return buildProgressBar(static_cast<ProgressBar&>(control), parent);
-        case ControlKind::ListBox: return buildListBox(static_cast<ListBox&>(control), parent);
-        case ControlKind::Edit: return buildEdit(static_cast<Edit&>(control), parent);
-        case ControlKind::Image: return buildImage(static_cast<Image&>(control), parent);
-        case ControlKind::Bevel: return buildBevel(static_cast<Bevel&>(control), parent);
-        case ControlKind::Shape: return buildShape(static_cast<Shape&>(control), parent);
-        case ControlKind::Panel: return buildPanel(static_cast<Panel&>(control), parent);
+            if (auto* radio = dynamic_cast<RadioButton*>(&control)) return ControlBuilders::radioButton(*this, *radio, parent);
+            return ControlBuilders::button(*this, static_cast<Button&>(control), parent);
+        case ControlKind::ScrollBar: return ControlBuilders::scrollBar(*this, static_cast<ScrollBar&>(control), parent);
+        case ControlKind::ProgressBar: return ControlBuilders::progressBar(*this, static_cast<ProgressBar&>(control), parent);
+        case ControlKind::ListBox: return ControlBuilders::listBox(*this, static_cast<ListBox&>(control), parent);
+        case ControlKind::Edit: return ControlBuilders::edit(*this, static_cast<Edit&>(control), parent);
+        case ControlKind::Image: return ControlBuilders::image(*this, static_cast<Image&>(control), parent);
+        case ControlKind::Bevel: return ControlBuilders::bevel(*this, static_cast<Bevel&>(control), parent);
+        case ControlKind::Shape: return ControlBuilders::shape(*this, static_cast<Shape&>(control), parent);
+        case ControlKind::Panel: return ControlBuilders::panel(*this, static_cast<Panel&>(control), parent);
     }
     return nullptr;
-}
-
-QWidget* FormHost::buildLabel(Label& model, QWidget* parent) {
-    auto* w = new QLabel(parent);
-    w->setObjectName(q(model.name()));
-    track(model, w, [this, w, &model] {
-        w->setText(shown(model.caption()));
-        QPalette p = w->palette();
-        p.setColor(QPalette::WindowText, qColor(model.font().color));
-        if (!model.transparent()) p.setColor(QPalette::Window, qColor(model.color()));
-        w->setAutoFillBackground(!model.transparent());
-        w->setPalette(p);
-        if (model.width() <= 0 || model.height() <= 0) w->adjustSize();
-        else w->resize(std::max(model.width(), w->sizeHint().width()), model.height());
-    });
-    return w;
-}
-
-QWidget* FormHost::buildSpeedButton(SpeedButton& model, QWidget* parent) {
-    auto* w = new SpeedButtonWidget(model, m_program, parent);
-    w->setObjectName(q(model.name()));
-    w->setAutoRaise(model.flat());
-    w->setCheckable(model.groupIndex() != 0);
-    w->setIconSize(QSize(16, 16));
-    track(model, w, [this, w, &model] {
-        QIcon icon = glyphIcon(model.glyph());
-        w->setIcon(icon);
-        w->setText(shown(model.caption()));
-        w->setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly
-                              : model.caption().empty() ? Qt::ToolButtonIconOnly
-                                                        : Qt::ToolButtonTextBesideIcon);
-        w->setChecked(model.down());
-    });
-    return w;
-}
-
-QWidget* FormHost::buildRadioButton(RadioButton& model, QWidget* parent) {
-    auto* w = new QRadioButton(parent);
-    w->setAutoExclusive(false);
-    w->setObjectName(q(model.name()));
-    track(model, w, [this, w, &model] {
-        w->setText(shown(model.caption()));
-        // An opaque radio button shows its colour around the mark.
-        QPalette p = w->palette();
-        if (!model.transparent()) {
-            p.setColor(QPalette::Window, qColor(model.color()));
-            p.setColor(QPalette::Button, qColor(model.color()));
-        }
-        w->setAutoFillBackground(!model.transparent());
-        w->setPalette(p);
-        QSignalBlocker b(w);
-        w->setChecked(model.checked());
-    });
-    QObject::connect(w, &QRadioButton::clicked, this, [this, &model, w] {
-        dispatch([&model] { model.click(); });
-        QSignalBlocker b(w);
-        w->setChecked(model.checked());
-    });
-    return w;
-}
-
-QWidget* FormHost::buildButton(Button& model, QWidget* parent) {
-    auto* w = new QPushButton(parent);
-    w->setObjectName(q(model.name()));
-    w->setDefault(model.isDefault);
-    track(model, w, [this, w, &model] { w->setText(shown(model.caption())); });
-    QObject::connect(w, &QPushButton::clicked, this, [this, &model] { dispatch([&model] { model.click(); }); });
-    return w;
-}
-
-QWidget* FormHost::buildScrollBar(ScrollBar& model, QWidget* parent) {
-    auto* w = new QScrollBar(model.orientation() == Orientation::Horizontal ? Qt::Horizontal : Qt::Vertical, parent);
-    w->setObjectName(q(model.name()));
-    track(model, w, [w, &model] {
-        QSignalBlocker b(w);
-        w->setRange(model.min(), model.max());
-        w->setSingleStep(model.smallChange());
-        w->setPageStep(model.largeChange());
-        w->setValue(model.position());
-    });
-    QObject::connect(w, &QScrollBar::valueChanged, this, [this, &model](int v) { dispatch([&model, v] { model.setPosition(v); }); });
-    return w;
-}
-
-QWidget* FormHost::buildProgressBar(ProgressBar& model, QWidget* parent) {
-    auto* w = new QProgressBar(parent);
-    w->setTextVisible(false);
-    track(model, w, [w, &model] {
-        w->setRange(model.min(), model.max());
-        w->setValue(model.position());
-    });
-    return w;
-}
-
-QWidget* FormHost::buildListBox(ListBox& model, QWidget* parent) {
-    auto* w = new QListWidget(parent);
-    w->setObjectName(q(model.name()));
-    auto showSelection = [w, &model] {
-        QSignalBlocker b(w);
-        w->setCurrentRow(model.itemIndex());
-        if (model.itemIndex() < 0) w->clearSelection();
-    };
-    track(model, w, [w, &model, showSelection] {
-        QSignalBlocker b(w);
-        w->clear();
-        for (const auto& s : model.items()) w->addItem(q(s));
-        showSelection();
-    });
-    // Releases go to the model with the row under the mouse; only the
-    // left button selects, so other presses never reach the view.
-    w->viewport()->installEventFilter(new ListMouseFilter(w, [this, w, &model, showSelection](QMouseEvent* e) {
-        if (e->type() != QEvent::MouseButtonRelease) return e->button() != Qt::LeftButton;
-        const int row = w->indexAt(e->position().toPoint()).row();
-        dispatch([&] { model.mouseUp(toButton(e->button()), row); });
-        showSelection();
-        return false;
-    }));
-    QObject::connect(w, &QListWidget::itemClicked, this,
-                     [this, w, &model](QListWidgetItem*) { dispatch([&] { model.clickRow(w->currentRow()); }); });
-    QObject::connect(w, &QListWidget::itemDoubleClicked, this, [this, &model](QListWidgetItem*) {
-        dispatch([&] {
-            if (model.onDblClick) model.onDblClick();
-        });
-    });
-    return w;
-}
-
-QWidget* FormHost::buildEdit(Edit& model, QWidget* parent) {
-    auto* w = new QLineEdit(parent);
-    w->setObjectName(q(model.name()));
-    track(model, w, [w, &model] {
-        if (w->text() != q(model.text())) {
-            QSignalBlocker b(w);
-            w->setText(q(model.text()));
-        }
-    });
-    QObject::connect(w, &QLineEdit::textEdited, this,
-                     [this, &model](const QString& t) { dispatch([&] { model.setText(t.toStdString()); }); });
-    return w;
-}
-
-QWidget* FormHost::buildImage(Image& model, QWidget* parent) {
-    auto* w = new BitmapView(model, m_program, parent);
-    w->setObjectName(q(model.name()));
-    track(model, w, [w] { w->rebind(); });
-    return w;
-}
-
-QWidget* FormHost::buildBevel(Bevel& model, QWidget* parent) {
-    auto* w = new QFrame(parent);
-    w->setFrameShape(model.height() <= 4 ? QFrame::HLine : QFrame::Box);
-    w->setFrameShadow(QFrame::Sunken);
-    track(model, w, nullptr);
-    return w;
-}
-
-QWidget* FormHost::buildShape(Shape& model, QWidget* parent) {
-    auto* w = new ShapeWidget(model, parent);
-    w->setObjectName(q(model.name()));
-    track(model, w, [w] { w->update(); });
-    return w;
-}
-
-QWidget* FormHost::buildPanel(Panel& model, QWidget* parent) {
-    auto* w = new QFrame(parent);
-    w->setFrameShape(QFrame::Panel);
-    w->setFrameShadow(QFrame::Raised);
-    track(model, w, [w, &model] {
-        QPalette p = w->palette();
-        p.setColor(QPalette::Window, qColor(model.color()));
-        w->setAutoFillBackground(!model.transparent());
-        w->setPalette(p);
-    });
-    // Behind the controls placed on it.
-    w->lower();
-    return w;
 }
 
 }  // namespace vantor::qt

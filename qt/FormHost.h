@@ -15,24 +15,14 @@ class Form;
 class Control;
 class MenuItem;
 class Program;
-class Label;
-class SpeedButton;
-class Button;
-class RadioButton;
-class ScrollBar;
-class ProgressBar;
-class ListBox;
-class Edit;
-class Image;
-class Shape;
-class Bevel;
-class Panel;
 }  // namespace vantor
 
 class QMenu;
 class QActionGroup;
 
 namespace vantor::qt {
+
+struct ControlBuilders;
 
 class FormHost : public QMainWindow {
 public:
@@ -51,24 +41,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    // Builds the widget of each control kind (FormControls.cpp).
+    friend struct ControlBuilders;
+
     void syncForm();
     void buildMenu(vantor::MenuItem& item, QMenu* into);
     QActionGroup* radioGroup(QMenu* menu, int groupIndex);
     QWidget* buildControl(vantor::Control& control, QWidget* parent);
-    // One builder per control kind (FormControls.cpp): each makes the widget,
-    // mirrors the model into it and forwards the widget's events.
-    QWidget* buildLabel(vantor::Label& model, QWidget* parent);
-    QWidget* buildSpeedButton(vantor::SpeedButton& model, QWidget* parent);
-    QWidget* buildButton(vantor::Button& model, QWidget* parent);
-    QWidget* buildRadioButton(vantor::RadioButton& model, QWidget* parent);
-    QWidget* buildScrollBar(vantor::ScrollBar& model, QWidget* parent);
-    QWidget* buildProgressBar(vantor::ProgressBar& model, QWidget* parent);
-    QWidget* buildListBox(vantor::ListBox& model, QWidget* parent);
-    QWidget* buildEdit(vantor::Edit& model, QWidget* parent);
-    QWidget* buildImage(vantor::Image& model, QWidget* parent);
-    QWidget* buildBevel(vantor::Bevel& model, QWidget* parent);
-    QWidget* buildShape(vantor::Shape& model, QWidget* parent);
-    QWidget* buildPanel(vantor::Panel& model, QWidget* parent);
     void track(vantor::Control& control, QWidget* widget, std::function<void()> sync);
     void dispatch(const std::function<void()>& handler);
     // A text of the program as this interface shows it.
