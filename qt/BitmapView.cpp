@@ -3,29 +3,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "Conversions.h"
 #include "app/Program.h"
 #include "platform/widgets/Image.h"
 
 namespace vantor::qt {
 
 namespace {
-MouseButton toButton(Qt::MouseButton b) {
-    if (b == Qt::RightButton) return MouseButton::Right;
-    if (b == Qt::MiddleButton) return MouseButton::Middle;
-    return MouseButton::Left;
-}
-
-unsigned toShift(Qt::KeyboardModifiers m, Qt::MouseButtons buttons) {
-    unsigned s = 0;
-    if (m & Qt::ShiftModifier) s |= ShiftShift;
-    if (m & Qt::ControlModifier) s |= ShiftCtrl;
-    if (m & Qt::AltModifier) s |= ShiftAlt;
-    if (buttons & Qt::LeftButton) s |= ShiftLeft;
-    if (buttons & Qt::RightButton) s |= ShiftRight;
-    if (buttons & Qt::MiddleButton) s |= ShiftMiddle;
-    return s;
-}
-
 QImage wrap(const Bitmap& bmp) {
     if (bmp.format() == PixelFormat::Rgb32) {
         return QImage(reinterpret_cast<const uchar*>(bmp.rgbData()), bmp.width(), bmp.height(), bmp.width() * 4,
@@ -51,7 +35,7 @@ BitmapView::BitmapView(Image& image, Program& program, QWidget* parent) : QWidge
 BitmapView::~BitmapView() { unbind(); }
 
 void BitmapView::unbind() {
-    if (m_bound) static_cast<Bitmap*>(m_bound)->unsubscribe(m_bitmapSub);
+    if (m_bound) m_bound->unsubscribe(m_bitmapSub);
     if (m_palette) m_palette->unsubscribe(m_paletteSub);
     m_bound = nullptr;
     m_palette.reset();

@@ -5,6 +5,7 @@
 #include <memory>
 
 namespace vantor {
+class Bitmap;
 class Image;
 class Palette;
 class Program;
@@ -30,7 +31,8 @@ private:
     void unbind();
     vantor::Image& m_image;
     vantor::Program& m_program;
-    void* m_bound = nullptr;
+    // The picture we listen to; the image may later show another.
+    vantor::Bitmap* m_bound = nullptr;
     int m_bitmapSub = 0;
     int m_paletteSub = 0;
     // Shared ownership: the window may attach a new palette to the bitmap,

@@ -22,6 +22,8 @@ class QActionGroup;
 
 namespace vantor::qt {
 
+struct ControlBuilders;
+
 class FormHost : public QMainWindow {
 public:
     FormHost(vantor::Form& form, vantor::Program& program, vantor::Language language = vantor::Language::Japanese);
@@ -39,6 +41,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    // Builds the widget of each control kind (FormControls.cpp).
+    friend struct ControlBuilders;
+
     void syncForm();
     void buildMenu(vantor::MenuItem& item, QMenu* into);
     QActionGroup* radioGroup(QMenu* menu, int groupIndex);

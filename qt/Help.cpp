@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "Conversions.h"
+
 namespace vantor::qt {
 
 QString helpFolder(const QString& language) {
@@ -21,7 +23,7 @@ QString helpFolder(const QString& language) {
 
 QUrl helpUrl(const QString& folder, const std::string& topic) {
     QUrl url = QUrl::fromLocalFile(folder + "/index.html");
-    if (!topic.empty()) url.setFragment(QString::fromStdString(topic));
+    if (!topic.empty()) url.setFragment(q(topic));
     return url;
 }
 

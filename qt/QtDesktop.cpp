@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "Conversions.h"
 #include "FormHost.h"
 #include "Help.h"
 #include "app/Program.h"
@@ -18,9 +19,6 @@
 namespace vantor::qt {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString qText(const std::string& s) { return q(s).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
-
 // "Text|*.va4|Other|*.csv" -> "Text (*.va4);;Other (*.csv)"
 QStringList qtFilters(const FileDialog& d, Language language) {
     QStringList out;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Conversions.h"
 #include "FormHost.h"
 #include "QtDesktop.h"
 #include "TimerHost.h"
@@ -89,14 +90,6 @@ bool haveDisplay() {
     return (x && *x) || (w && *w);
 }
 
-std::string userConfigFolder() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && *xdg) return std::string(xdg) + "/freevantor";
-    const char* home = std::getenv("HOME");
-    if (home && *home) return std::string(home) + "/.config/freevantor";
-    return {};
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -128,7 +121,7 @@ int main(int argc, char** argv) {
     vantor::ProgramConfig config;
     config.currentFolder = QDir::currentPath().toStdString();
     config.programFolder = vantor::executableFolder();
-    config.userConfigFolder = userConfigFolder();
+    config.userConfigFolder = vantor::userConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     vantor::Program program(desktop, config);
 
     std::vector<std::unique_ptr<vantor::qt::FormHost>> hosts;
@@ -153,10 +146,10 @@ int main(int argc, char** argv) {
 
     if (!opts.screenshotDir.empty()) {
         QTimer::singleShot(opts.screenshotDelayMs, [&] {
-            QDir().mkpath(QString::fromStdString(opts.screenshotDir));
+            QDir().mkpath(vantor::qt::q(opts.screenshotDir));
             for (auto& h : hosts) {
                 if (!h->isVisible()) continue;
-                QString path = QString::fromStdString(opts.screenshotDir) + "/" + h->objectName() + ".png";
+                QString path = vantor::qt::q(opts.screenshotDir) + "/" + h->objectName() + ".png";
                 h->grab().save(path);
                 std::printf("saved %s\n", path.toStdString().c_str());
             }

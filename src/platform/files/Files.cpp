@@ -153,6 +153,12 @@ std::string executableFolder() {
     return withTrailingSlash(p.parent_path().string());
 }
 
+std::string userConfigFolder(const char* xdgConfigHome, const char* home) {
+    if (xdgConfigHome && *xdgConfigHome) return std::string(xdgConfigHome) + "/freevantor";
+    if (home && *home) return std::string(home) + "/.config/freevantor";
+    return {};
+}
+
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::string cur;

@@ -68,6 +68,10 @@ std::string baseNameOf(const std::string& path);
 bool wildcardMatch(const std::string& pattern, const std::string& name);
 // Folder of the running executable with a trailing "/".
 std::string executableFolder();
+// The per-user configuration folder (no trailing "/") from the values of
+// XDG_CONFIG_HOME and HOME: "<XDG_CONFIG_HOME>/freevantor", else
+// "<HOME>/.config/freevantor"; empty when both are unset or empty.
+std::string userConfigFolder(const char* xdgConfigHome, const char* home);
 // Split text at CR LF, LF or CR.
 std::vector<std::string> splitLines(const std::string& text);
 
