@@ -20,6 +20,7 @@ TEST(ConfigFolder, XdgFolderFirstThenHomeThenNone) {
         {"xdg alone", "/x/cfg", nullptr, "/x/cfg/freevantor"},
         {"home when xdg unset", nullptr, "/home/u", "/home/u/.config/freevantor"},
         {"home when xdg empty", "", "/home/u", "/home/u/.config/freevantor"},
+        {"relative xdg is ignored", "cfg", "/home/u", "/home/u/.config/freevantor"},
         {"neither set", nullptr, nullptr, ""},
         {"both empty", "", "", ""},
     };

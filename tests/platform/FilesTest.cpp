@@ -41,8 +41,9 @@ TEST(Files, LinesSplitAtEveryLineBreakKind) {
 TEST(Files, AtomicWriteReplacesAndFailsWithoutDamage) {
     TempDir dir;
     Files files(dir.path());
+    files.writeAtomic("t.csv", {'o', 'l', 'd'});
     files.writeLinesAtomic("t.csv", {"1", "2"});
-    EXPECT_EQ(dir.read("t.csv"), (std::vector<std::uint8_t>{'1', '\r', '\n', '2', '\r', '\n'}));
+    EXPECT_EQ(dir.read("t.csv"), (std::vector<std::uint8_t>{'1', '\r', '\n', '2', '\r', '\n'})) << "replaced";
     // A target inside a missing folder cannot be written: IoError, nothing left behind.
     EXPECT_THROW(files.writeAtomic("missing/t.bin", {1, 2}), IoError);
     std::size_t n = 0;

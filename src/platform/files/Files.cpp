@@ -154,7 +154,9 @@ std::string executableFolder() {
 }
 
 std::string userConfigFolder(const char* xdgConfigHome, const char* home) {
-    if (xdgConfigHome && *xdgConfigHome) return std::string(xdgConfigHome) + "/freevantor";
+    // A relative XDG_CONFIG_HOME is invalid and ignored: it would put the
+    // standard options wherever the program happens to be started.
+    if (xdgConfigHome && xdgConfigHome[0] == '/') return std::string(xdgConfigHome) + "/freevantor";
     if (home && *home) return std::string(home) + "/.config/freevantor";
     return {};
 }
