@@ -71,7 +71,7 @@ Bitmap vaseFrame(bool palettePath, double turn) {
     }
     store.HighestFigure = 1;
     Bitmap bitmap(600, 400, palettePath ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
-    StillDisplay still(store, options, bitmap, palettePath);
+    StillDisplay still(store, options, bitmap, palettePath ? ColourPath::Palette : ColourPath::TrueColour);
     still.run();
     return bitmap;
 }

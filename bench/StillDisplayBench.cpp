@@ -45,7 +45,8 @@ struct VaseScene {
             store.figure(k) = 1;
         }
         store.HighestFigure = 1;
-        still = std::make_unique<StillDisplay>(store, options, bitmap, palettePath);
+        still = std::make_unique<StillDisplay>(store, options, bitmap,
+                                              palettePath ? ColourPath::Palette : ColourPath::TrueColour);
     }
 };
 

@@ -55,7 +55,8 @@ bool TVantorF::palettePath() const { return m_program.ControlF().ColorDepth == 8
 
 void TVantorF::createDisplayBitmap() {
     displayBitmap.resize(PictureWidth, PictureHeight, palettePath() ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
-    m_still = std::make_unique<StillDisplay>(m_program.store, m_program.options, displayBitmap, palettePath());
+    m_still = std::make_unique<StillDisplay>(m_program.store, m_program.options, displayBitmap,
+                                             palettePath() ? ColourPath::Palette : ColourPath::TrueColour);
     // Until the first pass the palette holds black and the background.
     if (palettePath()) m_still->palette.attachStill(displayBitmap);
     imgVantor.setPicture(&displayBitmap);

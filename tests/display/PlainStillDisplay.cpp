@@ -33,10 +33,11 @@ f32 radians(int degrees) { return toF32(degToRad(degrees)); }
 
 }  // namespace
 
-void plainStillDisplay(const FigureStore& store, const DisplayOptions& o, Bitmap& bitmap, bool palettePath,
+void plainStillDisplay(const FigureStore& store, const DisplayOptions& o, Bitmap& bitmap, ColourPath path,
                        std::vector<int>* progress, const Bitmap* background) {
     Brights brights;
-    brights.SetBrights(o, palettePath);
+    const bool palettePath = path == ColourPath::Palette;
+    brights.SetBrights(o, path);
     ViewGeometry g;
     g.setZoomScale(o);
     g.CalcLightCoordinates(o);

@@ -5,6 +5,7 @@
 // exactly this picture.
 #include <vector>
 
+#include "display/shading/ColourPath.h"
 #include "control/FigureStore.h"
 #include "display/DisplayOptions.h"
 #include "platform/pixels/Bitmap.h"
@@ -14,7 +15,7 @@ namespace vantor::test {
 // Draws into `bitmap` (Indexed8 on the palette path, Rgb32 otherwise) over
 // the background image when one is given, and records the progress
 // positions.
-void plainStillDisplay(const FigureStore& store, const DisplayOptions& options, Bitmap& bitmap, bool palettePath,
+void plainStillDisplay(const FigureStore& store, const DisplayOptions& options, Bitmap& bitmap, ColourPath path,
                        std::vector<int>* progress = nullptr, const Bitmap* background = nullptr);
 
 }  // namespace vantor::test

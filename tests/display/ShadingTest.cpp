@@ -18,12 +18,12 @@ DisplayOptions factory() {
 
 TEST(Shading, FactoryBrightnessValues) {
     Brights b;
-    b.SetBrights(factory(), true);
+    b.SetBrights(factory(), ColourPath::Palette);
     EXPECT_NEAR(b.peakBright, 1000 / 1.96, 1e-3);
     EXPECT_NEAR(b.brightStep, 2.551, 1e-3);
 
     Brights trueColour;
-    trueColour.SetBrights(factory(), false);
+    trueColour.SetBrights(factory(), ColourPath::TrueColour);
     EXPECT_NEAR(trueColour.peakBright, b.peakBright, 1e-12);
     EXPECT_EQ(trueColour.brightStep, 0) << "the step belongs to the palette path";
 }
@@ -36,7 +36,7 @@ TEST(Shading, IntensityOfTheOriginUnderTheFactoryLight) {
     EXPECT_NEAR(i, 173.611, 1e-3);
     EXPECT_EQ(fullColor(i, 1, 1, 1), rgb(174, 174, 174));
     Brights b;
-    b.SetBrights(o, true);
+    b.SetBrights(o, ColourPath::Palette);
     EXPECT_EQ(rampEntry(i, b.brightStep), 68);
     DisplayPalette p;
     p.buildStillRamp(b.brightStep, o);
@@ -45,7 +45,7 @@ TEST(Shading, IntensityOfTheOriginUnderTheFactoryLight) {
 
 TEST(Shading, ColoursOfIntensities) {
     Brights b;
-    b.SetBrights(factory(), true);
+    b.SetBrights(factory(), ColourPath::Palette);
     struct Case {
         f32 intensity;
         double r, g, bl;
@@ -90,7 +90,7 @@ TEST(DisplayPalette, BrightnessRampInTheWindowTint) {
     o.backG = 20;
     o.backB = 30;
     Brights b;
-    b.SetBrights(o, true);
+    b.SetBrights(o, ColourPath::Palette);
     DisplayPalette p;
     p.buildStillRamp(b.brightStep, o);
     EXPECT_EQ(p.entry(0), (PaletteEntry{0, 0, 0, true}));
@@ -106,7 +106,7 @@ TEST(DisplayPalette, BrightnessRampInTheWindowTint) {
 TEST(DisplayPalette, AngleRampKeepsTheUpperBrightnessEntries) {
     DisplayOptions o = factory();
     Brights b;
-    b.SetBrights(o, true);
+    b.SetBrights(o, ColourPath::Palette);
     DisplayPalette p;
     p.buildStillRamp(b.brightStep, o);
     const PaletteEntry upper = p.entry(190);
@@ -123,13 +123,13 @@ TEST(DisplayPalette, BrightnessFromAHandWrittenFileStaysWithinBytes) {
     DisplayOptions o = factory();
     o.bright = -500;
     Brights b;
-    b.SetBrights(o, true);
+    b.SetBrights(o, ColourPath::Palette);
     DisplayPalette p;
     p.buildStillRamp(b.brightStep, o);
     EXPECT_EQ(p.entry(150), (PaletteEntry{0, 0, 0, true}));
     o.bright = 1000;
     o.lightDistRate = 1;  // light on the sphere: an infinite peak
-    b.SetBrights(o, true);
+    b.SetBrights(o, ColourPath::Palette);
     p.buildStillRamp(b.brightStep, o);
     EXPECT_EQ(p.entry(0).r, 0);
     EXPECT_EQ(p.entry(1).r, 255);
@@ -139,7 +139,7 @@ TEST(DisplayPalette, BrightnessFromAHandWrittenFileStaysWithinBytes) {
 TEST(DisplayPalette, AttachingGivesTheBitmapANewPalette) {
     DisplayOptions o = factory();
     Brights b;
-    b.SetBrights(o, true);
+    b.SetBrights(o, ColourPath::Palette);
     DisplayPalette p;
     p.buildStillRamp(b.brightStep, o);
     Bitmap bitmap(4, 4, PixelFormat::Indexed8);
@@ -148,7 +148,7 @@ TEST(DisplayPalette, AttachingGivesTheBitmapANewPalette) {
     ASSERT_TRUE(first);
     EXPECT_EQ(bitmap.colorTableEntry(68), (PaletteEntry{173, 173, 173, true}));
     o.bright = 2000;
-    b.SetBrights(o, true);
+    b.SetBrights(o, ColourPath::Palette);
     p.buildStillRamp(b.brightStep, o);
     p.attachStill(bitmap);
     EXPECT_NE(bitmap.palette(), first);

@@ -32,7 +32,7 @@ struct Scene {
     }
 };
 
-PixelFormat formatOf(bool palettePath) { return palettePath ? PixelFormat::Indexed8 : PixelFormat::Rgb32; }
+PixelFormat formatOf(ColourPath path) { return path == ColourPath::Palette ? PixelFormat::Indexed8 : PixelFormat::Rgb32; }
 
 // First differing pixel, or "" when the pictures are the same.
 std::string difference(const Bitmap& a, const Bitmap& b) {
@@ -69,18 +69,18 @@ Bitmap backgroundImage() {
 
 // Both element orders against the plain algorithm on one scene, with and
 // without a background image; returns the first difference found.
-std::string compareWithPlain(const Scene& s, bool palettePath) {
+std::string compareWithPlain(const Scene& s, ColourPath path) {
     const Bitmap image = backgroundImage();
     for (const Bitmap* background : {static_cast<const Bitmap*>(nullptr), &image}) {
-        Bitmap plain(600, 400, formatOf(palettePath));
+        Bitmap plain(600, 400, formatOf(path));
         std::vector<int> plainProgress;
-        test::plainStillDisplay(s.store, s.options, plain, palettePath, &plainProgress, background);
+        test::plainStillDisplay(s.store, s.options, plain, path, &plainProgress, background);
         for (Order order : {Order::FarFirst, Order::NearFirst}) {
-            Bitmap fast(600, 400, formatOf(palettePath));
+            Bitmap fast(600, 400, formatOf(path));
             std::vector<int> fastProgress;
-            StillDisplay still(s.store, s.options, fast, palettePath);
+            StillDisplay still(s.store, s.options, fast, path);
             still.run(background, [&](int p) { fastProgress.push_back(p); }, order);
-            const std::string where = std::string(palettePath ? "palette" : "true colour") + nameOf(order) +
+            const std::string where = std::string(path == ColourPath::Palette ? "palette" : "true colour") + nameOf(order) +
                                       (background ? " over an image" : "");
             const std::string d = difference(fast, plain);
             if (!d.empty()) return where + ": " + d;
@@ -106,7 +106,7 @@ TEST(StillDisplay, SamePictureAsThePlainAlgorithm) {
     };
     const Case cases[] = {{"factory", 15, 3, 0, 1.5},   {"from above", 80, 10, 0, 1.5}, {"from below", -85, 15, 0, 1.5},
                           {"tilted", 79.9, 45, 30, 1.0}, {"close", 45, 5, -120, 3.0}};
-    for (bool palettePath : {false, true}) {
+    for (ColourPath path : {ColourPath::TrueColour, ColourPath::Palette}) {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
             Scene s;
@@ -124,7 +124,7 @@ TEST(StillDisplay, SamePictureAsThePlainAlgorithm) {
             s.add({{0, -100}, {0, 120}}, 5, 2);  // on the axis: no normal
             s.add({{30, 0}, {30, 0}}, 6, 2);     // a segment of no length
             s.add({{150, 150}}, 7, 2);           // a single vertex draws nothing
-            EXPECT_EQ(compareWithPlain(s, palettePath), "");
+            EXPECT_EQ(compareWithPlain(s, path), "");
         }
     }
 }
@@ -166,8 +166,8 @@ TEST(StillDisplay, SamePictureAsThePlainAlgorithmOnRandomScenes) {
             const int methods[] = {1, 2, 3, 0, 7};
             s.add(p, f, methods[pick(5)], uniform(0.2, 1.0));
         }
-        const bool palettePath = round % 4 >= 2;
-        EXPECT_EQ(compareWithPlain(s, palettePath), "");
+        const ColourPath path = round % 4 >= 2 ? ColourPath::Palette : ColourPath::TrueColour;
+        EXPECT_EQ(compareWithPlain(s, path), "");
     }
 }
 
@@ -177,7 +177,7 @@ TEST(StillDisplay, NearFirstShadesOnlyElementsThatOwnPixels) {
     Scene s;
     s.add(test::vaseProfile(400), 1, 3);
     Bitmap b(600, 400, PixelFormat::Rgb32);
-    StillDisplay still(s.store, s.options, b, false);
+    StillDisplay still(s.store, s.options, b, ColourPath::TrueColour);
     still.run(nullptr, {}, Order::FarFirst);
     const StillDisplay::PassCounts far = still.lastPass();
     still.run(nullptr, {}, Order::NearFirst);
@@ -191,19 +191,19 @@ TEST(StillDisplay, NearFirstShadesOnlyElementsThatOwnPixels) {
 }
 
 TEST(StillDisplay, FewerThanTwoVerticesDrawOnlyTheBackground) {
-    for (bool palettePath : {false, true}) {
+    for (ColourPath path : {ColourPath::TrueColour, ColourPath::Palette}) {
         for (int vertices : {0, 1}) {
             Scene s;
             s.options.backR = 10;
             s.options.backG = 20;
             s.options.backB = 30;
             if (vertices == 1) s.add({{50, 0}}, 1, 2);
-            Bitmap b(600, 400, formatOf(palettePath));
-            StillDisplay still(s.store, s.options, b, palettePath);
+            Bitmap b(600, 400, formatOf(path));
+            StillDisplay still(s.store, s.options, b, path);
             std::vector<int> progress;
             still.run(nullptr, [&](int p) { progress.push_back(p); });
             EXPECT_TRUE(progress.empty());
-            const std::uint32_t back = palettePath ? 201u : 0x0A141Eu;
+            const std::uint32_t back = path == ColourPath::Palette ? 201u : 0x0A141Eu;
             EXPECT_EQ(countPixels(b, back), 600 * 400);
             EXPECT_EQ(b.pixelColor(0, 0), rgb(10, 20, 30));
         }
@@ -214,7 +214,7 @@ TEST(StillDisplay, TwoVerticesDrawTheirSegment) {
     Scene s;
     s.add({{80, -50}, {80, 50}}, 1, 2);
     Bitmap b(600, 400, PixelFormat::Rgb32);
-    StillDisplay still(s.store, s.options, b, false);
+    StillDisplay still(s.store, s.options, b, ColourPath::TrueColour);
     still.run();
     EXPECT_EQ(still.order.segmentCount(), 1);
     EXPECT_LT(countPixels(b, 0), 600 * 400 - 5000) << "a cylinder is drawn";
@@ -232,7 +232,7 @@ TEST(StillDisplay, LoopOrderFollowsTheViewHeight) {
         s.options.unitAngle = 45;
         s.add(test::vaseProfile(5), 1, 2);  // four segments
         Bitmap b(600, 400, PixelFormat::Rgb32);
-        StillDisplay still(s.store, s.options, b, false);
+        StillDisplay still(s.store, s.options, b, ColourPath::TrueColour);
         std::vector<int> progress;
         still.run(nullptr, [&](int p) { progress.push_back(p); });
         if (c.segmentMajor) EXPECT_EQ(progress, (std::vector<int>{135, 180, 225, 270})) << c.viewHeight;
@@ -264,7 +264,7 @@ TEST(StillDisplay, WireframeLinesTakeTheColourOfTheirMidpoints) {
     s.options.unitAngle = 90;
     s.add({{100, 0}, {100, 60}}, 1, 1);
     Bitmap b(600, 400, PixelFormat::Rgb32);
-    StillDisplay still(s.store, s.options, b, false);
+    StillDisplay still(s.store, s.options, b, ColourPath::TrueColour);
     still.run();
     // At the last step (e = 270, the near side) the profile edge runs
     // straight up the screen; away from its ends, where the chords start, it
@@ -289,7 +289,7 @@ TEST(StillDisplay, ABackgroundImageReplacesTheBackgroundColour) {
     image.setRawPixel(0, 0, 0x112233);
     image.setRawPixel(1, 1, 0x445566);
     Bitmap b(600, 400, PixelFormat::Rgb32);
-    StillDisplay still(s.store, s.options, b, false);
+    StillDisplay still(s.store, s.options, b, ColourPath::TrueColour);
     still.run(&image);
     EXPECT_EQ(b.rawPixel(0, 0), 0x112233u);
     EXPECT_EQ(b.rawPixel(599, 399), 0x445566u);
@@ -301,7 +301,7 @@ TEST(StillDisplay, FigureNumbersOutsideTheTableUseTheDefaults) {
     s.add({{80, -50}, {80, 50}}, 1, 2);
     s.store.figure(1) = 99999;
     Bitmap b(600, 400, PixelFormat::Rgb32);
-    StillDisplay still(s.store, s.options, b, false);
+    StillDisplay still(s.store, s.options, b, ColourPath::TrueColour);
     still.run();
     EXPECT_EQ(still.figureOf(1).method, 1);
     EXPECT_EQ(still.figureOf(1).tintR, 1.0);
@@ -345,7 +345,7 @@ TEST(StillDisplay, AFaceTurnedFromTheLightIsDrawnDark) {
     // Seen from the front with the light straight behind the solid: the
     // faces the eye sees are turned away and lose up to 150; a dim light
     // leaves them at 0, the darkest colour, never brighter.
-    for (bool palettePath : {false, true}) {
+    for (ColourPath path : {ColourPath::TrueColour, ColourPath::Palette}) {
         Scene s;
         s.options.lightDirH = 90;
         s.options.lightDirV = 0;
@@ -353,8 +353,8 @@ TEST(StillDisplay, AFaceTurnedFromTheLightIsDrawnDark) {
         s.options.bright = 300;
         s.options.backR = 255;
         s.add({{100, -80}, {100, 80}}, 1, 2);
-        Bitmap b(600, 400, formatOf(palettePath));
-        StillDisplay still(s.store, s.options, b, palettePath);
+        Bitmap b(600, 400, formatOf(path));
+        StillDisplay still(s.store, s.options, b, path);
         still.run();
         EXPECT_EQ(b.pixelColor(300, 200), rgb(0, 0, 0));
     }

@@ -5,6 +5,7 @@
 // tint of the element's own figure.
 #include <cstdint>
 
+#include "display/shading/ColourPath.h"
 #include "display/DisplayOptions.h"
 #include "display/geometry/ViewGeometry.h"
 #include "platform/numbers/Numbers.h"
@@ -23,7 +24,7 @@ struct Brights {
     double brightStep = 0;
 
     // SetBrights: from bright, lightDistRate and baseRadius.
-    void SetBrights(const DisplayOptions& o, bool palettePath);
+    void SetBrights(const DisplayOptions& o, ColourPath path);
 };
 
 // Squared distance from g to the light, summed x, y, z. The fall-off and

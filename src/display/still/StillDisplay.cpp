@@ -8,8 +8,8 @@
 
 namespace vantor {
 
-StillDisplay::StillDisplay(const FigureStore& store, const DisplayOptions& options, Bitmap& bitmap, bool palettePath)
-    : m_store(store), m_options(options), m_bitmap(bitmap), m_palettePath(palettePath) {}
+StillDisplay::StillDisplay(const FigureStore& store, const DisplayOptions& options, Bitmap& bitmap, ColourPath path)
+    : m_store(store), m_options(options), m_bitmap(bitmap), m_path(path) {}
 
 void StillDisplay::prepareView() {
     geometry.setZoomScale(m_options);
@@ -19,13 +19,13 @@ void StillDisplay::prepareView() {
 }
 
 void StillDisplay::SetPaletteOfWindow() {
-    if (!m_palettePath) return;
+    if (!palettePath()) return;
     palette.buildStillRamp(brights.brightStep, m_options);
     palette.attachStill(m_bitmap);
 }
 
 void StillDisplay::animSetPaletteOfWindow() {
-    if (!m_palettePath) return;
+    if (!palettePath()) return;
     palette.buildAngleRamp(m_options);
     palette.attachAngle(m_bitmap);
 }
@@ -37,7 +37,7 @@ void StillDisplay::fillBackground(const Bitmap* image) {
         canvas.stretchDraw(IntRect{0, 0, w, h}, *image);
         return;
     }
-    const TColor back = m_palettePath ? paletteIndex(BackgroundEntry) : rgb(m_options.backR, m_options.backG, m_options.backB);
+    const TColor back = palettePath() ? paletteIndex(BackgroundEntry) : rgb(m_options.backR, m_options.backG, m_options.backB);
     QuadRaster raster(m_bitmap);
     const IntPoint all[4] = {{0, 0}, {w, 0}, {w, h}, {0, h}};
     raster.polygon(all, back);
@@ -49,7 +49,7 @@ ShadeContext StillDisplay::shadeContext() const {
     ctx.eye = geometry.eye;
     ctx.bright = m_options.bright;
     ctx.baseRadius = m_options.baseRadius;
-    ctx.palettePath = m_palettePath;
+    ctx.palettePath = palettePath();
     ctx.brightStep = brights.brightStep;
     return ctx;
 }

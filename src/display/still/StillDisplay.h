@@ -38,14 +38,14 @@ public:
     // when sweeping angle by angle, else j * 180 / (n - 1) + 90 rounded.
     using Progress = std::function<void(int position)>;
 
-    // palettePath: a 256-colour screen; the bitmap is then Indexed8.
-    StillDisplay(const FigureStore& store, const DisplayOptions& options, Bitmap& bitmap, bool palettePath);
+    // ColourPath::Palette: a 256-colour screen; the bitmap is then Indexed8.
+    StillDisplay(const FigureStore& store, const DisplayOptions& options, Bitmap& bitmap, ColourPath path);
 
-    bool palettePath() const { return m_palettePath; }
+    bool palettePath() const { return m_path == ColourPath::Palette; }
 
     // Zoom scale and origin, light, eye and inclination from the options.
     void prepareView();
-    void SetBrights() { brights.SetBrights(m_options, m_palettePath); }
+    void SetBrights() { brights.SetBrights(m_options, m_path); }
     void DYSort(DepthOrder::Method method = DepthOrder::Method::Fast) { order.DYSort(m_store, geometry, method); }
     // Palette path only: builds the brightness ramp and attaches a new
     // palette to the bitmap. Does nothing on the true-colour path.
@@ -111,7 +111,7 @@ private:
     const FigureStore& m_store;
     const DisplayOptions& m_options;
     Bitmap& m_bitmap;
-    bool m_palettePath;
+    ColourPath m_path;
     FigureRecord m_fallback;
     // Corners of every vertex at the four angles of a step (reused).
     std::vector<Corner> m_at[4];
