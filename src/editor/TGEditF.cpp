@@ -168,8 +168,8 @@ void TGEditF::initStateFromOut() {
     lastEditState = esIdle;
 }
 
-std::uint8_t TGEditF::buttonCode(const SpeedButton& b) const {
-    const std::pair<const SpeedButton*, std::uint8_t> codes[] = {
+EditState TGEditF::buttonCode(const SpeedButton& b) const {
+    const std::pair<const SpeedButton*, EditState> codes[] = {
         {&spbFreeLine, esFreeLine},       {&spbLine, esLine},           {&spbVertical, esVertical},
         {&spbHorizontal, esHorizontal},   {&spbPoint1, esPoint1},       {&spbCircle, esCircle},
         {&spbEllipse, esEllipse},         {&spbRectangle, esRectangle}, {&spbSlideZukei, esSlide},
@@ -182,7 +182,7 @@ std::uint8_t TGEditF::buttonCode(const SpeedButton& b) const {
     return esIdle;
 }
 
-std::string TGEditF::stateText(std::uint8_t code) const {
+std::string TGEditF::stateText(EditState code) const {
     switch (code) {
     case esIdle: return IdleText;
     case esSlide: return "平行移動";
@@ -214,7 +214,7 @@ void TGEditF::spbEditMouseUp(SpeedButton& sender) {
     initState();
     checkpoint();
     if (store().VertexCount == 0) return;
-    std::uint8_t code = buttonCode(sender);
+    EditState code = buttonCode(sender);
     // The move button alternates between moving and copying.
     if (&sender == &spbSlideZukei) code = lastEditState == esSlide ? esCopy : esSlide;
     editState = code;

@@ -130,9 +130,12 @@ public:
     Bitmap jikuBitmap{20, 56, PixelFormat::Rgb32};
 
     // ----- Working state -----
-    std::uint8_t editState = esIdle;
-    std::uint8_t lastEditState = esIdle;
-    std::int32_t mouseButton = 1;  // 1 left, 2 any other button
+    EditState editState = esIdle;
+    EditState lastEditState = esIdle;
+    // The button of the gesture in progress: the release acts on the
+    // button of the press. The tools act on the left button only.
+    MouseButton mouseButton = MouseButton::Left;
+    bool otherButton() const { return mouseButton != MouseButton::Left; }
     float vertexSpacing = 5;
     std::int32_t gridStep = 10;
     bool savedGridFix = true;
@@ -260,7 +263,7 @@ public:
     void detDeleteZukei(int x, int y);
 
     // Status text of a state code (depends on the colour depth for 95).
-    std::string stateText(std::uint8_t code) const;
+    std::string stateText(EditState code) const;
 
 private:
     void buildLayout();
@@ -272,7 +275,7 @@ private:
     void putBackAdjusted();
     void joinSavedIntoWork();
     void cutAtAxis(float a, float b, float cx, float cy, int n);
-    std::uint8_t buttonCode(const SpeedButton& b) const;
+    EditState buttonCode(const SpeedButton& b) const;
     void buildMenus();
     void drawAxisLabel();
     void setStatus(const std::string& text) { lblState.setCaption(text); }

@@ -23,7 +23,7 @@ void TGEditF::startConnectZukei(int x, int y) {
         initState();
         return;
     }
-    if (mouseButton == 2) return;
+    if (otherButton()) return;
     searchNearestAndLoadZukei(x, y);
     if (store().VertexCount == 0) {
         // The only figure: there is nothing to join it to.
@@ -38,7 +38,7 @@ void TGEditF::startConnectZukei(int x, int y) {
 }
 
 void TGEditF::detConnectZukei(int x, int y) {
-    if (mouseButton == 2 || !dragging) return;
+    if (otherButton() || !dragging) return;
     dragging = false;
     searchNearestAndLoadZukei(x, y);
     setStatus("２図形結合");

@@ -10,7 +10,7 @@ void TGEditF::startAllScroll(int x, int y) {
         initState();
         return;
     }
-    if (mouseButton == 2) return;
+    if (otherButton()) return;
     startPoint = adjusted({x, y});
     curPoint = startPoint;
     rubberShown = false;
@@ -19,7 +19,7 @@ void TGEditF::startAllScroll(int x, int y) {
 }
 
 void TGEditF::viaAllScroll(int x, int y) {
-    if (mouseButton == 2 || !dragging) return;
+    if (otherButton() || !dragging) return;
     if (rubberShown) rubberLine(startPoint, {startPoint.x, curPoint.y});
     IntPoint e = adjusted({x, y});
     e.x = curPoint.x;
@@ -29,7 +29,7 @@ void TGEditF::viaAllScroll(int x, int y) {
 }
 
 void TGEditF::detAllScroll(int x, int y) {
-    if (mouseButton == 2 || !dragging) return;
+    if (otherButton() || !dragging) return;
     if (rubberShown) rubberLine(startPoint, {startPoint.x, curPoint.y});
     const IntPoint e = adjusted({x, y});
     const int dy = e.y - startPoint.y;

@@ -7,7 +7,7 @@ namespace vantor {
 
 void TGEditF::startMovePoint(int x, int y) {
     restoreHeldFigure();
-    if (!pickable() || mouseButton == 2) return;
+    if (!pickable() || otherButton()) return;
     searchNearestAndLoadZukei(x, y);
     if (work.count == 0) return;
     pickIndex = inZukeiNearestP(x, y);
@@ -24,7 +24,7 @@ void TGEditF::startMovePoint(int x, int y) {
 }
 
 void TGEditF::viaMovePoint(int x, int y) {
-    if (mouseButton == 2 || !dragging) return;
+    if (otherButton() || !dragging) return;
     IntPoint e{x, y};
     if (x2d(e.x) < 0) e.x = AxisColumn;
     if (rubberShown) movePointRubber();
@@ -34,7 +34,7 @@ void TGEditF::viaMovePoint(int x, int y) {
 }
 
 void TGEditF::detMovePoint(int x, int y) {
-    if (mouseButton == 2 || !dragging) return;
+    if (otherButton() || !dragging) return;
     IntPoint e{x, y};
     if (x2d(e.x) < 0) e.x = AxisColumn;
     if (rubberShown) movePointRubber();

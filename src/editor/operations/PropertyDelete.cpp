@@ -20,7 +20,7 @@ void TGEditF::detZukeiProperty(int x, int y) {
 }
 
 void TGEditF::detDeleteZukei(int x, int y) {
-    if (!pickable() || mouseButton == 2) return;
+    if (!pickable() || otherButton()) return;
     searchNearestAndLoadZukei(x, y);
     if (m_program.desktop.messageBox("この図形を削除してもいいんですね？", Program::ApplicationTitle, MsgIcon::Warning,
                                      MsgButtons::YesNo) == MsgAnswer::Yes) {

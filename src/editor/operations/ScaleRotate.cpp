@@ -19,7 +19,7 @@ void TGEditF::putBackAdjusted() {
 }
 
 void TGEditF::detMagnifyZukei(int x, int y) {
-    if (!pickable() || mouseButton == 2) return;
+    if (!pickable() || otherButton()) return;
     searchNearestAndLoadZukei(x, y);
     getOutline();
     long double typed = 0;
@@ -41,7 +41,7 @@ void TGEditF::detMagnifyZukei(int x, int y) {
 // Data x runs leftwards, so the negated angle turns a positive value
 // counter-clockwise as seen on the sheet.
 void TGEditF::detRotateZukei(int x, int y) {
-    if (!pickable() || mouseButton == 2) return;
+    if (!pickable() || otherButton()) return;
     searchNearestAndLoadZukei(x, y);
     getOutline();
     long double typed = 0;

@@ -6,7 +6,7 @@
 namespace vantor {
 
 void TGEditF::detSplitZukei(int x, int y) {
-    if (!pickable() || mouseButton == 2) return;
+    if (!pickable() || otherButton()) return;
     searchNearestAndLoadZukei(x, y);
     const std::int32_t k = inZukeiNearestP(x, y);
     Desktop& desktop = m_program.desktop;

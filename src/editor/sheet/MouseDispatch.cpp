@@ -13,7 +13,7 @@ void TGEditF::imgGEditMouseDown(MouseButton button, int x, int y) {
     beginGesture();
     m_buttonDown = true;
     m_gestureCancelled = false;
-    mouseButton = button == MouseButton::Left ? 1 : 2;
+    mouseButton = button;
     switch (editState) {
     case esFreeLine: startFreeLine(x, y); break;
     case esLine:

@@ -16,7 +16,7 @@ double distance(IntPoint a, IntPoint b) {
 }  // namespace
 
 void TGEditF::startFreeLine(int x, int y) {
-    if (mouseButton == 2) return;
+    if (otherButton()) return;
     dragSpacing = vertexSpacing;
     startDrawZukei(x, y);
 }

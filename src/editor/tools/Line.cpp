@@ -10,7 +10,7 @@ namespace vantor {
 void TGEditF::appendPoint(IntPoint p) { work.append(x2d(p.x), y2v(p.y), p); }
 
 void TGEditF::startDrawZukei(int x, int y) {
-    if (mouseButton == 2) return;
+    if (otherButton()) return;
     startPoint = adjusted({x, y});
     curPoint = startPoint;
     work.clear();
