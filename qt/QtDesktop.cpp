@@ -74,7 +74,8 @@ bool QtDesktop::runFileDialog(FileDialog& d) {
     // A typed name that does not exist is handed to the program, whose own
     // message for a missing file says what is wrong in the program's words.
     dlg.setFileMode(QFileDialog::AnyFile);
-    // Existing files are replaced without asking, as the program always did.
+    // Saving replaces an existing file without asking: the commands that
+    // save (data sets, pictures, option files) ask their own questions.
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!d.title.empty()) dlg.setWindowTitle(shown(d.title));
     // Hide files of other types rather than greying them: the name completer

@@ -115,4 +115,10 @@ void dropByteOrderMark(std::string& firstLine) {
     if (firstLine.size() >= 3 && firstLine.compare(0, 3, "\xEF\xBB\xBF") == 0) firstLine.erase(0, 3);
 }
 
+std::string shortestDecimal(float value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 }  // namespace vantor

@@ -25,6 +25,9 @@ std::optional<float> toFiniteF32(long double value);
 // no exponent, trailing zeros and a trailing point removed, "-" for
 // negatives, "0" for zero. 0.1f gives 0.100000001490116.
 std::string formatGeneral15(double value);
+// The shortest text that reads back to the same single-precision value
+// ("2.5", "0.1"), as an input box shows a value stored in single precision.
+std::string shortestDecimal(float value);
 
 // Removes a UTF-8 byte-order mark from the start of a file's first line.
 void dropByteOrderMark(std::string& firstLine);

@@ -51,8 +51,9 @@ private:
     std::vector<int> m_fenwick;
 };
 
-// The documented sort: for p = 1..m-1, q = p+1..m, exchange table[p] and
-// table[q] when dist[table[q]] > dist[table[p]]. `table` holds entries
+// The reference order, an exchange selection sort: for p = 1..m-1,
+// q = p+1..m, exchange table[p] and table[q] when
+// dist[table[q]] > dist[table[p]]. `table` holds entries
 // 1..m at indices 1..m; `dist` is indexed by the values in the table.
 void exchangeSelectionSort(std::span<std::int32_t> table, std::span<const f32> dist);
 

@@ -1,10 +1,11 @@
 // Typing the coordinates of one vertex. The vertex keeps its place in the
 // list and its figure; only its x and y change.
-#include <charconv>
+#include <optional>
 #include <string>
 
 #include "app/Program.h"
 #include "control/SharedRoutines.h"
+#include "control/formats/TextNumbers.h"
 #include "editor/TGEditF.h"
 
 namespace vantor {
@@ -16,24 +17,6 @@ namespace {
 constexpr long double MaxTypedX = TGEditF::AxisColumn;
 constexpr long double MaxTypedY = TGEditF::BaseRow;
 
-std::string shortest(float v) {
-    char buffer[32];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-    return std::string(buffer, result.ptr);
-}
-
-long double decimalValue(const std::string& text) {
-    std::size_t start = 0;
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        start = 1;
-    }
-    long double v = 0;
-    std::from_chars(text.data() + start, text.data() + text.size(), v, std::chars_format::fixed);
-    return negative ? -v : v;
-}
-
 // "x, y" with blanks anywhere; each part a plain signed decimal.
 bool parseTypedVertex(const std::string& typed, float& x, float& y) {
     const std::string answer = removeSpaces(typed);
@@ -42,8 +25,10 @@ bool parseTypedVertex(const std::string& typed, float& x, float& y) {
     const std::string xs = answer.substr(0, comma);
     const std::string ys = answer.substr(comma + 1);
     if (!isSignedDecimal(xs) || !isSignedDecimal(ys)) return false;
-    const long double vx = decimalValue(xs);
-    const long double vy = decimalValue(ys);
+    const std::optional<long double> px = parseDecimal(xs, Exponent::Refused);
+    const std::optional<long double> py = parseDecimal(ys, Exponent::Refused);
+    if (!px || !py) return false;
+    const long double vx = *px, vy = *py;
     if (!(vx >= 0 && vx <= MaxTypedX && vy >= -MaxTypedY && vy <= MaxTypedY)) return false;
     x = static_cast<float>(vx);
     y = static_cast<float>(vy);
@@ -60,7 +45,7 @@ void TGEditF::typeVertex(int px, int py) {
     while (first > 1 && s.link(first - 1) == 1) --first;
     while (last < s.VertexCount && s.link(last) == 1) ++last;
     showPicked(s.figure(k), last - first + 1);
-    const std::string initial = shortest(s.x(k)) + ", " + shortest(s.y(k));
+    const std::string initial = shortestDecimal(s.x(k)) + ", " + shortestDecimal(s.y(k));
     const std::string typed = m_program.desktop.inputBox(
         "頂点の座標", "頂点の座標を x, y で入力して下さい（x は 0 以上 302 以下、y は -122 以上 122 以下）", initial);
     float x = 0, y = 0;

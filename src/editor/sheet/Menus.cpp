@@ -1,9 +1,10 @@
 // The editor's menus: vertex spacing, settings reset and the grid.
-#include <charconv>
+#include <optional>
 #include <string>
 
 #include "app/Program.h"
 #include "control/SharedRoutines.h"
+#include "control/formats/TextNumbers.h"
 #include "editor/TGEditF.h"
 
 namespace vantor {
@@ -15,24 +16,6 @@ enum RadioGroup { SpacingGroup = 1, GridOnOffGroup = 2, GridStepGroup = 3, Place
 // The value of a menu caption such as " 5" or "20".
 int captionValue(const MenuItem& item) { return std::stoi(removeSpaces(item.caption())); }
 
-// Value of a text that isSignedDecimal accepted, locale independent.
-long double decimalValue(const std::string& text) {
-    std::size_t start = 0;
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        start = 1;
-    }
-    long double v = 0;
-    std::from_chars(text.data() + start, text.data() + text.size(), v, std::chars_format::fixed);
-    return negative ? -v : v;
-}
-
-std::string shortestDecimal(float v) {
-    char buffer[32];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-    return std::string(buffer, result.ptr);
-}
 
 }  // namespace
 
@@ -128,7 +111,9 @@ bool TGEditF::askDecimal(const std::string& caption, const std::string& prompt, 
                          long double& value) {
     const std::string answer = removeSpaces(m_program.desktop.inputBox(caption, prompt, initial));
     if (!isSignedDecimal(answer)) return false;
-    value = decimalValue(answer);
+    const std::optional<long double> parsed = parseDecimal(answer, Exponent::Refused);
+    if (!parsed) return false;
+    value = *parsed;
     return true;
 }
 
