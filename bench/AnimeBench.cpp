@@ -16,6 +16,7 @@
 #include "anime/TAnimeF.h"
 #include "anime/TAnimeMoveF.h"
 #include "anime/export/ScenarioExport.h"
+#include "BenchSupport.h"
 #include "app/Program.h"
 #include "control/FigureStore.h"
 #include "control/TControlF.h"
@@ -27,17 +28,6 @@ namespace {
 
 using namespace vantor;
 
-class QuietDesktop : public Desktop {
-public:
-    MsgAnswer messageBox(const std::string&, const std::string&, MsgIcon, MsgButtons) override { return MsgAnswer::Ok; }
-    std::string inputBox(const std::string&, const std::string&, const std::string& initial) override { return initial; }
-    bool runFileDialog(FileDialog&) override { return false; }
-    bool runColorDialog(ColorDialog&) override { return false; }
-    int showModal(Form&) override { return mrCancel; }
-    void showHelp(const std::string&) override {}
-    ScreenInfo screen() const override { return {}; }
-    void reportError(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); std::abort(); }
-};
 
 struct Folder {
     std::string path;
@@ -58,18 +48,7 @@ Bitmap vaseFrame(bool palettePath, double turn) {
     options.setFactoryValues();
     options.inclin = turn;
     FigureStore store{options};
-    store.clearVertices();
-    store.resetFigureTable();
-    const int vertices = 200;
-    for (int i = 0; i < vertices; ++i) {
-        const double t = static_cast<double>(i) / (vertices - 1);
-        const int k = ++store.VertexCount;
-        store.x(k) = i == 0 ? 0.0f : static_cast<float>(60 + 35 * std::sin(t * 5.5) + 20 * t);
-        store.y(k) = static_cast<float>(-120 + 240 * t);
-        store.link(k) = i + 1 < vertices ? 1 : 0;
-        store.figure(k) = 1;
-    }
-    store.HighestFigure = 1;
+    bench::fillVase(store, 200);
     Bitmap bitmap(600, 400, palettePath ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
     StillDisplay still(store, options, bitmap, palettePath ? ColourPath::Palette : ColourPath::TrueColour);
     still.run();
@@ -90,7 +69,7 @@ void playbackTick(benchmark::State& state) {
     const bool palettePath = state.range(0) != 0;
     Folder folder;
     writeFrames(folder.path, 2, palettePath);
-    QuietDesktop desktop;
+    bench::BenchDesktop desktop{32, MsgAnswer::Ok};
     ProgramConfig config;
     config.currentFolder = folder.path;
     config.readStandardOptions = false;

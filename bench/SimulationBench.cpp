@@ -10,6 +10,7 @@
 #include <cmath>
 #include <memory>
 
+#include "BenchSupport.h"
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "display/TVantorF.h"
@@ -18,27 +19,10 @@ namespace {
 
 using namespace vantor;
 
-// A desktop that answers nothing: the benchmarks never ask.
-class QuietDesktop : public Desktop {
-public:
-    explicit QuietDesktop(int bitsPerPixel) { m_screen.bitsPerPixel = bitsPerPixel; }
-    MsgAnswer messageBox(const std::string&, const std::string&, MsgIcon, MsgButtons) override { return MsgAnswer::Cancel; }
-    std::string inputBox(const std::string&, const std::string&, const std::string& initial) override { return initial; }
-    bool runFileDialog(FileDialog&) override { return false; }
-    bool runColorDialog(ColorDialog&) override { return false; }
-    int showModal(Form&) override { return mrCancel; }
-    void showHelp(const std::string&) override {}
-    ScreenInfo screen() const override { return m_screen; }
-    void reportError(const std::string&) override {}
-
-private:
-    ScreenInfo m_screen;
-};
-
 // The display window showing a vase of `vertices` points, the simulation
 // started.
 struct RunningSimulation {
-    QuietDesktop desktop;
+    bench::BenchDesktop desktop;
     std::unique_ptr<Program> program;
 
     RunningSimulation(int vertices, bool palettePath) : desktop(palettePath ? 8 : 32) {
@@ -46,16 +30,7 @@ struct RunningSimulation {
         config.readStandardOptions = false;
         program = std::make_unique<Program>(desktop, config);
         program->ControlF().activate();
-        FigureStore& store = program->store;
-        for (int i = 0; i < vertices; ++i) {
-            const double t = static_cast<double>(i) / (vertices - 1);
-            const int k = ++store.VertexCount;
-            store.x(k) = i == 0 ? 0.0f : static_cast<float>(60 + 35 * std::sin(t * 5.5) + 20 * t);
-            store.y(k) = static_cast<float>(-120 + 240 * t);
-            store.link(k) = i + 1 < vertices ? 1 : 0;
-            store.figure(k) = 1;
-        }
-        store.HighestFigure = 1;
+        bench::fillVase(program->store, vertices);
         TVantorF& display = program->VantorF();
         display.mnDispRunClick();
         display.mnSimuStartClick();

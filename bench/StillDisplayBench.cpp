@@ -14,6 +14,7 @@
 #include <cmath>
 #include <memory>
 
+#include "BenchSupport.h"
 #include "control/FigureStore.h"
 #include "display/still/StillDisplay.h"
 #include "platform/pixels/Png.h"
@@ -34,17 +35,7 @@ struct VaseScene {
         : bitmap(600, 400, palettePath ? PixelFormat::Indexed8 : PixelFormat::Rgb32) {
         options.setFactoryValues();
         options.unitAngle = unitAngle;
-        store.clearVertices();
-        store.resetFigureTable();
-        for (int i = 0; i < vertices; ++i) {
-            const double t = static_cast<double>(i) / (vertices - 1);
-            const int k = ++store.VertexCount;
-            store.x(k) = i == 0 ? 0.0f : static_cast<float>(60 + 35 * std::sin(t * 5.5) + 20 * t);
-            store.y(k) = static_cast<float>(-120 + 240 * t);
-            store.link(k) = i + 1 < vertices ? 1 : 0;
-            store.figure(k) = 1;
-        }
-        store.HighestFigure = 1;
+        bench::fillVase(store, vertices);
         still = std::make_unique<StillDisplay>(store, options, bitmap,
                                               palettePath ? ColourPath::Palette : ColourPath::TrueColour);
     }
