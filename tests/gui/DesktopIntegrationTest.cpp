@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "FormHost.h"
+#include "HostedProgram.h"
 #include "Help.h"
 #include "QtDesktop.h"
 #include "Translations.h"
@@ -29,20 +30,7 @@
 using namespace vantor;
 
 namespace {
-struct OnTheDesktop : ::testing::Test {
-    test::ScriptedDesktop desktop;
-    std::unique_ptr<Program> program;
-    std::vector<std::unique_ptr<qt::FormHost>> hosts;
-    void SetUp() override {
-        program = std::make_unique<Program>(desktop);
-        for (Form* f : program->forms()) hosts.push_back(std::make_unique<qt::FormHost>(*f, *program));
-    }
-    qt::FormHost& host(const std::string& name) {
-        for (auto& h : hosts)
-            if (h->form().name() == name) return *h;
-        throw std::runtime_error("no host " + name);
-    }
-};
+using OnTheDesktop = test::HostedProgram;
 }  // namespace
 
 TEST_F(OnTheDesktop, F1AsksForTheTopicOfTheWindow) {

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "FormHost.h"
+#include "HostedProgram.h"
 #include "Glyphs.h"
 #include "platform/widgets/SpeedButton.h"
 #include "UiFont.h"
@@ -27,21 +28,7 @@
 using namespace vantor;
 
 namespace {
-struct Gui : ::testing::Test {
-    test::ScriptedDesktop desktop;
-    std::unique_ptr<Program> program;
-    std::vector<std::unique_ptr<qt::FormHost>> hosts;
-    void SetUp() override {
-        program = std::make_unique<Program>(desktop);
-        for (Form* f : program->forms()) hosts.push_back(std::make_unique<qt::FormHost>(*f, *program));
-    }
-    qt::FormHost& host(const std::string& name) {
-        for (auto& h : hosts)
-            if (h->form().name() == name) return *h;
-        throw std::runtime_error("no host " + name);
-    }
-    QAction* action(qt::FormHost& h, const char* name) { return h.findChild<QAction*>(name); }
-};
+using Gui = test::HostedProgram;
 }  // namespace
 
 TEST_F(Gui, EveryWindowGetsAHostWithItsCaption) {
