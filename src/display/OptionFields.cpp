@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <type_traits>
+#include <variant>
 
 #include "control/formats/TextNumbers.h"
 #include "display/OptionFile.h"
@@ -12,16 +14,15 @@ namespace vantor {
 
 namespace {
 
-enum class Kind { Int32, Byte, Double };
+// A pointer to the field in the record; its type says how the value reads.
+using FieldPointer =
+    std::variant<std::int32_t DisplayOptions::*, std::uint8_t DisplayOptions::*, double DisplayOptions::*>;
 
 struct FieldDef {
     OptionField field{};
-    Kind kind = Kind::Double;
-    // Pointers into the record: exactly one is used, by kind.
-    std::int32_t DisplayOptions::*i32 = nullptr;
-    std::uint8_t DisplayOptions::*u8 = nullptr;
-    double DisplayOptions::*f64 = nullptr;
+    FieldPointer pointer;
     std::function<bool(long double)> accepts;
+    bool real() const { return std::holds_alternative<double DisplayOptions::*>(pointer); }
 };
 
 bool between(long double v, long double lo, long double hi) { return v >= lo && v <= hi; }
@@ -29,56 +30,35 @@ bool between(long double v, long double lo, long double hi) { return v >= lo && 
 const std::vector<FieldDef>& defs() {
     using O = DisplayOptions;
     auto any = [](long double) { return true; };
-    auto i32 = [](const char* n, const char* acc, std::int32_t O::*p, std::function<bool(long double)> f) {
-        FieldDef d{};
-        d.field = {n, acc};
-        d.kind = Kind::Int32;
-        d.i32 = p;
-        d.accepts = std::move(f);
-        return d;
-    };
-    auto u8 = [](const char* n, const char* acc, std::uint8_t O::*p, std::function<bool(long double)> f) {
-        FieldDef d{};
-        d.field = {n, acc};
-        d.kind = Kind::Byte;
-        d.u8 = p;
-        d.accepts = std::move(f);
-        return d;
-    };
-    auto f64 = [](const char* n, const char* acc, double O::*p, std::function<bool(long double)> f) {
-        FieldDef d{};
-        d.field = {n, acc};
-        d.kind = Kind::Double;
-        d.f64 = p;
-        d.accepts = std::move(f);
-        return d;
+    auto def = [](const char* n, const char* acc, FieldPointer p, std::function<bool(long double)> f) {
+        return FieldDef{{n, acc}, p, std::move(f)};
     };
     auto tint = [](long double v) { return between(v, 0.2L, 1.0L); };
     auto byte = [](long double v) { return between(v, 0, 255); };
     static const std::vector<FieldDef> table = {
-        i32("centerX", "any whole number", &O::centerX, any),
-        i32("centerY", "any whole number", &O::centerY, any),
-        i32("unitAngle", "1, 2, 3, 5, 6, 9, 10, 15, 18, 30 or 45", &O::unitAngle,
+        def("centerX", "any whole number", &O::centerX, any),
+        def("centerY", "any whole number", &O::centerY, any),
+        def("unitAngle", "1, 2, 3, 5, 6, 9, 10, 15, 18, 30 or 45", &O::unitAngle,
             [](long double v) { return isUnitAngleChoice(static_cast<std::int32_t>(v)); }),
-        u8("defaultMethod", "1 (wireframe), 2 (surface) or 3 (surface with mesh)", &O::defaultMethod,
+        def("defaultMethod", "1 (wireframe), 2 (surface) or 3 (surface with mesh)", &O::defaultMethod,
            [](long double v) { return between(v, 1, 3); }),
-        f64("bright", "21 or more (1000 is brightness 1)", &O::bright, [](long double v) { return v >= 21; }),
-        f64("lightDistRate", "1.5 or more (light distance + 1)", &O::lightDistRate, [](long double v) { return v >= 1.5L; }),
-        f64("tintR", "0.2 ... 1", &O::tintR, tint),
-        f64("tintG", "0.2 ... 1", &O::tintG, tint),
-        f64("tintB", "0.2 ... 1", &O::tintB, tint),
-        f64("viewDist", "0 or more", &O::viewDist, [](long double v) { return v >= 0; }),
-        f64("viewHeight", "-90 ... 90", &O::viewHeight, [](long double v) { return between(v, -90, 90); }),
-        f64("zoom", "0.1 or more", &O::zoom, [](long double v) { return v >= 0.1L; }),
-        f64("inclin", "-180 ... 180", &O::inclin, [](long double v) { return between(v, -180, 180); }),
-        u8("backR", "0 ... 255", &O::backR, byte),
-        u8("backG", "0 ... 255", &O::backG, byte),
-        u8("backB", "0 ... 255", &O::backB, byte),
-        f64("lightDirH", "0 ... below 360", &O::lightDirH, [](long double v) { return v >= 0 && v < 360; }),
-        f64("lightDirV", "-90 ... 90", &O::lightDirV, [](long double v) { return between(v, -90, 90); }),
-        i32("simuUnitAngle", "2, 6, 10, 18 or 30", &O::simuUnitAngle,
+        def("bright", "21 or more (1000 is brightness 1)", &O::bright, [](long double v) { return v >= 21; }),
+        def("lightDistRate", "1.5 or more (light distance + 1)", &O::lightDistRate, [](long double v) { return v >= 1.5L; }),
+        def("tintR", "0.2 ... 1", &O::tintR, tint),
+        def("tintG", "0.2 ... 1", &O::tintG, tint),
+        def("tintB", "0.2 ... 1", &O::tintB, tint),
+        def("viewDist", "0 or more", &O::viewDist, [](long double v) { return v >= 0; }),
+        def("viewHeight", "-90 ... 90", &O::viewHeight, [](long double v) { return between(v, -90, 90); }),
+        def("zoom", "0.1 or more", &O::zoom, [](long double v) { return v >= 0.1L; }),
+        def("inclin", "-180 ... 180", &O::inclin, [](long double v) { return between(v, -180, 180); }),
+        def("backR", "0 ... 255", &O::backR, byte),
+        def("backG", "0 ... 255", &O::backG, byte),
+        def("backB", "0 ... 255", &O::backB, byte),
+        def("lightDirH", "0 ... below 360", &O::lightDirH, [](long double v) { return v >= 0 && v < 360; }),
+        def("lightDirV", "-90 ... 90", &O::lightDirV, [](long double v) { return between(v, -90, 90); }),
+        def("simuUnitAngle", "2, 6, 10, 18 or 30", &O::simuUnitAngle,
             [](long double v) { return isSimuUnitAngleChoice(static_cast<std::int32_t>(v)); }),
-        i32("simuInterval", "1 ... 1000", &O::simuInterval, [](long double v) { return between(v, 1, 1000); }),
+        def("simuInterval", "1 ... 1000", &O::simuInterval, [](long double v) { return between(v, 1, 1000); }),
     };
     return table;
 }
@@ -110,19 +90,19 @@ const std::vector<OptionField>& optionFields() {
 std::string optionValueText(const DisplayOptions& o, const std::string& name) {
     const FieldDef* d = find(name);
     if (!d) return "";
-    switch (d->kind) {
-        case Kind::Int32: return std::to_string(o.*(d->i32));
-        case Kind::Byte: return std::to_string(o.*(d->u8));
-        case Kind::Double: return exactText(o.*(d->f64));
-    }
-    return "";
+    return std::visit(
+        [&](auto field) {
+            if constexpr (std::is_same_v<decltype(field), double DisplayOptions::*>) return exactText(o.*field);
+            else return std::to_string(o.*field);
+        },
+        d->pointer);
 }
 
 std::optional<std::string> setOptionValue(DisplayOptions& o, const std::string& name, const std::string& text) {
     const FieldDef* d = find(name);
     if (!d) return "unknown option '" + name + "'";
     long double value = 0;
-    if (d->kind == Kind::Double) {
+    if (d->real()) {
         const std::optional<long double> v = parseDecimal(text, Exponent::Allowed);
         if (!v || !std::isfinite(static_cast<double>(*v))) return name + ": '" + text + "' is not a number";
         value = *v;
@@ -132,11 +112,8 @@ std::optional<std::string> setOptionValue(DisplayOptions& o, const std::string& 
         value = *v;
     }
     if (!d->accepts(value)) return name + ": " + text + " is out of range (" + d->field.accepted + ")";
-    switch (d->kind) {
-        case Kind::Int32: o.*(d->i32) = static_cast<std::int32_t>(value); break;
-        case Kind::Byte: o.*(d->u8) = static_cast<std::uint8_t>(value); break;
-        case Kind::Double: o.*(d->f64) = static_cast<double>(value); break;
-    }
+    std::visit([&](auto field) { o.*field = static_cast<std::remove_reference_t<decltype(o.*field)>>(value); },
+               d->pointer);
     o.updateLightDist();
     return std::nullopt;
 }
