@@ -14,6 +14,7 @@
 #include "display/TVantorF.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TempDir.h"
+#include "DisplayWindowFixture.h"
 
 using namespace vantor;
 using vantor::test::ScriptedDesktop;
@@ -21,26 +22,12 @@ using vantor::test::TempDir;
 
 namespace {
 
-struct LightDialogs : ::testing::Test {
-    ScriptedDesktop desktop;
-    TempDir folder;
-    std::unique_ptr<Program> program;
-    int passes = 0;
-
+struct LightDialogs : test::DisplayWindow {
     void SetUp() override {
-        ProgramConfig config;
-        config.currentFolder = folder.path();
-        config.programFolder = folder.path() + "/";
-        program = std::make_unique<Program>(desktop, config);
-        program->ControlF().activate();
+        start();
         test::addFigure(program->store, test::vaseProfile(12), 1);
-        window().pgbAngle.subscribe([this] {
-            if (window().pgbAngle.visible() && window().pgbAngle.position() == 90) ++passes;
-        });
     }
-    TVantorF& window() { return program->VantorF(); }
     TLightEF& simple() { return program->LightEF(); }
-    DisplayOptions& options() { return program->options; }
 
     // Name of the marked (checked) button, "" when none; checks that exactly
     // the marked one is yellow.

@@ -12,6 +12,7 @@
 #include "display/simulation/PaletteBand.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TempDir.h"
+#include "DisplayWindowFixture.h"
 
 using namespace vantor;
 using vantor::test::ScriptedDesktop;
@@ -19,34 +20,18 @@ using vantor::test::TempDir;
 
 namespace {
 
-struct Simulation : ::testing::Test {
-    ScriptedDesktop desktop;
-    TempDir folder;
-    std::unique_ptr<Program> program;
-
+struct Simulation : test::DisplayWindow {
     // A program whose display shows the vase.
     void start(int bitsPerPixel) {
-        desktop.screenInfo.bitsPerPixel = bitsPerPixel;
-        ProgramConfig config;
-        config.currentFolder = folder.path();
-        config.programFolder = folder.path() + "/";
-        program = std::make_unique<Program>(desktop, config);
-        program->ControlF().activate();
+        DisplayWindow::start(bitsPerPixel);
         test::addFigure(program->store, test::vaseProfile(30), 1);
         window().mnDispRun.click();
     }
-    TVantorF& window() { return program->VantorF(); }
-    DisplayOptions& options() { return program->options; }
-    Bitmap& picture() { return window().displayBitmap; }
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) program->ControlF().animTimer.tick();
     }
-    std::vector<std::uint32_t> pixels() {
-        std::vector<std::uint32_t> v;
-        for (int y = 0; y < picture().height(); ++y)
-            for (int x = 0; x < picture().width(); ++x) v.push_back(picture().rawPixel(x, y));
-        return v;
-    }
+    // Every pixel: the sweep's lines are one pixel wide.
+    std::vector<std::uint32_t> pixels() { return allPixels(); }
     std::vector<PaletteEntry> colours() { return picture().palette()->entries(); }
     std::vector<MenuItem*> lockedMenus() {
         TVantorF& w = window();
@@ -276,7 +261,7 @@ TEST_F(Simulation, StepChoiceRedrawsOnlyWhenItChangesTheSimulationPicture) {
     EXPECT_EQ(options().displayMode, DisplayMode::Simulation);
     EXPECT_EQ(w.lblImageAnim.caption(), "シミュレーション");
     // Simulation picture shown: the same step again does nothing.
-    picture().setRawPixel(0, 0, 7);
+    window().displayBitmap.setRawPixel(0, 0, 7);
     w.mns6d.click();
     EXPECT_EQ(picture().rawPixel(0, 0), 7u);
     w.mns18d.click();
