@@ -358,6 +358,9 @@ private:
         std::string savedCaption;
     };
     void drawGrabRing(int x, int y);
+    // The labels above the picture say what it is ("立体表示", "シミュレーション",
+    // "平行移動"), in lime; the step label follows when `degrees` is given.
+    void labelPicture(const std::string& what, std::optional<int> degrees = std::nullopt);
     // The free-value steps shared by the input boxes: the answer with blanks
     // removed, as a number when it is a plain signed decimal.
     std::optional<double> askValue(const std::string& caption, const std::string& prompt, double current);

@@ -33,12 +33,7 @@ void TVantorF::mnDispRunClick() {
         StillDisplay& still = *m_still;
 
         o.displayMode = DisplayMode::Still;
-        lblImageAnim.setCaption("立体表示");
-        Font lime = lblDegree.font();
-        lime.color = colors::Lime;
-        lblDegree.setFont(lime);
-        lblImageAnim.setFont(lime);
-        lblDegree.setCaption(std::to_string(o.unitAngle));
+        labelPicture("立体表示", o.unitAngle);
 
         still.SetBrights();
         still.prepareView();

@@ -25,6 +25,18 @@ bool hasPngExtension(const std::string& name) {
 }
 }  // namespace
 
+void TVantorF::labelPicture(const std::string& what, std::optional<int> degrees) {
+    Font lime = lblImageAnim.font();
+    lime.color = colors::Lime;
+    lblImageAnim.setFont(lime);
+    lblImageAnim.setCaption(what);
+    if (!degrees) return;
+    lime = lblDegree.font();
+    lime.color = colors::Lime;
+    lblDegree.setFont(lime);
+    lblDegree.setCaption(std::to_string(*degrees));
+}
+
 // Inverting both times makes the second ring erase the first exactly.
 void TVantorF::drawGrabRing(int x, int y) {
     Canvas canvas(displayBitmap);
@@ -47,10 +59,7 @@ void TVantorF::imgVantorMouseDown(MouseButton button, unsigned /*shift*/, int x,
     m_drag.pressX = x;
     m_drag.pressY = y;
     m_drag.savedCaption = lblImageAnim.caption();
-    Font lime = lblImageAnim.font();
-    lime.color = colors::Lime;
-    lblImageAnim.setFont(lime);
-    lblImageAnim.setCaption("平行移動");
+    labelPicture("平行移動");
     imgVantor.setCursor(Cursor::HandPoint);
     drawGrabRing(x, y);
 }
@@ -60,10 +69,7 @@ void TVantorF::imgVantorMouseUp(MouseButton button, unsigned /*shift*/, int x, i
     m_drag.active = false;
     drawGrabRing(m_drag.pressX, m_drag.pressY);
     imgVantor.setCursor(Cursor::Default);
-    Font lime = lblImageAnim.font();
-    lime.color = colors::Lime;
-    lblImageAnim.setFont(lime);
-    lblImageAnim.setCaption(m_drag.savedCaption);
+    labelPicture(m_drag.savedCaption);
     if (x == m_drag.pressX && y == m_drag.pressY) return;
     DisplayOptions& o = m_program.options;
     o.centerX = clampToI32(std::int64_t{o.centerX} + x - m_drag.pressX);

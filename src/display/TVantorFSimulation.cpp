@@ -35,12 +35,7 @@ void TVantorF::buildSimuMenu() {
 void TVantorF::showSimulationLabels() {
     lblBrightIndi.setVisible(false);
     scbBright.setVisible(false);
-    Font lime = lblDegree.font();
-    lime.color = colors::Lime;
-    lblDegree.setFont(lime);
-    lblImageAnim.setFont(lime);
-    lblImageAnim.setCaption("シミュレーション");
-    lblDegree.setCaption(std::to_string(m_program.options.simuUnitAngle));
+    labelPicture("シミュレーション", m_program.options.simuUnitAngle);
 }
 
 void TVantorF::AnimPrepare() {
@@ -146,12 +141,7 @@ void TVantorF::mnSimuEndClick() {
     o.displayMode = DisplayMode::Still;
     lblBrightIndi.setVisible(true);
     scbBright.setVisible(true);
-    Font lime = lblDegree.font();
-    lime.color = colors::Lime;
-    lblDegree.setFont(lime);
-    lblImageAnim.setFont(lime);
-    lblImageAnim.setCaption("立体表示");
-    lblDegree.setCaption(std::to_string(o.unitAngle));
+    labelPicture("立体表示", o.unitAngle);
 }
 
 void TVantorF::FormHide() {
