@@ -121,7 +121,7 @@ void TGEditF::FormCreate() {
 // The press that activates the window may arrive before the activation; a
 // gesture under way already shows the current state and is kept.
 void TGEditF::FormActivate() {
-    if (dragging) return;
+    if (m_gesture.dragging) return;
     checkpoint();
     GESheetInit();
 }
@@ -131,33 +131,33 @@ void TGEditF::FormShow() {
 }
 void TGEditF::FormHide() {
     restoreHeldFigure();
-    m_buttonDown = false;
+    m_gesture.buttonDown = false;
     checkpoint();
 }
 
 void TGEditF::initAll() {
     mnGridOn.setChecked(true);
-    savedGridFix = true;
+    m_settings.savedGridFix = true;
     mnGFix.setChecked(true);
-    gridStep = 10;
+    m_settings.gridStep = 10;
     mnG10.setChecked(true);
     mnGridInt.setVisible(true);
     mnGFF.setVisible(true);
-    vertexSpacing = 5;
+    m_settings.vertexSpacing = 5;
     mnND5.setChecked(true);
     imgGEdit.setCursor(Cursor::Arrow);
     initStateFromOut();
-    dragging = false;
+    m_gesture.dragging = false;
     GESheetInit();
 }
 
 void TGEditF::initState() {
     restoreHeldFigure();
     // A gesture whose release never came is over.
-    m_buttonDown = false;
+    m_gesture.buttonDown = false;
     setStatus(IdleText);
-    editState = esIdle;
-    work.clear();
+    m_state = esIdle;
+    m_work.clear();
     m_pickedText.clear();
     refreshStatusLine();
     imgGEdit.setCursor(Cursor::Arrow);
@@ -165,7 +165,7 @@ void TGEditF::initState() {
 
 void TGEditF::initStateFromOut() {
     initState();
-    lastEditState = esIdle;
+    m_lastState = esIdle;
 }
 
 EditState TGEditF::buttonCode(const SpeedButton& b) const {
@@ -204,9 +204,9 @@ std::string TGEditF::stateText(EditState code) const {
 void TGEditF::spbZukeiMouseUp(SpeedButton& sender) {
     initState();
     checkpoint();
-    editState = buttonCode(sender);
-    setStatus(stateText(editState));
-    lastEditState = editState;
+    m_state = buttonCode(sender);
+    setStatus(stateText(m_state));
+    m_lastState = m_state;
     imgGEdit.setCursor(Cursor::Cross);
 }
 
@@ -216,10 +216,10 @@ void TGEditF::spbEditMouseUp(SpeedButton& sender) {
     if (store().VertexCount == 0) return;
     EditState code = buttonCode(sender);
     // The move button alternates between moving and copying.
-    if (&sender == &spbSlideZukei) code = lastEditState == esSlide ? esCopy : esSlide;
-    editState = code;
-    setStatus(stateText(editState));
-    lastEditState = editState;
+    if (&sender == &spbSlideZukei) code = m_lastState == esSlide ? esCopy : esSlide;
+    m_state = code;
+    setStatus(stateText(m_state));
+    m_lastState = m_state;
     imgGEdit.setCursor(Cursor::Arrow);
 }
 

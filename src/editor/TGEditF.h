@@ -129,30 +129,11 @@ public:
     Bitmap sheetBitmap{SheetWidth, SheetHeight, PixelFormat::Rgb32};
     Bitmap jikuBitmap{20, 56, PixelFormat::Rgb32};
 
-    // ----- Working state -----
-    EditState editState = esIdle;
-    EditState lastEditState = esIdle;
-    // The button of the gesture in progress: the release acts on the
-    // button of the press. The tools act on the left button only.
-    MouseButton mouseButton = MouseButton::Left;
-    bool otherButton() const { return mouseButton != MouseButton::Left; }
-    float vertexSpacing = 5;
-    std::int32_t gridStep = 10;
-    bool savedGridFix = true;
-    FigureBuffer work;
-    FigureRecord workRecord;
-    FigureBuffer saved;
-    FigureRecord savedRecord;
-    IntPoint startPoint, curPoint, endPoint;
-    bool dragging = false;
-    bool rubberShown = false;
-    Outline outline;
-    float dragSpacing = 5;
-    IntPoint prevPoint;
-    bool copyMode = false;
-    std::int32_t pickIndex = 1;
-    bool hasPrev = false, hasNext = false;
-    IntPoint prevNeighbour, nextNeighbour;
+    // ----- State the tests and the other windows read -----
+    EditState state() const { return m_state; }
+    float vertexSpacing() const { return m_settings.vertexSpacing; }
+    std::int32_t gridStep() const { return m_settings.gridStep; }
+    bool dragging() const { return m_gesture.dragging; }
     // The record the figure-property dialog edits.
     FigureRecord propRecord;
 
@@ -317,20 +298,67 @@ private:
     void showPicked(std::int32_t figureNumber, int vertexCount);
     void refreshStatusLine();
 
-    Program& m_program;
-    Canvas m_canvas{sheetBitmap};
-    bool m_figureHeld = false;
-    EditHistory m_history;
+    // The tools act on the left button only; the release of a gesture acts
+    // on the button of its press.
+    bool otherButton() const { return m_gesture.button != MouseButton::Left; }
+
+    // The sheet's options, set from its menus.
+    struct Settings {
+        float vertexSpacing = 5;  // pixels between the vertices a tool lays
+        std::int32_t gridStep = 10;
+        // Snapping as chosen while the grid was shown: hiding the grid
+        // places freely, showing it again restores this choice.
+        bool savedGridFix = true;
+    };
+
+    // One mouse gesture of a tool, from press to release.
+    struct Gesture {
+        MouseButton button = MouseButton::Left;
+        IntPoint start, current, end;
+        IntPoint previous;  // the free curve's last laid point
+        bool buttonDown = false;
+        bool dragging = false;
+        // A not-xor preview is on the sheet; drawing it again erases it.
+        bool rubberShown = false;
+        bool copyMode = false;    // a slide that copies instead of moving
+        float spacing = 5;        // the free curve's vertex spacing, fixed at its press
+        bool cancelled = false;   // after a cancel the rest of the gesture is ignored
+    };
+
     // What a gesture started from, for cancelling it.
     struct GestureStart {
         Bitmap sheet;
         StoreSnapshot store;
         std::uint8_t dataEdited = 0;
         std::string status;
-    } m_gestureStart;
-    bool m_buttonDown = false;
-    // After a cancel, the rest of the gesture (moves, release) is ignored.
-    bool m_gestureCancelled = false;
+    };
+
+    // What an operation picked: the vertex a move drags with the vertices
+    // it is joined to, and the picked figure's pixel outline.
+    struct Pick {
+        std::int32_t index = 1;  // the dragged vertex within the work figure, from 1
+        bool hasPrev = false, hasNext = false;
+        IntPoint prevNeighbour, nextNeighbour;
+        Outline outline;
+    };
+
+    Program& m_program;
+    Canvas m_canvas{sheetBitmap};
+    EditState m_state = esIdle;
+    EditState m_lastState = esIdle;
+    Settings m_settings;
+    Gesture m_gesture;
+    GestureStart m_gestureStart;
+    Pick m_pick;
+    // The figure being drawn, or the picked figure being edited, and a
+    // second buffer for the operations that need one (a moved copy, the
+    // other figure of a join, the part of a split).
+    FigureBuffer m_work;
+    FigureRecord m_workRecord;
+    FigureBuffer m_saved;
+    FigureRecord m_savedRecord;
+    bool m_figureHeld = false;
+    EditHistory m_history;
     std::string m_cursorText;
     std::string m_pickedText;
 };

@@ -55,7 +55,7 @@ TEST_F(Gesture, EscapeInEachGestureLeavesSheetStoreAndStatusAsBefore) {
 
         press(at(40, 30));
         for (int d = 6; d <= 30; d += 6) move(at(40 + d, 30 + d));
-        EXPECT_TRUE(ed().dragging || row.button == &TGEditF::spbMagnifyZukei);
+        EXPECT_TRUE(ed().dragging() || row.button == &TGEditF::spbMagnifyZukei);
         escape();
         EXPECT_EQ(sheetPixels(), sheet) << "the sheet is bit for bit as before the press";
         EXPECT_EQ(figures(), vertices);

@@ -93,7 +93,7 @@ TEST_F(EditorSheet, FarOffSheetVertexFloodsTheSheet) {
 
 TEST_F(EditorSheet, MoveButtonAlternatesWithCopy) {
     choose(ed().spbSlideZukei);
-    EXPECT_EQ(ed().editState, esIdle) << "no figures: the operation buttons do nothing";
+    EXPECT_EQ(ed().state(), esIdle) << "no figures: the operation buttons do nothing";
     EXPECT_EQ(ed().lblState.caption(), "何をします？");
 
     addFigure({{50, 0}, {50, 20}});
@@ -109,9 +109,9 @@ TEST_F(EditorSheet, MoveButtonAlternatesWithCopy) {
     // Opening the editor from the control window forgets the last button.
     choose(ed().spbSlideZukei);
     program->ControlF().GEditExecute();
-    EXPECT_EQ(ed().editState, esIdle);
+    EXPECT_EQ(ed().state(), esIdle);
     choose(ed().spbSlideZukei);
-    EXPECT_EQ(ed().editState, esSlide);
+    EXPECT_EQ(ed().state(), esSlide);
 }
 
 TEST_F(EditorSheet, GridOffFreesPlacementAndGridOnRestoresIt) {
@@ -128,17 +128,17 @@ TEST_F(EditorSheet, GridOffFreesPlacementAndGridOnRestoresIt) {
     EXPECT_TRUE(ed().mnGFree.checked()) << "free placement was active when the grid went off";
 
     ed().mnG20.click();
-    EXPECT_EQ(ed().gridStep, 20);
+    EXPECT_EQ(ed().gridStep(), 20);
     EXPECT_FALSE(ed().mnG10.checked());
     ed().mnStandard.click();
-    EXPECT_EQ(ed().gridStep, 10);
+    EXPECT_EQ(ed().gridStep(), 10);
     EXPECT_TRUE(ed().mnGFix.checked());
-    EXPECT_EQ(ed().vertexSpacing, 5.0f);
+    EXPECT_EQ(ed().vertexSpacing(), 5.0f);
 }
 
 TEST_F(EditorSheet, VertexSpacingBox) {
     ed().mnND20.click();
-    EXPECT_EQ(ed().vertexSpacing, 20.0f);
+    EXPECT_EQ(ed().vertexSpacing(), 20.0f);
     struct Case {
         const char* typed;
         float spacing;
@@ -154,7 +154,7 @@ TEST_F(EditorSheet, VertexSpacingBox) {
     };
     for (const Case& c : cases) {
         setSpacing(c.typed);
-        EXPECT_EQ(ed().vertexSpacing, c.spacing) << c.typed;
+        EXPECT_EQ(ed().vertexSpacing(), c.spacing) << c.typed;
         EXPECT_TRUE((ed().*c.checked).checked()) << c.typed;
     }
     setSpacing("3.25");
@@ -164,7 +164,7 @@ TEST_F(EditorSheet, VertexSpacingBox) {
     EXPECT_EQ(asked.caption, "頂点の間隔（その他）");
     EXPECT_EQ(asked.prompt, "頂点の間隔をドット数で指定して下さい(１以上)");
     EXPECT_EQ(asked.initial, "3.25");
-    EXPECT_EQ(ed().vertexSpacing, 3.25f);
+    EXPECT_EQ(ed().vertexSpacing(), 3.25f);
     EXPECT_TRUE(desktop.messages.empty());
 }
 
@@ -178,7 +178,7 @@ TEST_F(EditorSheet, DeleteAllAsksAndClearsNames) {
     choose(ed().spbAllClear);
     EXPECT_EQ(desktop.messages.back().text, "図形をすべて削除してもいいんですね？");
     EXPECT_EQ(ed().lblState.caption(), "直線");
-    EXPECT_EQ(ed().editState, esLine);
+    EXPECT_EQ(ed().state(), esLine);
     EXPECT_EQ(store().VertexCount, 2);
 
     program->VantorF().show();
@@ -194,7 +194,7 @@ TEST_F(EditorSheet, DeleteAllAsksAndClearsNames) {
     EXPECT_EQ(store().DataEdited, 1);
     EXPECT_FALSE(program->VantorF().visible()) << "no picture of the old data stays";
     EXPECT_FALSE(program->AnimeF().visible());
-    EXPECT_EQ(ed().editState, esIdle);
+    EXPECT_EQ(ed().state(), esIdle);
 
     choose(ed().spbAllClear);  // nothing left: no question
     EXPECT_EQ(desktop.messages.size(), 2u);

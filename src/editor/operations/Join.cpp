@@ -31,22 +31,22 @@ void TGEditF::startConnectZukei(int x, int y) {
         initState();
         return;
     }
-    savedRecord = workRecord;
-    saved = work;
+    m_savedRecord = m_workRecord;
+    m_saved = m_work;
     setStatus("２つ目の図形？");
-    dragging = true;  // S is held out of the list until the release
+    m_gesture.dragging = true;  // S is held out of the list until the release
 }
 
 void TGEditF::detConnectZukei(int x, int y) {
-    if (otherButton() || !dragging) return;
-    dragging = false;
+    if (otherButton() || !m_gesture.dragging) return;
+    m_gesture.dragging = false;
     searchNearestAndLoadZukei(x, y);
     setStatus("２図形結合");
     if (m_program.desktop.messageBox("この２つの図形を結合しますか？", Program::ApplicationTitle, MsgIcon::Warning,
                                      MsgButtons::YesNo) != MsgAnswer::Yes) {
         EditDetDraw();  // T back
-        workRecord = savedRecord;
-        work = saved;
+        m_workRecord = m_savedRecord;
+        m_work = m_saved;
         EditDetDraw();  // S back
         setStatus(WaitingText);
         return;
@@ -60,10 +60,10 @@ void TGEditF::detConnectZukei(int x, int y) {
 
 // S in saved, T in work; leaves the joined figure in work.
 void TGEditF::joinSavedIntoWork() {
-    const int m = saved.count;
-    const int n = work.count;
-    const IntPoint sEnds[2] = {saved.pixel[0], saved.pixel[static_cast<std::size_t>(m - 1)]};
-    const IntPoint tEnds[2] = {work.pixel[0], work.pixel[static_cast<std::size_t>(n - 1)]};
+    const int m = m_saved.count;
+    const int n = m_work.count;
+    const IntPoint sEnds[2] = {m_saved.pixel[0], m_saved.pixel[static_cast<std::size_t>(m - 1)]};
+    const IntPoint tEnds[2] = {m_work.pixel[0], m_work.pixel[static_cast<std::size_t>(n - 1)]};
     // Pairs in the order (S first, T first), (S first, T last), (S last, T
     // first), (S last, T last); the earlier pair wins a tie.
     int best = 0;
@@ -85,16 +85,16 @@ void TGEditF::joinSavedIntoWork() {
     FigureBuffer joined;
     for (int i = 0; i < n; ++i) {
         const std::size_t t = static_cast<std::size_t>(tFirst ? n - 1 - i : i);
-        joined.append(work.x[t], work.y[t], {});
+        joined.append(m_work.x[t], m_work.y[t], {});
     }
     // S's joining end now coincides with T's and is dropped.
     for (int i = 1; i < m; ++i) {
         const std::size_t v = static_cast<std::size_t>(sFirst ? i : m - 1 - i);
-        joined.append(static_cast<float>(static_cast<f80>(saved.x[v]) - offX),
-                      static_cast<float>(static_cast<f80>(saved.y[v]) - offY), {});
+        joined.append(static_cast<float>(static_cast<f80>(m_saved.x[v]) - offX),
+                      static_cast<float>(static_cast<f80>(m_saved.y[v]) - offY), {});
     }
     recomputePixels(joined);
-    work = joined;
+    m_work = joined;
 }
 
 }  // namespace vantor

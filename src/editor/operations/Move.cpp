@@ -12,63 +12,63 @@ void TGEditF::startSlideZukei(int x, int y) {
     if (!pickable()) return;
     searchNearestAndLoadZukei(x, y);
     getOutline();
-    startPoint = adjusted({x, y});
-    rubberShown = false;
-    dragging = true;
-    copyMode = false;
+    m_gesture.start = adjusted({x, y});
+    m_gesture.rubberShown = false;
+    m_gesture.dragging = true;
+    m_gesture.copyMode = false;
     selectRubberPen();
 }
 
 void TGEditF::viaSlideZukei(int x, int y) {
-    if (!dragging) return;
+    if (!m_gesture.dragging) return;
     const IntPoint e = adjusted({x, y});
-    int dx = e.x - startPoint.x;
-    const int dy = e.y - startPoint.y;
+    int dx = e.x - m_gesture.start.x;
+    const int dy = e.y - m_gesture.start.y;
     if (std::abs(dx) >= 5 || std::abs(dy) >= 5) {
-        if (editState == esSlide) {
+        if (m_state == esSlide) {
             setStatus("平行移動中");
         } else {
             setStatus("コピー中");
-            copyMode = true;
+            m_gesture.copyMode = true;
         }
     }
-    if (outline.maxPX + dx > AxisColumn) dx = AxisColumn - outline.maxPX;
-    if (rubberShown) rubberPolyline(saved);
+    if (m_pick.outline.maxPX + dx > AxisColumn) dx = AxisColumn - m_pick.outline.maxPX;
+    if (m_gesture.rubberShown) rubberPolyline(m_saved);
     // A pixel offset is the negated data offset on both axes.
-    saved.clear();
-    for (int i = 0; i < work.count; ++i) {
+    m_saved.clear();
+    for (int i = 0; i < m_work.count; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
-        const float vx = static_cast<float>(static_cast<f80>(work.x[k]) - dx);
-        const float vy = static_cast<float>(static_cast<f80>(work.y[k]) - dy);
-        saved.append(vx, vy, pixelOf(vx, vy));
+        const float vx = static_cast<float>(static_cast<f80>(m_work.x[k]) - dx);
+        const float vy = static_cast<float>(static_cast<f80>(m_work.y[k]) - dy);
+        m_saved.append(vx, vy, pixelOf(vx, vy));
     }
-    curPoint = e;
-    rubberPolyline(saved);
-    rubberShown = true;
+    m_gesture.current = e;
+    rubberPolyline(m_saved);
+    m_gesture.rubberShown = true;
 }
 
 void TGEditF::detSlideZukei(int x, int y) {
-    if (!dragging) return;
-    if (rubberShown) rubberPolyline(saved);
+    if (!m_gesture.dragging) return;
+    if (m_gesture.rubberShown) rubberPolyline(m_saved);
     const IntPoint e = adjusted({x, y});
-    int dx = e.x - startPoint.x;
-    const int dy = e.y - startPoint.y;
+    int dx = e.x - m_gesture.start.x;
+    const int dy = e.y - m_gesture.start.y;
     bool stopped = false;
-    if (outline.maxPX + dx > AxisColumn) {
-        dx = AxisColumn - outline.maxPX;
+    if (m_pick.outline.maxPX + dx > AxisColumn) {
+        dx = AxisColumn - m_pick.outline.maxPX;
         stopped = true;
     }
     // A copy leaves the original where it was.
-    if (copyMode) EditDetDraw();
-    for (int i = 0; i < work.count; ++i) {
+    if (m_gesture.copyMode) EditDetDraw();
+    for (int i = 0; i < m_work.count; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
-        work.x[k] = static_cast<float>(static_cast<f80>(work.x[k]) - dx);
-        work.y[k] = static_cast<float>(static_cast<f80>(work.y[k]) - dy);
+        m_work.x[k] = static_cast<float>(static_cast<f80>(m_work.x[k]) - dx);
+        m_work.y[k] = static_cast<float>(static_cast<f80>(m_work.y[k]) - dy);
     }
-    recomputePixels(work);
+    recomputePixels(m_work);
     if (!stopped) zukeiAdjustGrid();
     EditDetDraw();
-    setStatus(editState == esSlide ? "平行移動" : "コピー");
+    setStatus(m_state == esSlide ? "平行移動" : "コピー");
 }
 
 }  // namespace vantor

@@ -11,32 +11,32 @@ void TGEditF::startAllScroll(int x, int y) {
         return;
     }
     if (otherButton()) return;
-    startPoint = adjusted({x, y});
-    curPoint = startPoint;
-    rubberShown = false;
-    dragging = true;
+    m_gesture.start = adjusted({x, y});
+    m_gesture.current = m_gesture.start;
+    m_gesture.rubberShown = false;
+    m_gesture.dragging = true;
     selectRubberPen();
 }
 
 void TGEditF::viaAllScroll(int x, int y) {
-    if (otherButton() || !dragging) return;
-    if (rubberShown) rubberLine(startPoint, {startPoint.x, curPoint.y});
+    if (otherButton() || !m_gesture.dragging) return;
+    if (m_gesture.rubberShown) rubberLine(m_gesture.start, {m_gesture.start.x, m_gesture.current.y});
     IntPoint e = adjusted({x, y});
-    e.x = curPoint.x;
-    curPoint = e;
-    rubberLine(startPoint, {startPoint.x, curPoint.y});
-    rubberShown = true;
+    e.x = m_gesture.current.x;
+    m_gesture.current = e;
+    rubberLine(m_gesture.start, {m_gesture.start.x, m_gesture.current.y});
+    m_gesture.rubberShown = true;
 }
 
 void TGEditF::detAllScroll(int x, int y) {
-    if (otherButton() || !dragging) return;
-    if (rubberShown) rubberLine(startPoint, {startPoint.x, curPoint.y});
+    if (otherButton() || !m_gesture.dragging) return;
+    if (m_gesture.rubberShown) rubberLine(m_gesture.start, {m_gesture.start.x, m_gesture.current.y});
     const IntPoint e = adjusted({x, y});
-    const int dy = e.y - startPoint.y;
+    const int dy = e.y - m_gesture.start.y;
     FigureStore& s = store();
     for (std::int32_t k = 1; k <= s.VertexCount; ++k) s.y(k) = static_cast<float>(static_cast<f80>(s.y(k)) - dy);
-    dragging = false;
-    rubberShown = false;
+    m_gesture.dragging = false;
+    m_gesture.rubberShown = false;
     GESheetInit();
     EdittedProc();
 }

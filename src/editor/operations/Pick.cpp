@@ -44,15 +44,15 @@ void TGEditF::searchNearestAndLoadZukei(int x, int y) {
 
 void TGEditF::LoadZukei(std::int32_t first) {
     FigureStore& s = store();
-    work.clear();
+    m_work.clear();
     if (first < 1 || first > s.VertexCount) return;
     const std::int32_t number = s.figure(first);
     s.freeFigure(s.figure(first));
-    workRecord = s.LastFreedFigure;
+    m_workRecord = s.LastFreedFigure;
     std::int32_t last = first;
     while (last < s.VertexCount && s.link(last) != 0) ++last;
-    for (std::int32_t k = first; k <= last; ++k) work.append(s.x(k), s.y(k), pixelOf(s.x(k), s.y(k)));
-    const std::int32_t n = work.count;
+    for (std::int32_t k = first; k <= last; ++k) m_work.append(s.x(k), s.y(k), pixelOf(s.x(k), s.y(k)));
+    const std::int32_t n = m_work.count;
     for (std::int32_t k = last + 1; k <= s.VertexCount; ++k) {
         s.x(k - n) = s.x(k);
         s.y(k - n) = s.y(k);
@@ -62,7 +62,7 @@ void TGEditF::LoadZukei(std::int32_t first) {
     s.VertexCount -= n;
     m_figureHeld = true;
     highlightWork();
-    showPicked(number, work.count);
+    showPicked(number, m_work.count);
 }
 
 std::int32_t TGEditF::inZukeiNearestP(int x, int y) const {
@@ -70,9 +70,9 @@ std::int32_t TGEditF::inZukeiNearestP(int x, int y) const {
     const float py = y2v(y);
     float best = 1e12f;
     std::int32_t nearest = 1;
-    for (int i = 0; i < work.count; ++i) {
+    for (int i = 0; i < m_work.count; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
-        const float d = dataDistance(px, py, work.x[k], work.y[k]);
+        const float d = dataDistance(px, py, m_work.x[k], m_work.y[k]);
         if (d <= best) {
             best = d;
             nearest = i + 1;

@@ -9,13 +9,13 @@ namespace vantor {
 void TGEditF::detZukeiProperty(int x, int y) {
     if (!pickable()) return;
     searchNearestAndLoadZukei(x, y);
-    propRecord = workRecord;
+    propRecord = m_workRecord;
     TZuPropF& dialog = m_program.ZuPropF();
     dialog.imgFill();
     dialog.setMethodLabel();
     m_program.desktop.showModal(dialog);
     dialog.hide();
-    workRecord = propRecord;
+    m_workRecord = propRecord;
     EditDetDraw();
 }
 

@@ -26,14 +26,14 @@ void TGEditF::detMagnifyZukei(int x, int y) {
     const bool answered = askDecimal("拡大・縮小倍率", "この図形を何倍にしますか？（0.1以上10以下）", "1", typed);
     const float f = static_cast<float>(typed);  // the range applies to the single-precision factor
     if (answered && f >= 0.1 && f <= 10) {
-        const float cx = x2d(outline.midPX);
-        const float cy = y2v(outline.midPY);
-        for (int i = 0; i < work.count; ++i) {
+        const float cx = x2d(m_pick.outline.midPX);
+        const float cy = y2v(m_pick.outline.midPY);
+        for (int i = 0; i < m_work.count; ++i) {
             const std::size_t k = static_cast<std::size_t>(i);
-            work.x[k] = static_cast<float>(cx + f * (static_cast<f80>(work.x[k]) - cx));
-            work.y[k] = static_cast<float>(cy + f * (static_cast<f80>(work.y[k]) - cy));
+            m_work.x[k] = static_cast<float>(cx + f * (static_cast<f80>(m_work.x[k]) - cx));
+            m_work.y[k] = static_cast<float>(cy + f * (static_cast<f80>(m_work.y[k]) - cy));
         }
-        recomputePixels(work);
+        recomputePixels(m_work);
     }
     putBackAdjusted();
 }
@@ -51,16 +51,16 @@ void TGEditF::detRotateZukei(int x, int y) {
         const float theta = static_cast<float>(-static_cast<f80>(a) * Pi / 180);
         const float c = static_cast<float>(std::cos(static_cast<f80>(theta)));
         const float s = static_cast<float>(std::sin(static_cast<f80>(theta)));
-        const float cx = x2d(outline.midPX);
-        const float cy = y2v(outline.midPY);
-        for (int i = 0; i < work.count; ++i) {
+        const float cx = x2d(m_pick.outline.midPX);
+        const float cy = y2v(m_pick.outline.midPY);
+        for (int i = 0; i < m_work.count; ++i) {
             const std::size_t k = static_cast<std::size_t>(i);
-            const float dx = static_cast<float>(static_cast<f80>(work.x[k]) - cx);
-            const float dy = static_cast<float>(static_cast<f80>(work.y[k]) - cy);
-            work.x[k] = static_cast<float>(cx + (static_cast<f80>(dx) * c - static_cast<f80>(dy) * s));
-            work.y[k] = static_cast<float>(cy + (static_cast<f80>(dx) * s + static_cast<f80>(dy) * c));
+            const float dx = static_cast<float>(static_cast<f80>(m_work.x[k]) - cx);
+            const float dy = static_cast<float>(static_cast<f80>(m_work.y[k]) - cy);
+            m_work.x[k] = static_cast<float>(cx + (static_cast<f80>(dx) * c - static_cast<f80>(dy) * s));
+            m_work.y[k] = static_cast<float>(cy + (static_cast<f80>(dx) * s + static_cast<f80>(dy) * c));
         }
-        recomputePixels(work);
+        recomputePixels(m_work);
     }
     putBackAdjusted();
 }

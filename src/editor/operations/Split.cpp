@@ -10,7 +10,7 @@ void TGEditF::detSplitZukei(int x, int y) {
     searchNearestAndLoadZukei(x, y);
     const std::int32_t k = inZukeiNearestP(x, y);
     Desktop& desktop = m_program.desktop;
-    if (k == 1 || k == work.count) {
+    if (k == 1 || k == m_work.count) {
         desktop.messageBox("ここはこの図形の始点か終点です。\r元々切れています。", Program::ApplicationTitle,
                            MsgIcon::Information, MsgButtons::Ok);
         EditDetDraw();
@@ -18,21 +18,21 @@ void TGEditF::detSplitZukei(int x, int y) {
     }
     // The two parts need one vertex more than the figure had. Refused before
     // anything changes, so the second part can never be lost at the limit.
-    if (store().VertexCount + work.count + 1 > MaxVertices) {
+    if (store().VertexCount + m_work.count + 1 > MaxVertices) {
         desktop.messageBox(SplitRefusedText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
         EditDetDraw();
         return;
     }
-    savedRecord = workRecord;
-    saved.clear();
-    for (int i = k - 1; i < work.count; ++i) {
+    m_savedRecord = m_workRecord;
+    m_saved.clear();
+    for (int i = k - 1; i < m_work.count; ++i) {
         const std::size_t v = static_cast<std::size_t>(i);
-        saved.append(work.x[v], work.y[v], work.pixel[v]);
+        m_saved.append(m_work.x[v], m_work.y[v], m_work.pixel[v]);
     }
-    work.count = k;
+    m_work.count = k;
     EditDetDraw();
-    workRecord = savedRecord;
-    work = saved;
+    m_workRecord = m_savedRecord;
+    m_work = m_saved;
     EditDetDraw();
 }
 

@@ -22,7 +22,7 @@ void TGEditF::EditDetDraw() {
     const bool tableFull = std::find(s.FigureInUse.begin() + 1, s.FigureInUse.end(), 0) == s.FigureInUse.end();
     if (!tableFull) {
         const std::int32_t slot = s.allocFigure();
-        s.slot(slot) = workRecord;
+        s.slot(slot) = m_workRecord;
         s.FigureInUse[static_cast<std::size_t>(slot)] = 0;
     }
     commitWork(1);
@@ -34,19 +34,19 @@ void TGEditF::restoreHeldFigure() {
 
 void TGEditF::commitWork(int minimumCount) {
     m_figureHeld = false;
-    dragging = false;
-    rubberShown = false;
+    m_gesture.dragging = false;
+    m_gesture.rubberShown = false;
     FigureStore& s = store();
-    if (work.overflow) {
+    if (m_work.overflow) {
         // The drawing did not fit in the work buffer: nothing of it is kept.
         m_program.desktop.messageBox(TooManyVerticesText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
-        work.clear();
+        m_work.clear();
         GESheetInit();
         return;
     }
-    if (work.count >= minimumCount) {
+    if (m_work.count >= minimumCount) {
         EdittedProc();
-        if (s.VertexCount + work.count > MaxVertices) {
+        if (s.VertexCount + m_work.count > MaxVertices) {
             m_program.desktop.messageBox(TooManyVerticesText, Program::ApplicationTitle, MsgIcon::Error,
                                          MsgButtons::Ok);
             // The sheet still carries previews of the refused figure.
@@ -54,16 +54,16 @@ void TGEditF::commitWork(int minimumCount) {
             return;
         }
         const std::int32_t slot = s.allocFigure();
-        for (int i = 0; i < work.count; ++i) {
+        for (int i = 0; i < m_work.count; ++i) {
             const std::size_t k = static_cast<std::size_t>(i);
             ++s.VertexCount;
-            s.x(s.VertexCount) = work.x[k];
-            s.y(s.VertexCount) = work.y[k];
+            s.x(s.VertexCount) = m_work.x[k];
+            s.y(s.VertexCount) = m_work.y[k];
             s.link(s.VertexCount) = 1;
             s.figure(s.VertexCount) = slot;
         }
         s.link(s.VertexCount) = 0;
-        showPicked(slot, work.count);
+        showPicked(slot, m_work.count);
     }
     GESheetInit();
 }

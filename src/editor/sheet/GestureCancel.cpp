@@ -13,9 +13,9 @@ void TGEditF::beginGesture() {
 }
 
 bool TGEditF::cancelGesture() {
-    if (!m_buttonDown && !dragging && !m_figureHeld) return false;
-    if (m_buttonDown) m_gestureCancelled = true;
-    m_buttonDown = false;
+    if (!m_gesture.buttonDown && !m_gesture.dragging && !m_figureHeld) return false;
+    if (m_gesture.buttonDown) m_gesture.cancelled = true;
+    m_gesture.buttonDown = false;
     // The store changes during a gesture only while a figure is held out of it.
     if (m_figureHeld) {
         FigureStore& s = store();
@@ -23,10 +23,10 @@ bool TGEditF::cancelGesture() {
         s.DataEdited = m_gestureStart.dataEdited;
     }
     m_figureHeld = false;
-    dragging = false;
-    rubberShown = false;
-    copyMode = false;
-    work.clear();
+    m_gesture.dragging = false;
+    m_gesture.rubberShown = false;
+    m_gesture.copyMode = false;
+    m_work.clear();
     sheetBitmap = m_gestureStart.sheet;
     sheetChanged();
     setStatus(m_gestureStart.status);

@@ -53,7 +53,7 @@ void TGEditF::mnRedoClick() {
 
 // The data set differs from what it was unless this is the state on disk.
 void TGEditF::afterHistoryMove() {
-    work.clear();
+    m_work.clear();
     EdittedProc();
     store().DataEdited = m_history.atSavedState() ? 0 : 1;
     m_pickedText.clear();

@@ -25,26 +25,26 @@ float TGEditF::y2v(std::int32_t row) { return static_cast<float>(BaseRow - stati
 void TGEditF::adjustGrid(IntPoint& p) const {
     if (x2d(p.x) < 0) p.x = AxisColumn;
     if (mnGFix.checked()) {
-        const f80 step = gridStep;
-        const std::int64_t gx = roundHalfEven(static_cast<f80>(x2d(p.x)) / step) * gridStep;
-        const std::int64_t gy = roundHalfEven(static_cast<f80>(y2v(p.y)) / step) * gridStep;
+        const f80 step = m_settings.gridStep;
+        const std::int64_t gx = roundHalfEven(static_cast<f80>(x2d(p.x)) / step) * m_settings.gridStep;
+        const std::int64_t gy = roundHalfEven(static_cast<f80>(y2v(p.y)) / step) * m_settings.gridStep;
         p.x = d2x(static_cast<float>(gx));
         p.y = v2y(static_cast<float>(gy));
     }
 }
 
 void TGEditF::getOutline() {
-    outline.maxPX = outline.maxPY = -10000;
-    outline.minPX = outline.minPY = 10000;
-    for (int i = 0; i < work.count; ++i) {
-        const IntPoint& p = work.pixel[static_cast<std::size_t>(i)];
-        outline.minPX = std::min(outline.minPX, p.x);
-        outline.maxPX = std::max(outline.maxPX, p.x);
-        outline.minPY = std::min(outline.minPY, p.y);
-        outline.maxPY = std::max(outline.maxPY, p.y);
+    m_pick.outline.maxPX = m_pick.outline.maxPY = -10000;
+    m_pick.outline.minPX = m_pick.outline.minPY = 10000;
+    for (int i = 0; i < m_work.count; ++i) {
+        const IntPoint& p = m_work.pixel[static_cast<std::size_t>(i)];
+        m_pick.outline.minPX = std::min(m_pick.outline.minPX, p.x);
+        m_pick.outline.maxPX = std::max(m_pick.outline.maxPX, p.x);
+        m_pick.outline.minPY = std::min(m_pick.outline.minPY, p.y);
+        m_pick.outline.maxPY = std::max(m_pick.outline.maxPY, p.y);
     }
-    outline.midPX = (outline.maxPX + outline.minPX) / 2;
-    outline.midPY = (outline.minPY + outline.maxPY) / 2;
+    m_pick.outline.midPX = (m_pick.outline.maxPX + m_pick.outline.minPX) / 2;
+    m_pick.outline.midPY = (m_pick.outline.minPY + m_pick.outline.maxPY) / 2;
 }
 
 void TGEditF::recomputePixels(FigureBuffer& buffer) {
@@ -57,33 +57,33 @@ void TGEditF::recomputePixels(FigureBuffer& buffer) {
 // Moves the work figure rigidly so that its first vertex obeys the placement
 // rules; one grid step back to the left if that pushed a vertex past the axis.
 void TGEditF::zukeiAdjustGrid() {
-    if (work.count == 0) return;
-    const IntPoint p = work.pixel[0];
+    if (m_work.count == 0) return;
+    const IntPoint p = m_work.pixel[0];
     const IntPoint q = adjusted(p);
-    for (int i = 0; i < work.count; ++i) {
+    for (int i = 0; i < m_work.count; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
-        work.x[k] = static_cast<float>(static_cast<f80>(work.x[k]) + (p.x - q.x));
-        work.y[k] = static_cast<float>(static_cast<f80>(work.y[k]) + (p.y - q.y));
-        work.pixel[k] = pixelOf(work.x[k], work.y[k]);
+        m_work.x[k] = static_cast<float>(static_cast<f80>(m_work.x[k]) + (p.x - q.x));
+        m_work.y[k] = static_cast<float>(static_cast<f80>(m_work.y[k]) + (p.y - q.y));
+        m_work.pixel[k] = pixelOf(m_work.x[k], m_work.y[k]);
     }
     getOutline();
-    if (outline.maxPX > AxisColumn) {
-        for (int i = 0; i < work.count; ++i) {
+    if (m_pick.outline.maxPX > AxisColumn) {
+        for (int i = 0; i < m_work.count; ++i) {
             const std::size_t k = static_cast<std::size_t>(i);
-            work.pixel[k].x -= gridStep;
-            work.x[k] = static_cast<float>(static_cast<f80>(work.x[k]) + gridStep);
+            m_work.pixel[k].x -= m_settings.gridStep;
+            m_work.x[k] = static_cast<float>(static_cast<f80>(m_work.x[k]) + m_settings.gridStep);
         }
     }
 }
 
 void TGEditF::zukeiLeftOfAxis() {
     getOutline();
-    const float m = x2d(outline.maxPX);
+    const float m = x2d(m_pick.outline.maxPX);
     if (m < 0) {
-        for (int i = 0; i < work.count; ++i) {
+        for (int i = 0; i < m_work.count; ++i) {
             const std::size_t k = static_cast<std::size_t>(i);
-            work.x[k] = static_cast<float>(static_cast<f80>(work.x[k]) - m);
-            work.pixel[k].x = d2x(work.x[k]);
+            m_work.x[k] = static_cast<float>(static_cast<f80>(m_work.x[k]) - m);
+            m_work.pixel[k].x = d2x(m_work.x[k]);
         }
     }
 }

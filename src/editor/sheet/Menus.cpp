@@ -60,27 +60,27 @@ void TGEditF::buildMenus() {
 
 void TGEditF::mnNDotClick(MenuItem& sender) {
     sender.setChecked(true);
-    vertexSpacing = static_cast<float>(captionValue(sender));
+    m_settings.vertexSpacing = static_cast<float>(captionValue(sender));
 }
 
 void TGEditF::mnNDEtcClick() {
     long double value = 0;
-    if (!askDecimal("頂点の間隔（その他）", "頂点の間隔をドット数で指定して下さい(１以上)", shortestDecimal(vertexSpacing),
+    if (!askDecimal("頂点の間隔（その他）", "頂点の間隔をドット数で指定して下さい(１以上)", shortestDecimal(m_settings.vertexSpacing),
                     value))
         return;
     // The typed value is checked as typed, before it is stored in single precision.
-    if (!(value >= 1) || value == vertexSpacing) return;
-    vertexSpacing = static_cast<float>(value);
+    if (!(value >= 1) || value == m_settings.vertexSpacing) return;
+    m_settings.vertexSpacing = static_cast<float>(value);
     mnNDEtc.setChecked(true);
     for (MenuItem* m : {&mnND2, &mnND5, &mnND10, &mnND20, &mnND40})
-        if (static_cast<float>(captionValue(*m)) == vertexSpacing) m->setChecked(true);
+        if (static_cast<float>(captionValue(*m)) == m_settings.vertexSpacing) m->setChecked(true);
 }
 
 void TGEditF::mnGridOnClick() {
     mnGridOn.setChecked(true);
     mnGridInt.setVisible(true);
     mnGFF.setVisible(true);
-    if (savedGridFix) mnGFix.setChecked(true);
+    if (m_settings.savedGridFix) mnGFix.setChecked(true);
     else mnGFree.setChecked(true);
     GESheetInit();
 }
@@ -89,7 +89,7 @@ void TGEditF::mnGridOnClick() {
 // free until the grid is shown again.
 void TGEditF::mnGridOffClick() {
     mnGridOff.setChecked(true);
-    savedGridFix = mnGFix.checked();
+    m_settings.savedGridFix = mnGFix.checked();
     mnGFree.setChecked(true);
     mnGridInt.setVisible(false);
     mnGFF.setVisible(false);
@@ -98,7 +98,7 @@ void TGEditF::mnGridOffClick() {
 
 void TGEditF::mnGIntClick(MenuItem& sender) {
     sender.setChecked(true);
-    gridStep = captionValue(sender);
+    m_settings.gridStep = captionValue(sender);
     GESheetInit();
 }
 

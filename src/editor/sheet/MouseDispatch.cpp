@@ -11,10 +11,10 @@ void TGEditF::imgGEditMouseDown(MouseButton button, int x, int y) {
     restoreHeldFigure();
     checkpoint();
     beginGesture();
-    m_buttonDown = true;
-    m_gestureCancelled = false;
-    mouseButton = button;
-    switch (editState) {
+    m_gesture.buttonDown = true;
+    m_gesture.cancelled = false;
+    m_gesture.button = button;
+    switch (m_state) {
     case esFreeLine: startFreeLine(x, y); break;
     case esLine:
     case esVertical:
@@ -34,8 +34,8 @@ void TGEditF::imgGEditMouseDown(MouseButton button, int x, int y) {
 
 void TGEditF::imgGEditMouseMove(int x, int y) {
     showCursorAt(x, y);
-    if (m_gestureCancelled) return;
-    switch (editState) {
+    if (m_gesture.cancelled) return;
+    switch (m_state) {
     case esFreeLine: viaFreeDraw(x, y); break;
     case esLine:
     case esVertical:
@@ -53,12 +53,12 @@ void TGEditF::imgGEditMouseMove(int x, int y) {
 
 // The release acts on the button of the press (mouseButton).
 void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
-    m_buttonDown = false;
-    if (m_gestureCancelled) {
-        m_gestureCancelled = false;
+    m_gesture.buttonDown = false;
+    if (m_gesture.cancelled) {
+        m_gesture.cancelled = false;
         return;
     }
-    switch (editState) {
+    switch (m_state) {
     case esFreeLine: detFreeLine(x, y); break;
     case esLine:
     case esVertical:
@@ -88,13 +88,13 @@ void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
 // (moving a vertex), it lets the user type the vertex's coordinates and the
 // release that follows is ignored; elsewhere it is a press like any other.
 void TGEditF::imgGEditDblClick(MouseButton button, int x, int y) {
-    const bool typing = button == MouseButton::Left && (editState == esIdle || editState == esMovePoint) &&
-                        !dragging && !m_figureHeld && store().VertexCount > 0;
+    const bool typing = button == MouseButton::Left && (m_state == esIdle || m_state == esMovePoint) &&
+                        !m_gesture.dragging && !m_figureHeld && store().VertexCount > 0;
     if (!typing) {
         imgGEditMouseDown(button, x, y);
         return;
     }
-    m_gestureCancelled = true;  // the release of this press
+    m_gesture.cancelled = true;  // the release of this press
     typeVertex(x, y);
 }
 

@@ -61,7 +61,7 @@ void sheetLine(Canvas& c, float ax, float ay, float bx, float by) {
 }  // namespace
 
 void TGEditF::GESheetInit() {
-    dragging = false;
+    m_gesture.dragging = false;
     Canvas& c = m_canvas;
     c.pen = Pen{colors::White, 1, PenStyle::Solid, PenMode::Copy};
     c.brush = Brush{colors::White, BrushStyle::Solid};
@@ -77,10 +77,10 @@ void TGEditF::GESheetInit() {
     c.lineTo(0, BaseRow);
 
     // Grid points are the data points whose x and y are multiples of the step.
-    if (mnGridOn.checked() && gridStep > 0) {
-        for (int col = AxisColumn; col >= 2; col -= gridStep) {
-            for (int row = BaseRow; row >= 2; row -= gridStep) c.setPixel(col, row, colors::Black);
-            for (int row = BaseRow + gridStep; row <= 242; row += gridStep) c.setPixel(col, row, colors::Black);
+    if (mnGridOn.checked() && m_settings.gridStep > 0) {
+        for (int col = AxisColumn; col >= 2; col -= m_settings.gridStep) {
+            for (int row = BaseRow; row >= 2; row -= m_settings.gridStep) c.setPixel(col, row, colors::Black);
+            for (int row = BaseRow + m_settings.gridStep; row <= 242; row += m_settings.gridStep) c.setPixel(col, row, colors::Black);
         }
     }
 
@@ -117,7 +117,7 @@ void TGEditF::drawMarker(IntPoint p, TColor color) {
 
 // The figure just taken out, in red, so the user sees what was picked.
 void TGEditF::highlightWork() {
-    std::vector<IntPoint> points(work.pixel.begin(), work.pixel.begin() + work.count);
+    std::vector<IntPoint> points(m_work.pixel.begin(), m_work.pixel.begin() + m_work.count);
     m_canvas.pen = Pen{colors::Red, 1, PenStyle::Solid, PenMode::Copy};
     if (!points.empty()) m_canvas.polyline(points);
     for (const IntPoint& p : points) drawMarker(p, colors::Red);
@@ -157,8 +157,8 @@ void TGEditF::rubberPolyline(const FigureBuffer& buffer) {
 }
 
 void TGEditF::movePointRubber() {
-    if (hasPrev) rubberLine(curPoint, prevNeighbour);
-    if (hasNext) rubberLine(curPoint, nextNeighbour);
+    if (m_pick.hasPrev) rubberLine(m_gesture.current, m_pick.prevNeighbour);
+    if (m_pick.hasNext) rubberLine(m_gesture.current, m_pick.nextNeighbour);
 }
 
 }  // namespace vantor

@@ -26,40 +26,40 @@ IntPoint TGEditF::circleCorner(IntPoint s, IntPoint e) const {
 }
 
 void TGEditF::viaEllipseDraw(int x, int y) {
-    if (!dragging) return;
-    if (rubberShown) rubberEllipse(startPoint, curPoint);
+    if (!m_gesture.dragging) return;
+    if (m_gesture.rubberShown) rubberEllipse(m_gesture.start, m_gesture.current);
     IntPoint e = adjusted({x, y});
-    if (editState == esCircle) e = circleCorner(startPoint, e);
-    curPoint = e;
-    rubberEllipse(startPoint, curPoint);
-    rubberShown = true;
+    if (m_state == esCircle) e = circleCorner(m_gesture.start, e);
+    m_gesture.current = e;
+    rubberEllipse(m_gesture.start, m_gesture.current);
+    m_gesture.rubberShown = true;
 }
 
 void TGEditF::detEllipse(int x, int y) {
-    if (!dragging) return;
-    if (rubberShown) rubberEllipse(startPoint, curPoint);
-    const IntPoint s = startPoint;
+    if (!m_gesture.dragging) return;
+    if (m_gesture.rubberShown) rubberEllipse(m_gesture.start, m_gesture.current);
+    const IntPoint s = m_gesture.start;
     IntPoint e = adjusted({x, y});
-    const bool degenerate = editState == esCircle ? (e.x == s.x && e.y == s.y) : (e.x == s.x || e.y == s.y);
+    const bool degenerate = m_state == esCircle ? (e.x == s.x && e.y == s.y) : (e.x == s.x || e.y == s.y);
     if (degenerate) {
-        dragging = false;
-        rubberShown = false;
+        m_gesture.dragging = false;
+        m_gesture.rubberShown = false;
         sheetChanged();
         return;
     }
-    if (editState == esCircle) e = circleCorner(s, e);
+    if (m_state == esCircle) e = circleCorner(s, e);
     const float a = static_cast<float>(std::abs(e.x - s.x));
     const float b = static_cast<float>(std::abs(e.y - s.y));
     const float cx = x2d(s.x);
     const float cy = y2v(s.y);
 
     // Four times the quarter circumference of the mean radius, in spacings.
-    const f80 quarters = Pi * ((static_cast<f80>(a) + b) * 0.5L) * 0.5L / vertexSpacing;
+    const f80 quarters = Pi * ((static_cast<f80>(a) + b) * 0.5L) * 0.5L / m_settings.vertexSpacing;
     std::int64_t n = 4 * roundHalfEven(quarters);
     if (n < 12) n = 12;
-    work.clear();
+    m_work.clear();
     if (n + 1 > FigureBuffer::Capacity) {
-        work.overflow = true;
+        m_work.overflow = true;
         detDraw();
         return;
     }
@@ -68,7 +68,7 @@ void TGEditF::detEllipse(int x, int y) {
         const float theta = static_cast<float>((180 - k * static_cast<f80>(step)) * Pi / 180);
         const float vx = static_cast<float>(cx + a * std::cos(static_cast<f80>(theta)));
         const float vy = static_cast<float>(cy + b * std::sin(static_cast<f80>(theta)));
-        work.append(vx, vy, pixelOf(vx, vy));
+        m_work.append(vx, vy, pixelOf(vx, vy));
     }
     cutAtAxis(a, b, cx, cy, static_cast<int>(n));
     detDraw();
@@ -79,8 +79,8 @@ void TGEditF::detEllipse(int x, int y) {
 void TGEditF::cutAtAxis(float a, float b, float cx, float cy, int n) {
     if (cx >= a) return;
     int j = 0;
-    for (int v = 1; v <= work.count; ++v) {
-        if (work.x[static_cast<std::size_t>(v - 1)] >= 0) {
+    for (int v = 1; v <= m_work.count; ++v) {
+        if (m_work.x[static_cast<std::size_t>(v - 1)] >= 0) {
             j = v;
             break;
         }
@@ -89,14 +89,14 @@ void TGEditF::cutAtAxis(float a, float b, float cx, float cy, int n) {
     if (j < 2 || last < j) return;  // vertex 1 lies right of the axis whenever cx < a
     auto move = [this](int to, int from) {
         const std::size_t t = static_cast<std::size_t>(to), f = static_cast<std::size_t>(from);
-        work.x[t] = work.x[f];
-        work.y[t] = work.y[f];
-        work.pixel[t] = work.pixel[f];
+        m_work.x[t] = m_work.x[f];
+        m_work.y[t] = m_work.y[f];
+        m_work.pixel[t] = m_work.pixel[f];
     };
     const int kept = last - j + 1;
-    if (work.x[static_cast<std::size_t>(j - 1)] == 0) {
+    if (m_work.x[static_cast<std::size_t>(j - 1)] == 0) {
         for (int i = 0; i < kept; ++i) move(i, j - 1 + i);
-        work.count = kept;
+        m_work.count = kept;
         return;
     }
     // Close the run with the two points where the outline meets the axis.
@@ -104,14 +104,14 @@ void TGEditF::cutAtAxis(float a, float b, float cx, float cy, int n) {
     const f80 rise = b * std::sin(std::acos(static_cast<f80>(cx) / a));
     const float top = static_cast<float>(cy + rise);
     const float bottom = static_cast<float>(cy - rise);
-    work.x[0] = 0;
-    work.y[0] = top;
-    work.pixel[0] = {AxisColumn, v2y(top)};
+    m_work.x[0] = 0;
+    m_work.y[0] = top;
+    m_work.pixel[0] = {AxisColumn, v2y(top)};
     const std::size_t end = static_cast<std::size_t>(kept + 1);
-    work.x[end] = 0;
-    work.y[end] = bottom;
-    work.pixel[end] = {AxisColumn, v2y(bottom)};
-    work.count = kept + 2;
+    m_work.x[end] = 0;
+    m_work.y[end] = bottom;
+    m_work.pixel[end] = {AxisColumn, v2y(bottom)};
+    m_work.count = kept + 2;
 }
 
 }  // namespace vantor

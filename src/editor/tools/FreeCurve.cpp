@@ -17,32 +17,32 @@ double distance(IntPoint a, IntPoint b) {
 
 void TGEditF::startFreeLine(int x, int y) {
     if (otherButton()) return;
-    dragSpacing = vertexSpacing;
+    m_gesture.spacing = m_settings.vertexSpacing;
     startDrawZukei(x, y);
 }
 
 void TGEditF::viaFreeDraw(int x, int y) {
-    if (!dragging) return;
+    if (!m_gesture.dragging) return;
     IntPoint e{x, y};
     if (x2d(e.x) < 0) e.x = AxisColumn;
-    if (distance(curPoint, e) < dragSpacing) return;
+    if (distance(m_gesture.current, e) < m_gesture.spacing) return;
     // Sampling stops when the buffer is full; one entry stays free for the
     // end point of the release.
-    if (work.count >= FigureBuffer::Capacity - 1) return;
+    if (m_work.count >= FigureBuffer::Capacity - 1) return;
     appendPoint(e);
-    rubberLine(curPoint, e);
-    prevPoint = curPoint;
-    curPoint = e;
-    rubberShown = true;
+    rubberLine(m_gesture.current, e);
+    m_gesture.previous = m_gesture.current;
+    m_gesture.current = e;
+    m_gesture.rubberShown = true;
 }
 
 void TGEditF::detFreeLine(int x, int y) {
-    if (!dragging) return;
+    if (!m_gesture.dragging) return;
     IntPoint e{x, y};
-    if (distance(curPoint, e) < dragSpacing * 0.5) {
+    if (distance(m_gesture.current, e) < m_gesture.spacing * 0.5) {
         // The end point replaces the last sample, which lies too close to it.
-        if (rubberShown && work.count >= 2) rubberLine(prevPoint, curPoint);
-        if (work.count > 0) --work.count;
+        if (m_gesture.rubberShown && m_work.count >= 2) rubberLine(m_gesture.previous, m_gesture.current);
+        if (m_work.count > 0) --m_work.count;
     }
     adjustGrid(e);
     appendPoint(e);
@@ -54,10 +54,10 @@ void TGEditF::detFreeLine(int x, int y) {
 // rewritten by the step before) and k, so the smoothing cascades along the
 // curve. The end vertices stay. Only x and y change: the commit reads no more.
 void TGEditF::smoothFreeCurve() {
-    if (work.count < 5 || !(dragSpacing < 20)) return;
-    auto& X = work.x;
-    auto& Y = work.y;
-    for (int k = 4; k <= work.count; ++k) {
+    if (m_work.count < 5 || !(m_gesture.spacing < 20)) return;
+    auto& X = m_work.x;
+    auto& Y = m_work.y;
+    for (int k = 4; k <= m_work.count; ++k) {
         const std::size_t v = static_cast<std::size_t>(k - 1);  // entry of vertex k
         const float dX = static_cast<float>((static_cast<f80>(X[v]) - X[v - 3]) / 3);
         const float dY = static_cast<float>((static_cast<f80>(Y[v]) - Y[v - 3]) / 3);

@@ -7,41 +7,41 @@
 
 namespace vantor {
 
-void TGEditF::appendPoint(IntPoint p) { work.append(x2d(p.x), y2v(p.y), p); }
+void TGEditF::appendPoint(IntPoint p) { m_work.append(x2d(p.x), y2v(p.y), p); }
 
 void TGEditF::startDrawZukei(int x, int y) {
     if (otherButton()) return;
-    startPoint = adjusted({x, y});
-    curPoint = startPoint;
-    work.clear();
-    appendPoint(startPoint);
-    rubberShown = false;
-    dragging = true;
+    m_gesture.start = adjusted({x, y});
+    m_gesture.current = m_gesture.start;
+    m_work.clear();
+    appendPoint(m_gesture.start);
+    m_gesture.rubberShown = false;
+    m_gesture.dragging = true;
     selectRubberPen();
 }
 
 // Vertical and horizontal lines keep the start point's column or row.
 void TGEditF::constrainLine(IntPoint& e) const {
-    if (editState == esVertical) e.x = curPoint.x;
-    if (editState == esHorizontal) e.y = curPoint.y;
+    if (m_state == esVertical) e.x = m_gesture.current.x;
+    if (m_state == esHorizontal) e.y = m_gesture.current.y;
 }
 
 void TGEditF::viaLineDraw(int x, int y) {
-    if (!dragging) return;
-    if (rubberShown) rubberLine(startPoint, curPoint);
+    if (!m_gesture.dragging) return;
+    if (m_gesture.rubberShown) rubberLine(m_gesture.start, m_gesture.current);
     IntPoint e = adjusted({x, y});
     constrainLine(e);
-    curPoint = e;
-    rubberLine(startPoint, curPoint);
-    rubberShown = true;
+    m_gesture.current = e;
+    rubberLine(m_gesture.start, m_gesture.current);
+    m_gesture.rubberShown = true;
 }
 
 void TGEditF::detLine(int x, int y) {
-    if (!dragging) return;
-    if (rubberShown) rubberLine(startPoint, curPoint);
+    if (!m_gesture.dragging) return;
+    if (m_gesture.rubberShown) rubberLine(m_gesture.start, m_gesture.current);
     IntPoint e = adjusted({x, y});
     constrainLine(e);
-    addLine(startPoint, e);
+    addLine(m_gesture.start, e);
     detDraw();
 }
 
@@ -51,11 +51,11 @@ void TGEditF::addLine(IntPoint p, IntPoint q) {
     const float dx = static_cast<float>(static_cast<f80>(x2d(q.x)) - px);
     const float dy = static_cast<float>(static_cast<f80>(y2v(q.y)) - py);
     const float length = static_cast<float>(std::sqrt(static_cast<f80>(dx) * dx + static_cast<f80>(dy) * dy));
-    std::int64_t n = roundHalfEven(static_cast<f80>(length) / vertexSpacing);
+    std::int64_t n = roundHalfEven(static_cast<f80>(length) / m_settings.vertexSpacing);
     if (n < 1) n = 1;
     // A segment that cannot fit is not generated in part.
-    if (n > FigureBuffer::Capacity - work.count) {
-        work.overflow = true;
+    if (n > FigureBuffer::Capacity - m_work.count) {
+        m_work.overflow = true;
         return;
     }
     const float stepX = static_cast<float>(static_cast<f80>(dx) / n);
@@ -63,7 +63,7 @@ void TGEditF::addLine(IntPoint p, IntPoint q) {
     for (std::int64_t j = 1; j <= n; ++j) {
         const float vx = static_cast<float>(px + j * static_cast<f80>(stepX));
         const float vy = static_cast<float>(py + j * static_cast<f80>(stepY));
-        work.append(vx, vy, pixelOf(vx, vy));
+        m_work.append(vx, vy, pixelOf(vx, vy));
     }
 }
 

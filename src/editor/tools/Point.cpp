@@ -4,9 +4,9 @@
 namespace vantor {
 
 void TGEditF::detPoint1(int x, int y) {
-    if (!dragging) return;
+    if (!m_gesture.dragging) return;
     const IntPoint e = adjusted({x, y});
-    work.clear();
+    m_work.clear();
     appendPoint(e);
     appendPoint(e);
     detDraw();

@@ -5,19 +5,19 @@
 namespace vantor {
 
 void TGEditF::viaSetRect(int x, int y) {
-    if (!dragging) return;
-    if (rubberShown) rubberRectangle(startPoint, curPoint);
-    curPoint = adjusted({x, y});
-    rubberRectangle(startPoint, curPoint);
-    rubberShown = true;
+    if (!m_gesture.dragging) return;
+    if (m_gesture.rubberShown) rubberRectangle(m_gesture.start, m_gesture.current);
+    m_gesture.current = adjusted({x, y});
+    rubberRectangle(m_gesture.start, m_gesture.current);
+    m_gesture.rubberShown = true;
 }
 
 void TGEditF::detRectangle(int x, int y) {
-    if (!dragging) return;
-    if (rubberShown) rubberRectangle(startPoint, curPoint);
-    const IntPoint s = startPoint;
+    if (!m_gesture.dragging) return;
+    if (m_gesture.rubberShown) rubberRectangle(m_gesture.start, m_gesture.current);
+    const IntPoint s = m_gesture.start;
     const IntPoint e = adjusted({x, y});
-    work.clear();
+    m_work.clear();
     if (e.x == s.x || e.y == s.y) {
         detDraw();  // nothing to commit; only redraws
         return;
