@@ -16,12 +16,7 @@ void FigureStore::clearVertices() {
 
 void FigureStore::setSlotToDefaults(int s) {
     FigureRecord& r = slot(s);
-    r.tintFixed = 0;
-    r.methodFixed = 0;
-    r.method = m_options.defaultMethod;
-    r.tintR = m_options.tintR;
-    r.tintG = m_options.tintG;
-    r.tintB = m_options.tintB;
+    r = FigureRecord::following(m_options, r.reserved);
 }
 
 void FigureStore::resetFigureTable() {
@@ -35,11 +30,7 @@ void FigureStore::resetFigureTable() {
 void FigureStore::applyDefaultTint() {
     for (int s = 1; s <= MaxFigures; ++s) {
         FigureRecord& r = slot(s);
-        if (r.tintFixed == 0) {
-            r.tintR = m_options.tintR;
-            r.tintG = m_options.tintG;
-            r.tintB = m_options.tintB;
-        }
+        if (r.tintFixed == 0) r.setTint(m_options.tint());
     }
 }
 

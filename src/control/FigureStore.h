@@ -29,10 +29,25 @@ struct FigureRecord {
     double tintR = 1.0;
     double tintG = 1.0;
     double tintB = 1.0;
-    std::uint8_t method = 2;
+    std::uint8_t method = methodCode(DrawMethod::Surface);
     std::uint8_t tintFixed = 0;
     std::uint8_t methodFixed = 0;
     std::uint8_t reserved = 0;
+    DrawMethod drawMethod() const { return static_cast<DrawMethod>(method); }
+    Tint tint() const { return {tintR, tintG, tintB}; }
+    void setTint(const Tint& t) {
+        tintR = t.r;
+        tintG = t.g;
+        tintB = t.b;
+    }
+    // A record that fixes nothing: tint and method follow the display's.
+    static FigureRecord following(const DisplayOptions& o, std::uint8_t reserved = 0) {
+        FigureRecord r;
+        r.setTint(o.tint());
+        r.method = o.defaultMethod;
+        r.reserved = reserved;
+        return r;
+    }
     friend bool operator==(const FigureRecord&, const FigureRecord&) = default;
 };
 constexpr int FigureRecordSize = 28;

@@ -14,11 +14,34 @@ enum class DisplayMode : std::uint8_t {
     Simulation = 2,  // the rotation simulation's picture
 };
 
-struct DisplayOptions {
+// How a figure's surface is drawn. Records keep the code as a byte, which
+// may hold any value a file gave it; a value outside these draws as a
+// surface and carries no menu mark.
+enum class DrawMethod : std::uint8_t {
+    Wire = 1,     // wireframe
+    Surface = 2,  // lit surface
+    Mesh = 3,     // lit surface with its mesh drawn over it
+};
+constexpr std::uint8_t methodCode(DrawMethod m) { return static_cast<std::uint8_t>(m); }
+
+// A tint: one factor per channel, 0.2 ... 1; all three 1 leave the light white.
+struct Tint {
+    double r = 1.0, g = 1.0, b = 1.0;
+    friend bool operator==(const Tint&, const Tint&) = default;
+};
+
+// A colour of one byte per channel.
+struct ByteColour {
+    std::uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(const ByteColour&, const ByteColour&) = default;
+};
+
+// The stored record with its factory values.
+struct OptionRecord {
     std::int32_t centerX = 300;
     std::int32_t centerY = 200;
     std::int32_t unitAngle = 3;
-    std::uint8_t defaultMethod = 2;  // 1 wireframe, 2 surface, 3 surface with mesh
+    std::uint8_t defaultMethod = methodCode(DrawMethod::Surface);
     double bright = 1000;            // menu value * 1000
     double lightDistRate = 2.4;      // menu value + 1
     double tintR = 1.0;
@@ -36,69 +59,56 @@ struct DisplayOptions {
     std::int32_t simuUnitAngle = 6;
     std::int32_t simuInterval = 5;  // milliseconds
 
+    Tint tint() const { return {tintR, tintG, tintB}; }
+    void setTint(const Tint& t) {
+        tintR = t.r;
+        tintG = t.g;
+        tintB = t.b;
+    }
+    ByteColour back() const { return {backR, backG, backB}; }
+    void setBack(const ByteColour& c) {
+        backR = c.r;
+        backG = c.g;
+        backB = c.b;
+    }
+};
+
+struct DisplayOptions : OptionRecord {
     // Derived, never stored.
-    double baseRadius = std::sqrt(104400.0);
-    double lightDist = std::sqrt(104400.0) * 2.4;
+    static inline const double FactoryBaseRadius = std::sqrt(104400.0);
+    double baseRadius = FactoryBaseRadius;
+    double lightDist = baseRadius * lightDistRate;
 
     // Run-time values beside the record.
-    double standardTintR = 1.0;
-    double standardTintG = 1.0;
-    double standardTintB = 1.0;
-    std::uint8_t standardBackR = 0;
-    std::uint8_t standardBackG = 0;
-    std::uint8_t standardBackB = 0;
+    Tint standardTint;
+    ByteColour standardBack;
     DisplayMode displayMode = DisplayMode::None;
 
     // Every stored field and the derived values to their factory values.
     // The standard tint, background and displayMode are left alone.
-    void setFactoryValues();
+    void setFactoryValues() {
+        static_cast<OptionRecord&>(*this) = OptionRecord{};
+        baseRadius = FactoryBaseRadius;
+        updateLightDist();
+    }
     void updateLightDist() { lightDist = baseRadius * lightDistRate; }
 
-    // The standard tint and background back to 1.0 each (no tint) and black.
+    // The standard tint and background back to no tint and black.
     void setFactoryStandardColours() {
-        standardTintR = standardTintG = standardTintB = 1.0;
-        standardBackR = standardBackG = standardBackB = 0;
+        standardTint = Tint{};
+        standardBack = ByteColour{};
     }
     // The current tint and background become the standard ones (after a
     // standard option file has been read).
     void takeColoursAsStandard() {
-        standardTintR = tintR;
-        standardTintG = tintG;
-        standardTintB = tintB;
-        standardBackR = backR;
-        standardBackG = backG;
-        standardBackB = backB;
+        standardTint = tint();
+        standardBack = back();
     }
     // The current tint and background take the standard ones.
     void applyStandardColours() {
-        tintR = standardTintR;
-        tintG = standardTintG;
-        tintB = standardTintB;
-        backR = standardBackR;
-        backG = standardBackG;
-        backB = standardBackB;
+        setTint(standardTint);
+        setBack(standardBack);
     }
 };
-
-inline void DisplayOptions::setFactoryValues() {
-    centerX = 300;
-    centerY = 200;
-    unitAngle = 3;
-    defaultMethod = 2;
-    bright = 1000;
-    lightDistRate = 2.4;
-    tintR = tintG = tintB = 1.0;
-    viewDist = 1.2;
-    viewHeight = 15;
-    zoom = 1.5;
-    inclin = 0;
-    backR = backG = backB = 0;
-    lightDirH = 225;
-    lightDirV = 45;
-    simuUnitAngle = 6;
-    simuInterval = 5;
-    baseRadius = std::sqrt(104400.0);
-    updateLightDist();
-}
 
 }  // namespace vantor

@@ -16,19 +16,19 @@ namespace {
 
 // A pointer to the field in the record; its type says how the value reads.
 using FieldPointer =
-    std::variant<std::int32_t DisplayOptions::*, std::uint8_t DisplayOptions::*, double DisplayOptions::*>;
+    std::variant<std::int32_t OptionRecord::*, std::uint8_t OptionRecord::*, double OptionRecord::*>;
 
 struct FieldDef {
     OptionField field{};
     FieldPointer pointer;
     std::function<bool(long double)> accepts;
-    bool real() const { return std::holds_alternative<double DisplayOptions::*>(pointer); }
+    bool real() const { return std::holds_alternative<double OptionRecord::*>(pointer); }
 };
 
 bool between(long double v, long double lo, long double hi) { return v >= lo && v <= hi; }
 
 const std::vector<FieldDef>& defs() {
-    using O = DisplayOptions;
+    using O = OptionRecord;
     auto any = [](long double) { return true; };
     auto def = [](const char* n, const char* acc, FieldPointer p, std::function<bool(long double)> f) {
         return FieldDef{{n, acc}, p, std::move(f)};
@@ -92,7 +92,7 @@ std::string optionValueText(const DisplayOptions& o, const std::string& name) {
     if (!d) return "";
     return std::visit(
         [&](auto field) {
-            if constexpr (std::is_same_v<decltype(field), double DisplayOptions::*>) return exactText(o.*field);
+            if constexpr (std::is_same_v<decltype(field), double OptionRecord::*>) return exactText(o.*field);
             else return std::to_string(o.*field);
         },
         d->pointer);

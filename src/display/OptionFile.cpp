@@ -13,7 +13,7 @@ namespace {
 // The stored fields in file order, the padding between them as byte counts:
 // the one description of the record that reading and writing both follow.
 template <typename Field, typename Padding>
-void visitStoredFields(DisplayOptions& o, Field field, Padding padding) {
+void visitStoredFields(OptionRecord& o, Field field, Padding padding) {
     field(o.centerX);
     field(o.centerY);
     field(o.unitAngle);

@@ -80,11 +80,8 @@ void TVantorF::FormCreate() {
 
     DisplayOptions& o = m_program.options;
     o.setFactoryValues();
-    setFactoryOptionsWithMarks();
     o.setFactoryStandardColours();
-    o.applyStandardColours();
-
-    setSimuFactoryOptions();
+    setFactoryMarks();
     pgbAngle.setVisible(false);
     m_program.ControlF().animTimer.setEnabled(false);
     backLoaded = false;

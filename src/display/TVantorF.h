@@ -366,10 +366,8 @@ private:
     std::optional<double> askValue(const std::string& caption, const std::string& prompt, double current);
     // 256-colour screen: palette reload; otherwise the current picture is renewed.
     void colourChanged();
-    // The factory values of the menu-borne options, each with its mark.
-    void setFactoryOptionsWithMarks();
-    // The simulation's factory step (with its mark) and interval.
-    void setSimuFactoryOptions();
+    // Marks the menu items of the factory values.
+    void setFactoryMarks();
     // The simulation step's mark follows the stored step.
     void SetSimuUnitAngleCheck();
 

@@ -26,7 +26,7 @@ void TVantorF::colourChanged() {
 
 void TVantorF::mnTintFreeClick() {
     DisplayOptions& o = m_program.options;
-    const double keptR = o.tintR, keptG = o.tintG, keptB = o.tintB;
+    const Tint kept = o.tint();
     dlgVantorColor.color = rgb(tintByte(o.tintR), tintByte(o.tintG), tintByte(o.tintB));
     if (!m_program.desktop.runColorDialog(dlgVantorColor)) return;
     const std::uint8_t r = colorR(dlgVantorColor.color);
@@ -37,20 +37,18 @@ void TVantorF::mnTintFreeClick() {
     if (b > m) m = b;
     // A tint needs at least one channel that is not black.
     if (m == 0) return;
-    o.tintR = std::max(static_cast<double>(static_cast<long double>(r) / m), 0.2);
-    o.tintG = std::max(static_cast<double>(static_cast<long double>(g) / m), 0.2);
-    o.tintB = std::max(static_cast<double>(static_cast<long double>(b) / m), 0.2);
-    if (o.tintR == keptR && o.tintG == keptG && o.tintB == keptB) return;
+    // Only the ratios count: the brightest channel becomes 1.
+    const auto factor = [m](std::uint8_t c) { return std::max(static_cast<double>(static_cast<long double>(c) / m), 0.2); };
+    o.setTint({factor(r), factor(g), factor(b)});
+    if (o.tint() == kept) return;
     m_program.store.applyDefaultTint();
     colourChanged();
 }
 
 void TVantorF::mnTintStandardClick() {
     DisplayOptions& o = m_program.options;
-    if (o.tintR == o.standardTintR && o.tintG == o.standardTintG && o.tintB == o.standardTintB) return;
-    o.tintR = o.standardTintR;
-    o.tintG = o.standardTintG;
-    o.tintB = o.standardTintB;
+    if (o.tint() == o.standardTint) return;
+    o.setTint(o.standardTint);
     m_program.store.applyDefaultTint();
     colourChanged();
 }
@@ -59,22 +57,16 @@ void TVantorF::mnBackFreeClick() {
     DisplayOptions& o = m_program.options;
     dlgBackColor.color = rgb(o.backR, o.backG, o.backB);
     if (!m_program.desktop.runColorDialog(dlgBackColor)) return;
-    const std::uint8_t r = colorR(dlgBackColor.color);
-    const std::uint8_t g = colorG(dlgBackColor.color);
-    const std::uint8_t b = colorB(dlgBackColor.color);
-    if (r == o.backR && g == o.backG && b == o.backB) return;
-    o.backR = r;
-    o.backG = g;
-    o.backB = b;
+    const ByteColour chosen{colorR(dlgBackColor.color), colorG(dlgBackColor.color), colorB(dlgBackColor.color)};
+    if (chosen == o.back()) return;
+    o.setBack(chosen);
     colourChanged();
 }
 
 void TVantorF::mnBackStandardClick() {
     DisplayOptions& o = m_program.options;
-    if (o.backR == o.standardBackR && o.backG == o.standardBackG && o.backB == o.standardBackB) return;
-    o.backR = o.standardBackR;
-    o.backG = o.standardBackG;
-    o.backB = o.standardBackB;
+    if (o.back() == o.standardBack) return;
+    o.setBack(o.standardBack);
     colourChanged();
 }
 

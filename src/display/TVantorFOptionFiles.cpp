@@ -31,10 +31,10 @@ void TVantorF::YomiVop(const std::string& fileName) {
     readOptionFile(m_program.files, fileName, o);
     checkCaptionValue({&mn1d, &mn2d, &mn3d, &mn5d, &mn6d, &mn9d, &mn10d, &mn15d, &mn18d, &mn30d, &mn45d}, o.unitAngle);
     SetSimuUnitAngleCheck();
-    switch (o.defaultMethod) {
-        case 1: mnWire.setChecked(true); break;
-        case 2: mnSurface.setChecked(true); break;
-        case 3: mnMesh.setChecked(true); break;
+    switch (static_cast<DrawMethod>(o.defaultMethod)) {
+        case DrawMethod::Wire: mnWire.setChecked(true); break;
+        case DrawMethod::Surface: mnSurface.setChecked(true); break;
+        case DrawMethod::Mesh: mnMesh.setChecked(true); break;
         default: break;  // kept as read; no method item carries the mark
     }
     for (MenuItem* m : {&mnBREtc, &mnLDEtc, &mnVDEtc, &mnVHEtc, &mnZMEtc, &mnInEtc}) m->setChecked(true);
@@ -89,12 +89,9 @@ void TVantorF::InitAllOptions() {
         YomiVop(standard);
         o.takeColoursAsStandard();
     } else {
-        setFactoryOptionsWithMarks();
-        o.lightDirH = 225;
-        o.lightDirV = 45;
+        o.setFactoryValues();
         o.setFactoryStandardColours();
-        o.applyStandardColours();
-        setSimuFactoryOptions();
+        setFactoryMarks();
         pgbAngle.setVisible(false);
         m_program.ControlF().animTimer.setEnabled(false);
         setDegreeLabel();
@@ -108,8 +105,7 @@ void TVantorF::resetToFactoryOptions() {
     DisplayOptions& o = m_program.options;
     o.setFactoryValues();
     o.setFactoryStandardColours();
-    setFactoryOptionsWithMarks();
-    setSimuFactoryOptions();
+    setFactoryMarks();
     // A thumb left high by a standard option file would be pulled down to
     // the next pass's maximum and override the brightness just set.
     const long double rate = o.lightDistRate + 3;
@@ -118,39 +114,22 @@ void TVantorF::resetToFactoryOptions() {
     scbUpdating = false;
 }
 
-void TVantorF::setFactoryOptionsWithMarks() {
-    DisplayOptions& o = m_program.options;
-    o.centerX = 300;
-    o.centerY = 200;
-    o.unitAngle = 3;
+void TVantorF::setFactoryMarks() {
     mn3d.setChecked(true);
-    o.defaultMethod = 2;
     mnSurface.setChecked(true);
-    o.bright = 1000;
     mnBR1.setChecked(true);
-    o.lightDistRate = 2.4;
-    o.updateLightDist();
     mnLD3.setChecked(true);
-    o.viewDist = 1.2;
     mnVD2.setChecked(true);
-    o.viewHeight = 15;
     mnVH6.setChecked(true);
-    o.zoom = 1.5;
     mnZM3.setChecked(true);
-    o.inclin = 0;
     mnIn7.setChecked(true);
     SetInCheck();
+    SetSimuUnitAngleCheck();
 }
 
 }  // namespace vantor
 
 namespace vantor {
-
-void TVantorF::setSimuFactoryOptions() {
-    m_program.options.simuUnitAngle = 6;
-    m_program.options.simuInterval = 5;
-    SetSimuUnitAngleCheck();
-}
 
 void TVantorF::SetSimuUnitAngleCheck() {
     checkCaptionValue({&mns2d, &mns6d, &mns10d, &mns18d, &mns30d}, m_program.options.simuUnitAngle);

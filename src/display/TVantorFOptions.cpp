@@ -79,19 +79,19 @@ void TVantorF::mnUnitDegreeClick(MenuItem& sender) {
 }
 
 namespace {
-void chooseMethod(Program& program, TVantorF& window, MenuItem& item, std::uint8_t method) {
+void chooseMethod(Program& program, TVantorF& window, MenuItem& item, DrawMethod method) {
     DisplayOptions& o = program.options;
-    if (method == o.defaultMethod) return;
+    if (methodCode(method) == o.defaultMethod) return;
     item.setChecked(true);
-    o.defaultMethod = method;
+    o.defaultMethod = methodCode(method);
     program.store.applyDefaultMethod();
     window.displayStartFromOption();
 }
 }  // namespace
 
-void TVantorF::mnWireClick() { chooseMethod(m_program, *this, mnWire, 1); }
-void TVantorF::mnSurfaceClick() { chooseMethod(m_program, *this, mnSurface, 2); }
-void TVantorF::mnMeshClick() { chooseMethod(m_program, *this, mnMesh, 3); }
+void TVantorF::mnWireClick() { chooseMethod(m_program, *this, mnWire, DrawMethod::Wire); }
+void TVantorF::mnSurfaceClick() { chooseMethod(m_program, *this, mnSurface, DrawMethod::Surface); }
+void TVantorF::mnMeshClick() { chooseMethod(m_program, *this, mnMesh, DrawMethod::Mesh); }
 
 // View distance, view height, zoom: a fixed item redraws the current picture
 // when the value changes.

@@ -102,16 +102,16 @@ void TZuPropF::setMethodLabel() {
         spbZuStandardMethod.setDown(true);
     }
     SpeedButton* button = nullptr;
-    switch (r.method) {
-    case 1:
+    switch (r.drawMethod()) {
+    case DrawMethod::Wire:
         lblZuMethod.setCaption("ワイヤフレーム");
         button = &spbZuWire;
         break;
-    case 2:
+    case DrawMethod::Surface:
         lblZuMethod.setCaption("サーフェイス");
         button = &spbZuSurface;
         break;
-    case 3:
+    case DrawMethod::Mesh:
         lblZuMethod.setCaption("網付サーフェイス");
         button = &spbZuMesh;
         break;
@@ -137,9 +137,8 @@ void TZuPropF::spbZuSetColorMouseUp(MouseButton button) {
         const int m = std::max({red, green, blue});
         if (m == 0) return;  // black has no tint: nothing changes
         // Only the ratios count: the brightest component becomes 1.
-        r.tintR = std::max(static_cast<double>(red) / m, MinimumFactor);
-        r.tintG = std::max(static_cast<double>(green) / m, MinimumFactor);
-        r.tintB = std::max(static_cast<double>(blue) / m, MinimumFactor);
+        const auto factor = [m](int c) { return std::max(static_cast<double>(c) / m, MinimumFactor); };
+        r.setTint({factor(red), factor(green), factor(blue)});
         r.tintFixed = 1;
     }
     imgFill();
@@ -149,28 +148,26 @@ void TZuPropF::spbZuStandardColorMouseUp(MouseButton button) {
     if (helpRequested(button)) return;
     FigureRecord& r = record();
     const DisplayOptions& o = m_program.options;
-    r.tintR = o.tintR;
-    r.tintG = o.tintG;
-    r.tintB = o.tintB;
+    r.setTint(o.tint());
     r.tintFixed = 0;
     imgFill();
 }
 
-void TZuPropF::setOwnMethod(std::uint8_t method) {
+void TZuPropF::setOwnMethod(DrawMethod method) {
     FigureRecord& r = record();
-    r.method = method;
+    r.method = methodCode(method);
     r.methodFixed = 1;
     setMethodLabel();
 }
 
 void TZuPropF::spbZuWireMouseUp(MouseButton button) {
-    if (!helpRequested(button)) setOwnMethod(1);
+    if (!helpRequested(button)) setOwnMethod(DrawMethod::Wire);
 }
 void TZuPropF::spbZuSurfaceMouseUp(MouseButton button) {
-    if (!helpRequested(button)) setOwnMethod(2);
+    if (!helpRequested(button)) setOwnMethod(DrawMethod::Surface);
 }
 void TZuPropF::spbZuMeshMouseUP(MouseButton button) {
-    if (!helpRequested(button)) setOwnMethod(3);
+    if (!helpRequested(button)) setOwnMethod(DrawMethod::Mesh);
 }
 
 void TZuPropF::spbZuStandardMethodMouseUp(MouseButton button) {

@@ -53,7 +53,7 @@ private:
     FigureRecord& record();
     // A right-button release asks for help instead of acting.
     bool helpRequested(MouseButton button);
-    void setOwnMethod(std::uint8_t method);
+    void setOwnMethod(DrawMethod method);
     Program& m_program;
 };
 

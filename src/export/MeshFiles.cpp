@@ -8,10 +8,6 @@
 namespace vantor {
 
 namespace {
-Vec3d sub(const Vec3d& a, const Vec3d& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3d crossV(const Vec3d& a, const Vec3d& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
 
 void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
@@ -30,10 +26,10 @@ std::vector<std::uint8_t> stl(const Mesh& m) {
     std::memcpy(out.data(), header, sizeof header - 1);
     put32(out, static_cast<std::uint32_t>(m.triangles.size()));
     for (std::size_t t = 0; t < m.triangles.size(); ++t) {
-        const Vec3d n = triangleNormal(m, t);
+        const Vec3 n = triangleNormal(m, t);
         for (double c : {n.x, n.y, n.z}) putF32(out, c);
         for (std::uint32_t v : m.triangles[t]) {
-            const Vec3d& p = m.vertices[v];
+            const Vec3& p = m.vertices[v];
             for (double c : {p.x, p.y, p.z}) putF32(out, c);
         }
         out.push_back(0);
@@ -47,9 +43,9 @@ std::vector<std::uint8_t> obj(const Mesh& m) {
     s.imbue(std::locale::classic());
     s.precision(9);
     s << "# FreeVantor solid of revolution\n";
-    for (const Vec3d& p : m.vertices) s << "v " << p.x << ' ' << p.y << ' ' << p.z << '\n';
+    for (const Vec3& p : m.vertices) s << "v " << p.x << ' ' << p.y << ' ' << p.z << '\n';
     for (std::size_t t = 0; t < m.triangles.size(); ++t) {
-        const Vec3d n = triangleNormal(m, t);
+        const Vec3 n = triangleNormal(m, t);
         s << "vn " << n.x << ' ' << n.y << ' ' << n.z << '\n';
     }
     for (std::size_t t = 0; t < m.triangles.size(); ++t) {
@@ -69,7 +65,7 @@ std::vector<std::uint8_t> ply(const Mesh& m) {
     putText(out, "property float x\nproperty float y\nproperty float z\n");
     putText(out, "element face " + std::to_string(m.triangles.size()) + "\n");
     putText(out, "property list uchar uint vertex_indices\nend_header\n");
-    for (const Vec3d& p : m.vertices)
+    for (const Vec3& p : m.vertices)
         for (double c : {p.x, p.y, p.z}) putF32(out, c);
     for (const auto& tri : m.triangles) {
         out.push_back(3);
@@ -90,12 +86,13 @@ MeshFormat meshFormatOf(const std::string& fileName) {
     return MeshFormat::Unknown;
 }
 
-Vec3d triangleNormal(const Mesh& m, std::size_t t) {
+Vec3 triangleNormal(const Mesh& m, std::size_t t) {
     const auto& tri = m.triangles[t];
-    Vec3d n = crossV(sub(m.vertices[tri[1]], m.vertices[tri[0]]), sub(m.vertices[tri[2]], m.vertices[tri[0]]));
-    const double len = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+    const Vec3& origin = m.vertices[tri[0]];
+    const Vec3 n = cross(m.vertices[tri[1]] - origin, m.vertices[tri[2]] - origin);
+    const double len = length(n);
     if (len == 0) return {};
-    return {n.x / len, n.y / len, n.z / len};
+    return n / len;
 }
 
 std::vector<std::uint8_t> encodeMesh(const Mesh& mesh, MeshFormat format) {

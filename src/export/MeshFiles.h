@@ -17,6 +17,6 @@ MeshFormat meshFormatOf(const std::string& fileName);
 std::vector<std::uint8_t> encodeMesh(const Mesh& mesh, MeshFormat format);
 
 // The unit normal of a triangle (zero for a degenerate one).
-Vec3d triangleNormal(const Mesh& mesh, std::size_t triangle);
+Vec3 triangleNormal(const Mesh& mesh, std::size_t triangle);
 
 }  // namespace vantor

@@ -9,15 +9,12 @@
 #include <vector>
 
 #include "export/Profile.h"
+#include "platform/numbers/Vec3.h"
 
 namespace vantor {
 
-struct Vec3d {
-    double x = 0, y = 0, z = 0;
-};
-
 struct Mesh {
-    std::vector<Vec3d> vertices;
+    std::vector<Vec3> vertices;
     std::vector<std::array<std::uint32_t, 3>> triangles;
 };
 

@@ -94,14 +94,14 @@ TEST_F(DisplayWindow, MakeStandardThenResetAllRestoresThoseOptions) {
     window().mnKakiStandardClick();
     EXPECT_EQ(desktop.messages.back().text, "現在のオプションを標準の値にしていいですか？");
     EXPECT_EQ(desktop.messages.back().icon, MsgIcon::Warning);
-    EXPECT_EQ(options().standardTintR, 1.0) << "the standard tint is renewed only when the file is read";
+    EXPECT_EQ(options().standardTint.r, 1.0) << "the standard tint is renewed only when the file is read";
 
     window().mnZM1.click();
     window().mnInitAll.click();
     EXPECT_EQ(encodeOptions(options()), standard);
     EXPECT_TRUE(window().mnZM6.checked());
-    EXPECT_EQ(options().standardTintG, 1.0);
-    EXPECT_EQ(options().standardTintB, 0.25);
+    EXPECT_EQ(options().standardTint.g, 1.0);
+    EXPECT_EQ(options().standardTint.b, 0.25);
 
     desktop.answer(MsgAnswer::No);
     window().mnInitStandardClick();
@@ -115,7 +115,7 @@ TEST_F(DisplayWindow, MakeStandardThenResetAllRestoresThoseOptions) {
     EXPECT_EQ(encodeOptions(options()), encodeOptions(factory));
     EXPECT_TRUE(window().mnZM3.checked());
     EXPECT_TRUE(window().mnIn7.checked());
-    EXPECT_EQ(options().standardTintB, 1.0);
+    EXPECT_EQ(options().standardTint.b, 1.0);
 }
 
 TEST_F(DisplayWindow, ReturningToTheInstallationStandardWithoutAFileAsksAndDoesNothing) {

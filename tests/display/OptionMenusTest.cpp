@@ -185,7 +185,7 @@ TEST_F(DisplayWindow, TintDialogPresetsAndResults) {
         EXPECT_EQ(options().tintB, r.b);
     }
     EXPECT_EQ(program->store.FigureTable[1].tintB, 0.5) << "figures without their own tint follow";
-    EXPECT_EQ(options().standardTintB, 1.0) << "the standard tint stays";
+    EXPECT_EQ(options().standardTint.b, 1.0) << "the standard tint stays";
 
     desktop.colorAnswers.emplace_back(false, 0);
     w.mnTintFreeClick();

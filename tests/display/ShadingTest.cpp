@@ -34,7 +34,7 @@ TEST(Shading, IntensityOfTheOriginUnderTheFactoryLight) {
     // Any point at the light distance from the origin will do.
     const f32 i = intensityAt(Vec3{0, 0, 0}, Vec3{0, d, 0}, o.bright, o.baseRadius);
     EXPECT_NEAR(i, 173.611, 1e-3);
-    EXPECT_EQ(fullColor(i, 1, 1, 1), rgb(174, 174, 174));
+    EXPECT_EQ(fullColor(i, {1, 1, 1}), rgb(174, 174, 174));
     Brights b;
     b.SetBrights(o, ColourPath::Palette);
     EXPECT_EQ(rampEntry(i, b.brightStep), 68);
@@ -56,7 +56,7 @@ TEST(Shading, ColoursOfIntensities) {
                           Case{300, 1, 0.5, 0.2, rgb(255, 150, 60), 117}, Case{100.5f, 1, 1, 1, rgb(100, 100, 100), 39},
                           Case{101.5f, 1, 1, 1, rgb(102, 102, 102), 39}, Case{-20, 1, 1, 1, rgb(0, 0, 0), 0},
                           Case{5000, 1, 1, 1, rgb(255, 255, 255), 200}}) {
-        EXPECT_EQ(fullColor(c.intensity, c.r, c.g, c.bl), c.colour) << c.intensity;
+        EXPECT_EQ(fullColor(c.intensity, {c.r, c.g, c.bl}), c.colour) << c.intensity;
         EXPECT_EQ(rampEntry(c.intensity, b.brightStep), c.entry) << c.intensity;
     }
     EXPECT_EQ(rampEntry(std::numeric_limits<f32>::quiet_NaN(), b.brightStep), 0);

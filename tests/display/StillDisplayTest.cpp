@@ -273,13 +273,13 @@ TEST(StillDisplay, WireframeLinesTakeTheColourOfTheirMidpoints) {
     const Corner p2 = still.geometry.calcCoordi(100, 60, TurnAngle::fromDegrees(270));
     ASSERT_EQ(p1.sx, p2.sx);
     const ShadeContext ctx = still.shadeContext();
-    const TColor edge = fullColor(ctx.intensity(midpoint(p1, p2)), 1, 1, 1);
+    const TColor edge = fullColor(ctx.intensity(midpoint(p1, p2)), {1, 1, 1});
     EXPECT_EQ(b.pixelColor(p1.sx, (p1.sy + p2.sy) / 2), edge);
     // The chord of vertex 1 from 270 toward 180 (the mirrored half of the
     // last step) is drawn last from that vertex.
     const Corner p3 = still.geometry.calcCoordi(100, 0, TurnAngle::fromDegrees(-180));
-    EXPECT_EQ(b.pixelColor(p1.sx, p1.sy), fullColor(ctx.intensity(midpoint(p1, p3)), 1, 1, 1));
-    EXPECT_NE(edge, fullColor(ctx.intensity(midpoint(p1, p3)), 1, 1, 1));
+    EXPECT_EQ(b.pixelColor(p1.sx, p1.sy), fullColor(ctx.intensity(midpoint(p1, p3)), {1, 1, 1}));
+    EXPECT_NE(edge, fullColor(ctx.intensity(midpoint(p1, p3)), {1, 1, 1}));
 }
 
 TEST(StillDisplay, ABackgroundImageReplacesTheBackgroundColour) {

@@ -81,8 +81,8 @@ TEST_F(DisplayWindow, StandardOptionFileIsReadAtCreation) {
     start();
     EXPECT_EQ(options().centerX, 250);
     EXPECT_EQ(options().tintG, 0.5);
-    EXPECT_EQ(options().standardTintG, 0.5);
-    EXPECT_EQ(options().standardBackB, 90);
+    EXPECT_EQ(options().standardTint.g, 0.5);
+    EXPECT_EQ(options().standardBack.b, 90);
     EXPECT_TRUE(window().mnBR3.checked());
     EXPECT_EQ(picture().pixelColor(5, 5), rgb(0, 0, 90));
 }

@@ -46,7 +46,7 @@ Profile halfCircle(double a, int n) {
 double meshVolume(const Mesh& m) {
     double v = 0;
     for (const auto& t : m.triangles) {
-        const Vec3d &a = m.vertices[t[0]], &b = m.vertices[t[1]], &c = m.vertices[t[2]];
+        const Vec3 &a = m.vertices[t[0]], &b = m.vertices[t[1]], &c = m.vertices[t[2]];
         v += (a.x * (b.y * c.z - b.z * c.y) - a.y * (b.x * c.z - b.z * c.x) + a.z * (b.x * c.y - b.y * c.x)) / 6;
     }
     return v;

@@ -10,15 +10,9 @@
 
 #include "display/DisplayOptions.h"
 #include "platform/numbers/Numbers.h"
+#include "platform/numbers/Vec3.h"
 
 namespace vantor {
-
-struct Vec3 {
-    double x = 0;
-    double y = 0;
-    double z = 0;
-    friend bool operator==(const Vec3&, const Vec3&) = default;
-};
 
 // One corner of a drawn element: world position and screen pixel.
 struct Corner {
@@ -27,6 +21,7 @@ struct Corner {
     double z = 0;
     std::int32_t sx = 0;
     std::int32_t sy = 0;
+    Vec3 position() const { return {x, y, z}; }
 };
 
 // An angle handed to the transform: its single-precision radians and their

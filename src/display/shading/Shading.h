@@ -30,10 +30,7 @@ struct Brights {
 // Squared distance from g to the light, summed x, y, z. The fall-off and
 // the normal factor of an element both start from it.
 inline double lightDistanceSquared(const Vec3& g, const Vec3& light) {
-    const double dx = g.x - light.x;
-    const double dy = g.y - light.y;
-    const double dz = g.z - light.z;
-    return dx * dx + dy * dy + dz * dz;
+    return lengthSquared(g - light);
 }
 
 // Fall-off of the point light at squared distance d2: bright * R^2 / d2, in
@@ -88,9 +85,9 @@ inline std::uint8_t channelByte(f32 v) {
 
 // FullColor: the true colour of I in a tint, each channel I * factor in
 // single precision, clamped to 0..255 and rounded halves to even.
-inline TColor fullColor(f32 intensity, double tintR, double tintG, double tintB) {
-    return rgb(channelByte(static_cast<f32>(intensity * tintR)), channelByte(static_cast<f32>(intensity * tintG)),
-               channelByte(static_cast<f32>(intensity * tintB)));
+inline TColor fullColor(f32 intensity, const Tint& tint) {
+    return rgb(channelByte(static_cast<f32>(intensity * tint.r)), channelByte(static_cast<f32>(intensity * tint.g)),
+               channelByte(static_cast<f32>(intensity * tint.b)));
 }
 
 }  // namespace vantor

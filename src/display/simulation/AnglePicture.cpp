@@ -55,7 +55,7 @@ void AnglePicture::paint(const FigureStore& store, const StillDisplay& still, Bi
         for (int j = 1; j <= m; ++j) {
             const int s = table[j];
             if (s < 1 || s > m || store.link(s) != 1) continue;
-            const bool wire = still.figureOf(s).method == MethodWire;
+            const bool wire = still.figureOf(s).drawMethod() == DrawMethod::Wire;
             const auto i = static_cast<std::size_t>(s);
             const IntPoint q1{e1[i].sx, e1[i].sy}, q2{e1[i + 1].sx, e1[i + 1].sy};
             const IntPoint q3{e2[i].sx, e2[i].sy}, q4{e2[i + 1].sx, e2[i + 1].sy};

@@ -31,7 +31,7 @@ struct ShadeContext {
     // true colour in the figure's own tint.
     TColor colourOf(f32 intensity, const FigureRecord& figure) const {
         if (palettePath) return paletteIndex(rampEntry(intensity, brightStep));
-        return fullColor(intensity, figure.tintR, figure.tintG, figure.tintB);
+        return fullColor(intensity, figure.tint());
     }
     f32 intensity(const Vec3& g) const { return intensityAt(g, light, bright, baseRadius); }
     // The intensity of a surface element after its normal factor.
@@ -42,12 +42,10 @@ struct ShadeContext {
     }
 };
 
-enum DrawMethod { MethodWire = 1, MethodSurface = 2, MethodMesh = 3 };
-
 template <class Painter>
 void drawExecute(const ElementCorners& c, const FigureRecord& figure, const ShadeContext& ctx, Painter& painter) {
     const IntPoint s1{c.p1.sx, c.p1.sy}, s2{c.p2.sx, c.p2.sy}, s3{c.p3.sx, c.p3.sy}, s4{c.p4.sx, c.p4.sy};
-    if (figure.method == MethodWire) {
+    if (figure.drawMethod() == DrawMethod::Wire) {
         // The profile edge at the first angle and the two chords; the edge at
         // the second angle belongs to the neighbouring step.
         painter.line(s1, s2, ctx.colourOf(ctx.intensity(midpoint(c.p1, c.p2)), figure));
@@ -58,7 +56,7 @@ void drawExecute(const ElementCorners& c, const FigureRecord& figure, const Shad
     const f32 lit = ctx.litIntensityOf(c);
     const IntPoint quad[4] = {s1, s2, s4, s3};
     painter.polygon(quad, ctx.colourOf(lit, figure));
-    if (figure.method == MethodMesh) painter.outline(quad, ctx.colourOf(meshIntensity(lit), figure));
+    if (figure.drawMethod() == DrawMethod::Mesh) painter.outline(quad, ctx.colourOf(meshIntensity(lit), figure));
 }
 
 // The claimer offers claimPolygon, claimOutline and claimLine (the pixels
@@ -70,7 +68,7 @@ void drawExecute(const ElementCorners& c, const FigureRecord& figure, const Shad
 template <class Claimer>
 bool drawExecuteUnder(const ElementCorners& c, const FigureRecord& figure, const ShadeContext& ctx, Claimer& claimer) {
     const IntPoint s1{c.p1.sx, c.p1.sy}, s2{c.p2.sx, c.p2.sy}, s3{c.p3.sx, c.p3.sy}, s4{c.p4.sx, c.p4.sy};
-    if (figure.method == MethodWire) {
+    if (figure.drawMethod() == DrawMethod::Wire) {
         bool shaded = false;
         auto stroke = [&](IntPoint a, IntPoint b, const Corner& ca, const Corner& cb) {
             if (claimer.boxOwned(a, b)) return;
@@ -88,7 +86,7 @@ bool drawExecuteUnder(const ElementCorners& c, const FigureRecord& figure, const
     const IntPoint quad[4] = {s1, s2, s4, s3};
     if (claimer.boxOwned(quad)) return false;
     claimer.begin();
-    const bool mesh = figure.method == MethodMesh;
+    const bool mesh = figure.drawMethod() == DrawMethod::Mesh;
     if (mesh) claimer.claimOutline(quad);
     const std::size_t outline = claimer.claimed();
     claimer.claimPolygon(quad);

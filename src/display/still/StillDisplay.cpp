@@ -69,11 +69,7 @@ void StillDisplay::transformAll(int degrees, std::vector<Corner>& out) {
 
 bool StillDisplay::beginElements() {
     m_counts = PassCounts{};
-    m_fallback = FigureRecord{};
-    m_fallback.tintR = m_options.tintR;
-    m_fallback.tintG = m_options.tintG;
-    m_fallback.tintB = m_options.tintB;
-    m_fallback.method = m_options.defaultMethod;
+    m_fallback = FigureRecord::following(m_options);
     // The tables must describe the current vertex list; a list that changed
     // since the sort is drawn only as far as both agree.
     return order.segmentCount() >= 1 && stepCount(m_options.unitAngle) != 0;

@@ -26,7 +26,7 @@ int usedVertices(const FigureStore& s) { return std::clamp(s.VertexCount, 0, Max
 // follow the display's defaults and are not part of the figure.
 bool sameFigure(const FigureRecord& a, const FigureRecord& b) {
     if (a.tintFixed != b.tintFixed || a.methodFixed != b.methodFixed || a.reserved != b.reserved) return false;
-    if (a.tintFixed != 0 && (a.tintR != b.tintR || a.tintG != b.tintG || a.tintB != b.tintB)) return false;
+    if (a.tintFixed != 0 && a.tint() != b.tint()) return false;
     return a.methodFixed == 0 || a.method == b.method;
 }
 
@@ -71,7 +71,7 @@ void StoreSnapshot::restoreInto(FigureStore& store) const {
     const DisplayOptions& defaults = store.options();
     for (int n = static_cast<int>(m_records.size()); n <= liveTop; ++n) {
         FigureRecord& r = store.slot(n);
-        r = FigureRecord{defaults.tintR, defaults.tintG, defaults.tintB, defaults.defaultMethod, 0, 0, r.reserved};
+        r = FigureRecord::following(defaults, r.reserved);
         store.FigureInUse[static_cast<std::size_t>(n)] = 0;
     }
     std::copy(m_records.begin(), m_records.end(), store.FigureTable.begin());
