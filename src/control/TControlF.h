@@ -53,7 +53,7 @@ public:
     MenuItem mnRotate{"mnRotate", "回転体表示(&R)"};
     MenuItem mnHelp{"mnHelp", "ヘルプ(&H)"};
     MenuItem mnAbout{"mnAbout", "FreeVantor for Win32 について(&C)"};
-    // Beyond the documented menu: the user manual's start page.
+    // After the fixed items: the user manual's start page.
     MenuItem mnHelpContents{"mnHelpContents", "使い方(&M)"};
 
     // State owned by this window.

@@ -54,7 +54,8 @@ public:
     MenuItem N3{"N3", "-"};
     MenuItem mnBackBitmap{"mnBackBitmap", "背景画像の読込(&B)..."};
     MenuItem mnBackBitmapErase{"mnBackBitmapErase", "背景画像をなくす(&E)"};
-    // Beyond the documented menu: the solid for 3-D printing and its measures.
+    // After the menu's fixed items, so their places never move: the solid
+    // for 3-D printing and its measures.
     MenuItem N7{"N7", "-"};
     MenuItem mnExportMesh{"mnExportMesh", "立体を書き出す（3Dプリント用）(&M)..."};
     MenuItem mnMeasure{"mnMeasure", "体積と表面積(&V)..."};
@@ -174,7 +175,7 @@ public:
     MenuItem mnScrollValue{"mnScrollValue", "ドット数で指定(&D)..."};
     MenuItem mnStandardPosition{"mnStandardPosition", "標準の位置に戻す(&S)"};
     MenuItem mnInitAll{"mnInitAll", "全てのオプションを標準の値に戻す(&C)"};
-    // Beyond the documented menu: the solid stays on screen while the
+    // After the fixed items: the solid stays on screen while the
     // editor changes the figures, redrawn after each committed change.
     MenuItem N8{"N8", "-"};
     MenuItem mnLiveSolid{"mnLiveSolid", "編集中も立体を表示し続ける(&L)"};

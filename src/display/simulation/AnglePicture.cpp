@@ -31,6 +31,18 @@ void AnglePicture::paint(const FigureStore& store, const StillDisplay& still, Bi
     if (m < 1 || StillDisplay::stepCount(step) == 0) return;
     const ViewGeometry& view = still.geometry;
     auto entry = [lightSnap](int a) { return paletteIndex(angleIndex(a, lightSnap)); };
+    // One element between two turned copies of the profile: a wire draws
+    // its profile edge at the first angle, a surface its quadrilateral.
+    auto element = [&raster](const std::vector<Corner>& first, const std::vector<Corner>& second, std::size_t i,
+                             bool wire, TColor edge, TColor fill) {
+        const IntPoint p1{first[i].sx, first[i].sy}, p2{first[i + 1].sx, first[i + 1].sy};
+        if (wire) {
+            raster.line(p1, p2, edge);
+            return;
+        }
+        const IntPoint quad[4] = {p1, p2, {second[i + 1].sx, second[i + 1].sy}, {second[i].sx, second[i].sy}};
+        raster.polygon(quad, fill);
+    };
 
     std::vector<Corner>&e1 = m_at[0], &e2 = m_at[1], &r1 = m_at[2], &r2 = m_at[3];
     int e1Deg = 0, r1Deg = 0;
@@ -57,24 +69,10 @@ void AnglePicture::paint(const FigureStore& store, const StillDisplay& still, Bi
             if (s < 1 || s > m || store.link(s) != 1) continue;
             const bool wire = still.figureOf(s).drawMethod() == DrawMethod::Wire;
             const auto i = static_cast<std::size_t>(s);
-            const IntPoint q1{e1[i].sx, e1[i].sy}, q2{e1[i + 1].sx, e1[i + 1].sy};
-            const IntPoint q3{e2[i].sx, e2[i].sy}, q4{e2[i + 1].sx, e2[i + 1].sy};
-            if (wire) {
-                raster.line(q1, q2, entry(e));
-            } else {
-                const IntPoint quad[4] = {q1, q2, q4, q3};
-                raster.polygon(quad, entry(e));
-            }
+            element(e1, e2, i, wire, entry(e), entry(e));
             mirror = (540 - e) % 360;
             mirrored = true;
-            const IntPoint m1{r1[i].sx, r1[i].sy}, m2{r1[i + 1].sx, r1[i + 1].sy};
-            const IntPoint m3{r2[i].sx, r2[i].sy}, m4{r2[i + 1].sx, r2[i + 1].sy};
-            if (wire) {
-                raster.line(m1, m2, entry(mirror));
-            } else {
-                const IntPoint quad[4] = {m1, m2, m4, m3};
-                raster.polygon(quad, entry(mirror - step));
-            }
+            element(r1, r2, i, wire, entry(mirror), entry(mirror - step));
         }
         // The mirror angle carries into the next step as it was last set.
         if (mirrored) r = mirror;

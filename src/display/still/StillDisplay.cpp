@@ -124,14 +124,18 @@ void StillDisplay::drawAngleMajor(const ShadeContext& ctx, int unit, const Progr
     }
 }
 
-void StillDisplay::drawSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, QuadRaster& raster) {
-    const int m = drawnSegments();
-    const int steps = stepCount(unit);
+void StillDisplay::prepareTurns(int unit, int steps) {
     m_turns.clear();
     for (int k = 0; k < steps; ++k) {
         const int e = 90 + k * unit, r = 90 - k * unit;
         for (int deg : {e, e + unit, r, r - unit}) m_turns.push_back(TurnAngle::fromDegrees(deg));
     }
+}
+
+void StillDisplay::drawSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, QuadRaster& raster) {
+    const int m = drawnSegments();
+    const int steps = stepCount(unit);
+    prepareTurns(unit, steps);
     for (int j = 1; j <= m; ++j) {
         if (progress) progress(segmentMajorPosition(j, m));
         for (int k = 0; k < steps; ++k) {
@@ -186,11 +190,7 @@ void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Prog
 void StillDisplay::finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress) {
     const int m = drawnSegments();
     const int steps = stepCount(unit);
-    m_turns.clear();
-    for (int k = 0; k < steps; ++k) {
-        const int e = 90 + k * unit, r = 90 - k * unit;
-        for (int deg : {e, e + unit, r, r - unit}) m_turns.push_back(TurnAngle::fromDegrees(deg));
-    }
+    prepareTurns(unit, steps);
     for (int j = m, done = 1; j >= 1; --j, ++done) {
         if (progress) progress(segmentMajorPosition(done, m));
         // Consecutive steps of one segment share an angle: the first angles

@@ -104,6 +104,9 @@ private:
     void finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress);
     void finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress);
     void transformAll(int degrees, std::vector<Corner>& out);
+    // The four angles of each step k (e, e + unit, r, r - unit with
+    // e = 90 + k * unit, r = 90 - k * unit), for the segment-major loops.
+    void prepareTurns(int unit, int steps);
     // Elements 1..m of the order tables drawn this pass, within the vertex list.
     int drawnSegments() const;
     static int segmentMajorPosition(int j, int m) { return static_cast<int>(roundHalfEven(j * 180.0 / m + 90)); }
