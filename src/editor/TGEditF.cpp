@@ -156,7 +156,7 @@ void TGEditF::initState() {
     // A gesture whose release never came is over.
     m_gesture.buttonDown = false;
     setStatus(IdleText);
-    m_state = esIdle;
+    m_state = EditState::Idle;
     m_work.clear();
     m_pickedText.clear();
     refreshStatusLine();
@@ -165,38 +165,38 @@ void TGEditF::initState() {
 
 void TGEditF::initStateFromOut() {
     initState();
-    m_lastState = esIdle;
+    m_lastState = EditState::Idle;
 }
 
 EditState TGEditF::buttonCode(const SpeedButton& b) const {
     const std::pair<const SpeedButton*, EditState> codes[] = {
-        {&spbFreeLine, esFreeLine},       {&spbLine, esLine},           {&spbVertical, esVertical},
-        {&spbHorizontal, esHorizontal},   {&spbPoint1, esPoint1},       {&spbCircle, esCircle},
-        {&spbEllipse, esEllipse},         {&spbRectangle, esRectangle}, {&spbSlideZukei, esSlide},
-        {&spbMagnifyZukei, esMagnify},    {&spbRotateZukei, esRotate},  {&spbSplitZukei, esSplit},
-        {&spbConnectZukei, esConnect},    {&spbMovePoint, esMovePoint}, {&spbZukeiProperty, esProperty},
-        {&spbDeleteZukei, esDelete},      {&spbUpDownAll, esUpDownAll},
+        {&spbFreeLine, EditState::FreeLine},       {&spbLine, EditState::Line},           {&spbVertical, EditState::Vertical},
+        {&spbHorizontal, EditState::Horizontal},   {&spbPoint1, EditState::Point1},       {&spbCircle, EditState::Circle},
+        {&spbEllipse, EditState::Ellipse},         {&spbRectangle, EditState::Rectangle}, {&spbSlideZukei, EditState::Slide},
+        {&spbMagnifyZukei, EditState::Magnify},    {&spbRotateZukei, EditState::Rotate},  {&spbSplitZukei, EditState::Split},
+        {&spbConnectZukei, EditState::Connect},    {&spbMovePoint, EditState::MovePoint}, {&spbZukeiProperty, EditState::Property},
+        {&spbDeleteZukei, EditState::Delete},      {&spbUpDownAll, EditState::UpDownAll},
     };
     for (const auto& [button, code] : codes)
         if (button == &b) return code;
-    return esIdle;
+    return EditState::Idle;
 }
 
 std::string TGEditF::stateText(EditState code) const {
     switch (code) {
-    case esIdle: return IdleText;
-    case esSlide: return "平行移動";
-    case esCopy: return "コピー";
-    case esMagnify: return "拡大・縮小";
-    case esRotate: return "図形回転";
-    case esUpDownAll: return "全図形上下移動";
-    case esSplit: return "図形切断";
-    case esConnect: return "結合する図形１？";
-    case esProperty: return m_program.ControlF().ColorDepth == 8 ? "図形の描き方" : "図形の色調・描き方";
-    case esDelete: return "図形削除";
-    case esMovePoint: return "頂点移動";
+    case EditState::Idle: return IdleText;
+    case EditState::Slide: return "平行移動";
+    case EditState::Copy: return "コピー";
+    case EditState::Magnify: return "拡大・縮小";
+    case EditState::Rotate: return "図形回転";
+    case EditState::UpDownAll: return "全図形上下移動";
+    case EditState::Split: return "図形切断";
+    case EditState::Connect: return "結合する図形１？";
+    case EditState::Property: return m_program.ControlF().ColorDepth == 8 ? "図形の描き方" : "図形の色調・描き方";
+    case EditState::Delete: return "図形削除";
+    case EditState::MovePoint: return "頂点移動";
     default:
-        if (code >= esFreeLine && code <= esRectangle) return ToolNames[code];
+        if (code >= EditState::FreeLine && code <= EditState::Rectangle) return ToolNames[static_cast<std::size_t>(code)];
         return IdleText;
     }
 }
@@ -216,7 +216,7 @@ void TGEditF::spbEditMouseUp(SpeedButton& sender) {
     if (store().VertexCount == 0) return;
     EditState code = buttonCode(sender);
     // The move button alternates between moving and copying.
-    if (&sender == &spbSlideZukei) code = m_lastState == esSlide ? esCopy : esSlide;
+    if (&sender == &spbSlideZukei) code = m_lastState == EditState::Slide ? EditState::Copy : EditState::Slide;
     m_state = code;
     setStatus(stateText(m_state));
     m_lastState = m_state;

@@ -24,26 +24,26 @@ namespace vantor {
 class Program;
 
 // Codes of the current tool or operation.
-enum EditState : std::uint8_t {
-    esIdle = 0,
-    esFreeLine = 1,
-    esLine = 2,
-    esVertical = 3,
-    esHorizontal = 4,
-    esPoint1 = 5,
-    esCircle = 6,
-    esEllipse = 7,
-    esRectangle = 8,
-    esSlide = 50,
-    esCopy = 55,
-    esMagnify = 60,
-    esRotate = 70,
-    esUpDownAll = 80,
-    esSplit = 90,
-    esConnect = 91,
-    esProperty = 95,
-    esDelete = 99,
-    esMovePoint = 101,
+enum class EditState : std::uint8_t {
+    Idle = 0,
+    FreeLine = 1,
+    Line = 2,
+    Vertical = 3,
+    Horizontal = 4,
+    Point1 = 5,
+    Circle = 6,
+    Ellipse = 7,
+    Rectangle = 8,
+    Slide = 50,
+    Copy = 55,
+    Magnify = 60,
+    Rotate = 70,
+    UpDownAll = 80,
+    Split = 90,
+    Connect = 91,
+    Property = 95,
+    Delete = 99,
+    MovePoint = 101,
 };
 
 // Pixel bounding box of the work figure and its centre.
@@ -344,8 +344,8 @@ private:
 
     Program& m_program;
     Canvas m_canvas{sheetBitmap};
-    EditState m_state = esIdle;
-    EditState m_lastState = esIdle;
+    EditState m_state = EditState::Idle;
+    EditState m_lastState = EditState::Idle;
     Settings m_settings;
     Gesture m_gesture;
     GestureStart m_gestureStart;

@@ -262,7 +262,7 @@ TEST_F(EditorOperations, JoinWithASingleFigureFallsBackToIdle) {
     choose(ed().spbConnectZukei);
     press(at(50, 0));
     release(at(50, 0));
-    EXPECT_EQ(ed().state(), esIdle);
+    EXPECT_EQ(ed().state(), EditState::Idle);
     expectFigure(figures()[0], S);
     EXPECT_TRUE(desktop.messages.empty());
 }

@@ -93,7 +93,7 @@ TEST_F(EditorSheet, FarOffSheetVertexFloodsTheSheet) {
 
 TEST_F(EditorSheet, MoveButtonAlternatesWithCopy) {
     choose(ed().spbSlideZukei);
-    EXPECT_EQ(ed().state(), esIdle) << "no figures: the operation buttons do nothing";
+    EXPECT_EQ(ed().state(), EditState::Idle) << "no figures: the operation buttons do nothing";
     EXPECT_EQ(ed().lblState.caption(), "何をします？");
 
     addFigure({{50, 0}, {50, 20}});
@@ -109,9 +109,9 @@ TEST_F(EditorSheet, MoveButtonAlternatesWithCopy) {
     // Opening the editor from the control window forgets the last button.
     choose(ed().spbSlideZukei);
     program->ControlF().GEditExecute();
-    EXPECT_EQ(ed().state(), esIdle);
+    EXPECT_EQ(ed().state(), EditState::Idle);
     choose(ed().spbSlideZukei);
-    EXPECT_EQ(ed().state(), esSlide);
+    EXPECT_EQ(ed().state(), EditState::Slide);
 }
 
 TEST_F(EditorSheet, GridOffFreesPlacementAndGridOnRestoresIt) {
@@ -178,7 +178,7 @@ TEST_F(EditorSheet, DeleteAllAsksAndClearsNames) {
     choose(ed().spbAllClear);
     EXPECT_EQ(desktop.messages.back().text, "図形をすべて削除してもいいんですね？");
     EXPECT_EQ(ed().lblState.caption(), "直線");
-    EXPECT_EQ(ed().state(), esLine);
+    EXPECT_EQ(ed().state(), EditState::Line);
     EXPECT_EQ(store().VertexCount, 2);
 
     program->VantorF().show();
@@ -194,7 +194,7 @@ TEST_F(EditorSheet, DeleteAllAsksAndClearsNames) {
     EXPECT_EQ(store().DataEdited, 1);
     EXPECT_FALSE(program->VantorF().visible()) << "no picture of the old data stays";
     EXPECT_FALSE(program->AnimeF().visible());
-    EXPECT_EQ(ed().state(), esIdle);
+    EXPECT_EQ(ed().state(), EditState::Idle);
 
     choose(ed().spbAllClear);  // nothing left: no question
     EXPECT_EQ(desktop.messages.size(), 2u);

@@ -25,7 +25,7 @@ void TGEditF::viaSlideZukei(int x, int y) {
     int dx = e.x - m_gesture.start.x;
     const int dy = e.y - m_gesture.start.y;
     if (std::abs(dx) >= 5 || std::abs(dy) >= 5) {
-        if (m_state == esSlide) {
+        if (m_state == EditState::Slide) {
             setStatus("平行移動中");
         } else {
             setStatus("コピー中");
@@ -68,7 +68,7 @@ void TGEditF::detSlideZukei(int x, int y) {
     recomputePixels(m_work);
     if (!stopped) zukeiAdjustGrid();
     EditDetDraw();
-    setStatus(m_state == esSlide ? "平行移動" : "コピー");
+    setStatus(m_state == EditState::Slide ? "平行移動" : "コピー");
 }
 
 }  // namespace vantor

@@ -15,19 +15,19 @@ void TGEditF::imgGEditMouseDown(MouseButton button, int x, int y) {
     m_gesture.cancelled = false;
     m_gesture.button = button;
     switch (m_state) {
-    case esFreeLine: startFreeLine(x, y); break;
-    case esLine:
-    case esVertical:
-    case esHorizontal:
-    case esPoint1:
-    case esCircle:
-    case esEllipse:
-    case esRectangle: startDrawZukei(x, y); break;
-    case esSlide:
-    case esCopy: startSlideZukei(x, y); break;
-    case esUpDownAll: startAllScroll(x, y); break;
-    case esConnect: startConnectZukei(x, y); break;
-    case esMovePoint: startMovePoint(x, y); break;
+    case EditState::FreeLine: startFreeLine(x, y); break;
+    case EditState::Line:
+    case EditState::Vertical:
+    case EditState::Horizontal:
+    case EditState::Point1:
+    case EditState::Circle:
+    case EditState::Ellipse:
+    case EditState::Rectangle: startDrawZukei(x, y); break;
+    case EditState::Slide:
+    case EditState::Copy: startSlideZukei(x, y); break;
+    case EditState::UpDownAll: startAllScroll(x, y); break;
+    case EditState::Connect: startConnectZukei(x, y); break;
+    case EditState::MovePoint: startMovePoint(x, y); break;
     default: break;
     }
 }
@@ -36,17 +36,17 @@ void TGEditF::imgGEditMouseMove(int x, int y) {
     showCursorAt(x, y);
     if (m_gesture.cancelled) return;
     switch (m_state) {
-    case esFreeLine: viaFreeDraw(x, y); break;
-    case esLine:
-    case esVertical:
-    case esHorizontal: viaLineDraw(x, y); break;
-    case esCircle:
-    case esEllipse: viaEllipseDraw(x, y); break;
-    case esRectangle: viaSetRect(x, y); break;
-    case esSlide:
-    case esCopy: viaSlideZukei(x, y); break;
-    case esUpDownAll: viaAllScroll(x, y); break;
-    case esMovePoint: viaMovePoint(x, y); break;
+    case EditState::FreeLine: viaFreeDraw(x, y); break;
+    case EditState::Line:
+    case EditState::Vertical:
+    case EditState::Horizontal: viaLineDraw(x, y); break;
+    case EditState::Circle:
+    case EditState::Ellipse: viaEllipseDraw(x, y); break;
+    case EditState::Rectangle: viaSetRect(x, y); break;
+    case EditState::Slide:
+    case EditState::Copy: viaSlideZukei(x, y); break;
+    case EditState::UpDownAll: viaAllScroll(x, y); break;
+    case EditState::MovePoint: viaMovePoint(x, y); break;
     default: break;
     }
 }
@@ -59,24 +59,24 @@ void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
         return;
     }
     switch (m_state) {
-    case esFreeLine: detFreeLine(x, y); break;
-    case esLine:
-    case esVertical:
-    case esHorizontal: detLine(x, y); break;
-    case esPoint1: detPoint1(x, y); break;
-    case esCircle:
-    case esEllipse: detEllipse(x, y); break;
-    case esRectangle: detRectangle(x, y); break;
-    case esSlide:
-    case esCopy: detSlideZukei(x, y); break;
-    case esMagnify: detMagnifyZukei(x, y); break;
-    case esRotate: detRotateZukei(x, y); break;
-    case esUpDownAll: detAllScroll(x, y); break;
-    case esSplit: detSplitZukei(x, y); break;
-    case esConnect: detConnectZukei(x, y); break;
-    case esProperty: detZukeiProperty(x, y); break;
-    case esDelete: detDeleteZukei(x, y); break;
-    case esMovePoint: detMovePoint(x, y); break;
+    case EditState::FreeLine: detFreeLine(x, y); break;
+    case EditState::Line:
+    case EditState::Vertical:
+    case EditState::Horizontal: detLine(x, y); break;
+    case EditState::Point1: detPoint1(x, y); break;
+    case EditState::Circle:
+    case EditState::Ellipse: detEllipse(x, y); break;
+    case EditState::Rectangle: detRectangle(x, y); break;
+    case EditState::Slide:
+    case EditState::Copy: detSlideZukei(x, y); break;
+    case EditState::Magnify: detMagnifyZukei(x, y); break;
+    case EditState::Rotate: detRotateZukei(x, y); break;
+    case EditState::UpDownAll: detAllScroll(x, y); break;
+    case EditState::Split: detSplitZukei(x, y); break;
+    case EditState::Connect: detConnectZukei(x, y); break;
+    case EditState::Property: detZukeiProperty(x, y); break;
+    case EditState::Delete: detDeleteZukei(x, y); break;
+    case EditState::MovePoint: detMovePoint(x, y); break;
     default: break;
     }
     checkpoint();
@@ -88,7 +88,7 @@ void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
 // (moving a vertex), it lets the user type the vertex's coordinates and the
 // release that follows is ignored; elsewhere it is a press like any other.
 void TGEditF::imgGEditDblClick(MouseButton button, int x, int y) {
-    const bool typing = button == MouseButton::Left && (m_state == esIdle || m_state == esMovePoint) &&
+    const bool typing = button == MouseButton::Left && (m_state == EditState::Idle || m_state == EditState::MovePoint) &&
                         !m_gesture.dragging && !m_figureHeld && store().VertexCount > 0;
     if (!typing) {
         imgGEditMouseDown(button, x, y);

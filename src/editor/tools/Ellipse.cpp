@@ -29,7 +29,7 @@ void TGEditF::viaEllipseDraw(int x, int y) {
     if (!m_gesture.dragging) return;
     if (m_gesture.rubberShown) rubberEllipse(m_gesture.start, m_gesture.current);
     IntPoint e = adjusted({x, y});
-    if (m_state == esCircle) e = circleCorner(m_gesture.start, e);
+    if (m_state == EditState::Circle) e = circleCorner(m_gesture.start, e);
     m_gesture.current = e;
     rubberEllipse(m_gesture.start, m_gesture.current);
     m_gesture.rubberShown = true;
@@ -40,14 +40,14 @@ void TGEditF::detEllipse(int x, int y) {
     if (m_gesture.rubberShown) rubberEllipse(m_gesture.start, m_gesture.current);
     const IntPoint s = m_gesture.start;
     IntPoint e = adjusted({x, y});
-    const bool degenerate = m_state == esCircle ? (e.x == s.x && e.y == s.y) : (e.x == s.x || e.y == s.y);
+    const bool degenerate = m_state == EditState::Circle ? (e.x == s.x && e.y == s.y) : (e.x == s.x || e.y == s.y);
     if (degenerate) {
         m_gesture.dragging = false;
         m_gesture.rubberShown = false;
         sheetChanged();
         return;
     }
-    if (m_state == esCircle) e = circleCorner(s, e);
+    if (m_state == EditState::Circle) e = circleCorner(s, e);
     const float a = static_cast<float>(std::abs(e.x - s.x));
     const float b = static_cast<float>(std::abs(e.y - s.y));
     const float cx = x2d(s.x);

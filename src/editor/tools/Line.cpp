@@ -22,8 +22,8 @@ void TGEditF::startDrawZukei(int x, int y) {
 
 // Vertical and horizontal lines keep the start point's column or row.
 void TGEditF::constrainLine(IntPoint& e) const {
-    if (m_state == esVertical) e.x = m_gesture.current.x;
-    if (m_state == esHorizontal) e.y = m_gesture.current.y;
+    if (m_state == EditState::Vertical) e.x = m_gesture.current.x;
+    if (m_state == EditState::Horizontal) e.y = m_gesture.current.y;
 }
 
 void TGEditF::viaLineDraw(int x, int y) {
