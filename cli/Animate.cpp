@@ -19,7 +19,6 @@
 #include "anime/export/ScenarioExport.h"
 #include "app/Program.h"
 #include "display/TVantorF.h"
-#include "platform/IoError.h"
 #include "platform/files/Files.h"
 
 namespace vantor::cli {
@@ -149,14 +148,9 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
 int animateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::optional<AnimateArgs> parsed = parseArgs(args, err);
     if (!parsed) return 2;
-    try {
+    return reportingFailure("animate", err, [&] {
         return animate(*parsed, out, err);
-    } catch (const IoError& e) {
-        err << "vantor-cli animate: " << forTerminal(e.what()) << "\nnothing written\n";
-    } catch (const std::exception& e) {
-        err << "vantor-cli animate: " << e.what() << "\nnothing written\n";
-    }
-    return 1;
+    }, "nothing written\n");
 }
 
 }  // namespace vantor::cli

@@ -11,7 +11,6 @@
 #include "control/formats/DataSetLoad.h"
 #include "display/DisplayOptions.h"
 #include "display/OptionFile.h"
-#include "platform/IoError.h"
 #include "platform/files/Files.h"
 
 namespace vantor::cli {
@@ -41,7 +40,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
     DataFormat inFormat, outFormat;
     if (!knownFormat(inPath, inFormat, err) || !knownFormat(outPath, outFormat, err)) return 2;
 
-    try {
+    return reportingFailure("convert", err, [&] {
         Files files(".");
         if (files.folderExists(inPath)) {
             err << "vantor-cli convert: " << inPath << ": is a folder, not a data file\n";
@@ -71,12 +70,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
         if (outFormat == DataFormat::Va4) out << " (with " << outStem << ".zuk)";
         out << ", options in " << outStem << ".vop\n";
         return 0;
-    } catch (const IoError& e) {
-        err << "vantor-cli convert: " << forTerminal(e.what()) << '\n';
-    } catch (const std::exception& e) {
-        err << "vantor-cli convert: " << e.what() << '\n';
-    }
-    return 1;
+    });
 }
 
 }  // namespace vantor::cli

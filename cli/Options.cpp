@@ -2,12 +2,11 @@
 // as name=value lines in the record's order, or writes a new or changed one
 // (a new file starts from the factory values). Nothing is written unless
 // every assignment is valid.
-#include <exception>
 
 #include "Commands.h"
+#include "TerminalText.h"
 #include "display/OptionFields.h"
 #include "display/OptionFile.h"
-#include "platform/IoError.h"
 #include "platform/files/Files.h"
 
 namespace vantor::cli {
@@ -49,7 +48,7 @@ int optionsCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << Usage;
         return 2;
     }
-    try {
+    return reportingFailure("options", err, [&] {
         Files files(".");
         DisplayOptions options;
         options.setFactoryValues();
@@ -73,12 +72,7 @@ int optionsCommand(const std::vector<std::string>& args, std::ostream& out, std:
         writeOptionFile(files, file, options);
         out << file << ": " << (exists ? "changed" : "written") << '\n';
         return 0;
-    } catch (const IoError& e) {
-        err << "vantor-cli options: " << e.what() << '\n';
-    } catch (const std::exception& e) {
-        err << "vantor-cli options: " << e.what() << '\n';
-    }
-    return 1;
+    });
 }
 
 }  // namespace vantor::cli

@@ -21,7 +21,6 @@
 #include "control/formats/DataSetLoad.h"
 #include "display/OptionFields.h"
 #include "display/TVantorF.h"
-#include "platform/IoError.h"
 #include "platform/numbers/Numbers.h"
 #include "platform/pixels/Bmp.h"
 
@@ -89,14 +88,9 @@ int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
 int renderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::optional<RenderArgs> parsed = parseArgs(args, err);
     if (!parsed) return 2;
-    try {
+    return reportingFailure("render", err, [&] {
         return render(*parsed, out, err);
-    } catch (const IoError& e) {
-        err << "vantor-cli render: " << forTerminal(e.what()) << '\n';
-    } catch (const std::exception& e) {
-        err << "vantor-cli render: " << e.what() << '\n';
-    }
-    return 1;
+    });
 }
 
 }  // namespace vantor::cli

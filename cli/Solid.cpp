@@ -17,7 +17,6 @@
 #include "export/Measure.h"
 #include "export/MeshFiles.h"
 #include "export/Revolve.h"
-#include "platform/IoError.h"
 #include "platform/files/Files.h"
 
 namespace vantor::cli {
@@ -150,7 +149,7 @@ int exportCommand(const std::vector<std::string>& args, std::ostream& out, std::
         err << "vantor-cli export: " << output << ": use .stl, .obj or .ply\n";
         return 2;
     }
-    try {
+    return reportingFailure("export", err, [&] {
         const auto profiles = readProfiles("export", data, err);
         if (!profiles) return 1;
         const RevolveResult r = revolve(*profiles, settings);
@@ -159,12 +158,7 @@ int exportCommand(const std::vector<std::string>& args, std::ostream& out, std::
         out << output << ": " << profiles->size() << " figures, " << r.mesh.vertices.size() << " vertices, "
             << r.mesh.triangles.size() << " triangles\n";
         return 0;
-    } catch (const IoError& e) {
-        err << "vantor-cli export: " << forTerminal(e.what()) << '\n';
-    } catch (const std::exception& e) {
-        err << "vantor-cli export: " << e.what() << '\n';
-    }
-    return 1;
+    });
 }
 
 int measureCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -209,7 +203,7 @@ int measureCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << MeasureUsage;
         return 2;
     }
-    try {
+    return reportingFailure("measure", err, [&] {
         const auto profiles = readProfiles("measure", data, err);
         if (!profiles) return 1;
         std::vector<ProfileMeasures> all;
@@ -230,12 +224,7 @@ int measureCommand(const std::vector<std::string>& args, std::ostream& out, std:
         for (const Profile& p : measured)
             for (const std::string& w : profileProblems(p)) err << "vantor-cli measure: warning: " << w << '\n';
         return 0;
-    } catch (const IoError& e) {
-        err << "vantor-cli measure: " << forTerminal(e.what()) << '\n';
-    } catch (const std::exception& e) {
-        err << "vantor-cli measure: " << e.what() << '\n';
-    }
-    return 1;
+    });
 }
 
 }  // namespace vantor::cli
