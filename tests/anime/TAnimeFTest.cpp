@@ -270,8 +270,7 @@ TEST_F(AnimeFixture, ExportWritesTheScenarioAsAnimatedGif) {
 TEST_F(AnimeFixture, PaletteScreenFramesKeepTheirPaletteThroughPlayback) {
     ScriptedDesktop d8;
     d8.screenInfo.bitsPerPixel = 8;
-    ProgramConfig config;
-    config.currentFolder = dir.path();
+    ProgramConfig config = configIn(dir);
     config.readStandardOptions = false;
     Program p8(d8, config);
     p8.ControlF().activate();

@@ -16,6 +16,8 @@
 #include "platform/files/ByteReader.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
+#include "support/FigureBuilder.h"
+#include "support/ProgramFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TempDir.h"
 
@@ -31,16 +33,7 @@ void writeCup(const TempDir& dir, const std::string& name, const DisplayOptions&
     FigureStore store(o);
     store.clearVertices();
     store.resetFigureTable();
-    const float points[][2] = {{0, -80}, {60, -80}, {70, 0}, {80, 90}, {74, 90}, {64, 0}, {54, -70}, {0, -70}};
-    for (const auto& p : points) {
-        const int k = ++store.VertexCount;
-        store.x(k) = p[0];
-        store.y(k) = p[1];
-        store.link(k) = k < 8 ? 1 : 0;
-        store.figure(k) = 1;
-    }
-    store.HighestFigure = 1;
-    store.FigureInUse[1] = 1;
+    test::addFigure(store, {{0, -80}, {60, -80}, {70, 0}, {80, 90}, {74, 90}, {64, 0}, {54, -70}, {0, -70}}, 1);
     store.slot(1).method = 3;
     store.slot(1).methodFixed = 1;
     store.slot(1).tintB = 0.3;
@@ -66,10 +59,7 @@ Rendered render(std::vector<std::string> args) {
 Bitmap drawnByTheProgram(const TempDir& dir, const std::string& name, int bitsPerPixel, const std::string& savedAs = "") {
     test::ScriptedDesktop desktop;
     desktop.screenInfo.bitsPerPixel = bitsPerPixel;
-    ProgramConfig config;
-    config.currentFolder = dir.path();
-    config.programFolder = dir.path() + "/nowhere/";
-    Program program(desktop, config);
+    Program program(desktop, test::configIn(dir));
     program.ControlF().activate();
     program.VantorF().YomiVop(dir.file(name + ".vop"));
     program.store.clearVertices();

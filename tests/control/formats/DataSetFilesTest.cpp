@@ -48,12 +48,9 @@ struct Read {
 
 // Leaves room for one more vertex.
 void fillAllButOne(FigureStore& s) {
-    addFigure(s, {{0, 0}, {0, 1}});
-    for (int k = 3; k <= MaxVertices - 1; ++k) {
-        s.link(k - 1) = 1;
-        s.figure(k) = 1;
-    }
-    s.VertexCount = MaxVertices - 1;
+    Points points(MaxVertices - 1, {0, 0});
+    points[1] = {0, 1};
+    addFigure(s, points);
 }
 
 Bytes vaseVa4() {
