@@ -74,8 +74,9 @@ TEST(ConvertCommand, BadInputFailsWithAMessageAndWritesNothing) {
                  {{dir.file("in/vase.va4"), dir.file("out/a.txt")}, 2, "unknown data format"},
                  {{dir.file("in/vase.va4")}, 2, "usage"}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
         const Outcome r = convert(c.args);
-        EXPECT_EQ(r.code, c.code) << c.args[0];
+        EXPECT_EQ(r.code, c.code);
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
     EXPECT_FALSE(Files(dir.path()).fileExists("out/a.csv"));

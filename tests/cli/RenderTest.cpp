@@ -133,6 +133,7 @@ TEST(RenderCommand, WritesThePictureTheProgramDraws) {
     o.viewHeight = 30;
     writeCup(dir, "cup", o);
     for (int depth : {32, 8}) {
+        SCOPED_TRACE(depth);
         const Bitmap expected = drawnByTheProgram(dir, "cup", depth, dir.file("window.bmp"));
         const std::string depthArg = std::to_string(depth);
         const Rendered bmp = render({dir.file("cup.va4"), "-o", dir.file("cup.bmp"), "--color-depth", depthArg});
@@ -140,7 +141,7 @@ TEST(RenderCommand, WritesThePictureTheProgramDraws) {
         EXPECT_NE(bmp.out.find("8 vertices"), std::string::npos) << bmp.out;
         const Bitmap written = readBmpFile(dir.file("cup.bmp"));
         EXPECT_EQ(written.format(), depth == 8 ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
-        EXPECT_EQ(coloursOf(written), coloursOf(expected)) << depth;
+        EXPECT_EQ(coloursOf(written), coloursOf(expected));
         EXPECT_EQ(dir.read("cup.bmp"), dir.read("window.bmp")) << "the window's picture command writes the same file";
 
         const Rendered png = render({dir.file("cup.va4"), "--color-depth", depthArg, "-o", dir.file("cup.PNG")});
@@ -149,7 +150,7 @@ TEST(RenderCommand, WritesThePictureTheProgramDraws) {
         const std::vector<TColor> colours = decodeOwnPng(dir.read("cup.PNG"), w, h);
         EXPECT_EQ(w, 600);
         EXPECT_EQ(h, 400);
-        EXPECT_EQ(colours, coloursOf(expected)) << depth;
+        EXPECT_EQ(colours, coloursOf(expected));
         EXPECT_EQ(colours[0], rgb(0, 60, 0)) << "the data set's own options";
     }
 }
@@ -243,6 +244,7 @@ TEST(RenderCommand, BadInputGetsAClearMessageAndNoPicture) {
         {{dir.file("cup.va4"), "-o", dir.file("no/such/folder/out.bmp")}, 1, "render"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
         const Rendered r = render(c.args);
         EXPECT_EQ(r.code, c.code) << r.err;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
