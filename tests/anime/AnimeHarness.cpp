@@ -7,6 +7,7 @@
 
 #include "control/TControlF.h"
 #include "platform/pixels/Bmp.h"
+#include "support/FigureBuilder.h"
 
 namespace vantor::test {
 
@@ -131,11 +132,9 @@ DecodedAnimation decodeApng(const std::vector<std::uint8_t>& bytes) {
 }
 
 void AnimeFixture::SetUp() {
-    ProgramConfig config;
-    config.currentFolder = dir.path();
-    config.programFolder = dir.path() + "/";
+    ProgramConfig config = configIn(dir);
     config.readStandardOptions = false;
-    program = std::make_unique<Program>(desktop, config);
+    startProgram(config);
     program->ControlF().activate();
 }
 
@@ -147,15 +146,14 @@ void AnimeFixture::frame(const std::string& name, TColor color, const std::strin
 
 void setVertices(FigureStore& s, int count) {
     s.clearVertices();
-    for (int i = 1; i <= count; ++i) {
-        s.x(i) = i == 1 ? 0.0f : 60.0f + 10.0f * static_cast<float>(i % 3);
-        s.y(i) = -100.0f + 200.0f * static_cast<float>(i - 1) / static_cast<float>(std::max(count - 1, 1));
-        s.link(i) = i < count ? 1 : 0;
-        s.figure(i) = 1;
-    }
-    s.VertexCount = count;
-    s.HighestFigure = count > 0 ? 1 : 0;
-    s.FigureInUse[1] = count > 0 ? 1 : 0;
+    s.HighestFigure = 0;
+    s.FigureInUse[1] = 0;
+    if (count == 0) return;
+    Points profile;
+    for (int i = 1; i <= count; ++i)
+        profile.emplace_back(i == 1 ? 0.0f : 60.0f + 10.0f * static_cast<float>(i % 3),
+                             -100.0f + 200.0f * static_cast<float>(i - 1) / static_cast<float>(std::max(count - 1, 1)));
+    addFigure(s, profile, 1);
 }
 
 void AnimeFixture::vertices(int count) { setVertices(program->store, count); }

@@ -3,7 +3,6 @@
 // helpers that lay frames and scenarios on disk.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,8 +10,7 @@
 #include "anime/TAnimeMoveF.h"
 #include "app/Program.h"
 #include "platform/pixels/Bitmap.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TempDir.h"
+#include "support/ProgramFixture.h"
 
 namespace vantor::test {
 
@@ -39,11 +37,7 @@ DecodedAnimation decodeApng(const std::vector<std::uint8_t>& bytes);
 // `count` vertices of one figure, a profile the display draws.
 void setVertices(FigureStore& store, int count);
 
-struct AnimeFixture : ::testing::Test {
-    TempDir dir;
-    ScriptedDesktop desktop;
-    std::unique_ptr<Program> program;
-
+struct AnimeFixture : ProgramFixture {
     void SetUp() override;
     TAnimeF& editor() { return program->AnimeF(); }
     TAnimeMoveF& playback() { return program->AnimeMoveF(); }

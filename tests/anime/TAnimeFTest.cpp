@@ -268,25 +268,20 @@ TEST_F(AnimeFixture, ExportWritesTheScenarioAsAnimatedGif) {
 }
 
 TEST_F(AnimeFixture, PaletteScreenFramesKeepTheirPaletteThroughPlayback) {
-    ScriptedDesktop d8;
-    d8.screenInfo.bitsPerPixel = 8;
-    ProgramConfig config;
-    config.currentFolder = dir.path();
-    config.readStandardOptions = false;
-    Program p8(d8, config);
-    p8.ControlF().activate();
-    setVertices(p8.store, 12);
-    p8.ControlF().RotateExecute();
-    d8.choose(dir.file("pal.snr"));
-    d8.answer(MsgAnswer::No);
-    p8.AnimeF().btnInitSenario.click();
-    p8.AnimeF().btnAdd.click();
-    const Bitmap& shown = p8.VantorF().displayBitmap;
+    desktop.screenInfo.bitsPerPixel = 8;
+    SetUp();  // the program again, on a palette screen
+    vertices(12);
+    program->ControlF().RotateExecute();
+    desktop.choose(dir.file("pal.snr"));
+    desktop.answer(MsgAnswer::No);
+    editor().btnInitSenario.click();
+    editor().btnAdd.click();
+    const Bitmap& shown = program->VantorF().displayBitmap;
     ASSERT_EQ(shown.format(), PixelFormat::Indexed8);
     const Bitmap written = decodeBmp(dir.read("pal001.bmp"));
     EXPECT_EQ(written.format(), PixelFormat::Indexed8);
-    p8.AnimeF().btnAnimeStart.click();
-    const Bitmap& played = p8.AnimeMoveF().animeBitmap;
+    editor().btnAnimeStart.click();
+    const Bitmap& played = playback().animeBitmap;
     int solid = 0;
     for (int x = 0; x < 600; x += 7) solid += shown.pixelColor(x, 200) != shown.pixelColor(0, 0);
     EXPECT_GT(solid, 5);  // the picture is not just background

@@ -14,9 +14,10 @@ using namespace vantor;
 using vantor::test::ScriptedDesktop;
 using vantor::test::TempDir;
 
-TEST(Program, CreatesTheTenWindowsInOrder) {
-    ScriptedDesktop d;
-    Program p(d);
+struct ProgramInTempFolder : vantor::test::ProgramFixture {};
+
+TEST_F(ProgramInTempFolder, CreatesTheTenWindowsInOrder) {
+    Program& p = startProgram();
     std::vector<std::string> names;
     for (Form* f : p.forms()) names.push_back(f->name());
     EXPECT_EQ(names, (std::vector<std::string>{"ControlF", "VantorF", "LightEF", "LightAF", "GEditF", "AboutF", "ScrollDotF",
@@ -36,34 +37,30 @@ TEST(Program, TwoProgramsShareNothing) {
     EXPECT_EQ(b.options.zoom, 1.5);
 }
 
-TEST(Program, DispatchReportsErrorsInTheErrorBox) {
-    ScriptedDesktop d;
-    Program p(d);
+TEST_F(ProgramInTempFolder, DispatchReportsErrorsInTheErrorBox) {
+    Program& p = startProgram();
     EXPECT_FALSE(p.dispatch([] { throw IoError("No such file or directory", "vase.zuk"); }));
     EXPECT_FALSE(p.dispatch([] { throw std::runtime_error("boom"); }));
     EXPECT_TRUE(p.dispatch([] {}));
-    EXPECT_EQ(d.errors, (std::vector<std::string>{"No such file or directory: vase.zuk", "boom"}));
+    EXPECT_EQ(desktop.errors, (std::vector<std::string>{"No such file or directory: vase.zuk", "boom"}));
 }
 
-TEST(Program, FileDialogMovesTheCurrentFolder) {
-    TempDir dir;
-    ScriptedDesktop d;
-    Program p(d);
+TEST_F(ProgramInTempFolder, FileDialogMovesTheCurrentFolder) {
+    Program& p = startProgram();
     FileDialog dlg(FileDialogKind::Open, "x|*.va4", "va4");
-    d.choose(dir.path() + "/vase");
+    desktop.choose(dir.file("sub/vase"));
     EXPECT_TRUE(p.executeFileDialog(dlg));
-    EXPECT_EQ(dlg.fileName, dir.path() + "/vase.va4");
-    EXPECT_EQ(p.files.currentFolder(), dir.path());
-    d.cancelFile();
+    EXPECT_EQ(dlg.fileName, dir.file("sub/vase.va4"));
+    EXPECT_EQ(p.files.currentFolder(), dir.file("sub"));
+    desktop.cancelFile();
     EXPECT_FALSE(p.executeFileDialog(dlg));
 }
 
-TEST(Program, AboutBoxShowsModallyWithItsText) {
-    ScriptedDesktop d;
-    Program p(d);
+TEST_F(ProgramInTempFolder, AboutBoxShowsModallyWithItsText) {
+    Program& p = startProgram();
     p.ControlF().activate();
     p.ControlF().mnAbout.click();
-    EXPECT_EQ(d.modalForms, (std::vector<std::string>{"AboutF"}));
+    EXPECT_EQ(desktop.modalForms, (std::vector<std::string>{"AboutF"}));
     EXPECT_FALSE(p.AboutF().visible());
     EXPECT_FALSE(p.AboutF().lblComment.caption().empty());
     EXPECT_NE(p.AboutF().lblVersion.caption().find(VANTOR_VERSION), std::string::npos);
@@ -103,8 +100,6 @@ TEST(Program, StandardOptionFileInTheWorkingFolderIsNotRead) {
     ASSERT_EQ(::chdir(before), 0);
     EXPECT_EQ(zoom, 1.5);
 }
-
-struct ProgramInTempFolder : vantor::test::ProgramFixture {};
 
 TEST_F(ProgramInTempFolder, ReadsTheStandardOptionFileOfItsProgramFolder) {
     DisplayOptions standard;

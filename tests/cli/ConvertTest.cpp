@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "control/FigureStore.h"
 #include "control/formats/BinaryVertexFormats.h"
+#include "control/formats/StoreBuilder.h"
 #include "display/OptionFile.h"
 #include "platform/files/Files.h"
 #include "support/TempDir.h"
@@ -29,29 +30,16 @@ Outcome convert(const std::vector<std::string>& args) {
 
 // in/vase.va4 with its .zuk (figure 2 keeps a tint of its own) and .vop.
 void writeVase(const TempDir& dir) {
-    DisplayOptions o;
-    o.setFactoryValues();
-    o.zoom = 2.5;
-    FigureStore s(o);
-    s.clearVertices();
-    s.resetFigureTable();
-    const float points[][3] = {{0, 0, 1}, {10, 5, 1}, {20, 40, 0}, {5, -3, 1}, {7.5f, 2.25f, 0}};
-    for (int k = 1; k <= 5; ++k) {
-        ++s.VertexCount;
-        s.x(k) = points[k - 1][0];
-        s.y(k) = points[k - 1][1];
-        s.link(k) = static_cast<std::uint8_t>(points[k - 1][2]);
-        s.figure(k) = k <= 3 ? 1 : 2;
-    }
-    s.FigureInUse[1] = s.FigureInUse[2] = 1;
-    s.HighestFigure = 2;
-    s.slot(2) = FigureRecord{0.25, 0.5, 1.0, 3, 1, 1, 0};
+    test::FreshStore v;
+    v.options.zoom = 2.5;
+    test::buildVase(v.store);
+    v.store.slot(2) = FigureRecord{0.25, 0.5, 1.0, 3, 1, 1, 0};
     Files files(dir.path());
     std::filesystem::create_directories(dir.file("in"));
     std::filesystem::create_directories(dir.file("out"));
-    dir.write("in/vase.va4", encodeVa4(s));
-    s.writeFigureFile(files, "in/vase.zuk");
-    writeOptionFile(files, "in/vase.vop", o);
+    dir.write("in/vase.va4", encodeVa4(v.store));
+    v.store.writeFigureFile(files, "in/vase.zuk");
+    writeOptionFile(files, "in/vase.vop", v.options);
 }
 
 TEST(ConvertCommand, ThroughTextAndBackKeepsVerticesAndOptions) {
@@ -86,8 +74,9 @@ TEST(ConvertCommand, BadInputFailsWithAMessageAndWritesNothing) {
                  {{dir.file("in/vase.va4"), dir.file("out/a.txt")}, 2, "unknown data format"},
                  {{dir.file("in/vase.va4")}, 2, "usage"}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
         const Outcome r = convert(c.args);
-        EXPECT_EQ(r.code, c.code) << c.args[0];
+        EXPECT_EQ(r.code, c.code);
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
     EXPECT_FALSE(Files(dir.path()).fileExists("out/a.csv"));

@@ -16,6 +16,8 @@
 #include "platform/files/ByteReader.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
+#include "support/FigureBuilder.h"
+#include "support/ProgramFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TempDir.h"
 
@@ -31,16 +33,7 @@ void writeCup(const TempDir& dir, const std::string& name, const DisplayOptions&
     FigureStore store(o);
     store.clearVertices();
     store.resetFigureTable();
-    const float points[][2] = {{0, -80}, {60, -80}, {70, 0}, {80, 90}, {74, 90}, {64, 0}, {54, -70}, {0, -70}};
-    for (const auto& p : points) {
-        const int k = ++store.VertexCount;
-        store.x(k) = p[0];
-        store.y(k) = p[1];
-        store.link(k) = k < 8 ? 1 : 0;
-        store.figure(k) = 1;
-    }
-    store.HighestFigure = 1;
-    store.FigureInUse[1] = 1;
+    test::addFigure(store, {{0, -80}, {60, -80}, {70, 0}, {80, 90}, {74, 90}, {64, 0}, {54, -70}, {0, -70}}, 1);
     store.slot(1).method = 3;
     store.slot(1).methodFixed = 1;
     store.slot(1).tintB = 0.3;
@@ -66,10 +59,7 @@ Rendered render(std::vector<std::string> args) {
 Bitmap drawnByTheProgram(const TempDir& dir, const std::string& name, int bitsPerPixel, const std::string& savedAs = "") {
     test::ScriptedDesktop desktop;
     desktop.screenInfo.bitsPerPixel = bitsPerPixel;
-    ProgramConfig config;
-    config.currentFolder = dir.path();
-    config.programFolder = dir.path() + "/nowhere/";
-    Program program(desktop, config);
+    Program program(desktop, test::configIn(dir));
     program.ControlF().activate();
     program.VantorF().YomiVop(dir.file(name + ".vop"));
     program.store.clearVertices();
@@ -143,6 +133,7 @@ TEST(RenderCommand, WritesThePictureTheProgramDraws) {
     o.viewHeight = 30;
     writeCup(dir, "cup", o);
     for (int depth : {32, 8}) {
+        SCOPED_TRACE(depth);
         const Bitmap expected = drawnByTheProgram(dir, "cup", depth, dir.file("window.bmp"));
         const std::string depthArg = std::to_string(depth);
         const Rendered bmp = render({dir.file("cup.va4"), "-o", dir.file("cup.bmp"), "--color-depth", depthArg});
@@ -150,7 +141,7 @@ TEST(RenderCommand, WritesThePictureTheProgramDraws) {
         EXPECT_NE(bmp.out.find("8 vertices"), std::string::npos) << bmp.out;
         const Bitmap written = readBmpFile(dir.file("cup.bmp"));
         EXPECT_EQ(written.format(), depth == 8 ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
-        EXPECT_EQ(coloursOf(written), coloursOf(expected)) << depth;
+        EXPECT_EQ(coloursOf(written), coloursOf(expected));
         EXPECT_EQ(dir.read("cup.bmp"), dir.read("window.bmp")) << "the window's picture command writes the same file";
 
         const Rendered png = render({dir.file("cup.va4"), "--color-depth", depthArg, "-o", dir.file("cup.PNG")});
@@ -159,7 +150,7 @@ TEST(RenderCommand, WritesThePictureTheProgramDraws) {
         const std::vector<TColor> colours = decodeOwnPng(dir.read("cup.PNG"), w, h);
         EXPECT_EQ(w, 600);
         EXPECT_EQ(h, 400);
-        EXPECT_EQ(colours, coloursOf(expected)) << depth;
+        EXPECT_EQ(colours, coloursOf(expected));
         EXPECT_EQ(colours[0], rgb(0, 60, 0)) << "the data set's own options";
     }
 }
@@ -253,6 +244,7 @@ TEST(RenderCommand, BadInputGetsAClearMessageAndNoPicture) {
         {{dir.file("cup.va4"), "-o", dir.file("no/such/folder/out.bmp")}, 1, "render"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
         const Rendered r = render(c.args);
         EXPECT_EQ(r.code, c.code) << r.err;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;

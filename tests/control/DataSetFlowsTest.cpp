@@ -283,6 +283,7 @@ TEST_F(DataSetFlows, SeparateDataNameSplitsTheLastNameAndExtension) {
         const char *path, *name, *ext;
     } cases[] = {{"/d/fig/vase.old.va4", "vase.old", "va4"}, {"vase.VA4", "vase", "VA4"}, {"/d/x.y/vase", "vase", ""}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
         control().SeparateDataName(c.path);
         EXPECT_EQ(control().DataName, c.name);
         EXPECT_EQ(control().DataExt, c.ext);

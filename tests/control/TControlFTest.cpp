@@ -6,11 +6,10 @@
 #include "control/TControlF.h"
 #include "display/TVantorF.h"
 #include "editor/TGEditF.h"
+#include "support/FigureBuilder.h"
 #include "support/ProgramFixture.h"
-#include "support/ScriptedDesktop.h"
 
 using namespace vantor;
-using vantor::test::ScriptedDesktop;
 
 namespace {
 struct ControlFixture : vantor::test::ProgramFixture {
@@ -20,15 +19,12 @@ struct ControlFixture : vantor::test::ProgramFixture {
     }
     TControlF& control() { return program->ControlF(); }
     FigureStore& store() { return program->store; }
-    // One figure per call; consecutive calls may share a number on purpose.
-    void addFigure(std::vector<float> xs, int number) {
-        for (std::size_t i = 0; i < xs.size(); ++i) {
-            int k = ++store().VertexCount;
-            store().x(k) = xs[i];
-            store().y(k) = static_cast<float>(i);
-            store().link(k) = i + 1 < xs.size() ? 1 : 0;
-            store().figure(k) = number;
-        }
+    // One figure per call, its vertices at heights 0, 1, 2...; consecutive
+    // calls may share a number on purpose.
+    void addFigure(const std::vector<float>& xs, int number) {
+        test::Points points;
+        for (float x : xs) points.emplace_back(x, static_cast<float>(points.size()));
+        test::addFigure(store(), points, number);
     }
     std::vector<float> xs() {
         std::vector<float> v;
@@ -48,20 +44,15 @@ TEST_F(ControlFixture, LayoutAndColourDepth) {
     EXPECT_EQ(control().spbRotate.hint(), "回転体を表示する　（データが空のときはアニメ）");
     EXPECT_EQ(control().ColorDepth, 32);
 
-    ScriptedDesktop d16;
-    d16.screenInfo.bitsPerPixel = 16;
-    Program p16(d16);
-    EXPECT_EQ(p16.ControlF().ColorDepth, 16);
-    ScriptedDesktop d8;
-    d8.screenInfo.bitsPerPixel = 4;
-    d8.screenInfo.planes = 2;
-    Program p8(d8);
-    EXPECT_EQ(p8.ControlF().ColorDepth, 8);
+    desktop.screenInfo.bitsPerPixel = 16;
+    EXPECT_EQ(startProgram().ControlF().ColorDepth, 16);
+    desktop.screenInfo.bitsPerPixel = 4;
+    desktop.screenInfo.planes = 2;
+    EXPECT_EQ(startProgram().ControlF().ColorDepth, 8);
 }
 
 TEST_F(ControlFixture, FirstActivationResetsTheTableWithTheDisplayDefaults) {
-    ScriptedDesktop d;
-    Program p(d);
+    Program& p = startProgram();  // not yet activated
     p.options.tintB = 0.5;  // as if the standard options had set it
     p.options.defaultMethod = 3;
     p.ControlF().activate();
@@ -117,7 +108,6 @@ TEST_F(ControlFixture, RotateWithoutDataShowsMessageOrScenarioWindow) {
 
 TEST_F(ControlFixture, RotateWithDataShowsTheDisplay) {
     addFigure({5, 0, 5}, 1);
-    store().allocFigure();
     control().spbRotate.mouseUp(MouseButton::Left);
     EXPECT_TRUE(program->VantorF().visible());
     EXPECT_EQ(store().x(2), 0.0001f);

@@ -65,7 +65,8 @@ TEST(OrderLikeExchangeSort, NaNDistancesFollowTheExchangeSort) {
 
 TEST(DYSort, TablesOfAProfileMatchTheExchangeSort) {
     const ViewGeometry g = factoryView();
-    for (const auto& profile : {test::vaseProfile(60), test::repeatedProfile(41)}) {
+    for (const auto& [name, profile] : {std::pair{"vase", test::vaseProfile(60)}, {"repeated", test::repeatedProfile(41)}}) {
+        SCOPED_TRACE(name);
         DisplayOptions o;
         FigureStore store(o);
         store.clearVertices();

@@ -11,24 +11,17 @@
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "display/TVantorF.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TempDir.h"
+#include "support/ProgramFixture.h"
 
 namespace vantor::test {
 
-struct DisplayWindow : ::testing::Test {
-    ScriptedDesktop desktop;
-    TempDir folder;
-    std::unique_ptr<Program> program;
+struct DisplayWindow : ProgramFixture {
     int passes = 0;
     bool m_barShown = false;
 
     void start(int bitsPerPixel = 32) {
         desktop.screenInfo.bitsPerPixel = bitsPerPixel;
-        ProgramConfig config;
-        config.currentFolder = folder.path();
-        config.programFolder = folder.path() + "/";
-        program = std::make_unique<Program>(desktop, config);
+        startProgram();
         program->ControlF().activate();
         // Every pass shows the progress bar once.
         window().pgbAngle.subscribe([this] {

@@ -61,6 +61,7 @@ TEST(ViewGeometry, VertexOnTheAxisIsTheSamePointAtEveryAngle) {
     const ViewGeometry g = prepared(factory());
     const Corner first = g.calcCoordi(0, 57.5f, rad(0));
     for (int deg = 0; deg <= 360; deg += 7) {
+        SCOPED_TRACE(deg);
         const Corner p = g.calcCoordi(0, 57.5f, rad(deg));
         EXPECT_EQ(p.x, first.x);
         EXPECT_EQ(p.y, first.y);
@@ -98,6 +99,7 @@ TEST(ViewGeometry, ScreenOriginZoomAndInclination) {
 
 TEST(ViewGeometry, LookingAlongTheAxisStaysDefined) {
     for (double height : {90.0, -90.0}) {
+        SCOPED_TRACE(height);
         DisplayOptions o = factory();
         o.viewHeight = height;
         const ViewGeometry g = prepared(o);

@@ -12,13 +12,9 @@
 #include "display/TLightEF.h"
 #include "display/TScrollDotF.h"
 #include "display/TVantorF.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TempDir.h"
 #include "DisplayWindowFixture.h"
 
 using namespace vantor;
-using vantor::test::ScriptedDesktop;
-using vantor::test::TempDir;
 
 namespace {
 

@@ -21,26 +21,26 @@ std::vector<std::uint8_t> optionBytes(void (*edit)(DisplayOptions&)) {
 TEST_F(DisplayWindow, ReadingAFileOfTheWrongSize) {
     start();
     auto bytes = optionBytes([](DisplayOptions& o) { o.zoom = 3; });
-    folder.write("short.vop", std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 115));
+    dir.write("short.vop", std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 115));
     auto longer = bytes;
     longer.resize(200, 0xEE);
-    folder.write("long.vop", longer);
+    dir.write("long.vop", longer);
 
-    desktop.choose(folder.file("short.vop"));
+    desktop.choose(dir.file("short.vop"));
     EXPECT_FALSE(program->dispatch([&] { window().mnYomidasiClick(); }));
     ASSERT_EQ(desktop.errors.size(), 1u);
     EXPECT_EQ(options().zoom, 1.5) << "nothing changed";
 
-    desktop.choose(folder.file("long.vop"));
+    desktop.choose(dir.file("long.vop"));
     EXPECT_TRUE(program->dispatch([&] { window().mnYomidasiClick(); }));
     EXPECT_EQ(options().zoom, 3) << "read from its first 116 bytes";
     EXPECT_TRUE(window().mnZM5.checked());
-    EXPECT_EQ(window().dlgSaveOptions.fileName, folder.file("long.vop")) << "the next save proposes it";
+    EXPECT_EQ(window().dlgSaveOptions.fileName, dir.file("long.vop")) << "the next save proposes it";
 }
 
 TEST_F(DisplayWindow, ReadingReplacesStepsThatNoMenuOffers) {
     start();
-    folder.write("steps.vop", optionBytes([](DisplayOptions& o) {
+    dir.write("steps.vop", optionBytes([](DisplayOptions& o) {
         o.unitAngle = 4;
         o.simuUnitAngle = 7;
         o.defaultMethod = 9;
@@ -49,7 +49,7 @@ TEST_F(DisplayWindow, ReadingReplacesStepsThatNoMenuOffers) {
         o.inclin = -150;
     }));
     window().mnMesh.click();
-    window().YomiVop(folder.file("steps.vop"));
+    window().YomiVop(dir.file("steps.vop"));
     EXPECT_EQ(options().unitAngle, 3);
     EXPECT_TRUE(window().mn3d.checked());
     EXPECT_EQ(options().simuUnitAngle, 2);
@@ -69,13 +69,13 @@ TEST_F(DisplayWindow, SavedOptionsReadBackBitForBit) {
     options().bright = 1234.5678;
     options().simuInterval = 999;
     const std::vector<std::uint8_t> before = encodeOptions(options());
-    desktop.choose(folder.file("mine.vop"));
+    desktop.choose(dir.file("mine.vop"));
     window().mnKakikomiClick();
-    ASSERT_EQ(folder.read("mine.vop"), before);
+    ASSERT_EQ(dir.read("mine.vop"), before);
 
     window().InitAllOptions();
     EXPECT_EQ(options().lightDirH, 225);
-    desktop.choose(folder.file("mine.vop"));
+    desktop.choose(dir.file("mine.vop"));
     window().mnYomidasiClick();
     EXPECT_EQ(encodeOptions(options()), before);
     EXPECT_EQ(desktop.fileDialogs.back().filter, "画像オプションファイル(*.vop)|*.vop");

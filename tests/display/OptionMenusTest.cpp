@@ -242,7 +242,7 @@ TEST_F(DisplayWindow, LiveSolidStaysOpenAndFollowsEveryCommittedChange) {
     program->ControlF().RotateExecute();
     ASSERT_TRUE(w.visible());
 
-    // Without the option an edit closes the display, as always.
+    // Without the option an edit closes the display.
     program->GEditF().EdittedProc();
     EXPECT_FALSE(w.visible());
 

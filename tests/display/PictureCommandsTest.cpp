@@ -48,9 +48,9 @@ TEST_F(DisplayWindow, SavedPictureHoldsTheDisplayPixels) {
         start(depth);
         addVase();
         window().mnDispRunClick();
-        desktop.choose(folder.file("solid.bmp"));
+        desktop.choose(dir.file("solid.bmp"));
         window().mnSaveClick();
-        const Bitmap saved = readBmpFile(folder.file("solid.bmp"));
+        const Bitmap saved = readBmpFile(dir.file("solid.bmp"));
         EXPECT_EQ(saved.format(), depth == 8 ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
         ASSERT_EQ(saved.width(), 600);
         for (int y = 0; y < 400; y += 7)
@@ -66,24 +66,24 @@ TEST_F(DisplayWindow, BackgroundImageLiesBehindTheSolidUntilRemoved) {
     Bitmap back(2, 2, PixelFormat::Rgb32);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 2; ++x) back.setRawPixel(x, y, 0x204060);
-    folder.write("back.bmp", encodeBmp(back));
-    folder.write("broken.bmp", {'B', 'M', 1, 2, 3});
+    dir.write("back.bmp", encodeBmp(back));
+    dir.write("broken.bmp", {'B', 'M', 1, 2, 3});
 
-    desktop.choose(folder.file("broken.bmp"));
+    desktop.choose(dir.file("broken.bmp"));
     EXPECT_FALSE(program->dispatch([&] { w.mnBackBitmapClick(); }));
     EXPECT_EQ(desktop.errors.size(), 1u);
     EXPECT_FALSE(w.backLoaded);
     EXPECT_TRUE(w.mnBack.visible());
 
     passes = 0;
-    desktop.choose(folder.file("back.bmp"));
+    desktop.choose(dir.file("back.bmp"));
     w.mnBackBitmapClick();
     EXPECT_TRUE(w.backLoaded);
     EXPECT_FALSE(w.mnBack.visible()) << "the colour cannot be seen behind an image";
     EXPECT_EQ(picture().pixelColor(0, 0), rgb(0x20, 0x40, 0x60));
     EXPECT_EQ(passes, 1);
 
-    desktop.choose(folder.file("broken.bmp"));
+    desktop.choose(dir.file("broken.bmp"));
     EXPECT_FALSE(program->dispatch([&] { w.mnBackBitmapClick(); }));
     EXPECT_TRUE(w.backLoaded) << "the old image stays";
     w.mnDispRunClick();
@@ -101,8 +101,8 @@ TEST_F(DisplayWindow, BackgroundImageLiesBehindTheSolidUntilRemoved) {
 TEST_F(DisplayWindow, BackgroundMenuStaysOnAPaletteScreen) {
     start(8);
     Bitmap back(4, 4, PixelFormat::Rgb32);
-    folder.write("back.bmp", encodeBmp(back));
-    desktop.choose(folder.file("back.bmp"));
+    dir.write("back.bmp", encodeBmp(back));
+    desktop.choose(dir.file("back.bmp"));
     window().mnBackBitmapClick();
     EXPECT_TRUE(window().backLoaded);
     EXPECT_TRUE(window().mnBack.visible());

@@ -10,13 +10,9 @@
 #include "control/TControlF.h"
 #include "display/TVantorF.h"
 #include "display/simulation/PaletteBand.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TempDir.h"
 #include "DisplayWindowFixture.h"
 
 using namespace vantor;
-using vantor::test::ScriptedDesktop;
-using vantor::test::TempDir;
 
 namespace {
 

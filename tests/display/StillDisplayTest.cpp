@@ -33,6 +33,7 @@ struct Scene {
 };
 
 PixelFormat formatOf(ColourPath path) { return path == ColourPath::Palette ? PixelFormat::Indexed8 : PixelFormat::Rgb32; }
+const char* nameOf(ColourPath path) { return path == ColourPath::Palette ? "palette" : "true colour"; }
 
 // First differing pixel, or "" when the pictures are the same.
 std::string difference(const Bitmap& a, const Bitmap& b) {
@@ -80,7 +81,7 @@ std::string compareWithPlain(const Scene& s, ColourPath path) {
             std::vector<int> fastProgress;
             StillDisplay still(s.store, s.options, fast, path);
             still.run(background, [&](int p) { fastProgress.push_back(p); }, order);
-            const std::string where = std::string(path == ColourPath::Palette ? "palette" : "true colour") + nameOf(order) +
+            const std::string where = std::string(nameOf(path)) + nameOf(order) +
                                       (background ? " over an image" : "");
             const std::string d = difference(fast, plain);
             if (!d.empty()) return where + ": " + d;
@@ -193,6 +194,7 @@ TEST(StillDisplay, NearFirstShadesOnlyElementsThatOwnPixels) {
 TEST(StillDisplay, FewerThanTwoVerticesDrawOnlyTheBackground) {
     for (ColourPath path : {ColourPath::TrueColour, ColourPath::Palette}) {
         for (int vertices : {0, 1}) {
+            SCOPED_TRACE(std::string(nameOf(path)) + (vertices ? ", one vertex" : ", no vertex"));
             Scene s;
             s.options.backR = 10;
             s.options.backG = 20;
@@ -308,7 +310,7 @@ TEST(StillDisplay, FigureNumbersOutsideTheTableUseTheDefaults) {
     EXPECT_NE(countPixels(b, 0), 600 * 400) << "drawn as wireframe, not skipped";
 }
 
-TEST(CalcNormalRate, Cases) {
+TEST(CalcNormalRate, FollowsTheLightAngleAndTreatsElementsWithoutANormalAsLit) {
     const Vec3 eye{0, 0, -1000};
     auto corner = [](double x, double y, double z) { return Corner{x, y, z, 0, 0}; };
     // A face in the plane z = 0 facing the eye; light straight in front.
@@ -346,6 +348,7 @@ TEST(StillDisplay, AFaceTurnedFromTheLightIsDrawnDark) {
     // faces the eye sees are turned away and lose up to 150; a dim light
     // leaves them at 0, the darkest colour, never brighter.
     for (ColourPath path : {ColourPath::TrueColour, ColourPath::Palette}) {
+        SCOPED_TRACE(nameOf(path));
         Scene s;
         s.options.lightDirH = 90;
         s.options.lightDirV = 0;

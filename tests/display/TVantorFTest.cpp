@@ -77,7 +77,7 @@ TEST_F(DisplayWindow, StandardOptionFileIsReadAtCreation) {
     o.tintG = 0.5;
     o.backB = 90;
     o.bright = 1400;
-    writeOptionFile(Files(folder.path()), folder.file("standard.vop"), o);
+    writeOptionFile(Files(dir.path()), test::configIn(dir).programFolder + "standard.vop", o);
     start();
     EXPECT_EQ(options().centerX, 250);
     EXPECT_EQ(options().tintG, 0.5);
@@ -88,7 +88,8 @@ TEST_F(DisplayWindow, StandardOptionFileIsReadAtCreation) {
 }
 
 TEST_F(DisplayWindow, UnreadableStandardOptionFileLeavesTheFactoryValues) {
-    folder.write("standard.vop", std::vector<std::uint8_t>(115, 7));
+    test::configIn(dir);  // makes the program folder
+    dir.write("program/standard.vop", std::vector<std::uint8_t>(115, 7));
     start();
     EXPECT_EQ(options().centerX, 300);
     EXPECT_EQ(options().bright, 1000);
@@ -208,11 +209,11 @@ TEST_F(DisplayWindow, ReadingAnOptionFileBringsTheWindowInLine) {
     o.setFactoryValues();
     o.unitAngle = 15;
     o.bright = 1300;
-    writeOptionFile(Files(folder.path()), folder.file("a.vop"), o);
+    writeOptionFile(Files(dir.path()), dir.file("a.vop"), o);
     program->ControlF().animTimer.setEnabled(true);
     window().pgbAngle.setVisible(true);
     passes = 0;
-    window().YomiVop(folder.file("a.vop"));
+    window().YomiVop(dir.file("a.vop"));
     EXPECT_EQ(options().unitAngle, 15);
     EXPECT_EQ(window().lblDegree.caption(), "15");
     EXPECT_TRUE(window().mnBREtc.checked());
@@ -221,8 +222,8 @@ TEST_F(DisplayWindow, ReadingAnOptionFileBringsTheWindowInLine) {
     EXPECT_EQ(passes, 0) << "reading does not redraw";
 
     o.bright = 1600;
-    writeOptionFile(Files(folder.path()), folder.file("b.vop"), o);
-    window().YomiVop(folder.file("b.vop"));
+    writeOptionFile(Files(dir.path()), dir.file("b.vop"), o);
+    window().YomiVop(dir.file("b.vop"));
     EXPECT_TRUE(window().mnBR4.checked());
 }
 
@@ -248,7 +249,8 @@ TEST(DisplayWindowPass, BrightnessChangedDuringAPassRedrawsAfterIt) {
             if (window && processEventsCalls == 1) window->scbBright.setPosition(1500);
         }
     } desktop;
-    Program program(desktop);
+    TempDir dir;
+    Program program(desktop, test::configIn(dir));
     program.ControlF().activate();
     test::addFigure(program.store, test::vaseProfile(3000), 1);
     program.options.unitAngle = 1;

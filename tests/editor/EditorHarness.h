@@ -3,23 +3,21 @@
 // sheet's pixels, with the boxes answered by the scripted desktop.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <memory>
 #include <utility>
 #include <vector>
 
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "editor/TGEditF.h"
-#include "support/ScriptedDesktop.h"
-#include "support/TempDir.h"
+#include "support/FigureBuilder.h"
+#include "support/ProgramFixture.h"
 
 namespace vantor::test {
 
 using Vertex = std::pair<float, float>;
-using Figure = std::vector<Vertex>;
+using Figure = Points;
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public ProgramFixture {
 protected:
     explicit EditorTest(int bitsPerPixel = 32) {
         desktop.screenInfo.bitsPerPixel = bitsPerPixel;
@@ -28,11 +26,7 @@ protected:
 
     // A new program with an empty store, its editor shown.
     void restart() {
-        program.reset();
-        ProgramConfig config;
-        config.currentFolder = dir.path();
-        config.programFolder = dir.path() + "/";
-        program = std::make_unique<Program>(desktop, config);
+        startProgram();
         program->ControlF().activate();  // the first activation resets the figure table
         program->ControlF().GEditExecute();
     }
@@ -71,19 +65,7 @@ protected:
     }
 
     // A figure put into the store as a loaded data set would be.
-    int addFigure(const Figure& vertices) {
-        FigureStore& s = store();
-        const int slot = s.allocFigure();
-        for (const Vertex& v : vertices) {
-            ++s.VertexCount;
-            s.x(s.VertexCount) = v.first;
-            s.y(s.VertexCount) = v.second;
-            s.link(s.VertexCount) = 1;
-            s.figure(s.VertexCount) = slot;
-        }
-        s.link(s.VertexCount) = 0;
-        return slot;
-    }
+    int addFigure(const Figure& vertices) { return test::addFigure(store(), vertices); }
 
     // The figures of the store in list order.
     std::vector<Figure> figures() {
@@ -99,10 +81,6 @@ protected:
     }
 
     TColor pixel(IntPoint p) { return ed().sheetBitmap.pixelColor(p.x, p.y); }
-
-    TempDir dir;
-    ScriptedDesktop desktop;
-    std::unique_ptr<Program> program;
 };
 
 inline void expectFigure(const Figure& actual, const Figure& expected, float tolerance = 1e-4f) {

@@ -11,14 +11,16 @@ const Figure B = {{100, 20}, {100, 40}};
 
 TEST_F(EditorOperations, PickingTakesTheFigureOfTheNearestVertex) {
     struct Case {
+        const char* name;
         IntPoint click;
         Figure survivor;
     } cases[] = {
-        {at(100, 20), A},  // shared position: the later vertex in the list wins
-        {{2, 242}, B},     // far from everything: still the nearest vertex's figure
-        {{2, 2}, A},
+        {"shared position: the later vertex in the list wins", at(100, 20), A},
+        {"far below everything: still the nearest vertex's figure", {2, 242}, B},
+        {"far above everything", {2, 2}, A},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         store().VertexCount = 0;
         store().resetFigureTable();
         addFigure(A);
@@ -98,19 +100,21 @@ TEST_F(EditorOperations, CopyLeavesTheOriginal) {
 
 TEST_F(EditorOperations, ScaleAboutTheOutlineCentre) {
     struct Case {
+        const char* name;
         bool snapping;
         Figure figure;
         const char* typed;
         Figure expected;
     } cases[] = {
-        {false, {{42, 0}, {102, 0}}, "2", {{12, 0}, {132, 0}}},
-        {true, {{42, 0}, {102, 0}}, "2", {{10, 0}, {130, 0}}},     // first vertex snapped
-        {false, {{10, 0}, {30, 0}}, "3", {{0, 0}, {60, 0}}},       // pushed back left of the axis
-        {false, {{42, 0}, {102, 0}}, "20", {{42, 0}, {102, 0}}},   // out of range
-        {false, {{42, 0}, {102, 0}}, "0.05", {{42, 0}, {102, 0}}},
-        {false, {{42, 0}, {102, 0}}, "x2", {{42, 0}, {102, 0}}},   // not a number
+        {"twice, free placement", false, {{42, 0}, {102, 0}}, "2", {{12, 0}, {132, 0}}},
+        {"twice, first vertex snapped", true, {{42, 0}, {102, 0}}, "2", {{10, 0}, {130, 0}}},
+        {"pushed back left of the axis", false, {{10, 0}, {30, 0}}, "3", {{0, 0}, {60, 0}}},
+        {"above the range", false, {{42, 0}, {102, 0}}, "20", {{42, 0}, {102, 0}}},
+        {"below the range", false, {{42, 0}, {102, 0}}, "0.05", {{42, 0}, {102, 0}}},
+        {"not a number", false, {{42, 0}, {102, 0}}, "x2", {{42, 0}, {102, 0}}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         store().VertexCount = 0;
         addFigure(c.figure);
         if (c.snapping) ed().mnGFix.click();
@@ -118,7 +122,7 @@ TEST_F(EditorOperations, ScaleAboutTheOutlineCentre) {
         choose(ed().spbMagnifyZukei);
         desktop.type(c.typed);
         click(at(42, 0));
-        ASSERT_EQ(figures().size(), 1u) << c.typed;
+        ASSERT_EQ(figures().size(), 1u);
         expectFigure(figures()[0], c.expected);
     }
     EXPECT_EQ(desktop.inputs[0].caption, "拡大・縮小倍率");

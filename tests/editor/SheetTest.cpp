@@ -27,18 +27,20 @@ using EditorSheet = EditorTest;
 // A single point lands where the placement rules put the release point.
 TEST_F(EditorSheet, PlacementSnapsToGridAndClampsToAxis) {
     struct Case {
+        const char* name;
         bool snapping;
         IntPoint click;
         Vertex expected;
     } cases[] = {
-        {true, {297, 127}, {0, 0}},    // data (5, -5): both halves go to the even 0
-        {true, {296, 126}, {10, 0}},   // data (6, -4)
-        {true, {303, 50}, {0, 70}},    // right of the axis: onto it, then snapped
-        {false, {304, 50}, {0, 72}},   // clamped whatever the mode
-        {false, {297, 127}, {5, -5}},  // free placement
+        {"data (5, -5): both halves go to the even 0", true, {297, 127}, {0, 0}},
+        {"data (6, -4)", true, {296, 126}, {10, 0}},
+        {"right of the axis: onto it, then snapped", true, {303, 50}, {0, 70}},
+        {"right of the axis: clamped whatever the mode", false, {304, 50}, {0, 72}},
+        {"free placement", false, {297, 127}, {5, -5}},
     };
     choose(ed().spbPoint1);
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         if (c.snapping) ed().mnGFix.click();
         else ed().mnGFree.click();
         click(c.click);

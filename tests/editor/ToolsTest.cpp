@@ -10,25 +10,27 @@ using EditorTools = EditorTest;
 
 TEST_F(EditorTools, LineIsSubdividedByTheNearestWholeNumberOfSpacings) {
     struct Case {
+        const char* name;
         const char* spacing;
         int length;
         int steps;
     } cases[] = {
-        {"5", 23, 5},   // 4.6 steps
-        {"10", 25, 2},  // 2.5: halves go to the even 2
-        {"10", 35, 4},  // 3.5 -> 4
-        {"2", 5, 2},    // 2.5 -> 2
-        {"5", 2, 1},    // never fewer than one step
-        {"5", 0, 1},    // a click: two equal vertices
+        {"4.6 steps", "5", 23, 5},
+        {"2.5: halves go to the even 2", "10", 25, 2},
+        {"3.5 -> 4", "10", 35, 4},
+        {"2.5 -> 2 at spacing 2", "2", 5, 2},
+        {"never fewer than one step", "5", 2, 1},
+        {"a click: two equal vertices", "5", 0, 1},
     };
     freePlacement();
     choose(ed().spbLine);
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         setSpacing(c.spacing);
         const int before = store().VertexCount;
         drag(at(10, 20), at(10 + c.length, 20));
         const Figure f = figures().back();
-        ASSERT_EQ(store().VertexCount - before, c.steps + 1) << c.length << " / " << c.spacing;
+        ASSERT_EQ(store().VertexCount - before, c.steps + 1);
         for (int j = 0; j <= c.steps; ++j)
             EXPECT_NEAR(f[static_cast<std::size_t>(j)].first, 10 + j * float(c.length) / c.steps, 1e-4);
     }
@@ -71,18 +73,20 @@ TEST_F(EditorTools, RubberBandIsNotXorGreenAndErasedByTheNextMove) {
 
 TEST_F(EditorTools, CirclesAndEllipsesHaveAVertexEverySpacing) {
     struct Case {
+        const char* name;
         SpeedButton TGEditF::*tool;
         IntPoint corner;  // the centre is at data (100, 0)
         int vertices;
         const char* spacing = "5";
     } cases[] = {
-        {&TGEditF::spbCircle, at(50, 0), 65},      // radius 50: 4 x Round(15.71)
-        {&TGEditF::spbCircle, at(110, 0), 13},     // radius 10: the minimum of 12 segments
-        {&TGEditF::spbCircle, at(90, -30), 4 * 9 + 1},  // the larger extent wins: radius 30
-        {&TGEditF::spbEllipse, at(70, -10), 25},   // semi-axes 30 and 10: 4 x Round(6.28)
-        {&TGEditF::spbCircle, at(110, 0), 13, "10"},  // 4 x Round(1.57) = 8 is raised to 12
+        {"circle of radius 50: 4 x Round(15.71)", &TGEditF::spbCircle, at(50, 0), 65},
+        {"circle of radius 10: the minimum of 12 segments", &TGEditF::spbCircle, at(110, 0), 13},
+        {"the larger extent wins: radius 30", &TGEditF::spbCircle, at(90, -30), 4 * 9 + 1},
+        {"ellipse of semi-axes 30 and 10: 4 x Round(6.28)", &TGEditF::spbEllipse, at(70, -10), 25},
+        {"spacing 10: 4 x Round(1.57) = 8 is raised to 12", &TGEditF::spbCircle, at(110, 0), 13, "10"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         setSpacing(c.spacing);
         choose(ed().*c.tool);
         const int before = store().VertexCount;
@@ -157,18 +161,20 @@ TEST_F(EditorTools, RectangleTouchingTheAxisStaysOpenAlongIt) {
 
 TEST_F(EditorTools, FreeCurveIsSmoothedAlongTheCurve) {
     struct Case {
+        const char* name;
         std::vector<int> samples;
         int end;
         Figure expected;
     } cases[] = {
-        {{3, 6, 9}, 15, {{0, 0}, {3, 0}, {7, 0}, {11, 0}, {15, 0}}},
-        // Each step starts from the vertex the step before rewrote.
-        {{4, 7, 10}, 16, {{0, 0}, {10 / 3.0f, 0}, {10 / 3.0f + 38 / 9.0f, 0}, {10 / 3.0f + 76 / 9.0f, 0}, {16, 0}}},
+        {"samples at the spacing", {3, 6, 9}, 15, {{0, 0}, {3, 0}, {7, 0}, {11, 0}, {15, 0}}},
+        {"each step starts from the vertex the step before rewrote", {4, 7, 10}, 16,
+         {{0, 0}, {10 / 3.0f, 0}, {10 / 3.0f + 38 / 9.0f, 0}, {10 / 3.0f + 76 / 9.0f, 0}, {16, 0}}},
     };
     freePlacement();
     setSpacing("3");
     choose(ed().spbFreeLine);
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         press(at(0, 0));
         for (int x : c.samples) move(at(x, 0));
         release(at(c.end, 0));

@@ -21,6 +21,7 @@ protected:
 
 TEST_F(ZuPropDialog, ChosenColourBecomesATintOfRatios) {
     struct Case {
+        const char* name;
         bool ok;
         TColor chosen;
         double r, g, b;
@@ -28,15 +29,16 @@ TEST_F(ZuPropDialog, ChosenColourBecomesATintOfRatios) {
         TColor swatch;
         bool ownTintDown;
     } cases[] = {
-        {true, rgb(200, 100, 20), 1.0, 0.5, 0.2, 1, rgb(250, 125, 50), true},  // 0.1 is raised to 0.2
-        {true, rgb(255, 255, 255), 1.0, 1.0, 1.0, 1, rgb(250, 250, 250), true},
-        {true, rgb(128, 128, 128), 1.0, 1.0, 1.0, 1, rgb(250, 250, 250), true},
-        // Black is ignored: nothing changes, the swatch is not repainted.
-        {true, rgb(0, 0, 0), 1.0, 0.5, 0.5, 0, rgb(250, 125, 125), true},
-        // Cancelled: the tint stays and the swatch is repainted.
-        {false, rgb(10, 20, 30), 1.0, 0.5, 0.5, 0, rgb(250, 125, 125), false},
+        {"orange: 0.1 is raised to 0.2", true, rgb(200, 100, 20), 1.0, 0.5, 0.2, 1, rgb(250, 125, 50), true},
+        {"white", true, rgb(255, 255, 255), 1.0, 1.0, 1.0, 1, rgb(250, 250, 250), true},
+        {"grey", true, rgb(128, 128, 128), 1.0, 1.0, 1.0, 1, rgb(250, 250, 250), true},
+        {"black is ignored: nothing changes, the swatch is not repainted", true, rgb(0, 0, 0), 1.0, 0.5, 0.5, 0,
+         rgb(250, 125, 125), true},
+        {"cancelled: the tint stays and the swatch is repainted", false, rgb(10, 20, 30), 1.0, 0.5, 0.5, 0,
+         rgb(250, 125, 125), false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         FigureRecord start;
         start.tintG = start.tintB = 0.5;
         open(start);
@@ -87,6 +89,7 @@ TEST_F(ZuPropDialog, MethodLabelsAndButtons) {
         {&TZuPropF::spbZuStandardMethod, 1, 0, "描方指定なし", "ワイヤフレーム"},  // the display's default
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE((dlg().*c.button).name());
         (dlg().*c.button).mouseUp(MouseButton::Left);
         EXPECT_EQ(rec().method, c.method);
         EXPECT_EQ(rec().methodFixed, c.fixed);

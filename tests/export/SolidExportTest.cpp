@@ -12,6 +12,7 @@
 #include "export/Measure.h"
 #include "export/MeshFiles.h"
 #include "export/Revolve.h"
+#include "support/FigureBuilder.h"
 
 using namespace vantor;
 
@@ -156,14 +157,9 @@ TEST(SolidProfiles, FiguresMeetingEndToStartAreOneSolid) {
     DisplayOptions options;
     FigureStore store(options);
     store.clearVertices();
-    const float pts[][3] = {{0.0000001f, 10, 1}, {8, 10, 1}, {8, 0, 1}, {8, 0, 2}, {0, 0, 2}, {20, 0, 3}, {20, 5, 3}};
-    for (int i = 0; i < 7; ++i) {
-        const int k = ++store.VertexCount;
-        store.x(k) = pts[i][0];
-        store.y(k) = pts[i][1];
-        store.figure(k) = static_cast<int>(pts[i][2]);
-        store.link(k) = (i == 2 || i == 4 || i == 6) ? 0 : 1;
-    }
+    test::addFigure(store, {{0.0000001f, 10}, {8, 10}, {8, 0}}, 1);
+    test::addFigure(store, {{8, 0}, {0, 0}}, 2);
+    test::addFigure(store, {{20, 0}, {20, 5}}, 3);
     const std::vector<Profile> profiles = profilesOf(store);
     ASSERT_EQ(profiles.size(), 2u);
     EXPECT_EQ(profiles[0].shape, ProfileShape::ClosedByAxis);

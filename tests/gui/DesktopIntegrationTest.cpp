@@ -25,7 +25,7 @@
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "display/TVantorF.h"
-#include "support/ScriptedDesktop.h"
+#include "support/ProgramFixture.h"
 
 using namespace vantor;
 
@@ -118,7 +118,8 @@ TEST(DesktopLanguage, MessageBoxSpeaksTheChosenLanguageThroughout) {
 
 TEST(DesktopLanguage, WindowsShowCaptionsMenusAndHintsInTheChosenLanguage) {
     test::ScriptedDesktop desktop;
-    Program program(desktop);
+    test::TempDir dir;
+    Program program(desktop, test::configIn(dir));
     struct Row {
         Language language;
         const char *load, *display, *loadHint;

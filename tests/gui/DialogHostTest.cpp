@@ -9,17 +9,15 @@
 #include "FormHost.h"
 #include "app/Program.h"
 #include "display/TLightEF.h"
-#include "support/ScriptedDesktop.h"
+#include "support/ProgramFixture.h"
 
 using namespace vantor;
 
 namespace {
-struct DialogHost : ::testing::Test {
-    test::ScriptedDesktop desktop;
-    std::unique_ptr<Program> program;
+struct DialogHost : test::ProgramFixture {
     std::unique_ptr<qt::FormHost> host;
     void SetUp() override {
-        program = std::make_unique<Program>(desktop);
+        startProgram();
         host = std::make_unique<qt::FormHost>(program->LightEF(), *program);
     }
     QImage client() { return host->centralWidget()->grab().toImage(); }

@@ -11,16 +11,14 @@
 
 #include "FormHost.h"
 #include "app/Program.h"
-#include "support/ScriptedDesktop.h"
+#include "support/ProgramFixture.h"
 
 namespace vantor::test {
 
-struct HostedProgram : ::testing::Test {
-    ScriptedDesktop desktop;
-    std::unique_ptr<Program> program;
+struct HostedProgram : ProgramFixture {
     std::vector<std::unique_ptr<qt::FormHost>> hosts;
     void SetUp() override {
-        program = std::make_unique<Program>(desktop);
+        startProgram();
         for (Form* f : program->forms()) hosts.push_back(std::make_unique<qt::FormHost>(*f, *program));
     }
     qt::FormHost& host(const std::string& name) {

@@ -10,7 +10,7 @@
 #include "app/Program.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Image.h"
-#include "support/ScriptedDesktop.h"
+#include "support/ProgramFixture.h"
 
 using namespace vantor;
 
@@ -20,9 +20,10 @@ struct KeyForm : Form {
     std::vector<std::pair<int, unsigned>> keys;
     void FormKeyDown(int key, unsigned shift) override { keys.emplace_back(key, shift); }
 };
+using KeyHost = test::ProgramFixture;
 }  // namespace
 
-TEST(KeyHost, KeysArriveAsVirtualKeyCodes) {
+TEST_F(KeyHost, KeysArriveAsVirtualKeyCodes) {
     struct Row {
         const char* name;
         Qt::Key key;
@@ -43,10 +44,9 @@ TEST(KeyHost, KeysArriveAsVirtualKeyCodes) {
         {"down arrow", Qt::Key_Down, Qt::NoModifier, 0x28, ShiftNone},
         {"alt+f2", Qt::Key_F2, Qt::AltModifier, 0x71, ShiftAlt},
     };
-    test::ScriptedDesktop desktop;
-    Program program(desktop);
+    startProgram();
     KeyForm form;
-    qt::FormHost host(form, program);
+    qt::FormHost host(form, *program);
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         form.keys.clear();
@@ -60,11 +60,10 @@ TEST(KeyHost, KeysArriveAsVirtualKeyCodes) {
 
 // Qt's code for "." equals the virtual-key code of Delete: passed on
 // unmapped, a window would take the full stop for Delete.
-TEST(KeyHost, FullStopDoesNotArriveAsDelete) {
-    test::ScriptedDesktop desktop;
-    Program program(desktop);
+TEST_F(KeyHost, FullStopDoesNotArriveAsDelete) {
+    startProgram();
     KeyForm form;
-    qt::FormHost host(form, program);
+    qt::FormHost host(form, *program);
     QTest::keyClick(&host, Qt::Key_Period);
     EXPECT_TRUE(form.keys.empty());
 }

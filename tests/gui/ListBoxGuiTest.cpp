@@ -9,19 +9,18 @@
 #include "FormHost.h"
 #include "anime/TAnimeF.h"
 #include "app/Program.h"
-#include "support/ScriptedDesktop.h"
+#include "support/ProgramFixture.h"
 
 using namespace vantor;
 
 namespace {
 QPoint rowCentre(QListWidget* w, int row) { return w->visualItemRect(w->item(row)).center(); }
+using ListBoxHost = test::ProgramFixture;
 }  // namespace
 
-TEST(ListBoxHost, RightButtonClearsTheScenarioSelectionWithoutSelecting) {
-    test::ScriptedDesktop desktop;
-    Program program(desktop);
-    TAnimeF& editor = program.AnimeF();
-    qt::FormHost host(editor, program);
+TEST_F(ListBoxHost, RightButtonClearsTheScenarioSelectionWithoutSelecting) {
+    TAnimeF& editor = startProgram().AnimeF();
+    qt::FormHost host(editor, *program);
     editor.show();
     editor.lstScenario.setItems({"car001", "car002", "car003"});
     auto* list = host.findChild<QListWidget*>("lstScenario");

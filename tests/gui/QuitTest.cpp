@@ -12,6 +12,7 @@
 #include "app/Program.h"
 #include "control/FigureStore.h"
 #include "control/TControlF.h"
+#include "support/FigureBuilder.h"
 #include "support/ProgramFixture.h"
 
 using namespace vantor;
@@ -44,17 +45,8 @@ struct RealHost : test::ProgramFixture {
 // window but left the event loop running, because the host's quit went
 // through the windows' close handling, which refuses and runs its own close.
 TEST_F(RealHost, ExitCommandEndsTheEventLoopWithEditorAndDisplayOpen) {
-    FigureStore& store = real->store;
-    store.VertexCount = 2;
-    for (int k = 1; k <= 2; ++k) {
-        store.x(k) = 10.0f * k;
-        store.y(k) = 5;
-        store.link(k) = k == 1;
-        store.figure(k) = 1;
-    }
-    store.HighestFigure = 1;
-    store.FigureInUse[1] = 1;
-    store.DataEdited = 1;
+    test::addFigure(real->store, {{10, 5}, {20, 5}}, 1);
+    real->store.DataEdited = 1;
 
     QTimer::singleShot(0, [&] {
         real->dispatch([&] { real->ControlF().show(); });

@@ -10,16 +10,16 @@
 #include "FormHost.h"
 #include "app/Program.h"
 #include "display/TVantorF.h"
-#include "support/ScriptedDesktop.h"
+#include "support/ProgramFixture.h"
 
 using namespace vantor;
 
-TEST(HighDensityScreen, PictureScalesCrisplyAndClicksLandOnTheSamePixel) {
+using HighDensityScreen = test::ProgramFixture;
+
+TEST_F(HighDensityScreen, PictureScalesCrisplyAndClicksLandOnTheSamePixel) {
     ASSERT_EQ(qApp->devicePixelRatio(), 2.0);
-    test::ScriptedDesktop desktop;
-    Program program(desktop);
-    TVantorF& display = program.VantorF();
-    qt::FormHost host(display, program);
+    TVantorF& display = startProgram().VantorF();
+    qt::FormHost host(display, *program);
     display.show();
     host.show();
 

@@ -72,6 +72,7 @@ Bitmap patterned(int w, int h, PixelFormat format) {
 TEST(Bmp, RoundTripsBothFormatsWithPaddedRows) {
     for (PixelFormat format : {PixelFormat::Indexed8, PixelFormat::Rgb32}) {
         for (auto [w, h] : {std::pair{5, 3}, {1, 1}, {4, 2}, {7, 6}}) {
+            SCOPED_TRACE(testing::Message() << w << "x" << h << (format == PixelFormat::Indexed8 ? " indexed" : " rgb"));
             const Bitmap original = patterned(w, h, format);
             const Bytes bytes = encodeBmp(original);
             const bool indexed = format == PixelFormat::Indexed8;
@@ -183,10 +184,11 @@ TEST(Bmp, RejectsMalformedFilesNamingTheProblem) {
 }
 
 TEST(Bmp, EveryPrefixOfAValidFileDecodesOrThrowsIoError) {
-    std::vector<Bytes> files;
-    for (const HandMade& k : handMadeFiles()) files.push_back(build(k.layout));
-    files.push_back(encodeBmp(patterned(3, 2, PixelFormat::Indexed8)));
-    for (const Bytes& file : files) {
+    std::vector<std::pair<std::string, Bytes>> files;
+    for (const HandMade& k : handMadeFiles()) files.emplace_back(k.name, build(k.layout));
+    files.emplace_back("written by the encoder", encodeBmp(patterned(3, 2, PixelFormat::Indexed8)));
+    for (const auto& [name, file] : files) {
+        SCOPED_TRACE(name);
         std::size_t refused = 0;
         for (std::size_t n = 0; n < file.size(); ++n) {
             // Anything but a picture or an IoError (another exception, a

@@ -145,6 +145,7 @@ TEST(CanvasPolygon, RectangleCoversTheHalfOpenBoxClipped) {
     for (const Case& k : {Case{{2, 3, 7, 9}, {2, 3, 7, 9}}, Case{{-5, -5, 4, 4}, {0, 0, 4, 4}},
                           Case{{15, 8, 40, 40}, {15, 8, 20, 12}}, Case{{30, 30, 40, 40}, {0, 0, 0, 0}},
                           Case{{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {0, 0, 20, 12}}}) {
+        SCOPED_TRACE(testing::Message() << k.r.left << "," << k.r.top << "," << k.r.right << "," << k.r.bottom);
         Bitmap bmp(20, 12, PixelFormat::Rgb32);
         Canvas c(bmp);
         c.pen.style = PenStyle::Clear;
@@ -170,6 +171,7 @@ TEST(CanvasPolygon, TrianglesAndEvenOdd) {
 
     // Triangles sharing an edge tile their square: each pixel inverted once.
     for (IntPoint corner : {IntPoint{8, 8}, {9, 5}, {13, 4}}) {
+        SCOPED_TRACE(testing::Message() << "corner " << corner.x << "," << corner.y);
         Bitmap tiles(20, 20, PixelFormat::Rgb32);
         Canvas t(tiles);
         t.pen.style = PenStyle::Clear;

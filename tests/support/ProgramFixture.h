@@ -5,6 +5,7 @@
 // run) changes the outcome.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "app/Program.h"
@@ -14,7 +15,13 @@
 namespace vantor::test {
 
 // A configuration rooted in `dir`; the program folder is `dir`/program/.
-ProgramConfig configIn(const TempDir& dir);
+inline ProgramConfig configIn(const TempDir& dir) {
+    ProgramConfig config;
+    config.currentFolder = dir.path();
+    config.programFolder = dir.path() + "/program/";
+    std::filesystem::create_directories(config.programFolder);
+    return config;
+}
 
 class ProgramFixture : public ::testing::Test {
 protected:
@@ -22,9 +29,14 @@ protected:
     ScriptedDesktop desktop;
     std::unique_ptr<Program> program;
 
-    // Builds the program; `config` starts from configIn(dir).
-    Program& startProgram();
-    Program& startProgram(const ProgramConfig& config);
+    // Builds the program (replacing one built before); `config` starts from
+    // configIn(dir).
+    Program& startProgram() { return startProgram(configIn(dir)); }
+    Program& startProgram(const ProgramConfig& config) {
+        program.reset();
+        program = std::make_unique<Program>(desktop, config);
+        return *program;
+    }
 };
 
 }  // namespace vantor::test

@@ -48,12 +48,9 @@ struct Read {
 
 // Leaves room for one more vertex.
 void fillAllButOne(FigureStore& s) {
-    addFigure(s, {{0, 0}, {0, 1}});
-    for (int k = 3; k <= MaxVertices - 1; ++k) {
-        s.link(k - 1) = 1;
-        s.figure(k) = 1;
-    }
-    s.VertexCount = MaxVertices - 1;
+    Points points(MaxVertices - 1, {0, 0});
+    points[1] = {0, 1};
+    addFigure(s, points);
 }
 
 Bytes vaseVa4() {
@@ -72,6 +69,7 @@ TEST(DataSetFiles, FiguresNumberedFromLinksContinueAboveHighestFigure) {
 
     // 24-byte .va2 files: links 1,0 make one figure, 0,0 two.
     for (std::uint8_t first : {1, 0}) {
+        SCOPED_TRACE(first ? "links 1, 0" : "links 0, 0");
         ByteWriter w;
         for (std::uint8_t link : {first, std::uint8_t(0)}) {
             w.f32(9);
@@ -130,12 +128,13 @@ TEST(DataSetFiles, OpenLastFigureMergesWithNextDataSet) {
 
 TEST(DataSetFiles, BadFigureNumbersAndShortFigureFilesLeaveAConsistentStore) {
     for (std::int32_t bad : {0, -1, MaxFigures + 1, 0x7FFFFFFF}) {
+        SCOPED_TRACE(bad);
         FreshStore v;
         buildVase(v.store);
         v.store.figure(4) = bad;
         const Bytes zuk = zukRecords(2);
         Read r(1, [&](DataSetFiles& d) { return d.readV4(encodeVa4(v.store), &zuk, "x.zuk"); });
-        EXPECT_NE(r.result.problem.find("4 番目"), std::string::npos) << bad << r.result.problem;
+        EXPECT_NE(r.result.problem.find("4 番目"), std::string::npos) << r.result.problem;
         EXPECT_EQ(r.store().VertexCount, 4);
         EXPECT_EQ(r.store().link(4), 0) << "the cut figure ends at the last vertex kept";
         EXPECT_TRUE(storeIsConsistent(r.store()));
@@ -144,6 +143,7 @@ TEST(DataSetFiles, BadFigureNumbersAndShortFigureFilesLeaveAConsistentStore) {
     Bytes cut = zukRecords(2);
     cut.resize(cut.size() - 5);
     for (const Bytes& zuk : {zukRecords(1), cut}) {
+        SCOPED_TRACE(zuk.size() == cut.size() ? "cut inside a record" : "one record for two figures");
         Read r(0, [&](DataSetFiles& d) { return d.readV4(vaseVa4(), &zuk, "vase.zuk"); });
         EXPECT_EQ(r.store().HighestFigure, 2) << r.result.problem;
         EXPECT_TRUE(storeIsConsistent(r.store()));

@@ -70,11 +70,12 @@ TEST(OptionFile, ShortFileIsRejectedAndChangesNothing) {
     Files files(dir.path());
     const auto bytes = encodeOptions(unusualOptions());
     for (std::size_t size : {0u, 115u}) {
+        SCOPED_TRACE(size);
         dir.write("short.vop", std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<long>(size)));
         DisplayOptions o;
         o.setFactoryValues();
         const auto before = encodeOptions(o);
-        EXPECT_THROW(readOptionFile(files, "short.vop", o), IoError) << size;
+        EXPECT_THROW(readOptionFile(files, "short.vop", o), IoError);
         EXPECT_EQ(encodeOptions(o), before);
     }
 }

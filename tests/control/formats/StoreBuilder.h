@@ -4,26 +4,10 @@
 // reader must leave behind.
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
-
 #include "control/FigureStore.h"
+#include "support/FigureBuilder.h"
 
 namespace vantor::test {
-
-using Points = std::vector<std::pair<float, float>>;
-
-inline int addFigure(FigureStore& store, const Points& points) {
-    const int n = store.allocFigure();
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const int k = ++store.VertexCount;
-        store.x(k) = points[i].first;
-        store.y(k) = points[i].second;
-        store.link(k) = i + 1 < points.size() ? 1 : 0;
-        store.figure(k) = n;
-    }
-    return n;
-}
 
 inline void addSinglePoints(FigureStore& store, int count) {
     for (int i = 0; i < count; ++i) addFigure(store, {{float(i % 100), float(i / 100)}});

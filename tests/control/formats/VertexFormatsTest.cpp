@@ -32,21 +32,22 @@ Bytes va4Records(std::initializer_list<VertexRecord> records, std::size_t extra 
 TEST(Va4Format, StopsAtRoomBadCoordinateOrPartialRecord) {
     const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
     struct Case {
+        const char* name;
         Bytes bytes;
         int room;
         std::size_t kept;
         const char* problem;  // nullptr: complete
     } cases[] = {
-        {{}, MaxVertices, 0, nullptr},
-        {Bytes(15, 0), MaxVertices, 0, "0 バイト目"},
-        {va4Records({{1, 1, 1, 1}, {2, 2, 0, 1}}, 8), MaxVertices, 2, "32 バイト目"},
-        {va4Records({{1, 1, 1, 1}, {2, 2, 0, 1}}), 2, 2, nullptr},
-        {va4Records({{1, 1, 1, 1}, {2, 2, 0, 1}}), 1, 1, "10000"},
-        {va4Records({{1, 1, 1, 1}, {nan, 2, 0, 1}}), MaxVertices, 1, "2 番目"},
-        {va4Records({{1, inf, 0, 1}}), MaxVertices, 0, "1 番目"},
+        {"empty", {}, MaxVertices, 0, nullptr},
+        {"less than a record", Bytes(15, 0), MaxVertices, 0, "0 バイト目"},
+        {"partial record after two", va4Records({{1, 1, 1, 1}, {2, 2, 0, 1}}, 8), MaxVertices, 2, "32 バイト目"},
+        {"exactly the room left", va4Records({{1, 1, 1, 1}, {2, 2, 0, 1}}), 2, 2, nullptr},
+        {"one record beyond the room", va4Records({{1, 1, 1, 1}, {2, 2, 0, 1}}), 1, 1, "10000"},
+        {"NaN x", va4Records({{1, 1, 1, 1}, {nan, 2, 0, 1}}), MaxVertices, 1, "2 番目"},
+        {"infinite y", va4Records({{1, inf, 0, 1}}), MaxVertices, 0, "1 番目"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.bytes.size());
+        SCOPED_TRACE(c.name);
         const ParsedVertices p = parseVa4(c.bytes.data(), c.bytes.size(), c.room);
         EXPECT_EQ(p.vertices.size(), c.kept);
         if (c.problem) EXPECT_NE(p.problem.find(c.problem), std::string::npos) << p.problem;
@@ -137,14 +138,19 @@ TEST(VanFormat, ReadsFieldsAndIgnoresTheCountLine) {
 
 TEST(VanFormat, BadLineStopsTheParseAndNamesTheLine) {
     struct Case {
+        const char* name;
         Lines lines;
         std::size_t kept;
         const char* line;
-    } cases[] = {{{"3", "1,1,1", "2;2;0", "3,3,0"}, 1, "3 行目"}, {{"3", "1,1,0", "a,2,0"}, 1, "3 行目"},
-                 {{"3", "", "1,1,0"}, 0, "2 行目"},           {{"2", "1,1,1", "2,2,x"}, 1, "3 行目"},
-                 {{"2", "1,1,1", "2,1e39,0"}, 1, "3 行目"},   {{"2", "1,1,1,1"}, 0, "2 行目"},
-                 {{"2", "1,1,99999999999"}, 0, "2 行目"}};
+    } cases[] = {{"semicolons", {"3", "1,1,1", "2;2;0", "3,3,0"}, 1, "3 行目"},
+                 {"letter in x", {"3", "1,1,0", "a,2,0"}, 1, "3 行目"},
+                 {"blank line", {"3", "", "1,1,0"}, 0, "2 行目"},
+                 {"letter in the link", {"2", "1,1,1", "2,2,x"}, 1, "3 行目"},
+                 {"y beyond single precision", {"2", "1,1,1", "2,1e39,0"}, 1, "3 行目"},
+                 {"four fields", {"2", "1,1,1,1"}, 0, "2 行目"},
+                 {"link beyond the integer range", {"2", "1,1,99999999999"}, 0, "2 行目"}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         const ParsedVertices p = parseVan(c.lines, MaxVertices);
         EXPECT_EQ(p.vertices.size(), c.kept);
         EXPECT_NE(p.problem.find(c.line), std::string::npos) << p.problem;
