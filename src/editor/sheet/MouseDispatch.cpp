@@ -51,7 +51,7 @@ void TGEditF::imgGEditMouseMove(int x, int y) {
     }
 }
 
-// The release acts on the button of the press (mouseButton).
+// The release acts on the button of the press (kept in the gesture).
 void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
     m_gesture.buttonDown = false;
     if (m_gesture.cancelled) {
