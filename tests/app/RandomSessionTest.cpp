@@ -17,6 +17,7 @@
 #include "control/TControlF.h"
 #include "control/formats/StoreBuilder.h"
 #include "platform/IoError.h"
+#include "platform/pixels/Bmp.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Image.h"
 #include "platform/widgets/ListBox.h"
@@ -261,7 +262,8 @@ private:
     std::vector<std::string> m_trail;
 };
 
-// The examples, a broken data set, a background picture and a sub-folder.
+// The examples, a broken data set, a scenario of three frames (one of them
+// missing its picture) and a sub-folder.
 void prepareFolder(const TempDir& dir) {
     for (const char* name : {"pawn", "vase"})
         for (const char* ext : {".va4", ".zuk", ".vop"})
@@ -269,6 +271,13 @@ void prepareFolder(const TempDir& dir) {
     std::ofstream(dir.path() + "/broken.va4", std::ios::binary) << "\x01\x02\x03";
     std::ofstream(dir.path() + "/cup.csv") << "0,0\n10,0\n12,20\n";
     fs::create_directories(dir.path() + "/sub");
+    Bitmap frame(600, 400, PixelFormat::Rgb32);
+    for (const char* name : {"turn001", "turn002"}) {
+        writeBmpFile(dir.path() + "/" + name + ".bmp", frame);
+        fs::copy_file(dir.path() + "/pawn.vop", dir.path() + "/" + name + ".vop");
+        for (int x = 0; x < 600; ++x) frame.setRawPixel(x, 200, 0xFFFFFF);
+    }
+    std::ofstream(dir.path() + "/turn.snr", std::ios::binary) << "turn001\r\nturn002\r\nturn003\r\n";
 }
 
 struct SessionCase {
