@@ -4,8 +4,9 @@
 // (and for .va4 the .zuk) are written beside OUT as a save writes them.
 #include <exception>
 
-#include "TerminalText.h"
 #include "Commands.h"
+#include "DataFile.h"
+#include "TerminalText.h"
 #include "control/FigureStore.h"
 #include "control/formats/DataSetFiles.h"
 #include "control/formats/DataSetLoad.h"
@@ -25,7 +26,7 @@ std::string stemOf(const std::string& path) { return folderOf(path) + baseNameOf
 bool knownFormat(const std::string& path, DataFormat& format, std::ostream& err) {
     format = dataFormatOfExtension(extensionOfPath(path));
     if (format != DataFormat::Unknown) return true;
-    err << "vantor-cli convert: " << path << ": unknown data format (use .va4, .va2, .csv or .van)\n";
+    reportDataFileProblem(err, "convert", path, DataFileProblem::UnknownFormat);
     return false;
 }
 }  // namespace
@@ -42,12 +43,8 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
     return reportingFailure("convert", err, [&] {
         Files files(".");
-        if (files.folderExists(inPath)) {
-            err << "vantor-cli convert: " << inPath << ": is a folder, not a data file\n";
-            return 1;
-        }
-        if (!files.fileExists(inPath)) {
-            err << "vantor-cli convert: " << inPath << ": no such file\n";
+        if (const DataFileProblem problem = dataFileProblem(files, inPath); problem != DataFileProblem::None) {
+            reportDataFileProblem(err, "convert", inPath, problem);
             return 1;
         }
         DisplayOptions options;

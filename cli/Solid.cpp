@@ -7,8 +7,9 @@
 #include <exception>
 #include <optional>
 
-#include "TerminalText.h"
 #include "Commands.h"
+#include "DataFile.h"
+#include "TerminalText.h"
 #include "control/FigureStore.h"
 #include "control/formats/DataSetFiles.h"
 #include "control/formats/DataSetLoad.h"
@@ -27,20 +28,12 @@ namespace {
 // The figures of a data set, read as a load reads them (the .zuk beside a
 // .va4). Nothing and a message on err when it cannot be read.
 std::optional<std::vector<Profile>> readProfiles(const std::string& command, const std::string& path, std::ostream& err) {
-    const DataFormat format = dataFormatOfExtension(extensionOfPath(path));
-    if (format == DataFormat::Unknown) {
-        err << "vantor-cli " << command << ": " << path << ": unknown data format (use .va4, .va2, .csv or .van)\n";
-        return std::nullopt;
-    }
     Files files(".");
-    if (files.folderExists(path)) {
-        err << "vantor-cli " << command << ": " << path << ": is a folder, not a data file\n";
+    if (const DataFileProblem problem = dataFileProblem(files, path); problem != DataFileProblem::None) {
+        reportDataFileProblem(err, command, path, problem);
         return std::nullopt;
     }
-    if (!files.fileExists(path)) {
-        err << "vantor-cli " << command << ": " << path << ": no such file\n";
-        return std::nullopt;
-    }
+    const DataFormat format = dataFormatOfExtension(extensionOfPath(path));
     DisplayOptions options;
     options.setFactoryValues();
     FigureStore store(options);

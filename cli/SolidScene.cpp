@@ -1,5 +1,7 @@
-#include "TerminalText.h"
 #include "SolidScene.h"
+
+#include "DataFile.h"
+#include "TerminalText.h"
 
 #include "app/Program.h"
 #include "control/TControlF.h"
@@ -56,20 +58,12 @@ TVantorF& SolidScene::display() { return m_program->VantorF(); }
 
 int SolidScene::build(const SceneRequest& r, const std::string& command) {
     const std::string prefix = "vantor-cli " + command + ": ";
-    const DataFormat format = dataFormatOfExtension(extensionOfPath(r.data));
-    if (format == DataFormat::Unknown) {
-        m_err << prefix << r.data << ": unknown data format (use .va4, .va2, .csv or .van)\n";
-        return 2;
-    }
     Files& files = m_program->files;
-    if (files.folderExists(r.data)) {
-        m_err << prefix << r.data << ": is a folder, not a data file\n";
-        return 1;
+    if (const DataFileProblem problem = dataFileProblem(files, r.data); problem != DataFileProblem::None) {
+        reportDataFileProblem(m_err, command, r.data, problem);
+        return problem == DataFileProblem::UnknownFormat ? 2 : 1;
     }
-    if (!files.fileExists(r.data)) {
-        m_err << prefix << r.data << ": no such file\n";
-        return 1;
-    }
+    const DataFormat format = dataFormatOfExtension(extensionOfPath(r.data));
     if (!r.options.empty() && !files.fileExists(r.options)) {
         m_err << prefix << r.options << ": no such option file\n";
         return 1;

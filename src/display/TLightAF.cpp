@@ -22,11 +22,8 @@ TLightAF::TLightAF(Program& program) : Form("LightAF"), m_program(program) {
     lblUpDownRange.setBounds(190, 104, 160, 14);
     lblUpDownSign.setBounds(190, 120, 160, 14);
     btnOK.setBounds(80, 160, 80, 25);
-    btnOK.modalResult = mrOk;
-    btnOK.isDefault = true;
     btnCancel.setBounds(200, 160, 80, 25);
-    btnCancel.modalResult = mrCancel;
-    btnCancel.isCancel = true;
+    makeOkCancel(btnOK, btnCancel);
 }
 
 void TLightAF::FormCreate() {}

@@ -61,11 +61,8 @@ TLightEF::TLightEF(Program& program) : Form("LightEF"), m_program(program) {
     }
 
     btnOK.setBounds(60, 264, 80, 25);
-    btnOK.modalResult = mrOk;
-    btnOK.isDefault = true;
     btnCancel.setBounds(160, 264, 80, 25);
-    btnCancel.modalResult = mrCancel;
-    btnCancel.isCancel = true;
+    makeOkCancel(btnOK, btnCancel);
     btnAllClear.setBounds(0, 0, 8, 6);
     btnAllClear.setVisible(false);
     btnAllClear.onClick = [this] { btnAllClearClick(); };

@@ -22,11 +22,8 @@ TScrollDotF::TScrollDotF(Program& program) : Form("ScrollDotF"), m_program(progr
     lblVertiRange.setBounds(144, 104, 170, 14);
     lblVertiSign.setBounds(144, 120, 170, 14);
     btnOK.setBounds(60, 160, 80, 25);
-    btnOK.modalResult = mrOk;
-    btnOK.isDefault = true;
     btnCancel.setBounds(180, 160, 80, 25);
-    btnCancel.modalResult = mrCancel;
-    btnCancel.isCancel = true;
+    makeOkCancel(btnOK, btnCancel);
 }
 
 void TScrollDotF::FormCreate() {}

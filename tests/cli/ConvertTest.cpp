@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "Commands.h"
 #include "control/FigureStore.h"
@@ -10,6 +9,7 @@
 #include "control/formats/StoreBuilder.h"
 #include "display/OptionFile.h"
 #include "platform/files/Files.h"
+#include "cli/RunCommand.h"
 #include "support/TempDir.h"
 
 using namespace vantor;
@@ -17,16 +17,8 @@ using vantor::test::TempDir;
 
 namespace {
 
-struct Outcome {
-    int code;
-    std::string out, err;
-};
-
-Outcome convert(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = cli::convertCommand(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using Outcome = test::CommandRun;
+Outcome convert(const std::vector<std::string>& args) { return test::runCommand(cli::convertCommand, args); }
 
 // in/vase.va4 with its .zuk (figure 2 keeps a tint of its own) and .vop.
 void writeVase(const TempDir& dir) {

@@ -2,26 +2,19 @@
 // written only when every assignment is valid.
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 #include "Commands.h"
 #include "display/OptionFile.h"
 #include "platform/files/Files.h"
+#include "cli/RunCommand.h"
 #include "support/TempDir.h"
 
 using namespace vantor;
 using vantor::test::TempDir;
 
 namespace {
-struct Ran {
-    int code;
-    std::string out, err;
-};
-Ran options(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = cli::optionsCommand(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using Ran = test::CommandRun;
+Ran options(const std::vector<std::string>& args) { return test::runCommand(cli::optionsCommand, args); }
 }  // namespace
 
 TEST(OptionsCommand, NewFileStartsFromTheFactoryValuesAndPrintsInRecordOrder) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 #include <zlib.h>
 
 #include "Commands.h"
@@ -19,6 +18,7 @@
 #include "support/FigureBuilder.h"
 #include "support/ProgramFixture.h"
 #include "support/ScriptedDesktop.h"
+#include "cli/RunCommand.h"
 #include "support/TempDir.h"
 
 using namespace vantor;
@@ -43,16 +43,8 @@ void writeCup(const TempDir& dir, const std::string& name, const DisplayOptions&
     writeOptionFile(files, dir.file(name + ".vop"), o);
 }
 
-struct Rendered {
-    int code;
-    std::string out, err;
-};
-
-Rendered render(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = cli::renderCommand(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using Rendered = test::CommandRun;
+Rendered render(const std::vector<std::string>& args) { return test::runCommand(cli::renderCommand, args); }
 
 // The same picture drawn in-process: load, rotate, and save it with the
 // display window's picture command.

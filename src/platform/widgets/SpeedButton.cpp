@@ -59,6 +59,13 @@ void Button::click() {
     if (modalResult != 0) owner().setModalResult(modalResult);
 }
 
+void makeOkCancel(Button& ok, Button& cancel) {
+    ok.modalResult = mrOk;
+    ok.isDefault = true;
+    cancel.modalResult = mrCancel;
+    cancel.isCancel = true;
+}
+
 RadioButton::RadioButton(Form& owner, std::string name, std::string caption, int group)
     : Control(owner, ControlKind::Button, std::move(name)), m_caption(std::move(caption)), m_group(group) {}
 

@@ -60,6 +60,10 @@ private:
     std::string m_caption;
 };
 
+// A dialog's closing pair: OK answers Enter and ends the dialog with OK,
+// Cancel answers Escape and ends it with Cancel.
+void makeOkCancel(Button& ok, Button& cancel);
+
 // Radio button; checking one unchecks the others of the same group on the form.
 class RadioButton : public Control {
 public:

@@ -1,0 +1,24 @@
+#pragma once
+// The data set named on a command line: the checks every command makes
+// before reading it, and the words it reports them in.
+#include <ostream>
+#include <string>
+
+#include "control/formats/DataSetFiles.h"
+
+namespace vantor {
+class Files;
+}
+
+namespace vantor::cli {
+
+enum class DataFileProblem { None, UnknownFormat, Folder, NoSuchFile };
+
+// The first of these that holds: the name has no data extension, names a
+// folder, names no file.
+DataFileProblem dataFileProblem(const Files& files, const std::string& path);
+
+// "vantor-cli COMMAND: PATH: what is wrong".
+void reportDataFileProblem(std::ostream& err, const std::string& command, const std::string& path, DataFileProblem problem);
+
+}  // namespace vantor::cli
