@@ -40,7 +40,6 @@ struct AnimateArgs {
     SceneRequest scene;
 };
 
-
 std::optional<AnimateArgs> parseArgs(const std::vector<std::string>& args, std::ostream& err) {
     AnimateArgs a;
     for (std::size_t i = 0; i < args.size(); ++i) {

@@ -37,8 +37,6 @@ struct RenderArgs {
     std::string out;
 };
 
-
-
 // Nothing when the arguments are not usable; the reason is written to err.
 std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::ostream& err) {
     RenderArgs r;
@@ -69,7 +67,6 @@ std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::o
     }
     return r;
 }
-
 
 int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
     SolidScene scene(err, a.scene.colorDepth);

@@ -1,5 +1,5 @@
-// vantor-cli export DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG]
-// vantor-cli measure DATA [--angle DEG] [--unit mm]
+// vantor-cli export DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG] [--thickness T]
+// vantor-cli measure DATA [--angle DEG] [--thickness T] [--unit mm]
 // The solid of a data set as a triangle mesh for 3-D printing, and its exact
 // measures (profile length, enclosed area, volume, surface area).
 #include <cmath>
@@ -23,7 +23,6 @@
 namespace vantor::cli {
 
 namespace {
-
 
 // The figures of a data set, read as a load reads them (the .zuk beside a
 // .va4). Nothing and a message on err when it cannot be read.

@@ -16,7 +16,6 @@
 
 namespace vantor {
 
-
 Program::Program(Desktop& desktop_, ProgramConfig config_)
     : desktop(desktop_), files(config_.currentFolder, config_.programFolder), config(std::move(config_)) {
     // Each window's creation handler runs as it is created, before the next

@@ -2,7 +2,6 @@
 // written only when every assignment is valid.
 #include <gtest/gtest.h>
 
-
 #include "Commands.h"
 #include "display/OptionFile.h"
 #include "platform/files/Files.h"

@@ -16,7 +16,6 @@ using vantor::test::ScriptedDesktop;
 using vantor::test::TempDir;
 using vantor::test::DisplayWindow;
 
-
 TEST_F(DisplayWindow, CreationLaysOutTheWindowAndDrawsTheStillDisplay) {
     start();
     TVantorF& w = window();

@@ -16,7 +16,6 @@ enum RadioGroup { SpacingGroup = 1, GridOnOffGroup = 2, GridStepGroup = 3, Place
 // The value of a menu caption such as " 5" or "20".
 int captionValue(const MenuItem& item) { return std::stoi(removeSpaces(item.caption())); }
 
-
 }  // namespace
 
 void TGEditF::buildMenus() {
