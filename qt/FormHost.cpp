@@ -221,7 +221,9 @@ void FormHost::keyPressEvent(QKeyEvent* e) {
     // The windows see platform virtual-key codes; keys without one are not theirs.
     if (const int key = virtualKeyOf(e->key())) {
         const unsigned shift = toShift(e->modifiers());
-        dispatch([this, key, shift] { m_form.FormKeyDown(key, shift); });
+        dispatch([this, key, shift] {
+            if (!m_form.dialogKey(key)) m_form.FormKeyDown(key, shift);
+        });
     }
     QMainWindow::keyPressEvent(e);
 }

@@ -185,7 +185,9 @@ private:
             const int keys[] = {0x1B, 0x2E, 0x0D, 0x25, 0x26, 0x27, 0x28, 'Z', 'Y', 0x70};
             const int key = keys[pick(static_cast<int>(std::size(keys)))];
             const unsigned shift = pick(2) ? ShiftCtrl : ShiftNone;
-            run(form.name() + " key " + std::to_string(key), [&form, key, shift] { form.FormKeyDown(key, shift); });
+            run(form.name() + " key " + std::to_string(key), [&form, key, shift] {
+                if (!form.dialogKey(key)) form.FormKeyDown(key, shift);
+            });
         } else if (choice == 4) {
             run(form.name() + " activate", [&form] { form.activate(); });
         } else if (!controls.empty()) {

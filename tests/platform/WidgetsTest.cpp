@@ -116,3 +116,30 @@ TEST(Form, CloseQueryCanKeepTheWindowOpen) {
     EXPECT_FALSE(g.visible());
     EXPECT_EQ(g.closes, 1);
 }
+
+// Enter and Escape were passed to the window's key handler only, so no
+// dialog could be answered from the keyboard.
+TEST(Form, EnterAndEscapeAnswerTheDialogButtons) {
+    Form dialog("dialog");
+    Button ok(dialog, "ok"), cancel(dialog, "cancel");
+    makeOkCancel(ok, cancel);
+    const struct {
+        const char* name;
+        int key;
+        bool cancelEnabled;
+        bool taken;
+        int result;
+    } rows[] = {
+        {"Enter clicks OK", 0x0D, true, true, mrOk},
+        {"Escape clicks Cancel", 0x1B, true, true, mrCancel},
+        {"a disabled Cancel leaves Escape to the window", 0x1B, false, false, mrNone},
+        {"other keys go to the window", 'A', true, false, mrNone},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        dialog.modalResult = mrNone;
+        cancel.setEnabled(r.cancelEnabled);
+        EXPECT_EQ(dialog.dialogKey(r.key), r.taken);
+        EXPECT_EQ(dialog.modalResult, r.result);
+    }
+}

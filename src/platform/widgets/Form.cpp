@@ -1,5 +1,7 @@
 #include "platform/widgets/Form.h"
 
+#include "platform/widgets/SpeedButton.h"
+
 namespace vantor {
 
 Form::Form(std::string name) : m_name(std::move(name)) {}
@@ -51,6 +53,19 @@ void Form::close() {
     FormClose();
     if (modalResult == mrNone && m_modal) setModalResult(mrCancel);
     hide();
+}
+
+bool Form::dialogKey(int key) {
+    if (key != 0x0D && key != 0x1B) return false;
+    for (Control* c : m_controls) {
+        auto* b = dynamic_cast<Button*>(c);
+        if (!b || !b->visible() || !b->enabled()) continue;
+        if (key == 0x0D ? b->isDefault : b->isCancel) {
+            b->click();
+            return true;
+        }
+    }
+    return false;
 }
 
 Control* Form::findControl(const std::string& name) const {
