@@ -6,7 +6,6 @@
 // catches out-of-range access in orders no scripted test thinks of.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -301,7 +300,6 @@ TEST(RandomSession, NeverThrowsAndKeepsTheStoreConsistent) {
             prepareFolder(dir);
             Session session(seed, dir, c.bitsPerPixel);
             session.run(400, dir.path() + "/pawn.va4");
-            if (std::getenv("VANTOR_SESSION_TRAIL")) std::printf("%s\n", session.trail().c_str());
             if (::testing::Test::HasFailure()) return;
         }
     }
