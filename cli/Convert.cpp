@@ -19,9 +19,6 @@ namespace vantor::cli {
 namespace {
 constexpr const char* Usage = "usage: vantor-cli convert IN OUT   (IN and OUT end in .va4, .va2, .csv or .van)\n";
 
-// The path without its extension: the stem beside which .zuk and .vop lie.
-std::string stemOf(const std::string& path) { return folderOf(path) + baseNameOf(path); }
-
 bool knownFormat(const std::string& path, DataFormat& format, std::ostream& err) {
     format = dataFormatOfExtension(extensionOfPath(path));
     if (format != DataFormat::Unknown) return true;

@@ -5,10 +5,7 @@
 #include <string>
 
 #include "control/formats/DataSetFiles.h"
-
-namespace vantor {
-class Files;
-}
+#include "platform/files/Files.h"
 
 namespace vantor::cli {
 
@@ -17,6 +14,9 @@ enum class DataFileProblem { None, UnknownFormat, Folder, NoSuchFile };
 // The first of these that holds: the name has no data extension, names a
 // folder, names no file.
 DataFileProblem dataFileProblem(const Files& files, const std::string& path);
+
+// The path without its extension: the stem beside which .zuk and .vop lie.
+inline std::string stemOf(const std::string& path) { return folderOf(path) + baseNameOf(path); }
 
 // "vantor-cli COMMAND: PATH: what is wrong".
 void reportDataFileProblem(std::ostream& err, const std::string& command, const std::string& path, DataFileProblem problem);

@@ -37,7 +37,7 @@ std::optional<std::vector<Profile>> readProfiles(const std::string& command, con
     options.setFactoryValues();
     FigureStore store(options);
     // Options play no part in the solid's shape; the figures are read as a load reads them.
-    const ReadResult read = loadDataSet(store, files, format, path, folderOf(path) + baseNameOf(path), LoadMode::Replace,
+    const ReadResult read = loadDataSet(store, files, format, path, stemOf(path), LoadMode::Replace,
                                         [](const std::string&) {});
     if (!read.complete()) {
         err << "vantor-cli " << command << ": " << path << ": " << forTerminal(read.problem) << '\n';

@@ -72,7 +72,7 @@ int SolidScene::build(const SceneRequest& r, const std::string& command) {
     // without their own tint or method take its defaults.
     FigureStore& store = m_program->store;
     TVantorF& d = display();
-    const ReadResult read = loadDataSet(store, files, format, r.data, folderOf(r.data) + baseNameOf(r.data),
+    const ReadResult read = loadDataSet(store, files, format, r.data, stemOf(r.data),
                                         LoadMode::Replace, [&](const std::string& vop) { d.YomiVop(vop); });
     if (!read.complete()) {
         m_err << prefix << r.data << ": " << forTerminal(read.problem) << "\nno picture written\n";
