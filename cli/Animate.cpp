@@ -25,13 +25,6 @@ namespace vantor::cli {
 
 namespace {
 
-constexpr const char* Usage =
-    "usage: vantor-cli animate SCENARIO.snr -o OUT.gif|OUT.png [--delay MS]\n"
-    "       vantor-cli animate DATA --simulation -o OUT.gif|OUT.png [--color-depth 8] [--options FILE.vop]\n"
-    "                          [--set name=value ...] [--delay MS]\n"
-    "  a scenario's frames (default 100 ms each), or one turn of the rotation simulation\n"
-    "  (default: the simulation's own interval)\n";
-
 struct AnimateArgs {
     std::string scenario;  // or the data set with --simulation
     std::string out;
@@ -40,52 +33,33 @@ struct AnimateArgs {
     SceneRequest scene;
 };
 
-std::optional<AnimateArgs> parseArgs(const std::vector<std::string>& args, std::ostream& err) {
+std::optional<AnimateArgs> parseArgs(const Arguments& args, std::ostream& err) {
+    const std::string usage = usageOf(*findCommand("animate"));
     AnimateArgs a;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& s = args[i];
-        bool bad = false;
-        if (takeSceneArgument(args, i, a.scene, "animate", err, bad)) {
-            if (bad) return std::nullopt;
-            a.simulation = true;
-        } else if (s == "--simulation") {
-            a.simulation = true;
-        } else if (s == "-o" || s == "--output" || s == "--delay") {
-            if (i + 1 >= args.size()) {
-                err << "vantor-cli animate: " << s << " needs a value\n" << Usage;
-                return std::nullopt;
-            }
-            const std::string& v = args[++i];
-            if (s == "--delay") {
-                int ms = 0;
-                auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), ms);
-                if (ec != std::errc() || end != v.data() + v.size() || ms < 1 || ms > 65535) {
-                    err << "vantor-cli animate: --delay takes milliseconds from 1 to 65535, not '" << v << "'\n";
-                    return std::nullopt;
-                }
-                a.delayMs = ms;
-            } else {
-                a.out = v;
-            }
-        } else if (!s.empty() && s[0] == '-') {
-            err << "vantor-cli animate: unknown option '" << s << "'\n" << Usage;
-            return std::nullopt;
-        } else if (a.scenario.empty()) {
-            a.scenario = s;
-        } else {
-            err << "vantor-cli animate: more than one scenario named ('" << a.scenario << "', '" << s << "')\n" << Usage;
+    const std::optional<SceneRequest> scene = sceneRequestOf(args, "animate", err);
+    if (!scene) return std::nullopt;
+    a.scene = *scene;
+    // The options that only a scene takes ask for the simulation too.
+    a.simulation = args.has("--simulation") || args.has("--options") || args.has("--set") || args.has("--color-depth");
+    a.out = args.value("--output").value_or("");
+    if (const auto v = args.value("--delay")) {
+        int ms = 0;
+        auto [end, ec] = std::from_chars(v->data(), v->data() + v->size(), ms);
+        if (ec != std::errc() || end != v->data() + v->size() || ms < 1 || ms > 65535) {
+            err << "vantor-cli animate: --delay takes milliseconds from 1 to 65535, not '" << *v << "'\n";
             return std::nullopt;
         }
+        a.delayMs = ms;
     }
+    a.scenario = a.scene.data;
     if (a.scenario.empty() || a.out.empty()) {
-        err << Usage;
+        err << usage;
         return std::nullopt;
     }
     if (a.simulation && a.scenario.size() >= 4 && a.scenario.compare(a.scenario.size() - 4, 4, ".snr") == 0) {
-        err << "vantor-cli animate: --simulation turns a data set, not a scenario\n" << Usage;
+        err << "vantor-cli animate: --simulation turns a data set, not a scenario\n" << usage;
         return std::nullopt;
     }
-    a.scene.data = a.scenario;
     return a;
 }
 
@@ -144,7 +118,7 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-int animateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runAnimate(const Arguments& args, std::ostream& out, std::ostream& err) {
     const std::optional<AnimateArgs> parsed = parseArgs(args, err);
     if (!parsed) return 2;
     return reportingFailure("animate", err, [&] {

@@ -17,7 +17,6 @@
 namespace vantor::cli {
 
 namespace {
-constexpr const char* Usage = "usage: vantor-cli convert IN OUT   (IN and OUT end in .va4, .va2, .csv or .van)\n";
 
 bool knownFormat(const std::string& path, DataFormat& format, std::ostream& err) {
     format = dataFormatOfExtension(extensionOfPath(path));
@@ -27,13 +26,13 @@ bool knownFormat(const std::string& path, DataFormat& format, std::ostream& err)
 }
 }  // namespace
 
-int convertCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 2) {
-        err << Usage;
+int runConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
+    if (args.operands.size() != 2) {
+        err << usageOf(*findCommand("convert"));
         return 2;
     }
-    const std::string& inPath = args[0];
-    const std::string& outPath = args[1];
+    const std::string& inPath = args.operands[0];
+    const std::string& outPath = args.operands[1];
     DataFormat inFormat, outFormat;
     if (!knownFormat(inPath, inFormat, err) || !knownFormat(outPath, outFormat, err)) return 2;
 

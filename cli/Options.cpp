@@ -12,11 +12,6 @@
 namespace vantor::cli {
 
 namespace {
-constexpr const char* Usage =
-    "usage: vantor-cli options FILE.vop [--set name=value ...]\n"
-    "  without --set: print the options, one name=value line a field\n"
-    "  with --set: change the named fields (a new file starts from the factory values)\n";
-
 void printFieldNames(std::ostream& err) {
     err << "fields:";
     for (const OptionField& f : optionFields()) err << ' ' << f.name;
@@ -24,30 +19,13 @@ void printFieldNames(std::ostream& err) {
 }
 }  // namespace
 
-int optionsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::string file;
-    std::vector<std::string> sets;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--set") {
-            if (i + 1 >= args.size()) {
-                err << "vantor-cli options: --set needs name=value\n" << Usage;
-                return 2;
-            }
-            sets.push_back(args[++i]);
-        } else if (!args[i].empty() && args[i][0] == '-') {
-            err << "vantor-cli options: unknown option '" << args[i] << "'\n" << Usage;
-            return 2;
-        } else if (file.empty()) {
-            file = args[i];
-        } else {
-            err << "vantor-cli options: more than one option file named\n" << Usage;
-            return 2;
-        }
-    }
-    if (file.empty()) {
-        err << Usage;
+int runOptions(const Arguments& args, std::ostream& out, std::ostream& err) {
+    if (args.operands.empty()) {
+        err << usageOf(*findCommand("options"));
         return 2;
     }
+    const std::string& file = args.operands[0];
+    const std::vector<std::string> sets = args.values("--set");
     return reportingFailure("options", err, [&] {
         Files files(".");
         DisplayOptions options;

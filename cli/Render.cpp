@@ -28,45 +28,10 @@ namespace vantor::cli {
 
 namespace {
 
-constexpr const char* Usage =
-    "usage: vantor-cli render DATA -o OUT [--options FILE.vop] [--set name=value ...] [--color-depth 8]\n"
-    "  DATA: .va4, .va2, .csv or .van; OUT: .png, else a BMP file\n";
-
 struct RenderArgs {
     SceneRequest scene;
     std::string out;
 };
-
-// Nothing when the arguments are not usable; the reason is written to err.
-std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::ostream& err) {
-    RenderArgs r;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        bool bad = false;
-        if (takeSceneArgument(args, i, r.scene, "render", err, bad)) {
-            if (bad) return std::nullopt;
-        } else if (a == "-o" || a == "--output") {
-            if (i + 1 >= args.size()) {
-                err << "vantor-cli render: " << a << " needs a value\n" << Usage;
-                return std::nullopt;
-            }
-            r.out = args[++i];
-        } else if (!a.empty() && a[0] == '-') {
-            err << "vantor-cli render: unknown option '" << a << "'\n" << Usage;
-            return std::nullopt;
-        } else if (r.scene.data.empty()) {
-            r.scene.data = a;
-        } else {
-            err << "vantor-cli render: more than one data set named ('" << r.scene.data << "', '" << a << "')\n" << Usage;
-            return std::nullopt;
-        }
-    }
-    if (r.scene.data.empty() || r.out.empty()) {
-        err << Usage;
-        return std::nullopt;
-    }
-    return r;
-}
 
 int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
     SolidScene scene(err, a.scene.colorDepth);
@@ -82,11 +47,16 @@ int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-int renderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::optional<RenderArgs> parsed = parseArgs(args, err);
-    if (!parsed) return 2;
+int runRender(const Arguments& args, std::ostream& out, std::ostream& err) {
+    std::optional<SceneRequest> scene = sceneRequestOf(args, "render", err);
+    if (!scene) return 2;
+    const RenderArgs parsed{*scene, args.value("--output").value_or("")};
+    if (parsed.scene.data.empty() || parsed.out.empty()) {
+        err << usageOf(*findCommand("render"));
+        return 2;
+    }
     return reportingFailure("render", err, [&] {
-        return render(*parsed, out, err);
+        return render(parsed, out, err);
     });
 }
 

@@ -60,13 +60,6 @@ std::optional<double> angleArg(const std::string& command, const std::string& te
     return static_cast<double>(*v);
 }
 
-constexpr const char* ExportUsage =
-    "usage: vantor-cli export DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG] [--thickness T]\n"
-    "  N steps for a full turn (3 ... 100000, default 64); DEG turns only part of a turn (default 360);\n"
-    "  T gives open figures a wall of T data units, so that they print as closed solids\n";
-
-constexpr const char* MeasureUsage = "usage: vantor-cli measure DATA [--angle DEG] [--thickness T] [--unit mm]\n";
-
 std::optional<double> thicknessArg(const std::string& command, const std::string& text, std::ostream& err) {
     const auto v = parseDecimal(text, Exponent::Refused);
     if (!v || !(*v > 0 && *v <= 1000)) {
@@ -93,48 +86,31 @@ const char* shapeName(ProfileShape s) {
 
 }  // namespace
 
-int exportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::string data, output;
+int runExport(const Arguments& args, std::ostream& out, std::ostream& err) {
     RevolveSettings settings;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-o" || a == "--segments" || a == "--angle" || a == "--thickness") {
-            if (i + 1 >= args.size()) {
-                err << "vantor-cli export: " << a << " needs a value\n" << ExportUsage;
-                return 2;
-            }
-            const std::string& v = args[++i];
-            if (a == "-o") {
-                output = v;
-            } else if (a == "--segments") {
-                const auto n = parseInteger(v);
-                if (!n || *n < 3 || *n > 100000) {
-                    err << "vantor-cli export: --segments takes 3 ... 100000, not '" << v << "'\n";
-                    return 2;
-                }
-                settings.segments = *n;
-            } else if (a == "--thickness") {
-                const auto t = thicknessArg("export", v, err);
-                if (!t) return 2;
-                settings.thickness = *t;
-            } else {
-                const auto deg = angleArg("export", v, err);
-                if (!deg) return 2;
-                settings.degrees = *deg;
-            }
-        } else if (!a.empty() && a[0] == '-') {
-            err << "vantor-cli export: unknown option '" << a << "'\n" << ExportUsage;
-            return 2;
-        } else if (data.empty()) {
-            data = a;
-        } else {
-            err << "vantor-cli export: more than one data set named\n" << ExportUsage;
+    const std::string data = args.operands.empty() ? std::string() : args.operands[0];
+    const std::string output = args.value("--output").value_or("");
+    if (data.empty() || output.empty()) {
+        err << usageOf(*findCommand("export"));
+        return 2;
+    }
+    if (const auto v = args.value("--segments")) {
+        const auto n = parseInteger(*v);
+        if (!n || *n < 3 || *n > 100000) {
+            err << "vantor-cli export: --segments takes 3 ... 100000, not '" << *v << "'\n";
             return 2;
         }
+        settings.segments = *n;
     }
-    if (data.empty() || output.empty()) {
-        err << ExportUsage;
-        return 2;
+    if (const auto v = args.value("--thickness")) {
+        const auto t = thicknessArg("export", *v, err);
+        if (!t) return 2;
+        settings.thickness = *t;
+    }
+    if (const auto v = args.value("--angle")) {
+        const auto deg = angleArg("export", *v, err);
+        if (!deg) return 2;
+        settings.degrees = *deg;
     }
     const MeshFormat format = meshFormatOf(output);
     if (format == MeshFormat::Unknown) {
@@ -153,47 +129,28 @@ int exportCommand(const std::vector<std::string>& args, std::ostream& out, std::
     });
 }
 
-int measureCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::string data;
+int runMeasure(const Arguments& args, std::ostream& out, std::ostream& err) {
     double degrees = 360;
     double thickness = 0;
-    bool millimetres = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--angle" || a == "--unit" || a == "--thickness") {
-            if (i + 1 >= args.size()) {
-                err << "vantor-cli measure: " << a << " needs a value\n" << MeasureUsage;
-                return 2;
-            }
-            const std::string& v = args[++i];
-            if (a == "--unit") {
-                if (v != "mm") {
-                    err << "vantor-cli measure: --unit takes mm (one data unit is one millimetre), not '" << v << "'\n";
-                    return 2;
-                }
-                millimetres = true;
-            } else if (a == "--thickness") {
-                const auto t = thicknessArg("measure", v, err);
-                if (!t) return 2;
-                thickness = *t;
-            } else {
-                const auto deg = angleArg("measure", v, err);
-                if (!deg) return 2;
-                degrees = *deg;
-            }
-        } else if (!a.empty() && a[0] == '-') {
-            err << "vantor-cli measure: unknown option '" << a << "'\n" << MeasureUsage;
-            return 2;
-        } else if (data.empty()) {
-            data = a;
-        } else {
-            err << "vantor-cli measure: more than one data set named\n" << MeasureUsage;
-            return 2;
-        }
-    }
-    if (data.empty()) {
-        err << MeasureUsage;
+    const bool millimetres = args.has("--unit");
+    if (args.operands.empty()) {
+        err << usageOf(*findCommand("measure"));
         return 2;
+    }
+    const std::string& data = args.operands[0];
+    if (const auto v = args.value("--unit"); v && *v != "mm") {
+        err << "vantor-cli measure: --unit takes mm (one data unit is one millimetre), not '" << *v << "'\n";
+        return 2;
+    }
+    if (const auto v = args.value("--thickness")) {
+        const auto t = thicknessArg("measure", *v, err);
+        if (!t) return 2;
+        thickness = *t;
+    }
+    if (const auto v = args.value("--angle")) {
+        const auto deg = angleArg("measure", *v, err);
+        if (!deg) return 2;
+        degrees = *deg;
     }
     return reportingFailure("measure", err, [&] {
         const auto profiles = readProfiles("measure", data, err);

@@ -14,32 +14,29 @@
 
 namespace vantor::cli {
 
-bool takeSceneArgument(const std::vector<std::string>& args, std::size_t& i, SceneRequest& r, const std::string& command,
-                       std::ostream& err, bool& bad) {
-    const std::string& a = args[i];
-    if (a != "--options" && a != "--set" && a != "--color-depth") return false;
-    if (i + 1 >= args.size()) {
-        err << "vantor-cli " << command << ": " << a << " needs a value\n";
-        bad = true;
-        return true;
-    }
-    const std::string& v = args[++i];
-    if (a == "--options") {
-        r.options = v;
-    } else if (a == "--set") {
+std::optional<SceneRequest> sceneRequestOf(const Arguments& args, const std::string& command, std::ostream& err) {
+    SceneRequest r;
+    if (!args.operands.empty()) r.data = args.operands[0];
+    r.options = args.value("--options").value_or("");
+    for (const std::string& v : args.values("--set")) {
         DisplayOptions scratch;
         if (const auto problem = setOptionAssignment(scratch, v)) {
             err << "vantor-cli " << command << ": " << *problem << '\n';
-            bad = true;
+            return std::nullopt;
         }
         r.sets.push_back(v);
-    } else if (v == "8" || v == "16" || v == "24" || v == "32") {
-        r.colorDepth = std::stoi(v);
-    } else {
-        err << "vantor-cli " << command << ": --color-depth takes 8 (palette screen), 16, 24 or 32, not '" << v << "'\n";
-        bad = true;
     }
-    return true;
+    if (const auto depth = args.value("--color-depth")) {
+        const std::string& v = *depth;
+        if (v == "8" || v == "16" || v == "24" || v == "32") {
+            r.colorDepth = std::stoi(v);
+        } else {
+            err << "vantor-cli " << command << ": --color-depth takes 8 (palette screen), 16, 24 or 32, not '" << v
+                << "'\n";
+            return std::nullopt;
+        }
+    }
+    return r;
 }
 
 SolidScene::SolidScene(std::ostream& err, int colorDepth) : m_err(err), m_desktop(err, colorDepth) {

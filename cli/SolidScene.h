@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "CommandLine.h"
 #include "HeadlessDesktop.h"
 
 namespace vantor {
@@ -26,11 +27,10 @@ struct SceneRequest {
     int colorDepth = 32;
 };
 
-// Parses the arguments every scene command shares (--options, --set,
-// --color-depth) at args[i]; true when it took one (i then points at its
-// value). Writes a message and sets `bad` on an unusable value.
-bool takeSceneArgument(const std::vector<std::string>& args, std::size_t& i, SceneRequest& request,
-                       const std::string& command, std::ostream& err, bool& bad);
+// The options every scene command shares (--options, --set, --color-depth)
+// and the data set, the first operand. Nothing when a value is unusable; the
+// reason is written to err.
+std::optional<SceneRequest> sceneRequestOf(const Arguments& args, const std::string& command, std::ostream& err);
 
 class SolidScene {
 public:

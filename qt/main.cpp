@@ -11,6 +11,7 @@
 
 #include "Conversions.h"
 #include "FormHost.h"
+#include "ProgramIdentity.h"
 #include "QtDesktop.h"
 #include "TimerHost.h"
 #include "Translations.h"
@@ -33,15 +34,17 @@ struct Options {
     std::optional<vantor::Language> language;
 };
 
-void usage() {
-    std::fprintf(stderr,
+void usage(std::FILE* to) {
+    std::fprintf(to,
                  "usage: vantor [--lang ja|en] [--color-depth 8] [--show WINDOW]... [--screenshot-dir DIR [--screenshot-delay MS]] [DATA]\n"
+                 "       vantor --version\n"
                  "  DATA                 a data set (.va4, .va2, .csv, .van) to load at start\n"
                  "  --lang ja|en         the interface's language (default: Japanese, English\n"
                  "                       when LC_ALL, LC_MESSAGES or LANG is en_*)\n"
                  "  --color-depth 8      behave as on a 256-colour screen (palette path)\n"
                  "  --show WINDOW        also show a window at start (VantorF, GEditF, AnimeF, ...)\n"
-                 "  --screenshot-dir DIR save every visible window as DIR/<window>.png, then quit\n");
+                 "  --screenshot-dir DIR save every visible window as DIR/<window>.png, then quit\n"
+                 "  --version            print the version and exit\n");
 }
 
 bool parse(int argc, char** argv, Options& o) {
@@ -71,7 +74,10 @@ bool parse(int argc, char** argv, Options& o) {
             if (!v) return false;
             o.show.push_back(v);
         } else if (a == "-h" || a == "--help") {
-            usage();
+            usage(stdout);
+            std::exit(0);
+        } else if (a == "--version") {
+            std::printf("vantor (FreeVantor) %s\n", VANTOR_VERSION);
             std::exit(0);
         } else if (!a.empty() && a[0] != '-' && o.dataSet.empty()) {
             o.dataSet = a;
@@ -95,7 +101,7 @@ bool haveDisplay() {
 int main(int argc, char** argv) {
     Options opts;
     if (!parse(argc, argv, opts)) {
-        usage();
+        usage(stderr);
         return 2;
     }
     if (!haveDisplay()) {
@@ -110,7 +116,7 @@ int main(int argc, char** argv) {
     // becomes a block of equal screen pixels.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(vantor::Program::ApplicationTitle);
+    vantor::qt::setProgramIdentity();
     const vantor::Language language = opts.language.value_or(
         vantor::languageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     vantor::qt::installQtTranslations(app, language);
@@ -122,6 +128,7 @@ int main(int argc, char** argv) {
     config.currentFolder = QDir::currentPath().toStdString();
     config.programFolder = vantor::executableFolder();
     config.userConfigFolder = vantor::userConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    config.language = language;
     vantor::Program program(desktop, config);
 
     std::vector<std::unique_ptr<vantor::qt::FormHost>> hosts;

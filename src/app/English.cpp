@@ -286,6 +286,8 @@ constexpr TextPair Texts[] = {
 // specific patterns come first.
 constexpr TextPair Patterns[] = {
     {"図形 {0}（{1} 頂点）", "Figure {0} ({1} vertices)"},
+    // The status line: the cursor's coordinates, then the picked figure.
+    {"{0}   図形 {1}（{2} 頂点）", "{0}   Figure {1} ({2} vertices)"},
     {"回転体表示 ({0})", "Solid Display ({0})"},
     {"回転前図形編集 ({0})", "Profile Editor ({0})"},
     {"アニメ表示　{0}", "Animation  {0}"},

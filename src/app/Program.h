@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/English.h"
 #include "control/FigureStore.h"
 #include "display/DisplayOptions.h"
 #include "platform/Desktop.h"
@@ -36,6 +37,9 @@ struct ProgramConfig {
     std::string userConfigFolder;
     // Off for batch work, whose results must depend only on the files named.
     bool readStandardOptions = true;
+    // The interface's language, for the few texts the program draws into
+    // pictures itself; every other text is translated where it is shown.
+    Language language = Language::Japanese;
 };
 
 class Program {

@@ -219,6 +219,11 @@ TEST_F(EnglishOfComposedTexts, MessagesBuiltAroundDataReadInEnglishAndKeepTheDat
     ASSERT_FALSE(desktop.messages.empty());
     rows.push_back({"volume and surface area", desktop.messages.back().text, " mm"});
 
+    // The editor's status line joins the cursor's coordinates and the
+    // picked figure into one line.
+    rows.push_back({"status line with a picked figure", "x 101, y -20   図形 2（2 頂点）", "x 101, y -20"});
+    rows.push_back({"status line snapping", "x 6, y -4 → 10, 0   図形 12（300 頂点）", "x 6, y -4 → 10, 0"});
+
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::string english = englishOrMissing(row.japanese);
@@ -254,6 +259,26 @@ TEST(EnglishLocale, EnglishOnlyWhenTheLocaleIsEnglish) {
     EXPECT_EQ(languageNamed("en"), Language::English);
     EXPECT_EQ(languageNamed("ja"), Language::Japanese);
     EXPECT_EQ(languageNamed("fr"), std::nullopt);
+}
+
+// The axis label is a picture the program draws itself, so no table of
+// texts reaches it.
+TEST_F(EnglishOfComposedTexts, AxisLabelIsDrawnInTheInterfacesLanguage) {
+    const Bitmap japanese = program->GEditF().jikuBitmap;
+    ProgramConfig config = configIn(dir);
+    config.language = Language::English;
+    startProgram(config);
+    const Bitmap& english = program->GEditF().jikuBitmap;
+    ASSERT_EQ(english.width(), japanese.width());
+    ASSERT_EQ(english.height(), japanese.height());
+    int lit = 0, differ = 0;
+    for (int y = 0; y < english.height(); ++y)
+        for (int x = 0; x < english.width(); ++x) {
+            lit += english.pixelColor(x, y) == colors::Fuchsia;
+            differ += english.pixelColor(x, y) != japanese.pixelColor(x, y);
+        }
+    EXPECT_GT(lit, 100) << "four letters drawn";
+    EXPECT_GT(differ, 100) << "not the Japanese word";
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 
 #include "FormHost.h"
 #include "HostedProgram.h"
+#include "ProgramIdentity.h"
 #include "Help.h"
 #include "QtDesktop.h"
 #include "Translations.h"
@@ -57,6 +58,20 @@ TEST_F(OnTheDesktop, EveryTopicHasASectionInBothManuals) {
         const QString html = QString::fromUtf8(page.readAll());
         for (const std::string& t : topics)
             EXPECT_TRUE(html.contains(QString("id=\"%1\"").arg(QString::fromStdString(t)))) << t;
+    }
+}
+
+// Without the built-in icon and the desktop entry's name, desktops show a
+// generic icon and cannot match the windows to the entry.
+TEST_F(OnTheDesktop, EveryWindowShowsTheProgramsIconAndNamesItsDesktopEntry) {
+    qt::setProgramIdentity();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "freevantor");
+    EXPECT_EQ(QApplication::applicationName(), "freevantor");
+    const QList<QSize> sizes = qt::programIcon().availableSizes();
+    for (int size : {16, 32, 48, 64, 128, 256}) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    for (Form* f : program->forms()) {
+        SCOPED_TRACE(f->name());
+        EXPECT_FALSE(host(f->name()).windowIcon().pixmap(48, 48).isNull());
     }
 }
 

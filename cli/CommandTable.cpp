@@ -1,0 +1,104 @@
+// The sub-commands of vantor-cli, their options and the functions that run
+// them. Adding a command or an option here adds it to every help text, the
+// manual page and the shell completion.
+#include "CommandLine.h"
+#include "Commands.h"
+
+namespace vantor::cli {
+
+namespace {
+
+constexpr std::string_view DataFiles = "va4 va2 csv van";
+
+const OptionSpec OptionsFile{"--options", "", "FILE.vop", "an option file read after the data set's own",
+                             ValueKind::Files, "vop"};
+const OptionSpec SetOption{"--set", "", "name=value", "change one display option (repeatable; see 'vantor-cli options')",
+                           ValueKind::OptionField, "", true};
+const OptionSpec ColorDepth{"--color-depth", "", "BITS", "8 draws as on a 256-colour screen (palette path); default 32",
+                            ValueKind::Words, "8 16 24 32"};
+const OptionSpec Angle{"--angle", "", "DEG", "turn only part of a full turn (above 0, up to 360; default 360)"};
+const OptionSpec Thickness{"--thickness", "", "T", "give open figures a wall of T data units (above 0, up to 1000)"};
+
+std::vector<CommandSpec> makeTable() {
+    return {
+        {"convert",
+         {"IN OUT"},
+         "read a data set and write it in the format of OUT's extension (.va4 .va2 .csv .van)",
+         "The .zuk and .vop beside IN are read as a load reads them; the .vop (and for .va4 the .zuk)\n"
+         "are written beside OUT as a save writes them.",
+         DataFiles,
+         2,
+         {},
+         "vantor-cli convert vase.va4 vase.csv",
+         runConvert},
+        {"render",
+         {"DATA -o OUT [--options FILE.vop] [--set name=value ...] [--color-depth 8]"},
+         "draw the solid of DATA as the display window does and write the picture (.png, else BMP)",
+         "The picture starts from the factory options and the data set's own .vop, not from the\n"
+         "standard option file, so that it depends only on the files named.",
+         DataFiles,
+         1,
+         {{"--output", "-o", "OUT", "the picture to write: .png, else a BMP file", ValueKind::Files, "png bmp"},
+          OptionsFile, SetOption, ColorDepth},
+         "vantor-cli render vase.va4 -o vase.png --set viewHeight=60",
+         runRender},
+        {"options",
+         {"FILE.vop [--set name=value ...]"},
+         "print an option file as name=value lines, or write a new or changed one",
+         "Without --set the options are printed one name=value line a field; with --set the named\n"
+         "fields change (a new file starts from the factory values). Nothing is written unless every\n"
+         "assignment is valid.",
+         "vop",
+         1,
+         {SetOption},
+         "vantor-cli options view.vop --set zoom=2 --set lightDirH=270",
+         runOptions},
+        {"animate",
+         {"SCENARIO.snr -o OUT.gif|OUT.png [--delay MS]",
+          "DATA --simulation -o OUT.gif|OUT.png [--color-depth 8] [--options FILE.vop] [--set name=value ...] "
+          "[--delay MS]"},
+         "write a scenario's frames, or one turn of the rotation simulation, as a looping animated GIF or PNG",
+         "A scenario's frames are read from the scenario's folder in playing order (default 100 ms\n"
+         "each); the simulation makes one frame a tick (default: its own interval).",
+         "snr va4 va2 csv van",
+         1,
+         {{"--output", "-o", "OUT", "the animation to write: .gif or .png", ValueKind::Files, "gif png"},
+          {"--delay", "", "MS", "milliseconds a frame (1 ... 65535)"},
+          {"--simulation", "", "", "turn the solid of a data set instead of playing a scenario", ValueKind::None},
+          OptionsFile, SetOption, ColorDepth},
+         "vantor-cli animate vase.va4 --simulation -o turn.gif",
+         runAnimate},
+        {"export",
+         {"DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG] [--thickness T]"},
+         "write the solid as a triangle mesh for 3-D printing",
+         "Closed figures, figures closed by the axis and figures that meet end to start become closed\n"
+         "solids; --thickness gives open figures a wall so that they print too.",
+         DataFiles,
+         1,
+         {{"--output", "-o", "OUT", "the mesh to write: .stl, .obj or .ply", ValueKind::Files, "stl obj ply"},
+          {"--segments", "", "N", "steps for a full turn (3 ... 100000, default 64)"},
+          Angle, Thickness},
+         "vantor-cli export vase.va4 -o vase.stl --segments 128",
+         runExport},
+        {"measure",
+         {"DATA [--angle DEG] [--thickness T] [--unit mm]"},
+         "print each figure's profile length, enclosed area, and the volume and surface area of its solid",
+         "",
+         DataFiles,
+         1,
+         {Angle, Thickness,
+          {"--unit", "", "mm", "print lengths in mm, areas in mm² and volumes in ml (one data unit is one millimetre)",
+           ValueKind::Words, "mm"}},
+         "vantor-cli measure vase.va4 --unit mm",
+         runMeasure},
+    };
+}
+
+}  // namespace
+
+std::span<const CommandSpec> commandTable() {
+    static const std::vector<CommandSpec> table = makeTable();
+    return table;
+}
+
+}  // namespace vantor::cli
