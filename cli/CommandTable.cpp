@@ -24,8 +24,8 @@ std::vector<CommandSpec> makeTable() {
         {"convert",
          {"IN OUT"},
          "read a data set and write it in the format of OUT's extension (.va4 .va2 .csv .van)",
-         "The .zuk and .vop beside IN are read as a load reads them; the .vop (and for .va4 the .zuk)\n"
-         "are written beside OUT as a save writes them.",
+         "The .zuk and .vop beside IN are read as a load reads them.\n"
+         "The .vop (and for .va4 the .zuk) are written beside OUT as a save writes them.",
          DataFiles,
          2,
          {},
@@ -34,8 +34,8 @@ std::vector<CommandSpec> makeTable() {
         {"render",
          {"DATA -o OUT [--options FILE.vop] [--set name=value ...] [--color-depth 8]"},
          "draw the solid of DATA as the display window does and write the picture (.png, else BMP)",
-         "The picture starts from the factory options and the data set's own .vop, not from the\n"
-         "standard option file, so that it depends only on the files named.",
+         "The picture starts from the factory options and the data set's own .vop, not from the standard option file,\n"
+         "so that it depends only on the files named.",
          DataFiles,
          1,
          {{"--output", "-o", "OUT", "the picture to write: .png, else a BMP file", ValueKind::Files, "png bmp"},
@@ -45,9 +45,9 @@ std::vector<CommandSpec> makeTable() {
         {"options",
          {"FILE.vop [--set name=value ...]"},
          "print an option file as name=value lines, or write a new or changed one",
-         "Without --set the options are printed one name=value line a field; with --set the named\n"
-         "fields change (a new file starts from the factory values). Nothing is written unless every\n"
-         "assignment is valid.",
+         "Without --set the options are printed one name=value line a field.\n"
+         "With --set the named fields change (a new file starts from the factory values).\n"
+         "Nothing is written unless every assignment is valid.",
          "vop",
          1,
          {SetOption},
@@ -58,8 +58,8 @@ std::vector<CommandSpec> makeTable() {
           "DATA --simulation -o OUT.gif|OUT.png [--color-depth 8] [--options FILE.vop] [--set name=value ...] "
           "[--delay MS]"},
          "write a scenario's frames, or one turn of the rotation simulation, as a looping animated GIF or PNG",
-         "A scenario's frames are read from the scenario's folder in playing order (default 100 ms\n"
-         "each); the simulation makes one frame a tick (default: its own interval).",
+         "A scenario's frames are read from the scenario's folder in playing order (default 100 ms each).\n"
+         "The simulation makes one frame a tick (default: its own interval).",
          "snr va4 va2 csv van",
          1,
          {{"--output", "-o", "OUT", "the animation to write: .gif or .png", ValueKind::Files, "gif png"},
@@ -71,8 +71,8 @@ std::vector<CommandSpec> makeTable() {
         {"export",
          {"DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG] [--thickness T]"},
          "write the solid as a triangle mesh for 3-D printing",
-         "Closed figures, figures closed by the axis and figures that meet end to start become closed\n"
-         "solids; --thickness gives open figures a wall so that they print too.",
+         "Closed figures, figures closed by the axis and figures that meet end to start become closed solids.\n"
+         "--thickness gives open figures a wall so that they print too.",
          DataFiles,
          1,
          {{"--output", "-o", "OUT", "the mesh to write: .stl, .obj or .ply", ValueKind::Files, "stl obj ply"},

@@ -1,5 +1,7 @@
 #include "app/English.h"
 
+#include "app/TextTemplates.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -41,6 +43,7 @@ constexpr TextPair Texts[] = {
     {"データの形式がわかりません\r読み込めるのは .va4 .va2 .csv .van のファイルです",
      "Unknown data format.\rOnly .va4, .va2, .csv and .van files can be read."},
     {"バージョン情報", "About"},
+    {"手で描く回転体。", "Solids of revolution, drawn by hand."},
     {"メモリが不足しています。", "Out of memory."},
     {"ヘルプ", "Help"},
     {"使い方のページが見つかりません。FreeVantor をインストールし直してください。",
@@ -286,6 +289,7 @@ constexpr TextPair Texts[] = {
 // specific patterns come first.
 constexpr TextPair Patterns[] = {
     {"図形 {0}（{1} 頂点）", "Figure {0} ({1} vertices)"},
+    {"バージョン {0}", "Version {0}"},
     // The status line: the cursor's coordinates, then the picked figure.
     {"{0}   図形 {1}（{2} 頂点）", "{0}   Figure {1} ({2} vertices)"},
     {"回転体表示 ({0})", "Solid Display ({0})"},
@@ -326,79 +330,10 @@ std::optional<std::string_view> exactEnglish(std::string_view text) {
 
 std::optional<std::string> translateLine(std::string_view line);
 
-// One piece of a template: literal text, or a placeholder.
-struct Piece {
-    std::string_view literal;
-    int index = -1;
-    bool translated = false;
-};
-
-std::vector<Piece> parseTemplate(std::string_view t) {
-    std::vector<Piece> out;
-    std::size_t i = 0;
-    while (i < t.size()) {
-        const std::size_t open = t.find('{', i);
-        if (open == std::string_view::npos) {
-            out.push_back({t.substr(i)});
-            break;
-        }
-        if (open > i) out.push_back({t.substr(i, open - i)});
-        const std::size_t close = t.find('}', open);
-        std::string_view inside = t.substr(open + 1, close - open - 1);
-        Piece p;
-        p.translated = !inside.empty() && inside.back() == '*';
-        if (p.translated) inside.remove_suffix(1);
-        p.index = 0;
-        for (char c : inside) p.index = p.index * 10 + (c - '0');
-        out.push_back(p);
-        i = close + 1;
-    }
-    return out;
-}
-
-using Captures = std::array<std::string, 10>;
-
-// Matches text[pos..] against pieces[k..]; a placeholder takes the shortest
-// non-empty text after which the rest still matches.
-bool matchFrom(std::string_view text, std::size_t pos, const std::vector<Piece>& pieces, std::size_t k, Captures& captures) {
-    if (k == pieces.size()) return pos == text.size();
-    const Piece& p = pieces[k];
-    if (p.index < 0) {
-        if (text.substr(pos, p.literal.size()) != p.literal) return false;
-        return matchFrom(text, pos + p.literal.size(), pieces, k + 1, captures);
-    }
-    const auto tryEnd = [&](std::size_t end) {
-        const std::string_view part = text.substr(pos, end - pos);
-        if (p.translated) {
-            std::optional<std::string> english = translateLine(part);
-            if (!english) return false;
-            captures[static_cast<std::size_t>(p.index)] = std::move(*english);
-        } else {
-            captures[static_cast<std::size_t>(p.index)] = std::string(part);
-        }
-        return matchFrom(text, end, pieces, k + 1, captures);
-    };
-    if (k + 1 == pieces.size()) return pos < text.size() && tryEnd(text.size());
-    // Only ends where the next literal follows can succeed.
-    const std::string_view next = pieces[k + 1].literal;
-    for (std::size_t end = text.find(next, pos + 1); end != std::string_view::npos; end = text.find(next, end + 1))
-        if (tryEnd(end)) return true;
-    return false;
-}
-
-std::string fill(std::string_view english, const Captures& captures) {
-    std::string out;
-    for (const Piece& p : parseTemplate(english))
-        out += p.index < 0 ? std::string(p.literal) : captures[static_cast<std::size_t>(p.index)];
-    return out;
-}
-
 std::optional<std::string> translateLine(std::string_view line) {
     if (auto e = exactEnglish(line)) return std::string(*e);
-    for (const TextPair& pattern : Patterns) {
-        Captures captures;
-        if (matchFrom(line, 0, parseTemplate(pattern.japanese), 0, captures)) return fill(pattern.english, captures);
-    }
+    for (const TextPair& pattern : Patterns)
+        if (auto english = applyTemplate(line, pattern.japanese, pattern.english, translateLine)) return english;
     return std::nullopt;
 }
 

@@ -2,4 +2,5 @@ list(APPEND VANTOR_CORE_SOURCES
   src/app/English.cpp
   src/app/HelpTopics.cpp
   src/app/Program.cpp
+  src/app/TextTemplates.cpp
 )

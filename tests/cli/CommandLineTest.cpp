@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "CommandLine.h"
+#include "TerminalLanguage.h"
 
 using namespace vantor;
 
@@ -123,6 +124,58 @@ TEST(CommandLine, ManualPageAndCompletionNameEveryCommandAndOption) {
     while (std::getline(lines, line)) {
         if (!line.empty() && (line[0] == '.' || line[0] == '\'')) {
             EXPECT_TRUE(requests.count(line.substr(0, line.find(' ')))) << line;
+        }
+    }
+}
+
+namespace {
+
+Outcome programIn(Language language, const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int code = cli::runProgramIn(language, args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+// Lines that are command syntax (usages, examples) read the same in every
+// language.
+bool isSyntax(const std::string& line) {
+    for (const char* start : {"  vantor-cli ", "       vantor-cli ", "usage: vantor-cli "})
+        if (line.rfind(start, 0) == 0 && line.find("使い方") == std::string::npos) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(TerminalLanguage, JapaneseOnlyUnderAJapaneseLocale) {
+    struct Row {
+        const char *lcAll, *lcMessages, *lang;
+        Language expected;
+    } rows[] = {
+        {nullptr, nullptr, nullptr, Language::English},       {nullptr, nullptr, "C.UTF-8", Language::English},
+        {nullptr, nullptr, "ja_JP.UTF-8", Language::Japanese}, {"", nullptr, "ja", Language::Japanese},
+        {"C", nullptr, "ja_JP.UTF-8", Language::English},      {nullptr, "ja_JP.eucJP", "en_US.UTF-8", Language::Japanese},
+        {nullptr, nullptr, "jam", Language::English},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.lcAll ? r.lcAll : "-") + " " + (r.lcMessages ? r.lcMessages : "-") + " " +
+                     (r.lang ? r.lang : "-"));
+        EXPECT_EQ(cli::terminalLanguage(r.lcAll, r.lcMessages, r.lang), r.expected);
+    }
+}
+
+TEST(TerminalLanguage, EveryHelpLineSpeaksJapaneseUnderAJapaneseLocale) {
+    std::vector<std::vector<std::string>> calls{{"--help"}};
+    for (const cli::CommandSpec& c : cli::commandTable()) calls.push_back({std::string(c.name), "--help"});
+    for (const auto& call : calls) {
+        SCOPED_TRACE(call[0]);
+        const Outcome r = programIn(Language::Japanese, call);
+        EXPECT_EQ(r.code, 0);
+        std::istringstream lines(r.out);
+        std::string line;
+        while (std::getline(lines, line)) {
+            if (!line.empty() && !isSyntax(line)) {
+                EXPECT_TRUE(hasJapanese(line)) << line;
+            }
         }
     }
 }
