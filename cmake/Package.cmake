@@ -39,7 +39,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The platform plugins and the Japanese font are loaded at run time, so
 # dpkg-shlibdeps cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic | fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, bash-completion")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://freevantor.org/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
