@@ -39,6 +39,7 @@ int convertCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
     return reportingFailure("convert", err, [&] {
         Files files(".");
+        repairInterruptedSave(err, "convert", files, inPath);
         if (const DataFileProblem problem = dataFileProblem(files, inPath); problem != DataFileProblem::None) {
             reportDataFileProblem(err, "convert", inPath, problem);
             return 1;
