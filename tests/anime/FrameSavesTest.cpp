@@ -27,7 +27,7 @@ TEST_F(AnimeFixture, FullDiskDuringTheDataSaveBesideTheScenarioKeepsTheOldSet) {
         desktop.errors.clear();
         desktop.choose(dir.file("vase.snr"));
         desktop.answer(MsgAnswer::Yes);
-        editor().btnInitSenario.click();
+        EXPECT_FALSE(program->dispatch([&] { editor().btnInitSenario.click(); }));
         program->files.setWriteFault({});
         ASSERT_EQ(desktop.errors.size(), 1u);
         EXPECT_NE(desktop.errors[0].find(std::strerror(ENOSPC)), std::string::npos) << desktop.errors[0];

@@ -146,6 +146,7 @@ TEST_F(DisplayWindow, MakeStandardNamesWhyItCannotBeSaved) {
         {"no home folder", [] { return std::string(); }, NoHomeForStandardText},
         {"a file where the configuration folder goes",
          [&] {
+             std::filesystem::create_directories(home);
              dir.writeText("home/.config", "");
              return home + "/.config/freevantor";
          },
