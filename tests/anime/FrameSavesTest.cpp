@@ -56,3 +56,23 @@ TEST_F(AnimeFixture, AddedFrameGoesThroughNoPlantedLink) {
     EXPECT_EQ(textOf(dir.read("o/victim.txt")), "keep");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("o")), fs::directory_iterator()), 1);
 }
+
+// A frame save killed before its picture was in place is finished before
+// the next frame takes a number, and leaves no file of its own behind.
+TEST_F(AnimeFixture, KilledFrameSaveIsFinishedBeforeTheNextFrame) {
+    frame("car001");
+    newScenario("car.snr");
+    vertices(3);
+    program->files.setSaveInterrupt(
+        [](SaveStep step, const std::string& path) { return step == SaveStep::Rename && path.ends_with(".bmp"); });
+    EXPECT_THROW(editor().btnAdd.click(), SaveKilled);
+    program->files.setSaveInterrupt({});
+    EXPECT_FALSE(exists("car002.bmp"));
+    editor().btnAdd.click();
+    EXPECT_TRUE(exists("car002.bmp"));
+    EXPECT_TRUE(exists("car003.bmp"));
+    for (const auto& e : fs::directory_iterator(dir.path())) {
+        const std::string name = e.path().filename().string();
+        EXPECT_FALSE(name.ends_with(".tmp") || name.ends_with(".journal")) << name;
+    }
+}
