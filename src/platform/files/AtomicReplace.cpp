@@ -42,13 +42,14 @@ void checkpoint(const SaveHooks& hooks, Leftovers& left, SaveStep step, const st
 }
 
 // Writes and flushes one temporary; the error number, or 0.
-int fillTemporary(int fd, const PendingFile& file, const Destination& d, const SaveHooks& hooks, Leftovers& left) {
+int fillTemporary(int fd, const std::vector<std::uint8_t>& bytes, const Destination& d, const SaveHooks& hooks,
+                  Leftovers& left) {
     if (hooks.fault)
         if (const int err = hooks.fault(d.target); err != 0) return err;
-    const std::size_t half = file.bytes.size() / 2;
-    if (const int err = writeAll(fd, file.bytes.data(), half); err != 0) return err;
+    const std::size_t half = bytes.size() / 2;
+    if (const int err = writeAll(fd, bytes.data(), half); err != 0) return err;
     checkpoint(hooks, left, SaveStep::TemporaryHalf, d.target);
-    if (const int err = writeAll(fd, file.bytes.data() + half, file.bytes.size() - half); err != 0) return err;
+    if (const int err = writeAll(fd, bytes.data() + half, bytes.size() - half); err != 0) return err;
     return ::fsync(fd) == 0 ? 0 : errno;
 }
 
@@ -90,7 +91,7 @@ void replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes
     if (fd < 0) fail(errno, shownName);
     left.temporaries.push_back(temp);
     Descriptor out(fd);
-    int err = fillTemporary(fd, PendingFile{path, shownName, bytes, origin}, d, hooks, left);
+    int err = fillTemporary(fd, bytes, d, hooks, left);
     if (const int closeErr = out.close(); err == 0) err = closeErr;
     if (err != 0) fail(err, shownName);
     if (::rename(temp.c_str(), d.target.c_str()) != 0) fail(errno, shownName);
@@ -134,7 +135,7 @@ void replaceFiles(const std::vector<PendingFile>& set, const std::string& journa
         if (fd < 0) fail(errno, set[i].shownName);
         left.temporaries.push_back(entries[i].temporary);
         Descriptor out(fd);
-        int err = fillTemporary(fd, set[i], dests[i], hooks, left);
+        int err = fillTemporary(fd, set[i].bytes, dests[i], hooks, left);
         if (const int closeErr = out.close(); err == 0) err = closeErr;
         if (err != 0) fail(err, set[i].shownName);
         folders.insert(folderPart(dests[i].target));
