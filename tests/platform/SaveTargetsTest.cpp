@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -180,4 +181,29 @@ TEST(SaveTargets, LongestLegalNameSavesAsASet) {
     Files files(dir.path());
     files.writeSetAtomic({{stem + ".va4", {1}, NameOrigin::Chosen}, {stem + ".zuk", {2}}});
     EXPECT_EQ(dir.read(stem + ".zuk"), Bytes({2}));
+}
+
+// Regression: in a shared sticky folder the system refuses the rename over
+// another user's link, and the set was found out only after its first file
+// had been renamed: a half-new set.
+TEST(SaveTargets, SetOverAnotherUsersLinkInAStickyFolderIsRefusedWhole) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs to save as another user";
+    TempDir dir;
+    ASSERT_EQ(::chmod(dir.path().c_str(), 01777), 0);
+    fs::create_symlink(dir.file("victim"), dir.file("vase.zuk"));  // root's link
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // The save of an ordinary user, who owns nothing in the folder.
+        if (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0) ::_exit(2);
+        const std::string error = errorOf([&] {
+            Files(dir.path()).writeSetAtomic({{"vase.va4", {1}, NameOrigin::Chosen}, {"vase.zuk", {2}}});
+        });
+        ::_exit(error.find(std::strerror(EPERM)) != std::string::npos && error.find("vase.zuk") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save must fail naming the link";
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"vase.zuk"}) << "nothing of the set was written";
 }

@@ -55,11 +55,11 @@ int fillTemporary(int fd, const std::vector<std::uint8_t>& bytes, const Destinat
 
 [[noreturn]] void fail(int err, const std::string& shownName) { throw IoError(std::strerror(err), shownName); }
 
-// A rename over another user's file in a sticky folder (such as /tmp) is
-// refused by the system; finding that out before the first rename keeps a
-// set from committing half-way.
+// A rename over another user's file or link in a sticky folder (such as
+// /tmp) is refused by the system; finding that out before the first rename
+// keeps a set from committing half-way.
 void checkRenameAllowed(const Destination& d, const std::string& shownName) {
-    if (d.kind != DestinationKind::Regular || ::geteuid() == 0 || d.old.st_uid == ::geteuid()) return;
+    if (!d.entryExists || ::geteuid() == 0 || d.entryOwner == ::geteuid()) return;
     struct stat folder {};
     if (::stat(folderPart(d.target).c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
         folder.st_uid != ::geteuid())

@@ -62,10 +62,14 @@ Destination resolveDestination(const std::string& path, NameOrigin origin, const
     d.target = path;
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0) return d;  // absent, or the creation will say why not
+    d.entryExists = true;
+    d.entryOwner = st.st_uid;
     if (S_ISLNK(st.st_mode)) {
         if (origin == NameOrigin::Derived) return d;  // the link itself is replaced
         d.target = resolveChosenLink(path, shownName, d.createdEmpty);
-        if (::lstat(d.target.c_str(), &st) != 0) return d;
+        d.entryExists = ::lstat(d.target.c_str(), &st) == 0;
+        if (!d.entryExists) return d;
+        d.entryOwner = st.st_uid;
     }
     if (S_ISREG(st.st_mode)) {
         d.kind = DestinationKind::Regular;

@@ -26,6 +26,8 @@ struct Destination {
     DestinationKind kind = DestinationKind::Absent;
     struct stat old {};        // of an existing regular target
     bool createdEmpty = false; // a dangling chosen link was resolved by creating its target
+    bool entryExists = false;  // something (a file, a derived name's link) has the target's name
+    uid_t entryOwner = 0;      // and belongs to this user
 };
 
 // Resolves `path` as the save of a name of `origin` sees it; throws IoError
