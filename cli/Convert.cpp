@@ -38,6 +38,7 @@ int runConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
 
     return reportingFailure("convert", err, [&] {
         Files files(".");
+        repairInterruptedSave(err, "convert", files, inPath);
         if (const DataFileProblem problem = dataFileProblem(files, inPath); problem != DataFileProblem::None) {
             reportDataFileProblem(err, "convert", inPath, problem);
             return 1;

@@ -22,4 +22,19 @@ void reportDataFileProblem(std::ostream& err, const std::string& command, const 
     err << "vantor-cli " << command << ": " << path << ": " << what << '\n';
 }
 
+void repairInterruptedSave(std::ostream& err, const std::string& command, const Files& files, const std::string& path) {
+    if (dataFormatOfExtension(extensionOfPath(path)) == DataFormat::Unknown) return;
+    switch (files.repairSet(path)) {
+        case Repair::None: return;
+        case Repair::Completed:
+            err << "vantor-cli " << command << ": " << path
+                << ": an interrupted save of this data set was completed; the whole new set is in place\n";
+            return;
+        case Repair::Undone:
+            err << "vantor-cli " << command << ": " << path
+                << ": an interrupted save of this data set was undone; the whole previous set is in place\n";
+            return;
+    }
+}
+
 }  // namespace vantor::cli

@@ -15,6 +15,11 @@ enum class DataFileProblem { None, UnknownFormat, Folder, NoSuchFile };
 // folder, names no file.
 DataFileProblem dataFileProblem(const Files& files, const std::string& path);
 
+// Finishes or undoes a save of the data set at `path` that a kill
+// interrupted, and says so on `err`; before the data set is checked, so that
+// a set whose new files were not yet in place is found whole.
+void repairInterruptedSave(std::ostream& err, const std::string& command, const Files& files, const std::string& path);
+
 // The path without its extension: the stem beside which .zuk and .vop lie.
 inline std::string stemOf(const std::string& path) { return folderOf(path) + baseNameOf(path); }
 

@@ -28,6 +28,7 @@ namespace {
 // .va4). Nothing and a message on err when it cannot be read.
 std::optional<std::vector<Profile>> readProfiles(const std::string& command, const std::string& path, std::ostream& err) {
     Files files(".");
+    repairInterruptedSave(err, command, files, path);
     if (const DataFileProblem problem = dataFileProblem(files, path); problem != DataFileProblem::None) {
         reportDataFileProblem(err, command, path, problem);
         return std::nullopt;

@@ -56,6 +56,7 @@ TVantorF& SolidScene::display() { return m_program->VantorF(); }
 int SolidScene::build(const SceneRequest& r, const std::string& command) {
     const std::string prefix = "vantor-cli " + command + ": ";
     Files& files = m_program->files;
+    repairInterruptedSave(m_err, command, files, r.data);
     if (const DataFileProblem problem = dataFileProblem(files, r.data); problem != DataFileProblem::None) {
         reportDataFileProblem(m_err, command, r.data, problem);
         return problem == DataFileProblem::UnknownFormat ? 2 : 1;

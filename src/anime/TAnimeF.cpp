@@ -114,7 +114,15 @@ void TAnimeF::GetMaxSNum() {
     // compared as text: a name with "*" or "?" is not a pattern.
     maxFrameNumber = 0;
     const Files folder(frameFolder());
-    for (const std::string& file : folder.findFiles("*.bmp")) {
+    // A frame save that a kill interrupted is finished or undone first, so
+    // that its number counts as the save left it and its journal goes.
+    for (const std::string& journal : folder.findTakenNames(".*.journal")) {
+        const std::string stem = journal.substr(1, journal.size() - 9);
+        if (stem.compare(0, scenarioName.size(), scenarioName) == 0) folder.repairSet(stem + ".bmp");
+    }
+    // Links count too, dangling ones included: a new frame must not be
+    // written through a name that is already taken.
+    for (const std::string& file : folder.findTakenNames("*.bmp")) {
         if (file.compare(0, scenarioName.size(), scenarioName) != 0) continue;
         maxFrameNumber = std::max(maxFrameNumber, SeparateSceneNumber(file.substr(0, file.size() - 4)));
     }
@@ -132,7 +140,9 @@ void TAnimeF::SceneExistCheck() {
 void TAnimeF::FolderView() {
     std::vector<std::string> names;
     const Files folder(frameFolder());
-    for (const std::string& file : folder.findFiles("*.bmp")) {
+    // Links count too, dangling ones included: a new frame must not be
+    // written through a name that is already taken.
+    for (const std::string& file : folder.findTakenNames("*.bmp")) {
         std::string name = file.substr(0, file.size() - 4);
         if (isSafeFrameName(name)) names.push_back(std::move(name));
     }

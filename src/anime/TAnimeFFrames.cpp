@@ -34,14 +34,11 @@ void TAnimeF::btnAddClick() {
     const std::string options = framePath(name, ".vop");
 
     frameBitmap = m_program.VantorF().displayBitmap;
-    m_program.files.writeAtomic(picture, encodeBmp(frameBitmap));
-    try {
-        m_program.VantorF().KakiVop(options);
-    } catch (...) {
-        // A frame is its picture and its options: no picture without them.
-        m_program.files.deleteFile(picture);
-        throw;
-    }
+    // A frame is its picture and its options, one set under names made from
+    // the scenario's: links there are replaced, never followed. The picture
+    // comes last, so that a frame number counts as taken only once its
+    // options are in place.
+    m_program.files.writeSetAtomic({{options, encodeOptions(m_program.options)}, {picture, encodeBmp(frameBitmap)}});
     lstFolder.add(name);
     putIntoScenario(name);
 }

@@ -7,6 +7,7 @@
 #include "anime/export/ScenarioExport.h"
 #include "app/Program.h"
 #include "control/TControlF.h"
+#include "control/formats/DataSetFiles.h"
 
 namespace vantor {
 
@@ -57,10 +58,12 @@ void TAnimeF::btnInitSenarioClick() {
 
     if (m_program.store.VertexCount > 1 &&
         ask(m_program, "現在の折れ線データをシナリオ名と同名で\r拡張子.va4 を付けて保存しますか？") == MsgAnswer::Yes) {
+        // Both names are made from the scenario's: neither follows a link,
+        // and the two files commit as one set.
         TControlF& control = m_program.ControlF();
-        control.saveIO.fileName = frameFolder() + "/" + scenarioName + ".va4";
-        control.SaveV4();
-        m_program.store.writeFigureFile(files, frameFolder() + "/" + scenarioName + ".zuk");
+        const std::string stem = frameFolder() + "/" + scenarioName;
+        control.saveIO.fileName = stem + ".va4";
+        DataSetFiles(m_program.store, files).save(DataFormat::Va4, stem + ".va4", stem + ".zuk", {}, NameOrigin::Derived);
     }
 
     lstScenario.clear();

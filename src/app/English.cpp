@@ -283,6 +283,13 @@ constexpr TextPair Texts[] = {
     {"シナリオファイルが大きすぎます（1MB まで）", "The scenario file is too large (1 MB at most)"},
     {"コマ名にフォルダや制御文字は使えません", "A frame name cannot contain folders or control characters"},
     {"書き出すコマがありません", "There are no frames to export"},
+    // Saves
+    {"新しいデータ一式がそろっています", "The whole new data set is in place."},
+    {"保存前のデータ一式がそのまま残っています", "The whole data set as it was before that save is in place."},
+    {"通常のファイルではないので保存できません", "Not a regular file, so it cannot be saved"},
+    {"この FIFO を読んでいるプロセスがないので書き込めません", "No process is reading this FIFO, so it cannot be written"},
+    {"ホームフォルダがわからないので、標準のオプションを保存できません（HOME も XDG_CONFIG_HOME も設定されていません）",
+     "The standard options cannot be saved: there is no home folder (neither HOME nor XDG_CONFIG_HOME is set)"},
 };
 
 // Texts built around data; see English.h for the placeholders. More
@@ -316,6 +323,10 @@ constexpr TextPair Patterns[] = {
      "Figure {0} ({1}): length {2} mm, volume {3} ml, surface area {4} cm²"},
     {"図形 {0}（{1*}）: 長さ {2} mm、表面積 {3} cm²", "Figure {0} ({1}): length {2} mm, surface area {3} cm²"},
     {"合計: 体積 {0} ml、表面積 {1} cm²", "Total: volume {0} ml, surface area {1} cm²"},
+    {"{0} の保存が途中で中断されていたので、保存を完了しました。",
+     "The save of {0} had been interrupted; it has now been completed."},
+    {"{0} の保存が途中で中断されていたので、保存を取り消しました。",
+     "The save of {0} had been interrupted; it has been undone."},
     // A folder named in a message on a line of its own.
     {"（{0}）", "({0})"},
     // A file error: the message, then the file's name.

@@ -13,8 +13,12 @@
 #include "editor/TGEditF.h"
 #include "editor/TZuPropF.h"
 #include "platform/EventDispatch.h"
+#include "platform/IoError.h"
 
 namespace vantor {
+
+const char* const NoHomeForStandardText =
+    "ホームフォルダがわからないので、標準のオプションを保存できません（HOME も XDG_CONFIG_HOME も設定されていません）";
 
 Program::Program(Desktop& desktop_, ProgramConfig config_)
     : desktop(desktop_), files(config_.currentFolder, config_.programFolder), config(std::move(config_)) {
@@ -71,9 +75,14 @@ std::string Program::standardOptionPathForReading() const {
 }
 
 std::string Program::standardOptionPathForWriting() const {
-    if (config.userConfigFolder.empty()) return files.programFolder() + "standard.vop";
+    // The program's own folder belongs to the installation (and is shared
+    // by every user): without a home folder there is nowhere to keep them.
+    if (config.userConfigFolder.empty()) throw IoError(NoHomeForStandardText, "", NamePlacement::InMessage);
     std::error_code ec;
     std::filesystem::create_directories(config.userConfigFolder, ec);
+    // The folder that could not be made, and why; not the file that then
+    // could not be written.
+    if (ec) throw IoError(ec.message(), config.userConfigFolder);
     return config.userConfigFolder + "/standard.vop";
 }
 

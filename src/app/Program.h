@@ -27,13 +27,18 @@ class TAnimeF;
 class TAnimeMoveF;
 class TZuPropF;
 
+// The message of a save of the standard options without a home folder.
+extern const char* const NoHomeForStandardText;
+
 struct ProgramConfig {
     std::string currentFolder = ".";
     // Folder of the program file (standard.vop may lie there). Empty: the
     // program has no folder of its own, so no standard option file is read
     // from one -- the folder a program happens to run in never changes it.
     std::string programFolder;
-    // Per-user configuration folder for standard.vop; empty: use programFolder only.
+    // Per-user configuration folder for standard.vop; empty: there is no
+    // home folder, so the standard options are read from programFolder only
+    // and cannot be saved.
     std::string userConfigFolder;
     // Off for batch work, whose results must depend only on the files named.
     bool readStandardOptions = true;
@@ -86,7 +91,9 @@ public:
     // Path of the standard option file to read: the per-user one when it
     // exists, else the one in the program folder; empty when there is none.
     std::string standardOptionPathForReading() const;
-    // Path to write the standard option file to (per-user when configured).
+    // Path to write the standard option file to: in the per-user folder,
+    // which is created. Throws IoError when there is no per-user folder or it
+    // cannot be created (naming the folder and the cause).
     std::string standardOptionPathForWriting() const;
 
     // True once the main window has closed.

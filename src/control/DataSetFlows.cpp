@@ -23,6 +23,13 @@ constexpr const char* UnknownFormatText =
     "データの形式がわかりません\r読み込めるのは .va4 .va2 .csv .van のファイルです";
 constexpr const char* MissingDataText = "このフォルダには指定されたデータは存在しません\rもう一度お確かめください";
 
+// What the load found of a save that a kill interrupted, and did about it.
+std::string repairText(const std::string& fileName, Repair repaired) {
+    if (repaired == Repair::Completed)
+        return fileName + " の保存が途中で中断されていたので、保存を完了しました。\r新しいデータ一式がそろっています";
+    return fileName + " の保存が途中で中断されていたので、保存を取り消しました。\r保存前のデータ一式がそのまま残っています";
+}
+
 // The default extension that follows the file type chosen in a data dialog.
 void followFileType(FileDialog& dialog) {
     switch (dialog.filterIndex) {
@@ -106,6 +113,9 @@ void TControlF::readChosenDataFile(LoadMode mode) {
     }
     nameDataSet();
     m_program.GEditF().recordStoreChange();
+    if (result.repaired != Repair::None)
+        m_program.desktop.messageBox(repairText(openIO.fileName, result.repaired), Program::ApplicationTitle,
+                                     MsgIcon::Information, MsgButtons::Ok);
     // The store is consistent with what was read; now say why the read stopped.
     if (!result.complete())
         throw IoError(formatMessages::readStopped(openIO.fileName, result.problem), openIO.fileName, NamePlacement::InMessage);

@@ -78,6 +78,7 @@ void TVantorF::mnInitStandardClick() {
         return;
     // The user's own standard goes; a standard installed with the program
     // (read when the user has none) is the installation's and stays.
+    if (m_program.config.userConfigFolder.empty()) return;
     const std::string path = m_program.standardOptionPathForWriting();
     if (m_program.files.fileExists(path)) m_program.files.deleteFile(path);
 }

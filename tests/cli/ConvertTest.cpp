@@ -87,3 +87,20 @@ TEST(ConvertCommand, OpenLastFigureStillCountsAsAFigure) {
     EXPECT_NE(r.out.find("2 vertices, 1 figures"), std::string::npos) << r.out;
     EXPECT_EQ(dir.read("open.zuk").size(), static_cast<std::size_t>(FigureRecordSize));
 }
+
+// Regression: links planted in a shared folder at the names of the files
+// beside the output led convert to overwrite what they pointed at.
+TEST(ConvertCommand, PlantedCompanionLinksChangeNothingOutside) {
+    TempDir dir;
+    writeVase(dir);
+    dir.writeText("victim", "keep");
+    dir.writeText("rc", "keep");
+    std::filesystem::create_symlink(dir.file("victim"), dir.file("out/vase.zuk"));
+    std::filesystem::create_symlink("../rc", dir.file("out/vase.vop"));
+    const Outcome r = convert({dir.file("in/vase.va4"), dir.file("out/vase.va4")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(dir.read("victim"), std::vector<std::uint8_t>({'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(dir.read("rc"), std::vector<std::uint8_t>({'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(dir.read("out/vase.zuk"), dir.read("in/vase.zuk"));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("out/vase.vop")));
+}

@@ -121,6 +121,36 @@ TEST_F(DataSetFlows, SaveOnAFullDiskLeavesTheWholeOldDataSet) {
     EXPECT_EQ(desk.errors.size(), 3u);
 }
 
+// Regression: a kill between the renames of a save left the new .va4 with
+// the old .zuk and .vop, which loaded without a word.
+TEST_F(DataSetFlows, SaveKilledBetweenItsRenamesIsFinishedByTheNextLoad) {
+    buildVase(store());
+    desk.choose("vase", 1);
+    control().SaveExecute();
+    addSinglePoints(store(), 2);
+    const int newCount = store().VertexCount;
+    int renames = 0;
+    program->files.setSaveInterrupt([&](SaveStep step, const std::string&) {
+        return step == SaveStep::Rename && ++renames == 2;
+    });
+    desk.choose("vase", 1);
+    EXPECT_THROW(control().SaveExecute(), SaveKilled);
+    program->files.setSaveInterrupt({});
+    store().DataEdited = 0;
+
+    desk.choose(dir.file("vase.va4"));
+    control().LoadExecute();
+    ASSERT_EQ(desk.messages.size(), 1u);
+    EXPECT_EQ(desk.messages[0].text, dir.file("vase.va4") +
+                                         " の保存が途中で中断されていたので、保存を完了しました。\r"
+                                         "新しいデータ一式がそろっています");
+    EXPECT_EQ(desk.messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(store().VertexCount, newCount);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 4u) << "no temporary and no journal is left";
+}
+
 TEST_F(DataSetFlows, LoadReadsTheOptionsFirstAndTheFilesBesideTheChosenOne) {
     DisplayOptions vop;
     vop.setFactoryValues();

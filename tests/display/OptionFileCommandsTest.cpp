@@ -1,7 +1,12 @@
 // The display window's option-file commands and the standard options.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "DisplayWindowFixture.h"
 #include "display/OptionFile.h"
@@ -125,4 +130,48 @@ TEST_F(DisplayWindow, ReturningToTheInstallationStandardWithoutAFileAsksAndDoesN
     window().mnInitStandardClick();
     EXPECT_EQ(options().zoom, 2);
     EXPECT_TRUE(desktop.errors.empty());
+}
+
+// Regression: with a read-only home "make standard" reported "No such file
+// or directory" for the option file instead of why its folder could not be
+// made; without a home folder it wrote into the program's own folder.
+TEST_F(DisplayWindow, MakeStandardNamesWhyItCannotBeSaved) {
+    struct Row {
+        const char* name;
+        std::function<std::string()> userFolder;  // prepares the home and gives the per-user folder
+        std::string expected;                     // the whole message, or the start of it
+    };
+    const std::string home = dir.file("home");
+    const Row rows[] = {
+        {"no home folder", [] { return std::string(); }, NoHomeForStandardText},
+        {"a file where the configuration folder goes",
+         [&] {
+             std::filesystem::create_directories(home);
+             dir.writeText("home/.config", "");
+             return home + "/.config/freevantor";
+         },
+         std::string(std::strerror(ENOTDIR)) + ": " + home + "/.config/freevantor"},
+        {"read-only home",
+         [&] {
+             std::filesystem::create_directories(home);
+             ::chmod(home.c_str(), 0555);
+             return home + "/.config/freevantor";
+         },
+         std::string(std::strerror(EACCES)) + ": " + home + "/.config/freevantor"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (std::string(row.name) == "read-only home" && ::geteuid() == 0) continue;  // root writes anyway
+        std::filesystem::remove_all(home);
+        vantor::ProgramConfig config = vantor::test::configIn(dir);
+        config.userConfigFolder = row.userFolder();
+        desktop.errors.clear();
+        startProgram(config);
+        desktop.answer(MsgAnswer::Yes);
+        EXPECT_FALSE(program->dispatch([&] { window().mnKakiStandardClick(); }));
+        ASSERT_EQ(desktop.errors.size(), 1u);
+        EXPECT_EQ(desktop.errors[0], row.expected);
+        EXPECT_FALSE(std::filesystem::exists(config.programFolder + "standard.vop"));
+        ::chmod(home.c_str(), 0755);
+    }
 }

@@ -4,6 +4,8 @@ list(APPEND VANTOR_TEST_SOURCES
   platform/FilesTest.cpp
   platform/ConfigFolderTest.cpp
   platform/AtomicReplaceTest.cpp
+  platform/SetSaveTest.cpp
+  platform/SaveTargetsTest.cpp
   platform/CanvasTest.cpp
   platform/BmpTest.cpp
 )

@@ -14,11 +14,13 @@
 
 namespace vantor::test {
 
-// A configuration rooted in `dir`; the program folder is `dir`/program/.
+// A configuration rooted in `dir`; the program folder is `dir`/program/, the
+// per-user folder `dir`/config/freevantor.
 inline ProgramConfig configIn(const TempDir& dir) {
     ProgramConfig config;
     config.currentFolder = dir.path();
     config.programFolder = dir.path() + "/program/";
+    config.userConfigFolder = dir.path() + "/config/freevantor";
     std::filesystem::create_directories(config.programFolder);
     return config;
 }

@@ -170,20 +170,21 @@ void DataSetFiles::SaveCSV(const std::string& path) const { m_files.writeLinesAt
 void DataSetFiles::SaveV1(const std::string& path) const { m_files.writeLinesAtomic(path, encodeVan(m_store)); }
 
 std::vector<Files::NamedBytes> DataSetFiles::encode(DataFormat format, const std::string& path,
-                                                    const std::string& figureFile) const {
+                                                    const std::string& figureFile, NameOrigin pathOrigin) const {
     switch (format) {
-        case DataFormat::Va4: return {{path, encodeVa4(m_store)}, {figureFile, m_store.figureFileBytes()}};
-        case DataFormat::Va2: return {{path, encodeVa2(m_store)}};
-        case DataFormat::Csv: return {{path, joinLines(encodeCsv(m_store))}};
-        case DataFormat::Van: return {{path, joinLines(encodeVan(m_store))}};
+        case DataFormat::Va4:
+            return {{path, encodeVa4(m_store), pathOrigin}, {figureFile, m_store.figureFileBytes(), NameOrigin::Derived}};
+        case DataFormat::Va2: return {{path, encodeVa2(m_store), pathOrigin}};
+        case DataFormat::Csv: return {{path, joinLines(encodeCsv(m_store)), pathOrigin}};
+        case DataFormat::Van: return {{path, joinLines(encodeVan(m_store)), pathOrigin}};
         case DataFormat::Unknown: break;
     }
     return {};
 }
 
 void DataSetFiles::save(DataFormat format, const std::string& path, const std::string& figureFile,
-                        const std::vector<Files::NamedBytes>& companions) const {
-    std::vector<Files::NamedBytes> set = encode(format, path, figureFile);
+                        const std::vector<Files::NamedBytes>& companions, NameOrigin pathOrigin) const {
+    std::vector<Files::NamedBytes> set = encode(format, path, figureFile, pathOrigin);
     set.insert(set.end(), companions.begin(), companions.end());
     m_files.writeSetAtomic(set);
 }

@@ -33,6 +33,7 @@ std::string extensionOfPath(const std::string& path);
 
 struct ReadResult {
     std::string problem;  // empty when the whole file was read
+    Repair repaired = Repair::None;  // an interrupted save of the set was finished or undone first
     bool complete() const { return problem.empty(); }
 };
 
@@ -67,13 +68,17 @@ public:
     void SaveCSV(const std::string& path) const;
     void SaveV1(const std::string& path) const;
     // The writer of `format`; .va4 also writes `figureFile`. An unknown
-    // format writes nothing. `companions` (the option file) join the set:
-    // every file is written before any replaces its old version, so a failed
-    // write leaves the whole old data set on disk.
+    // format writes nothing. `companions` (the option file) join the set,
+    // which commits as one (see Files::writeSetAtomic): a failed write or a
+    // kill leaves the whole old data set or the whole new one. The files
+    // beside the data file are derived names; the data file's own name is
+    // of `pathOrigin`.
     void save(DataFormat format, const std::string& path, const std::string& figureFile,
-              const std::vector<Files::NamedBytes>& companions = {}) const;
+              const std::vector<Files::NamedBytes>& companions = {},
+              NameOrigin pathOrigin = NameOrigin::Chosen) const;
     // The files `save` writes, without writing them.
-    std::vector<Files::NamedBytes> encode(DataFormat format, const std::string& path, const std::string& figureFile) const;
+    std::vector<Files::NamedBytes> encode(DataFormat format, const std::string& path, const std::string& figureFile,
+                                          NameOrigin pathOrigin = NameOrigin::Chosen) const;
 
 private:
     int room() const;

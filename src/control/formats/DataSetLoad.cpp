@@ -8,6 +8,7 @@ namespace vantor {
 ReadResult loadDataSet(FigureStore& store, const Files& files, DataFormat format, const std::string& path,
                        const std::string& stem, LoadMode mode,
                        const std::function<void(const std::string& optionFile)>& readOptions) {
+    const Repair repaired = files.repairSet(path);
     if (mode == LoadMode::Replace) {
         if (readOptions && files.fileExists(stem + ".vop")) readOptions(stem + ".vop");
         store.clearVertices();
@@ -17,9 +18,10 @@ ReadResult loadDataSet(FigureStore& store, const Files& files, DataFormat format
         store.LoadBase = store.VertexCount;
     }
     // Without a reader LoadedHighest would be stale: HighestFigure stays.
-    if (format == DataFormat::Unknown) return {};
-    const ReadResult result = DataSetFiles(store, files).load(format, path, stem + ".zuk");
+    if (format == DataFormat::Unknown) return {{}, repaired};
+    ReadResult result = DataSetFiles(store, files).load(format, path, stem + ".zuk");
     store.HighestFigure = store.LoadedHighest;
+    result.repaired = repaired;
     return result;
 }
 

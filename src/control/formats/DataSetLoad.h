@@ -20,7 +20,9 @@ enum class LoadMode {
 // figure table. Add appends after the vertices present. The figure file is
 // `stem`.zuk. HighestFigure then covers every figure read, also when the
 // read stopped early; the result says why it stopped. An unknown format
-// reads nothing and leaves HighestFigure as it was.
+// reads nothing and leaves HighestFigure as it was. Before anything is read,
+// a save of the set that a kill interrupted is finished or undone; the
+// result says which.
 ReadResult loadDataSet(FigureStore& store, const Files& files, DataFormat format, const std::string& path,
                        const std::string& stem, LoadMode mode,
                        const std::function<void(const std::string& optionFile)>& readOptions);

@@ -1,146 +1,171 @@
 #include "platform/files/AtomicReplace.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
 #include <set>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/IoError.h"
+#include "platform/files/FileSteps.h"
+#include "platform/files/SaveJournal.h"
 
 namespace vantor {
 
+using namespace filesteps;
+
 namespace {
 
-constexpr int MaxLinkDepth = 40;
-
-std::string folderPart(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-// A temporary being written; removed unless it was renamed into place.
-struct Temporary {
-    std::string target;
-    std::string path;
-    bool renamed = false;
-};
-
-class Cleanup {
+// Everything a save has created so far; removed unless the save completed
+// or a test stopped it the way a kill would.
+class Leftovers {
 public:
-    std::vector<Temporary> temps;
-    ~Cleanup() {
-        for (const Temporary& t : temps)
-            if (!t.renamed && !t.path.empty()) ::unlink(t.path.c_str());
+    std::vector<std::string> temporaries;
+    std::vector<std::string> createdTargets;
+    std::string journal;
+    bool keep = false;
+    ~Leftovers() {
+        if (keep) return;
+        // The journal first: a committed journal whose temporaries were
+        // gone would tell the repair they had been renamed.
+        if (!journal.empty()) ::unlink(journal.c_str());
+        for (const std::string& t : temporaries) ::unlink(t.c_str());
+        for (const std::string& t : createdTargets) ::unlink(t.c_str());
     }
 };
 
-bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+// Stops the save here when the test hook asks for it.
+void checkpoint(const SaveHooks& hooks, Leftovers& left, SaveStep step, const std::string& path) {
+    if (!hooks.interrupt || !hooks.interrupt(step, path)) return;
+    left.keep = true;
+    throw SaveKilled();
 }
 
-// A short name that cannot collide with a real file name's length limit:
-// the destination's own name plays no part in it.
-std::string temporaryName(const std::string& folder, std::mt19937_64& rng) {
-    char name[32];
-    std::snprintf(name, sizeof name, "/.vt%012llx.tmp", static_cast<unsigned long long>(rng() & 0xFFFFFFFFFFFFull));
-    return folder + name;
+// Writes and flushes one temporary; the error number, or 0.
+int fillTemporary(int fd, const std::vector<std::uint8_t>& bytes, const Destination& d, const SaveHooks& hooks,
+                  Leftovers& left) {
+    if (hooks.fault)
+        if (const int err = hooks.fault(d.target); err != 0) return err;
+    const std::size_t half = bytes.size() / 2;
+    if (const int err = writeAll(fd, bytes.data(), half); err != 0) return err;
+    checkpoint(hooks, left, SaveStep::TemporaryHalf, d.target);
+    if (const int err = writeAll(fd, bytes.data() + half, bytes.size() - half); err != 0) return err;
+    return ::fsync(fd) == 0 ? 0 : errno;
 }
 
-// Creates and fills the temporary of one file; the error number, or 0.
-int writeTemporary(const PendingFile& file, Temporary& temp, std::mt19937_64& rng, const WriteFault& fault) {
-    struct stat old {};
-    const bool exists = ::stat(temp.target.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) return EISDIR;
-    const std::string folder = folderPart(temp.target);
+[[noreturn]] void fail(int err, const std::string& shownName) { throw IoError(std::strerror(err), shownName); }
 
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temp.path = temporaryName(folder, rng);
-        fd = ::open(temp.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, exists ? 0600 : 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) {
-        const int err = errno;
-        temp.path.clear();
-        return err;
-    }
-    int err = 0;
-    if (exists) {
-        // Ownership first: changing it may clear the set-id bits the mode restores.
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)!::fchown(fd, old.st_uid, old.st_gid);
-        if (::fchmod(fd, old.st_mode & 07777) != 0) err = errno;
-    }
-    if (err == 0 && fault) err = fault(temp.target);
-    if (err == 0 && !writeAll(fd, file.bytes)) err = errno;
-    if (err == 0 && ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    return err;
-}
-
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    // Some file systems cannot flush a folder; the rename itself succeeded.
-    ::fsync(fd);
-    ::close(fd);
+// A rename over another user's file or link in a sticky folder (such as
+// /tmp) is refused by the system; finding that out before the first rename
+// keeps a set from committing half-way.
+void checkRenameAllowed(const Destination& d, const std::string& shownName) {
+    if (!d.entryExists || ::geteuid() == 0 || d.entryOwner == ::geteuid()) return;
+    struct stat folder {};
+    if (::stat(folderPart(d.target).c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
+        folder.st_uid != ::geteuid())
+        fail(EPERM, shownName);
 }
 
 }  // namespace
 
-std::string followLinks(const std::string& path) {
-    std::string p = path;
-    for (int depth = 0; depth < MaxLinkDepth; ++depth) {
-        struct stat st {};
-        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
-        std::vector<char> buf(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
-        const ssize_t n = ::readlink(p.c_str(), buf.data(), buf.size());
-        if (n < 0 || static_cast<std::size_t>(n) >= buf.size()) return p;
-        const std::string link(buf.data(), static_cast<std::size_t>(n));
-        p = (!link.empty() && link.front() == '/') ? link : folderPart(p) + "/" + link;
+void replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes, const std::string& shownName,
+                 NameOrigin origin, const SaveHooks& hooks) {
+    const Destination d = resolveDestination(path, origin, shownName, true);
+    if (d.kind == DestinationKind::Stream) {
+        if (hooks.fault)
+            if (const int err = hooks.fault(d.target); err != 0) fail(err, shownName);
+        writeIntoStream(d.target, bytes, shownName);
+        return;
     }
-    return p;
+    Leftovers left;
+    if (d.createdEmpty) left.createdTargets.push_back(d.target);
+    std::mt19937_64 rng = seededRandom();
+    const std::string folder = folderPart(d.target);
+    int fd = -1;
+    std::string temp;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temp = temporaryName(folder, rng);
+        fd = createTemporary(temp, d);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) fail(errno, shownName);
+    left.temporaries.push_back(temp);
+    Descriptor out(fd);
+    int err = fillTemporary(fd, bytes, d, hooks, left);
+    if (const int closeErr = out.close(); err == 0) err = closeErr;
+    if (err != 0) fail(err, shownName);
+    if (::rename(temp.c_str(), d.target.c_str()) != 0) fail(errno, shownName);
+    left.temporaries.clear();
+    left.createdTargets.clear();
+    syncFolder(folder);
 }
 
-void replaceFiles(const std::vector<PendingFile>& set, const WriteFault& fault) {
-    std::random_device seed;
-    std::mt19937_64 rng((static_cast<std::uint64_t>(seed()) << 32) ^ seed() ^ static_cast<std::uint64_t>(::getpid()));
-    Cleanup cleanup;
-    cleanup.temps.reserve(set.size());
+void replaceFiles(const std::vector<PendingFile>& set, const std::string& journal, const SaveHooks& hooks) {
+    // What a killed save of this set left behind goes first.
+    repairInterruptedSave(journal);
+
+    Leftovers left;
+    std::vector<Destination> dests;
+    std::vector<JournalEntry> entries;
+    std::mt19937_64 rng = seededRandom();
     for (const PendingFile& file : set) {
-        cleanup.temps.push_back({followLinks(file.path), {}, false});
-        const int err = writeTemporary(file, cleanup.temps.back(), rng, fault);
-        if (err != 0) throw IoError(std::strerror(err), file.shownName);
+        dests.push_back(resolveDestination(file.path, file.origin, file.shownName, false));
+        if (dests.back().createdEmpty) left.createdTargets.push_back(dests.back().target);
+        checkRenameAllowed(dests.back(), file.shownName);
+        entries.push_back({file.bytes.size(), temporaryName(folderPart(dests.back().target), rng), dests.back().target});
     }
+
+    // The journal is on disk before any temporary exists, so that a kill
+    // leaves no temporary it does not name.
+    const std::string intent = journalIntent(journal, entries);
+    checkpoint(hooks, left, SaveStep::Journal, journal);
+    const int jfd = ::open(journal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (jfd < 0) fail(errno, journal);
+    left.journal = journal;
+    Descriptor journalOut(jfd);
+    if (int err = writeAll(jfd, reinterpret_cast<const std::uint8_t*>(intent.data()), intent.size());
+        err != 0 || (err = ::fsync(jfd) == 0 ? 0 : errno) != 0)
+        fail(err, journal);
+    syncFolder(folderPart(journal));
+
     std::set<std::string> folders;
     for (std::size_t i = 0; i < set.size(); ++i) {
-        Temporary& t = cleanup.temps[i];
-        if (::rename(t.path.c_str(), t.target.c_str()) != 0) throw IoError(std::strerror(errno), set[i].shownName);
-        t.renamed = true;
-        folders.insert(folderPart(t.target));
+        checkpoint(hooks, left, SaveStep::Temporary, dests[i].target);
+        const int fd = createTemporary(entries[i].temporary, dests[i]);
+        if (fd < 0) fail(errno, set[i].shownName);
+        left.temporaries.push_back(entries[i].temporary);
+        Descriptor out(fd);
+        int err = fillTemporary(fd, set[i].bytes, dests[i], hooks, left);
+        if (const int closeErr = out.close(); err == 0) err = closeErr;
+        if (err != 0) fail(err, set[i].shownName);
+        folders.insert(folderPart(dests[i].target));
     }
     for (const std::string& folder : folders) syncFolder(folder);
-}
 
-void replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes, const std::string& shownName,
-                 const WriteFault& fault) {
-    replaceFiles({PendingFile{path, shownName, bytes}}, fault);
+    // From the commit line on, the repair finishes this save instead of undoing it.
+    checkpoint(hooks, left, SaveStep::Commit, journal);
+    const std::string commit = journalCommitLine(intent, entries.size());
+    if (int err = writeAll(jfd, reinterpret_cast<const std::uint8_t*>(commit.data()), commit.size());
+        err != 0 || (err = ::fsync(jfd) == 0 ? 0 : errno) != 0 || (err = journalOut.close()) != 0)
+        fail(err, journal);
+
+    for (std::size_t i = 0; i < set.size(); ++i) {
+        checkpoint(hooks, left, SaveStep::Rename, dests[i].target);
+        if (::rename(entries[i].temporary.c_str(), dests[i].target.c_str()) != 0) {
+            // Once a file is new, the journal and the temporaries stay, so
+            // that the next load or save finishes the commit.
+            const int err = errno;
+            left.keep = i > 0;
+            fail(err, set[i].shownName);
+        }
+    }
+    for (const std::string& folder : folders) syncFolder(folder);
+    left.temporaries.clear();
+    left.createdTargets.clear();
+    checkpoint(hooks, left, SaveStep::JournalRemoval, journal);
+    if (::unlink(journal.c_str()) != 0) fail(errno, journal);
+    left.journal.clear();
+    syncFolder(folderPart(journal));
 }
 
 }  // namespace vantor

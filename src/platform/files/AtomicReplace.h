@@ -1,22 +1,45 @@
 #pragma once
-// The one way the program replaces a file on disk. Each file is written to a
-// fresh temporary in its destination's folder (short random name, created
-// exclusively and never through a symbolic link), flushed to disk, given the
-// old file's permissions, and renamed over the destination; the folder is
-// flushed after the rename. A destination that is a symbolic link is
-// written through to its target, so the link stays. On any failure the
-// temporaries go and every destination keeps its previous content.
+// The one way the program replaces files on disk.
+//
+// A regular file is replaced through a fresh temporary in its destination's
+// folder (short random name ".vt<hex>.tmp", created exclusively and never
+// through a symbolic link), flushed to disk, given the old file's owner and
+// permissions, and renamed over the destination; the folder is flushed after
+// the rename. On any failure the temporaries go and every destination keeps
+// its previous content.
+//
+// Names come in two kinds. A name the user chose may be a symbolic link: the
+// kernel resolves it (with its protections of links in shared folders) and
+// the save writes its target, so the link stays. A name the program derived
+// (the files beside a data set, a frame's files) is never followed: a link
+// there is itself replaced by the new file and whatever it pointed at stays
+// untouched.
+//
+// A chosen name that is a FIFO or a character device is written into
+// directly, as a shell redirection would; it is never replaced. Folders,
+// sockets and block devices are refused, and so is any file that is not
+// regular when it is part of a set or a derived name.
+//
+// A set of several files commits as one, also when the process is killed:
+// see SaveJournal.h.
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace vantor {
 
+enum class NameOrigin {
+    Chosen,   // typed or picked by the user: links are written through
+    Derived,  // made up by the program: links are replaced, never followed
+};
+
 struct PendingFile {
     std::string path;       // where the bytes go (absolute or relative to the process)
     std::string shownName;  // names the file in errors
     std::vector<std::uint8_t> bytes;
+    NameOrigin origin = NameOrigin::Chosen;
 };
 
 // A test hook standing in for the disk: called before each file's bytes are
@@ -24,15 +47,33 @@ struct PendingFile {
 // the system would (ENOSPC for a full disk).
 using WriteFault = std::function<int(const std::string& path)>;
 
-// Writes every file of the set first, then renames them all into place, so
-// that a failed write (full disk, no permission) leaves every old file as it
-// was. Throws IoError naming the file that failed.
-void replaceFiles(const std::vector<PendingFile>& set, const WriteFault& fault = {});
-void replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes, const std::string& shownName,
-                 const WriteFault& fault = {});
+// The steps of a set save at which a test may stop the process.
+enum class SaveStep { Journal, TemporaryHalf, Temporary, Commit, Rename, JournalRemoval };
+// A test hook standing in for a kill: called before each step with the file
+// the step touches; returning true abandons the save right there, leaving
+// every file as a killed process would, and throws SaveKilled.
+using SaveInterrupt = std::function<bool(SaveStep step, const std::string& path)>;
+struct SaveKilled : std::exception {
+    const char* what() const noexcept override { return "save interrupted by a test"; }
+};
 
-// The final destination of `path`: symbolic links followed (a dangling
-// link gives the file it points at, to be created).
-std::string followLinks(const std::string& path);
+struct SaveHooks {
+    WriteFault fault;
+    SaveInterrupt interrupt;
+};
+
+// Replaces one file. Throws IoError naming the file and the real cause.
+void replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes, const std::string& shownName,
+                 NameOrigin origin = NameOrigin::Chosen, const SaveHooks& hooks = {});
+
+// Replaces every file of the set as one commit recorded in `journal` (see
+// SaveJournal.h); every file must be, or become, a regular file. Throws
+// IoError naming the file that failed; then every old file is as it was.
+void replaceFiles(const std::vector<PendingFile>& set, const std::string& journal, const SaveHooks& hooks = {});
+
+// The text of an IoError for a destination that is not a regular file.
+extern const char* const NotRegularFileText;
+// ... for a FIFO that no process reads.
+extern const char* const NoReaderText;
 
 }  // namespace vantor

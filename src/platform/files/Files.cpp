@@ -66,6 +66,19 @@ std::vector<std::string> Files::findFiles(const std::string& pattern) const {
     return out;
 }
 
+std::vector<std::string> Files::findTakenNames(const std::string& pattern) const {
+    std::vector<std::string> out;
+    std::error_code ec;
+    for (fs::directory_iterator it(m_current, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ec2;
+        if (it->symlink_status(ec2).type() == fs::file_type::directory || ec2) continue;
+        std::string n = it->path().filename().string();
+        if (wildcardMatch(pattern, n)) out.push_back(n);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 std::vector<std::uint8_t> Files::readAll(const std::string& name) const {
     std::string path = resolve(name);
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -88,8 +101,8 @@ std::vector<std::string> Files::readLines(const std::string& name) const {
     return lines;
 }
 
-void Files::writeAtomic(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    replaceFile(resolve(name), bytes, name, m_fault);
+void Files::writeAtomic(const std::string& name, const std::vector<std::uint8_t>& bytes, NameOrigin origin) const {
+    replaceFile(resolve(name), bytes, name, origin, m_hooks);
 }
 
 void Files::writeLinesAtomic(const std::string& name, const std::vector<std::string>& lines) const {
@@ -99,9 +112,12 @@ void Files::writeLinesAtomic(const std::string& name, const std::vector<std::str
 void Files::writeSetAtomic(const std::vector<NamedBytes>& set) const {
     std::vector<PendingFile> pending;
     pending.reserve(set.size());
-    for (const NamedBytes& f : set) pending.push_back({resolve(f.name), f.name, f.bytes});
-    replaceFiles(pending, m_fault);
+    for (const NamedBytes& f : set) pending.push_back({resolve(f.name), f.name, f.bytes, f.origin});
+    if (pending.empty()) return;
+    replaceFiles(pending, journalPathFor(pending.front().path), m_hooks);
 }
+
+Repair Files::repairSet(const std::string& name) const { return repairInterruptedSave(journalPathFor(resolve(name))); }
 
 std::vector<std::uint8_t> joinLines(const std::vector<std::string>& lines) {
     std::vector<std::uint8_t> bytes;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/files/AtomicReplace.h"
+#include "platform/files/SaveJournal.h"
 
 namespace vantor {
 
@@ -32,30 +33,42 @@ public:
     // Names (without folder) of regular files in the current folder matching a
     // wildcard pattern of * and ?, sorted.
     std::vector<std::string> findFiles(const std::string& pattern) const;
+    // The same for every name that is taken: files of any kind and symbolic
+    // links, dangling ones too; folders are left out.
+    std::vector<std::string> findTakenNames(const std::string& pattern) const;
 
     std::vector<std::uint8_t> readAll(const std::string& name) const;
     // Text split at CR LF, LF or CR; a final line break does not add an empty line.
     std::vector<std::string> readLines(const std::string& name) const;
     // Replaces the file atomically (see replaceFile): a failed write leaves
-    // the previous file as it was.
-    void writeAtomic(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+    // the previous file as it was. A chosen name's link is written through,
+    // a derived name's link replaced.
+    void writeAtomic(const std::string& name, const std::vector<std::uint8_t>& bytes,
+                     NameOrigin origin = NameOrigin::Chosen) const;
     // Lines joined with CR LF after each line.
     void writeLinesAtomic(const std::string& name, const std::vector<std::string>& lines) const;
-    // Every file written before any is renamed into place (see replaceFiles);
-    // names as for writeAtomic.
+    // The files of a set commit as one, also against a kill (see
+    // replaceFiles), recorded in the journal of the first file's name
+    // (journalPathFor). Names as for writeAtomic.
     struct NamedBytes {
         std::string name;
         std::vector<std::uint8_t> bytes;
+        NameOrigin origin = NameOrigin::Derived;
     };
     void writeSetAtomic(const std::vector<NamedBytes>& set) const;
+    // Finishes or undoes an interrupted save of the set whose first file is
+    // `name` (see repairInterruptedSave).
+    Repair repairSet(const std::string& name) const;
 
-    // Tests: every later write asks `fault` first (see WriteFault).
-    void setWriteFault(WriteFault fault) { m_fault = std::move(fault); }
+    // Tests: every later write asks `fault` first (see WriteFault), every
+    // later set save asks `interrupt` at each step (see SaveInterrupt).
+    void setWriteFault(WriteFault fault) { m_hooks.fault = std::move(fault); }
+    void setSaveInterrupt(SaveInterrupt interrupt) { m_hooks.interrupt = std::move(interrupt); }
 
 private:
     std::string m_current;
     std::string m_program;
-    WriteFault m_fault;
+    SaveHooks m_hooks;
 };
 
 // Lines joined with CR LF after each line.
