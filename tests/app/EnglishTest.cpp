@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -62,26 +64,29 @@ TEST(EnglishTable, EntriesAreWellFormed) {
     }
 }
 
+// Every caption, menu item, label and hint of every window, each handed to
+// a check with the place it was found.
 class EnglishOfAFreshProgram : public ProgramFixture {
 protected:
+    std::function<void(const std::string&, const std::string&)> check = expectEnglish;
     void walk(const MenuItem& item, const std::string& where) {
         for (const MenuItem* child : item.items()) {
-            expectEnglish(child->caption(), where + " menu " + child->name());
+            check(child->caption(), where + " menu " + child->name());
             walk(*child, where);
         }
     }
     void walkProgram() {
         for (const Form* form : program->forms()) {
             const std::string where = form->name();
-            expectEnglish(form->caption(), where + " caption");
+            check(form->caption(), where + " caption");
             walk(form->mainMenu, where);
             for (const Control* c : form->controls()) {
                 const std::string at = where + "." + c->name();
-                expectEnglish(c->hint(), at + " hint");
-                if (auto* l = dynamic_cast<const Label*>(c)) expectEnglish(l->caption(), at);
-                if (auto* b = dynamic_cast<const SpeedButton*>(c)) expectEnglish(b->caption(), at);
-                if (auto* b = dynamic_cast<const Button*>(c)) expectEnglish(b->caption(), at);
-                if (auto* r = dynamic_cast<const RadioButton*>(c)) expectEnglish(r->caption(), at);
+                check(c->hint(), at + " hint");
+                if (auto* l = dynamic_cast<const Label*>(c)) check(l->caption(), at);
+                if (auto* b = dynamic_cast<const SpeedButton*>(c)) check(b->caption(), at);
+                if (auto* b = dynamic_cast<const Button*>(c)) check(b->caption(), at);
+                if (auto* r = dynamic_cast<const RadioButton*>(c)) check(r->caption(), at);
             }
         }
     }
@@ -89,6 +94,47 @@ protected:
 
 TEST_F(EnglishOfAFreshProgram, EveryCaptionMenuItemAndHintHasEnglish) {
     // A 256-colour screen shows other captions (tint menus, the figure dialog).
+    for (int depth : {32, 8}) {
+        SCOPED_TRACE(depth);
+        desktop.screenInfo.bitsPerPixel = depth;
+        startProgram();
+        program->ControlF().activate();
+        walkProgram();
+    }
+}
+
+// Words of Latin letters a Japanese screen may show: names of the program
+// and of file formats.
+bool allowedInJapanese(const std::string& word) {
+    static const std::set<std::string> names{"FreeVantor", "Win", "Ver", "BMP", "PNG", "GIF", "CSV", "STL", "OBJ", "PLY",
+                                             "RGB", "OK", "OFF", "mm", "ml", "cm"};
+    return names.count(word) > 0;
+}
+
+// The first word of three or more Latin letters that is not a name; a file
+// extension ("*.bmp") and the program's title are names.
+std::string englishWordIn(std::string text) {
+    const std::string title = "FreeVantor for Win32";
+    for (std::size_t at = text.find(title); at != std::string::npos; at = text.find(title)) text.erase(at, title.size());
+    std::string word;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? text[i] : ' ';
+        if (std::isalpha(static_cast<unsigned char>(c))) {
+            word += c;
+            continue;
+        }
+        const std::size_t start = i - word.size();
+        const bool extension = start > 0 && text[start - 1] == '.';
+        if (word.size() >= 3 && !extension && !allowedInJapanese(word)) return word;
+        word.clear();
+    }
+    return "";
+}
+
+TEST_F(EnglishOfAFreshProgram, NoEnglishWordReachesAJapaneseScreen) {
+    check = [](const std::string& text, const std::string& where) {
+        EXPECT_EQ(englishWordIn(text), "") << where << ": " << text;
+    };
     for (int depth : {32, 8}) {
         SCOPED_TRACE(depth);
         desktop.screenInfo.bitsPerPixel = depth;
