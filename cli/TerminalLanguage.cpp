@@ -1,6 +1,7 @@
 #include "TerminalLanguage.h"
 
 #include "CommandLine.h"
+#include "app/Japanese.h"
 #include "app/TextTemplates.h"
 
 namespace vantor::cli {
@@ -12,10 +13,20 @@ bool isJapaneseLocale(std::string_view value) {
     return value.size() == 2 || value[2] == '_' || value[2] == '.' || value[2] == '@';
 }
 
+// The command's own texts first, then the program's English ones.
+std::optional<std::string> japaneseWhole(std::string_view line) {
+    for (const TerminalText& t : japaneseTerminalTexts())
+        if (auto japanese = applyTemplate(line, t.english, t.japanese, japaneseWhole)) return japanese;
+    return japaneseFor(line);
+}
+
+// As for English: the tail after "vantor-cli COMMAND: FILE: " may be the
+// only part with a translation.
 std::optional<std::string> japaneseLine(std::string_view line) {
-    for (const TerminalText& t : japaneseTerminalTexts()) {
-        if (auto japanese = applyTemplate(line, t.english, t.japanese, japaneseLine)) return japanese;
-    }
+    if (auto japanese = japaneseWhole(line)) return japanese;
+    for (std::size_t colon = line.find(": "); colon != std::string_view::npos; colon = line.find(": ", colon + 1))
+        if (auto japanese = japaneseWhole(line.substr(colon + 2)))
+            return std::string(line.substr(0, colon + 2)) + *japanese;
     return std::nullopt;
 }
 
@@ -40,7 +51,7 @@ Language terminalLanguage(const char* lcAll, const char* lcMessages, const char*
 
 std::string spokenLine(std::string_view line, Language language) {
     if (language == Language::English) return englishLine(line);
-    if (line.empty() || hasJapanese(line)) return std::string(line);
+    if (!hasEnglish(line)) return std::string(line);
     return japaneseLine(line).value_or(std::string(line));
 }
 

@@ -1,5 +1,6 @@
 #include "app/English.h"
 
+#include "app/Japanese.h"
 #include "app/TextTemplates.h"
 
 #include <array>
@@ -395,9 +396,11 @@ std::optional<std::string> englishFor(std::string_view japanese) {
 }
 
 std::string shownText(const std::string& text, Language language) {
-    // Every entry and pattern holds Japanese: other texts (numbers, names)
-    // are shown as they are without a search.
-    if (language == Language::Japanese || !hasJapanese(text)) return text;
+    // Every entry and pattern holds Japanese (or, for a Japanese screen,
+    // English): other texts (numbers, names) are shown as they are without
+    // a search.
+    if (language == Language::Japanese) return hasEnglish(text) ? japaneseFor(text).value_or(text) : text;
+    if (!hasJapanese(text)) return text;
     return englishFor(text).value_or(text);
 }
 

@@ -34,8 +34,10 @@ std::span<const TextPair> englishPatterns();
 // known (data such as a file name, or a text missing from the table).
 std::optional<std::string> englishFor(std::string_view japanese);
 
-// The text as the interface in `language` shows it: Japanese unchanged; in
-// English the table's wording, or the text itself when it has none.
+// The text as the interface in `language` shows it: in English the table's
+// wording; in Japanese the program's own texts unchanged and the English
+// ones from below the windows (system errors, the picture reader) through
+// the Japanese table (Japanese.h); the text itself when a table has none.
 std::string shownText(const std::string& text, Language language);
 
 // True when the text contains kana, kanji, Japanese punctuation or

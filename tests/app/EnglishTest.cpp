@@ -4,12 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 
 #include "app/English.h"
+#include "app/Japanese.h"
+#include "export/Profile.h"
+#include "export/Revolve.h"
+#include "platform/pixels/Bmp.h"
 #include "control/TControlF.h"
 #include "display/OptionFile.h"
 #include "display/TVantorF.h"
@@ -62,26 +67,40 @@ TEST(EnglishTable, EntriesAreWellFormed) {
     }
 }
 
+TEST(JapaneseTable, EntriesAreWellFormed) {
+    for (const TextPair& t : japaneseTexts()) {
+        SCOPED_TRACE(std::string(t.english));
+        EXPECT_TRUE(hasEnglish(t.english) || t.english.find("*}") != std::string_view::npos)
+            << "a text without English is shown as it is";
+        EXPECT_TRUE(hasJapanese(t.japanese) || t.japanese.find("*}") != std::string_view::npos);
+        EXPECT_FALSE(hasEnglish(t.japanese));
+        EXPECT_EQ(placeholders(t.japanese), placeholders(t.english)) << "data dropped or invented";
+    }
+}
+
+// Every caption, menu item, label and hint of every window, each handed to
+// a check with the place it was found.
 class EnglishOfAFreshProgram : public ProgramFixture {
 protected:
+    std::function<void(const std::string&, const std::string&)> check = expectEnglish;
     void walk(const MenuItem& item, const std::string& where) {
         for (const MenuItem* child : item.items()) {
-            expectEnglish(child->caption(), where + " menu " + child->name());
+            check(child->caption(), where + " menu " + child->name());
             walk(*child, where);
         }
     }
     void walkProgram() {
         for (const Form* form : program->forms()) {
             const std::string where = form->name();
-            expectEnglish(form->caption(), where + " caption");
+            check(form->caption(), where + " caption");
             walk(form->mainMenu, where);
             for (const Control* c : form->controls()) {
                 const std::string at = where + "." + c->name();
-                expectEnglish(c->hint(), at + " hint");
-                if (auto* l = dynamic_cast<const Label*>(c)) expectEnglish(l->caption(), at);
-                if (auto* b = dynamic_cast<const SpeedButton*>(c)) expectEnglish(b->caption(), at);
-                if (auto* b = dynamic_cast<const Button*>(c)) expectEnglish(b->caption(), at);
-                if (auto* r = dynamic_cast<const RadioButton*>(c)) expectEnglish(r->caption(), at);
+                check(c->hint(), at + " hint");
+                if (auto* l = dynamic_cast<const Label*>(c)) check(l->caption(), at);
+                if (auto* b = dynamic_cast<const SpeedButton*>(c)) check(b->caption(), at);
+                if (auto* b = dynamic_cast<const Button*>(c)) check(b->caption(), at);
+                if (auto* r = dynamic_cast<const RadioButton*>(c)) check(r->caption(), at);
             }
         }
     }
@@ -95,6 +114,64 @@ TEST_F(EnglishOfAFreshProgram, EveryCaptionMenuItemAndHintHasEnglish) {
         startProgram();
         program->ControlF().activate();
         walkProgram();
+    }
+}
+
+TEST_F(EnglishOfAFreshProgram, NoEnglishWordReachesAJapaneseScreen) {
+    check = [](const std::string& text, const std::string& where) {
+        EXPECT_FALSE(hasEnglish(text)) << where << ": " << text;
+    };
+    for (int depth : {32, 8}) {
+        SCOPED_TRACE(depth);
+        desktop.screenInfo.bitsPerPixel = depth;
+        startProgram();
+        program->ControlF().activate();
+        walkProgram();
+    }
+}
+
+// Texts from below the windows are English: the system's errors, the
+// picture reader's reasons, the mesh export's warnings. A Japanese screen
+// shows them in Japanese, the file's name kept.
+TEST(JapaneseScreen, MessagesFromBelowTheWindowsReadInJapaneseAndKeepTheFile) {
+    struct Row {
+        const char* name;
+        std::string message;
+        std::string kept;
+    };
+    std::vector<Row> rows;
+    auto thrown = [](auto&& work) -> std::string {
+        try {
+            work();
+        } catch (const std::exception& e) {
+            return e.what();
+        }
+        return "nothing thrown";
+    };
+    const std::vector<std::vector<std::uint8_t>> brokenPictures{
+        {'X', 'Y', 0, 0},
+        {'B', 'M', 1, 2, 3},
+        {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 7, 0, 0, 0},
+    };
+    for (const auto& bytes : brokenPictures)
+        rows.push_back({"broken picture", thrown([&] { decodeBmp(bytes, "frame001.bmp"); }), "frame001.bmp"});
+    rows.push_back({"missing picture", thrown([] { readBmpFile("/no/such/folder/frame.bmp"); }), "/no/such/folder/frame.bmp"});
+    Profile bowTie;
+    bowTie.figure = 3;
+    bowTie.shape = ProfileShape::Closed;
+    bowTie.points = {{1, 0}, {3, 2}, {3, 0}, {1, 2}};
+    for (const std::string& w : profileProblems(bowTie)) rows.push_back({"export warning", w, ""});
+    ASSERT_GE(rows.size(), 5u);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.name) + ": " + row.message);
+        std::string shown = shownText(row.message, Language::Japanese);
+        if (!row.kept.empty()) {
+            const std::size_t at = shown.find(row.kept);
+            ASSERT_NE(at, std::string::npos) << shown;
+            shown.erase(at, row.kept.size());
+        }
+        EXPECT_TRUE(hasJapanese(shown)) << shown;
+        EXPECT_FALSE(hasEnglish(shown)) << shown;
     }
 }
 
@@ -158,6 +235,8 @@ TEST(EnglishSources, EveryJapaneseLiteralOfTheProgramHasEnglish) {
         for (const auto& entry : std::filesystem::recursive_directory_iterator(std::string(VANTOR_SOURCE_DIR) + "/" + folder)) {
             const std::string ext = entry.path().extension().string();
             if (ext != ".cpp" && ext != ".h") continue;
+            // The tables of translations hold Japanese for texts that are English.
+            if (entry.path().filename() == "Japanese.cpp") continue;
             std::ifstream in(entry.path());
             std::stringstream text;
             text << in.rdbuf();
