@@ -2,6 +2,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/platform/files/AtomicReplace.cpp
   src/platform/files/Files.cpp
   src/platform/files/LineReader.cpp
+  src/platform/files/StreamingReplace.cpp
   src/platform/pixels/Bitmap.cpp
   src/platform/pixels/Bmp.cpp
   src/platform/pixels/BmpDecode.cpp

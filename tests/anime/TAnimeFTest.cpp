@@ -258,8 +258,10 @@ TEST_F(AnimeFixture, ExportWritesTheScenarioAsAnimatedGif) {
     frame("b", 0x00FF00);
     openScenario("s.snr", "a\r\nb\r\na\r\n");
     playback().scbVelocity.setPosition(250);
+    desktop.cancelInput();  // the speed bar's setting
     desktop.choose(dir.file("s.gif"));
     editor().btnExport.click();
+    EXPECT_EQ(desktop.inputs.back().initial, "250");
     const DecodedAnimation gif = decodeGif(dir.read("s.gif"));
     ASSERT_EQ(gif.frames.size(), 3u);
     EXPECT_EQ(gif.frames[1].delay, 25);
