@@ -44,6 +44,7 @@ int run(const std::string& folder, int frames, AnimationFormat format) {
     std::printf("%-4s %6d frames: peak %7.1f MB resident, %6.1f s, file %8.1f MB\n",
                 format == AnimationFormat::Gif ? "GIF" : "APNG", result.frames, usage.ru_maxrss / 1024.0, seconds,
                 static_cast<double>(result.bytes) / 1e6);
+    std::fflush(stdout);
     return usage.ru_maxrss < 64 * 1024 ? 0 : 1;
 }
 
