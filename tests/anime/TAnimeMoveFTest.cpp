@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <fstream>
 
 #include "anime/AnimeHarness.h"
 #include "control/TControlF.h"
@@ -212,11 +213,23 @@ TEST_F(Playback, ExportPlacesFramesAsPlaybackShowsThem) {
     EXPECT_EQ(playback().animeBitmap.rawPixel(300, 100), 0x00FF00u);
 }
 
-// A scaled frame is kept between ticks, but not once its file changes.
-TEST_F(Playback, ScaledFrameFollowsItsFile) {
+// A frame larger than the picture area is scaled once and kept between
+// ticks (a huge frame read at every tick blocked the window for seconds),
+// but read again once its file changes.
+TEST_F(Playback, ScaledFrameIsKeptUntilItsFileChanges) {
     dir.write("big.bmp", encodeBmp(halves(1200, 800, 0xFF0000, 0xFF0000)));
     frame("a", Green);
     start("big\r\na\r\n");
+    EXPECT_EQ(playback().animeBitmap.rawPixel(10, 4), 0xFF0000u);
+    {
+        // Other pixels in the same file, of the same size and time: not read again.
+        const auto time = std::filesystem::last_write_time(dir.file("big.bmp"));
+        const std::vector<std::uint8_t> other = encodeBmp(halves(1200, 800, 0x00FF00, 0x00FF00));
+        std::ofstream(dir.file("big.bmp"), std::ios::binary | std::ios::in | std::ios::out)
+            .write(reinterpret_cast<const char*>(other.data()), static_cast<std::streamsize>(other.size()));
+        std::filesystem::last_write_time(dir.file("big.bmp"), time);
+    }
+    ticks(2);
     EXPECT_EQ(playback().animeBitmap.rawPixel(10, 4), 0xFF0000u);
     dir.write("big.bmp", encodeBmp(halves(1200, 900, 0x0000FF, 0x0000FF)));
     ticks(2);
