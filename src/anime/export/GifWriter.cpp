@@ -72,8 +72,9 @@ template <typename T, void (*Destroy)(T*)>
 using LiqPtr = std::unique_ptr<T, LiqDeleter<T, Destroy>>;
 
 // A palette of at most 256 colours for a frame of more, chosen with
-// full-precision channels, and each pixel mapped to its nearest entry. No dithering: the shaded surfaces are smooth
-// gradients where dither noise would cost both fidelity and file size.
+// full-precision channels, and each pixel mapped to its nearest entry. No
+// dithering: the shaded surfaces are smooth gradients where dither noise
+// would cost both fidelity and file size.
 void quantize(const Bitmap& frame, std::vector<GifColorType>& colours, std::vector<GifByteType>& indices) {
     const std::size_t n = static_cast<std::size_t>(frame.width()) * frame.height();
     std::vector<liq_color> rgba(n);
