@@ -20,6 +20,7 @@
 #include "app/Program.h"
 #include "display/TVantorF.h"
 #include "platform/files/Files.h"
+#include "platform/files/StreamingReplace.h"
 
 namespace vantor::cli {
 
@@ -63,6 +64,15 @@ std::optional<AnimateArgs> parseArgs(const Arguments& args, std::ostream& err) {
     return a;
 }
 
+// The delay as the file stores it, with a note when it is not the one asked for.
+int storedDelay(AnimationFormat format, int asked, std::ostream& err) {
+    const int stored = storedDelayMs(format, asked);
+    if (stored != asked)
+        err << "vantor-cli animate: " << asked << " ms is stored as " << stored << " ms"
+            << (format == AnimationFormat::Gif ? " (GIF holds hundredths of a second, at least 20 ms)\n" : "\n");
+    return stored;
+}
+
 // One full turn of the simulation: on a 256-colour screen each frame is
 // the same picture with the band one step on in its palette; otherwise the
 // still picture with the meridian one step on.
@@ -70,8 +80,11 @@ int animateSimulation(const AnimateArgs& a, AnimationFormat format, std::ostream
     SolidScene scene(err, a.scene.colorDepth);
     if (const int code = scene.build(a.scene, "animate")) return code;
     TVantorF& display = scene.display();
-    const int delay = a.delayMs.value_or(scene.program().options.simuInterval);
-    std::unique_ptr<AnimationWriter> writer = makeAnimationWriter(format);
+    const int delay = storedDelay(format, a.delayMs.value_or(scene.program().options.simuInterval), err);
+    StreamingReplace file(Files(".").resolve(a.out), a.out);
+    FileSink sink(file);
+    std::unique_ptr<AnimationWriter> writer =
+        makeAnimationWriter(format, sink, display.displayBitmap.width(), display.displayBitmap.height());
     display.mnSimuStartClick();
     const int ticks = display.simuTicksPerTurn();
     for (int i = 0; i < ticks; ++i) {
@@ -79,9 +92,10 @@ int animateSimulation(const AnimateArgs& a, AnimationFormat format, std::ostream
         writer->addFrame(display.displayBitmap, delay);
     }
     display.mnSimuEndClick();
-    const std::vector<std::uint8_t> bytes = writer->finish();
-    Files(".").writeAtomic(a.out, bytes);
-    out << a.out << ": " << ticks << " frames, " << delay << " ms each, " << bytes.size() << " bytes\n";
+    writer->finish();
+    const std::uint64_t bytes = file.size();
+    file.commit();
+    out << a.out << ": " << ticks << " frames, " << delay << " ms each, " << bytes << " bytes\n";
     return 0;
 }
 
@@ -108,11 +122,12 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
         err << "vantor-cli animate: " << a.scenario << ": the scenario holds no frames; nothing written\n";
         return 1;
     }
-    const int delay = a.delayMs.value_or(100);
+    const int delay = storedDelay(format, a.delayMs.value_or(100), err);
     const ScenarioExport result = exportScenario(files, folder, text.frames, delay, format, a.out);
     for (const std::string& name : result.missing)
         err << "vantor-cli animate: skipped frame " << name << ": no picture " << name << ".bmp\n";
-    out << a.out << ": " << result.frames << " frames, " << delay << " ms each, " << result.bytes << " bytes\n";
+    out << a.out << ": " << result.frames << " frames, " << result.delayMs << " ms each, " << result.width << " x "
+        << result.height << ", " << result.bytes << " bytes\n";
     return 0;
 }
 

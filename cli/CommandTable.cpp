@@ -59,7 +59,8 @@ std::vector<CommandSpec> makeTable() {
           "[--delay MS]"},
          "write a scenario's frames, or one turn of the rotation simulation, as a looping animated GIF or PNG",
          "A scenario's frames are read from the scenario's folder in playing order (default 100 ms each).\n"
-         "The simulation makes one frame a tick (default: its own interval).",
+         "The simulation makes one frame a tick (default: its own interval).\n"
+         "GIF stores delays in hundredths of a second and no shorter than 20 ms, since viewers play shorter ones at 100 ms.",
          "snr va4 va2 csv van",
          1,
          {{"--output", "-o", "OUT", "the animation to write: .gif or .png", ValueKind::Files, "gif png"},

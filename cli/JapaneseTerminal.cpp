@@ -58,6 +58,8 @@ constexpr TerminalText Texts[] = {
      "シナリオのコマは、シナリオのフォルダから再生順に読み込みます（既定は 1 コマ 100 ミリ秒）。"},
     {"The simulation makes one frame a tick (default: its own interval).",
      "シミュレーションは 1 刻みを 1 コマにします（既定はシミュレーション自身の間隔）。"},
+    {"GIF stores delays in hundredths of a second and no shorter than 20 ms, since viewers play shorter ones at 100 ms.",
+     "GIF は表示時間を 1/100 秒単位で、20 ミリ秒以上で保存します。それより短い時間を多くの閲覧ソフトが 100 ミリ秒で表示するためです。"},
     {"Closed figures, figures closed by the axis and figures that meet end to start become closed solids.",
      "閉じた図形、軸で閉じる図形、終点が始点に戻る図形は、閉じた立体になります。"},
     {"--thickness gives open figures a wall so that they print too.",

@@ -3,6 +3,7 @@
 // (picture and display options) in the scenario's folder, and scenarios of
 // frames are created, edited, saved, opened, played and exported.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/pixels/Bitmap.h"
@@ -70,6 +71,7 @@ public:
     void btnDelFromFolderClick();
     void btnAnimeStartClick();
     void btnExportClick();
+    std::optional<int> askExportDelay();
     void lstFolderMouseUp(MouseButton button);
     void lstScenarioMouseUp(MouseButton button);
 

@@ -1,11 +1,13 @@
 // Scenario files: new, open, save, close, and the export as an animated picture.
 #include <filesystem>
+#include <optional>
 
 #include "anime/Scenario.h"
 #include "anime/TAnimeF.h"
 #include "anime/TAnimeMoveF.h"
 #include "anime/export/ScenarioExport.h"
 #include "app/Program.h"
+#include "control/SharedRoutines.h"
 #include "control/TControlF.h"
 #include "control/formats/DataSetFiles.h"
 
@@ -119,8 +121,23 @@ void TAnimeF::btnFinishClick() {
     close();
 }
 
+// The frame delay for the export, asked with the speed bar's setting as the
+// default: each frame then stays as long as playback shows it. Blanks are
+// removed; anything but a number from 1 to 65535 asks nothing more.
+std::optional<int> TAnimeF::askExportDelay() {
+    const int bar = m_program.AnimeMoveF().scbVelocity.position();
+    const std::string answer = removeSpaces(m_program.desktop.inputBox(
+        "GIF/PNG書き出し", "1 コマの表示時間をミリ秒で入れて下さい（1以上、65535以下）", std::to_string(bar)));
+    if (!isDigits(answer) || answer.size() > 5) return std::nullopt;
+    const int value = std::stoi(answer);
+    if (value < 1 || value > 65535) return std::nullopt;
+    return value;
+}
+
 void TAnimeF::btnExportClick() {
     if (lstScenario.count() == 0) return;
+    const std::optional<int> delay = askExportDelay();
+    if (!delay) return;
     dlgExport.fileName = frameFolder() + "/" + scenarioName + (dlgExport.filterIndex == 2 ? ".png" : ".gif");
     if (!m_program.executeFileDialog(dlgExport)) return;
     const std::string path = dlgExport.fileName;
@@ -129,12 +146,13 @@ void TAnimeF::btnExportClick() {
         tell(m_program, "書き出すファイルの拡張子は .gif か .png にしてください", MsgIcon::Warning);
         return;
     }
-    // Each frame stays as long as playback at the speed bar's setting shows it.
-    const int delay = m_program.AnimeMoveF().scbVelocity.position();
-    const ScenarioExport result = exportScenario(m_program.files, frameFolder(), lstScenario.items(), delay, format, path);
-    tell(m_program, path.substr(folderOf(path).size()) + " に " +
-                        std::to_string(result.frames) + " コマを書き出しました",
-         MsgIcon::Information);
+    const ScenarioExport result = exportScenario(m_program.files, frameFolder(), lstScenario.items(), *delay, format, path);
+    std::string text = path.substr(folderOf(path).size()) + " に " + std::to_string(result.frames) +
+                       " コマを書き出しました（1 コマ " + std::to_string(result.delayMs) + " ミリ秒）";
+    if (result.delayMs != *delay)
+        text += "\rGIF は 1/100 秒単位で、20 ミリ秒より短い時間は多くの閲覧ソフトが 100 ミリ秒で表示するため、" +
+                std::to_string(*delay) + " ミリ秒を " + std::to_string(result.delayMs) + " ミリ秒にしました";
+    tell(m_program, text, MsgIcon::Information);
 }
 
 }  // namespace vantor

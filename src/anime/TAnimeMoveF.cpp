@@ -1,7 +1,10 @@
 #include "anime/TAnimeMoveF.h"
 
+#include <sys/stat.h>
+
 #include "anime/Scenario.h"
 #include "anime/TAnimeF.h"
+#include "anime/export/AnimationWriter.h"
 #include "app/Program.h"
 #include "control/TControlF.h"
 #include "display/TVantorF.h"
@@ -10,7 +13,11 @@
 namespace vantor {
 
 namespace {
-}
+
+// Scaled frames kept at most: each is at most the picture area.
+constexpr std::size_t MaxScaledFrames = 32;
+
+}  // namespace
 
 TAnimeMoveF::TAnimeMoveF(Program& program) : Form("AnimeMoveF"), m_program(program) {
     setCaption("");
@@ -31,6 +38,29 @@ void TAnimeMoveF::FormCreate() {
     scbVelocity.setBounds(40, 414, 300, 17);
     Label2.setBounds(346, 418, 0, 0);
     btnAnimeEnd.setBounds(500, 410, 100, 25);
+    lblVelocity.setBounds(390, 418, 0, 0);
+    showVelocity();
+}
+
+void TAnimeMoveF::showVelocity() { lblVelocity.setCaption(std::to_string(scbVelocity.position()) + " ミリ秒"); }
+
+Bitmap TAnimeMoveF::placedPicture(const std::string& folder, const std::string& name) {
+    const std::string path = m_program.files.resolve(framePath(folder, name, ".bmp"));
+    struct stat st {};
+    const bool known = ::stat(path.c_str(), &st) == 0;
+    const FileStamp stamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                          static_cast<std::uint64_t>(st.st_size), static_cast<std::int64_t>(st.st_mtim.tv_sec),
+                          static_cast<std::int64_t>(st.st_mtim.tv_nsec)};
+    if (known)
+        for (const ScaledFrame& f : m_scaled)
+            if (f.path == path && f.stamp == stamp) return f.picture;
+    Bitmap picture = loadFramePicture(m_program.files, folder, name);
+    Bitmap scaled;
+    if (&placeFrame(picture, scaled) == &picture) return picture;
+    std::erase_if(m_scaled, [&](const ScaledFrame& f) { return f.path == path; });
+    if (m_scaled.size() >= MaxScaledFrames) m_scaled.erase(m_scaled.begin());
+    if (known) m_scaled.push_back({path, stamp, scaled});
+    return scaled;
 }
 
 bool TAnimeMoveF::showFrame() {
@@ -42,7 +72,7 @@ bool TAnimeMoveF::showFrame() {
     }
     frameName = frames[static_cast<std::size_t>(framePosition)];
     try {
-        animeBitmap = loadFramePicture(m_program.files, editor.frameFolder(), frameName);
+        animeBitmap = placedPicture(editor.frameFolder(), frameName);
     } catch (const IoError& e) {
         // Stop first: a timer still running would report the same loss on
         // every tick, behind the message box.
@@ -77,6 +107,7 @@ void TAnimeMoveF::animeTimerTimer() {
 }
 
 void TAnimeMoveF::scbVelocityChange() {
+    showVelocity();
     if (!m_playing) return;
     // Restarting the period makes the new pace count from now; the frame
     // sequence goes on where it was.
@@ -92,6 +123,7 @@ void TAnimeMoveF::FormClose() { endPlayback(); }
 
 void TAnimeMoveF::endPlayback() {
     m_program.ControlF().animTimer.setEnabled(false);
+    m_scaled.clear();
     const bool wasPlaying = m_playing;
     m_playing = false;
     if (wasPlaying) {

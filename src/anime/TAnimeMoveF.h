@@ -3,6 +3,7 @@
 // window's shared timer, in a loop until the user ends it.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/pixels/Bitmap.h"
 #include "platform/widgets/Form.h"
@@ -25,6 +26,8 @@ public:
     ScrollBar scbVelocity{*this, "scbVelocity"};
     Label Label2{*this, "Label2", "遅い"};
     Button btnAnimeEnd{*this, "btnAnimeEnd", "アニメ終了"};
+    // The speed bar's setting, beside it.
+    Label lblVelocity{*this, "lblVelocity", ""};
 
     // The frame on screen.
     Bitmap animeBitmap;
@@ -49,7 +52,24 @@ private:
     // Loads the frame at framePosition and shows it. A picture that cannot
     // be read stops playback and is reported once.
     bool showFrame();
+    // The frame's picture as playback places it (see placeFrame); frames
+    // larger than the picture area are scaled once and kept while their
+    // file stays the same.
+    Bitmap placedPicture(const std::string& folder, const std::string& name);
+    void showVelocity();
     void endPlayback();
+
+    struct FileStamp {
+        std::uint64_t device = 0, inode = 0, size = 0;
+        std::int64_t seconds = 0, nanoseconds = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    struct ScaledFrame {
+        std::string path;
+        FileStamp stamp;
+        Bitmap picture;
+    };
+    std::vector<ScaledFrame> m_scaled;
 
     Program& m_program;
     bool m_playing = false;

@@ -291,6 +291,9 @@ constexpr TextPair Texts[] = {
     {"この FIFO を読んでいるプロセスがないので書き込めません", "No process is reading this FIFO, so it cannot be written"},
     {"ホームフォルダがわからないので、標準のオプションを保存できません（HOME も XDG_CONFIG_HOME も設定されていません）",
      "The standard options cannot be saved: there is no home folder (neither HOME nor XDG_CONFIG_HOME is set)"},
+    {"GIF/PNG書き出し", "Export GIF/PNG"},
+    {"1 コマの表示時間をミリ秒で入れて下さい（1以上、65535以下）",
+     "Enter how long each frame stays, in milliseconds (1 to 65535)"},
 };
 
 // Texts built around data; see English.h for the placeholders. More
@@ -318,7 +321,10 @@ constexpr TextPair Patterns[] = {
     {"読み込みエラー（ファイルの長さが {0} バイトに足りません）", "Read error (the file is shorter than {0} bytes)"},
     {"{0} を最後まで読み込めませんでした。", "{0} could not be read to the end."},
     {"{0}.bmp をディスクから削除しますか？", "Delete {0}.bmp from the disk?"},
-    {"{0} に {1} コマを書き出しました", "Wrote {1} frames to {0}"},
+    {"{0} に {1} コマを書き出しました（1 コマ {2} ミリ秒）", "Wrote {1} frames of {2} ms each to {0}"},
+    {"GIF は 1/100 秒単位で、20 ミリ秒より短い時間は多くの閲覧ソフトが 100 ミリ秒で表示するため、{0} ミリ秒を {1} ミリ秒にしました",
+     "GIF stores hundredths of a second, and most viewers show times under 20 ms as 100 ms, so {0} ms became {1} ms"},
+    {"{0} ミリ秒", "{0} ms"},
     {"…ほか {0} 行", "... and {0} more lines"},
     {"図形 {0}（{1*}）: 長さ {2} mm、体積 {3} ml、表面積 {4} cm²",
      "Figure {0} ({1}): length {2} mm, volume {3} ml, surface area {4} cm²"},

@@ -67,6 +67,8 @@ void decodeOptions(const std::uint8_t* data, std::size_t size, DisplayOptions& o
 
     if (!isUnitAngleChoice(o.unitAngle)) o.unitAngle = 3;
     if (!isSimuUnitAngleChoice(o.simuUnitAngle)) o.simuUnitAngle = 2;
+    // The range the interval box accepts; a timer of 0 ms or of days is no simulation.
+    o.simuInterval = std::clamp(o.simuInterval, 1, 1000);
     o.updateLightDist();
     options = o;
 }

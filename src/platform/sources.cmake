@@ -4,6 +4,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/platform/files/Files.cpp
   src/platform/files/SaveJournal.cpp
   src/platform/files/LineReader.cpp
+  src/platform/files/StreamingReplace.cpp
   src/platform/pixels/Bitmap.cpp
   src/platform/pixels/Bmp.cpp
   src/platform/pixels/BmpDecode.cpp

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "anime/AnimeHarness.h"
 #include "anime/export/AnimationWriter.h"
+#include "anime/export/ScenarioExport.h"
+#include "platform/files/StreamingReplace.h"
+#include "support/TempDir.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -28,10 +33,13 @@ std::vector<std::uint32_t> pixels(const Bitmap& b) {
     return out;
 }
 
+// The frames as one animation the size of the first.
 std::vector<std::uint8_t> write(AnimationFormat format, const std::vector<std::pair<Bitmap, int>>& frames) {
-    auto w = makeAnimationWriter(format);
+    MemorySink sink;
+    auto w = makeAnimationWriter(format, sink, frames.front().first.width(), frames.front().first.height());
     for (const auto& [b, delay] : frames) w->addFrame(b, delay);
-    return w->finish();
+    w->finish();
+    return sink.bytes;
 }
 }  // namespace
 
@@ -93,4 +101,37 @@ TEST(AnimationWriter, LaterFramesOfAnotherSizeAreCutOrPadded) {
         EXPECT_EQ(a.frames[1].pixels[9], 0x000000u);           // padded at the right
         EXPECT_EQ(a.frames[2].pixels[79], 0x0000FFu);          // blue, cut to size
     }
+}
+
+// The file written piece by piece through a temporary is the file the writer
+// makes in memory: small writes gathered into 64 KB pieces and the frame
+// count filled in at the end land where they belong.
+TEST(AnimationWriter, StreamedFileIsTheFileMadeInMemory) {
+    TempDir dir;
+    Bitmap noise(300, 200, PixelFormat::Rgb32);
+    std::uint32_t seed = 1;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            noise.setRawPixel(x, y, (seed >> 24) * 0x010101u);  // 256 greys: no quantization
+        }
+    for (AnimationFormat format : {AnimationFormat::Gif, AnimationFormat::Apng}) {
+        SCOPED_TRACE(format == AnimationFormat::Gif ? "gif" : "apng");
+        const std::vector<std::uint8_t> inMemory = write(format, {{noise, 100}, {bands(256, 300, 200), 50}, {noise, 30}});
+        ASSERT_GT(inMemory.size(), 2u << 16);
+        dir.writeText("out", "previous");
+        {
+            StreamingReplace file(dir.file("out"), "out");
+            FileSink sink(file);
+            auto w = makeAnimationWriter(format, sink, 300, 200);
+            w->addFrame(noise, 100);
+            w->addFrame(bands(256, 300, 200), 50);
+            EXPECT_EQ(dir.read("out"), (std::vector<std::uint8_t>{'p', 'r', 'e', 'v', 'i', 'o', 'u', 's'}));
+            w->addFrame(noise, 30);
+            w->finish();
+            file.commit();
+        }
+        EXPECT_EQ(dir.read("out"), inMemory);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "no temporary stays";
 }

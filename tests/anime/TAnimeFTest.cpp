@@ -258,8 +258,10 @@ TEST_F(AnimeFixture, ExportWritesTheScenarioAsAnimatedGif) {
     frame("b", 0x00FF00);
     openScenario("s.snr", "a\r\nb\r\na\r\n");
     playback().scbVelocity.setPosition(250);
+    desktop.cancelInput();  // the speed bar's setting
     desktop.choose(dir.file("s.gif"));
     editor().btnExport.click();
+    EXPECT_EQ(desktop.inputs.back().initial, "250");
     const DecodedAnimation gif = decodeGif(dir.read("s.gif"));
     ASSERT_EQ(gif.frames.size(), 3u);
     EXPECT_EQ(gif.frames[1].delay, 25);
@@ -288,5 +290,44 @@ TEST_F(AnimeFixture, PaletteScreenFramesKeepTheirPaletteThroughPlayback) {
     for (auto [x, y] : {std::pair{0, 0}, {300, 200}, {340, 160}, {599, 399}}) {
         SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
         EXPECT_EQ(played.pixelColor(x, y), shown.pixelColor(x, y));
+    }
+}
+
+// The delay the export reports is the one the file holds; an answer that is
+// not a delay exports nothing.
+TEST_F(AnimeFixture, ExportReportsTheStoredDelay) {
+    struct Row {
+        const char* typed;
+        const char* file;
+        int stored;  // 0: nothing written
+        bool note;   // the GIF rounding is explained
+    };
+    const Row rows[] = {
+        {"25", "d.gif", 30, true},  {"5", "d.gif", 20, true},   {"120", "d.gif", 120, false},
+        {"5", "d.png", 5, false},   {"1 000", "d.png", 1000, false},
+        {"0", "d.gif", 0, false},   {"65536", "d.png", 0, false}, {"ten", "d.gif", 0, false},
+    };
+    frame("a", 0x0000FF);
+    openScenario("s.snr", "a\r\na\r\n");
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.typed) + " " + r.file);
+        std::filesystem::remove(dir.file(r.file));
+        desktop.messages.clear();
+        desktop.type(r.typed);
+        if (r.stored != 0) desktop.choose(dir.file(r.file));
+        editor().btnExport.click();
+        EXPECT_TRUE(desktop.allAnswersUsed());
+        if (r.stored == 0) {
+            EXPECT_FALSE(exists(r.file));
+            continue;
+        }
+        const bool gif = std::string(r.file).ends_with(".gif");
+        const DecodedAnimation a = gif ? decodeGif(dir.read(r.file)) : decodeApng(dir.read(r.file));
+        ASSERT_EQ(a.frames.size(), 2u);
+        EXPECT_EQ(a.frames[0].delay * (gif ? 10 : 1), r.stored);
+        ASSERT_EQ(desktop.messages.size(), 1u);
+        const std::string& text = desktop.messages[0].text;
+        EXPECT_NE(text.find("1 コマ " + std::to_string(r.stored) + " ミリ秒"), std::string::npos) << text;
+        EXPECT_EQ(text.find("1/100 秒") != std::string::npos, r.note) << text;
     }
 }

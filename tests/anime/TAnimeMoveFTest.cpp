@@ -1,8 +1,10 @@
 #include <filesystem>
+#include <fstream>
 
 #include "anime/AnimeHarness.h"
 #include "control/TControlF.h"
 #include "display/TVantorF.h"
+#include "platform/pixels/Bmp.h"
 
 using namespace vantor;
 using namespace vantor::test;
@@ -143,4 +145,99 @@ TEST_F(Playback, UnreadableFirstFrameLeavesTheWindowsAsTheyWere) {
     EXPECT_FALSE(playback().visible());
     EXPECT_TRUE(editor().visible());
     EXPECT_NE(control().TimerOwner, TimerClient::Playback);
+}
+
+namespace {
+// A picture of `width` x `height` whose left half is `left` and right half
+// `right` (0x00RRGGBB), with a diagonal line so that scaling shows.
+Bitmap halves(int width, int height, std::uint32_t left, std::uint32_t right) {
+    Bitmap b(width, height, PixelFormat::Rgb32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) b.setRawPixel(x, y, x == y ? 0xFFFFFFu : x < width / 2 ? left : right);
+    return b;
+}
+}  // namespace
+
+// Regression: the first frame's size was the whole animation's, so a 1 x 1
+// first frame cropped every other frame to one pixel. Each frame of the
+// export is what playback shows, at the top left of a picture as large as
+// the largest placed frame; a frame larger than the playback area is scaled
+// down to fit it.
+TEST_F(Playback, ExportPlacesFramesAsPlaybackShowsThem) {
+    struct Row {
+        const char* name;
+        int width, height;
+        int placedWidth, placedHeight;
+    };
+    const Row rows[] = {
+        {"tiny", 1, 1, 1, 1},
+        {"wide", 1200, 300, 600, 150},
+        {"tall", 300, 1600, 75, 400},
+        {"small", 300, 200, 300, 200},
+    };
+    std::string scenario;
+    for (const Row& r : rows) {
+        dir.write(std::string(r.name) + ".bmp", encodeBmp(halves(r.width, r.height, 0xFF0000, 0x00FF00)));
+        scenario += std::string(r.name) + "\r\n";
+    }
+    openScenario("s.snr", scenario);
+    desktop.cancelInput();
+    desktop.choose(dir.file("s.gif"));
+    editor().btnExport.click();
+    const DecodedAnimation gif = decodeGif(dir.read("s.gif"));
+    EXPECT_EQ(gif.width, 600);
+    EXPECT_EQ(gif.height, 400);
+    ASSERT_EQ(gif.frames.size(), std::size(rows));
+
+    editor().show();
+    editor().btnAnimeStart.click();
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& r = rows[i];
+        SCOPED_TRACE(r.name);
+        if (i > 0) control().animTimer.tick();
+        const Bitmap& shown = playback().animeBitmap;
+        ASSERT_EQ(shown.width(), r.placedWidth);
+        ASSERT_EQ(shown.height(), r.placedHeight);
+        int wrong = 0;
+        for (int y = 0; y < gif.height; ++y)
+            for (int x = 0; x < gif.width; ++x) {
+                const std::uint32_t want = x < shown.width() && y < shown.height() ? shown.rawPixel(x, y) : 0;
+                wrong += gif.frames[i].pixels[static_cast<std::size_t>(y * gif.width + x)] != want;
+            }
+        EXPECT_EQ(wrong, 0);
+    }
+    // Scaled, the halves stay halves.
+    control().animTimer.tick();
+    control().animTimer.tick();
+    EXPECT_EQ(playback().animeBitmap.rawPixel(299, 100), 0xFF0000u);
+    EXPECT_EQ(playback().animeBitmap.rawPixel(300, 100), 0x00FF00u);
+}
+
+// A frame larger than the picture area is scaled once and kept between
+// ticks (a huge frame read at every tick blocked the window for seconds),
+// but read again once its file changes.
+TEST_F(Playback, ScaledFrameIsKeptUntilItsFileChanges) {
+    dir.write("big.bmp", encodeBmp(halves(1200, 800, 0xFF0000, 0xFF0000)));
+    frame("a", Green);
+    start("big\r\na\r\n");
+    EXPECT_EQ(playback().animeBitmap.rawPixel(10, 4), 0xFF0000u);
+    {
+        // Other pixels in the same file, of the same size and time: not read again.
+        const auto time = std::filesystem::last_write_time(dir.file("big.bmp"));
+        const std::vector<std::uint8_t> other = encodeBmp(halves(1200, 800, 0x00FF00, 0x00FF00));
+        std::ofstream(dir.file("big.bmp"), std::ios::binary | std::ios::in | std::ios::out)
+            .write(reinterpret_cast<const char*>(other.data()), static_cast<std::streamsize>(other.size()));
+        std::filesystem::last_write_time(dir.file("big.bmp"), time);
+    }
+    ticks(2);
+    EXPECT_EQ(playback().animeBitmap.rawPixel(10, 4), 0xFF0000u);
+    dir.write("big.bmp", encodeBmp(halves(1200, 900, 0x0000FF, 0x0000FF)));
+    ticks(2);
+    EXPECT_EQ(playback().animeBitmap.height(), 400);
+    EXPECT_EQ(playback().animeBitmap.rawPixel(10, 4), 0x0000FFu);
+}
+
+TEST_F(Playback, SpeedBarShowsItsValue) {
+    playback().scbVelocity.setPosition(250);
+    EXPECT_EQ(playback().lblVelocity.caption(), "250 ミリ秒");
 }

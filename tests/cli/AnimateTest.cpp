@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
+#include <regex>
+#include <set>
 #include <sstream>
 
 #include "Commands.h"
 #include "control/FigureStore.h"
 #include "control/formats/DataSetFiles.h"
 #include "display/DisplayOptions.h"
+#include "display/OptionFile.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
 #include "anime/AnimeHarness.h"
@@ -85,6 +90,8 @@ TEST_F(Animate, FailuresWriteNothing) {
         EXPECT_EQ(std::string(kept.begin(), kept.end()), "previous");
         EXPECT_FALSE(err.str().empty());
     }
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_NE(entry.path().filename().string().rfind(".vt", 0), 0u) << "a temporary stayed: " << entry.path();
     EXPECT_EQ(run({dir.file("nothere.snr"), "-o", dir.file("x.gif")}), 1);
     EXPECT_EQ(run({dir.file("s.snr"), "-o", dir.file("x.jpg")}), 2);
 }
@@ -112,4 +119,110 @@ TEST_F(Animate, SimulationTurnIsOneFramePerTick) {
     }
     EXPECT_EQ(run({dir.file("x.snr"), "--simulation", "-o", dir.file("x.gif")}), 2) << "a scenario does not turn";
     EXPECT_EQ(run({dir.file("cup.va4"), "--set", "simuUnitAngle=7", "-o", dir.file("x.gif")}), 2);
+}
+
+namespace {
+
+// The delay the command printed ("N ms each").
+int printedDelay(const std::string& text) {
+    std::smatch m;
+    if (!std::regex_search(text, m, std::regex(R"(, (-?\d+) ms each)"))) return -1;
+    return std::stoi(m[1].str());
+}
+
+// Every frame's delay as the file stores it, in milliseconds; -1 when they differ.
+int storedDelay(const std::vector<std::uint8_t>& bytes, bool gif) {
+    const test::DecodedAnimation a = gif ? test::decodeGif(bytes) : test::decodeApng(bytes);
+    std::set<int> delays;
+    for (const auto& f : a.frames) delays.insert(gif ? f.delay * 10 : f.delay);
+    return delays.size() == 1 ? *delays.begin() : -1;
+}
+
+void writeVase(const test::TempDir& dir) {
+    for (const char* ext : {".va4", ".zuk", ".vop"})
+        std::filesystem::copy_file(std::string(VANTOR_EXAMPLES) + "/vase" + ext, dir.file(std::string("vase") + ext));
+}
+
+}  // namespace
+
+// Regression: "--delay 25" printed 25 ms and stored 30, the simulation
+// printed its 5 ms interval and stored 20, and an option file's interval of
+// 0 or 10^9 went into the file unchecked.
+TEST_F(Animate, PrintedDelayIsTheStoredDelay) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;  // after the input
+        std::int32_t fileInterval;      // the option file's simulation interval; 0 = no file
+        int gifMs, apngMs;
+    };
+    frame("car001", 0x200000);
+    dir.writeText("car.snr", "car001\r\ncar001\r\n");
+    writeVase(dir);
+    const Row rows[] = {
+        {"--delay 1", {"--delay", "1"}, 0, 20, 1},
+        {"--delay 14", {"--delay", "14"}, 0, 20, 14},
+        {"--delay 25", {"--delay", "25"}, 0, 30, 25},
+        {"--delay 100", {"--delay", "100"}, 0, 100, 100},
+        {"--delay 65535", {"--delay", "65535"}, 0, 65540, 65535},
+        {"simulation at 5 ms", {"--simulation"}, 0, 20, 5},
+        {"simulation at 25 ms", {"--simulation", "--set", "simuInterval=25"}, 0, 30, 25},
+        {"option file's interval 0", {"--simulation"}, -1, 20, 1},
+        {"option file's interval -5", {"--simulation"}, -5, 20, 1},
+        {"option file's interval 10^9", {"--simulation"}, 1000000000, 1000, 1000},
+    };
+    for (const Row& r : rows) {
+        for (const bool gif : {true, false}) {
+            SCOPED_TRACE(std::string(r.name) + (gif ? " gif" : " apng"));
+            const bool simulation = r.args.front() == "--simulation";
+            std::vector<std::string> args{simulation ? dir.file("vase.va4") : dir.file("car.snr")};
+            args.insert(args.end(), r.args.begin(), r.args.end());
+            if (simulation) args.insert(args.end(), {"--set", "simuUnitAngle=30", "--color-depth", "8"});
+            if (r.fileInterval != 0) {
+                DisplayOptions o;
+                o.setFactoryValues();
+                o.simuInterval = r.fileInterval == -1 ? 0 : r.fileInterval;
+                dir.write("x.vop", encodeOptions(o));
+                args.insert(args.end(), {"--options", dir.file("x.vop")});
+            }
+            args.insert(args.end(), {"-o", dir.file(gif ? "out.gif" : "out.png")});
+            ASSERT_EQ(run(args), 0) << err.str();
+            const int want = gif ? r.gifMs : r.apngMs;
+            EXPECT_EQ(printedDelay(out.str()), want) << out.str();
+            EXPECT_EQ(storedDelay(dir.read(gif ? "out.gif" : "out.png"), gif), want);
+        }
+    }
+}
+
+namespace {
+double psnr(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+    double sum = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        for (int shift : {0, 8, 16}) {
+            const double d = double((a[i] >> shift) & 0xFF) - double((b[i] >> shift) & 0xFF);
+            sum += d * d;
+        }
+    const double mse = sum / (3.0 * static_cast<double>(a.size()));
+    return mse == 0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
+}
+}  // namespace
+
+// The example vase's true-colour turn has more than 256 colours a frame; the
+// lossless APNG of the same turn is the reference. giflib's quantizer kept
+// 43.6 dB at 152,479 bytes.
+TEST_F(Animate, QuantizedVaseFramesKeepAtLeast48Decibels) {
+    writeVase(dir);
+    for (const char* out : {"turn.gif", "turn.png"})
+        ASSERT_EQ(run({dir.file("vase.va4"), "--simulation", "--set", "simuUnitAngle=30", "-o", dir.file(out)}), 0)
+            << err.str();
+    const auto gifBytes = dir.read("turn.gif");
+    const test::DecodedAnimation gif = test::decodeGif(gifBytes);
+    const test::DecodedAnimation png = test::decodeApng(dir.read("turn.png"));
+    ASSERT_EQ(gif.frames.size(), png.frames.size());
+    for (std::size_t i = 0; i < gif.frames.size(); ++i) {
+        SCOPED_TRACE(i);
+        const auto& want = png.frames[i].pixels;
+        ASSERT_GT(std::set<std::uint32_t>(want.begin(), want.end()).size(), 256u) << "not a quantized frame";
+        EXPECT_GE(psnr(gif.frames[i].pixels, want), 48.0);
+    }
+    EXPECT_LE(gifBytes.size(), 152479u);
 }

@@ -2,10 +2,11 @@
 // Animated pictures that any viewer plays: GIF (giflib, one colour table per
 // frame, looping) and animated PNG (chunks written here with zlib: the
 // distribution's libpng does not write APNG). Frames are Bitmaps of either
-// format; the first frame sets the size of the picture, later frames of
-// another size are cut or padded with black at the right and bottom.
-// Frames are added one at a time, so a long animation is never held as
-// bitmaps all at once.
+// format, placed on a canvas of a size fixed at the start as playback places
+// them (see placeFrame). Each frame is encoded and handed to a ByteSink as
+// it is added, so neither the frames nor the whole file are ever held in
+// memory at once.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -20,28 +21,67 @@ enum class AnimationFormat { Gif, Apng };
 // .gif -> Gif, .png/.apng -> Apng (case ignored); false for anything else.
 bool animationFormatOfPath(const std::string& path, AnimationFormat& format);
 
+// Where an animation's bytes go as they are made.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    virtual void write(const std::uint8_t* data, std::size_t size) = 0;
+    // Replaces bytes already written: a header whose count is known only at the end.
+    virtual void overwrite(std::uint64_t offset, const std::vector<std::uint8_t>& bytes) = 0;
+};
+
+class MemorySink : public ByteSink {
+public:
+    std::vector<std::uint8_t> bytes;
+    void write(const std::uint8_t* data, std::size_t size) override { bytes.insert(bytes.end(), data, data + size); }
+    void overwrite(std::uint64_t offset, const std::vector<std::uint8_t>& replacement) override;
+};
+
 class AnimationWriter {
 public:
     virtual ~AnimationWriter() = default;
-    // `delayMs` is how long the frame stays; GIF stores hundredths of a
-    // second and is written no shorter than 20 ms (viewers play shorter
-    // delays at 100 ms).
+    // `delayMs` is how long the frame stays; the file holds
+    // storedDelayMs(format, delayMs).
     virtual void addFrame(const Bitmap& frame, int delayMs) = 0;
-    // The whole file; the writer is spent afterwards. Throws
+    // Writes the end of the file; the writer is spent afterwards. Throws
     // std::runtime_error when no frame was added.
-    virtual std::vector<std::uint8_t> finish() = 0;
+    virtual void finish() = 0;
     int frameCount() const { return m_frames; }
 
 protected:
     int m_frames = 0;
 };
 
-std::unique_ptr<AnimationWriter> makeAnimationWriter(AnimationFormat format);
+// A writer of a width x height animation into `sink`, which must outlive it.
+// Throws std::runtime_error for a size the format cannot hold.
+std::unique_ptr<AnimationWriter> makeAnimationWriter(AnimationFormat format, ByteSink& sink, int width, int height);
 
+// The delay the format stores for a delay of `delayMs`. GIF stores
+// hundredths of a second, rounded, and no shorter than 20 ms, since viewers
+// play shorter delays at 100 ms; APNG stores whole milliseconds. Both hold
+// at most 65535 units.
+int storedDelayMs(AnimationFormat format, int delayMs);
 // GIF delay in hundredths of a second for a delay in milliseconds.
 int gifDelayCentiseconds(int delayMs);
 
-// The frame brought to width x height (cut, or padded with black).
+// The picture area of playback, in which every frame is placed.
+inline constexpr int FrameAreaWidth = 600;
+inline constexpr int FrameAreaHeight = 400;
+
+// How playback and export place a frame: a frame that fits the picture area
+// keeps its size and lies at the top left; a larger one is scaled down, its
+// proportions kept, until it just fits (each pixel taken from the nearest
+// source pixel, so a palette frame keeps its palette).
+struct FrameSize {
+    int width = 0;
+    int height = 0;
+};
+FrameSize placedSize(int width, int height);
+// `frame` itself when it fits the area, else its scaled copy in `scratch`.
+const Bitmap& placeFrame(const Bitmap& frame, Bitmap& scratch);
+
+// The frame brought to width x height: cut, or padded with black at the
+// right and bottom.
 Bitmap fitFrame(const Bitmap& frame, int width, int height);
 
 }  // namespace vantor

@@ -2,6 +2,8 @@
 // fcTL with its delay in milliseconds and the frame's pixels as 8-bit RGB,
 // the first in IDAT (what a viewer without animation shows) and the others
 // in fdAT. Palette frames become RGB, since APNG frames share one palette.
+// Each chunk goes to the sink when it is complete; the frame count in acTL
+// is filled in at the end.
 #include <zlib.h>
 
 #include <algorithm>
@@ -19,10 +21,16 @@ using png::put32;
 
 class ApngWriter : public AnimationWriter {
 public:
+    ApngWriter(ByteSink& sink, int width, int height) : m_sink(sink), m_width(width), m_height(height) {
+        if (width <= 0 || height <= 0) throw std::runtime_error("PNG: empty frame");
+    }
+
     void addFrame(const Bitmap& input, int delayMs) override {
-        if (m_bytes.empty()) start(input.width(), input.height());
-        const Bitmap fitted = (input.width() == m_width && input.height() == m_height) ? Bitmap() : fitFrame(input, m_width, m_height);
-        const Bitmap& frame = fitted.isEmpty() ? input : fitted;
+        if (!m_started) start();
+        Bitmap scaled;
+        const Bitmap& placed = placeFrame(input, scaled);
+        const Bitmap fitted = (placed.width() == m_width && placed.height() == m_height) ? Bitmap() : fitFrame(placed, m_width, m_height);
+        const Bitmap& frame = fitted.isEmpty() ? placed : fitted;
 
         std::vector<std::uint8_t> fc;
         put32(fc, m_sequence++);
@@ -30,7 +38,7 @@ public:
         put32(fc, static_cast<std::uint32_t>(m_height));
         put32(fc, 0);
         put32(fc, 0);
-        put16(fc, static_cast<std::uint16_t>(std::clamp(delayMs, 0, 65535)));
+        put16(fc, static_cast<std::uint16_t>(storedDelayMs(AnimationFormat::Apng, delayMs)));
         put16(fc, 1000);
         fc.push_back(0);  // dispose: none
         fc.push_back(0);  // blend: source
@@ -44,7 +52,7 @@ public:
         ++m_frames;
     }
 
-    std::vector<std::uint8_t> finish() override {
+    void finish() override {
         if (m_frames == 0) throw std::runtime_error("PNG: no frames");
         chunk("IEND", {});
         // The frame count is known only now.
@@ -53,24 +61,28 @@ public:
         put32(actl, 0);  // plays: for ever
         std::vector<std::uint8_t> patched;
         png::chunk(patched, "acTL", actl);
-        std::copy(patched.begin(), patched.end(), m_bytes.begin() + static_cast<std::ptrdiff_t>(m_actlOffset));
-        return std::move(m_bytes);
+        m_sink.overwrite(m_actlOffset, patched);
     }
 
 private:
-    void chunk(const char* type, const std::vector<std::uint8_t>& data) { png::chunk(m_bytes, type, data); }
+    void chunk(const char* type, const std::vector<std::uint8_t>& data) {
+        std::vector<std::uint8_t> bytes;
+        png::chunk(bytes, type, data);
+        m_sink.write(bytes.data(), bytes.size());
+        m_written += bytes.size();
+    }
 
-    void start(int width, int height) {
-        if (width <= 0 || height <= 0) throw std::runtime_error("PNG: empty frame");
-        m_width = width;
-        m_height = height;
-        m_bytes = png::signature();
+    void start() {
+        m_started = true;
+        const std::vector<std::uint8_t> signature = png::signature();
+        m_sink.write(signature.data(), signature.size());
+        m_written += signature.size();
         std::vector<std::uint8_t> ihdr;
-        put32(ihdr, static_cast<std::uint32_t>(width));
-        put32(ihdr, static_cast<std::uint32_t>(height));
+        put32(ihdr, static_cast<std::uint32_t>(m_width));
+        put32(ihdr, static_cast<std::uint32_t>(m_height));
         ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});  // 8-bit RGB
         chunk("IHDR", ihdr);
-        m_actlOffset = m_bytes.size();
+        m_actlOffset = m_written;
         chunk("acTL", std::vector<std::uint8_t>(8, 0));
     }
 
@@ -105,21 +117,22 @@ private:
         return out;
     }
 
-    std::vector<std::uint8_t> m_bytes;
-    std::size_t m_actlOffset = 0;
+    ByteSink& m_sink;
+    bool m_started = false;
+    std::uint64_t m_written = 0;
+    std::uint64_t m_actlOffset = 0;
     std::uint32_t m_sequence = 0;
-    int m_width = 0;
-    int m_height = 0;
+    int m_width;
+    int m_height;
 };
 
 }  // namespace
 
-std::unique_ptr<AnimationWriter> makeApngWriter() { return std::make_unique<ApngWriter>(); }
+std::unique_ptr<AnimationWriter> makeGifWriter(ByteSink& sink, int width, int height);
 
-std::unique_ptr<AnimationWriter> makeGifWriter();
-
-std::unique_ptr<AnimationWriter> makeAnimationWriter(AnimationFormat format) {
-    return format == AnimationFormat::Gif ? makeGifWriter() : makeApngWriter();
+std::unique_ptr<AnimationWriter> makeAnimationWriter(AnimationFormat format, ByteSink& sink, int width, int height) {
+    if (format == AnimationFormat::Gif) return makeGifWriter(sink, width, height);
+    return std::make_unique<ApngWriter>(sink, width, height);
 }
 
 }  // namespace vantor
