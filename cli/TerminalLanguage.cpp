@@ -13,10 +13,19 @@ bool isJapaneseLocale(std::string_view value) {
     return value.size() == 2 || value[2] == '_' || value[2] == '.' || value[2] == '@';
 }
 
+std::optional<std::string> japaneseWhole(std::string_view line);
+
+// A part of a template that holds no English (a range such as "0 ... 255")
+// stands as it is.
+std::optional<std::string> japanesePart(std::string_view part) {
+    if (!hasEnglish(part)) return std::string(part);
+    return japaneseWhole(part);
+}
+
 // The command's own texts first, then the program's English ones.
 std::optional<std::string> japaneseWhole(std::string_view line) {
     for (const TerminalText& t : japaneseTerminalTexts())
-        if (auto japanese = applyTemplate(line, t.english, t.japanese, japaneseWhole)) return japanese;
+        if (auto japanese = applyTemplate(line, t.english, t.japanese, japanesePart)) return japanese;
     return japaneseFor(line);
 }
 

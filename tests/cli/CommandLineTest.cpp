@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <sstream>
 
 #include "CommandLine.h"
 #include "TerminalLanguage.h"
+#include "app/Japanese.h"
+#include "display/OptionFields.h"
+#include "support/TempDir.h"
 
 using namespace vantor;
 
@@ -139,8 +143,8 @@ Outcome programIn(Language language, const std::vector<std::string>& args) {
 // Lines that are command syntax (usages, examples) read the same in every
 // language.
 bool isSyntax(const std::string& line) {
-    for (const char* start : {"  vantor-cli ", "       vantor-cli ", "usage: vantor-cli "})
-        if (line.rfind(start, 0) == 0 && line.find("使い方") == std::string::npos) return true;
+    for (const char* start : {"  vantor-cli ", "       vantor-cli ", "usage: vantor-cli ", "使い方: vantor-cli "})
+        if (line.rfind(start, 0) == 0) return true;
     return false;
 }
 
@@ -176,6 +180,70 @@ TEST(TerminalLanguage, EveryHelpLineSpeaksJapaneseUnderAJapaneseLocale) {
             if (!line.empty() && !isSyntax(line)) {
                 EXPECT_TRUE(hasJapanese(line)) << line;
             }
+        }
+    }
+}
+
+// Every line a command says under a Japanese locale is Japanese, apart from
+// names: files, option fields, and command syntax; under any other locale no
+// line holds Japanese.
+TEST(TerminalLanguage, EveryMessageAndResultSpeaksTheLocalesLanguage) {
+    // Files named without words, so that a word left is one of the messages'.
+    test::TempDir dir;
+    for (const char* ext : {".va4", ".zuk", ".vop"})
+        std::filesystem::copy_file(std::string(VANTOR_SOURCE_DIR) + "/examples/vase" + ext, dir.file(std::string("v1") + ext));
+    const std::string vase = dir.file("v1.va4");
+    const std::vector<std::vector<std::string>> calls{
+        {"convert", dir.file("m1.va4"), dir.file("o1.va4")},
+        {"convert", vase, dir.file("o1.csv")},
+        {"convert", vase, dir.file("o1.txt")},
+        {"render", vase, "-o", dir.file("o1.png")},
+        {"render", vase, "-o", dir.file("o1.png"), "--set", "zoom=0.01"},
+        {"render", vase, "-o", dir.file("o1.png"), "--color-depth", "7"},
+        {"render", vase, "--bad"},
+        {"render", vase, "-o"},
+        {"options", dir.file("n1.vop"), "--set", "zoom=2"},
+        {"options", dir.file("n1.vop"), "--set", "zoom"},
+        {"options", dir.file("n1.vop"), "--set", "zoom=x"},
+        {"export", vase, "-o", dir.file("o1.stl")},
+        {"export", vase, "-o", dir.file("o1.xyz")},
+        {"export", vase, "-o", dir.file("o1.stl"), "--segments", "2"},
+        {"measure", vase, "--unit", "mm"},
+        {"measure", vase, "--angle", "400"},
+        {"animate", dir.file("s1.snr"), "-o", dir.file("o1.gif")},
+        {"animate", vase, "--simulation", "-o", dir.file("o1.gif"), "--delay", "25", "--set", "simuUnitAngle=30"},
+        {"animate", vase, "-o", dir.file("o1.gif"), "--delay", "0"},
+        {"draw"},
+    };
+    dir.writeText("b1.van", "4\r\n1,1,1\r\n2,2,0\r\n3,3,1\r\n3;3;0\r\n");
+    for (const auto& call : calls) {
+        // The program's own texts, Japanese at heart, read in English elsewhere.
+        const Outcome english = programIn(Language::English, call);
+        EXPECT_FALSE(hasJapanese(english.out + english.err)) << english.out << english.err;
+    }
+    const Outcome badLine = programIn(Language::English, {"convert", dir.file("b1.van"), dir.file("o2.va4")});
+    EXPECT_NE(badLine.err.find("Read error (line 5"), std::string::npos) << badLine.err;
+    for (const auto& call : calls) {
+        std::string name;
+        for (const std::string& w : call) name += w + " ";
+        SCOPED_TRACE(name);
+        const Outcome r = programIn(Language::Japanese, call);
+        std::istringstream lines(r.out + r.err);
+        std::string line;
+        while (std::getline(lines, line)) {
+            for (std::size_t at = line.find(dir.path()); at != std::string::npos; at = line.find(dir.path()))
+                line.erase(at, dir.path().size());
+            if (line.empty() || isSyntax(line) || line.rfind("項目:", 0) == 0) continue;
+            // The program's and the command's names, and option names, are syntax.
+            if (line.rfind("vantor-cli", 0) == 0) line.erase(0, line.find(": ") + 2);
+            for (std::size_t at = line.find("--"); at != std::string::npos; at = line.find("--"))
+                line.erase(at, line.find_first_of(" '", at) - at);
+            // Names: what the user typed, option fields, the placeholders of usages.
+            std::vector<std::string> names{"name=value", "DATA", "OUT", "draw"};
+            for (const OptionField& f : optionFields()) names.emplace_back(f.name);
+            for (const std::string& n : names)
+                for (std::size_t at = line.find(n); at != std::string::npos; at = line.find(n)) line.erase(at, n.size());
+            EXPECT_FALSE(hasEnglish(line)) << line;
         }
     }
 }

@@ -1,11 +1,13 @@
 #pragma once
 // A file replaced atomically while it is written piece by piece, for output
-// too large to hold in memory. The bytes go to a fresh temporary beside the
-// destination (created exclusively, never through a symbolic link, with the
-// old file's permissions); commit() flushes it, renames it over the
-// destination and flushes the folder. Until then the destination keeps its
-// previous content, and a writer destroyed or aborted without commit
-// removes its temporary.
+// too large to hold in memory. The destination is a name the user chose and
+// is resolved as replaceFile resolves one (AtomicReplace.h). The bytes go to
+// a fresh temporary beside it (created exclusively, never through a symbolic
+// link, with the old file's permissions); commit() flushes it, renames it
+// over the destination and flushes the folder. Until then the destination
+// keeps its previous content, and a writer destroyed or aborted without
+// commit removes its temporary. A FIFO or character device named as the
+// destination is written into at commit, never replaced.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,8 +19,7 @@ namespace vantor {
 
 class StreamingReplace {
 public:
-    // `path` is the destination (symbolic links followed, as replaceFile
-    // does); `shownName` names it in errors. `fault` is asked once, before
+    // `path` is the destination; `shownName` names it in errors. `fault` is asked once, before
     // the first byte is written. Throws IoError.
     StreamingReplace(const std::string& path, std::string shownName, const WriteFault& fault = {});
     ~StreamingReplace();
@@ -48,6 +49,8 @@ private:
     int m_fd = -1;
     std::uint64_t m_size = 0;
     std::vector<std::uint8_t> m_buffer;
+    bool m_stream = false;         // a FIFO or device: m_buffer holds every byte until commit
+    bool m_createdTarget = false;  // a dangling link's target made for this save
 };
 
 }  // namespace vantor
