@@ -31,7 +31,8 @@ std::string listRejected(const std::vector<std::string>& rejected) {
         std::string line = rejected[i].substr(0, 60);
         for (char& c : line)
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-        text += "\r" + (line.empty() ? std::string("（空行）") : line);
+        text += '\r';
+        text += line.empty() ? std::string("（空行）") : line;
     }
     if (rejected.size() > Shown) text += "\r…ほか " + std::to_string(rejected.size() - Shown) + " 行";
     return text;

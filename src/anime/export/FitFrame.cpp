@@ -66,17 +66,18 @@ const Bitmap& placeFrame(const Bitmap& frame, Bitmap& scratch) {
 
 Bitmap fitFrame(const Bitmap& frame, int width, int height) {
     Bitmap out(width, height, frame.format());
-    const int w = std::min(width, frame.width()), h = std::min(height, frame.height());
+    const int h = std::min(height, frame.height());
+    const std::size_t w = static_cast<std::size_t>(std::max(0, std::min(width, frame.width())));
     if (frame.format() == PixelFormat::Indexed8) {
         out.attachPalette(frame.palette());
         const std::uint8_t black = frame.palette() ? static_cast<std::uint8_t>(frame.palette()->nearestIndex(0)) : 0;
         for (int y = 0; y < height; ++y) {
             std::uint8_t* row = out.indexRow(y);
             std::fill(row, row + width, black);
-            if (y < h) std::copy(frame.indexRow(y), frame.indexRow(y) + w, row);
+            if (y < h) std::copy_n(frame.indexRow(y), w, row);
         }
     } else {
-        for (int y = 0; y < h; ++y) std::copy(frame.rgbRow(y), frame.rgbRow(y) + w, out.rgbRow(y));
+        for (int y = 0; y < h; ++y) std::copy_n(frame.rgbRow(y), w, out.rgbRow(y));
     }
     return out;
 }
