@@ -158,7 +158,11 @@ public:
     void GESheetInit();
     void detDraw();
     void EditDetDraw();
-    void EdittedProc();
+    // Marks the data edited and takes pictures of the old data off the
+    // screen: a live solid is drawn anew (at once, or once the figure being
+    // committed is in the store), otherwise the display goes.
+    enum class SolidRedraw { Now, AfterCommit };
+    void EdittedProc(SolidRedraw when = SolidRedraw::Now);
     void initAll();
     void initState();
     // Returns the editor to its idle state before it is shown from outside.
@@ -282,6 +286,7 @@ private:
     // Appends the work figure as a new figure when it has at least
     // minimumCount vertices; refuses it past the vertex capacity.
     void commitWork(int minimumCount);
+    void commitWorkToStore(int minimumCount);
 
     // A figure taken out of the store is held in work until it is put back.
     // If the release that would put it back never arrives (the window lost
@@ -358,6 +363,7 @@ private:
     FigureBuffer m_saved;
     FigureRecord m_savedRecord;
     bool m_figureHeld = false;
+    bool m_solidRedrawPending = false;  // a live solid waits for the commit under way
     EditHistory m_history;
     std::string m_cursorText;
     std::string m_pickedText;

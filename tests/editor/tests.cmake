@@ -5,4 +5,5 @@ list(APPEND VANTOR_TEST_SOURCES
   editor/ZuPropTest.cpp
   editor/HistoryTest.cpp
   editor/GestureTest.cpp
+  editor/LiveSolidTest.cpp
 )

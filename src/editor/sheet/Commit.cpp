@@ -33,6 +33,16 @@ void TGEditF::restoreHeldFigure() {
 }
 
 void TGEditF::commitWork(int minimumCount) {
+    commitWorkToStore(minimumCount);
+    // A live solid shows the store as it is once the figure is in.
+    if (m_solidRedrawPending) {
+        m_solidRedrawPending = false;
+        TVantorF& display = m_program.VantorF();
+        if (display.liveSolid() && display.visible()) m_program.ControlF().RedrawSolid();
+    }
+}
+
+void TGEditF::commitWorkToStore(int minimumCount) {
     m_figureHeld = false;
     m_gesture.dragging = false;
     m_gesture.rubberShown = false;
@@ -45,7 +55,7 @@ void TGEditF::commitWork(int minimumCount) {
         return;
     }
     if (m_work.count >= minimumCount) {
-        EdittedProc();
+        EdittedProc(SolidRedraw::AfterCommit);
         if (s.VertexCount + m_work.count > MaxVertices) {
             m_program.desktop.messageBox(TooManyVerticesText, Program::ApplicationTitle, MsgIcon::Error,
                                          MsgButtons::Ok);
@@ -68,14 +78,15 @@ void TGEditF::commitWork(int minimumCount) {
     GESheetInit();
 }
 
-void TGEditF::EdittedProc() {
+void TGEditF::EdittedProc(SolidRedraw when) {
     store().DataEdited = 1;
     // No picture of the old data may stay on screen: the display is drawn
     // anew when the user keeps it open while editing, else it goes.
     m_program.AnimeF().hide();
     TVantorF& display = m_program.VantorF();
-    if (display.liveSolid() && display.visible()) m_program.ControlF().RedrawSolid();
-    else display.hide();
+    if (!display.liveSolid() || !display.visible()) display.hide();
+    else if (when == SolidRedraw::AfterCommit) m_solidRedrawPending = true;
+    else m_program.ControlF().RedrawSolid();
 }
 
 }  // namespace vantor
