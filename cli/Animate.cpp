@@ -19,6 +19,7 @@
 #include "anime/export/ScenarioExport.h"
 #include "app/Program.h"
 #include "display/TVantorF.h"
+#include "platform/files/EscapedText.h"
 #include "platform/files/Files.h"
 
 namespace vantor::cli {
@@ -126,7 +127,7 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
     const ScenarioText text = readScenarioFile(files, a.scenario);
     for (const std::string& line : text.rejected)
         err << "vantor-cli animate: skipped a line that is not a frame name of the scenario's folder: '"
-            << line.substr(0, 80) << "'\n";
+            << escapedText(line) << "'\n";
     // Frames lie beside the scenario file.
     const std::string parent = std::filesystem::path(a.scenario).parent_path().string();
     const std::string folder = parent.empty() ? "." : parent;
@@ -137,7 +138,8 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
     const int delay = a.delayMs.value_or(100);
     const ScenarioExport result = exportScenario(files, folder, text.frames, delay, format, a.out);
     for (const std::string& name : result.missing)
-        err << "vantor-cli animate: skipped frame " << name << ": no picture " << name << ".bmp\n";
+        err << "vantor-cli animate: skipped frame " << escapedText(name) << ": no picture " << escapedText(name)
+            << ".bmp\n";
     out << a.out << ": " << result.frames << " frames, " << delay << " ms each, " << result.bytes << " bytes\n";
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "anime/TAnimeF.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <unordered_map>
 
 #include "anime/Scenario.h"
 #include "app/Program.h"
@@ -121,12 +123,24 @@ void TAnimeF::GetMaxSNum() {
 }
 
 void TAnimeF::SceneExistCheck() {
-    int i = 0;
-    while (i < lstScenario.count()) {
-        const std::string& name = lstScenario.items()[static_cast<std::size_t>(i)];
-        if (isSafeFrameName(name) && m_program.files.fileExists(framePath(name, ".bmp"))) ++i;
-        else lstScenario.remove(i);
+    // One pass and one change of the list: removing entries one at a time
+    // would move the rest of the list, and notify its view, for each.
+    // A name is looked up once however often it occurs.
+    std::unordered_map<std::string, bool> exists;
+    std::vector<std::string> kept;
+    kept.reserve(lstScenario.items().size());
+    for (const std::string& name : lstScenario.items()) {
+        auto [it, fresh] = exists.try_emplace(name, false);
+        if (fresh) it->second = isSafeFrameName(name) && m_program.files.fileExists(framePath(name, ".bmp"));
+        if (it->second) kept.push_back(name);
     }
+    if (kept.size() == lstScenario.items().size()) return;
+    // The selection stays at its row, as after removals one by one: on the
+    // entry that moved into its place, or the last one.
+    const int selected = lstScenario.itemIndex();
+    const int count = static_cast<int>(kept.size());
+    lstScenario.setItems(std::move(kept));
+    lstScenario.setItemIndex(selected < 0 ? -1 : std::min(selected, count - 1));
 }
 
 void TAnimeF::FolderView() {

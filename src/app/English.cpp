@@ -280,6 +280,8 @@ constexpr TextPair Texts[] = {
     {"シナリオファイルが大きすぎます（1MB まで）", "The scenario file is too large (1 MB at most)"},
     {"コマ名にフォルダや制御文字は使えません", "A frame name cannot contain folders or control characters"},
     {"書き出すコマがありません", "There are no frames to export"},
+    {"通常のファイルではないため読み込めません（パイプや装置は使えません）",
+     "Not a regular file, so it cannot be read (pipes and devices cannot be used)"},
 };
 
 // Texts built around data; see English.h for the placeholders. More
@@ -302,6 +304,7 @@ constexpr TextPair Patterns[] = {
     {"読み込みエラー（{0} 行目: {1*}）「{2}」。それ以降は読み込みませんでした。",
      "Read error (line {0}: {1}) \"{2}\". The rest was not read."},
     {"読み込みエラー（ファイルの長さが {0} バイトに足りません）", "Read error (the file is shorter than {0} bytes)"},
+    {"ファイルが大きすぎます（{0} MB まで）", "The file is too large ({0} MB at most)"},
     {"{0} を最後まで読み込めませんでした。", "{0} could not be read to the end."},
     {"{0}.bmp をディスクから削除しますか？", "Delete {0}.bmp from the disk?"},
     {"{0} に {1} コマを書き出しました", "Wrote {1} frames to {0}"},

@@ -1,5 +1,7 @@
 list(APPEND VANTOR_CORE_SOURCES
   src/platform/files/AtomicReplace.cpp
+  src/platform/files/BoundedRead.cpp
+  src/platform/files/EscapedText.cpp
   src/platform/files/Files.cpp
   src/platform/files/LineReader.cpp
   src/platform/pixels/Bitmap.cpp

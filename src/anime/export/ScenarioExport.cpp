@@ -1,8 +1,9 @@
 #include "anime/export/ScenarioExport.h"
 
 #include <stdexcept>
+#include <unordered_set>
 
-#include "anime/Scenario.h"
+#include "anime/FrameSource.h"
 #include "platform/IoError.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bitmap.h"
@@ -13,13 +14,17 @@ ScenarioExport exportScenario(const Files& files, const std::string& folder, con
                               int delayMs, AnimationFormat format, const std::string& outPath) {
     ScenarioExport result;
     auto writer = makeAnimationWriter(format);
+    FrameSource source(files, folder);
+    std::unordered_set<std::string> reported;
     for (const std::string& name : frames) {
-        if (!files.fileExists(framePath(folder, name, ".bmp"))) {
-            result.missing.push_back(name);
+        const FrameSource::Frame frame = source.frame(name);
+        if (!frame.picture) {
+            // Named once, however often the scenario lists it.
+            if (reported.insert(name).second) result.missing.push_back(name);
             continue;
         }
         try {
-            writer->addFrame(loadFramePicture(files, folder, name), delayMs);
+            writer->addFrame(*frame.picture, delayMs);
         } catch (const IoError&) {
             throw;
         } catch (const std::runtime_error& e) {

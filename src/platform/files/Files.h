@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/files/AtomicReplace.h"
+#include "platform/files/BoundedRead.h"
 
 namespace vantor {
 
@@ -33,7 +34,12 @@ public:
     // wildcard pattern of * and ?, sorted.
     std::vector<std::string> findFiles(const std::string& pattern) const;
 
+    // The whole of a regular file (see InputFile: FIFOs and devices are
+    // refused). Readers of a format use readBounded with their format's limit.
     std::vector<std::uint8_t> readAll(const std::string& name) const;
+    // At most `maxBytes` bytes; see the free readBounded.
+    std::vector<std::uint8_t> readBounded(const std::string& name, std::size_t maxBytes, Excess excess,
+                                          const std::string& tooLarge = "") const;
     // Text split at CR LF, LF or CR; a final line break does not add an empty line.
     std::vector<std::string> readLines(const std::string& name) const;
     // Replaces the file atomically (see replaceFile): a failed write leaves
