@@ -113,3 +113,13 @@ TEST_F(Animate, SimulationTurnIsOneFramePerTick) {
     EXPECT_EQ(run({dir.file("x.snr"), "--simulation", "-o", dir.file("x.gif")}), 2) << "a scenario does not turn";
     EXPECT_EQ(run({dir.file("cup.va4"), "--set", "simuUnitAngle=7", "-o", dir.file("x.gif")}), 2);
 }
+
+// Regression: rejected lines were printed raw, so a scenario could set the
+// terminal's title and clear its screen.
+TEST_F(Animate, RejectedLinesAreQuotedWithTheirControlCharactersEscaped) {
+    frame("ok001", 0x200000);
+    dir.writeText("e.snr", "ok001\r\n\x1b]0;X\x07\x1b[2J\r\n");
+    ASSERT_EQ(run({dir.file("e.snr"), "-o", dir.file("e.gif")}), 0) << err.str();
+    EXPECT_NE(err.str().find("'\\x1b]0;X\\x07\\x1b[2J'"), std::string::npos) << err.str();
+    for (char c : err.str()) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+}
