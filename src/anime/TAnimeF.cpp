@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <unordered_map>
+#include <unordered_set>
 
 #include "anime/Scenario.h"
 #include "app/Program.h"
@@ -125,16 +125,27 @@ void TAnimeF::GetMaxSNum() {
 void TAnimeF::SceneExistCheck() {
     // One pass and one change of the list: removing entries one at a time
     // would move the rest of the list, and notify its view, for each.
-    // A name is looked up once however often it occurs.
-    std::unordered_map<std::string, bool> exists;
-    std::vector<std::string> kept;
-    kept.reserve(lstScenario.items().size());
-    for (const std::string& name : lstScenario.items()) {
-        auto [it, fresh] = exists.try_emplace(name, false);
-        if (fresh) it->second = isSafeFrameName(name) && m_program.files.fileExists(framePath(name, ".bmp"));
-        if (it->second) kept.push_back(name);
+    const std::vector<std::string>& items = lstScenario.items();
+    const std::unordered_set<std::string> distinct(items.begin(), items.end());
+    // Many names: one listing of the folder costs less than a look-up each.
+    constexpr std::size_t ListingFrom = 64;
+    std::unordered_set<std::string> pictures;
+    if (distinct.size() >= ListingFrom) {
+        const Files folder(frameFolder());
+        for (std::string& file : folder.findFiles("*.bmp")) pictures.insert(std::move(file));
     }
-    if (kept.size() == lstScenario.items().size()) return;
+    std::unordered_set<std::string> present;
+    for (const std::string& name : distinct) {
+        if (!isSafeFrameName(name)) continue;
+        const bool exists = distinct.size() >= ListingFrom ? pictures.count(name + ".bmp") != 0
+                                                           : m_program.files.fileExists(framePath(name, ".bmp"));
+        if (exists) present.insert(name);
+    }
+    std::vector<std::string> kept;
+    kept.reserve(items.size());
+    for (const std::string& name : items)
+        if (present.count(name)) kept.push_back(name);
+    if (kept.size() == items.size()) return;
     // The selection stays at its row, as after removals one by one: on the
     // entry that moved into its place, or the last one.
     const int selected = lstScenario.itemIndex();
