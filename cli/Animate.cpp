@@ -120,7 +120,10 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
     }
     if (a.simulation) return animateSimulation(a, format, out, err);
     Files files(".");
-    if (!files.fileExists(a.scenario)) {
+    // Anything else that exists (a FIFO, a device) is refused by the reader
+    // with its reason.
+    std::error_code ec;
+    if (!std::filesystem::exists(files.resolve(a.scenario), ec)) {
         err << "vantor-cli animate: " << a.scenario << ": no such scenario file\n";
         return 1;
     }
