@@ -19,6 +19,7 @@
 #include "anime/export/ScenarioExport.h"
 #include "app/Program.h"
 #include "display/TVantorF.h"
+#include "platform/files/EscapedText.h"
 #include "platform/files/Files.h"
 #include "platform/files/StreamingReplace.h"
 
@@ -107,14 +108,17 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
     }
     if (a.simulation) return animateSimulation(a, format, out, err);
     Files files(".");
-    if (!files.fileExists(a.scenario)) {
+    // Anything else that exists (a FIFO, a device) is refused by the reader
+    // with its reason.
+    std::error_code ec;
+    if (!std::filesystem::exists(files.resolve(a.scenario), ec)) {
         err << "vantor-cli animate: " << a.scenario << ": no such scenario file\n";
         return 1;
     }
     const ScenarioText text = readScenarioFile(files, a.scenario);
     for (const std::string& line : text.rejected)
         err << "vantor-cli animate: skipped a line that is not a frame name of the scenario's folder: '"
-            << line.substr(0, 80) << "'\n";
+            << escapedText(line) << "'\n";
     // Frames lie beside the scenario file.
     const std::string parent = std::filesystem::path(a.scenario).parent_path().string();
     const std::string folder = parent.empty() ? "." : parent;
@@ -125,7 +129,8 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
     const int delay = storedDelay(format, a.delayMs.value_or(100), err);
     const ScenarioExport result = exportScenario(files, folder, text.frames, delay, format, a.out);
     for (const std::string& name : result.missing)
-        err << "vantor-cli animate: skipped frame " << name << ": no picture " << name << ".bmp\n";
+        err << "vantor-cli animate: skipped frame " << escapedText(name) << ": no picture " << escapedText(name)
+            << ".bmp\n";
     out << a.out << ": " << result.frames << " frames, " << result.delayMs << " ms each, " << result.width << " x "
         << result.height << ", " << result.bytes << " bytes\n";
     return 0;

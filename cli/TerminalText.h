@@ -8,10 +8,23 @@
 
 namespace vantor::cli {
 
-inline std::string forTerminal(std::string text) {
-    for (char& c : text)
-        if (c == '\r') c = '\n';
-    return text;
+// Line breaks become "\n"; any other control character left in a text
+// (file content should already be quoted with escapedText) is shown as
+// "\xNN" rather than obeyed by the terminal.
+inline std::string forTerminal(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\r') out += '\n';
+        else if ((u < 0x20 && c != '\n' && c != '\t') || u == 0x7F) {
+            constexpr const char* Hex = "0123456789abcdef";
+            out += "\\x";
+            out += Hex[u >> 4];
+            out += Hex[u & 0xF];
+        } else out += c;
+    }
+    return out;
 }
 
 // Runs a command's work. A failure becomes the message

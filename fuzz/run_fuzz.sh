@@ -2,7 +2,8 @@
 # Runs one fuzz target for a fixed time and prints what it reached: the
 # coverage (edges and features) and the executions, so a target that no
 # longer sees the code shows at once. Usage:
-#   run_fuzz.sh FUZZER SECONDS SUMMARY_FILE CORPUS_DIR...
+#   run_fuzz.sh FUZZER SECONDS SUMMARY_FILE CORPUS_DIR_OR_FLAG...
+# (libFuzzer flags such as -max_len=N may stand among the folders.)
 fuzzer="$1"; seconds="$2"; summary="$3"; shift 3
 name="$(basename "$fuzzer")"
 log="${summary%.summary}.log"

@@ -1,7 +1,6 @@
 #include "anime/Scenario.h"
 
 #include <cstdio>
-#include <filesystem>
 
 #include "control/SharedRoutines.h"
 #include "platform/IoError.h"
@@ -28,11 +27,7 @@ ScenarioText parseScenario(const std::vector<std::uint8_t>& bytes) {
 }
 
 ScenarioText readScenarioFile(const Files& files, const std::string& path) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(files.resolve(path), ec);
-    if (!ec && size > MaxScenarioBytes)
-        throw IoError("シナリオファイルが大きすぎます（1MB まで）", path);
-    return parseScenario(files.readAll(path));
+    return parseScenario(files.readBounded(path, MaxScenarioBytes, Excess::Refused, "シナリオファイルが大きすぎます（1MB まで）"));
 }
 
 std::vector<std::uint8_t> encodeScenario(const std::vector<std::string>& frames) {
@@ -72,7 +67,7 @@ std::string framePath(const std::string& folder, const std::string& name, const 
 
 Bitmap loadFramePicture(const Files& files, const std::string& folder, const std::string& name) {
     const std::string path = framePath(folder, name, ".bmp");
-    return decodeBmp(files.readAll(path), path);
+    return readBmpFile(files.resolve(path), path);
 }
 
 }  // namespace vantor

@@ -1,6 +1,8 @@
 #include "anime/TAnimeF.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <unordered_set>
 
 #include "anime/Scenario.h"
 #include "app/Program.h"
@@ -129,12 +131,35 @@ void TAnimeF::GetMaxSNum() {
 }
 
 void TAnimeF::SceneExistCheck() {
-    int i = 0;
-    while (i < lstScenario.count()) {
-        const std::string& name = lstScenario.items()[static_cast<std::size_t>(i)];
-        if (isSafeFrameName(name) && m_program.files.fileExists(framePath(name, ".bmp"))) ++i;
-        else lstScenario.remove(i);
+    // One pass and one change of the list: removing entries one at a time
+    // would move the rest of the list, and notify its view, for each.
+    const std::vector<std::string>& items = lstScenario.items();
+    const std::unordered_set<std::string> distinct(items.begin(), items.end());
+    // Many names: one listing of the folder costs less than a look-up each.
+    constexpr std::size_t ListingFrom = 64;
+    std::unordered_set<std::string> pictures;
+    if (distinct.size() >= ListingFrom) {
+        const Files folder(frameFolder());
+        for (std::string& file : folder.findFiles("*.bmp")) pictures.insert(std::move(file));
     }
+    std::unordered_set<std::string> present;
+    for (const std::string& name : distinct) {
+        if (!isSafeFrameName(name)) continue;
+        const bool exists = distinct.size() >= ListingFrom ? pictures.count(name + ".bmp") != 0
+                                                           : m_program.files.fileExists(framePath(name, ".bmp"));
+        if (exists) present.insert(name);
+    }
+    std::vector<std::string> kept;
+    kept.reserve(items.size());
+    for (const std::string& name : items)
+        if (present.count(name)) kept.push_back(name);
+    if (kept.size() == items.size()) return;
+    // The selection stays at its row, as after removals one by one: on the
+    // entry that moved into its place, or the last one.
+    const int selected = lstScenario.itemIndex();
+    const int count = static_cast<int>(kept.size());
+    lstScenario.setItems(std::move(kept));
+    lstScenario.setItemIndex(selected < 0 ? -1 : std::min(selected, count - 1));
 }
 
 void TAnimeF::FolderView() {

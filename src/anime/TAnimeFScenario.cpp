@@ -10,6 +10,7 @@
 #include "control/SharedRoutines.h"
 #include "control/TControlF.h"
 #include "control/formats/DataSetFiles.h"
+#include "platform/files/EscapedText.h"
 
 namespace vantor {
 
@@ -28,11 +29,9 @@ std::string listRejected(const std::vector<std::string>& rejected) {
     constexpr std::size_t Shown = 5;
     std::string text;
     for (std::size_t i = 0; i < rejected.size() && i < Shown; ++i) {
-        std::string line = rejected[i].substr(0, 60);
-        for (char& c : line)
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+        const std::string& line = rejected[i];
         text += '\r';
-        text += line.empty() ? std::string("（空行）") : line;
+        text += line.empty() ? std::string("（空行）") : escapedText(line, 60);
     }
     if (rejected.size() > Shown) text += "\r…ほか " + std::to_string(rejected.size() - Shown) + " 行";
     return text;

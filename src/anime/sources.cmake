@@ -1,4 +1,5 @@
 list(APPEND VANTOR_CORE_SOURCES
+  src/anime/FrameSource.cpp
   src/anime/Scenario.cpp
   src/anime/TAnimeF.cpp
   src/anime/TAnimeFFrames.cpp

@@ -294,6 +294,8 @@ constexpr TextPair Texts[] = {
     {"GIF/PNG書き出し", "Export GIF/PNG"},
     {"1 コマの表示時間をミリ秒で入れて下さい（1以上、65535以下）",
      "Enter how long each frame stays, in milliseconds (1 to 65535)"},
+    {"通常のファイルではないため読み込めません（パイプや装置は使えません）",
+     "Not a regular file, so it cannot be read (pipes and devices cannot be used)"},
 };
 
 // Texts built around data; see English.h for the placeholders. More
@@ -319,6 +321,7 @@ constexpr TextPair Patterns[] = {
     {"読み込みエラー（{0} 行目: {1*}）「{2}」。それ以降は読み込みませんでした。",
      "Read error (line {0}: {1}) \"{2}\". The rest was not read."},
     {"読み込みエラー（ファイルの長さが {0} バイトに足りません）", "Read error (the file is shorter than {0} bytes)"},
+    {"ファイルが大きすぎます（{0} MB まで）", "The file is too large ({0} MB at most)"},
     {"{0} を最後まで読み込めませんでした。", "{0} could not be read to the end."},
     {"{0}.bmp をディスクから削除しますか？", "Delete {0}.bmp from the disk?"},
     {"{0} に {1} コマを書き出しました（1 コマ {2} ミリ秒）", "Wrote {1} frames of {2} ms each to {0}"},

@@ -1,5 +1,7 @@
 #include "control/FigureStore.h"
 
+#include <algorithm>
+
 #include "platform/IoError.h"
 #include "platform/files/ByteReader.h"
 #include "platform/files/Files.h"
@@ -62,7 +64,14 @@ void FigureStore::freeFigure(std::int32_t n) {
 }
 
 bool FigureStore::readFigureFile(const Files& files, const std::string& path) {
-    return readFigureBytes(files.readAll(path), path);
+    return readFigureBytes(readFigureFileBytes(files, path), path);
+}
+
+std::vector<std::uint8_t> FigureStore::readFigureFileBytes(const Files& files, const std::string& path) const {
+    // The free slots and one record more, which shows that the file holds
+    // more figures than fit.
+    const std::size_t slots = static_cast<std::size_t>(std::max(0, MaxFigures - std::max(0, HighestFigure))) + 1;
+    return files.readBounded(path, slots * FigureRecordSize, Excess::Ignored);
 }
 
 bool FigureStore::readFigureBytes(const std::vector<std::uint8_t>& bytes, const std::string& path) {

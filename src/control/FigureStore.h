@@ -95,6 +95,9 @@ public:
     // trailing partial record throws IoError; slots read before it stay
     // filled and in use, and LoadedHighest is not set.
     bool readFigureFile(const Files& files, const std::string& path);
+    // The bytes of the figure file that the free slots after HighestFigure
+    // can use, and one record more; the rest of the file is not read.
+    std::vector<std::uint8_t> readFigureFileBytes(const Files& files, const std::string& path) const;
     // The same from the file's bytes; `path` names the file in errors.
     bool readFigureBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
     // Slots 1..HighestFigure, in use or not. Atomic.

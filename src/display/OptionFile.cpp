@@ -74,7 +74,8 @@ void decodeOptions(const std::uint8_t* data, std::size_t size, DisplayOptions& o
 }
 
 void readOptionFile(const Files& files, const std::string& path, DisplayOptions& options) {
-    const auto bytes = files.readAll(path);
+    // A file holds one record; whatever follows it is never read.
+    const auto bytes = files.readBounded(path, OptionFileSize, Excess::Ignored);
     decodeOptions(bytes.data(), bytes.size(), options, path);
 }
 

@@ -91,7 +91,8 @@ void TVantorF::mnBackBitmapClick() {
     if (!m_program.executeFileDialog(dlgOpenBackBitmap)) return;
     // Decoded aside first: a file that is not a usable picture leaves the
     // background that was there, and the flag, as they were.
-    Bitmap loaded = decodeBmp(m_program.files.readAll(dlgOpenBackBitmap.fileName), dlgOpenBackBitmap.fileName);
+    const std::string& name = dlgOpenBackBitmap.fileName;
+    Bitmap loaded = readBmpFile(m_program.files.resolve(name), name);
     backBitmap = std::move(loaded);
     backLoaded = true;
     // An image hides the background colour, except on a 256-colour screen

@@ -1,6 +1,8 @@
 list(APPEND VANTOR_CORE_SOURCES
   src/platform/files/AtomicReplace.cpp
   src/platform/files/FileSteps.cpp
+  src/platform/files/BoundedRead.cpp
+  src/platform/files/EscapedText.cpp
   src/platform/files/Files.cpp
   src/platform/files/SaveJournal.cpp
   src/platform/files/LineReader.cpp

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "anime/FrameSource.h"
 #include "anime/Scenario.h"
 #include "platform/IoError.h"
 #include "platform/files/Files.h"
+#include "platform/pixels/Bmp.h"
 #include "support/TempDir.h"
 
 using namespace vantor;
@@ -65,4 +67,47 @@ TEST(Scenario, OversizedFileIsRefusedBeforeReading) {
     for (int i = 0; i < 1000; ++i) thousand += frameNameFor("car", i % 999 + 1) + "\r\n";
     dir.writeText("long.snr", thousand);
     EXPECT_EQ(readScenarioFile(files, "long.snr").frames.size(), 1000u);
+}
+
+// Regression: a scenario listing one frame 100,000 times decoded its file
+// 100,000 times.
+TEST(FrameSource, EachPictureIsDecodedOnceWithinTheBudget) {
+    test::TempDir dir;
+    const Files files(dir.path());
+    for (const char* name : {"a", "b"}) writeBmpFile(dir.file(std::string(name) + ".bmp"), Bitmap(10, 10, PixelFormat::Rgb32));
+    const std::size_t onePicture = 10 * 10 * 4;
+    struct Row {
+        const char* name;
+        std::size_t budget;
+        std::vector<std::string> frames;
+        std::size_t decodes;
+    };
+    const std::vector<Row> rows = {
+        {"one frame repeated", onePicture, std::vector<std::string>(1000, "a"), 1},
+        {"a frame over the budget is still kept while it repeats", 1, std::vector<std::string>(1000, "a"), 1},
+        {"alternating, both fit", 2 * onePicture, {"a", "b", "a", "b", "a"}, 2},
+        {"alternating, one fits: the older goes", onePicture, {"a", "b", "a", "b"}, 4},
+        {"missing frames are never decoded", onePicture, {"x", "a", "x", "a"}, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FrameSource source(files, dir.path(), row.budget);
+        for (const std::string& name : row.frames) source.frame(name);
+        EXPECT_EQ(source.decodes(), row.decodes);
+    }
+}
+
+TEST(FrameSource, ANameKeepsItsNumberAndAMissingPictureIsNull) {
+    test::TempDir dir;
+    const Files files(dir.path());
+    writeBmpFile(dir.file("a.bmp"), Bitmap(3, 2, PixelFormat::Rgb32));
+    FrameSource source(files, dir.path(), 0);
+    const FrameSource::Frame a = source.frame("a");
+    const FrameSource::Frame x = source.frame("x");
+    ASSERT_TRUE(a.picture);
+    EXPECT_EQ(a.picture->width(), 3);
+    EXPECT_FALSE(x.picture);
+    EXPECT_EQ(source.frame("a").id, a.id);
+    EXPECT_NE(x.id, a.id);
+    EXPECT_THROW(source.frame("../a"), IoError);
 }

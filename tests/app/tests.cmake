@@ -1,5 +1,6 @@
 list(APPEND VANTOR_TEST_SOURCES
   app/EnglishTest.cpp
+  app/PaddedInputsTest.cpp
   app/ProgramTest.cpp
   app/RandomSessionTest.cpp
 )

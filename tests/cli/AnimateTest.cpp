@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "control/formats/DataSetFiles.h"
 #include "display/DisplayOptions.h"
 #include "display/OptionFile.h"
+#include "platform/files/BoundedRead.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
 #include "anime/AnimeHarness.h"
@@ -225,4 +227,20 @@ TEST_F(Animate, QuantizedVaseFramesKeepAtLeast48Decibels) {
         EXPECT_GE(psnr(gif.frames[i].pixels, want), 48.0);
     }
     EXPECT_LE(gifBytes.size(), 152479u);
+}
+
+// Regression: rejected lines were printed raw, so a scenario could set the
+// terminal's title and clear its screen.
+TEST_F(Animate, RejectedLinesAreQuotedWithTheirControlCharactersEscaped) {
+    frame("ok001", 0x200000);
+    dir.writeText("e.snr", "ok001\r\n\x1b]0;X\x07\x1b[2J\r\n");
+    ASSERT_EQ(run({dir.file("e.snr"), "-o", dir.file("e.gif")}), 0) << err.str();
+    EXPECT_NE(err.str().find("'\\x1b]0;X\\x07\\x1b[2J'"), std::string::npos) << err.str();
+    for (char c : err.str()) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+}
+
+TEST_F(Animate, AFifoNamedAsScenarioIsRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo(dir.file("x.snr").c_str(), 0600), 0);
+    EXPECT_EQ(run({dir.file("x.snr"), "-o", dir.file("x.gif")}), 1);
+    EXPECT_NE(err.str().find(NotRegularFileMessage), std::string::npos) << err.str();
 }

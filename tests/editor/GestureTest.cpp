@@ -4,6 +4,8 @@
 #include <string>
 
 #include "EditorHarness.h"
+#include "control/formats/TextNumbers.h"
+#include "editor/operations/TypedVertex.h"
 
 namespace vantor::test {
 namespace {
@@ -128,6 +130,22 @@ TEST_F(Gesture, TypedVertexIsCheckedAndOneStep) {
     desktop.type("302, -122");
     doubleClick(at(40, 30));
     expectFigure(figures()[0], {{40, 0}, {302, -122}, {60, 30}});
+}
+
+// Regression: a coordinate such as 1.4e-12 was proposed as "1.4376696e-12",
+// which the box then refused, so a vertex near the axis line could not be
+// moved by changing only its other coordinate.
+TEST(TypedVertexBox, AcceptsTheTextItProposes) {
+    const std::vector<std::pair<float, float>> rows = {
+        {1.4376696e-12f, 0}, {0, -1e-30f}, {302, -122}, {0.1f, 1e-45f}, {301.99998f, 121.99999f}};
+    for (const auto& [x, y] : rows) {
+        const std::string proposed = shortestDecimal(x) + ", " + shortestDecimal(y);
+        SCOPED_TRACE(proposed);
+        const auto v = parseTypedVertex(proposed, 302, 122);
+        ASSERT_TRUE(v);
+        EXPECT_EQ(v->x, x);
+        EXPECT_EQ(v->y, y);
+    }
 }
 
 // The release of a double click may never reach the sheet while the box is

@@ -141,6 +141,26 @@ TEST(Bmp, DecodesHandMadeFiles) {
     EXPECT_EQ(oneBit.colorTableEntry(2), PaletteEntry{});  // beyond the file's table: black
 }
 
+// The file reader takes the headers first and then only the pixel bytes
+// they call for: it must find the same pixels as the decoder given the
+// whole file, whatever follows them.
+TEST(BmpFile, ReadsTheSamePictureAsTheWholeFileDecodes) {
+    test::TempDir dir;
+    for (const HandMade& k : handMadeFiles()) {
+        SCOPED_TRACE(k.name);
+        Bytes file = build(k.layout);
+        file.insert(file.end(), 3000, 0xEE);
+        dir.write("pic.bmp", file);
+        const Bitmap b = readBmpFile(dir.file("pic.bmp"));
+        EXPECT_EQ(b.format(), k.format);
+        EXPECT_EQ(raws(b), k.pixels);
+    }
+    Bytes farOffset = build(Layout{40, 4, 4, 24, 0, {}, {}, 0, Bytes(48, 0)});
+    farOffset[10] = 0x88, farOffset[11] = 0x13;
+    dir.write("far.bmp", farOffset);
+    EXPECT_THROW(readBmpFile(dir.file("far.bmp")), IoError);
+}
+
 TEST(Bmp, RejectsMalformedFilesNamingTheProblem) {
     auto with = [](auto change) {
         Layout s{40, 4, 4, 24, 0, {}, {}, 0, Bytes(48, 0)};

@@ -2,6 +2,7 @@ list(APPEND VANTOR_TEST_SOURCES
   platform/NumbersTest.cpp
   platform/WidgetsTest.cpp
   platform/FilesTest.cpp
+  platform/BoundedReadTest.cpp
   platform/ConfigFolderTest.cpp
   platform/AtomicReplaceTest.cpp
   platform/SetSaveTest.cpp

@@ -7,8 +7,10 @@
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
+#include <unordered_set>
 
-#include "anime/Scenario.h"
+#include "anime/FrameSource.h"
 #include "platform/IoError.h"
 #include "platform/files/Files.h"
 #include "platform/files/StreamingReplace.h"
@@ -60,26 +62,33 @@ ScenarioExport exportScenario(const Files& files, const std::string& folder, con
                               int delayMs, AnimationFormat format, const std::string& outPath) {
     ScenarioExport result;
     // The picture's size must be known before the first frame is written:
-    // the headers give it without decoding any picture.
+    // the headers give it without decoding any picture. A name listed many
+    // times is looked at once.
     std::vector<const std::string*> present;
     present.reserve(frames.size());
+    std::unordered_map<std::string, bool> seen;  // name -> has a picture
     for (const std::string& name : frames) {
-        const std::string path = framePath(folder, name, ".bmp");
-        if (!files.fileExists(path)) {
-            result.missing.push_back(name);
-            continue;
+        auto [at, first] = seen.try_emplace(name, false);
+        if (first) {
+            const std::string path = framePath(folder, name, ".bmp");
+            at->second = files.fileExists(path);
+            if (!at->second) {
+                // Named once, however often the scenario lists it.
+                result.missing.push_back(name);
+            } else if (const std::optional<FrameSize> size = bmpHeaderSize(files.resolve(path))) {
+                result.width = std::max(result.width, size->width);
+                result.height = std::max(result.height, size->height);
+            }
         }
-        present.push_back(&name);
-        if (const std::optional<FrameSize> size = bmpHeaderSize(files.resolve(path))) {
-            result.width = std::max(result.width, size->width);
-            result.height = std::max(result.height, size->height);
-        }
+        if (at->second) present.push_back(&name);
     }
     if (present.empty()) throw IoError("書き出すコマがありません", outPath);
+    FrameSource source(files, folder);
     if (result.width == 0) {
         // No header could be read: the first picture reports why, or gives the size.
-        const Bitmap first = loadFramePicture(files, folder, *present.front());
-        const FrameSize size = placedSize(first.width(), first.height());
+        const FrameSource::Frame first = source.frame(*present.front());
+        if (!first.picture) throw IoError("書き出すコマがありません", outPath);
+        const FrameSize size = placedSize(first.picture->width(), first.picture->height());
         result.width = size.width;
         result.height = size.height;
     }
@@ -89,7 +98,12 @@ ScenarioExport exportScenario(const Files& files, const std::string& folder, con
     FileSink sink(file);
     try {
         auto writer = makeAnimationWriter(format, sink, result.width, result.height);
-        for (const std::string* name : present) writer->addFrame(loadFramePicture(files, folder, *name), delayMs);
+        // Each distinct picture is decoded once (see FrameSource).
+        for (const std::string* name : present) {
+            const FrameSource::Frame frame = source.frame(*name);
+            if (!frame.picture) throw IoError("書き出すコマがありません", outPath);
+            writer->addFrame(*frame.picture, delayMs);
+        }
         writer->finish();
         result.frames = writer->frameCount();
     } catch (const IoError&) {
@@ -101,5 +115,4 @@ ScenarioExport exportScenario(const Files& files, const std::string& folder, con
     file.commit();
     return result;
 }
-
 }  // namespace vantor

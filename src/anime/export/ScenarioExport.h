@@ -18,7 +18,7 @@ struct ScenarioExport {
     int width = 0;             // the picture's size
     int height = 0;
     int delayMs = 0;           // each frame's delay as the file stores it
-    std::vector<std::string> missing;  // frames without a picture, left out
+    std::vector<std::string> missing;  // frames without a picture, left out; each name once
 };
 
 // Every frame of `frames` whose picture exists in `folder` becomes one frame
@@ -28,7 +28,8 @@ struct ScenarioExport {
 // is at most the playback area; smaller frames lie at its top left on black.
 // A picture that exists but cannot be read, or nothing left to write,
 // throws IoError and writes nothing. The file is written frame by frame to a
-// temporary that replaces `outPath` at the end.
+// temporary that replaces `outPath` at the end. Each distinct picture is
+// decoded once (see FrameSource).
 ScenarioExport exportScenario(const Files& files, const std::string& folder, const std::vector<std::string>& frames,
                               int delayMs, AnimationFormat format, const std::string& outPath);
 

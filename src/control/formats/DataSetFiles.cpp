@@ -131,22 +131,29 @@ ReadResult DataSetFiles::readV1(const LineSource& lines) {
     return numberFromLinks(parsed.problem);
 }
 
+std::size_t DataSetFiles::vertexBytesToRead(std::size_t recordSize) const {
+    // One record past the room shows that the file holds more than fits.
+    return (static_cast<std::size_t>(room()) + 1) * recordSize;
+}
+
 ReadResult DataSetFiles::LoadV4(const std::string& path, const std::string& figureFile) {
-    const auto bytes = m_files.readAll(path);
+    const auto bytes = m_files.readBounded(path, vertexBytesToRead(Va4RecordSize), Excess::Ignored);
     if (!m_files.fileExists(figureFile)) return readV4(bytes, nullptr);
-    const auto figureBytes = m_files.readAll(figureFile);
+    const auto figureBytes = m_store.readFigureFileBytes(m_files, figureFile);
     return readV4(bytes, &figureBytes, figureFile);
 }
 
-ReadResult DataSetFiles::LoadV2(const std::string& path) { return readV2(m_files.readAll(path)); }
+ReadResult DataSetFiles::LoadV2(const std::string& path) {
+    return readV2(m_files.readBounded(path, vertexBytesToRead(Va2RecordSize), Excess::Ignored));
+}
 
 ReadResult DataSetFiles::LoadCSV(const std::string& path) {
-    LineReader reader(m_files.resolve(path), path);
+    LineReader reader(m_files.resolve(path), path, MaxTextDataBytes, tooLargeMessage(MaxTextDataBytes));
     return readCSV(reader.source());
 }
 
 ReadResult DataSetFiles::LoadV1(const std::string& path) {
-    LineReader reader(m_files.resolve(path), path);
+    LineReader reader(m_files.resolve(path), path, MaxTextDataBytes, tooLargeMessage(MaxTextDataBytes));
     return readV1(reader.source());
 }
 

@@ -1,22 +1,14 @@
 #include "control/formats/FormatMessages.h"
 
 #include "control/FigureStore.h"
+#include "platform/files/EscapedText.h"
 
 namespace vantor::formatMessages {
 
 namespace {
-// A line quoted in a message: printable ASCII only and short, so a binary
-// file read as text cannot fill the error box with garbage.
-std::string quoted(const std::string& text) {
-    constexpr std::size_t MaxShown = 40;
-    std::string out;
-    for (std::size_t i = 0; i < text.size() && i < MaxShown; ++i) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        out += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
-    }
-    if (text.size() > MaxShown) out += "...";
-    return "「" + out + "」";
-}
+// A line quoted in a message: short, so a binary file read as text cannot
+// fill the error box, and with its control characters escaped.
+std::string quoted(const std::string& text) { return "「" + escapedText(text, 40) + "」"; }
 }  // namespace
 
 std::string tooManyVertices() {

@@ -116,8 +116,10 @@ void dropByteOrderMark(std::string& firstLine) {
 }
 
 std::string shortestDecimal(float value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // Fixed notation: the input boxes that show this text take no exponent.
+    // The longest, the smallest subnormal, needs 2 + 44 + 2 characters.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return std::string(buffer, result.ptr);
 }
 

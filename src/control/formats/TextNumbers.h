@@ -25,8 +25,10 @@ std::optional<float> toFiniteF32(long double value);
 // no exponent, trailing zeros and a trailing point removed, "-" for
 // negatives, "0" for zero. 0.1f gives 0.100000001490116.
 std::string formatGeneral15(double value);
-// The shortest text that reads back to the same single-precision value
-// ("2.5", "0.1"), as an input box shows a value stored in single precision.
+// The shortest plain decimal, without exponent, that reads back to the same
+// single-precision value ("2.5", "0.1", "0.0000000000014376696"), as an
+// input box shows a value stored in single precision: the box accepts the
+// text it proposes.
 std::string shortestDecimal(float value);
 
 // Removes a UTF-8 byte-order mark from the start of a file's first line.

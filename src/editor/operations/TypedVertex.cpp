@@ -7,35 +7,31 @@
 #include "control/SharedRoutines.h"
 #include "control/formats/TextNumbers.h"
 #include "editor/TGEditF.h"
+#include "editor/operations/TypedVertex.h"
 
 namespace vantor {
 
 namespace {
-
 // The data range of the sheet's pixels: a vertex typed here can also be
 // reached with the mouse, and lies on or left of the axis.
 constexpr long double MaxTypedX = TGEditF::AxisColumn;
 constexpr long double MaxTypedY = TGEditF::BaseRow;
+}  // namespace
 
-// "x, y" with blanks anywhere; each part a plain signed decimal.
-bool parseTypedVertex(const std::string& typed, float& x, float& y) {
+std::optional<TypedVertex> parseTypedVertex(const std::string& typed, long double maxX, long double maxY) {
     const std::string answer = removeSpaces(typed);
     const std::size_t comma = answer.find(',');
-    if (comma == std::string::npos || answer.find(',', comma + 1) != std::string::npos) return false;
+    if (comma == std::string::npos || answer.find(',', comma + 1) != std::string::npos) return std::nullopt;
     const std::string xs = answer.substr(0, comma);
     const std::string ys = answer.substr(comma + 1);
-    if (!isSignedDecimal(xs) || !isSignedDecimal(ys)) return false;
+    if (!isSignedDecimal(xs) || !isSignedDecimal(ys)) return std::nullopt;
     const std::optional<long double> px = parseDecimal(xs, Exponent::Refused);
     const std::optional<long double> py = parseDecimal(ys, Exponent::Refused);
-    if (!px || !py) return false;
+    if (!px || !py) return std::nullopt;
     const long double vx = *px, vy = *py;
-    if (!(vx >= 0 && vx <= MaxTypedX && vy >= -MaxTypedY && vy <= MaxTypedY)) return false;
-    x = static_cast<float>(vx);
-    y = static_cast<float>(vy);
-    return true;
+    if (!(vx >= 0 && vx <= maxX && vy >= -maxY && vy <= maxY)) return std::nullopt;
+    return TypedVertex{static_cast<float>(vx), static_cast<float>(vy)};
 }
-
-}  // namespace
 
 void TGEditF::typeVertex(int px, int py) {
     FigureStore& s = store();
@@ -48,14 +44,14 @@ void TGEditF::typeVertex(int px, int py) {
     const std::string initial = shortestDecimal(s.x(k)) + ", " + shortestDecimal(s.y(k));
     const std::string typed = m_program.desktop.inputBox(
         "頂点の座標", "頂点の座標を x, y で入力して下さい（x は 0 以上 302 以下、y は -122 以上 122 以下）", initial);
-    float x = 0, y = 0;
     m_pickedText.clear();
-    if (!parseTypedVertex(typed, x, y) || (x == s.x(k) && y == s.y(k))) {
+    const std::optional<TypedVertex> v = parseTypedVertex(typed, MaxTypedX, MaxTypedY);
+    if (!v || (v->x == s.x(k) && v->y == s.y(k))) {
         refreshStatusLine();
         return;
     }
-    s.x(k) = x;
-    s.y(k) = y;
+    s.x(k) = v->x;
+    s.y(k) = v->y;
     EdittedProc();
     GESheetInit();
     checkpoint();

@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <unistd.h>
 
@@ -80,18 +78,13 @@ std::vector<std::string> Files::findTakenNames(const std::string& pattern) const
 }
 
 std::vector<std::uint8_t> Files::readAll(const std::string& name) const {
-    std::string path = resolve(name);
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) throw IoError(std::strerror(errno), name);
-    std::vector<std::uint8_t> data;
-    std::uint8_t buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.insert(data.end(), buf, buf + n);
-    bool bad = std::ferror(f) != 0;
-    int err = errno;
-    std::fclose(f);
-    if (bad) throw IoError(std::strerror(err), name);
-    return data;
+    const InputFile file(resolve(name), name);
+    return file.readAt(0, SIZE_MAX);
+}
+
+std::vector<std::uint8_t> Files::readBounded(const std::string& name, std::size_t maxBytes, Excess excess,
+                                             const std::string& tooLarge) const {
+    return vantor::readBounded(resolve(name), name, maxBytes, excess, tooLarge);
 }
 
 std::vector<std::string> Files::readLines(const std::string& name) const {

@@ -9,6 +9,7 @@
 
 #include "platform/files/AtomicReplace.h"
 #include "platform/files/SaveJournal.h"
+#include "platform/files/BoundedRead.h"
 
 namespace vantor {
 
@@ -37,7 +38,12 @@ public:
     // links, dangling ones too; folders are left out.
     std::vector<std::string> findTakenNames(const std::string& pattern) const;
 
+    // The whole of a regular file (see InputFile: FIFOs and devices are
+    // refused). Readers of a format use readBounded with their format's limit.
     std::vector<std::uint8_t> readAll(const std::string& name) const;
+    // At most `maxBytes` bytes; see the free readBounded.
+    std::vector<std::uint8_t> readBounded(const std::string& name, std::size_t maxBytes, Excess excess,
+                                          const std::string& tooLarge = "") const;
     // Text split at CR LF, LF or CR; a final line break does not add an empty line.
     std::vector<std::string> readLines(const std::string& name) const;
     // Replaces the file atomically (see replaceFile): a failed write leaves

@@ -1,10 +1,7 @@
 #include "platform/files/LineReader.h"
 
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
-
 #include "platform/IoError.h"
+#include "platform/files/BoundedRead.h"
 
 namespace vantor {
 
@@ -12,28 +9,22 @@ namespace {
 constexpr std::size_t ChunkBytes = 64 * 1024;
 }
 
-LineReader::LineReader(const std::string& path, const std::string& shownName)
-    : m_name(shownName), m_buffer(ChunkBytes) {
-    m_file = std::fopen(path.c_str(), "rb");
-    if (!m_file) throw IoError(std::strerror(errno), shownName);
-    struct stat st {};
-    if (::fstat(fileno(m_file), &st) == 0 && S_ISDIR(st.st_mode)) {
-        std::fclose(m_file);
-        m_file = nullptr;
-        throw IoError(std::strerror(EISDIR), shownName);
-    }
+LineReader::LineReader(const std::string& path, const std::string& shownName, std::uint64_t maxBytes,
+                       std::string tooLarge)
+    : m_file(std::make_unique<InputFile>(path, shownName)), m_maxBytes(maxBytes), m_tooLarge(std::move(tooLarge)) {
+    if (m_file->size() > m_maxBytes) throw IoError(m_tooLarge, shownName);
 }
 
-LineReader::~LineReader() {
-    if (m_file) std::fclose(m_file);
-}
+LineReader::~LineReader() = default;
 
 bool LineReader::fill() {
     if (m_eof) return false;
     m_pos = 0;
-    m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+    m_buffer = m_file->readAt(m_offset, ChunkBytes);
+    m_end = m_buffer.size();
+    m_offset += m_end;
+    if (m_offset > m_maxBytes) throw IoError(m_tooLarge, m_file->shownName());
     if (m_end == 0) {
-        if (std::ferror(m_file)) throw IoError(std::strerror(errno ? errno : EIO), m_name);
         m_eof = true;
         return false;
     }
@@ -46,7 +37,7 @@ bool LineReader::next(std::string& line) {
     for (;;) {
         if (m_pos == m_end && !fill()) return any;
         any = true;
-        const char* start = m_buffer.data() + m_pos;
+        const char* start = reinterpret_cast<const char*>(m_buffer.data()) + m_pos;
         const std::size_t avail = m_end - m_pos;
         std::size_t i = 0;
         while (i < avail && start[i] != '\n' && start[i] != '\r') ++i;

@@ -2,8 +2,10 @@
 // Text read one line at a time, in bounded chunks, so that reading a file
 // costs memory for what the caller keeps, not for the file's size. Lines
 // split at CR LF, LF or CR; a final line break does not add an empty line.
-#include <cstdio>
+#include <cstdint>
 #include <functional>
+#include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,16 +19,21 @@ using LineSource = std::function<bool(std::string& line)>;
 // line of a data file comes near it).
 constexpr std::size_t MaxLineBytes = 1 << 20;
 
+class InputFile;
+
 class LineReader {
 public:
     // Opens the file; IoError naming `shownName` when it cannot be opened or
-    // is a folder.
-    LineReader(const std::string& path, const std::string& shownName);
+    // is not a regular file (see InputFile). A file of more than `maxBytes`
+    // bytes throws IoError(tooLarge): at once when its size says so,
+    // otherwise when reading reaches the limit.
+    LineReader(const std::string& path, const std::string& shownName,
+               std::uint64_t maxBytes = std::numeric_limits<std::uint64_t>::max(), std::string tooLarge = "");
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    // IoError when the file cannot be read.
+    // IoError when the file cannot be read or grows past the limit.
     bool next(std::string& line);
     LineSource source() {
         return [this](std::string& line) { return next(line); };
@@ -34,9 +41,11 @@ public:
 
 private:
     bool fill();
-    std::FILE* m_file = nullptr;
-    std::string m_name;
-    std::vector<char> m_buffer;
+    std::unique_ptr<InputFile> m_file;
+    std::uint64_t m_offset = 0;  // of the next chunk in the file
+    std::uint64_t m_maxBytes;
+    std::string m_tooLarge;
+    std::vector<std::uint8_t> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
     bool m_eof = false;

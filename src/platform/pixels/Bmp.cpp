@@ -1,13 +1,6 @@
 // Writing bitmap files, and the file-level read and write.
 #include "platform/pixels/Bmp.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <limits>
 
 #include "platform/IoError.h"
@@ -72,48 +65,6 @@ std::vector<std::uint8_t> encodeBmp(const Bitmap& bitmap) {
     }
     return std::move(out.bytes);
 }
-
-namespace {
-
-// The largest file a picture within the reader's size limits can need.
-constexpr std::size_t MaxFileBytes = (std::size_t(1) << 30) + (std::size_t(1) << 20);
-
-[[noreturn]] void systemError(int err, const std::string& path) { throw IoError(std::strerror(err), path); }
-
-std::vector<std::uint8_t> readWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) systemError(errno, path);
-    std::vector<std::uint8_t> bytes;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        systemError(EISDIR, path);
-    }
-    std::size_t size = 0;
-    for (;;) {
-        if (bytes.size() - size < 65536) bytes.resize(size + 65536);
-        const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int err = errno;
-            ::close(fd);
-            systemError(err, path);
-        }
-        if (n == 0) break;
-        size += static_cast<std::size_t>(n);
-        if (size > MaxFileBytes) {
-            ::close(fd);
-            throw IoError("file too large for a bitmap", path);
-        }
-    }
-    ::close(fd);
-    bytes.resize(size);
-    return bytes;
-}
-
-}  // namespace
-
-Bitmap readBmpFile(const std::string& path) { return decodeBmp(readWholeFile(path), path); }
 
 void writeBmpFile(const std::string& path, const Bitmap& bitmap) {
     std::vector<std::uint8_t> bytes;

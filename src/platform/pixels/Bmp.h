@@ -17,7 +17,11 @@ Bitmap decodeBmp(const std::vector<std::uint8_t>& bytes, const std::string& file
 // Indexed8 -> 8-bit with its 256-entry palette; Rgb32 -> 24-bit. Bottom-up.
 std::vector<std::uint8_t> encodeBmp(const Bitmap& bitmap);
 
-Bitmap readBmpFile(const std::string& path);
+// Reads the headers first and then only the pixel bytes they call for, so a
+// padded file costs no more than its picture. Regular files only (see
+// InputFile). `shownName` labels errors (default: the path).
+Bitmap readBmpFile(const std::string& path, const std::string& shownName);
+inline Bitmap readBmpFile(const std::string& path) { return readBmpFile(path, path); }
 // Atomic: a failed write leaves an existing file intact.
 void writeBmpFile(const std::string& path, const Bitmap& bitmap);
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/files/BoundedRead.h"
 #include "platform/files/ByteReader.h"
 #include "platform/pixels/Bmp.h"
 
@@ -126,7 +127,6 @@ Info readHeaders(ByteReader& r, const std::string& fileName) {
     if (offBits != 0 && offBits < r.offset()) reject("pixel data offset " + std::to_string(offBits) + " inside the headers", fileName);
     readColorTable(r, info, colorsUsed, entrySize, offBits);
     info.pixelOffset = offBits != 0 ? offBits : r.offset();
-    if (info.pixelOffset > r.size()) reject("pixel data offset " + std::to_string(offBits) + " beyond the end", fileName);
     return info;
 }
 
@@ -157,13 +157,13 @@ Bitmap indexedBitmap(const Info& info) {
     return bmp;
 }
 
-Bitmap decodeUncompressed(const std::vector<std::uint8_t>& bytes, const Info& info, const std::string& fileName) {
+// `pixels`, `have`: the file's bytes from the pixel data offset on.
+Bitmap decodeUncompressed(const std::uint8_t* pixels, std::uint64_t have, const Info& info, const std::string& fileName) {
     const int w = static_cast<int>(info.width), h = static_cast<int>(info.height), bpp = info.bitCount;
     const std::uint64_t rowBytes = (std::uint64_t(w) * bpp + 7) / 8;
     const std::uint64_t stride = (std::uint64_t(w) * bpp + 31) / 32 * 4;
     // The last row's padding may be missing; everything else must be there.
     const std::uint64_t need = stride * std::uint64_t(h - 1) + rowBytes;
-    const std::uint64_t have = bytes.size() - info.pixelOffset;
     if (need > have)
         reject("pixel data truncated: " + std::to_string(have) + " of " + std::to_string(need) + " bytes", fileName);
 
@@ -175,7 +175,7 @@ Bitmap decodeUncompressed(const std::vector<std::uint8_t>& bytes, const Info& in
 
     Bitmap bmp = bpp <= 8 ? indexedBitmap(info) : Bitmap(w, h, PixelFormat::Rgb32);
     for (int i = 0; i < h; ++i) {
-        const std::uint8_t* src = bytes.data() + info.pixelOffset + stride * std::uint64_t(i);
+        const std::uint8_t* src = pixels + stride * std::uint64_t(i);
         const int y = info.topDown ? i : h - 1 - i;
         if (bpp <= 8) {
             std::uint8_t* dst = bmp.indexRow(y);
@@ -208,12 +208,11 @@ Bitmap decodeUncompressed(const std::vector<std::uint8_t>& bytes, const Info& in
 // Run-length encoded 4- and 8-bit pictures, bottom row first. Runs that
 // overshoot the row are cut; moves beyond the top end the picture, as does
 // the end-of-bitmap escape; data that stops before either is an error.
-Bitmap decodeRle(const std::vector<std::uint8_t>& bytes, const Info& info, const std::string& fileName) {
+Bitmap decodeRle(const std::uint8_t* pixels, std::size_t have, const Info& info, const std::string& fileName) {
     const bool four = info.compression == Rle4;
     const std::int64_t w = info.width, h = info.height;
     Bitmap bmp = indexedBitmap(info);
-    ByteReader r(bytes, fileName);
-    r.seek(info.pixelOffset);
+    ByteReader r(pixels, have, fileName);
     std::int64_t x = 0, row = 0;
     auto put = [&](std::uint8_t index) {
         if (x < w && row < h) bmp.indexRow(static_cast<int>(h - 1 - row))[x] = index;
@@ -247,13 +246,49 @@ Bitmap decodeRle(const std::vector<std::uint8_t>& bytes, const Info& info, const
     return bmp;
 }
 
+bool isRle(const Info& info) { return info.compression == Rle8 || info.compression == Rle4; }
+
+// The most pixel data a picture can use. Uncompressed: every row with its
+// padding. Run-length: two bytes a pixel (a run of one pixel, or three
+// literal pixels padded to six bytes), an end-of-line per row and the
+// end-of-bitmap; a stream that needs more repeats moves that do nothing.
+std::uint64_t usablePixelBytes(const Info& info) {
+    const std::uint64_t w = static_cast<std::uint64_t>(info.width), h = static_cast<std::uint64_t>(info.height);
+    if (isRle(info)) return (2 * w + 2) * h + 2;
+    return (w * static_cast<std::uint64_t>(info.bitCount) + 31) / 32 * 4 * h;
+}
+
+Bitmap decodePixels(const std::uint8_t* pixels, std::size_t have, const Info& info, const std::string& fileName) {
+    if (isRle(info)) return decodeRle(pixels, have, info, fileName);
+    return decodeUncompressed(pixels, have, info, fileName);
+}
+
+void rejectOffsetBeyondEnd(const Info& info, std::uint64_t fileSize, const std::string& fileName) {
+    if (info.pixelOffset > fileSize)
+        reject("pixel data offset " + std::to_string(info.pixelOffset) + " beyond the end", fileName);
+}
+
+// File header, the largest info header and a full colour table.
+constexpr std::size_t MaxHeaderBytes = 14 + 124 + 256 * 4;
+
 }  // namespace
 
 Bitmap decodeBmp(const std::vector<std::uint8_t>& bytes, const std::string& fileName) {
     ByteReader r(bytes, fileName);
     const Info info = readHeaders(r, fileName);
-    if (info.compression == Rle8 || info.compression == Rle4) return decodeRle(bytes, info, fileName);
-    return decodeUncompressed(bytes, info, fileName);
+    rejectOffsetBeyondEnd(info, bytes.size(), fileName);
+    return decodePixels(bytes.data() + info.pixelOffset, bytes.size() - info.pixelOffset, info, fileName);
+}
+
+Bitmap readBmpFile(const std::string& path, const std::string& shownName) {
+    const InputFile file(path, shownName);
+    const std::vector<std::uint8_t> head = file.readAt(0, MaxHeaderBytes);
+    ByteReader r(head, shownName);
+    const Info info = readHeaders(r, shownName);
+    rejectOffsetBeyondEnd(info, file.size(), shownName);
+    // The headers cap the size, so this stays within what the pixels need.
+    const std::vector<std::uint8_t> pixels = file.readAt(info.pixelOffset, static_cast<std::size_t>(usablePixelBytes(info)));
+    return decodePixels(pixels.data(), pixels.size(), info, shownName);
 }
 
 }  // namespace vantor
