@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Commands.h"
+#include "platform/files/EscapedText.h"
 
 namespace vantor::cli {
 
@@ -128,26 +129,30 @@ std::string programHelp() {
 
 std::string versionText() { return std::string("vantor-cli (FreeVantor) ") + VANTOR_VERSION + '\n'; }
 
-int runCommand(const CommandSpec& command, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+std::optional<Arguments> parseArguments(const CommandSpec& command, const std::vector<std::string>& args,
+                                        std::ostream& out, std::ostream& err, int& exitCode) {
     const std::string prefix = "vantor-cli " + std::string(command.name) + ": ";
     Arguments parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         if (isHelp(word)) {
             out << helpOf(command);
-            return 0;
+            exitCode = 0;
+            return std::nullopt;
         }
         if (word.size() > 1 && word[0] == '-') {
             const OptionSpec* option = findOption(command, word);
             if (!option) {
-                err << prefix << "unknown option '" << word << "'\n" << usageOf(command);
-                return 2;
+                err << prefix << "unknown option '" << escapedText(word) << "'\n" << usageOf(command);
+                exitCode = 2;
+                return std::nullopt;
             }
             std::string value;
             if (!option->value.empty()) {
                 if (i + 1 >= args.size()) {
                     err << prefix << word << " needs a value\n" << usageOf(command);
-                    return 2;
+                    exitCode = 2;
+                    return std::nullopt;
                 }
                 value = args[++i];
             }
@@ -155,12 +160,20 @@ int runCommand(const CommandSpec& command, const std::vector<std::string>& args,
         } else if (parsed.operands.size() < command.maxOperands) {
             parsed.operands.push_back(word);
         } else {
-            err << prefix << "too many names ('" << word << "' is one more than the command takes)\n"
+            err << prefix << "too many names ('" << escapedText(word) << "' is one more than the command takes)\n"
                 << usageOf(command);
-            return 2;
+            exitCode = 2;
+            return std::nullopt;
         }
     }
-    return command.run(parsed, out, err);
+    return parsed;
+}
+
+int runCommand(const CommandSpec& command, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    int exitCode = 0;
+    const std::optional<Arguments> parsed = parseArguments(command, args, out, err, exitCode);
+    if (!parsed) return exitCode;
+    return command.run(*parsed, out, err);
 }
 
 int commandNamed(const char* name, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -183,7 +196,7 @@ int runProgram(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     const CommandSpec* command = findCommand(first);
     if (!command) {
-        err << "vantor-cli: unknown command '" << first << "'\n" << programHelp();
+        err << "vantor-cli: unknown command '" << escapedText(first) << "'\n" << programHelp();
         return 2;
     }
     return runCommand(*command, std::vector<std::string>(args.begin() + 1, args.end()), out, err);

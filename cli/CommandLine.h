@@ -68,8 +68,14 @@ std::string helpOf(const CommandSpec& command);
 std::string programHelp();
 std::string versionText();
 
-// Parses args (the words after the command name) by the command's options
-// and runs it. --help (or -h) anywhere prints the command's help (exit 0);
+// Sorts args (the words after the command name) by the command's options.
+// Nothing when the command is not to run: --help (or -h) anywhere printed
+// the command's help (exitCode 0); an unknown option or a missing value
+// printed the reason and the usage (exitCode 2).
+std::optional<Arguments> parseArguments(const CommandSpec& command, const std::vector<std::string>& args,
+                                        std::ostream& out, std::ostream& err, int& exitCode);
+
+// Parses args as parseArguments does and runs the command. --help (or -h) anywhere prints the command's help (exit 0);
 // an unknown option or a missing value prints the reason and the usage
 // (exit 2).
 int runCommand(const CommandSpec& command, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

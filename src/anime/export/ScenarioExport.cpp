@@ -8,9 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "anime/FrameSource.h"
+#include "anime/Scenario.h"
 #include "platform/IoError.h"
 #include "platform/files/Files.h"
 #include "platform/files/StreamingReplace.h"
