@@ -24,4 +24,5 @@ list(APPEND VANTOR_CORE_SOURCES
   src/display/still/DepthOrder.cpp
   src/display/still/QuadRaster.cpp
   src/display/still/StillDisplay.cpp
+  src/display/still/StillDisplayBands.cpp
 )

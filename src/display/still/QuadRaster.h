@@ -62,7 +62,10 @@ public:
     // passes; reset() clears the ownership for the next one.
     PixelClaimer() = default;
     explicit PixelClaimer(Bitmap& bitmap) { reset(bitmap); }
-    void reset(Bitmap& bitmap);
+    void reset(Bitmap& bitmap) { reset(bitmap, 0, bitmap.height()); }
+    // Only rows rowBegin..rowEnd-1 can be claimed: the others start owned,
+    // so that claimers of disjoint bands share one bitmap.
+    void reset(Bitmap& bitmap, int rowBegin, int rowEnd);
 
     // Forgets the pixels listed so far (they stay owned).
     void begin() { m_count = 0; }
