@@ -172,7 +172,7 @@ void StillDisplay::drawSegmentMajor(const ShadeContext& ctx, int unit, const Pro
 void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band) {
     const int m = drawnSegments();
     const int steps = stepCount(unit);
-    std::vector<Corner>&e1 = m_at[0], &e2 = m_at[1], &r1 = m_at[2], &r2 = m_at[3];
+    std::vector<Corner>&e1 = band.at[0], &e2 = band.at[1], &r1 = band.at[2], &r2 = band.at[3];
     for (int k = steps - 1, done = 0; k >= 0; --k, ++done) {
         if (progress) progress(90 + done * unit);
         const int e = 90 + k * unit, r = 90 - k * unit;

@@ -16,8 +16,8 @@
 // element back, and shades and draws only the elements that own a pixel of
 // the finished picture (a few in a hundred on a detailed profile).
 //
-// drawFinalElements can split the picture into horizontal bands, one a
-// thread, each with its own record of owned pixels; the threads share the
+// drawFinalElements can split the picture into bands of rows (stripes
+// dealt out in turn), one a thread, each with its own record of owned pixels; the threads share the
 // transformed corners of each step. Every pixel belongs to one band, and
 // within a band the element order is that of the single pass, so the
 // picture is the same for every thread count.
@@ -68,7 +68,7 @@ public:
     // leave, for a picture handed over when the pass ends. Reports the same
     // progress positions in the same order. Reads bright at its start.
     // With more than one thread the progress is reported from the calling
-    // thread, which draws the top band.
+    // thread, which draws the first band.
     void drawFinalElements(const Progress& progress = {});
 
     // Threads of drawFinalElements: 0 takes one a hardware thread; 1 draws
@@ -120,6 +120,8 @@ private:
     struct Band {
         PixelClaimer claimer;
         PassCounts counts;
+        // Corners of every vertex at the four angles of a step (reused).
+        std::vector<Corner> at[4];
     };
     void finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band);
     void finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band);

@@ -1,4 +1,4 @@
-// drawFinalElements over horizontal bands, one a thread. Each band claims
+// drawFinalElements over bands of the picture's rows, one a thread. Each band claims
 // only its own rows, in the order of the single pass, so the pixels it
 // paints are those the single pass paints there.
 #include <algorithm>
@@ -17,10 +17,9 @@ void StillDisplay::setThreads(int threads) { m_threads = threads <= 0 ? hardware
 
 void StillDisplay::finalInBands(const ShadeContext& ctx, int unit, const Progress& progress) {
     const int bands = static_cast<int>(m_bands.size());
-    const int h = m_bitmap.height();
     for (int b = 0; b < bands; ++b) {
         Band& band = m_bands[static_cast<std::size_t>(b)];
-        band.claimer.reset(m_bitmap, h * b / bands, h * (b + 1) / bands);
+        band.claimer.reset(m_bitmap, b, bands);
         band.counts = PassCounts{};
     }
     const bool bySegment = segmentMajor(m_options.viewHeight);
