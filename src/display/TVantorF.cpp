@@ -54,7 +54,7 @@ void TVantorF::layoutControls() {
 bool TVantorF::palettePath() const { return m_program.ControlF().ColorDepth == 8; }
 
 void TVantorF::createDisplayBitmap() {
-    displayBitmap.resize(PictureWidth, PictureHeight, palettePath() ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
+    displayBitmap.resize(m_pictureWidth, m_pictureHeight, palettePath() ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
     m_still = std::make_unique<StillDisplay>(m_program.store, m_program.options, displayBitmap,
                                              palettePath() ? ColourPath::Palette : ColourPath::TrueColour);
     // Until the first pass the palette holds black and the background.
@@ -62,8 +62,14 @@ void TVantorF::createDisplayBitmap() {
     imgVantor.setPicture(&displayBitmap);
 }
 
+void TVantorF::setPictureSize(int width, int height) {
+    m_pictureWidth = width;
+    m_pictureHeight = height;
+    renewDisplayBitmap();
+}
+
 void TVantorF::renewDisplayBitmap() {
-    displayBitmap.resize(PictureWidth, PictureHeight, displayBitmap.format());
+    displayBitmap.resize(m_pictureWidth, m_pictureHeight, displayBitmap.format());
     if (palettePath()) m_still->palette.attachStill(displayBitmap);
     imgVantor.setPicture(&displayBitmap);
 }

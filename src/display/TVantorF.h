@@ -348,6 +348,9 @@ public:
 
     StillDisplay& still() { return *m_still; }
     bool palettePath() const;
+    // Pictures of another size than the window's, for work without a
+    // window (the command line); the view is scaled to fill them.
+    void setPictureSize(int width, int height);
     // True while a still display pass is drawing.
     bool drawing() const { return m_passRunning; }
 
@@ -382,6 +385,8 @@ private:
     void showProgress(int position);
 
     Program& m_program;
+    int m_pictureWidth = PictureWidth;
+    int m_pictureHeight = PictureHeight;
     std::unique_ptr<StillDisplay> m_still;
     Drag m_drag;
     bool m_passRunning = false;

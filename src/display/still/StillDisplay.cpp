@@ -12,7 +12,7 @@ StillDisplay::StillDisplay(const FigureStore& store, const DisplayOptions& optio
     : m_store(store), m_options(options), m_bitmap(bitmap), m_path(path), m_threads(hardwareThreads()) {}
 
 void StillDisplay::prepareView() {
-    geometry.setZoomScale(m_options);
+    geometry.setZoomScale(m_options, m_bitmap.width(), m_bitmap.height());
     geometry.CalcLightCoordinates(m_options);
     geometry.PrepareViewPoint(m_options);
     geometry.PrepareInclin(m_options);
