@@ -40,6 +40,8 @@ void TVantorF::layoutControls() {
     imgVantor.setBounds(0, 25, PictureWidth, PictureHeight);
     imgVantor.onMouseDown = [this](MouseButton b, unsigned shift, int x, int y) { imgVantorMouseDown(b, shift, x, y); };
     imgVantor.onMouseUp = [this](MouseButton b, unsigned shift, int x, int y) { imgVantorMouseUp(b, shift, x, y); };
+    imgVantor.onMouseMove = [this](unsigned shift, int x, int y) { imgVantorMouseMove(shift, x, y); };
+    imgVantor.onMouseWheel = [this](int delta, unsigned shift, int x, int y) { imgVantorMouseWheel(delta, shift, x, y); };
 
     scbBright.setParams(700, 21, 7000);
     scbBright.setSmallChange(20);

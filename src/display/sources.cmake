@@ -9,6 +9,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/display/TVantorFColors.cpp
   src/display/TVantorFDialogs.cpp
   src/display/TVantorFDisplay.cpp
+  src/display/TVantorFLook.cpp
   src/display/TVantorFMenus.cpp
   src/display/TVantorFOptionFiles.cpp
   src/display/TVantorFOptions.cpp
