@@ -128,7 +128,7 @@ private:
     // drawFinalElements over bands.size() bands, one a thread.
     void finalInBands(const ShadeContext& ctx, int unit, const Progress& progress);
     // Angle-major over bands: the threads transform a share of the vertices
-    // at each angle, wait for one another, then claim their own band.
+    // at a block of angles, wait for one another, then claim their own band.
     void finalAngleMajorShared(const ShadeContext& ctx, int unit, const Progress& progress, int band,
                                std::barrier<>& sync);
     void transformAll(int degrees, std::vector<Corner>& out);
@@ -148,10 +148,15 @@ private:
     std::vector<Corner> m_at[4];
     std::vector<TurnAngle> m_turns;
     std::vector<Band> m_bands{1};
-    // Corners at the angles of a step and the one before and after, shared
-    // by the threads of an angle-major pass: index k % 3 holds the angles
-    // 90 + k * unit (first) and 90 - k * unit (second).
-    std::vector<Corner> m_ring[3][2];
+    // Corners shared by the threads of an angle-major pass: the threads
+    // transform the angles of StepsPerSync steps, wait for one another once,
+    // then claim those steps. Slot k % RingSlots holds the angles
+    // 90 + k * unit (first) and 90 - k * unit (second); a thread that is
+    // ahead fills the next steps' slots while the others still read this
+    // block's StepsPerSync + 1.
+    static constexpr int StepsPerSync = 6;
+    static constexpr int RingSlots = 2 * StepsPerSync + 1;
+    std::vector<Corner> m_ring[RingSlots][2];
     int m_threads = 1;
     PassCounts m_counts;
 };

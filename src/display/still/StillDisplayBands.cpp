@@ -57,11 +57,10 @@ void StillDisplay::finalAngleMajorShared(const ShadeContext& ctx, int unit, cons
     Band& band = m_bands[static_cast<std::size_t>(b)];
     const int first = 1 + n * b / bands, last = n * (b + 1) / bands;
     // This thread's share of the vertices at the angles 90 + k * unit and
-    // 90 - k * unit. Step k reads slots k and k + 1; a thread that is ahead
-    // writes slot k - 1 meanwhile, which no step in progress reads.
+    // 90 - k * unit.
     auto transformShare = [&](int k) {
         const TurnAngle e = TurnAngle::fromDegrees(90 + k * unit), r = TurnAngle::fromDegrees(90 - k * unit);
-        std::vector<Corner>* slot = m_ring[k % 3];
+        std::vector<Corner>* slot = m_ring[k % RingSlots];
         for (int v = first; v <= last; ++v) {
             const f32 x = m_store.x(v), y = m_store.y(v);
             slot[0][static_cast<std::size_t>(v)] = geometry.calcCoordi(x, y, e);
@@ -70,11 +69,15 @@ void StillDisplay::finalAngleMajorShared(const ShadeContext& ctx, int unit, cons
     };
     transformShare(steps);
     for (int k = steps - 1, done = 0; k >= 0; --k, ++done) {
-        transformShare(k);
-        sync.arrive_and_wait();
+        // The first step of a block: its angles and those of the block's
+        // other steps.
+        if ((steps - 1 - k) % StepsPerSync == 0) {
+            for (int a = k; a >= 0 && a > k - StepsPerSync; --a) transformShare(a);
+            sync.arrive_and_wait();
+        }
         if (progress) progress(90 + done * unit);
-        const std::vector<Corner>&e1 = m_ring[k % 3][0], &r1 = m_ring[k % 3][1];
-        const std::vector<Corner>&e2 = m_ring[(k + 1) % 3][0], &r2 = m_ring[(k + 1) % 3][1];
+        const std::vector<Corner>&e1 = m_ring[k % RingSlots][0], &r1 = m_ring[k % RingSlots][1];
+        const std::vector<Corner>&e2 = m_ring[(k + 1) % RingSlots][0], &r2 = m_ring[(k + 1) % RingSlots][1];
         const std::int32_t* table = order.table(DepthOrder::tableForStep(90 + k * unit));
         for (int j = m; j >= 1; --j) {
             const int s = table[j];
