@@ -116,8 +116,9 @@ private:
     bool beginElements();
     void drawAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, QuadRaster& raster);
     void drawSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, QuadRaster& raster);
-    // The pixels one thread owns and what it did.
-    struct Band {
+    // The pixels one thread owns and what it did. Bands lie apart in memory
+    // so that one thread's counting does not slow another's reading.
+    struct alignas(128) Band {
         PixelClaimer claimer;
         PassCounts counts;
         // Corners of every vertex at the four angles of a step (reused).
