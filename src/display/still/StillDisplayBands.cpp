@@ -1,6 +1,6 @@
-// drawFinalElements over bands of the picture's rows, one a thread. Each band claims
-// only its own rows, in the order of the single pass, so the pixels it
-// paints are those the single pass paints there.
+// drawFinalElements over bands of the picture's rows, one a thread. Each
+// band claims only its own rows, in the order of the single pass, so the
+// pixels it paints are those the single pass paints there.
 #include <algorithm>
 #include <barrier>
 #include <thread>
@@ -23,10 +23,13 @@ void StillDisplay::finalInBands(const ShadeContext& ctx, int unit, const Progres
         band.counts = PassCounts{};
     }
     const bool bySegment = segmentMajor(m_options.viewHeight);
-    if (bySegment) prepareTurns(unit, stepCount(unit));
-    const std::size_t corners = static_cast<std::size_t>(m_store.VertexCount) + 1;
-    for (auto& ring : m_ring)
-        for (auto& side : ring) side.resize(corners);
+    if (bySegment) {
+        prepareTurns(unit, stepCount(unit));
+    } else {
+        const std::size_t corners = static_cast<std::size_t>(m_store.VertexCount) + 1;
+        for (auto& ring : m_ring)
+            for (auto& side : ring) side.resize(corners);
+    }
     {
         std::barrier sync(bands);
         auto work = [&](int b) {
