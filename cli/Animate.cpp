@@ -42,7 +42,8 @@ std::optional<AnimateArgs> parseArgs(const Arguments& args, std::ostream& err) {
     if (!scene) return std::nullopt;
     a.scene = *scene;
     // The options that only a scene takes ask for the simulation too.
-    a.simulation = args.has("--simulation") || args.has("--options") || args.has("--set") || args.has("--color-depth");
+    a.simulation = args.has("--simulation") || args.has("--options") || args.has("--set") || args.has("--color-depth") ||
+                   args.has("--size") || args.has("--threads");
     a.out = args.value("--output").value_or("");
     if (const auto v = args.value("--delay")) {
         int ms = 0;

@@ -16,6 +16,8 @@ const OptionSpec SetOption{"--set", "", "name=value", "change one display option
                            ValueKind::OptionField, "", true};
 const OptionSpec ColorDepth{"--color-depth", "", "BITS", "8 draws as on a 256-colour screen (palette path); default 32",
                             ValueKind::Words, "8 16 24 32"};
+const OptionSpec Size{"--size", "", "WxH", "picture size up to 8192x8192 (default 600x400); the solid fills it as the window"};
+const OptionSpec Threads{"--threads", "", "N", "threads of the still display (default: one a hardware thread)"};
 const OptionSpec Angle{"--angle", "", "DEG", "turn only part of a full turn (above 0, up to 360; default 360)"};
 const OptionSpec Thickness{"--thickness", "", "T", "give open figures a wall of T data units (above 0, up to 1000)"};
 
@@ -32,14 +34,14 @@ std::vector<CommandSpec> makeTable() {
          "vantor-cli convert vase.va4 vase.csv",
          runConvert},
         {"render",
-         {"DATA -o OUT [--options FILE.vop] [--set name=value ...] [--color-depth 8]"},
+         {"DATA -o OUT [--options FILE.vop] [--set name=value ...] [--color-depth 8] [--size WxH] [--threads N]"},
          "draw the solid of DATA as the display window does and write the picture (.png, else BMP)",
          "The picture starts from the factory options and the data set's own .vop, not from the standard option file,\n"
          "so that it depends only on the files named.",
          DataFiles,
          1,
          {{"--output", "-o", "OUT", "the picture to write: .png, else a BMP file", ValueKind::Files, "png bmp"},
-          OptionsFile, SetOption, ColorDepth},
+          OptionsFile, SetOption, ColorDepth, Size, Threads},
          "vantor-cli render vase.va4 -o vase.png --set viewHeight=60",
          runRender},
         {"options",
@@ -56,7 +58,7 @@ std::vector<CommandSpec> makeTable() {
         {"animate",
          {"SCENARIO.snr -o OUT.gif|OUT.png [--delay MS]",
           "DATA --simulation -o OUT.gif|OUT.png [--color-depth 8] [--options FILE.vop] [--set name=value ...] "
-          "[--delay MS]"},
+          "[--delay MS] [--size WxH] [--threads N]"},
          "write a scenario's frames, or one turn of the rotation simulation, as a looping animated GIF or PNG",
          "A scenario's frames are read from the scenario's folder in playing order (default 100 ms each).\n"
          "The simulation makes one frame a tick (default: its own interval).\n"
@@ -66,7 +68,7 @@ std::vector<CommandSpec> makeTable() {
          {{"--output", "-o", "OUT", "the animation to write: .gif or .png", ValueKind::Files, "gif png"},
           {"--delay", "", "MS", "milliseconds a frame (1 ... 65535)"},
           {"--simulation", "", "", "turn the solid of a data set instead of playing a scenario", ValueKind::None},
-          OptionsFile, SetOption, ColorDepth},
+          OptionsFile, SetOption, ColorDepth, Size, Threads},
          "vantor-cli animate vase.va4 --simulation -o turn.gif",
          runAnimate},
         {"export",

@@ -14,6 +14,28 @@
 
 namespace vantor::cli {
 
+namespace {
+
+constexpr int MaxPictureSide = 8192;
+constexpr int MaxThreads = 256;
+
+std::optional<long> wholeNumberOf(const std::string& text) {
+    if (text.empty() || text.size() > 6) return std::nullopt;
+    for (char c : text)
+        if (c < '0' || c > '9') return std::nullopt;
+    return std::stol(text);
+}
+
+}  // namespace
+
+std::optional<std::pair<int, int>> pictureSizeOf(const std::string& text) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos) return std::nullopt;
+    const std::optional<long> w = wholeNumberOf(text.substr(0, x)), h = wholeNumberOf(text.substr(x + 1));
+    if (!w || !h || *w < 1 || *h < 1 || *w > MaxPictureSide || *h > MaxPictureSide) return std::nullopt;
+    return std::pair<int, int>(static_cast<int>(*w), static_cast<int>(*h));
+}
+
 std::optional<SceneRequest> sceneRequestOf(const Arguments& args, const std::string& command, std::ostream& err) {
     SceneRequest r;
     if (!args.operands.empty()) r.data = args.operands[0];
@@ -35,6 +57,24 @@ std::optional<SceneRequest> sceneRequestOf(const Arguments& args, const std::str
                 << "'\n";
             return std::nullopt;
         }
+    }
+    if (const auto size = args.value("--size")) {
+        const std::optional<std::pair<int, int>> wh = pictureSizeOf(*size);
+        if (!wh) {
+            err << "vantor-cli " << command << ": --size takes WIDTHxHEIGHT, each 1 ... " << MaxPictureSide << ", not '"
+                << *size << "'\n";
+            return std::nullopt;
+        }
+        r.width = wh->first;
+        r.height = wh->second;
+    }
+    if (const auto threads = args.value("--threads")) {
+        const std::optional<long> n = wholeNumberOf(*threads);
+        if (!n || *n < 1 || *n > MaxThreads) {
+            err << "vantor-cli " << command << ": --threads takes 1 ... " << MaxThreads << ", not '" << *threads << "'\n";
+            return std::nullopt;
+        }
+        r.threads = static_cast<int>(*n);
     }
     return r;
 }
@@ -86,6 +126,8 @@ int SolidScene::build(const SceneRequest& r, const std::string& command) {
         store.applyDefaultTint();
         store.applyDefaultMethod();
     }
+    d.setPictureSize(r.width, r.height);
+    d.still().setThreads(r.threads);
     m_program->ControlF().RotateExecute();
     return m_desktop.errorCount() > 0 ? 1 : 0;
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CommandLine.h"
@@ -25,11 +26,18 @@ struct SceneRequest {
     std::string options;            // an option file read after the data set's own
     std::vector<std::string> sets;  // name=value, applied last, already checked
     int colorDepth = 32;
+    int width = 600;  // the picture, as the window's unless --size says
+    int height = 400;
+    int threads = 0;  // of the still display; 0: one a hardware thread
 };
 
-// The options every scene command shares (--options, --set, --color-depth)
+// The options every scene command shares (--options, --set, --color-depth,
+// --size, --threads)
 // and the data set, the first operand. Nothing when a value is unusable; the
 // reason is written to err.
+// "WxH", each side 1 ... 8192.
+std::optional<std::pair<int, int>> pictureSizeOf(const std::string& text);
+
 std::optional<SceneRequest> sceneRequestOf(const Arguments& args, const std::string& command, std::ostream& err);
 
 class SolidScene {

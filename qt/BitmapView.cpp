@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "Conversions.h"
 #include "app/Program.h"
@@ -104,6 +105,17 @@ void BitmapView::mouseReleaseEvent(QMouseEvent* e) {
         if (m_image.onMouseUp) m_image.onMouseUp(toButton(e->button()), toShift(e->modifiers(), e->buttons()), pos.x(), pos.y());
         if (e->button() == Qt::LeftButton && rect().contains(pos) && m_image.onClick) m_image.onClick();
     });
+}
+
+void BitmapView::wheelEvent(QWheelEvent* e) {
+    if (!m_image.onMouseWheel) {
+        e->ignore();
+        return;
+    }
+    const int delta = e->angleDelta().y();
+    if (delta == 0) return;
+    const QPoint pos = e->position().toPoint();
+    m_program.dispatch([&] { m_image.onMouseWheel(delta, toShift(e->modifiers(), e->buttons()), pos.x(), pos.y()); });
 }
 
 }  // namespace vantor::qt

@@ -40,6 +40,8 @@ void TVantorF::layoutControls() {
     imgVantor.setBounds(0, 25, PictureWidth, PictureHeight);
     imgVantor.onMouseDown = [this](MouseButton b, unsigned shift, int x, int y) { imgVantorMouseDown(b, shift, x, y); };
     imgVantor.onMouseUp = [this](MouseButton b, unsigned shift, int x, int y) { imgVantorMouseUp(b, shift, x, y); };
+    imgVantor.onMouseMove = [this](unsigned shift, int x, int y) { imgVantorMouseMove(shift, x, y); };
+    imgVantor.onMouseWheel = [this](int delta, unsigned shift, int x, int y) { imgVantorMouseWheel(delta, shift, x, y); };
 
     scbBright.setParams(700, 21, 7000);
     scbBright.setSmallChange(20);
@@ -54,7 +56,7 @@ void TVantorF::layoutControls() {
 bool TVantorF::palettePath() const { return m_program.ControlF().ColorDepth == 8; }
 
 void TVantorF::createDisplayBitmap() {
-    displayBitmap.resize(PictureWidth, PictureHeight, palettePath() ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
+    displayBitmap.resize(m_pictureWidth, m_pictureHeight, palettePath() ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
     m_still = std::make_unique<StillDisplay>(m_program.store, m_program.options, displayBitmap,
                                              palettePath() ? ColourPath::Palette : ColourPath::TrueColour);
     // Until the first pass the palette holds black and the background.
@@ -62,8 +64,14 @@ void TVantorF::createDisplayBitmap() {
     imgVantor.setPicture(&displayBitmap);
 }
 
+void TVantorF::setPictureSize(int width, int height) {
+    m_pictureWidth = width;
+    m_pictureHeight = height;
+    renewDisplayBitmap();
+}
+
 void TVantorF::renewDisplayBitmap() {
-    displayBitmap.resize(PictureWidth, PictureHeight, displayBitmap.format());
+    displayBitmap.resize(m_pictureWidth, m_pictureHeight, displayBitmap.format());
     if (palettePath()) m_still->palette.attachStill(displayBitmap);
     imgVantor.setPicture(&displayBitmap);
 }

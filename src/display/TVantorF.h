@@ -259,6 +259,19 @@ public:
     // (TVantorFPicture.cpp).
     void imgVantorMouseDown(MouseButton button, unsigned shift, int x, int y);
     void imgVantorMouseUp(MouseButton button, unsigned shift, int x, int y);
+    // Looking by hand: a left-button drag turns the light round the solid
+    // (across) and tilts the view (up and down), drawing a quick preview
+    // while the button is held and the exact picture when it is released;
+    // the wheel zooms; the arrow keys step the same values.
+    void imgVantorMouseMove(unsigned shift, int x, int y);
+    void imgVantorMouseWheel(int delta, unsigned shift, int x, int y);
+    void FormKeyDown(int key, unsigned shift) override;
+    bool looking() const { return m_look.active; }
+    // The preview of a drag: the unit angle it uses and its picture's size.
+    int previewUnitAngle() const;
+    bool previewHalfSize() const;
+    // Draws the preview of the current options into the display bitmap.
+    void drawLookPreview();
     void mnSaveClick();
     void mnBackBitmapClick();
     void mnBackBitmapEraseClick();
@@ -348,6 +361,9 @@ public:
 
     StillDisplay& still() { return *m_still; }
     bool palettePath() const;
+    // Pictures of another size than the window's, for work without a
+    // window (the command line); the view is scaled to fill them.
+    void setPictureSize(int width, int height);
     // True while a still display pass is drawing.
     bool drawing() const { return m_passRunning; }
 
@@ -359,6 +375,23 @@ private:
         std::string savedCaption;
     };
     void drawGrabRing(int x, int y);
+    struct Look {
+        bool active = false;
+        bool moved = false;
+        int pressX = 0;
+        int pressY = 0;
+        double startHeight = 0;
+        double startLightDir = 0;
+    };
+    Look m_look;
+    void lookPress(int x, int y);
+    void lookRelease();
+    // Stores a view height and light direction reached by hand, with the
+    // marks their typed-value commands leave, and draws the exact picture.
+    void lookCommit(double height, double lightDir);
+    DisplayOptions m_previewOptions;
+    Bitmap m_previewBitmap;
+    std::unique_ptr<StillDisplay> m_preview;
     // The labels above the picture say what it is ("立体表示", "シミュレーション",
     // "平行移動"), in lime; the step label follows when `degrees` is given.
     void labelPicture(const std::string& what, std::optional<int> degrees = std::nullopt);
@@ -382,6 +415,8 @@ private:
     void showProgress(int position);
 
     Program& m_program;
+    int m_pictureWidth = PictureWidth;
+    int m_pictureHeight = PictureHeight;
     std::unique_ptr<StillDisplay> m_still;
     Drag m_drag;
     bool m_passRunning = false;

@@ -48,9 +48,13 @@ void TVantorF::drawGrabRing(int x, int y) {
 }
 
 void TVantorF::imgVantorMouseDown(MouseButton button, unsigned /*shift*/, int x, int y) {
-    // The left button does nothing on the picture; a second button pressed
-    // during a move does not start another.
-    if (button == MouseButton::Left || m_drag.active) return;
+    // The left button looks round the solid; a second button pressed during
+    // a move or a look does not start another.
+    if (m_drag.active || m_look.active) return;
+    if (button == MouseButton::Left) {
+        lookPress(x, y);
+        return;
+    }
     // The running line animation draws with an inverting pen over the
     // picture that is about to move: it ends first, which restores the still
     // picture under the ring.
@@ -65,7 +69,11 @@ void TVantorF::imgVantorMouseDown(MouseButton button, unsigned /*shift*/, int x,
 }
 
 void TVantorF::imgVantorMouseUp(MouseButton button, unsigned /*shift*/, int x, int y) {
-    if (button == MouseButton::Left || !m_drag.active) return;
+    if (button == MouseButton::Left) {
+        if (m_look.active) lookRelease();
+        return;
+    }
+    if (!m_drag.active) return;
     m_drag.active = false;
     drawGrabRing(m_drag.pressX, m_drag.pressY);
     imgVantor.setCursor(Cursor::Default);

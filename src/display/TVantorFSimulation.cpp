@@ -45,7 +45,7 @@ void TVantorF::AnimPrepare() {
     showSimulationLabels();
 
     StillDisplay& still = *m_still;
-    still.geometry.setZoomScale(o);
+    still.geometry.setZoomScale(o, displayBitmap.width(), displayBitmap.height());
     still.geometry.PrepareViewPoint(o);
     still.geometry.PrepareInclin(o);
     animSetPaletteOfWindow();
@@ -114,7 +114,7 @@ void TVantorF::simuTimerTimer() {
 
 void TVantorF::fulcolRotate1Ua(int a) {
     StillDisplay& still = *m_still;
-    still.geometry.setZoomScale(m_program.options);
+    still.geometry.setZoomScale(m_program.options, displayBitmap.width(), displayBitmap.height());
     m_sweep.draw(a, m_program.store, still.geometry, still.order, displayBitmap);
     showPicture();
 }

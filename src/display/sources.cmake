@@ -9,6 +9,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/display/TVantorFColors.cpp
   src/display/TVantorFDialogs.cpp
   src/display/TVantorFDisplay.cpp
+  src/display/TVantorFLook.cpp
   src/display/TVantorFMenus.cpp
   src/display/TVantorFOptionFiles.cpp
   src/display/TVantorFOptions.cpp
@@ -24,4 +25,5 @@ list(APPEND VANTOR_CORE_SOURCES
   src/display/still/DepthOrder.cpp
   src/display/still/QuadRaster.cpp
   src/display/still/StillDisplay.cpp
+  src/display/still/StillDisplayBands.cpp
 )

@@ -261,3 +261,86 @@ TEST(PngFile, PaletteAndTrueColour) {
     EXPECT_EQ(colours, (std::vector<TColor>{rgb(1, 2, 3), rgb(9, 8, 7), rgb(0, 0, 0), rgb(1, 2, 3)}));
     EXPECT_THROW(encodePng(Bitmap()), std::invalid_argument);
 }
+
+// A view reached by dragging in the window, saved as an option file, is
+// drawn by the render command exactly as the window shows it after release.
+TEST(RenderCommand, ThePictureAfterADragIsTheRenderOfItsSavedOptions) {
+    TempDir dir;
+    DisplayOptions o;
+    o.setFactoryValues();
+    writeCup(dir, "cup", o);
+    for (int depth : {32, 8}) {
+        SCOPED_TRACE(depth);
+        test::ScriptedDesktop desktop;
+        desktop.screenInfo.bitsPerPixel = depth;
+        Program program(desktop, test::configIn(dir));
+        program.ControlF().activate();
+        TVantorF& w = program.VantorF();
+        w.YomiVop(dir.file("cup.vop"));
+        program.store.clearVertices();
+        program.store.resetFigureTable();
+        DataSetFiles(program.store, program.files).load(DataFormat::Va4, dir.file("cup.va4"), dir.file("cup.zuk"));
+        program.store.HighestFigure = program.store.LoadedHighest;
+        program.ControlF().RotateExecute();
+        w.imgVantor.onMouseDown(MouseButton::Left, ShiftLeft, 300, 200);
+        w.imgVantor.onMouseMove(ShiftLeft, 250, 240);
+        w.imgVantor.onMouseMove(ShiftLeft, 227, 263);
+        w.imgVantor.onMouseUp(MouseButton::Left, 0, 227, 263);
+        ASSERT_EQ(program.options.viewHeight, 46.5);
+        w.KakiVop(dir.file("look.vop"));
+
+        const Rendered r = render({dir.file("cup.va4"), "-o", dir.file("look.bmp"), "--options", dir.file("look.vop"),
+                                   "--color-depth", std::to_string(depth)});
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(coloursOf(readBmpFile(dir.file("look.bmp"))), coloursOf(w.displayBitmap));
+    }
+}
+
+// How --size scales the view. A wider picture of the same height keeps the
+// scale and moves the origin by half the extra width: every corner moves by
+// whole pixels, so the picture is the window's, shifted. Twice the size
+// doubles the zoom scale and the origin exactly, so every corner lies at
+// twice its place before rounding: away from the edges of elements (where
+// the rounding differs) each pixel of the window's picture is a 2 x 2 block.
+TEST(RenderCommand, SizeScalesTheViewToFillThePicture) {
+    TempDir dir;
+    DisplayOptions o;
+    o.setFactoryValues();
+    o.viewHeight = 30;
+    o.centerX = 280;
+    writeCup(dir, "cup", o);
+    auto drawn = [&](const std::vector<std::string>& extra) {
+        std::vector<std::string> args{dir.file("cup.va4"), "-o", dir.file("sized.bmp"), "--set", "defaultMethod=2"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const Rendered r = render(args);
+        EXPECT_EQ(r.code, 0) << r.err;
+        return readBmpFile(dir.file("sized.bmp"));
+    };
+    const Bitmap window = drawn({});
+    const Bitmap wide = drawn({"--size", "1200x400", "--threads", "3"});
+    ASSERT_EQ(wide.width(), 1200);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 600; ++x) ASSERT_EQ(wide.pixelColor(x + 300, y), window.pixelColor(x, y)) << x << "," << y;
+
+    const Bitmap twice = drawn({"--size", "1200x800"});
+    ASSERT_EQ(twice.height(), 800);
+    int inner = 0;
+    for (int y = 2; y < 398; ++y)
+        for (int x = 2; x < 598; ++x) {
+            const TColor c = window.pixelColor(x, y);
+            bool uniform = true;
+            for (int v = -2; v <= 2 && uniform; ++v)
+                for (int u = -2; u <= 2 && uniform; ++u) uniform = window.pixelColor(x + u, y + v) == c;
+            if (!uniform) continue;
+            ++inner;
+            for (int v = 0; v < 2; ++v)
+                for (int u = 0; u < 2; ++u) ASSERT_EQ(twice.pixelColor(2 * x + u, 2 * y + v), c) << x << "," << y;
+        }
+    EXPECT_GT(inner, 200000) << "most of the picture is away from element edges";
+
+    for (const char* bad : {"8193x10", "0x5", "600", "600x", "x400", "-5x5", "60ax40"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(render({dir.file("cup.va4"), "-o", dir.file("bad.bmp"), "--size", bad}).code, 2);
+    }
+    EXPECT_EQ(render({dir.file("cup.va4"), "-o", dir.file("bad.bmp"), "--threads", "0"}).code, 2);
+}

@@ -362,3 +362,91 @@ TEST(StillDisplay, AFaceTurnedFromTheLightIsDrawnDark) {
         EXPECT_EQ(b.pixelColor(300, 200), rgb(0, 0, 0));
     }
 }
+
+namespace {
+
+// The near-first pass on `threads` threads, with its progress positions.
+Bitmap threadedPicture(const Scene& s, ColourPath path, int threads, std::vector<int>& progress, int width = 600,
+                       int height = 400) {
+    Bitmap b(width, height, formatOf(path));
+    StillDisplay still(s.store, s.options, b, path);
+    still.setThreads(threads);
+    still.run(nullptr, [&](int p) { progress.push_back(p); });
+    return b;
+}
+
+// Every thread count against one thread: same pixels, same progress.
+std::string compareThreads(const Scene& s, ColourPath path, int width = 600, int height = 400) {
+    std::vector<int> oneProgress;
+    const Bitmap one = threadedPicture(s, path, 1, oneProgress, width, height);
+    for (int threads : {2, 3, 7}) {
+        std::vector<int> progress;
+        const Bitmap many = threadedPicture(s, path, threads, progress, width, height);
+        const std::string where = std::string(nameOf(path)) + ", " + std::to_string(threads) + " threads";
+        const std::string d = difference(many, one);
+        if (!d.empty()) return where + ": " + d;
+        if (progress != oneProgress) return where + ": progress differs";
+    }
+    return "";
+}
+
+}  // namespace
+
+// Bands of rows drawn on their own threads give the single thread's
+// picture: every method, both colour paths, both loop orders (the
+// segment-major one shares its table of angles between the threads), and
+// pictures whose height is no multiple of the stripe.
+TEST(StillDisplayThreads, SamePictureAsOneThread) {
+    struct Case {
+        const char* name;
+        double viewHeight;
+        int unitAngle;
+        int width;
+        int height;
+    };
+    const Case cases[] = {{"factory", 15, 3, 600, 400},
+                          {"from above", 85, 10, 600, 400},
+                          {"from below", -80, 5, 600, 400},
+                          {"odd size", 30, 6, 333, 101},
+                          {"fewer rows than threads", 0, 15, 50, 2}};
+    for (ColourPath path : {ColourPath::TrueColour, ColourPath::Palette}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            Scene s;
+            s.options.viewHeight = c.viewHeight;
+            s.options.unitAngle = c.unitAngle;
+            s.add(test::vaseProfile(40), 1, 2, 0.8);
+            s.add(test::repeatedProfile(13), 2, 3, 0.5);
+            s.add(cone(), 3, 1);
+            s.add({{0, -100}, {0, 120}}, 4, 2);
+            EXPECT_EQ(compareThreads(s, path, c.width, c.height), "");
+        }
+    }
+}
+
+TEST(StillDisplayThreads, SamePictureAsOneThreadOnRandomScenes) {
+    std::mt19937 rng(7122026);
+    auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const int units[] = {3, 5, 10, 15, 30};
+    for (int round = 0; round < 8; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        Scene s;
+        s.options.unitAngle = units[pick(5)];
+        s.options.viewHeight = round % 3 == 0 ? 80 + uniform(0, 10) : uniform(-90, 90);
+        s.options.zoom = uniform(0.5, 4.0);
+        s.options.inclin = pick(2) == 0 ? 0 : uniform(-180, 180);
+        s.options.centerX = 300 + pick(301) - 150;
+        s.options.centerY = 200 + pick(201) - 100;
+        s.options.lightDirH = uniform(0, 360);
+        s.options.lightDirV = uniform(-90, 90);
+        for (int f = 1; f <= 1 + pick(3); ++f) {
+            Profile p;
+            for (int v = 0, n = 2 + pick(40); v < n; ++v)
+                p.emplace_back(pick(6) == 0 ? 0.0f : static_cast<float>(uniform(0, 160)), static_cast<float>(uniform(-160, 160)));
+            const int methods[] = {1, 2, 3};
+            s.add(p, f, methods[pick(3)], uniform(0.2, 1.0));
+        }
+        EXPECT_EQ(compareThreads(s, round % 2 ? ColourPath::Palette : ColourPath::TrueColour), "");
+    }
+}

@@ -12,4 +12,5 @@ list(APPEND VANTOR_TEST_SOURCES
   display/ShadingTest.cpp
   display/SimulationTest.cpp
   display/LightDialogsTest.cpp
+  display/LookTest.cpp
 )

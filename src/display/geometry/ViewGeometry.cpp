@@ -1,6 +1,8 @@
 #include "display/geometry/ViewGeometry.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vantor {
 
@@ -75,6 +77,20 @@ f32 ViewGeometry::LfromV(const TurnAngle& a, f32 y0, f32 x0) const {
     const double d = z * cosView - y * sinView + eyeDistance;
     const double v = z * sinView + y * cosView;
     return toF32(std::sqrt(x * x + v * v + d * d));
+}
+
+void ViewGeometry::setZoomScale(const DisplayOptions& o, int width, int height) {
+    setZoomScale(o);
+    if (width == ReferenceWidth && height == ReferenceHeight) return;
+    const double scale = std::min(double(width) / ReferenceWidth, double(height) / ReferenceHeight);
+    zoomScale *= scale;
+    auto origin = [&](std::int32_t c, int reference, int size) {
+        const double v = std::round((double(c) - reference / 2) * scale) + size / 2;
+        return static_cast<std::int32_t>(std::clamp(v, double(std::numeric_limits<std::int32_t>::min()),
+                                                           double(std::numeric_limits<std::int32_t>::max())));
+    };
+    centerX = origin(o.centerX, ReferenceWidth, width);
+    centerY = origin(o.centerY, ReferenceHeight, height);
 }
 
 }  // namespace vantor

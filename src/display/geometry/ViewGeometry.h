@@ -42,6 +42,10 @@ std::int32_t screenPixel(double v);
 
 class ViewGeometry {
 public:
+    // The display window's picture, for which the options are made.
+    static constexpr int ReferenceWidth = 600;
+    static constexpr int ReferenceHeight = 400;
+
     // Zoom scale Zs = zoom * 1.5 and the screen origin (centerX, centerY);
     // taken at the start of every pass.
     void setZoomScale(const DisplayOptions& o) {
@@ -49,6 +53,11 @@ public:
         centerX = o.centerX;
         centerY = o.centerY;
     }
+    // The same for a picture of another size than the window's 600 x 400:
+    // the solid fills it as it fills the window. The scale is the smaller of
+    // the two size ratios, and the origin keeps its offset from the centre,
+    // scaled; a 600 x 400 picture takes the options unchanged.
+    void setZoomScale(const DisplayOptions& o, int width, int height);
     // L from lightDirH, lightDirV and lightDist.
     void CalcLightCoordinates(const DisplayOptions& o);
     // Eye distance, view angle, focal length and eye position.

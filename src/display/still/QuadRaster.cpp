@@ -325,14 +325,24 @@ struct ClaimSink {
     }
 };
 
-void PixelClaimer::reset(Bitmap& bitmap) {
+void PixelClaimer::reset(Bitmap& bitmap, int band, int bands) {
     m_bitmap = &bitmap;
     m_width = bitmap.width();
     m_height = bitmap.height();
-    const std::size_t size = static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height);
     m_words = (m_width + 63) / 64;
-    m_bits.assign(static_cast<std::size_t>(m_words) * static_cast<std::size_t>(m_height), 0);
-    // No shape can list a pixel twice, so the list never outgrows this.
+    const auto rowWords = static_cast<std::size_t>(m_words);
+    m_bits.assign(rowWords * static_cast<std::size_t>(m_height), 0);
+    std::size_t rows = 0;
+    for (int y = 0; y < m_height; ++y) {
+        if ((y / StripeRows) % bands == band) {
+            ++rows;
+            continue;
+        }
+        std::fill_n(m_bits.begin() + static_cast<std::ptrdiff_t>(rowWords * static_cast<std::size_t>(y)), rowWords,
+                    ~std::uint64_t{0});
+    }
+    // No shape can list a pixel twice, nor one outside the band.
+    const std::size_t size = static_cast<std::size_t>(m_width) * rows;
     if (m_list.size() < size) m_list.resize(size);
     m_count = 0;
     m_written = 0;

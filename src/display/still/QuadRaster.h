@@ -62,7 +62,14 @@ public:
     // passes; reset() clears the ownership for the next one.
     PixelClaimer() = default;
     explicit PixelClaimer(Bitmap& bitmap) { reset(bitmap); }
-    void reset(Bitmap& bitmap);
+    void reset(Bitmap& bitmap) { reset(bitmap, 0, 1); }
+    // Only the rows of one band can be claimed: the picture is cut into
+    // stripes of StripeRows rows dealt out to `bands` bands in turn, and the
+    // rows of the other bands start owned, so that claimers of different
+    // bands share one bitmap. Thin stripes give each band a like share of
+    // the solid wherever it lies in the picture.
+    static constexpr int StripeRows = 16;
+    void reset(Bitmap& bitmap, int band, int bands);
 
     // Forgets the pixels listed so far (they stay owned).
     void begin() { m_count = 0; }

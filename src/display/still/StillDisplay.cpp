@@ -9,10 +9,10 @@
 namespace vantor {
 
 StillDisplay::StillDisplay(const FigureStore& store, const DisplayOptions& options, Bitmap& bitmap, ColourPath path)
-    : m_store(store), m_options(options), m_bitmap(bitmap), m_path(path) {}
+    : m_store(store), m_options(options), m_bitmap(bitmap), m_path(path), m_threads(hardwareThreads()) {}
 
 void StillDisplay::prepareView() {
-    geometry.setZoomScale(m_options);
+    geometry.setZoomScale(m_options, m_bitmap.width(), m_bitmap.height());
     geometry.CalcLightCoordinates(m_options);
     geometry.PrepareViewPoint(m_options);
     geometry.PrepareInclin(m_options);
@@ -90,10 +90,22 @@ void StillDisplay::drawElements(const Progress& progress) {
 void StillDisplay::drawFinalElements(const Progress& progress) {
     if (!beginElements()) return;
     const ShadeContext ctx = shadeContext();
-    m_claimer.reset(m_bitmap);
-    if (segmentMajor(m_options.viewHeight)) finalSegmentMajor(ctx, m_options.unitAngle, progress);
-    else finalAngleMajor(ctx, m_options.unitAngle, progress);
-    m_counts.pixelsWritten = m_claimer.pixelsWritten();
+    const int bands = std::clamp(std::min(m_threads, m_bitmap.height()), 1, 256);
+    if (bands > 1) {
+        m_bands.resize(static_cast<std::size_t>(bands));
+        finalInBands(ctx, m_options.unitAngle, progress);
+        return;
+    }
+    Band& band = m_bands.front();
+    band.claimer.reset(m_bitmap);
+    band.counts = PassCounts{};
+    if (segmentMajor(m_options.viewHeight)) {
+        prepareTurns(m_options.unitAngle, stepCount(m_options.unitAngle));
+        finalSegmentMajor(ctx, m_options.unitAngle, progress, band);
+    }
+    else finalAngleMajor(ctx, m_options.unitAngle, progress, band);
+    m_counts = band.counts;
+    m_counts.pixelsWritten = band.claimer.pixelsWritten();
 }
 
 void StillDisplay::drawAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, QuadRaster& raster) {
@@ -157,10 +169,10 @@ void StillDisplay::drawSegmentMajor(const ShadeContext& ctx, int unit, const Pro
 
 // The painter's order backwards: the last step first, within a step the
 // last table entry first, and of a segment's two elements the second first.
-void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress) {
+void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band) {
     const int m = drawnSegments();
     const int steps = stepCount(unit);
-    std::vector<Corner>&e1 = m_at[0], &e2 = m_at[1], &r1 = m_at[2], &r2 = m_at[3];
+    std::vector<Corner>&e1 = band.at[0], &e2 = band.at[1], &r1 = band.at[2], &r2 = band.at[3];
     for (int k = steps - 1, done = 0; k >= 0; --k, ++done) {
         if (progress) progress(90 + done * unit);
         const int e = 90 + k * unit, r = 90 - k * unit;
@@ -180,17 +192,16 @@ void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Prog
             if (s < 1 || s > m || m_store.link(s) != 1) continue;
             const FigureRecord& figure = figureOf(s);
             const auto i = static_cast<std::size_t>(s);
-            m_counts.elementsShaded += drawExecuteUnder(ElementCorners{r1[i], r1[i + 1], r2[i], r2[i + 1]}, figure, ctx, m_claimer);
-            m_counts.elementsShaded += drawExecuteUnder(ElementCorners{e1[i], e1[i + 1], e2[i], e2[i + 1]}, figure, ctx, m_claimer);
-            m_counts.elements += 2;
+            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{r1[i], r1[i + 1], r2[i], r2[i + 1]}, figure, ctx, band.claimer);
+            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{e1[i], e1[i + 1], e2[i], e2[i + 1]}, figure, ctx, band.claimer);
+            band.counts.elements += 2;
         }
     }
 }
 
-void StillDisplay::finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress) {
+void StillDisplay::finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band) {
     const int m = drawnSegments();
     const int steps = stepCount(unit);
-    prepareTurns(unit, steps);
     for (int j = m, done = 1; j >= 1; --j, ++done) {
         if (progress) progress(segmentMajorPosition(done, m));
         // Consecutive steps of one segment share an angle: the first angles
@@ -216,9 +227,9 @@ void StillDisplay::finalSegmentMajor(const ShadeContext& ctx, int unit, const Pr
             e1a = geometry.calcCoordi(x1, y1, t[0]), e1b = geometry.calcCoordi(x2, y2, t[0]);
             r1a = geometry.calcCoordi(x1, y1, t[2]), r1b = geometry.calcCoordi(x2, y2, t[2]);
             previous = s;
-            m_counts.elementsShaded += drawExecuteUnder(ElementCorners{r1a, r1b, r2a, r2b}, figure, ctx, m_claimer);
-            m_counts.elementsShaded += drawExecuteUnder(ElementCorners{e1a, e1b, e2a, e2b}, figure, ctx, m_claimer);
-            m_counts.elements += 2;
+            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{r1a, r1b, r2a, r2b}, figure, ctx, band.claimer);
+            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{e1a, e1b, e2a, e2b}, figure, ctx, band.claimer);
+            band.counts.elements += 2;
         }
     }
 }

@@ -15,6 +15,13 @@
 // order; drawFinalElements finds the same final pixels from the nearest
 // element back, and shades and draws only the elements that own a pixel of
 // the finished picture (a few in a hundred on a detailed profile).
+//
+// drawFinalElements can split the picture into bands of rows (stripes
+// dealt out in turn), one a thread, each with its own record of owned pixels; the threads share the
+// transformed corners of each step. Every pixel belongs to one band, and
+// within a band the element order is that of the single pass, so the
+// picture is the same for every thread count.
+#include <barrier>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -60,7 +67,15 @@ public:
     // All elements over the background, with the pixels drawElements would
     // leave, for a picture handed over when the pass ends. Reports the same
     // progress positions in the same order. Reads bright at its start.
+    // With more than one thread the progress is reported from the calling
+    // thread, which draws the first band.
     void drawFinalElements(const Progress& progress = {});
+
+    // Threads of drawFinalElements: 0 takes one a hardware thread; 1 draws
+    // on the calling thread alone.
+    void setThreads(int threads);
+    int threads() const { return m_threads; }
+    static int hardwareThreads();
 
     enum class ElementOrder { FarFirst, NearFirst };
     // The whole pass without a window: brights, view, depth order, palette,
@@ -101,8 +116,22 @@ private:
     bool beginElements();
     void drawAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, QuadRaster& raster);
     void drawSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, QuadRaster& raster);
-    void finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress);
-    void finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress);
+    // The pixels one thread owns and what it did. Bands lie apart in memory
+    // so that one thread's counting does not slow another's reading.
+    struct alignas(128) Band {
+        PixelClaimer claimer;
+        PassCounts counts;
+        // Corners of every vertex at the four angles of a step (reused).
+        std::vector<Corner> at[4];
+    };
+    void finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band);
+    void finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band);
+    // drawFinalElements over bands.size() bands, one a thread.
+    void finalInBands(const ShadeContext& ctx, int unit, const Progress& progress);
+    // Angle-major over bands: the threads transform a share of the vertices
+    // at a block of angles, wait for one another, then claim their own band.
+    void finalAngleMajorShared(const ShadeContext& ctx, int unit, const Progress& progress, int band,
+                               std::barrier<>& sync);
     void transformAll(int degrees, std::vector<Corner>& out);
     // The four angles of each step k (e, e + unit, r, r - unit with
     // e = 90 + k * unit, r = 90 - k * unit), for the segment-major loops.
@@ -119,7 +148,17 @@ private:
     // Corners of every vertex at the four angles of a step (reused).
     std::vector<Corner> m_at[4];
     std::vector<TurnAngle> m_turns;
-    PixelClaimer m_claimer;
+    std::vector<Band> m_bands{1};
+    // Corners shared by the threads of an angle-major pass: the threads
+    // transform the angles of StepsPerSync steps, wait for one another once,
+    // then claim those steps. Slot k % RingSlots holds the angles
+    // 90 + k * unit (first) and 90 - k * unit (second); a thread that is
+    // ahead fills the next steps' slots while the others still read this
+    // block's StepsPerSync + 1.
+    static constexpr int StepsPerSync = 6;
+    static constexpr int RingSlots = 2 * StepsPerSync + 1;
+    std::vector<Corner> m_ring[RingSlots][2];
+    int m_threads = 1;
     PassCounts m_counts;
 };
 

@@ -22,6 +22,8 @@ public:
     std::function<void(MouseButton, unsigned shift, int x, int y)> onMouseDown;
     std::function<void(unsigned shift, int x, int y)> onMouseMove;
     std::function<void(MouseButton, unsigned shift, int x, int y)> onMouseUp;
+    // The wheel turned by delta (120 a notch; positive away from the user).
+    std::function<void(int delta, unsigned shift, int x, int y)> onMouseWheel;
     std::function<void()> onClick;
     // The second press of a double click. Without a handler the host reports
     // it as an ordinary press.
