@@ -384,24 +384,7 @@ std::span<const TextPair> englishPatterns() { return Patterns; }
 std::optional<std::string> englishFor(std::string_view japanese) {
     if (auto e = exactEnglish(japanese)) return std::string(*e);
     if (japanese.find('\r') == std::string_view::npos) return translateLine(japanese);
-    std::string out;
-    bool any = false;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = japanese.find('\r', start);
-        const std::string_view line = japanese.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        if (std::optional<std::string> english = translateLine(line)) {
-            out += *english;
-            any = true;
-        } else {
-            out += line;
-        }
-        if (end == std::string_view::npos) break;
-        out += '\r';
-        start = end + 1;
-    }
-    if (!any) return std::nullopt;
-    return out;
+    return translateEachLine(japanese, translateLine);
 }
 
 std::string shownText(const std::string& text, Language language) {

@@ -86,24 +86,9 @@ bool isName(std::string_view word) {
 std::span<const TextPair> japaneseTexts() { return Texts; }
 
 std::optional<std::string> japaneseFor(std::string_view english) {
-    std::string out;
-    bool any = false;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = english.find('\r', start);
-        const std::string_view line = english.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        if (std::optional<std::string> japanese = hasEnglish(line) ? translateLine(line) : std::nullopt) {
-            out += *japanese;
-            any = true;
-        } else {
-            out += line;
-        }
-        if (end == std::string_view::npos) break;
-        out += '\r';
-        start = end + 1;
-    }
-    if (!any) return std::nullopt;
-    return out;
+    return translateEachLine(english, [](std::string_view line) {
+        return hasEnglish(line) ? translateLine(line) : std::nullopt;
+    });
 }
 
 bool hasEnglish(std::string_view text) {

@@ -84,4 +84,25 @@ std::optional<std::string> applyTemplate(std::string_view line, std::string_view
     return fill(to, captures);
 }
 
+std::optional<std::string> translateEachLine(std::string_view text, const InnerTranslation& line) {
+    std::string out;
+    bool any = false;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find('\r', start);
+        const std::string_view part = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        if (std::optional<std::string> translated = line(part)) {
+            out += *translated;
+            any = true;
+        } else {
+            out += part;
+        }
+        if (end == std::string_view::npos) break;
+        out += '\r';
+        start = end + 1;
+    }
+    if (!any) return std::nullopt;
+    return out;
+}
+
 }  // namespace vantor

@@ -19,4 +19,9 @@ using InnerTranslation = std::function<std::optional<std::string>(std::string_vi
 std::optional<std::string> applyTemplate(std::string_view line, std::string_view from, std::string_view to,
                                          const InnerTranslation& inner);
 
+// A text of several lines ("\r" between them) with each line translated by
+// `line`; a line it has nothing for stays as it is. Nullopt when no line had
+// a translation.
+std::optional<std::string> translateEachLine(std::string_view text, const InnerTranslation& line);
+
 }  // namespace vantor
