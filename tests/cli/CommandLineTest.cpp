@@ -78,8 +78,8 @@ TEST(CommandLine, EveryListedOptionIsTakenAndOthersAreRefused) {
     }
 }
 
-// The program's help once kept its own copy of the usages and lost options
-// that the commands had gained.
+// Regression: a copy of the usages kept apart from the commands lacked the
+// options the commands had gained.
 TEST(CommandLine, ProgramHelpHoldsEveryCommandsUsageAndEndsItsLastLine) {
     const Outcome help = program({"--help"});
     EXPECT_EQ(help.code, 0);

@@ -21,8 +21,8 @@ protected:
     }
 };
 
-// The redraw once ran before a figure being committed was back in the
-// store, so a drawn or moved figure was missing from the picture.
+// Regression: a redraw before the committed figure was back in the store
+// left a drawn or moved figure out of the picture.
 TEST_F(LiveSolid, PictureAfterEveryToolAndOperationShowsTheStoreAsItIs) {
     struct Row {
         const char* name;
