@@ -85,7 +85,7 @@ public:
     bool dispatch(const std::function<void()>& handler);
 
     // Shows a file dialog; on OK the current folder moves to the folder of
-    // the chosen file, as the platform's dialogs did.
+    // the chosen file, so that the next dialog opens where the user was.
     bool executeFileDialog(FileDialog& dialog);
 
     // Path of the standard option file to read: the per-user one when it

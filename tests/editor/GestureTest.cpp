@@ -114,7 +114,7 @@ TEST_F(Gesture, TypedVertexIsCheckedAndOneStep) {
     expectFigure(figures()[0], {{40, 0}, {40, 30}, {60, 30}});
     EXPECT_EQ(store().DataEdited, 0);
 
-    // Digits beyond the number range once read as 0 and put the vertex on the axis.
+    // Digits beyond the number range are refused, not read as 0 (which would put the vertex on the axis).
     const std::string beyondRange = std::string(5000, '9') + ", 0";
     const char* refused[] = {"abc", "1e2, 3", "-1, 0", "302.5, 0", "0, 122.5", "5", "1,2,3", "", ",", "0x10, 1",
                              beyondRange.c_str()};
