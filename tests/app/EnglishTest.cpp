@@ -89,6 +89,17 @@ protected:
             walk(*child, where);
         }
     }
+    // A 256-colour screen shows other captions (tint menus, the figure
+    // dialog), so a fresh program is walked on both kinds of screen.
+    void walkEveryScreen() {
+        for (int depth : {32, 8}) {
+            SCOPED_TRACE(depth);
+            desktop.screenInfo.bitsPerPixel = depth;
+            startProgram();
+            program->ControlF().activate();
+            walkProgram();
+        }
+    }
     void walkProgram() {
         for (const Form* form : program->forms()) {
             const std::string where = form->name();
@@ -107,27 +118,14 @@ protected:
 };
 
 TEST_F(EnglishOfAFreshProgram, EveryCaptionMenuItemAndHintHasEnglish) {
-    // A 256-colour screen shows other captions (tint menus, the figure dialog).
-    for (int depth : {32, 8}) {
-        SCOPED_TRACE(depth);
-        desktop.screenInfo.bitsPerPixel = depth;
-        startProgram();
-        program->ControlF().activate();
-        walkProgram();
-    }
+    walkEveryScreen();
 }
 
 TEST_F(EnglishOfAFreshProgram, NoEnglishWordReachesAJapaneseScreen) {
     check = [](const std::string& text, const std::string& where) {
         EXPECT_FALSE(hasEnglish(text)) << where << ": " << text;
     };
-    for (int depth : {32, 8}) {
-        SCOPED_TRACE(depth);
-        desktop.screenInfo.bitsPerPixel = depth;
-        startProgram();
-        program->ControlF().activate();
-        walkProgram();
-    }
+    walkEveryScreen();
 }
 
 // Texts from below the windows are English: the system's errors, the
