@@ -16,8 +16,8 @@
 #include <filesystem>
 #include <string>
 
-#include "anime/Scenario.h"
-#include "anime/export/ScenarioExport.h"
+#include "model/scenario/Scenario.h"
+#include "export/animation/ScenarioExport.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
 

@@ -12,16 +12,16 @@
 #include <memory>
 #include <string>
 
-#include "anime/Scenario.h"
-#include "anime/TAnimeF.h"
-#include "anime/TAnimeMoveF.h"
-#include "anime/export/ScenarioExport.h"
+#include "model/scenario/Scenario.h"
+#include "windows/scenario/TAnimeF.h"
+#include "windows/scenario/TAnimeMoveF.h"
+#include "export/animation/ScenarioExport.h"
 #include "BenchSupport.h"
 #include "app/Program.h"
-#include "control/FigureStore.h"
-#include "control/TControlF.h"
-#include "display/still/StillDisplay.h"
-#include "platform/Desktop.h"
+#include "model/figures/FigureStore.h"
+#include "windows/control/TControlF.h"
+#include "render/still/StillDisplay.h"
+#include "platform/widgets/Desktop.h"
 #include "platform/pixels/Bmp.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "control/FigureStore.h"
-#include "platform/Desktop.h"
+#include "model/figures/FigureStore.h"
+#include "platform/widgets/Desktop.h"
 #include "platform/pixels/Color.h"
 #include "platform/widgets/Form.h"
 

@@ -2,9 +2,9 @@
 // store's full 10,000 vertices.
 #include <benchmark/benchmark.h>
 
-#include "control/FigureStore.h"
-#include "display/DisplayOptions.h"
-#include "editor/history/EditHistory.h"
+#include "model/figures/FigureStore.h"
+#include "model/options/DisplayOptions.h"
+#include "windows/editor/history/EditHistory.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "BenchSupport.h"
 #include "app/Program.h"
-#include "control/TControlF.h"
-#include "display/TVantorF.h"
+#include "windows/control/TControlF.h"
+#include "windows/display/TVantorF.h"
 
 namespace {
 

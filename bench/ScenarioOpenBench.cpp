@@ -12,8 +12,8 @@
 #include <string>
 
 #include "BenchSupport.h"
-#include "anime/Scenario.h"
-#include "anime/TAnimeF.h"
+#include "model/scenario/Scenario.h"
+#include "windows/scenario/TAnimeF.h"
 #include "app/Program.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"

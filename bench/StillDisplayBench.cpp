@@ -15,8 +15,8 @@
 #include <memory>
 
 #include "BenchSupport.h"
-#include "control/FigureStore.h"
-#include "display/still/StillDisplay.h"
+#include "model/figures/FigureStore.h"
+#include "render/still/StillDisplay.h"
 #include "platform/pixels/Png.h"
 
 namespace {

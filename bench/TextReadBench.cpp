@@ -9,8 +9,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "control/FigureStore.h"
-#include "control/formats/DataSetFiles.h"
+#include "model/figures/FigureStore.h"
+#include "model/formats/DataSetFiles.h"
 #include "platform/files/Files.h"
 
 namespace {

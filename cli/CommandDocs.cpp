@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "CommandLine.h"
-#include "display/OptionFields.h"
+#include "model/options/OptionFields.h"
 
 namespace vantor::cli {
 

@@ -7,11 +7,11 @@
 #include "Commands.h"
 #include "DataFile.h"
 #include "TerminalText.h"
-#include "control/FigureStore.h"
-#include "control/formats/DataSetFiles.h"
-#include "control/formats/DataSetLoad.h"
-#include "display/DisplayOptions.h"
-#include "display/OptionFile.h"
+#include "model/figures/FigureStore.h"
+#include "model/formats/DataSetFiles.h"
+#include "model/formats/DataSetLoad.h"
+#include "model/options/DisplayOptions.h"
+#include "model/options/OptionFile.h"
 #include "platform/files/Files.h"
 
 namespace vantor::cli {

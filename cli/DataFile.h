@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "control/formats/DataSetFiles.h"
+#include "model/formats/DataSetFiles.h"
 #include "platform/files/Files.h"
 
 namespace vantor::cli {

@@ -4,7 +4,7 @@
 // cancelled, and messages and errors go to a text stream.
 #include <ostream>
 
-#include "platform/Desktop.h"
+#include "platform/widgets/Desktop.h"
 
 namespace vantor::cli {
 

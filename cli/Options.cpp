@@ -5,8 +5,8 @@
 
 #include "Commands.h"
 #include "TerminalText.h"
-#include "display/OptionFields.h"
-#include "display/OptionFile.h"
+#include "model/options/OptionFields.h"
+#include "model/options/OptionFile.h"
 #include "platform/files/Files.h"
 
 namespace vantor::cli {

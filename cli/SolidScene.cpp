@@ -4,11 +4,11 @@
 #include "TerminalText.h"
 
 #include "app/Program.h"
-#include "control/TControlF.h"
-#include "control/formats/DataSetFiles.h"
-#include "control/formats/DataSetLoad.h"
-#include "display/OptionFields.h"
-#include "display/TVantorF.h"
+#include "windows/control/TControlF.h"
+#include "model/formats/DataSetFiles.h"
+#include "model/formats/DataSetLoad.h"
+#include "model/options/OptionFields.h"
+#include "windows/display/TVantorF.h"
 #include "platform/files/Files.h"
 #include "platform/numbers/Numbers.h"
 

@@ -1,8 +1,8 @@
 #include "TerminalLanguage.h"
 
 #include "CommandLine.h"
-#include "app/Japanese.h"
-#include "app/TextTemplates.h"
+#include "language/Japanese.h"
+#include "language/TextTemplates.h"
 
 namespace vantor::cli {
 

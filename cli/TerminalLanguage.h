@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/English.h"
+#include "language/English.h"
 
 namespace vantor::cli {
 

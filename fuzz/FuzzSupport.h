@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "control/FigureStore.h"
-#include "display/DisplayOptions.h"
+#include "model/figures/FigureStore.h"
+#include "model/options/DisplayOptions.h"
 #include "platform/files/Files.h"
 
 #include <string>

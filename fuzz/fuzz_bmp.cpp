@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/pixels/Bmp.h"
 
 using namespace vantor;

@@ -1,7 +1,7 @@
 // The comma-separated text reader, and the writer's output read back.
 #include "FuzzSupport.h"
-#include "control/formats/CsvFormat.h"
-#include "control/formats/DataSetFiles.h"
+#include "model/formats/CsvFormat.h"
+#include "model/formats/DataSetFiles.h"
 #include "platform/files/Files.h"
 
 using namespace vantor;

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "display/OptionFields.h"
-#include "display/OptionFile.h"
+#include "model/options/OptionFields.h"
+#include "model/options/OptionFile.h"
 
 using namespace vantor;
 

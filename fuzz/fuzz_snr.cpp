@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "anime/Scenario.h"
+#include "model/scenario/Scenario.h"
 
 using namespace vantor;
 

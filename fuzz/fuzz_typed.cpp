@@ -11,11 +11,11 @@
 
 #include "FuzzSupport.h"
 #include "app/Program.h"
-#include "display/TLightAF.h"
-#include "display/TScrollDotF.h"
-#include "display/TVantorF.h"
-#include "editor/TGEditF.h"
-#include "platform/Desktop.h"
+#include "windows/dialogs/TLightAF.h"
+#include "windows/dialogs/TScrollDotF.h"
+#include "windows/display/TVantorF.h"
+#include "windows/editor/TGEditF.h"
+#include "platform/widgets/Desktop.h"
 
 using namespace vantor;
 

@@ -1,7 +1,7 @@
 // The .va2 reader on a store that may already hold figures.
 #include "FuzzSupport.h"
-#include "control/formats/BinaryVertexFormats.h"
-#include "control/formats/DataSetFiles.h"
+#include "model/formats/BinaryVertexFormats.h"
+#include "model/formats/DataSetFiles.h"
 #include "platform/files/Files.h"
 
 using namespace vantor;

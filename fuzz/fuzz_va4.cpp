@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "FuzzSupport.h"
-#include "control/formats/BinaryVertexFormats.h"
-#include "control/formats/DataSetFiles.h"
+#include "model/formats/BinaryVertexFormats.h"
+#include "model/formats/DataSetFiles.h"
 #include "platform/files/Files.h"
 
 using namespace vantor;

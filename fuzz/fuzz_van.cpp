@@ -1,7 +1,7 @@
 // The version-1 text reader, and the writer's output read back.
 #include "FuzzSupport.h"
-#include "control/formats/DataSetFiles.h"
-#include "control/formats/VanFormat.h"
+#include "model/formats/DataSetFiles.h"
+#include "model/formats/VanFormat.h"
 #include "platform/files/Files.h"
 
 using namespace vantor;

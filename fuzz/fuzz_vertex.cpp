@@ -5,8 +5,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "control/formats/TextNumbers.h"
-#include "editor/operations/TypedVertex.h"
+#include "platform/numbers/TextNumbers.h"
+#include "windows/editor/operations/TypedVertex.h"
 
 using namespace vantor;
 

@@ -1,8 +1,8 @@
 // The option-file reader: short input is refused without a change, anything
 // else yields rotation steps from the menus and a record that reads back alike.
 #include "FuzzSupport.h"
-#include "display/OptionFile.h"
-#include "platform/IoError.h"
+#include "model/options/OptionFile.h"
+#include "platform/files/IoError.h"
 
 using namespace vantor;
 

@@ -1,7 +1,7 @@
 // The figure-attribute reader, appending after a HighestFigure taken from the
 // input, up to the table's end.
 #include "FuzzSupport.h"
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 
 using namespace vantor;
 

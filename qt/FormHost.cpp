@@ -13,7 +13,7 @@
 
 #include "Conversions.h"
 #include "UiFont.h"
-#include "app/HelpTopics.h"
+#include "windows/control/HelpTopics.h"
 #include "app/Program.h"
 #include "platform/widgets/Form.h"
 

@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/English.h"
+#include "language/English.h"
 
 namespace vantor {
 class Form;

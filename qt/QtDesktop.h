@@ -6,8 +6,8 @@
 #include <functional>
 #include <map>
 
-#include "app/English.h"
-#include "platform/Desktop.h"
+#include "language/English.h"
+#include "platform/widgets/Desktop.h"
 
 namespace vantor::qt {
 

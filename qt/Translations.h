@@ -1,7 +1,7 @@
 #pragma once
 // Qt's own texts (standard buttons, file and colour dialogs, input boxes) in
 // the interface's language, from the distribution's Qt translations.
-#include "app/English.h"
+#include "language/English.h"
 
 class QApplication;
 

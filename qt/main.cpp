@@ -16,9 +16,9 @@
 #include "TimerHost.h"
 #include "Translations.h"
 #include "UiFont.h"
-#include "app/English.h"
+#include "language/English.h"
 #include "app/Program.h"
-#include "control/TControlF.h"
+#include "windows/control/TControlF.h"
 #include "platform/files/Files.h"
 
 namespace {

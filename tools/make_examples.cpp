@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "control/FigureStore.h"
-#include "control/formats/DataSetFiles.h"
-#include "display/DisplayOptions.h"
-#include "display/OptionFile.h"
-#include "platform/IoError.h"
+#include "model/figures/FigureStore.h"
+#include "model/formats/DataSetFiles.h"
+#include "model/options/DisplayOptions.h"
+#include "model/options/OptionFile.h"
+#include "platform/files/IoError.h"
 #include "platform/files/Files.h"
 
 using namespace vantor;

@@ -2,18 +2,18 @@
 
 #include <filesystem>
 
-#include "about/TAboutF.h"
-#include "anime/TAnimeF.h"
-#include "anime/TAnimeMoveF.h"
-#include "control/TControlF.h"
-#include "display/TLightAF.h"
-#include "display/TLightEF.h"
-#include "display/TScrollDotF.h"
-#include "display/TVantorF.h"
-#include "editor/TGEditF.h"
-#include "editor/TZuPropF.h"
-#include "platform/EventDispatch.h"
-#include "platform/IoError.h"
+#include "windows/about/TAboutF.h"
+#include "windows/scenario/TAnimeF.h"
+#include "windows/scenario/TAnimeMoveF.h"
+#include "windows/control/TControlF.h"
+#include "windows/dialogs/TLightAF.h"
+#include "windows/dialogs/TLightEF.h"
+#include "windows/dialogs/TScrollDotF.h"
+#include "windows/display/TVantorF.h"
+#include "windows/editor/TGEditF.h"
+#include "windows/editor/TZuPropF.h"
+#include "platform/widgets/EventDispatch.h"
+#include "platform/files/IoError.h"
 
 namespace vantor {
 

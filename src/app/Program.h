@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/English.h"
-#include "control/FigureStore.h"
-#include "display/DisplayOptions.h"
-#include "platform/Desktop.h"
+#include "language/English.h"
+#include "model/figures/FigureStore.h"
+#include "model/options/DisplayOptions.h"
+#include "platform/widgets/Desktop.h"
 #include "platform/files/Files.h"
 
 namespace vantor {

@@ -1,21 +1,23 @@
 list(APPEND VANTOR_CORE_SOURCES
   src/platform/files/AtomicReplace.cpp
-  src/platform/files/FileSteps.cpp
   src/platform/files/BoundedRead.cpp
   src/platform/files/EscapedText.cpp
+  src/platform/files/FileSteps.cpp
   src/platform/files/Files.cpp
-  src/platform/files/SaveJournal.cpp
   src/platform/files/LineReader.cpp
+  src/platform/files/SaveJournal.cpp
   src/platform/files/StreamingReplace.cpp
+  src/platform/numbers/SharedRoutines.cpp
+  src/platform/numbers/TextNumbers.cpp
   src/platform/pixels/Bitmap.cpp
   src/platform/pixels/Bmp.cpp
   src/platform/pixels/BmpDecode.cpp
   src/platform/pixels/Canvas.cpp
   src/platform/pixels/CanvasBlit.cpp
-  src/platform/pixels/Raster.cpp
-  src/platform/pixels/RasterEllipse.cpp
   src/platform/pixels/Palette.cpp
   src/platform/pixels/Png.cpp
+  src/platform/pixels/Raster.cpp
+  src/platform/pixels/RasterEllipse.cpp
   src/platform/widgets/Control.cpp
   src/platform/widgets/Dialogs.cpp
   src/platform/widgets/Form.cpp

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "anime/AnimeHarness.h"
-#include "anime/export/AnimationWriter.h"
-#include "anime/export/ScenarioExport.h"
+#include "export/animation/AnimationWriter.h"
+#include "export/animation/ScenarioExport.h"
 #include "platform/files/StreamingReplace.h"
 #include "support/TempDir.h"
 

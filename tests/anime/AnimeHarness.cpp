@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "control/TControlF.h"
+#include "windows/control/TControlF.h"
 #include "platform/pixels/Bmp.h"
 #include "support/FigureBuilder.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "anime/TAnimeF.h"
-#include "anime/TAnimeMoveF.h"
+#include "windows/scenario/TAnimeF.h"
+#include "windows/scenario/TAnimeMoveF.h"
 #include "app/Program.h"
 #include "platform/pixels/Bitmap.h"
 #include "support/ProgramFixture.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "anime/FrameSource.h"
-#include "anime/Scenario.h"
-#include "platform/IoError.h"
+#include "model/scenario/FrameSource.h"
+#include "model/scenario/Scenario.h"
+#include "platform/files/IoError.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
 #include "support/TempDir.h"

@@ -1,9 +1,9 @@
 #include <filesystem>
 
 #include "anime/AnimeHarness.h"
-#include "anime/Scenario.h"
-#include "control/TControlF.h"
-#include "display/TVantorF.h"
+#include "model/scenario/Scenario.h"
+#include "windows/control/TControlF.h"
+#include "windows/display/TVantorF.h"
 #include "platform/pixels/Bmp.h"
 
 using namespace vantor;

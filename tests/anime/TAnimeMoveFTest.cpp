@@ -2,8 +2,8 @@
 #include <fstream>
 
 #include "anime/AnimeHarness.h"
-#include "control/TControlF.h"
-#include "display/TVantorF.h"
+#include "windows/control/TControlF.h"
+#include "windows/display/TVantorF.h"
 #include "platform/pixels/Bmp.h"
 
 using namespace vantor;

@@ -10,15 +10,15 @@
 #include <set>
 #include <sstream>
 
-#include "app/English.h"
-#include "app/Japanese.h"
-#include "export/Profile.h"
-#include "export/Revolve.h"
+#include "language/English.h"
+#include "language/Japanese.h"
+#include "export/mesh/Profile.h"
+#include "export/mesh/Revolve.h"
 #include "platform/pixels/Bmp.h"
-#include "control/TControlF.h"
-#include "display/OptionFile.h"
-#include "display/TVantorF.h"
-#include "editor/TGEditF.h"
+#include "windows/control/TControlF.h"
+#include "model/options/OptionFile.h"
+#include "windows/display/TVantorF.h"
+#include "windows/editor/TGEditF.h"
 #include "platform/widgets/Label.h"
 #include "platform/widgets/SpeedButton.h"
 #include "support/ProgramFixture.h"

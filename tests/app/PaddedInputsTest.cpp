@@ -13,13 +13,13 @@
 #include <functional>
 #include <memory>
 
-#include "anime/Scenario.h"
-#include "control/FigureStore.h"
-#include "control/formats/DataSetLoad.h"
-#include "control/formats/FormatMessages.h"
-#include "display/DisplayOptions.h"
-#include "display/OptionFile.h"
-#include "platform/IoError.h"
+#include "model/scenario/Scenario.h"
+#include "model/figures/FigureStore.h"
+#include "model/formats/DataSetLoad.h"
+#include "model/formats/FormatMessages.h"
+#include "model/options/DisplayOptions.h"
+#include "model/options/OptionFile.h"
+#include "platform/files/IoError.h"
 #include "platform/files/ByteReader.h"
 #include "platform/pixels/Bmp.h"
 #include "support/TempDir.h"

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "about/TAboutF.h"
+#include "windows/about/TAboutF.h"
 #include "app/Program.h"
-#include "control/TControlF.h"
-#include "display/OptionFile.h"
-#include "platform/IoError.h"
+#include "windows/control/TControlF.h"
+#include "model/options/OptionFile.h"
+#include "platform/files/IoError.h"
 #include "support/ProgramFixture.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TempDir.h"

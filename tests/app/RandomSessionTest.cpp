@@ -13,9 +13,9 @@
 #include <sstream>
 
 #include "app/Program.h"
-#include "control/TControlF.h"
+#include "windows/control/TControlF.h"
 #include "control/formats/StoreBuilder.h"
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/pixels/Bmp.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Image.h"

@@ -8,10 +8,10 @@
 #include <sstream>
 
 #include "Commands.h"
-#include "control/FigureStore.h"
-#include "control/formats/DataSetFiles.h"
-#include "display/DisplayOptions.h"
-#include "display/OptionFile.h"
+#include "model/figures/FigureStore.h"
+#include "model/formats/DataSetFiles.h"
+#include "model/options/DisplayOptions.h"
+#include "model/options/OptionFile.h"
 #include "platform/files/BoundedRead.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"

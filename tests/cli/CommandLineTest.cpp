@@ -6,8 +6,8 @@
 
 #include "CommandLine.h"
 #include "TerminalLanguage.h"
-#include "app/Japanese.h"
-#include "display/OptionFields.h"
+#include "language/Japanese.h"
+#include "model/options/OptionFields.h"
 #include "support/TempDir.h"
 
 using namespace vantor;

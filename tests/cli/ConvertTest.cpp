@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "Commands.h"
-#include "control/FigureStore.h"
-#include "control/formats/BinaryVertexFormats.h"
+#include "model/figures/FigureStore.h"
+#include "model/formats/BinaryVertexFormats.h"
 #include "control/formats/StoreBuilder.h"
-#include "display/OptionFile.h"
+#include "model/options/OptionFile.h"
 #include "platform/files/Files.h"
 #include "cli/RunCommand.h"
 #include "support/TempDir.h"

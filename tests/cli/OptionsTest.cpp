@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Commands.h"
-#include "display/OptionFile.h"
+#include "model/options/OptionFile.h"
 #include "platform/files/Files.h"
 #include "cli/RunCommand.h"
 #include "support/TempDir.h"

@@ -4,14 +4,14 @@
 #include <filesystem>
 #include <memory>
 
-#include "anime/TAnimeF.h"
+#include "windows/scenario/TAnimeF.h"
 #include "app/Program.h"
-#include "control/TControlF.h"
-#include "control/formats/BinaryVertexFormats.h"
+#include "windows/control/TControlF.h"
+#include "model/formats/BinaryVertexFormats.h"
 #include "control/formats/StoreBuilder.h"
-#include "display/OptionFile.h"
-#include "display/TVantorF.h"
-#include "editor/TGEditF.h"
+#include "model/options/OptionFile.h"
+#include "windows/display/TVantorF.h"
+#include "windows/editor/TGEditF.h"
 #include "platform/files/ByteReader.h"
 #include "support/ProgramFixture.h"
 #include "support/ScriptedDesktop.h"

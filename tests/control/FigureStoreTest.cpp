@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "control/FigureStore.h"
-#include "platform/IoError.h"
+#include "model/figures/FigureStore.h"
+#include "platform/files/IoError.h"
 #include "platform/files/ByteReader.h"
 #include "platform/files/Files.h"
 #include "support/TempDir.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "control/SharedRoutines.h"
+#include "platform/numbers/SharedRoutines.h"
 
 using namespace vantor;
 

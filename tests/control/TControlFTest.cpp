@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "anime/TAnimeF.h"
-#include "anime/TAnimeMoveF.h"
+#include "windows/scenario/TAnimeF.h"
+#include "windows/scenario/TAnimeMoveF.h"
 #include "app/Program.h"
-#include "control/TControlF.h"
-#include "display/TVantorF.h"
-#include "editor/TGEditF.h"
+#include "windows/control/TControlF.h"
+#include "windows/display/TVantorF.h"
+#include "windows/editor/TGEditF.h"
 #include "support/FigureBuilder.h"
 #include "support/ProgramFixture.h"
 

@@ -4,7 +4,7 @@
 #include <random>
 
 #include "Profiles.h"
-#include "display/still/DepthOrder.h"
+#include "render/still/DepthOrder.h"
 
 using namespace vantor;
 using vantor::test::addFigure;

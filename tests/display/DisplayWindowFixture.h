@@ -9,8 +9,8 @@
 
 #include "Profiles.h"
 #include "app/Program.h"
-#include "control/TControlF.h"
-#include "display/TVantorF.h"
+#include "windows/control/TControlF.h"
+#include "windows/display/TVantorF.h"
 #include "support/ProgramFixture.h"
 
 namespace vantor::test {

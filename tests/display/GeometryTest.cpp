@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "display/geometry/ViewGeometry.h"
+#include "render/geometry/ViewGeometry.h"
 
 using namespace vantor;
 

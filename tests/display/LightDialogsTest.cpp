@@ -7,11 +7,11 @@
 
 #include "Profiles.h"
 #include "app/Program.h"
-#include "control/TControlF.h"
-#include "display/TLightAF.h"
-#include "display/TLightEF.h"
-#include "display/TScrollDotF.h"
-#include "display/TVantorF.h"
+#include "windows/control/TControlF.h"
+#include "windows/dialogs/TLightAF.h"
+#include "windows/dialogs/TLightEF.h"
+#include "windows/dialogs/TScrollDotF.h"
+#include "windows/display/TVantorF.h"
 #include "DisplayWindowFixture.h"
 
 using namespace vantor;

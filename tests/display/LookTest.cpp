@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "DisplayWindowFixture.h"
-#include "display/Look.h"
-#include "display/still/StillDisplay.h"
+#include "windows/display/Look.h"
+#include "render/still/StillDisplay.h"
 
 using namespace vantor;
 using vantor::test::DisplayWindow;

@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "DisplayWindowFixture.h"
-#include "display/OptionFile.h"
+#include "model/options/OptionFile.h"
 
 using namespace vantor;
 using vantor::test::DisplayWindow;

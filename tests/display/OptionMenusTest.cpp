@@ -6,8 +6,8 @@
 #include <string>
 
 #include "DisplayWindowFixture.h"
-#include "control/FigureStore.h"
-#include "editor/TGEditF.h"
+#include "model/figures/FigureStore.h"
+#include "windows/editor/TGEditF.h"
 
 using namespace vantor;
 using vantor::test::DisplayWindow;

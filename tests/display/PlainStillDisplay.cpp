@@ -1,9 +1,9 @@
 #include "PlainStillDisplay.h"
 
-#include "display/geometry/ViewGeometry.h"
-#include "display/shading/DisplayPalette.h"
-#include "display/shading/Shading.h"
-#include "display/still/DrawExecute.h"
+#include "render/geometry/ViewGeometry.h"
+#include "render/shading/DisplayPalette.h"
+#include "render/shading/Shading.h"
+#include "render/still/DrawExecute.h"
 #include "platform/pixels/Canvas.h"
 
 namespace vantor::test {

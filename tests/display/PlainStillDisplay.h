@@ -5,9 +5,9 @@
 // exactly this picture.
 #include <vector>
 
-#include "display/shading/ColourPath.h"
-#include "control/FigureStore.h"
-#include "display/DisplayOptions.h"
+#include "render/shading/ColourPath.h"
+#include "model/figures/FigureStore.h"
+#include "model/options/DisplayOptions.h"
 #include "platform/pixels/Bitmap.h"
 
 namespace vantor::test {

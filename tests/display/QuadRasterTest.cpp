@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "display/still/QuadRaster.h"
+#include "render/still/QuadRaster.h"
 #include "platform/pixels/Canvas.h"
 
 using namespace vantor;

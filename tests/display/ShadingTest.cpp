@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "display/shading/DisplayPalette.h"
-#include "display/shading/Shading.h"
+#include "render/shading/DisplayPalette.h"
+#include "render/shading/Shading.h"
 
 using namespace vantor;
 

@@ -7,9 +7,9 @@
 
 #include "Profiles.h"
 #include "app/Program.h"
-#include "control/TControlF.h"
-#include "display/TVantorF.h"
-#include "display/simulation/PaletteBand.h"
+#include "windows/control/TControlF.h"
+#include "windows/display/TVantorF.h"
+#include "render/simulation/PaletteBand.h"
 #include "DisplayWindowFixture.h"
 
 using namespace vantor;

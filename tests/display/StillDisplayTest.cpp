@@ -5,7 +5,7 @@
 
 #include "PlainStillDisplay.h"
 #include "Profiles.h"
-#include "display/still/StillDisplay.h"
+#include "render/still/StillDisplay.h"
 
 using namespace vantor;
 using vantor::test::addFigure;

@@ -4,9 +4,9 @@
 
 #include "Profiles.h"
 #include "app/Program.h"
-#include "control/TControlF.h"
-#include "display/OptionFile.h"
-#include "display/TVantorF.h"
+#include "windows/control/TControlF.h"
+#include "model/options/OptionFile.h"
+#include "windows/display/TVantorF.h"
 #include "support/ScriptedDesktop.h"
 #include "support/TempDir.h"
 #include "DisplayWindowFixture.h"

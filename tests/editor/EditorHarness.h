@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "control/TControlF.h"
-#include "editor/TGEditF.h"
+#include "windows/control/TControlF.h"
+#include "windows/editor/TGEditF.h"
 #include "support/FigureBuilder.h"
 #include "support/ProgramFixture.h"
 

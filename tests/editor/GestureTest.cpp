@@ -4,8 +4,8 @@
 #include <string>
 
 #include "EditorHarness.h"
-#include "control/formats/TextNumbers.h"
-#include "editor/operations/TypedVertex.h"
+#include "platform/numbers/TextNumbers.h"
+#include "windows/editor/operations/TypedVertex.h"
 
 namespace vantor::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "EditorHarness.h"
-#include "display/TVantorF.h"
+#include "windows/display/TVantorF.h"
 
 namespace vantor::test {
 namespace {

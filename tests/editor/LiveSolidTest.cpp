@@ -4,8 +4,8 @@
 #include <string>
 
 #include "EditorHarness.h"
-#include "control/TControlF.h"
-#include "display/TVantorF.h"
+#include "windows/control/TControlF.h"
+#include "windows/display/TVantorF.h"
 
 namespace vantor::test {
 namespace {

@@ -1,7 +1,7 @@
 // The sheet: mapping, placement rules, the redraw, the buttons, the menus and
 // delete-all.
-#include "anime/TAnimeF.h"
-#include "display/TVantorF.h"
+#include "windows/scenario/TAnimeF.h"
+#include "windows/display/TVantorF.h"
 #include "editor/EditorHarness.h"
 
 namespace vantor::test {

@@ -1,6 +1,6 @@
 // The figure colour and drawing-method dialog, alone and through the editor.
 #include "editor/EditorHarness.h"
-#include "editor/TZuPropF.h"
+#include "windows/editor/TZuPropF.h"
 
 namespace vantor::test {
 namespace {

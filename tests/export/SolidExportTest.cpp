@@ -7,11 +7,11 @@
 #include <map>
 #include <numbers>
 
-#include "control/FigureStore.h"
-#include "display/DisplayOptions.h"
-#include "export/Measure.h"
-#include "export/MeshFiles.h"
-#include "export/Revolve.h"
+#include "model/figures/FigureStore.h"
+#include "model/options/DisplayOptions.h"
+#include "export/mesh/Measure.h"
+#include "export/mesh/MeshFiles.h"
+#include "export/mesh/Revolve.h"
 #include "support/FigureBuilder.h"
 
 using namespace vantor;

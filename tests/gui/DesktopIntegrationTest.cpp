@@ -21,11 +21,11 @@
 #include "Help.h"
 #include "QtDesktop.h"
 #include "Translations.h"
-#include "app/English.h"
-#include "app/HelpTopics.h"
+#include "language/English.h"
+#include "windows/control/HelpTopics.h"
 #include "app/Program.h"
-#include "control/TControlF.h"
-#include "display/TVantorF.h"
+#include "windows/control/TControlF.h"
+#include "windows/display/TVantorF.h"
 #include "support/ProgramFixture.h"
 
 using namespace vantor;

@@ -8,7 +8,7 @@
 
 #include "FormHost.h"
 #include "app/Program.h"
-#include "display/TLightEF.h"
+#include "windows/dialogs/TLightEF.h"
 #include "support/ProgramFixture.h"
 
 using namespace vantor;

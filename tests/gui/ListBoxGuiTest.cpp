@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "FormHost.h"
-#include "anime/TAnimeF.h"
+#include "windows/scenario/TAnimeF.h"
 #include "app/Program.h"
 #include "support/ProgramFixture.h"
 

@@ -10,8 +10,8 @@
 #include "FormHost.h"
 #include "QtDesktop.h"
 #include "app/Program.h"
-#include "control/FigureStore.h"
-#include "control/TControlF.h"
+#include "model/figures/FigureStore.h"
+#include "windows/control/TControlF.h"
 #include "support/FigureBuilder.h"
 #include "support/ProgramFixture.h"
 

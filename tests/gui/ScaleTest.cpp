@@ -9,7 +9,7 @@
 
 #include "FormHost.h"
 #include "app/Program.h"
-#include "display/TVantorF.h"
+#include "windows/display/TVantorF.h"
 #include "support/ProgramFixture.h"
 
 using namespace vantor;

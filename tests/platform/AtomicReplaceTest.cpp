@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/files/Files.h"
 #include "support/TempDir.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/files/ByteReader.h"
 #include "platform/pixels/Bmp.h"
 #include "support/TempDir.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/files/BoundedRead.h"
 #include "platform/files/EscapedText.h"
 #include "platform/files/LineReader.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/files/Files.h"
 #include "platform/files/LineReader.h"
 #include "support/TempDir.h"

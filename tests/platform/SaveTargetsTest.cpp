@@ -14,7 +14,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/files/Files.h"
 #include "support/TempDir.h"
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "control/FigureStore.h"
+#include "model/figures/FigureStore.h"
 
 namespace vantor::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Desktop.h"
+#include "platform/widgets/Desktop.h"
 #include "platform/widgets/Form.h"
 
 namespace vantor::test {

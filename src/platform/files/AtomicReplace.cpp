@@ -6,7 +6,7 @@
 #include <set>
 #include <unistd.h>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/files/FileSteps.h"
 #include "platform/files/SaveJournal.h"
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 
 namespace vantor {
 

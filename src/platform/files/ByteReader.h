@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 
 namespace vantor {
 

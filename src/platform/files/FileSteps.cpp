@@ -9,7 +9,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 
 namespace vantor {
 

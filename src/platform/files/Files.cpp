@@ -7,7 +7,7 @@
 #include <random>
 #include <unistd.h>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/files/LineReader.h"
 
 namespace vantor {

@@ -1,6 +1,6 @@
 #include "platform/files/LineReader.h"
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/files/BoundedRead.h"
 
 namespace vantor {

@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/files/FileSteps.h"
 
 namespace vantor {

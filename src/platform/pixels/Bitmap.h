@@ -10,7 +10,7 @@
 
 #include "platform/pixels/Color.h"
 #include "platform/pixels/Palette.h"
-#include "platform/widgets/Observable.h"
+#include "platform/signals/Observable.h"
 
 namespace vantor {
 

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 #include "platform/files/AtomicReplace.h"
 #include "platform/files/ByteReader.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/pixels/Color.h"
-#include "platform/widgets/Observable.h"
+#include "platform/signals/Observable.h"
 
 namespace vantor {
 

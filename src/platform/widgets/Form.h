@@ -8,7 +8,7 @@
 
 #include "platform/widgets/Control.h"
 #include "platform/widgets/MenuItem.h"
-#include "platform/widgets/Observable.h"
+#include "platform/signals/Observable.h"
 
 namespace vantor {
 

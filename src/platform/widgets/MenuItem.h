@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/widgets/Observable.h"
+#include "platform/signals/Observable.h"
 
 namespace vantor {
 

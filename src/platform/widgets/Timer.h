@@ -3,7 +3,7 @@
 // tests call tick() themselves.
 #include <functional>
 
-#include "platform/widgets/Observable.h"
+#include "platform/signals/Observable.h"
 
 namespace vantor {
 

@@ -3,9 +3,9 @@
 #include <functional>
 #include <random>
 
-#include "control/formats/BinaryVertexFormats.h"
-#include "control/formats/DataSetFiles.h"
-#include "control/formats/FormatMessages.h"
+#include "model/formats/BinaryVertexFormats.h"
+#include "model/formats/DataSetFiles.h"
+#include "model/formats/FormatMessages.h"
 #include "platform/files/ByteReader.h"
 #include "platform/files/Files.h"
 #include "StoreBuilder.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "display/OptionFile.h"
-#include "platform/IoError.h"
+#include "model/options/OptionFile.h"
+#include "platform/files/IoError.h"
 #include "platform/files/ByteReader.h"
 #include "platform/files/Files.h"
 #include "support/TempDir.h"

@@ -4,7 +4,7 @@
 // reader must leave behind.
 #include <gtest/gtest.h>
 
-#include "control/FigureStore.h"
+#include "model/figures/FigureStore.h"
 #include "support/FigureBuilder.h"
 
 namespace vantor::test {

@@ -2,10 +2,10 @@
 
 #include <limits>
 
-#include "control/formats/BinaryVertexFormats.h"
-#include "control/formats/CsvFormat.h"
-#include "control/formats/TextNumbers.h"
-#include "control/formats/VanFormat.h"
+#include "model/formats/BinaryVertexFormats.h"
+#include "model/formats/CsvFormat.h"
+#include "platform/numbers/TextNumbers.h"
+#include "model/formats/VanFormat.h"
 #include "platform/files/ByteReader.h"
 #include "StoreBuilder.h"
 

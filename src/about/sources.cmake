@@ -1,3 +1,0 @@
-list(APPEND VANTOR_CORE_SOURCES
-  src/about/TAboutF.cpp
-)

@@ -1,0 +1,67 @@
+#include "export/mesh/Profile.h"
+
+#include <cmath>
+
+#include "model/figures/FigureStore.h"
+
+namespace vantor {
+
+namespace {
+// Points this close to the axis lie on it: profiles drawn by turning a
+// shape carry rounding noise there, and the display moves inner on-axis
+// vertices a ten-thousandth off the axis.
+constexpr double AxisTolerance = 1e-3;
+
+bool samePoint(const ProfilePoint& a, const ProfilePoint& b) { return a.r == b.r && a.y == b.y; }
+
+Profile makeProfile(int figure, std::vector<ProfilePoint> raw) {
+    Profile p;
+    p.figure = figure;
+    for (const ProfilePoint& q : raw)
+        if (p.points.empty() || !samePoint(p.points.back(), q)) p.points.push_back(q);
+    if (p.points.size() >= 3 && samePoint(p.points.front(), p.points.back())) {
+        p.points.pop_back();
+        p.shape = ProfileShape::Closed;
+    } else if (p.points.size() >= 2 && p.points.front().r == 0 && p.points.back().r == 0) {
+        p.shape = ProfileShape::ClosedByAxis;
+    }
+    return p;
+}
+}  // namespace
+
+std::vector<Profile> profilesOf(const FigureStore& store) {
+    struct Run {
+        int figure;
+        std::vector<ProfilePoint> points;
+    };
+    std::vector<Run> runs;
+    std::vector<ProfilePoint> run;
+    for (int k = 1; k <= store.VertexCount; ++k) {
+        double r = std::fabs(static_cast<double>(store.x(k)));
+        if (r <= AxisTolerance) r = 0;
+        run.push_back({r, static_cast<double>(store.y(k))});
+        if (store.link(k) == 1 && k < store.VertexCount) continue;
+        runs.push_back({store.figure(k), std::move(run)});
+        run.clear();
+    }
+    std::vector<Profile> out;
+    for (std::size_t i = 0; i < runs.size();) {
+        std::vector<ProfilePoint> chain = runs[i].points;
+        std::vector<int> joined;
+        std::size_t j = i + 1;
+        // A chain that has come back to its start is closed: nothing more joins it.
+        while (j < runs.size() && !runs[j].points.empty() && chain.size() >= 2 &&
+               samePoint(chain.back(), runs[j].points.front()) && !samePoint(chain.back(), chain.front())) {
+            chain.insert(chain.end(), runs[j].points.begin() + 1, runs[j].points.end());
+            joined.push_back(runs[j].figure);
+            ++j;
+        }
+        Profile p = makeProfile(runs[i].figure, std::move(chain));
+        p.joined = std::move(joined);
+        if (p.points.size() >= 2) out.push_back(std::move(p));
+        i = j;
+    }
+    return out;
+}
+
+}  // namespace vantor

@@ -1,0 +1,5 @@
+list(APPEND VANTOR_CORE_SOURCES
+  src/language/English.cpp
+  src/language/Japanese.cpp
+  src/language/TextTemplates.cpp
+)

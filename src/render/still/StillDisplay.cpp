@@ -1,0 +1,247 @@
+#include "render/still/StillDisplay.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/figures/FigureStore.h"
+#include "platform/pixels/Canvas.h"
+
+namespace vantor {
+
+StillDisplay::StillDisplay(const FigureStore& store, const DisplayOptions& options, Bitmap& bitmap, ColourPath path)
+    : m_store(store), m_options(options), m_bitmap(bitmap), m_path(path), m_threads(hardwareThreads()) {}
+
+void StillDisplay::prepareView() {
+    geometry.setZoomScale(m_options, m_bitmap.width(), m_bitmap.height());
+    geometry.CalcLightCoordinates(m_options);
+    geometry.PrepareViewPoint(m_options);
+    geometry.PrepareInclin(m_options);
+}
+
+void StillDisplay::SetPaletteOfWindow() {
+    if (!palettePath()) return;
+    palette.buildStillRamp(brights.brightStep, m_options);
+    palette.attachStill(m_bitmap);
+}
+
+void StillDisplay::animSetPaletteOfWindow() {
+    if (!palettePath()) return;
+    palette.buildAngleRamp(m_options);
+    palette.attachAngle(m_bitmap);
+}
+
+void StillDisplay::fillBackground(const Bitmap* image) {
+    const int w = m_bitmap.width(), h = m_bitmap.height();
+    if (image && !image->isEmpty()) {
+        Canvas canvas(m_bitmap);
+        canvas.stretchDraw(IntRect{0, 0, w, h}, *image);
+        return;
+    }
+    const TColor back = palettePath() ? paletteIndex(BackgroundEntry) : rgb(m_options.backR, m_options.backG, m_options.backB);
+    QuadRaster raster(m_bitmap);
+    const IntPoint all[4] = {{0, 0}, {w, 0}, {w, h}, {0, h}};
+    raster.polygon(all, back);
+}
+
+ShadeContext StillDisplay::shadeContext() const {
+    ShadeContext ctx;
+    ctx.light = geometry.light;
+    ctx.eye = geometry.eye;
+    ctx.bright = m_options.bright;
+    ctx.baseRadius = m_options.baseRadius;
+    ctx.palettePath = palettePath();
+    ctx.brightStep = brights.brightStep;
+    return ctx;
+}
+
+const FigureRecord& StillDisplay::figureOf(int vertex) const {
+    const int f = m_store.figure(vertex);
+    if (f < 0 || f > MaxFigures) return m_fallback;
+    return m_store.slot(f);
+}
+
+void StillDisplay::transformAll(int degrees, std::vector<Corner>& out) {
+    const int n = m_store.VertexCount;
+    out.resize(static_cast<std::size_t>(n) + 1);
+    const TurnAngle turn = TurnAngle::fromDegrees(degrees);
+    for (int v = 1; v <= n; ++v) out[static_cast<std::size_t>(v)] = geometry.calcCoordi(m_store.x(v), m_store.y(v), turn);
+}
+
+bool StillDisplay::beginElements() {
+    m_counts = PassCounts{};
+    m_fallback = FigureRecord::following(m_options);
+    // The tables must describe the current vertex list; a list that changed
+    // since the sort is drawn only as far as both agree.
+    return order.segmentCount() >= 1 && stepCount(m_options.unitAngle) != 0;
+}
+
+int StillDisplay::drawnSegments() const { return std::min(order.segmentCount(), m_store.VertexCount - 1); }
+
+void StillDisplay::drawElements(const Progress& progress) {
+    if (!beginElements()) return;
+    const ShadeContext ctx = shadeContext();
+    QuadRaster raster(m_bitmap);
+    if (segmentMajor(m_options.viewHeight)) drawSegmentMajor(ctx, m_options.unitAngle, progress, raster);
+    else drawAngleMajor(ctx, m_options.unitAngle, progress, raster);
+    m_counts.elementsShaded = m_counts.elements;
+    m_counts.pixelsWritten = raster.pixelsWritten();
+}
+
+void StillDisplay::drawFinalElements(const Progress& progress) {
+    if (!beginElements()) return;
+    const ShadeContext ctx = shadeContext();
+    const int bands = std::clamp(std::min(m_threads, m_bitmap.height()), 1, 256);
+    if (bands > 1) {
+        m_bands.resize(static_cast<std::size_t>(bands));
+        finalInBands(ctx, m_options.unitAngle, progress);
+        return;
+    }
+    Band& band = m_bands.front();
+    band.claimer.reset(m_bitmap);
+    band.counts = PassCounts{};
+    if (segmentMajor(m_options.viewHeight)) {
+        prepareTurns(m_options.unitAngle, stepCount(m_options.unitAngle));
+        finalSegmentMajor(ctx, m_options.unitAngle, progress, band);
+    }
+    else finalAngleMajor(ctx, m_options.unitAngle, progress, band);
+    m_counts = band.counts;
+    m_counts.pixelsWritten = band.claimer.pixelsWritten();
+}
+
+void StillDisplay::drawAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, QuadRaster& raster) {
+    const int m = drawnSegments();
+    std::vector<Corner>&e1 = m_at[0], &e2 = m_at[1], &r1 = m_at[2], &r2 = m_at[3];
+    for (int e = 90, r = 90; e <= 270; e += unit, r -= unit) {
+        if (progress) progress(e);
+        // The second angles of this step are the first of the next.
+        if (e == 90) {
+            transformAll(e, e1);
+            transformAll(r, r1);
+        } else {
+            std::swap(e1, e2);
+            std::swap(r1, r2);
+        }
+        transformAll(e + unit, e2);
+        transformAll(r - unit, r2);
+        const std::int32_t* table = order.table(DepthOrder::tableForStep(e));
+        for (int j = 1; j <= m; ++j) {
+            const int s = table[j];
+            if (s < 1 || s > m || m_store.link(s) != 1) continue;
+            const FigureRecord& figure = figureOf(s);
+            const auto i = static_cast<std::size_t>(s);
+            drawExecute(ElementCorners{e1[i], e1[i + 1], e2[i], e2[i + 1]}, figure, ctx, raster);
+            drawExecute(ElementCorners{r1[i], r1[i + 1], r2[i], r2[i + 1]}, figure, ctx, raster);
+            m_counts.elements += 2;
+        }
+    }
+}
+
+void StillDisplay::prepareTurns(int unit, int steps) {
+    m_turns.clear();
+    for (int k = 0; k < steps; ++k) {
+        const int e = 90 + k * unit, r = 90 - k * unit;
+        for (int deg : {e, e + unit, r, r - unit}) m_turns.push_back(TurnAngle::fromDegrees(deg));
+    }
+}
+
+void StillDisplay::drawSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, QuadRaster& raster) {
+    const int m = drawnSegments();
+    const int steps = stepCount(unit);
+    prepareTurns(unit, steps);
+    for (int j = 1; j <= m; ++j) {
+        if (progress) progress(segmentMajorPosition(j, m));
+        for (int k = 0; k < steps; ++k) {
+            const int s = order.table(DepthOrder::tableForStep(90 + k * unit))[j];
+            if (s < 1 || s > m || m_store.link(s) != 1) continue;
+            const FigureRecord& figure = figureOf(s);
+            const f32 x1 = m_store.x(s), y1 = m_store.y(s), x2 = m_store.x(s + 1), y2 = m_store.y(s + 1);
+            const TurnAngle* t = &m_turns[static_cast<std::size_t>(4 * k)];
+            drawExecute(ElementCorners{geometry.calcCoordi(x1, y1, t[0]), geometry.calcCoordi(x2, y2, t[0]),
+                                       geometry.calcCoordi(x1, y1, t[1]), geometry.calcCoordi(x2, y2, t[1])},
+                        figure, ctx, raster);
+            drawExecute(ElementCorners{geometry.calcCoordi(x1, y1, t[2]), geometry.calcCoordi(x2, y2, t[2]),
+                                       geometry.calcCoordi(x1, y1, t[3]), geometry.calcCoordi(x2, y2, t[3])},
+                        figure, ctx, raster);
+            m_counts.elements += 2;
+        }
+    }
+}
+
+// The painter's order backwards: the last step first, within a step the
+// last table entry first, and of a segment's two elements the second first.
+void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band) {
+    const int m = drawnSegments();
+    const int steps = stepCount(unit);
+    std::vector<Corner>&e1 = band.at[0], &e2 = band.at[1], &r1 = band.at[2], &r2 = band.at[3];
+    for (int k = steps - 1, done = 0; k >= 0; --k, ++done) {
+        if (progress) progress(90 + done * unit);
+        const int e = 90 + k * unit, r = 90 - k * unit;
+        // The first angles of the step drawn before are the second of this one.
+        if (k == steps - 1) {
+            transformAll(e + unit, e2);
+            transformAll(r - unit, r2);
+        } else {
+            std::swap(e1, e2);
+            std::swap(r1, r2);
+        }
+        transformAll(e, e1);
+        transformAll(r, r1);
+        const std::int32_t* table = order.table(DepthOrder::tableForStep(e));
+        for (int j = m; j >= 1; --j) {
+            const int s = table[j];
+            if (s < 1 || s > m || m_store.link(s) != 1) continue;
+            const FigureRecord& figure = figureOf(s);
+            const auto i = static_cast<std::size_t>(s);
+            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{r1[i], r1[i + 1], r2[i], r2[i + 1]}, figure, ctx, band.claimer);
+            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{e1[i], e1[i + 1], e2[i], e2[i + 1]}, figure, ctx, band.claimer);
+            band.counts.elements += 2;
+        }
+    }
+}
+
+void StillDisplay::finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band) {
+    const int m = drawnSegments();
+    const int steps = stepCount(unit);
+    for (int j = m, done = 1; j >= 1; --j, ++done) {
+        if (progress) progress(segmentMajorPosition(done, m));
+        // Consecutive steps of one segment share an angle: the first angles
+        // of the step drawn before are the second of this one.
+        int previous = 0;
+        Corner e1a, e1b, r1a, r1b;
+        for (int k = steps - 1; k >= 0; --k) {
+            const int s = order.table(DepthOrder::tableForStep(90 + k * unit))[j];
+            if (s < 1 || s > m || m_store.link(s) != 1) {
+                previous = 0;
+                continue;
+            }
+            const FigureRecord& figure = figureOf(s);
+            const f32 x1 = m_store.x(s), y1 = m_store.y(s), x2 = m_store.x(s + 1), y2 = m_store.y(s + 1);
+            const TurnAngle* t = &m_turns[static_cast<std::size_t>(4 * k)];
+            Corner e2a, e2b, r2a, r2b;
+            if (previous == s) {
+                e2a = e1a, e2b = e1b, r2a = r1a, r2b = r1b;
+            } else {
+                e2a = geometry.calcCoordi(x1, y1, t[1]), e2b = geometry.calcCoordi(x2, y2, t[1]);
+                r2a = geometry.calcCoordi(x1, y1, t[3]), r2b = geometry.calcCoordi(x2, y2, t[3]);
+            }
+            e1a = geometry.calcCoordi(x1, y1, t[0]), e1b = geometry.calcCoordi(x2, y2, t[0]);
+            r1a = geometry.calcCoordi(x1, y1, t[2]), r1b = geometry.calcCoordi(x2, y2, t[2]);
+            previous = s;
+            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{r1a, r1b, r2a, r2b}, figure, ctx, band.claimer);
+            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{e1a, e1b, e2a, e2b}, figure, ctx, band.claimer);
+            band.counts.elements += 2;
+        }
+    }
+}
+
+void StillDisplay::run(const Bitmap* background, const Progress& progress, ElementOrder elementOrder) {
+    SetBrights();
+    prepareView();
+    DYSort();
+    SetPaletteOfWindow();
+    fillBackground(background);
+    if (elementOrder == ElementOrder::NearFirst) drawFinalElements(progress);
+    else drawElements(progress);
+}
+
+}  // namespace vantor

@@ -1,0 +1,191 @@
+#include "windows/control/TControlF.h"
+
+#include "windows/control/HelpTopics.h"
+
+#include "windows/about/TAboutF.h"
+#include "windows/scenario/TAnimeF.h"
+#include "windows/scenario/TAnimeMoveF.h"
+#include "app/Program.h"
+#include "windows/display/TVantorF.h"
+#include "windows/editor/TGEditF.h"
+
+namespace vantor {
+
+namespace {
+constexpr const char* DataFilter =
+    "Ver.2.4 データ (*.va4)|*.va4|Ver.2.1 データ (*.va2)|*.va2|CSV データ (*.csv)|*.csv|Ver.１ データ (*.van)|*.van";
+}
+
+TControlF::TControlF(Program& program)
+    : Form("ControlF"),
+      openIO(FileDialogKind::Open, DataFilter, "va4"),
+      saveIO(FileDialogKind::Save, DataFilter, "va4"),
+      m_program(program) {
+    setCaption("FreeVantor for Win32");
+    setBorderStyle(BorderStyle::Single);
+    setHelpContext(5);
+
+    struct ButtonSpec {
+        SpeedButton& button;
+        int left, width;
+        const char* hint;
+        const char* glyph;
+    };
+    for (const ButtonSpec& b : {ButtonSpec{spbLoad, 8, 18, "データをディスクから読み込む", "load"},
+                                ButtonSpec{spbAdd, 26, 20, "追加データを読み込む", "add"},
+                                ButtonSpec{spbSave, 45, 20, "データをディスクに保存する", "save"},
+                                ButtonSpec{spbGEdit, 64, 20, "回転前の図形を編集する", "gedit"},
+                                ButtonSpec{spbRotate, 83, 20, "回転体を表示する　（データが空のときはアニメ）", "rotate"}}) {
+        b.button.setBounds(b.left, 13, b.width, 20);
+        b.button.setHint(b.hint);
+        b.button.setGlyph(b.glyph);
+    }
+    // Buttons act on the release of any mouse button.
+    spbLoad.onMouseUp = [this](MouseButton, int, int) { LoadExecute(); };
+    spbAdd.onMouseUp = [this](MouseButton, int, int) { AddExecute(); };
+    spbSave.onMouseUp = [this](MouseButton, int, int) { SaveExecute(); };
+    spbGEdit.onMouseUp = [this](MouseButton, int, int) { GEditExecute(); };
+    spbRotate.onMouseUp = [this](MouseButton b, int, int) { spbRotateMouseUp(b); };
+
+    Bevel1.setBounds(0, 0, 442, 3);
+    Font small;
+    small.pixelHeight = 13;
+    small.color = colors::Navy;
+    Label1.setFont(small);
+    Label1.setBounds(128, 16, 0, 0);  // sized to its text
+    small.color = colors::Lime;
+    lblDataName.setFont(small);
+    lblDataName.setColor(colors::Black);
+    lblDataName.setBounds(192, 16, 0, 0);
+
+    mainMenu.add(mnFile);
+    mnFile.setHelpContext(6);
+    for (MenuItem* m : {&mnLoad, &mnAdd, &mnSave, &N1, &mnExit}) mnFile.add(*m);
+    mainMenu.add(mnGEdit);
+    mainMenu.add(mnRotate);
+    mainMenu.add(mnHelp);
+    mnHelp.add(mnAbout);
+    mnHelp.add(mnHelpContents);
+    mnHelpContents.onClick = [this] { m_program.desktop.showHelp(helpStartPage); };
+    for (MenuItem* m : {&mnLoad, &mnAdd, &mnSave, &mnExit, &mnGEdit, &mnRotate, &mnHelp}) m->setHelpContext(5);
+    mnAbout.setHelpContext(28);
+
+    mnLoad.onClick = [this] { LoadExecute(); };
+    mnAdd.onClick = [this] { AddExecute(); };
+    mnSave.onClick = [this] { SaveExecute(); };
+    mnExit.onClick = [this] { mnExitClick(); };
+    mnGEdit.onClick = [this] { GEditExecute(); };
+    mnRotate.onClick = [this] { mnRotateClick(); };
+    mnAbout.onClick = [this] { mnAboutClick(); };
+
+    animTimer.onTimer = [this] { animTimerTimer(); };
+    initDataSetDialogs();
+}
+
+void TControlF::FormCreate() {
+    ScreenInfo s = m_program.desktop.screen();
+    ColorDepth = s.bitsPerPixel * s.planes;
+    m_firstActivation = true;
+    setBounds(0, 0, 450, 100);
+    Bevel1.setBounds(0, 0, clientWidth(), 3);
+    m_program.store.clearVertices();
+    // The figure table waits for the display defaults: see FormActivate.
+}
+
+void TControlF::FormActivate() {
+    m_program.AboutF().setActivationText();
+    if (m_firstActivation) {
+        m_program.store.resetFigureTable();
+        m_firstActivation = false;
+    }
+}
+
+bool TControlF::WantToSave() {
+    const FigureStore& s = m_program.store;
+    if (s.VertexCount == 0 || s.DataEdited == 0) return false;
+    return m_program.desktop.messageBox("編集されたデータがあります。\r現在のデータを保存しますか？", Program::ApplicationTitle,
+                                        MsgIcon::Warning, MsgButtons::YesNo) == MsgAnswer::Yes;
+}
+
+void TControlF::GEditExecute() {
+    m_program.GEditF().initStateFromOut();
+    m_program.GEditF().show();
+}
+
+void TControlF::adjustOnAxisVertices() {
+    FigureStore& s = m_program.store;
+    int k = 1;
+    while (k <= s.VertexCount) {
+        int end = k;
+        while (end + 1 <= s.VertexCount && s.figure(end + 1) == s.figure(k)) ++end;
+        if (end - k + 1 >= 3) {
+            for (int i = k + 1; i < end; ++i)
+                if (s.x(i) == 0.0f) s.x(i) = 0.0001f;
+        }
+        k = end + 1;
+    }
+}
+
+void TControlF::RotateExecute() {
+    adjustOnAxisVertices();
+    m_program.GEditF().initStateFromOut();
+    m_program.VantorF().show();
+    m_program.VantorF().mnDispRun.click();
+}
+
+void TControlF::RedrawSolid() {
+    TVantorF& display = m_program.VantorF();
+    if (display.simuRunning()) display.mnSimuEndClick();
+    if (m_program.store.VertexCount == 0) {
+        display.hide();
+        return;
+    }
+    adjustOnAxisVertices();
+    display.mnDispRunClick();
+}
+
+void TControlF::spbRotateMouseUp(MouseButton) {
+    if (m_program.store.VertexCount == 0) m_program.AnimeF().show();
+    else RotateExecute();
+}
+
+void TControlF::mnRotateClick() {
+    if (m_program.store.VertexCount == 0) {
+        m_program.desktop.messageBox("データが何もありません。先に、編集するか\rファイルから読み込んでください",
+                                     Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+        return;
+    }
+    RotateExecute();
+}
+
+void TControlF::mnAboutClick() {
+    m_program.desktop.showModal(m_program.AboutF());
+    m_program.AboutF().hide();
+}
+
+void TControlF::mnExitClick() {
+    // The save question is asked once, by the close itself.
+    close();
+}
+
+bool TControlF::FormCloseQuery() {
+    // Asking here rather than in FormClose lets a save that did not happen
+    // (dialog cancelled) keep the window open instead of losing the edits.
+    if (WantToSave()) {
+        SaveExecute();
+        if (m_program.store.DataEdited != 0) return false;
+    }
+    return true;
+}
+
+void TControlF::FormClose() { m_program.terminate(); }
+
+void TControlF::animTimerTimer() {
+    switch (TimerOwner) {
+        case TimerClient::Simulation: m_program.VantorF().simuTimerTimer(); break;
+        case TimerClient::Playback: m_program.AnimeMoveF().animeTimerTimer(); break;
+        default: break;
+    }
+}
+
+}  // namespace vantor

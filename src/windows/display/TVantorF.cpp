@@ -1,0 +1,115 @@
+#include "windows/display/TVantorF.h"
+
+#include <algorithm>
+
+#include "app/Program.h"
+#include "windows/control/TControlF.h"
+#include "model/options/OptionFile.h"
+#include "platform/files/IoError.h"
+
+namespace vantor {
+
+TVantorF::TVantorF(Program& program) : Form("VantorF"), m_program(program) {
+    setCaption("回転体表示 （データ名未定）");
+    setBorderStyle(BorderStyle::Single);
+    layoutControls();
+    buildMenus();
+    createDisplayBitmap();
+}
+
+void TVantorF::layoutControls() {
+    Font lime;
+    lime.color = colors::Lime;
+    Font yellow;
+    yellow.color = colors::Yellow;
+
+    Bevel1.setBounds(0, 0, PictureWidth, 2);
+    Bevel2.setBounds(0, 23, PictureWidth, 2);
+    Label1.setFont(yellow);
+    Label1.setColor(colors::Black);
+    Label1.setBounds(4, 5, 40, 14);
+    lblDegree.setFont(lime);
+    lblDegree.setColor(colors::Black);
+    lblDegree.setBounds(46, 5, 28, 14);
+    lblImageAnim.setFont(lime);
+    lblImageAnim.setColor(colors::Black);
+    lblImageAnim.setBounds(84, 5, 110, 14);
+    lblBrightIndi.setBounds(206, 5, 40, 14);
+    scbBright.setBounds(248, 4, 200, 16);
+    pgbAngle.setBounds(460, 5, 134, 14);
+    imgVantor.setBounds(0, 25, PictureWidth, PictureHeight);
+    imgVantor.onMouseDown = [this](MouseButton b, unsigned shift, int x, int y) { imgVantorMouseDown(b, shift, x, y); };
+    imgVantor.onMouseUp = [this](MouseButton b, unsigned shift, int x, int y) { imgVantorMouseUp(b, shift, x, y); };
+    imgVantor.onMouseMove = [this](unsigned shift, int x, int y) { imgVantorMouseMove(shift, x, y); };
+    imgVantor.onMouseWheel = [this](int delta, unsigned shift, int x, int y) { imgVantorMouseWheel(delta, shift, x, y); };
+
+    scbBright.setParams(700, 21, 7000);
+    scbBright.setSmallChange(20);
+    scbBright.setLargeChange(100);
+    scbBright.onChange = [this] { scbBrightChange(); };
+    lblBrightIndi.setVisible(false);
+    scbBright.setVisible(false);
+    pgbAngle.setRange(90, 270);
+    pgbAngle.setVisible(false);
+}
+
+bool TVantorF::palettePath() const { return m_program.ControlF().ColorDepth == 8; }
+
+void TVantorF::createDisplayBitmap() {
+    displayBitmap.resize(m_pictureWidth, m_pictureHeight, palettePath() ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
+    m_still = std::make_unique<StillDisplay>(m_program.store, m_program.options, displayBitmap,
+                                             palettePath() ? ColourPath::Palette : ColourPath::TrueColour);
+    // Until the first pass the palette holds black and the background.
+    if (palettePath()) m_still->palette.attachStill(displayBitmap);
+    imgVantor.setPicture(&displayBitmap);
+}
+
+void TVantorF::setPictureSize(int width, int height) {
+    m_pictureWidth = width;
+    m_pictureHeight = height;
+    renewDisplayBitmap();
+}
+
+void TVantorF::renewDisplayBitmap() {
+    displayBitmap.resize(m_pictureWidth, m_pictureHeight, displayBitmap.format());
+    if (palettePath()) m_still->palette.attachStill(displayBitmap);
+    imgVantor.setPicture(&displayBitmap);
+}
+
+void TVantorF::FormCreate() {
+    const ScreenInfo s = m_program.desktop.screen();
+    // A screen too small for the usual place keeps the window on it.
+    setBounds(std::max(0, s.width - 608 - 50), std::max(0, s.height - 471 - 100), 608, 471);
+    Bevel1.setBounds(0, 0, clientWidth(), 2);
+    Bevel2.setBounds(0, 23, clientWidth(), 2);
+    imgVantor.setBounds(0, 25, PictureWidth, PictureHeight);
+    createDisplayBitmap();
+    if (palettePath()) mnTint.setCaption("回転体の色調(&T)");
+
+    DisplayOptions& o = m_program.options;
+    o.setFactoryValues();
+    o.setFactoryStandardColours();
+    setFactoryMarks();
+    pgbAngle.setVisible(false);
+    m_program.ControlF().animTimer.setEnabled(false);
+    backLoaded = false;
+
+    const std::string standard = m_program.standardOptionPathForReading();
+    if (m_program.config.readStandardOptions && m_program.files.fileExists(standard)) {
+        try {
+            YomiVop(standard);
+            o.takeColoursAsStandard();
+        } catch (const IoError&) {
+            // An unreadable standard file leaves the factory values in force.
+        }
+    }
+    scbUpdating = false;
+    mnDispRunClick();
+}
+
+void TVantorF::setDegreeLabel() {
+    const DisplayOptions& o = m_program.options;
+    lblDegree.setCaption(std::to_string(o.displayMode == DisplayMode::Still ? o.unitAngle : o.simuUnitAngle));
+}
+
+}  // namespace vantor

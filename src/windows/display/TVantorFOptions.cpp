@@ -1,0 +1,207 @@
+// The option menu's value commands: light distance, still-display step,
+// default drawing method, view distance and height, zoom, inclination and
+// the standard position. Fixed items read their value from their caption;
+// "その他(&E)..." asks for a free value; the check routines move the radio
+// mark to the fixed item whose value equals the stored one.
+#include <cmath>
+#include <initializer_list>
+
+#include "app/Program.h"
+#include "platform/numbers/SharedRoutines.h"
+#include "platform/numbers/TextNumbers.h"
+#include "windows/display/TVantorF.h"
+
+namespace vantor {
+
+namespace {
+// The value of a fixed item, read from its caption as its handler reads it.
+long double captionValue(const MenuItem& item) { return parseDecimal(item.caption(), Exponent::Refused).value_or(0); }
+
+void checkMatching(std::initializer_list<MenuItem*> items, long double offset, double stored) {
+    for (MenuItem* m : items)
+        if (sameFloat(static_cast<double>(captionValue(*m) + offset), stored)) m->setChecked(true);
+}
+}  // namespace
+
+std::optional<double> TVantorF::askValue(const std::string& caption, const std::string& prompt, double current) {
+    const std::string answer = removeSpaces(m_program.desktop.inputBox(caption, prompt, formatGeneral15(current)));
+    if (!isSignedDecimal(answer)) return std::nullopt;
+    const std::optional<long double> parsed = parseDecimal(answer, Exponent::Refused);
+    // Digits enough to leave the double range are refused like any other
+    // unusable text.
+    if (!parsed || !std::isfinite(static_cast<double>(*parsed))) return std::nullopt;
+    return static_cast<double>(*parsed);
+}
+
+// Light distance.
+
+void TVantorF::mnLdistClick(MenuItem& sender) {
+    DisplayOptions& o = m_program.options;
+    sender.setChecked(true);
+    o.lightDistRate = static_cast<double>(captionValue(sender) + 1);
+    if (sameFloat(o.baseRadius * o.lightDistRate, o.lightDist) && o.displayMode == DisplayMode::Still) return;
+    o.updateLightDist();
+    mnDispRunClick();
+}
+
+void TVantorF::mnLDEtcClick() {
+    DisplayOptions& o = m_program.options;
+    const std::optional<double> x = askValue("光源との距離（その他）", "光源との距離を指定してください(0.5以上)",
+                                             o.lightDist / o.baseRadius - 1);
+    if (!x) return;
+    const bool accepted = *x >= 0.5;
+    const bool unchanged = sameFloat(*x + 1.0L, o.lightDistRate);
+    // Outside the still display the command brings it back all the same.
+    if ((!accepted || unchanged) && o.displayMode == DisplayMode::Still) return;
+    if (accepted) {
+        o.lightDistRate = static_cast<double>(*x + 1.0L);
+        o.updateLightDist();
+    }
+    mnLDEtc.setChecked(true);
+    mnDispRunClick();
+    SetLDCheck();
+}
+
+void TVantorF::SetLDCheck() {
+    checkMatching({&mnLD1, &mnLD2, &mnLD3, &mnLD4, &mnLD5, &mnLD6, &mnLDm1, &mnLDm2}, 1, m_program.options.lightDistRate);
+}
+
+// Still-display step and default method.
+
+void TVantorF::mnUnitDegreeClick(MenuItem& sender) {
+    DisplayOptions& o = m_program.options;
+    const std::int32_t value = parseInteger(sender.caption()).value_or(o.unitAngle);
+    if (value == o.unitAngle && o.displayMode == DisplayMode::Still) return;
+    sender.setChecked(true);
+    o.unitAngle = value;
+    lblDegree.setCaption(std::to_string(value));
+    mnDispRunClick();
+}
+
+namespace {
+void chooseMethod(Program& program, TVantorF& window, MenuItem& item, DrawMethod method) {
+    DisplayOptions& o = program.options;
+    if (methodCode(method) == o.defaultMethod) return;
+    item.setChecked(true);
+    o.defaultMethod = methodCode(method);
+    program.store.applyDefaultMethod();
+    window.displayStartFromOption();
+}
+}  // namespace
+
+void TVantorF::mnWireClick() { chooseMethod(m_program, *this, mnWire, DrawMethod::Wire); }
+void TVantorF::mnSurfaceClick() { chooseMethod(m_program, *this, mnSurface, DrawMethod::Surface); }
+void TVantorF::mnMeshClick() { chooseMethod(m_program, *this, mnMesh, DrawMethod::Mesh); }
+
+// View distance, view height, zoom: a fixed item redraws the current picture
+// when the value changes.
+
+namespace {
+void chooseValue(TVantorF& window, MenuItem& sender, double& field) {
+    sender.setChecked(true);
+    const double value = static_cast<double>(captionValue(sender));
+    if (sameFloat(value, field)) return;
+    field = value;
+    window.displayStartFromOption();
+}
+}  // namespace
+
+void TVantorF::mnVdistClick(MenuItem& sender) { chooseValue(*this, sender, m_program.options.viewDist); }
+void TVantorF::mnVheightClick(MenuItem& sender) { chooseValue(*this, sender, m_program.options.viewHeight); }
+void TVantorF::mnZMClick(MenuItem& sender) { chooseValue(*this, sender, m_program.options.zoom); }
+
+void TVantorF::mnVDEtcClick() {
+    double& field = m_program.options.viewDist;
+    const std::optional<double> x = askValue("視点との距離（その他）", "視点との距離を指定してください (0以上)", field);
+    if (!x || !(*x >= 0) || sameFloat(*x, field)) return;
+    field = *x;
+    mnVDEtc.setChecked(true);
+    displayStartFromOption();
+    SetVDCheck();
+}
+
+void TVantorF::mnVHEtcClick() {
+    double& field = m_program.options.viewHeight;
+    const std::optional<double> x = askValue("視点の高さ（その他）", "視点の高さを角度で指定（-90以上90以下）", field);
+    if (!x || !(*x >= -90 && *x <= 90) || sameFloat(*x, field)) return;
+    field = *x;
+    mnVHEtc.setChecked(true);
+    displayStartFromOption();
+    SetVHCheck();
+}
+
+void TVantorF::mnZMEtcClick() {
+    double& field = m_program.options.zoom;
+    const std::optional<double> x = askValue("ズーム（その他）", "拡大倍率を指定して下さい（0.1以上）", field);
+    if (!x || !(*x >= 0.1) || sameFloat(*x, field)) return;
+    field = *x;
+    mnZMEtc.setChecked(true);
+    displayStartFromOption();
+    SetZMCheck();
+}
+
+void TVantorF::SetVDCheck() {
+    checkMatching({&mnVD1, &mnVD2, &mnVD3, &mnVD4, &mnVD5, &mnVD6, &mnVD7}, 0, m_program.options.viewDist);
+}
+
+void TVantorF::SetVHCheck() {
+    checkMatching({&mnVH1, &mnVH2, &mnVH3, &mnVH4, &mnVH5, &mnVH6, &mnVH7, &mnVH8, &mnVH9, &mnVH10, &mnVH11, &mnVH12,
+                   &mnVH13},
+                  0, m_program.options.viewHeight);
+}
+
+void TVantorF::SetZMCheck() {
+    checkMatching({&mnZM1, &mnZM2, &mnZM3, &mnZM4, &mnZM5, &mnZM6, &mnZM7}, 0, m_program.options.zoom);
+}
+
+// Inclination: the upright angles in the main list, the upside-down ones in
+// a sub-menu whose entry carries the main list's mark for them.
+
+void TVantorF::mnInclinClick(MenuItem& sender) {
+    double& field = m_program.options.inclin;
+    sender.setChecked(true);
+    const double value = static_cast<double>(captionValue(sender));
+    if (sameFloat(value, field)) return;
+    field = value;
+    SetInCheck();
+    displayStartFromOption();
+}
+
+void TVantorF::mnInEtcClick() {
+    double& field = m_program.options.inclin;
+    const std::optional<double> x = askValue("画像全体の傾き（その他）", "傾ける角度を指定（-180以上180以下）", field);
+    if (!x || !(*x >= -180 && *x <= 180) || sameFloat(*x, field)) return;
+    field = *x;
+    mnInEtc.setChecked(true);
+    displayStartFromOption();
+    mnInNonRev.setChecked(true);
+    SetInCheck();
+}
+
+void TVantorF::SetInCheck() {
+    const double inclin = m_program.options.inclin;
+    for (MenuItem* m : {&mnIn1, &mnIn2, &mnIn3, &mnIn4, &mnIn5, &mnIn6, &mnIn7, &mnIn8, &mnIn9, &mnIn10, &mnIn11, &mnIn12,
+                        &mnIn13}) {
+        if (static_cast<double>(captionValue(*m)) == inclin) {
+            m->setChecked(true);
+            mnInNonRev.setChecked(true);
+        }
+    }
+    for (MenuItem* m : {&mnIn14, &mnIn15, &mnIn16, &mnIn17, &mnIn18, &mnIn19, &mnIn20, &mnIn21, &mnIn22, &mnIn23,
+                        &mnIn24}) {
+        if (static_cast<double>(captionValue(*m)) == inclin) {
+            m->setChecked(true);
+            mnInToRev.setChecked(true);
+        }
+    }
+}
+
+void TVantorF::mnStandardPositionClick() {
+    DisplayOptions& o = m_program.options;
+    if (o.centerX == 300 && o.centerY == 200) return;
+    o.centerX = 300;
+    o.centerY = 200;
+    displayStartFromOption();
+}
+
+}  // namespace vantor

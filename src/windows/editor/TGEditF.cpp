@@ -1,0 +1,251 @@
+#include "windows/editor/TGEditF.h"
+
+#include "app/Program.h"
+#include "windows/control/TControlF.h"
+#include "windows/display/TVantorF.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr int FormWidth = 372;
+constexpr int FormHeight = 345;
+constexpr int SheetLeft = 10;
+constexpr int SheetTop = 26;
+constexpr int ToolPanelHeight = 20;
+constexpr int ButtonSize = 20;
+
+struct ButtonLayout {
+    SpeedButton* button;
+    int offset;  // along its panel
+    const char* hint;
+    const char* glyph;
+};
+
+// Status texts of the drawing tools, indexed by their code.
+constexpr const char* ToolNames[] = {"", "自由曲線", "直線", "垂直直線", "水平直線", "１点", "円", "楕円", "長方形"};
+
+}  // namespace
+
+TGEditF::TGEditF(Program& program) : Form("GEditF"), m_program(program) {
+    setCaption("回転前図形編集 （データ名未定）");
+    setColor(colors::Black);
+    setBorderStyle(BorderStyle::Single);
+    buildMenus();  // first: the menu bar takes part of the client height
+    buildEditMenu();
+    buildLayout();
+    drawAxisLabel();
+}
+
+FigureStore& TGEditF::store() { return m_program.store; }
+const FigureStore& TGEditF::store() const { return m_program.store; }
+
+void TGEditF::buildLayout() {
+    setBounds(0, 0, FormWidth, FormHeight);
+    const int panelLeft = clientWidth() - ButtonSize;
+    pnlTool.setBounds(0, 0, clientWidth(), ToolPanelHeight);
+    pnlUpdate.setBounds(panelLeft, ToolPanelHeight, ButtonSize, clientHeight() - ToolPanelHeight);
+
+    const ButtonLayout tools[] = {
+        {&spbFreeLine, 0, "自由曲線", "freecurve"},
+        {&spbLine, 19, "直線", "line"},
+        {&spbVertical, 38, "垂直な直線", "vline"},
+        {&spbHorizontal, 58, "水平な直線", "hline"},
+        {&spbPoint1, 77, "１点", "point"},
+        {&spbCircle, 96, "円", "circle"},
+        {&spbEllipse, 115, "楕円", "ellipse"},
+        {&spbRectangle, 134, "長方形", "rect"},
+    };
+    for (const ButtonLayout& b : tools) {
+        b.button->setBounds(b.offset, 0, ButtonSize, ButtonSize);
+        b.button->setHint(b.hint);
+        b.button->setGlyph(b.glyph);
+        SpeedButton* button = b.button;
+        button->onMouseUp = [this, button](MouseButton, int, int) { spbZukeiMouseUp(*button); };
+    }
+
+    const ButtonLayout operations[] = {
+        {&spbSlideZukei, 0, "平行移動 ・ コピー", "move"},
+        {&spbMagnifyZukei, 19, "拡大 ・ 縮小", "scale"},
+        {&spbRotateZukei, 38, "図形回転", "turn"},
+        {&spbSplitZukei, 58, "頂点位置で図形を切断", "split"},
+        {&spbConnectZukei, 77, "２つの図形を結合", "join"},
+        {&spbMovePoint, 96, "頂点位置調整", "movevertex"},
+        {&spbZukeiProperty, 116, "図形の色調と描き方", "property"},
+        {&spbDeleteZukei, 138, "図形削除", "delete"},
+        {&spbUpDownAll, 157, "全図形上下移動", "updown"},
+        {&spbAllClear, 176, "全ての図形を削除", "clearall"},
+    };
+    for (const ButtonLayout& b : operations) {
+        b.button->setBounds(panelLeft, ToolPanelHeight + b.offset, ButtonSize, ButtonSize);
+        b.button->setHint(b.hint);
+        b.button->setGlyph(b.glyph);
+        SpeedButton* button = b.button;
+        if (button == &spbAllClear) button->onMouseUp = [this](MouseButton, int, int) { spbAllClearMouseUp(); };
+        else button->onMouseUp = [this, button](MouseButton, int, int) { spbEditMouseUp(*button); };
+    }
+
+    bvlTS.setBounds(160, 2, 2, 16);
+    Font stateFont = lblState.font();
+    stateFont.color = colors::Lime;
+    lblState.setFont(stateFont);
+    lblState.setColor(colors::Black);
+    lblState.setBounds(190, 4, 120, 13);
+
+    imgGEdit.setBounds(SheetLeft, SheetTop, SheetWidth, SheetHeight);
+    imgGEdit.setPicture(&sheetBitmap);
+    imgGEdit.onMouseDown = [this](MouseButton b, unsigned, int x, int y) { imgGEditMouseDown(b, x, y); };
+    imgGEdit.onMouseMove = [this](unsigned, int x, int y) { imgGEditMouseMove(x, y); };
+    imgGEdit.onMouseUp = [this](MouseButton b, unsigned, int x, int y) { imgGEditMouseUp(b, x, y); };
+    imgGEdit.onDblClick = [this](MouseButton b, unsigned, int x, int y) { imgGEditDblClick(b, x, y); };
+    imgJiku.setBounds(SheetLeft + SheetWidth + 2, 167, jikuBitmap.width(), jikuBitmap.height());
+    imgJiku.setPicture(&jikuBitmap);
+
+    Font cursorFont = lblCursor.font();
+    cursorFont.color = colors::Silver;
+    lblCursor.setFont(cursorFont);
+    lblCursor.setColor(colors::Black);
+    lblCursor.setBounds(SheetLeft, SheetTop + SheetHeight + 4, SheetWidth, 14);
+}
+
+void TGEditF::FormCreate() {
+    setBounds(0, m_program.ControlF().height(), width(), FormHeight);
+    imgGEdit.setBounds(SheetLeft, imgGEdit.top(), SheetWidth, SheetHeight);
+    imgJiku.setBounds(SheetLeft + SheetWidth + 2, imgJiku.top(), imgJiku.width(), imgJiku.height());
+    initAll();
+    if (m_program.ControlF().ColorDepth == 8) spbZukeiProperty.setHint("図形の描き方");
+    checkpoint();
+}
+
+// The sheet always shows the store as it is now (loads happen elsewhere).
+// The press that activates the window may arrive before the activation; a
+// gesture under way already shows the current state and is kept.
+void TGEditF::FormActivate() {
+    if (m_gesture.dragging) return;
+    checkpoint();
+    GESheetInit();
+}
+void TGEditF::FormShow() {
+    checkpoint();
+    GESheetInit();
+}
+void TGEditF::FormHide() {
+    restoreHeldFigure();
+    m_gesture.buttonDown = false;
+    checkpoint();
+}
+
+void TGEditF::initAll() {
+    mnGridOn.setChecked(true);
+    m_settings.savedGridFix = true;
+    mnGFix.setChecked(true);
+    m_settings.gridStep = 10;
+    mnG10.setChecked(true);
+    mnGridInt.setVisible(true);
+    mnGFF.setVisible(true);
+    m_settings.vertexSpacing = 5;
+    mnND5.setChecked(true);
+    imgGEdit.setCursor(Cursor::Arrow);
+    initStateFromOut();
+    m_gesture.dragging = false;
+    GESheetInit();
+}
+
+void TGEditF::initState() {
+    restoreHeldFigure();
+    // A gesture whose release never came is over.
+    m_gesture.buttonDown = false;
+    setStatus(IdleText);
+    m_state = EditState::Idle;
+    m_work.clear();
+    m_pickedText.clear();
+    refreshStatusLine();
+    imgGEdit.setCursor(Cursor::Arrow);
+}
+
+void TGEditF::initStateFromOut() {
+    initState();
+    m_lastState = EditState::Idle;
+}
+
+EditState TGEditF::buttonCode(const SpeedButton& b) const {
+    const std::pair<const SpeedButton*, EditState> codes[] = {
+        {&spbFreeLine, EditState::FreeLine},       {&spbLine, EditState::Line},           {&spbVertical, EditState::Vertical},
+        {&spbHorizontal, EditState::Horizontal},   {&spbPoint1, EditState::Point1},       {&spbCircle, EditState::Circle},
+        {&spbEllipse, EditState::Ellipse},         {&spbRectangle, EditState::Rectangle}, {&spbSlideZukei, EditState::Slide},
+        {&spbMagnifyZukei, EditState::Magnify},    {&spbRotateZukei, EditState::Rotate},  {&spbSplitZukei, EditState::Split},
+        {&spbConnectZukei, EditState::Connect},    {&spbMovePoint, EditState::MovePoint}, {&spbZukeiProperty, EditState::Property},
+        {&spbDeleteZukei, EditState::Delete},      {&spbUpDownAll, EditState::UpDownAll},
+    };
+    for (const auto& [button, code] : codes)
+        if (button == &b) return code;
+    return EditState::Idle;
+}
+
+std::string TGEditF::stateText(EditState code) const {
+    switch (code) {
+    case EditState::Idle: return IdleText;
+    case EditState::Slide: return "平行移動";
+    case EditState::Copy: return "コピー";
+    case EditState::Magnify: return "拡大・縮小";
+    case EditState::Rotate: return "図形回転";
+    case EditState::UpDownAll: return "全図形上下移動";
+    case EditState::Split: return "図形切断";
+    case EditState::Connect: return "結合する図形１？";
+    case EditState::Property: return m_program.ControlF().ColorDepth == 8 ? "図形の描き方" : "図形の色調・描き方";
+    case EditState::Delete: return "図形削除";
+    case EditState::MovePoint: return "頂点移動";
+    default:
+        if (code >= EditState::FreeLine && code <= EditState::Rectangle) return ToolNames[static_cast<std::size_t>(code)];
+        return IdleText;
+    }
+}
+
+void TGEditF::spbZukeiMouseUp(SpeedButton& sender) {
+    initState();
+    checkpoint();
+    m_state = buttonCode(sender);
+    setStatus(stateText(m_state));
+    m_lastState = m_state;
+    imgGEdit.setCursor(Cursor::Cross);
+}
+
+void TGEditF::spbEditMouseUp(SpeedButton& sender) {
+    initState();
+    checkpoint();
+    if (store().VertexCount == 0) return;
+    EditState code = buttonCode(sender);
+    // The move button alternates between moving and copying.
+    if (&sender == &spbSlideZukei) code = m_lastState == EditState::Slide ? EditState::Copy : EditState::Slide;
+    m_state = code;
+    setStatus(stateText(m_state));
+    m_lastState = m_state;
+    imgGEdit.setCursor(Cursor::Arrow);
+}
+
+void TGEditF::spbAllClearMouseUp() {
+    FigureStore& s = store();
+    restoreHeldFigure();
+    checkpoint();
+    if (s.VertexCount <= 0) return;
+    const std::string previous = lblState.caption();
+    setStatus("全図形削除");
+    if (m_program.desktop.messageBox("図形をすべて削除してもいいんですね？", Program::ApplicationTitle, MsgIcon::Warning,
+                                     MsgButtons::YesNo) != MsgAnswer::Yes) {
+        setStatus(previous);
+        return;
+    }
+    s.VertexCount = 0;
+    s.resetFigureTable();
+    GESheetInit();
+    TControlF& control = m_program.ControlF();
+    control.lblDataName.setCaption(TControlF::NoDataCaption);
+    setCaption("回転前図形編集 (データ名未定)");
+    m_program.VantorF().setCaption("回転体表示 (データ名未定)");
+    control.saveIO.fileName.clear();
+    EdittedProc();
+    initState();
+    checkpoint();
+}
+
+}  // namespace vantor

@@ -1,0 +1,84 @@
+// Picking: the figure that owns the vertex nearest the mouse is taken out of
+// the vertex list into the work buffer, with its attributes.
+#include <algorithm>
+#include <cmath>
+
+#include "windows/editor/TGEditF.h"
+#include "platform/numbers/Numbers.h"
+
+namespace vantor {
+
+namespace {
+float dataDistance(float px, float py, float x, float y) {
+    const f80 dx = static_cast<f80>(px) - x;
+    const f80 dy = static_cast<f80>(py) - y;
+    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
+}
+}  // namespace
+
+bool TGEditF::pickable() const { return store().VertexCount > 0; }
+
+// Equal distances go to the later vertex; there is no maximum distance.
+std::int32_t TGEditF::nearestVertex(int x, int y) const {
+    const FigureStore& s = store();
+    const float px = x2d(x);
+    const float py = y2v(y);
+    float best = 1e12f;
+    std::int32_t nearest = s.VertexCount > 0 ? 1 : 0;
+    for (std::int32_t k = 1; k <= s.VertexCount; ++k) {
+        const float d = dataDistance(px, py, s.x(k), s.y(k));
+        if (d <= best) {
+            best = d;
+            nearest = k;
+        }
+    }
+    return nearest;
+}
+
+void TGEditF::searchNearestAndLoadZukei(int x, int y) {
+    const FigureStore& s = store();
+    std::int32_t nearest = std::max(nearestVertex(x, y), 1);
+    while (nearest > 1 && s.link(nearest - 1) == 1) --nearest;
+    LoadZukei(nearest);
+}
+
+void TGEditF::LoadZukei(std::int32_t first) {
+    FigureStore& s = store();
+    m_work.clear();
+    if (first < 1 || first > s.VertexCount) return;
+    const std::int32_t number = s.figure(first);
+    s.freeFigure(s.figure(first));
+    m_workRecord = s.LastFreedFigure;
+    std::int32_t last = first;
+    while (last < s.VertexCount && s.link(last) != 0) ++last;
+    for (std::int32_t k = first; k <= last; ++k) m_work.append(s.x(k), s.y(k), pixelOf(s.x(k), s.y(k)));
+    const std::int32_t n = m_work.count;
+    for (std::int32_t k = last + 1; k <= s.VertexCount; ++k) {
+        s.x(k - n) = s.x(k);
+        s.y(k - n) = s.y(k);
+        s.link(k - n) = s.link(k);
+        s.figure(k - n) = s.figure(k);
+    }
+    s.VertexCount -= n;
+    m_figureHeld = true;
+    highlightWork();
+    showPicked(number, m_work.count);
+}
+
+std::int32_t TGEditF::inZukeiNearestP(int x, int y) const {
+    const float px = x2d(x);
+    const float py = y2v(y);
+    float best = 1e12f;
+    std::int32_t nearest = 1;
+    for (int i = 0; i < m_work.count; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        const float d = dataDistance(px, py, m_work.x[k], m_work.y[k]);
+        if (d <= best) {
+            best = d;
+            nearest = i + 1;
+        }
+    }
+    return nearest;
+}
+
+}  // namespace vantor

@@ -1,0 +1,92 @@
+// Putting the work figure into the store.
+#include <algorithm>
+
+#include "windows/scenario/TAnimeF.h"
+#include "app/Program.h"
+#include "windows/control/TControlF.h"
+#include "windows/display/TVantorF.h"
+#include "windows/editor/TGEditF.h"
+
+namespace vantor {
+
+void TGEditF::detDraw() { commitWork(2); }
+
+// A figure taken out for editing goes back even when it has one vertex (a
+// data set read from a file may hold such figures); only new drawings under
+// two vertices are dropped.
+//
+// With every number in use the figure shares figure 1's number and attributes,
+// as any new figure does then; figure 1's record is not overwritten.
+void TGEditF::EditDetDraw() {
+    FigureStore& s = store();
+    const bool tableFull = std::find(s.FigureInUse.begin() + 1, s.FigureInUse.end(), 0) == s.FigureInUse.end();
+    if (!tableFull) {
+        const std::int32_t slot = s.allocFigure();
+        s.slot(slot) = m_workRecord;
+        s.FigureInUse[static_cast<std::size_t>(slot)] = 0;
+    }
+    commitWork(1);
+}
+
+void TGEditF::restoreHeldFigure() {
+    if (m_figureHeld) EditDetDraw();
+}
+
+void TGEditF::commitWork(int minimumCount) {
+    commitWorkToStore(minimumCount);
+    // A live solid shows the store as it is once the figure is in.
+    if (m_solidRedrawPending) {
+        m_solidRedrawPending = false;
+        TVantorF& display = m_program.VantorF();
+        if (display.liveSolid() && display.visible()) m_program.ControlF().RedrawSolid();
+    }
+}
+
+void TGEditF::commitWorkToStore(int minimumCount) {
+    m_figureHeld = false;
+    m_gesture.dragging = false;
+    m_gesture.rubberShown = false;
+    FigureStore& s = store();
+    if (m_work.overflow) {
+        // The drawing did not fit in the work buffer: nothing of it is kept.
+        m_program.desktop.messageBox(TooManyVerticesText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+        m_work.clear();
+        GESheetInit();
+        return;
+    }
+    if (m_work.count >= minimumCount) {
+        EdittedProc(SolidRedraw::AfterCommit);
+        if (s.VertexCount + m_work.count > MaxVertices) {
+            m_program.desktop.messageBox(TooManyVerticesText, Program::ApplicationTitle, MsgIcon::Error,
+                                         MsgButtons::Ok);
+            // The sheet still carries previews of the refused figure.
+            GESheetInit();
+            return;
+        }
+        const std::int32_t slot = s.allocFigure();
+        for (int i = 0; i < m_work.count; ++i) {
+            const std::size_t k = static_cast<std::size_t>(i);
+            ++s.VertexCount;
+            s.x(s.VertexCount) = m_work.x[k];
+            s.y(s.VertexCount) = m_work.y[k];
+            s.link(s.VertexCount) = 1;
+            s.figure(s.VertexCount) = slot;
+        }
+        s.link(s.VertexCount) = 0;
+        showPicked(slot, m_work.count);
+    }
+    GESheetInit();
+}
+
+void TGEditF::EdittedProc(SolidRedraw when) {
+    store().DataEdited = 1;
+    // No picture of the old data may stay on screen: the display is drawn
+    // anew when the user keeps it open while editing, else it goes.
+    m_program.AnimeF().hide();
+    TVantorF& display = m_program.VantorF();
+    if (!display.liveSolid() || !display.visible()) display.hide();
+    else if (when == SolidRedraw::AfterCommit) m_solidRedrawPending = true;
+    else m_program.ControlF().RedrawSolid();
+}
+
+}  // namespace vantor

@@ -1,0 +1,38 @@
+// Cancelling a gesture: whatever the press and the moves since did (a rubber
+// band on the sheet, a figure taken out of the store, a status text) is undone
+// exactly, from a copy taken at the press.
+#include "windows/editor/TGEditF.h"
+
+namespace vantor {
+
+void TGEditF::beginGesture() {
+    m_gestureStart.sheet = sheetBitmap;
+    m_gestureStart.store = StoreSnapshot::capture(store());
+    m_gestureStart.dataEdited = store().DataEdited;
+    m_gestureStart.status = lblState.caption();
+}
+
+bool TGEditF::cancelGesture() {
+    if (!m_gesture.buttonDown && !m_gesture.dragging && !m_figureHeld) return false;
+    if (m_gesture.buttonDown) m_gesture.cancelled = true;
+    m_gesture.buttonDown = false;
+    // The store changes during a gesture only while a figure is held out of it.
+    if (m_figureHeld) {
+        FigureStore& s = store();
+        m_gestureStart.store.restoreInto(s);
+        s.DataEdited = m_gestureStart.dataEdited;
+    }
+    m_figureHeld = false;
+    m_gesture.dragging = false;
+    m_gesture.rubberShown = false;
+    m_gesture.copyMode = false;
+    m_work.clear();
+    sheetBitmap = m_gestureStart.sheet;
+    sheetChanged();
+    setStatus(m_gestureStart.status);
+    m_pickedText.clear();
+    refreshStatusLine();
+    return true;
+}
+
+}  // namespace vantor

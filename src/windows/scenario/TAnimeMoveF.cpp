@@ -1,0 +1,136 @@
+#include "windows/scenario/TAnimeMoveF.h"
+
+#include <sys/stat.h>
+
+#include "model/scenario/Scenario.h"
+#include "windows/scenario/TAnimeF.h"
+#include "export/animation/AnimationWriter.h"
+#include "app/Program.h"
+#include "windows/control/TControlF.h"
+#include "windows/display/TVantorF.h"
+#include "platform/files/IoError.h"
+
+namespace vantor {
+
+namespace {
+
+// Scaled frames kept at most: each is at most the picture area.
+constexpr std::size_t MaxScaledFrames = 32;
+
+}  // namespace
+
+TAnimeMoveF::TAnimeMoveF(Program& program) : Form("AnimeMoveF"), m_program(program) {
+    setCaption("");
+    setBorderStyle(BorderStyle::Dialog);
+    setCentered(true);
+    scbVelocity.setParams(1, 1, 1000);
+    scbVelocity.setLargeChange(50);
+    scbVelocity.onChange = [this] { scbVelocityChange(); };
+    btnAnimeEnd.onClick = [this] { btnAnimeEndClick(); };
+}
+
+void TAnimeMoveF::FormCreate() {
+    setSize(623, 476);
+    imgAnime.setBounds(4, 4, TVantorF::PictureWidth, TVantorF::PictureHeight);
+    animeBitmap.resize(TVantorF::PictureWidth, TVantorF::PictureHeight, PixelFormat::Rgb32);
+    imgAnime.setPicture(&animeBitmap);
+    Label1.setBounds(8, 418, 0, 0);
+    scbVelocity.setBounds(40, 414, 300, 17);
+    Label2.setBounds(346, 418, 0, 0);
+    btnAnimeEnd.setBounds(500, 410, 100, 25);
+    lblVelocity.setBounds(390, 418, 0, 0);
+    showVelocity();
+}
+
+void TAnimeMoveF::showVelocity() { lblVelocity.setCaption(std::to_string(scbVelocity.position()) + " ミリ秒"); }
+
+Bitmap TAnimeMoveF::placedPicture(const std::string& folder, const std::string& name) {
+    const std::string path = m_program.files.resolve(framePath(folder, name, ".bmp"));
+    struct stat st {};
+    const bool known = ::stat(path.c_str(), &st) == 0;
+    const FileStamp stamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                          static_cast<std::uint64_t>(st.st_size), static_cast<std::int64_t>(st.st_mtim.tv_sec),
+                          static_cast<std::int64_t>(st.st_mtim.tv_nsec)};
+    if (known)
+        for (const ScaledFrame& f : m_scaled)
+            if (f.path == path && f.stamp == stamp) return f.picture;
+    Bitmap picture = loadFramePicture(m_program.files, folder, name);
+    Bitmap scaled;
+    if (&placeFrame(picture, scaled) == &picture) return picture;
+    std::erase_if(m_scaled, [&](const ScaledFrame& f) { return f.path == path; });
+    if (m_scaled.size() >= MaxScaledFrames) m_scaled.erase(m_scaled.begin());
+    if (known) m_scaled.push_back({path, stamp, scaled});
+    return scaled;
+}
+
+bool TAnimeMoveF::showFrame() {
+    const TAnimeF& editor = m_program.AnimeF();
+    const auto& frames = editor.lstScenario.items();
+    if (framePosition < 0 || framePosition >= static_cast<std::int32_t>(frames.size())) {
+        endPlayback();
+        return false;
+    }
+    frameName = frames[static_cast<std::size_t>(framePosition)];
+    try {
+        animeBitmap = placedPicture(editor.frameFolder(), frameName);
+    } catch (const IoError& e) {
+        // Stop first: a timer still running would report the same loss on
+        // every tick, behind the message box.
+        endPlayback();
+        m_program.desktop.reportError(std::string(e.what()) + "\r再生を止めました");
+        return false;
+    }
+    animeBitmap.changed();
+    imgAnime.invalidate();
+    return true;
+}
+
+void TAnimeMoveF::AnimeStart() {
+    framePosition = 0;
+    m_playing = false;
+    if (!showFrame()) return;
+    m_playing = true;
+    m_program.VantorF().hide();
+    m_program.AnimeF().hide();
+    TControlF& control = m_program.ControlF();
+    control.TimerOwner = TimerClient::Playback;
+    control.animTimer.setEnabled(true);
+    control.animTimer.setInterval(scbVelocity.position());
+}
+
+void TAnimeMoveF::animeTimerTimer() {
+    ++tickCount;
+    if (!m_playing) return;
+    ++framePosition;
+    if (framePosition >= m_program.AnimeF().lstScenario.count()) framePosition = 0;
+    showFrame();
+}
+
+void TAnimeMoveF::scbVelocityChange() {
+    showVelocity();
+    if (!m_playing) return;
+    // Restarting the period makes the new pace count from now; the frame
+    // sequence goes on where it was.
+    Timer& timer = m_program.ControlF().animTimer;
+    timer.setEnabled(false);
+    timer.setEnabled(true);
+    timer.setInterval(scbVelocity.position());
+}
+
+void TAnimeMoveF::btnAnimeEndClick() { close(); }
+
+void TAnimeMoveF::FormClose() { endPlayback(); }
+
+void TAnimeMoveF::endPlayback() {
+    m_program.ControlF().animTimer.setEnabled(false);
+    m_scaled.clear();
+    const bool wasPlaying = m_playing;
+    m_playing = false;
+    if (wasPlaying) {
+        if (m_program.store.VertexCount > 1) m_program.VantorF().show();
+        m_program.AnimeF().show();
+    }
+    hide();
+}
+
+}  // namespace vantor
