@@ -1,7 +1,5 @@
 #include "app/Program.h"
 
-#include <filesystem>
-
 #include "windows/about/TAboutF.h"
 #include "windows/scenario/TAnimeF.h"
 #include "windows/scenario/TAnimeMoveF.h"
@@ -13,37 +11,32 @@
 #include "windows/editor/TGEditF.h"
 #include "windows/editor/TZuPropF.h"
 #include "platform/widgets/EventDispatch.h"
-#include "platform/files/IoError.h"
 
 namespace vantor {
 
-const char* const NoHomeForStandardText =
-    "ホームフォルダがわからないので、標準のオプションを保存できません（HOME も XDG_CONFIG_HOME も設定されていません）";
-
-Program::Program(Desktop& desktop_, ProgramConfig config_)
-    : desktop(desktop_), files(config_.currentFolder, config_.programFolder), config(std::move(config_)) {
+Program::Program(Desktop& desktop_, ProgramConfig config_) : Workspace(desktop_, std::move(config_)) {
     // Each window's creation handler runs as it is created, before the next
     // window exists: the control window measures the screen first, the
     // display then sets the display defaults.
-    m_control = std::make_unique<TControlF>(*this);
+    m_control = std::make_unique<TControlF>(*this, *this);
     m_control->FormCreate();
-    m_vantor = std::make_unique<TVantorF>(*this);
+    m_vantor = std::make_unique<TVantorF>(*this, *this);
     m_vantor->FormCreate();
     m_lightE = std::make_unique<TLightEF>(*this);
     m_lightE->FormCreate();
     m_lightA = std::make_unique<TLightAF>(*this);
     m_lightA->FormCreate();
-    m_gedit = std::make_unique<TGEditF>(*this);
+    m_gedit = std::make_unique<TGEditF>(*this, *this);
     m_gedit->FormCreate();
     m_about = std::make_unique<TAboutF>(*this);
     m_about->FormCreate();
     m_scrollDot = std::make_unique<TScrollDotF>(*this);
     m_scrollDot->FormCreate();
-    m_anime = std::make_unique<TAnimeF>(*this);
+    m_anime = std::make_unique<TAnimeF>(*this, *this);
     m_anime->FormCreate();
-    m_animeMove = std::make_unique<TAnimeMoveF>(*this);
+    m_animeMove = std::make_unique<TAnimeMoveF>(*this, *this, *m_anime);
     m_animeMove->FormCreate();
-    m_zuProp = std::make_unique<TZuPropF>(*this);
+    m_zuProp = std::make_unique<TZuPropF>(*this, *this, *m_gedit);
     m_zuProp->FormCreate();
 }
 
@@ -56,39 +49,73 @@ std::vector<Form*> Program::forms() const {
 
 bool Program::dispatch(const std::function<void()>& handler) { return dispatchEvent(desktop, handler); }
 
-bool Program::executeFileDialog(FileDialog& dialog) {
-    if (dialog.initialDir.empty()) dialog.initialDir = files.currentFolder();
-    if (!desktop.runFileDialog(dialog)) return false;
-    std::string folder = folderOf(dialog.fileName);
-    if (!folder.empty()) files.setCurrentFolder(folder);
-    dialog.initialDir = files.currentFolder();
-    return true;
-}
-
-std::string Program::standardOptionPathForReading() const {
-    if (!config.userConfigFolder.empty()) {
-        std::string user = config.userConfigFolder + "/standard.vop";
-        if (files.fileExists(user)) return user;
-    }
-    if (config.programFolder.empty()) return {};
-    return files.programFolder() + "standard.vop";
-}
-
-std::string Program::standardOptionPathForWriting() const {
-    // The program's own folder belongs to the installation (and is shared
-    // by every user): without a home folder there is nowhere to keep them.
-    if (config.userConfigFolder.empty()) throw IoError(NoHomeForStandardText, "", NamePlacement::InMessage);
-    std::error_code ec;
-    std::filesystem::create_directories(config.userConfigFolder, ec);
-    // The folder that could not be made, and why; not the file that then
-    // could not be written.
-    if (ec) throw IoError(ec.message(), config.userConfigFolder);
-    return config.userConfigFolder + "/standard.vop";
-}
-
 void Program::terminate() {
     m_terminated = true;
     desktop.quit();
 }
+
+void Program::aboutActivated() { AboutF().setActivationText(); }
+
+void Program::showAboutModal() {
+    desktop.showModal(AboutF());
+    AboutF().hide();
+}
+
+void Program::editorFromStore() { GEditF().initStateFromOut(); }
+void Program::showEditor() { GEditF().show(); }
+void Program::hideEditor() { GEditF().hide(); }
+void Program::setEditorCaption(const std::string& caption) { GEditF().setCaption(caption); }
+void Program::editorRecordsStoreChange() { GEditF().recordStoreChange(); }
+
+void Program::showAndRunDisplay() {
+    VantorF().show();
+    VantorF().mnDispRun.click();
+}
+
+void Program::endSimulation() {
+    if (VantorF().simuRunning()) VantorF().mnSimuEndClick();
+}
+
+void Program::redrawDisplay() { VantorF().mnDispRunClick(); }
+void Program::showDisplay() { VantorF().show(); }
+void Program::hideDisplay() { VantorF().hide(); }
+void Program::setDisplayCaption(const std::string& caption) { VantorF().setCaption(caption); }
+void Program::readDisplayOptions(const std::string& fileName) { VantorF().YomiVop(fileName); }
+bool Program::liveSolidShown() const { return m_vantor->liveSolid() && m_vantor->visible(); }
+const Image& Program::displayImage() const { return m_vantor->imgVantor; }
+const Bitmap& Program::displayPicture() const { return m_vantor->displayBitmap; }
+
+void Program::showScenarioEditor() { AnimeF().show(); }
+void Program::hideScenarioEditor() { AnimeF().hide(); }
+
+void Program::simulationTick() { VantorF().simuTimerTimer(); }
+void Program::playbackTick() { AnimeMoveF().animeTimerTimer(); }
+
+void Program::startAnimationTimer(TimerClient owner, std::int32_t interval) {
+    TControlF& control = ControlF();
+    control.TimerOwner = owner;
+    control.animTimer.setEnabled(true);
+    control.animTimer.setInterval(interval);
+}
+
+void Program::restartAnimationTimer(std::int32_t interval) {
+    Timer& timer = ControlF().animTimer;
+    timer.setEnabled(false);
+    timer.setEnabled(true);
+    timer.setInterval(interval);
+}
+
+void Program::stopAnimationTimer() { ControlF().animTimer.setEnabled(false); }
+
+std::int32_t Program::colorDepth() const { return m_control->ColorDepth; }
+std::int32_t Program::mainWindowHeight() const { return m_control->height(); }
+
+void Program::clearDataName() {
+    m_control->lblDataName.setCaption(TControlF::NoDataCaption);
+    m_control->saveIO.fileName.clear();
+}
+
+void Program::redrawSolid() { ControlF().RedrawSolid(); }
+void Program::setSaveDataName(const std::string& fileName) { ControlF().saveIO.fileName = fileName; }
 
 }  // namespace vantor

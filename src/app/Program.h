@@ -1,17 +1,16 @@
 #pragma once
-// The owner of everything a running program has: the figure store, the
-// display options, the file-system view and the ten windows. Nothing is
-// global, so every test builds a fresh Program over a scripted desktop.
+// The owner of everything a running program has: the workspace (figure
+// store, display options, file-system view) and the ten windows. It answers
+// the windows' requests of each other, so a window knows only the interface
+// of its own requests. Nothing is global, so every test builds a fresh
+// Program over a scripted desktop.
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "language/English.h"
-#include "model/figures/FigureStore.h"
-#include "model/options/DisplayOptions.h"
-#include "platform/widgets/Desktop.h"
-#include "platform/files/Files.h"
+#include "windows/shared/Peers.h"
+#include "windows/shared/Workspace.h"
 
 namespace vantor {
 
@@ -27,30 +26,12 @@ class TAnimeF;
 class TAnimeMoveF;
 class TZuPropF;
 
-// The message of a save of the standard options without a home folder.
-extern const char* const NoHomeForStandardText;
-
-struct ProgramConfig {
-    std::string currentFolder = ".";
-    // Folder of the program file (standard.vop may lie there). Empty: the
-    // program has no folder of its own, so no standard option file is read
-    // from one -- the folder a program happens to run in never changes it.
-    std::string programFolder;
-    // Per-user configuration folder for standard.vop; empty: there is no
-    // home folder, so the standard options are read from programFolder only
-    // and cannot be saved.
-    std::string userConfigFolder;
-    // Off for batch work, whose results must depend only on the files named.
-    bool readStandardOptions = true;
-    // The interface's language, for the few texts the program draws into
-    // pictures itself; every other text is translated where it is shown.
-    Language language = Language::Japanese;
-};
-
-class Program {
+class Program final : public Workspace,
+                      public ControlRequests,
+                      public DisplayRequests,
+                      public EditorRequests,
+                      public ScenarioRequests {
 public:
-    static constexpr const char* ApplicationTitle = "Vantor for Win32";
-
     // Creates the ten windows in this fixed order: control, display, the two
     // light-direction dialogs, editor, About, scroll dialog, scenario editor,
     // playback, figure properties; each window's creation handler runs as it
@@ -60,22 +41,16 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    Desktop& desktop;
-    Files files;
-    DisplayOptions options;
-    FigureStore store{options};
-    ProgramConfig config;
-
     TControlF& ControlF() { return *m_control; }
     TVantorF& VantorF() { return *m_vantor; }
-    TLightEF& LightEF() { return *m_lightE; }
-    TLightAF& LightAF() { return *m_lightA; }
+    TLightEF& LightEF() override { return *m_lightE; }
+    TLightAF& LightAF() override { return *m_lightA; }
     TGEditF& GEditF() { return *m_gedit; }
     TAboutF& AboutF() { return *m_about; }
-    TScrollDotF& ScrollDotF() { return *m_scrollDot; }
+    TScrollDotF& ScrollDotF() override { return *m_scrollDot; }
     TAnimeF& AnimeF() { return *m_anime; }
-    TAnimeMoveF& AnimeMoveF() { return *m_animeMove; }
-    TZuPropF& ZuPropF() { return *m_zuProp; }
+    TAnimeMoveF& AnimeMoveF() override { return *m_animeMove; }
+    TZuPropF& ZuPropF() override { return *m_zuProp; }
 
     // The windows in creation order; the first is the main window.
     std::vector<Form*> forms() const;
@@ -84,21 +59,40 @@ public:
     // application's error box. Returns false when the handler failed.
     bool dispatch(const std::function<void()>& handler);
 
-    // Shows a file dialog; on OK the current folder moves to the folder of
-    // the chosen file, so that the next dialog opens where the user was.
-    bool executeFileDialog(FileDialog& dialog);
-
-    // Path of the standard option file to read: the per-user one when it
-    // exists, else the one in the program folder; empty when there is none.
-    std::string standardOptionPathForReading() const;
-    // Path to write the standard option file to: in the per-user folder,
-    // which is created. Throws IoError when there is no per-user folder or it
-    // cannot be created (naming the folder and the cause).
-    std::string standardOptionPathForWriting() const;
-
     // True once the main window has closed.
     bool terminated() const { return m_terminated; }
-    void terminate();
+    void terminate() override;
+
+    // The windows' requests of each other, forwarded to the window concerned.
+    void aboutActivated() override;
+    void showAboutModal() override;
+    void editorFromStore() override;
+    void showEditor() override;
+    void hideEditor() override;
+    void setEditorCaption(const std::string& caption) override;
+    void editorRecordsStoreChange() override;
+    void showAndRunDisplay() override;
+    void endSimulation() override;
+    void redrawDisplay() override;
+    void showDisplay() override;
+    void hideDisplay() override;
+    void setDisplayCaption(const std::string& caption) override;
+    void readDisplayOptions(const std::string& fileName) override;
+    void showScenarioEditor() override;
+    void hideScenarioEditor() override;
+    void simulationTick() override;
+    void playbackTick() override;
+    void startAnimationTimer(TimerClient owner, std::int32_t interval) override;
+    void restartAnimationTimer(std::int32_t interval) override;
+    void stopAnimationTimer() override;
+    std::int32_t colorDepth() const override;
+    std::int32_t mainWindowHeight() const override;
+    void clearDataName() override;
+    bool liveSolidShown() const override;
+    void redrawSolid() override;
+    const Image& displayImage() const override;
+    const Bitmap& displayPicture() const override;
+    void setSaveDataName(const std::string& fileName) override;
 
 private:
     std::unique_ptr<TControlF> m_control;

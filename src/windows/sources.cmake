@@ -49,4 +49,5 @@ list(APPEND VANTOR_CORE_SOURCES
   src/windows/scenario/TAnimeFFrames.cpp
   src/windows/scenario/TAnimeFScenario.cpp
   src/windows/scenario/TAnimeMoveF.cpp
+  src/windows/shared/Workspace.cpp
 )

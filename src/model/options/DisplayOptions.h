@@ -73,6 +73,11 @@ struct OptionRecord {
     }
 };
 
+// The display window's picture in pixels: the centre and zoom of the
+// options are measured on it, and saved frames have its size.
+constexpr int DisplayPictureWidth = 600;
+constexpr int DisplayPictureHeight = 400;
+
 struct DisplayOptions : OptionRecord {
     // Derived, never stored.
     static inline const double FactoryBaseRadius = std::sqrt(104400.0);

@@ -1,6 +1,6 @@
 #include "windows/about/TAboutF.h"
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 
 namespace vantor {
 
@@ -19,7 +19,7 @@ std::string unscramble() {
 }
 }  // namespace
 
-TAboutF::TAboutF(Program& program) : Form("AboutF"), m_program(program) {
+TAboutF::TAboutF(Workspace& work) : Form("AboutF"), m_workspace(work) {
     setCaption("バージョン情報");
     setBorderStyle(BorderStyle::Dialog);
     setCentered(true);

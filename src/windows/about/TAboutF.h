@@ -9,11 +9,11 @@
 
 namespace vantor {
 
-class Program;
+class Workspace;
 
 class TAboutF : public Form {
 public:
-    explicit TAboutF(Program& program);
+    explicit TAboutF(Workspace& work);
     void FormCreate() override;
 
     Label lblTitle{*this, "lblTitle", "FreeVantor for Win32"};
@@ -25,7 +25,7 @@ public:
     void setActivationText();
 
 private:
-    Program& m_program;
+    Workspace& m_workspace;
 };
 
 }  // namespace vantor

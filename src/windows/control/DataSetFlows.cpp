@@ -2,15 +2,12 @@
 // opened by the full path from the dialog; its .zuk and .vop are opened by
 // bare name, relative to the current folder, which the dialog has just moved
 // to the chosen file's folder, so they are found beside the data file.
-#include "windows/scenario/TAnimeF.h"
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "windows/control/TControlF.h"
 #include "model/formats/DataSetFiles.h"
 #include "model/formats/DataSetLoad.h"
 #include "model/formats/FormatMessages.h"
 #include "model/options/OptionFile.h"
-#include "windows/display/TVantorF.h"
-#include "windows/editor/TGEditF.h"
 #include "platform/files/IoError.h"
 
 #include <cerrno>
@@ -61,23 +58,23 @@ void TControlF::SeparateDataName(const std::string& path) {
 }
 
 void TControlF::hideOtherWindows() {
-    m_program.GEditF().hide();
-    m_program.VantorF().hide();
-    m_program.AnimeF().hide();
+    m_peers.hideEditor();
+    m_peers.hideDisplay();
+    m_peers.hideScenarioEditor();
 }
 
 void TControlF::showDataNameInCaptions(const std::string& name) {
     lblDataName.setCaption(" " + name + " ");
-    m_program.GEditF().setCaption("回転前図形編集 (" + name + ")");
-    m_program.VantorF().setCaption("回転体表示 (" + name + ")");
+    m_peers.setEditorCaption("回転前図形編集 (" + name + ")");
+    m_peers.setDisplayCaption("回転体表示 (" + name + ")");
 }
 
 bool TControlF::chooseExistingDataFile() {
-    if (!m_program.executeFileDialog(openIO)) return false;
+    if (!m_workspace.executeFileDialog(openIO)) return false;
     // A folder named like a data file is there, just not readable as data.
-    if (m_program.files.folderExists(openIO.fileName)) throw IoError(std::strerror(EISDIR), openIO.fileName);
-    if (!m_program.files.fileExists(openIO.fileName)) {
-        m_program.desktop.messageBox(MissingDataText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+    if (m_workspace.files.folderExists(openIO.fileName)) throw IoError(std::strerror(EISDIR), openIO.fileName);
+    if (!m_workspace.files.fileExists(openIO.fileName)) {
+        m_workspace.desktop.messageBox(MissingDataText, Workspace::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     return true;
@@ -89,7 +86,7 @@ void TControlF::readChosenDataFile(LoadMode mode) {
     bool optionsFailed = false;
     auto readOptions = [&](const std::string& optionFile) {
         try {
-            m_program.VantorF().YomiVop(optionFile);
+            m_peers.readDisplayOptions(optionFile);
         } catch (...) {
             optionsFailed = true;
             throw;
@@ -104,17 +101,17 @@ void TControlF::readChosenDataFile(LoadMode mode) {
     };
     ReadResult result;
     try {
-        result = loadDataSet(m_program.store, m_program.files, dataFormatOfExtension(DataExt), openIO.fileName, name,
+        result = loadDataSet(m_workspace.store, m_workspace.files, dataFormatOfExtension(DataExt), openIO.fileName, name,
                              mode, readOptions);
     } catch (...) {
         nameDataSet();
-        m_program.GEditF().recordStoreChange();
+        m_peers.editorRecordsStoreChange();
         throw;
     }
     nameDataSet();
-    m_program.GEditF().recordStoreChange();
+    m_peers.editorRecordsStoreChange();
     if (result.repaired != Repair::None)
-        m_program.desktop.messageBox(repairText(openIO.fileName, result.repaired), Program::ApplicationTitle,
+        m_workspace.desktop.messageBox(repairText(openIO.fileName, result.repaired), Workspace::ApplicationTitle,
                                      MsgIcon::Information, MsgButtons::Ok);
     // The store is consistent with what was read; now say why the read stopped.
     if (!result.complete())
@@ -132,17 +129,17 @@ void TControlF::LoadExecute() {
 void TControlF::LoadFile(const std::string& path) {
     hideOtherWindows();
     if (WantToSave()) SaveExecute();
-    openIO.fileName = m_program.files.resolve(path);
-    if (!m_program.files.fileExists(openIO.fileName)) {
-        m_program.desktop.messageBox(MissingDataText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+    openIO.fileName = m_workspace.files.resolve(path);
+    if (!m_workspace.files.fileExists(openIO.fileName)) {
+        m_workspace.desktop.messageBox(MissingDataText, Workspace::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
         return;
     }
     if (dataFormatOfExtension(extensionOfPath(openIO.fileName)) == DataFormat::Unknown) {
-        m_program.desktop.messageBox(UnknownFormatText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+        m_workspace.desktop.messageBox(UnknownFormatText, Workspace::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
         return;
     }
     const std::string folder = folderOf(openIO.fileName);
-    if (!folder.empty()) m_program.files.setCurrentFolder(folder);
+    if (!folder.empty()) m_workspace.files.setCurrentFolder(folder);
     readChosenDataFile(LoadMode::Replace);
 }
 
@@ -154,22 +151,22 @@ void TControlF::AddExecute() {
 }
 
 void TControlF::SaveExecute() {
-    FigureStore& store = m_program.store;
+    FigureStore& store = m_workspace.store;
     if (store.VertexCount == 0) return;
     hideOtherWindows();
     saveIO.fileName = DefaultSaveName;
-    if (!m_program.executeFileDialog(saveIO)) return;
+    if (!m_workspace.executeFileDialog(saveIO)) return;
     SeparateDataName(saveIO.fileName);
     const std::string name = DataName;
     // The option file joins the data set's files: all are written before
     // any old file is replaced.
-    DataSetFiles(store, m_program.files)
-        .save(dataFormatOfExtension(DataExt), saveIO.fileName, name + ".zuk", {{name + ".vop", encodeOptions(m_program.options)}});
+    DataSetFiles(store, m_workspace.files)
+        .save(dataFormatOfExtension(DataExt), saveIO.fileName, name + ".zuk", {{name + ".vop", encodeOptions(m_workspace.options)}});
     showDataNameInCaptions(name);
     store.DataEdited = 0;
-    m_program.GEditF().recordStoreChange();
+    m_peers.editorRecordsStoreChange();
 }
 
-void TControlF::SaveV4() { DataSetFiles(m_program.store, m_program.files).SaveV4(saveIO.fileName); }
+void TControlF::SaveV4() { DataSetFiles(m_workspace.store, m_workspace.files).SaveV4(saveIO.fileName); }
 
 }  // namespace vantor

@@ -2,12 +2,7 @@
 
 #include "windows/control/HelpTopics.h"
 
-#include "windows/about/TAboutF.h"
-#include "windows/scenario/TAnimeF.h"
-#include "windows/scenario/TAnimeMoveF.h"
-#include "app/Program.h"
-#include "windows/display/TVantorF.h"
-#include "windows/editor/TGEditF.h"
+#include "windows/shared/Workspace.h"
 
 namespace vantor {
 
@@ -16,11 +11,11 @@ constexpr const char* DataFilter =
     "Ver.2.4 データ (*.va4)|*.va4|Ver.2.1 データ (*.va2)|*.va2|CSV データ (*.csv)|*.csv|Ver.１ データ (*.van)|*.van";
 }
 
-TControlF::TControlF(Program& program)
+TControlF::TControlF(Workspace& work, ControlRequests& peers)
     : Form("ControlF"),
       openIO(FileDialogKind::Open, DataFilter, "va4"),
       saveIO(FileDialogKind::Save, DataFilter, "va4"),
-      m_program(program) {
+      m_workspace(work), m_peers(peers) {
     setCaption("FreeVantor for Win32");
     setBorderStyle(BorderStyle::Single);
     setHelpContext(5);
@@ -66,7 +61,7 @@ TControlF::TControlF(Program& program)
     mainMenu.add(mnHelp);
     mnHelp.add(mnAbout);
     mnHelp.add(mnHelpContents);
-    mnHelpContents.onClick = [this] { m_program.desktop.showHelp(helpStartPage); };
+    mnHelpContents.onClick = [this] { m_workspace.desktop.showHelp(helpStartPage); };
     for (MenuItem* m : {&mnLoad, &mnAdd, &mnSave, &mnExit, &mnGEdit, &mnRotate, &mnHelp}) m->setHelpContext(5);
     mnAbout.setHelpContext(28);
 
@@ -83,37 +78,37 @@ TControlF::TControlF(Program& program)
 }
 
 void TControlF::FormCreate() {
-    ScreenInfo s = m_program.desktop.screen();
+    ScreenInfo s = m_workspace.desktop.screen();
     ColorDepth = s.bitsPerPixel * s.planes;
     m_firstActivation = true;
     setBounds(0, 0, 450, 100);
     Bevel1.setBounds(0, 0, clientWidth(), 3);
-    m_program.store.clearVertices();
+    m_workspace.store.clearVertices();
     // The figure table waits for the display defaults: see FormActivate.
 }
 
 void TControlF::FormActivate() {
-    m_program.AboutF().setActivationText();
+    m_peers.aboutActivated();
     if (m_firstActivation) {
-        m_program.store.resetFigureTable();
+        m_workspace.store.resetFigureTable();
         m_firstActivation = false;
     }
 }
 
 bool TControlF::WantToSave() {
-    const FigureStore& s = m_program.store;
+    const FigureStore& s = m_workspace.store;
     if (s.VertexCount == 0 || s.DataEdited == 0) return false;
-    return m_program.desktop.messageBox("編集されたデータがあります。\r現在のデータを保存しますか？", Program::ApplicationTitle,
+    return m_workspace.desktop.messageBox("編集されたデータがあります。\r現在のデータを保存しますか？", Workspace::ApplicationTitle,
                                         MsgIcon::Warning, MsgButtons::YesNo) == MsgAnswer::Yes;
 }
 
 void TControlF::GEditExecute() {
-    m_program.GEditF().initStateFromOut();
-    m_program.GEditF().show();
+    m_peers.editorFromStore();
+    m_peers.showEditor();
 }
 
 void TControlF::adjustOnAxisVertices() {
-    FigureStore& s = m_program.store;
+    FigureStore& s = m_workspace.store;
     int k = 1;
     while (k <= s.VertexCount) {
         int end = k;
@@ -128,39 +123,36 @@ void TControlF::adjustOnAxisVertices() {
 
 void TControlF::RotateExecute() {
     adjustOnAxisVertices();
-    m_program.GEditF().initStateFromOut();
-    m_program.VantorF().show();
-    m_program.VantorF().mnDispRun.click();
+    m_peers.editorFromStore();
+    m_peers.showAndRunDisplay();
 }
 
 void TControlF::RedrawSolid() {
-    TVantorF& display = m_program.VantorF();
-    if (display.simuRunning()) display.mnSimuEndClick();
-    if (m_program.store.VertexCount == 0) {
-        display.hide();
+    m_peers.endSimulation();
+    if (m_workspace.store.VertexCount == 0) {
+        m_peers.hideDisplay();
         return;
     }
     adjustOnAxisVertices();
-    display.mnDispRunClick();
+    m_peers.redrawDisplay();
 }
 
 void TControlF::spbRotateMouseUp(MouseButton) {
-    if (m_program.store.VertexCount == 0) m_program.AnimeF().show();
+    if (m_workspace.store.VertexCount == 0) m_peers.showScenarioEditor();
     else RotateExecute();
 }
 
 void TControlF::mnRotateClick() {
-    if (m_program.store.VertexCount == 0) {
-        m_program.desktop.messageBox("データが何もありません。先に、編集するか\rファイルから読み込んでください",
-                                     Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+    if (m_workspace.store.VertexCount == 0) {
+        m_workspace.desktop.messageBox("データが何もありません。先に、編集するか\rファイルから読み込んでください",
+                                     Workspace::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
         return;
     }
     RotateExecute();
 }
 
 void TControlF::mnAboutClick() {
-    m_program.desktop.showModal(m_program.AboutF());
-    m_program.AboutF().hide();
+    m_peers.showAboutModal();
 }
 
 void TControlF::mnExitClick() {
@@ -173,17 +165,17 @@ bool TControlF::FormCloseQuery() {
     // (dialog cancelled) keep the window open instead of losing the edits.
     if (WantToSave()) {
         SaveExecute();
-        if (m_program.store.DataEdited != 0) return false;
+        if (m_workspace.store.DataEdited != 0) return false;
     }
     return true;
 }
 
-void TControlF::FormClose() { m_program.terminate(); }
+void TControlF::FormClose() { m_peers.terminate(); }
 
 void TControlF::animTimerTimer() {
     switch (TimerOwner) {
-        case TimerClient::Simulation: m_program.VantorF().simuTimerTimer(); break;
-        case TimerClient::Playback: m_program.AnimeMoveF().animeTimerTimer(); break;
+        case TimerClient::Simulation: m_peers.simulationTick(); break;
+        case TimerClient::Playback: m_peers.playbackTick(); break;
         default: break;
     }
 }

@@ -11,24 +11,18 @@
 #include "platform/widgets/MenuItem.h"
 #include "platform/widgets/SpeedButton.h"
 #include "platform/widgets/Timer.h"
+#include "windows/shared/Peers.h"
 
 namespace vantor {
 
-// Which window the one shared timer serves.
-enum class TimerClient : std::uint8_t {
-    None = 0,
-    Simulation = 1,  // the display window's rotation simulation
-    Playback = 2,    // the scenario's playback
-};
-
-class Program;
+class Workspace;
 enum class LoadMode;
 
 class TControlF : public Form {
 public:
     static constexpr const char* NoDataCaption = "（未定）";
 
-    explicit TControlF(Program& program);
+    TControlF(Workspace& work, ControlRequests& peers);
 
     // Controls.
     SpeedButton spbLoad{*this, "spbLoad"};
@@ -110,7 +104,8 @@ private:
     // Loads or adds openIO's file through the one load sequence.
     void readChosenDataFile(LoadMode mode);
 
-    Program& m_program;
+    Workspace& m_workspace;
+    ControlRequests& m_peers;
     bool m_firstActivation = true;
 };
 

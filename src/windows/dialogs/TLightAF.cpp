@@ -1,10 +1,10 @@
 #include "windows/dialogs/TLightAF.h"
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 
 namespace vantor {
 
-TLightAF::TLightAF(Program& program) : Form("LightAF"), m_program(program) {
+TLightAF::TLightAF(Workspace& work) : Form("LightAF"), m_workspace(work) {
     setCaption("角度による光源方向設定");
     setBorderStyle(BorderStyle::Dialog);
     setCentered(true);

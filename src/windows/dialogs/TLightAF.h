@@ -9,11 +9,11 @@
 
 namespace vantor {
 
-class Program;
+class Workspace;
 
 class TLightAF : public Form {
 public:
-    explicit TLightAF(Program& program);
+    explicit TLightAF(Workspace& work);
     void FormCreate() override;
 
     Label lblExplain1{*this, "lblExplain1", "回転軸の中心から画面手前へ向かう直線を"};
@@ -30,7 +30,7 @@ public:
     Button btnCancel{*this, "btnCancel", "ｷｬﾝｾﾙ"};
 
 private:
-    Program& m_program;
+    Workspace& m_workspace;
 };
 
 }  // namespace vantor

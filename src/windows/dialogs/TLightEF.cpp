@@ -1,6 +1,6 @@
 #include "windows/dialogs/TLightEF.h"
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 
 namespace vantor {
 
@@ -14,7 +14,7 @@ constexpr int OffCorner = 45;  // R * sin 45 * cos 45
 constexpr int ButtonSize = 13;
 }  // namespace
 
-TLightEF::TLightEF(Program& program) : Form("LightEF"), m_program(program) {
+TLightEF::TLightEF(Workspace& work) : Form("LightEF"), m_workspace(work) {
     setCaption("光源方向簡易設定");
     setBorderStyle(BorderStyle::Dialog);
     setModal(true);
@@ -87,7 +87,7 @@ void TLightEF::rdbLightEClick(RadioButton& sender) {
 }
 
 void TLightEF::SetCurrentButton() {
-    const DisplayOptions& o = m_program.options;
+    const DisplayOptions& o = m_workspace.options;
     int row = -1, column = -1;
     for (int k = 0; k < 3; ++k) {
         if (o.lightDirV == DirV[static_cast<std::size_t>(k)]) row = k;

@@ -12,11 +12,11 @@
 
 namespace vantor {
 
-class Program;
+class Workspace;
 
 class TLightEF : public Form {
 public:
-    explicit TLightEF(Program& program);
+    explicit TLightEF(Workspace& work);
     void FormCreate() override;
 
     // The globe, drawn from shapes.
@@ -62,7 +62,7 @@ public:
 
 private:
     void paintAllBlack();
-    Program& m_program;
+    Workspace& m_workspace;
 };
 
 }  // namespace vantor

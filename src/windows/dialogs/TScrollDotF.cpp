@@ -1,10 +1,10 @@
 #include "windows/dialogs/TScrollDotF.h"
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 
 namespace vantor {
 
-TScrollDotF::TScrollDotF(Program& program) : Form("ScrollDotF"), m_program(program) {
+TScrollDotF::TScrollDotF(Workspace& work) : Form("ScrollDotF"), m_workspace(work) {
     setCaption("スクロール量をドット数で指定");
     setBorderStyle(BorderStyle::Dialog);
     setCentered(true);

@@ -9,11 +9,11 @@
 
 namespace vantor {
 
-class Program;
+class Workspace;
 
 class TScrollDotF : public Form {
 public:
-    explicit TScrollDotF(Program& program);
+    explicit TScrollDotF(Workspace& work);
     void FormCreate() override;
 
     Label lblExplain1{*this, "lblExplain1", "画像をスクロールさせる量を"};
@@ -30,7 +30,7 @@ public:
     Button btnCancel{*this, "btnCancel", "ｷｬﾝｾﾙ"};
 
 private:
-    Program& m_program;
+    Workspace& m_workspace;
 };
 
 }  // namespace vantor

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 
-#include "app/Program.h"
-#include "windows/control/TControlF.h"
+#include "windows/shared/Workspace.h"
 #include "model/options/OptionFile.h"
 #include "platform/files/IoError.h"
 
 namespace vantor {
 
-TVantorF::TVantorF(Program& program) : Form("VantorF"), m_program(program) {
+TVantorF::TVantorF(Workspace& work, DisplayRequests& peers) : Form("VantorF"), m_workspace(work), m_peers(peers) {
     setCaption("回転体表示 （データ名未定）");
     setBorderStyle(BorderStyle::Single);
     layoutControls();
@@ -53,11 +52,11 @@ void TVantorF::layoutControls() {
     pgbAngle.setVisible(false);
 }
 
-bool TVantorF::palettePath() const { return m_program.ControlF().ColorDepth == 8; }
+bool TVantorF::palettePath() const { return m_peers.colorDepth() == 8; }
 
 void TVantorF::createDisplayBitmap() {
     displayBitmap.resize(m_pictureWidth, m_pictureHeight, palettePath() ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
-    m_still = std::make_unique<StillDisplay>(m_program.store, m_program.options, displayBitmap,
+    m_still = std::make_unique<StillDisplay>(m_workspace.store, m_workspace.options, displayBitmap,
                                              palettePath() ? ColourPath::Palette : ColourPath::TrueColour);
     // Until the first pass the palette holds black and the background.
     if (palettePath()) m_still->palette.attachStill(displayBitmap);
@@ -77,7 +76,7 @@ void TVantorF::renewDisplayBitmap() {
 }
 
 void TVantorF::FormCreate() {
-    const ScreenInfo s = m_program.desktop.screen();
+    const ScreenInfo s = m_workspace.desktop.screen();
     // A screen too small for the usual place keeps the window on it.
     setBounds(std::max(0, s.width - 608 - 50), std::max(0, s.height - 471 - 100), 608, 471);
     Bevel1.setBounds(0, 0, clientWidth(), 2);
@@ -86,16 +85,16 @@ void TVantorF::FormCreate() {
     createDisplayBitmap();
     if (palettePath()) mnTint.setCaption("回転体の色調(&T)");
 
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     o.setFactoryValues();
     o.setFactoryStandardColours();
     setFactoryMarks();
     pgbAngle.setVisible(false);
-    m_program.ControlF().animTimer.setEnabled(false);
+    m_peers.stopAnimationTimer();
     backLoaded = false;
 
-    const std::string standard = m_program.standardOptionPathForReading();
-    if (m_program.config.readStandardOptions && m_program.files.fileExists(standard)) {
+    const std::string standard = m_workspace.standardOptionPathForReading();
+    if (m_workspace.config.readStandardOptions && m_workspace.files.fileExists(standard)) {
         try {
             YomiVop(standard);
             o.takeColoursAsStandard();
@@ -108,7 +107,7 @@ void TVantorF::FormCreate() {
 }
 
 void TVantorF::setDegreeLabel() {
-    const DisplayOptions& o = m_program.options;
+    const DisplayOptions& o = m_workspace.options;
     lblDegree.setCaption(std::to_string(o.displayMode == DisplayMode::Still ? o.unitAngle : o.simuUnitAngle));
 }
 

@@ -18,17 +18,18 @@
 #include "platform/widgets/MenuItem.h"
 #include "platform/widgets/ProgressBar.h"
 #include "platform/widgets/ScrollBar.h"
+#include "windows/shared/Peers.h"
 
 namespace vantor {
 
-class Program;
+class Workspace;
 
 class TVantorF : public Form {
 public:
-    static constexpr int PictureWidth = 600;
-    static constexpr int PictureHeight = 400;
+    static constexpr int PictureWidth = DisplayPictureWidth;
+    static constexpr int PictureHeight = DisplayPictureHeight;
 
-    explicit TVantorF(Program& program);
+    TVantorF(Workspace& work, DisplayRequests& peers);
     void FormCreate() override;
 
     // Controls.
@@ -414,7 +415,8 @@ private:
     void setDegreeLabel();
     void showProgress(int position);
 
-    Program& m_program;
+    Workspace& m_workspace;
+    DisplayRequests& m_peers;
     int m_pictureWidth = PictureWidth;
     int m_pictureHeight = PictureHeight;
     std::unique_ptr<StillDisplay> m_still;

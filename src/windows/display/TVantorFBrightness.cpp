@@ -2,7 +2,7 @@
 // thumb position is the stored brightness itself (1000 = brightness 1).
 #include <cmath>
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/TextNumbers.h"
 #include "windows/display/TVantorF.h"
@@ -17,11 +17,11 @@ double captionValue(const MenuItem& item) { return static_cast<double>(parseDeci
 
 void TVantorF::SetBRCheck() {
     for (MenuItem* m : {&mnBR1, &mnBR2, &mnBR3, &mnBR4})
-        if (sameFloat(captionValue(*m) * 1000, m_program.options.bright)) m->setChecked(true);
+        if (sameFloat(captionValue(*m) * 1000, m_workspace.options.bright)) m->setChecked(true);
 }
 
 void TVantorF::mnBrightClick(MenuItem& sender) {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     const double value = captionValue(sender) * 1000;
     sender.setChecked(true);
     if (sameFloat(value, o.bright) && o.displayMode == DisplayMode::Still) return;
@@ -32,8 +32,8 @@ void TVantorF::mnBrightClick(MenuItem& sender) {
 }
 
 void TVantorF::mnBREtcClick() {
-    DisplayOptions& o = m_program.options;
-    const std::string answer = removeSpaces(m_program.desktop.inputBox(
+    DisplayOptions& o = m_workspace.options;
+    const std::string answer = removeSpaces(m_workspace.desktop.inputBox(
         "光源の明るさ（その他）", "光源の明るさを指定してください(0.2以上)", formatGeneral15(o.bright * 0.001)));
     if (!isSignedDecimal(answer)) return;
     const auto parsed = parseDecimal(answer, Exponent::Refused);
@@ -54,14 +54,14 @@ void TVantorF::mnBREtcClick() {
 
 void TVantorF::ChangeScbPosition() {
     scbUpdating = true;
-    const double bright = m_program.options.bright;
+    const double bright = m_workspace.options.bright;
     if (scbBright.max() >= bright) scbBright.setPosition(roundI32(bright));
     scbUpdating = false;
 }
 
 void TVantorF::scbBrightChange() {
     if (scbUpdating) return;
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     o.bright = scbBright.position();
     mnBREtc.setChecked(true);
     SetBRCheck();

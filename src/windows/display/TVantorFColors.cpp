@@ -3,7 +3,7 @@
 // change reloads it instead of drawing the solid again.
 #include <algorithm>
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "model/figures/FigureStore.h"
 #include "windows/display/TVantorF.h"
 #include "platform/numbers/Numbers.h"
@@ -25,10 +25,10 @@ void TVantorF::colourChanged() {
 }
 
 void TVantorF::mnTintFreeClick() {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     const Tint kept = o.tint();
     dlgVantorColor.color = rgb(tintByte(o.tintR), tintByte(o.tintG), tintByte(o.tintB));
-    if (!m_program.desktop.runColorDialog(dlgVantorColor)) return;
+    if (!m_workspace.desktop.runColorDialog(dlgVantorColor)) return;
     const std::uint8_t r = colorR(dlgVantorColor.color);
     const std::uint8_t g = colorG(dlgVantorColor.color);
     const std::uint8_t b = colorB(dlgVantorColor.color);
@@ -41,22 +41,22 @@ void TVantorF::mnTintFreeClick() {
     const auto factor = [m](std::uint8_t c) { return std::max(static_cast<double>(static_cast<long double>(c) / m), 0.2); };
     o.setTint({factor(r), factor(g), factor(b)});
     if (o.tint() == kept) return;
-    m_program.store.applyDefaultTint();
+    m_workspace.store.applyDefaultTint();
     colourChanged();
 }
 
 void TVantorF::mnTintStandardClick() {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     if (o.tint() == o.standardTint) return;
     o.setTint(o.standardTint);
-    m_program.store.applyDefaultTint();
+    m_workspace.store.applyDefaultTint();
     colourChanged();
 }
 
 void TVantorF::mnBackFreeClick() {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     dlgBackColor.color = rgb(o.backR, o.backG, o.backB);
-    if (!m_program.desktop.runColorDialog(dlgBackColor)) return;
+    if (!m_workspace.desktop.runColorDialog(dlgBackColor)) return;
     const ByteColour chosen{colorR(dlgBackColor.color), colorG(dlgBackColor.color), colorB(dlgBackColor.color)};
     if (chosen == o.back()) return;
     o.setBack(chosen);
@@ -64,7 +64,7 @@ void TVantorF::mnBackFreeClick() {
 }
 
 void TVantorF::mnBackStandardClick() {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     if (o.back() == o.standardBack) return;
     o.setBack(o.standardBack);
     colourChanged();

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/TextNumbers.h"
 #include "windows/dialogs/TLightAF.h"
@@ -29,14 +29,14 @@ bool inRange(long double v, long double low, long double high) { return v >= low
 }  // namespace
 
 void TVantorF::mnLDirSimpleClick() {
-    TLightEF& dialog = m_program.LightEF();
-    DisplayOptions& o = m_program.options;
-    const ScreenInfo screen = m_program.desktop.screen();
+    TLightEF& dialog = m_peers.LightEF();
+    DisplayOptions& o = m_workspace.options;
+    const ScreenInfo screen = m_workspace.desktop.screen();
     dialog.setPosition((screen.width - dialog.width()) / 2, (screen.height - dialog.height()) / 2);
     dialog.pendingLightDirH = o.lightDirH;
     dialog.pendingLightDirV = o.lightDirV;
     dialog.SetCurrentButton();
-    if (m_program.desktop.showModal(dialog) == mrOk) {
+    if (m_workspace.desktop.showModal(dialog) == mrOk) {
         if (dialog.pendingLightDirH != o.lightDirH || dialog.pendingLightDirV != o.lightDirV) {
             o.lightDirH = dialog.pendingLightDirH;
             o.lightDirV = dialog.pendingLightDirV;
@@ -51,15 +51,15 @@ void TVantorF::mnLDirSimpleClick() {
 }
 
 void TVantorF::mnLDirAngleClick() {
-    TLightAF& dialog = m_program.LightAF();
-    DisplayOptions& o = m_program.options;
+    TLightAF& dialog = m_peers.LightAF();
+    DisplayOptions& o = m_workspace.options;
     const double keptH = o.lightDirH, keptV = o.lightDirV;
     // Shown in (-180, 180] for directions in [0, 360).
     double rightLeft = o.lightDirH - 270;
     if (rightLeft <= -180) rightLeft += 360;
     dialog.edtRightLeft.setText(formatGeneral15(rightLeft));
     dialog.edtUpDown.setText(formatGeneral15(o.lightDirV));
-    if (m_program.desktop.showModal(dialog) != mrOk) return;
+    if (m_workspace.desktop.showModal(dialog) != mrOk) return;
     dialog.hide();
 
     if (const auto x = typedNumber(dialog.edtRightLeft.text())) {
@@ -74,16 +74,16 @@ void TVantorF::mnLDirAngleClick() {
         o.lightDirV = static_cast<double>(*y);
     }
     if (o.lightDirH != keptH || o.lightDirV != keptV) {
-        m_program.LightEF().btnAllClearClick();
+        m_peers.LightEF().btnAllClearClick();
         displayStartFromOption();
     }
 }
 
 void TVantorF::mnScrollValueClick() {
-    TScrollDotF& dialog = m_program.ScrollDotF();
+    TScrollDotF& dialog = m_peers.ScrollDotF();
     dialog.edtHori.setText("");
     dialog.edtVerti.setText("");
-    if (m_program.desktop.showModal(dialog) != mrOk) return;
+    if (m_workspace.desktop.showModal(dialog) != mrOk) return;
     dialog.hide();
 
     // Empty counts as 0; anything else that is not a number moves nothing.
@@ -98,7 +98,7 @@ void TVantorF::mnScrollValueClick() {
     const auto dy = offset(dialog.edtVerti.text(), 400);
     if (!dy) return;
     if (*dx == 0 && *dy == 0) return;
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     // Upwards is positive in the dialog, downwards in the picture.
     o.centerX = clampToI32(static_cast<std::int64_t>(o.centerX) + *dx);
     o.centerY = clampToI32(static_cast<std::int64_t>(o.centerY) - *dy);

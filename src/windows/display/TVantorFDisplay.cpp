@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "windows/display/TVantorF.h"
 #include "platform/numbers/Numbers.h"
 
@@ -29,7 +29,7 @@ void TVantorF::mnDispRunClick() {
     do {
         m_rerunRequested = false;
         m_drawingStarted = false;
-        DisplayOptions& o = m_program.options;
+        DisplayOptions& o = m_workspace.options;
         StillDisplay& still = *m_still;
 
         o.displayMode = DisplayMode::Still;
@@ -70,7 +70,7 @@ void TVantorF::showProgress(int position) {
         // Only the progress bar is meant to move: the picture is handed over
         // when the pass ends.
         m_lastEventsMs = now;
-        m_program.desktop.processEvents();
+        m_workspace.desktop.processEvents();
     }
 }
 
@@ -94,13 +94,13 @@ void TVantorF::animSetPaletteOfWindow() {
 
 void TVantorF::ImmediatePaletteChange() {
     SetBrights();
-    if (m_program.options.displayMode == DisplayMode::Still) SetPaletteOfWindow();
-    else if (m_program.options.displayMode == DisplayMode::Simulation) animSetPaletteOfWindow();
+    if (m_workspace.options.displayMode == DisplayMode::Still) SetPaletteOfWindow();
+    else if (m_workspace.options.displayMode == DisplayMode::Simulation) animSetPaletteOfWindow();
 }
 
 void TVantorF::displayStartFromOption() {
-    if (m_program.options.displayMode == DisplayMode::Still) mnDispRunClick();
-    else if (m_program.options.displayMode == DisplayMode::Simulation) AnimPrepare();
+    if (m_workspace.options.displayMode == DisplayMode::Still) mnDispRunClick();
+    else if (m_workspace.options.displayMode == DisplayMode::Simulation) AnimPrepare();
 }
 
 }  // namespace vantor

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "windows/display/Look.h"
 #include "windows/dialogs/TLightEF.h"
 #include "windows/display/TVantorF.h"
@@ -31,7 +31,7 @@ long long elementsAt(int vertices, int unitAngle) {
 }  // namespace
 
 int TVantorF::previewUnitAngle() const {
-    const int n = m_program.store.VertexCount, unit = m_program.options.unitAngle;
+    const int n = m_workspace.store.VertexCount, unit = m_workspace.options.unitAngle;
     if (elementsAt(n, unit) <= PreviewElements) return unit;
     for (int u : MenuUnitAngles)
         if (u > unit && elementsAt(n, u) <= PreviewElements) return u;
@@ -39,7 +39,7 @@ int TVantorF::previewUnitAngle() const {
 }
 
 bool TVantorF::previewHalfSize() const {
-    return elementsAt(m_program.store.VertexCount, m_program.options.unitAngle) > PreviewElements;
+    return elementsAt(m_workspace.store.VertexCount, m_workspace.options.unitAngle) > PreviewElements;
 }
 
 void TVantorF::lookPress(int x, int y) {
@@ -47,8 +47,8 @@ void TVantorF::lookPress(int x, int y) {
     m_look.active = true;
     m_look.pressX = x;
     m_look.pressY = y;
-    m_look.startHeight = m_program.options.viewHeight;
-    m_look.startLightDir = m_program.options.lightDirH;
+    m_look.startHeight = m_workspace.options.viewHeight;
+    m_look.startLightDir = m_workspace.options.lightDirH;
 }
 
 void TVantorF::imgVantorMouseMove(unsigned /*shift*/, int x, int y) {
@@ -59,7 +59,7 @@ void TVantorF::imgVantorMouseMove(unsigned /*shift*/, int x, int y) {
         if (simuRunning()) mnSimuEndClick();
         m_look.moved = true;
     }
-    m_previewOptions = m_program.options;
+    m_previewOptions = m_workspace.options;
     m_previewOptions.viewHeight = look::viewHeightAfter(m_look.startHeight, (y - m_look.pressY) * look::DegreesPerPixel);
     m_previewOptions.lightDirH = look::lightDirAfter(m_look.startLightDir, (x - m_look.pressX) * look::DegreesPerPixel);
     drawLookPreview();
@@ -74,7 +74,7 @@ void TVantorF::drawLookPreview() {
         m_previewBitmap.format() != displayBitmap.format())
         m_previewBitmap.resize(w, h, displayBitmap.format());
     if (!m_preview) {
-        m_preview = std::make_unique<StillDisplay>(m_program.store, m_previewOptions, m_previewBitmap,
+        m_preview = std::make_unique<StillDisplay>(m_workspace.store, m_previewOptions, m_previewBitmap,
                                                    palettePath() ? ColourPath::Palette : ColourPath::TrueColour);
         // A preview is short: its threads would wait for one another at
         // every step longer than they save, above all on a busy machine.
@@ -110,7 +110,7 @@ void TVantorF::lookRelease() {
 
 void TVantorF::lookCommit(double height, double lightDir) {
     if (simuRunning()) mnSimuEndClick();
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     const bool heightChanged = !sameFloat(height, o.viewHeight);
     if (heightChanged) {
         o.viewHeight = height;
@@ -119,7 +119,7 @@ void TVantorF::lookCommit(double height, double lightDir) {
     if (lightDir != o.lightDirH) {
         o.lightDirH = lightDir;
         // The simple light dialog's buttons no longer name the direction.
-        m_program.LightEF().btnAllClearClick();
+        m_peers.LightEF().btnAllClearClick();
     }
     mnDispRunClick();
     if (heightChanged) SetVHCheck();
@@ -127,7 +127,7 @@ void TVantorF::lookCommit(double height, double lightDir) {
 
 void TVantorF::imgVantorMouseWheel(int delta, unsigned /*shift*/, int /*x*/, int /*y*/) {
     if (m_look.active || m_drag.active || m_passRunning || delta == 0) return;
-    double& field = m_program.options.zoom;
+    double& field = m_workspace.options.zoom;
     const double zoom = look::zoomAfter(field, delta);
     if (sameFloat(zoom, field)) return;
     if (simuRunning()) mnSimuEndClick();
@@ -139,8 +139,8 @@ void TVantorF::imgVantorMouseWheel(int delta, unsigned /*shift*/, int /*x*/, int
 
 void TVantorF::FormKeyDown(int key, unsigned /*shift*/) {
     if (m_look.active || m_drag.active || m_passRunning) return;
-    if (m_program.options.displayMode == DisplayMode::None) return;
-    const DisplayOptions& o = m_program.options;
+    if (m_workspace.options.displayMode == DisplayMode::None) return;
+    const DisplayOptions& o = m_workspace.options;
     double height = o.viewHeight, lightDir = o.lightDirH;
     switch (key) {
     case KeyUp: height = look::viewHeightAfter(height, look::KeyStep); break;

@@ -3,9 +3,8 @@
 // to the standard.
 #include <initializer_list>
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "model/figures/FigureStore.h"
-#include "windows/control/TControlF.h"
 #include "model/options/OptionFile.h"
 #include "windows/display/TVantorF.h"
 #include "platform/numbers/Numbers.h"
@@ -25,10 +24,10 @@ void checkCaptionValue(std::initializer_list<MenuItem*> items, std::int32_t valu
 }  // namespace
 
 void TVantorF::YomiVop(const std::string& fileName) {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     // The reader replaces a step that no menu offers (3 for the still
     // display, 2 for the simulation) and renews lightDist.
-    readOptionFile(m_program.files, fileName, o);
+    readOptionFile(m_workspace.files, fileName, o);
     checkCaptionValue({&mn1d, &mn2d, &mn3d, &mn5d, &mn6d, &mn9d, &mn10d, &mn15d, &mn18d, &mn30d, &mn45d}, o.unitAngle);
     SetSimuUnitAngleCheck();
     switch (static_cast<DrawMethod>(o.defaultMethod)) {
@@ -45,48 +44,48 @@ void TVantorF::YomiVop(const std::string& fileName) {
     SetZMCheck();
     SetInCheck();
     pgbAngle.setVisible(false);
-    m_program.ControlF().animTimer.setEnabled(false);
+    m_peers.stopAnimationTimer();
     setDegreeLabel();
 }
 
-void TVantorF::KakiVop(const std::string& fileName) { writeOptionFile(m_program.files, fileName, m_program.options); }
+void TVantorF::KakiVop(const std::string& fileName) { writeOptionFile(m_workspace.files, fileName, m_workspace.options); }
 
 void TVantorF::mnYomidasiClick() {
-    if (!m_program.executeFileDialog(dlgOpenOptions)) return;
+    if (!m_workspace.executeFileDialog(dlgOpenOptions)) return;
     dlgSaveOptions.fileName = dlgOpenOptions.fileName;
     YomiVop(dlgOpenOptions.fileName);
-    m_program.store.applyDefaultTint();
-    m_program.store.applyDefaultMethod();
+    m_workspace.store.applyDefaultTint();
+    m_workspace.store.applyDefaultMethod();
     displayStartFromOption();
 }
 
 void TVantorF::mnKakikomiClick() {
-    if (!m_program.executeFileDialog(dlgSaveOptions)) return;
+    if (!m_workspace.executeFileDialog(dlgSaveOptions)) return;
     KakiVop(dlgSaveOptions.fileName);
 }
 
 void TVantorF::mnKakiStandardClick() {
-    if (m_program.desktop.messageBox("現在のオプションを標準の値にしていいですか？", m_program.ApplicationTitle,
+    if (m_workspace.desktop.messageBox("現在のオプションを標準の値にしていいですか？", Workspace::ApplicationTitle,
                                      MsgIcon::Warning, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    KakiVop(m_program.standardOptionPathForWriting());
+    KakiVop(m_workspace.standardOptionPathForWriting());
 }
 
 void TVantorF::mnInitStandardClick() {
-    if (m_program.desktop.messageBox("標準のオプションをソフト・インストール時の値に戻していいですか？",
-                                     m_program.ApplicationTitle, MsgIcon::Warning, MsgButtons::YesNo) != MsgAnswer::Yes)
+    if (m_workspace.desktop.messageBox("標準のオプションをソフト・インストール時の値に戻していいですか？",
+                                     Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
     // The user's own standard goes; a standard installed with the program
     // (read when the user has none) is the installation's and stays.
-    if (m_program.config.userConfigFolder.empty()) return;
-    const std::string path = m_program.standardOptionPathForWriting();
-    if (m_program.files.fileExists(path)) m_program.files.deleteFile(path);
+    if (m_workspace.config.userConfigFolder.empty()) return;
+    const std::string path = m_workspace.standardOptionPathForWriting();
+    if (m_workspace.files.fileExists(path)) m_workspace.files.deleteFile(path);
 }
 
 void TVantorF::InitAllOptions() {
-    DisplayOptions& o = m_program.options;
-    const std::string standard = m_program.standardOptionPathForReading();
-    if (!standard.empty() && m_program.files.fileExists(standard)) {
+    DisplayOptions& o = m_workspace.options;
+    const std::string standard = m_workspace.standardOptionPathForReading();
+    if (!standard.empty() && m_workspace.files.fileExists(standard)) {
         YomiVop(standard);
         o.takeColoursAsStandard();
     } else {
@@ -94,16 +93,16 @@ void TVantorF::InitAllOptions() {
         o.setFactoryStandardColours();
         setFactoryMarks();
         pgbAngle.setVisible(false);
-        m_program.ControlF().animTimer.setEnabled(false);
+        m_peers.stopAnimationTimer();
         setDegreeLabel();
     }
-    m_program.store.applyDefaultTint();
-    m_program.store.applyDefaultMethod();
+    m_workspace.store.applyDefaultTint();
+    m_workspace.store.applyDefaultMethod();
     displayStartFromOption();
 }
 
 void TVantorF::resetToFactoryOptions() {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     o.setFactoryValues();
     o.setFactoryStandardColours();
     setFactoryMarks();
@@ -133,7 +132,7 @@ void TVantorF::setFactoryMarks() {
 namespace vantor {
 
 void TVantorF::SetSimuUnitAngleCheck() {
-    checkCaptionValue({&mns2d, &mns6d, &mns10d, &mns18d, &mns30d}, m_program.options.simuUnitAngle);
+    checkCaptionValue({&mns2d, &mns6d, &mns10d, &mns18d, &mns30d}, m_workspace.options.simuUnitAngle);
 }
 
 }  // namespace vantor

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/TextNumbers.h"
 #include "windows/display/TVantorF.h"
@@ -24,7 +24,7 @@ void checkMatching(std::initializer_list<MenuItem*> items, long double offset, d
 }  // namespace
 
 std::optional<double> TVantorF::askValue(const std::string& caption, const std::string& prompt, double current) {
-    const std::string answer = removeSpaces(m_program.desktop.inputBox(caption, prompt, formatGeneral15(current)));
+    const std::string answer = removeSpaces(m_workspace.desktop.inputBox(caption, prompt, formatGeneral15(current)));
     if (!isSignedDecimal(answer)) return std::nullopt;
     const std::optional<long double> parsed = parseDecimal(answer, Exponent::Refused);
     // Digits enough to leave the double range are refused like any other
@@ -36,7 +36,7 @@ std::optional<double> TVantorF::askValue(const std::string& caption, const std::
 // Light distance.
 
 void TVantorF::mnLdistClick(MenuItem& sender) {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     sender.setChecked(true);
     o.lightDistRate = static_cast<double>(captionValue(sender) + 1);
     if (sameFloat(o.baseRadius * o.lightDistRate, o.lightDist) && o.displayMode == DisplayMode::Still) return;
@@ -45,7 +45,7 @@ void TVantorF::mnLdistClick(MenuItem& sender) {
 }
 
 void TVantorF::mnLDEtcClick() {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     const std::optional<double> x = askValue("光源との距離（その他）", "光源との距離を指定してください(0.5以上)",
                                              o.lightDist / o.baseRadius - 1);
     if (!x) return;
@@ -63,13 +63,13 @@ void TVantorF::mnLDEtcClick() {
 }
 
 void TVantorF::SetLDCheck() {
-    checkMatching({&mnLD1, &mnLD2, &mnLD3, &mnLD4, &mnLD5, &mnLD6, &mnLDm1, &mnLDm2}, 1, m_program.options.lightDistRate);
+    checkMatching({&mnLD1, &mnLD2, &mnLD3, &mnLD4, &mnLD5, &mnLD6, &mnLDm1, &mnLDm2}, 1, m_workspace.options.lightDistRate);
 }
 
 // Still-display step and default method.
 
 void TVantorF::mnUnitDegreeClick(MenuItem& sender) {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     const std::int32_t value = parseInteger(sender.caption()).value_or(o.unitAngle);
     if (value == o.unitAngle && o.displayMode == DisplayMode::Still) return;
     sender.setChecked(true);
@@ -79,7 +79,7 @@ void TVantorF::mnUnitDegreeClick(MenuItem& sender) {
 }
 
 namespace {
-void chooseMethod(Program& program, TVantorF& window, MenuItem& item, DrawMethod method) {
+void chooseMethod(Workspace& program, TVantorF& window, MenuItem& item, DrawMethod method) {
     DisplayOptions& o = program.options;
     if (methodCode(method) == o.defaultMethod) return;
     item.setChecked(true);
@@ -89,9 +89,9 @@ void chooseMethod(Program& program, TVantorF& window, MenuItem& item, DrawMethod
 }
 }  // namespace
 
-void TVantorF::mnWireClick() { chooseMethod(m_program, *this, mnWire, DrawMethod::Wire); }
-void TVantorF::mnSurfaceClick() { chooseMethod(m_program, *this, mnSurface, DrawMethod::Surface); }
-void TVantorF::mnMeshClick() { chooseMethod(m_program, *this, mnMesh, DrawMethod::Mesh); }
+void TVantorF::mnWireClick() { chooseMethod(m_workspace, *this, mnWire, DrawMethod::Wire); }
+void TVantorF::mnSurfaceClick() { chooseMethod(m_workspace, *this, mnSurface, DrawMethod::Surface); }
+void TVantorF::mnMeshClick() { chooseMethod(m_workspace, *this, mnMesh, DrawMethod::Mesh); }
 
 // View distance, view height, zoom: a fixed item redraws the current picture
 // when the value changes.
@@ -106,12 +106,12 @@ void chooseValue(TVantorF& window, MenuItem& sender, double& field) {
 }
 }  // namespace
 
-void TVantorF::mnVdistClick(MenuItem& sender) { chooseValue(*this, sender, m_program.options.viewDist); }
-void TVantorF::mnVheightClick(MenuItem& sender) { chooseValue(*this, sender, m_program.options.viewHeight); }
-void TVantorF::mnZMClick(MenuItem& sender) { chooseValue(*this, sender, m_program.options.zoom); }
+void TVantorF::mnVdistClick(MenuItem& sender) { chooseValue(*this, sender, m_workspace.options.viewDist); }
+void TVantorF::mnVheightClick(MenuItem& sender) { chooseValue(*this, sender, m_workspace.options.viewHeight); }
+void TVantorF::mnZMClick(MenuItem& sender) { chooseValue(*this, sender, m_workspace.options.zoom); }
 
 void TVantorF::mnVDEtcClick() {
-    double& field = m_program.options.viewDist;
+    double& field = m_workspace.options.viewDist;
     const std::optional<double> x = askValue("視点との距離（その他）", "視点との距離を指定してください (0以上)", field);
     if (!x || !(*x >= 0) || sameFloat(*x, field)) return;
     field = *x;
@@ -121,7 +121,7 @@ void TVantorF::mnVDEtcClick() {
 }
 
 void TVantorF::mnVHEtcClick() {
-    double& field = m_program.options.viewHeight;
+    double& field = m_workspace.options.viewHeight;
     const std::optional<double> x = askValue("視点の高さ（その他）", "視点の高さを角度で指定（-90以上90以下）", field);
     if (!x || !(*x >= -90 && *x <= 90) || sameFloat(*x, field)) return;
     field = *x;
@@ -131,7 +131,7 @@ void TVantorF::mnVHEtcClick() {
 }
 
 void TVantorF::mnZMEtcClick() {
-    double& field = m_program.options.zoom;
+    double& field = m_workspace.options.zoom;
     const std::optional<double> x = askValue("ズーム（その他）", "拡大倍率を指定して下さい（0.1以上）", field);
     if (!x || !(*x >= 0.1) || sameFloat(*x, field)) return;
     field = *x;
@@ -141,24 +141,24 @@ void TVantorF::mnZMEtcClick() {
 }
 
 void TVantorF::SetVDCheck() {
-    checkMatching({&mnVD1, &mnVD2, &mnVD3, &mnVD4, &mnVD5, &mnVD6, &mnVD7}, 0, m_program.options.viewDist);
+    checkMatching({&mnVD1, &mnVD2, &mnVD3, &mnVD4, &mnVD5, &mnVD6, &mnVD7}, 0, m_workspace.options.viewDist);
 }
 
 void TVantorF::SetVHCheck() {
     checkMatching({&mnVH1, &mnVH2, &mnVH3, &mnVH4, &mnVH5, &mnVH6, &mnVH7, &mnVH8, &mnVH9, &mnVH10, &mnVH11, &mnVH12,
                    &mnVH13},
-                  0, m_program.options.viewHeight);
+                  0, m_workspace.options.viewHeight);
 }
 
 void TVantorF::SetZMCheck() {
-    checkMatching({&mnZM1, &mnZM2, &mnZM3, &mnZM4, &mnZM5, &mnZM6, &mnZM7}, 0, m_program.options.zoom);
+    checkMatching({&mnZM1, &mnZM2, &mnZM3, &mnZM4, &mnZM5, &mnZM6, &mnZM7}, 0, m_workspace.options.zoom);
 }
 
 // Inclination: the upright angles in the main list, the upside-down ones in
 // a sub-menu whose entry carries the main list's mark for them.
 
 void TVantorF::mnInclinClick(MenuItem& sender) {
-    double& field = m_program.options.inclin;
+    double& field = m_workspace.options.inclin;
     sender.setChecked(true);
     const double value = static_cast<double>(captionValue(sender));
     if (sameFloat(value, field)) return;
@@ -168,7 +168,7 @@ void TVantorF::mnInclinClick(MenuItem& sender) {
 }
 
 void TVantorF::mnInEtcClick() {
-    double& field = m_program.options.inclin;
+    double& field = m_workspace.options.inclin;
     const std::optional<double> x = askValue("画像全体の傾き（その他）", "傾ける角度を指定（-180以上180以下）", field);
     if (!x || !(*x >= -180 && *x <= 180) || sameFloat(*x, field)) return;
     field = *x;
@@ -179,7 +179,7 @@ void TVantorF::mnInEtcClick() {
 }
 
 void TVantorF::SetInCheck() {
-    const double inclin = m_program.options.inclin;
+    const double inclin = m_workspace.options.inclin;
     for (MenuItem* m : {&mnIn1, &mnIn2, &mnIn3, &mnIn4, &mnIn5, &mnIn6, &mnIn7, &mnIn8, &mnIn9, &mnIn10, &mnIn11, &mnIn12,
                         &mnIn13}) {
         if (static_cast<double>(captionValue(*m)) == inclin) {
@@ -197,7 +197,7 @@ void TVantorF::SetInCheck() {
 }
 
 void TVantorF::mnStandardPositionClick() {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     if (o.centerX == 300 && o.centerY == 200) return;
     o.centerX = 300;
     o.centerY = 200;

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "windows/scenario/TAnimeF.h"
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "windows/display/TVantorF.h"
 #include "platform/pixels/Bmp.h"
 #include "platform/pixels/Canvas.h"
@@ -79,28 +78,28 @@ void TVantorF::imgVantorMouseUp(MouseButton button, unsigned /*shift*/, int x, i
     imgVantor.setCursor(Cursor::Default);
     labelPicture(m_drag.savedCaption);
     if (x == m_drag.pressX && y == m_drag.pressY) return;
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     o.centerX = clampToI32(std::int64_t{o.centerX} + x - m_drag.pressX);
     o.centerY = clampToI32(std::int64_t{o.centerY} + y - m_drag.pressY);
     displayStartFromOption();
 }
 
 void TVantorF::savePicture(const std::string& fileName) const {
-    if (hasPngExtension(fileName)) m_program.files.writeAtomic(fileName, encodePng(displayBitmap));
-    else m_program.files.writeAtomic(fileName, encodeBmp(displayBitmap));
+    if (hasPngExtension(fileName)) m_workspace.files.writeAtomic(fileName, encodePng(displayBitmap));
+    else m_workspace.files.writeAtomic(fileName, encodeBmp(displayBitmap));
 }
 
 void TVantorF::mnSaveClick() {
-    if (!m_program.executeFileDialog(dlgSaveBitmap)) return;
+    if (!m_workspace.executeFileDialog(dlgSaveBitmap)) return;
     savePicture(dlgSaveBitmap.fileName);
 }
 
 void TVantorF::mnBackBitmapClick() {
-    if (!m_program.executeFileDialog(dlgOpenBackBitmap)) return;
+    if (!m_workspace.executeFileDialog(dlgOpenBackBitmap)) return;
     // Decoded aside first: a file that is not a usable picture leaves the
     // background that was there, and the flag, as they were.
     const std::string& name = dlgOpenBackBitmap.fileName;
-    Bitmap loaded = readBmpFile(m_program.files.resolve(name), name);
+    Bitmap loaded = readBmpFile(m_workspace.files.resolve(name), name);
     backBitmap = std::move(loaded);
     backLoaded = true;
     // An image hides the background colour, except on a 256-colour screen
@@ -117,6 +116,6 @@ void TVantorF::mnBackBitmapEraseClick() {
     mnDispRunClick();
 }
 
-void TVantorF::mnAnimeClick() { m_program.AnimeF().show(); }
+void TVantorF::mnAnimeClick() { m_peers.showScenarioEditor(); }
 
 }  // namespace vantor

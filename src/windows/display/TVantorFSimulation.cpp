@@ -4,9 +4,8 @@
 // inverting pen. The control window's shared timer drives both.
 #include <cstdint>
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "platform/numbers/SharedRoutines.h"
-#include "windows/control/TControlF.h"
 #include "platform/numbers/TextNumbers.h"
 #include "windows/display/TVantorF.h"
 #include "render/simulation/AnglePicture.h"
@@ -35,12 +34,12 @@ void TVantorF::buildSimuMenu() {
 void TVantorF::showSimulationLabels() {
     lblBrightIndi.setVisible(false);
     scbBright.setVisible(false);
-    labelPicture("シミュレーション", m_program.options.simuUnitAngle);
+    labelPicture("シミュレーション", m_workspace.options.simuUnitAngle);
 }
 
 void TVantorF::AnimPrepare() {
     if (!palettePath()) return;
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     o.displayMode = DisplayMode::Simulation;
     showSimulationLabels();
 
@@ -54,7 +53,7 @@ void TVantorF::AnimPrepare() {
     pgbAngle.setPosition(90);
     pgbAngle.setVisible(true);
     AnglePicture picture;
-    picture.paint(m_program.store, still, displayBitmap, o.simuUnitAngle, lightSnapAngle(o.lightDirH, o.simuUnitAngle),
+    picture.paint(m_workspace.store, still, displayBitmap, o.simuUnitAngle, lightSnapAngle(o.lightDirH, o.simuUnitAngle),
                   [this](int position) { pgbAngle.setPosition(position); });
     pgbAngle.setVisible(false);
     showPicture();
@@ -68,7 +67,7 @@ void TVantorF::mnSimuStartClick() {
         m->setEnabled(false);
     mnSimuEnd.setEnabled(true);
 
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     const int step = o.simuUnitAngle;
     if (palettePath()) {
         AnimPrepare();
@@ -84,14 +83,11 @@ void TVantorF::mnSimuStartClick() {
     m_simu.running = true;
     simuTickCount = 0;
 
-    TControlF& control = m_program.ControlF();
-    control.TimerOwner = TimerClient::Simulation;
-    control.animTimer.setEnabled(true);
-    control.animTimer.setInterval(o.simuInterval);
+    m_peers.startAnimationTimer(TimerClient::Simulation, o.simuInterval);
 }
 
 void TVantorF::simuTimerTimer() {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     // Ticks reach us only while the simulation owns the timer; one that
     // finds another picture shown (the still display ran meanwhile) would
     // mark that picture, so it is dropped.
@@ -114,22 +110,22 @@ void TVantorF::simuTimerTimer() {
 
 void TVantorF::fulcolRotate1Ua(int a) {
     StillDisplay& still = *m_still;
-    still.geometry.setZoomScale(m_program.options, displayBitmap.width(), displayBitmap.height());
-    m_sweep.draw(a, m_program.store, still.geometry, still.order, displayBitmap);
+    still.geometry.setZoomScale(m_workspace.options, displayBitmap.width(), displayBitmap.height());
+    m_sweep.draw(a, m_workspace.store, still.geometry, still.order, displayBitmap);
     showPicture();
 }
 
 void TVantorF::mnSimuEndClick() {
     if (!m_simu.running) return;
     m_simu.running = false;
-    m_program.ControlF().animTimer.setEnabled(false);
+    m_peers.stopAnimationTimer();
     for (MenuItem* m : {&mnOption, &mnVantorFile, &mnDispRun, &mnAnime, &mnSimuStart, &mnSimuSpeed, &mnSimuUnitAngle})
         m->setEnabled(true);
     mnSimuEnd.setEnabled(false);
     // The simulation picture of a 256-colour screen stays, band and all.
     if (palettePath()) return;
 
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     if (m_simu.linesDrawn) {
         // Only lines still on the picture are erased: a still display that
         // ran meanwhile has painted over them already.
@@ -151,7 +147,7 @@ void TVantorF::FormHide() {
 }
 
 int TVantorF::simuTicksPerTurn() const {
-    const int step = m_program.options.simuUnitAngle;
+    const int step = m_workspace.options.simuUnitAngle;
     if (palettePath()) {
         const int advance = step / 2;
         return advance < 1 ? 1 : (PaletteBand::RampEntries + advance - 1) / advance;
@@ -160,8 +156,8 @@ int TVantorF::simuTicksPerTurn() const {
 }
 
 void TVantorF::mnSimuSpeedClick() {
-    DisplayOptions& o = m_program.options;
-    const std::string answer = removeSpaces(m_program.desktop.inputBox(
+    DisplayOptions& o = m_workspace.options;
+    const std::string answer = removeSpaces(m_workspace.desktop.inputBox(
         "画像描き換え時間間隔の設定", "1以上、1000以下の数値を入れて下さい", std::to_string(o.simuInterval)));
     if (!isDigits(answer)) return;
     long long value = 0;
@@ -174,7 +170,7 @@ void TVantorF::mnSimuSpeedClick() {
 }
 
 void TVantorF::mnAUnitDegreeClick(MenuItem& sender) {
-    DisplayOptions& o = m_program.options;
+    DisplayOptions& o = m_workspace.options;
     const std::optional<std::int32_t> value = parseInteger(sender.caption());
     if (!value) return;
     if (*value == o.simuUnitAngle && o.displayMode == DisplayMode::Simulation) return;

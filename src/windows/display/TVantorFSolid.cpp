@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "windows/display/TVantorF.h"
 #include "export/mesh/Measure.h"
 #include "export/mesh/MeshFiles.h"
@@ -31,31 +31,31 @@ std::string shapeText(ProfileShape s) {
 }  // namespace
 
 void TVantorF::mnExportMeshClick() {
-    const std::vector<Profile> profiles = profilesOf(m_program.store);
+    const std::vector<Profile> profiles = profilesOf(m_workspace.store);
     if (profiles.empty()) {
-        m_program.desktop.messageBox(NoSolidText, m_program.ApplicationTitle, MsgIcon::Information, MsgButtons::Ok);
+        m_workspace.desktop.messageBox(NoSolidText, Workspace::ApplicationTitle, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
-    if (!m_program.executeFileDialog(dlgExportMesh)) return;
+    if (!m_workspace.executeFileDialog(dlgExportMesh)) return;
     MeshFormat format = meshFormatOf(dlgExportMesh.fileName);
     if (format == MeshFormat::Unknown)
         format = dlgExportMesh.filterIndex == 2 ? MeshFormat::Obj : dlgExportMesh.filterIndex == 3 ? MeshFormat::Ply : MeshFormat::Stl;
     // The display's own step gives the mesh its fineness: what is seen is what is printed.
     RevolveSettings settings;
-    settings.segments = std::max(3, 360 / std::max(1, m_program.options.unitAngle));
+    settings.segments = std::max(3, 360 / std::max(1, m_workspace.options.unitAngle));
     const RevolveResult r = revolve(profiles, settings);
-    m_program.files.writeAtomic(dlgExportMesh.fileName, encodeMesh(r.mesh, format));
+    m_workspace.files.writeAtomic(dlgExportMesh.fileName, encodeMesh(r.mesh, format));
     if (!r.warnings.empty()) {
         std::string text = "書き出しましたが、次の図形はきれいな立体になりません:";
         for (const std::string& w : r.warnings) text += "\r" + w;
-        m_program.desktop.messageBox(text, m_program.ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
+        m_workspace.desktop.messageBox(text, Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
     }
 }
 
 void TVantorF::mnMeasureClick() {
-    const std::vector<Profile> profiles = profilesOf(m_program.store);
+    const std::vector<Profile> profiles = profilesOf(m_workspace.store);
     if (profiles.empty()) {
-        m_program.desktop.messageBox(NoSolidText, m_program.ApplicationTitle, MsgIcon::Information, MsgButtons::Ok);
+        m_workspace.desktop.messageBox(NoSolidText, Workspace::ApplicationTitle, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
     std::vector<ProfileMeasures> all;
@@ -69,7 +69,7 @@ void TVantorF::mnMeasureClick() {
     }
     const Totals t = total(all);
     text += "\r合計: 体積 " + fixed(t.volume / 1000, 2) + " ml、表面積 " + fixed(t.surfaceArea / 100, 1) + " cm²";
-    m_program.desktop.messageBox(text, "体積と表面積", MsgIcon::Information, MsgButtons::Ok);
+    m_workspace.desktop.messageBox(text, "体積と表面積", MsgIcon::Information, MsgButtons::Ok);
 }
 
 }  // namespace vantor

@@ -1,8 +1,6 @@
 #include "windows/editor/TGEditF.h"
 
-#include "app/Program.h"
-#include "windows/control/TControlF.h"
-#include "windows/display/TVantorF.h"
+#include "windows/shared/Workspace.h"
 
 namespace vantor {
 
@@ -27,7 +25,7 @@ constexpr const char* ToolNames[] = {"", "自由曲線", "直線", "垂直直線
 
 }  // namespace
 
-TGEditF::TGEditF(Program& program) : Form("GEditF"), m_program(program) {
+TGEditF::TGEditF(Workspace& work, EditorRequests& peers) : Form("GEditF"), m_workspace(work), m_peers(peers) {
     setCaption("回転前図形編集 （データ名未定）");
     setColor(colors::Black);
     setBorderStyle(BorderStyle::Single);
@@ -37,8 +35,8 @@ TGEditF::TGEditF(Program& program) : Form("GEditF"), m_program(program) {
     drawAxisLabel();
 }
 
-FigureStore& TGEditF::store() { return m_program.store; }
-const FigureStore& TGEditF::store() const { return m_program.store; }
+FigureStore& TGEditF::store() { return m_workspace.store; }
+const FigureStore& TGEditF::store() const { return m_workspace.store; }
 
 void TGEditF::buildLayout() {
     setBounds(0, 0, FormWidth, FormHeight);
@@ -109,11 +107,11 @@ void TGEditF::buildLayout() {
 }
 
 void TGEditF::FormCreate() {
-    setBounds(0, m_program.ControlF().height(), width(), FormHeight);
+    setBounds(0, m_peers.mainWindowHeight(), width(), FormHeight);
     imgGEdit.setBounds(SheetLeft, imgGEdit.top(), SheetWidth, SheetHeight);
     imgJiku.setBounds(SheetLeft + SheetWidth + 2, imgJiku.top(), imgJiku.width(), imgJiku.height());
     initAll();
-    if (m_program.ControlF().ColorDepth == 8) spbZukeiProperty.setHint("図形の描き方");
+    if (m_peers.colorDepth() == 8) spbZukeiProperty.setHint("図形の描き方");
     checkpoint();
 }
 
@@ -192,7 +190,7 @@ std::string TGEditF::stateText(EditState code) const {
     case EditState::UpDownAll: return "全図形上下移動";
     case EditState::Split: return "図形切断";
     case EditState::Connect: return "結合する図形１？";
-    case EditState::Property: return m_program.ControlF().ColorDepth == 8 ? "図形の描き方" : "図形の色調・描き方";
+    case EditState::Property: return m_peers.colorDepth() == 8 ? "図形の描き方" : "図形の色調・描き方";
     case EditState::Delete: return "図形削除";
     case EditState::MovePoint: return "頂点移動";
     default:
@@ -230,7 +228,7 @@ void TGEditF::spbAllClearMouseUp() {
     if (s.VertexCount <= 0) return;
     const std::string previous = lblState.caption();
     setStatus("全図形削除");
-    if (m_program.desktop.messageBox("図形をすべて削除してもいいんですね？", Program::ApplicationTitle, MsgIcon::Warning,
+    if (m_workspace.desktop.messageBox("図形をすべて削除してもいいんですね？", Workspace::ApplicationTitle, MsgIcon::Warning,
                                      MsgButtons::YesNo) != MsgAnswer::Yes) {
         setStatus(previous);
         return;
@@ -238,11 +236,9 @@ void TGEditF::spbAllClearMouseUp() {
     s.VertexCount = 0;
     s.resetFigureTable();
     GESheetInit();
-    TControlF& control = m_program.ControlF();
-    control.lblDataName.setCaption(TControlF::NoDataCaption);
+    m_peers.clearDataName();
     setCaption("回転前図形編集 (データ名未定)");
-    m_program.VantorF().setCaption("回転体表示 (データ名未定)");
-    control.saveIO.fileName.clear();
+    m_peers.setDisplayCaption("回転体表示 (データ名未定)");
     EdittedProc();
     initState();
     checkpoint();

@@ -18,10 +18,11 @@
 #include "platform/widgets/Label.h"
 #include "platform/widgets/MenuItem.h"
 #include "platform/widgets/SpeedButton.h"
+#include "windows/shared/Peers.h"
 
 namespace vantor {
 
-class Program;
+class Workspace;
 
 // Codes of the current tool or operation.
 enum class EditState : std::uint8_t {
@@ -63,7 +64,7 @@ public:
     static constexpr const char* SplitRefusedText =
         "頂点が多すぎるため、この図形は切断できません。\r先に、どれかの図形を削除してください";
 
-    explicit TGEditF(Program& program);
+    TGEditF(Workspace& work, EditorRequests& peers);
 
     // ----- Controls (client coordinates of this window) -----
     Panel pnlTool{*this, "pnlTool"};
@@ -347,7 +348,8 @@ private:
         Outline outline;
     };
 
-    Program& m_program;
+    Workspace& m_workspace;
+    EditorRequests& m_peers;
     Canvas m_canvas{sheetBitmap};
     EditState m_state = EditState::Idle;
     EditState m_lastState = EditState::Idle;

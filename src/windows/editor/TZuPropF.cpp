@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Program.h"
-#include "windows/control/TControlF.h"
+#include "windows/shared/Workspace.h"
 #include "windows/editor/TGEditF.h"
 #include "platform/numbers/Numbers.h"
 #include "platform/pixels/Canvas.h"
@@ -16,7 +15,7 @@ constexpr const char* HelpTopic = "HLP000061";
 constexpr double MinimumFactor = 0.2;
 }  // namespace
 
-TZuPropF::TZuPropF(Program& program) : Form("ZuPropF"), m_program(program) {
+TZuPropF::TZuPropF(Workspace& work, EditorRequests& peers, TGEditF& editor) : Form("ZuPropF"), m_workspace(work), m_peers(peers), m_editor(editor) {
     setCaption("図形の色調と描き方");
     setBorderStyle(BorderStyle::Dialog);
     setModal(true);
@@ -66,14 +65,14 @@ TZuPropF::TZuPropF(Program& program) : Form("ZuPropF"), m_program(program) {
 
 // On a 256-colour screen figures cannot carry their own tint.
 void TZuPropF::FormCreate() {
-    if (m_program.ControlF().ColorDepth != 8) return;
+    if (m_peers.colorDepth() != 8) return;
     spbZuSetColor.setVisible(false);
     spbZuStandardColor.setVisible(false);
     imgZuColor.setVisible(false);
     setCaption("図形の描き方");
 }
 
-FigureRecord& TZuPropF::record() { return m_program.GEditF().propRecord; }
+FigureRecord& TZuPropF::record() { return m_editor.propRecord; }
 
 TColor TZuPropF::swatchColor(const FigureRecord& r) {
     auto level = [](double factor) {
@@ -122,7 +121,7 @@ void TZuPropF::setMethodLabel() {
 
 bool TZuPropF::helpRequested(MouseButton button) {
     if (button != MouseButton::Right) return false;
-    m_program.desktop.showHelp(HelpTopic);
+    m_workspace.desktop.showHelp(HelpTopic);
     return true;
 }
 
@@ -130,7 +129,7 @@ void TZuPropF::spbZuSetColorMouseUp(MouseButton button) {
     if (helpRequested(button)) return;
     FigureRecord& r = record();
     dlgZuColor.color = swatchColor(r);
-    if (m_program.desktop.runColorDialog(dlgZuColor)) {
+    if (m_workspace.desktop.runColorDialog(dlgZuColor)) {
         const int red = colorR(dlgZuColor.color);
         const int green = colorG(dlgZuColor.color);
         const int blue = colorB(dlgZuColor.color);
@@ -147,7 +146,7 @@ void TZuPropF::spbZuSetColorMouseUp(MouseButton button) {
 void TZuPropF::spbZuStandardColorMouseUp(MouseButton button) {
     if (helpRequested(button)) return;
     FigureRecord& r = record();
-    const DisplayOptions& o = m_program.options;
+    const DisplayOptions& o = m_workspace.options;
     r.setTint(o.tint());
     r.tintFixed = 0;
     imgFill();
@@ -173,7 +172,7 @@ void TZuPropF::spbZuMeshMouseUP(MouseButton button) {
 void TZuPropF::spbZuStandardMethodMouseUp(MouseButton button) {
     if (helpRequested(button)) return;
     FigureRecord& r = record();
-    r.method = m_program.options.defaultMethod;
+    r.method = m_workspace.options.defaultMethod;
     r.methodFixed = 0;
     setMethodLabel();
 }

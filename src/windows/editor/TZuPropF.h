@@ -9,14 +9,16 @@
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Label.h"
 #include "platform/widgets/SpeedButton.h"
+#include "windows/shared/Peers.h"
 
 namespace vantor {
 
-class Program;
+class Workspace;
+class TGEditF;
 
 class TZuPropF : public Form {
 public:
-    explicit TZuPropF(Program& program);
+    TZuPropF(Workspace& work, EditorRequests& peers, TGEditF& editor);
     void FormCreate() override;
 
     // Colour group (1) and method group (2).
@@ -54,7 +56,9 @@ private:
     // A right-button release asks for help instead of acting.
     bool helpRequested(MouseButton button);
     void setOwnMethod(DrawMethod method);
-    Program& m_program;
+    Workspace& m_workspace;
+    EditorRequests& m_peers;
+    TGEditF& m_editor;
 };
 
 }  // namespace vantor

@@ -5,8 +5,7 @@
 #include <unordered_set>
 
 #include "model/scenario/Scenario.h"
-#include "app/Program.h"
-#include "windows/display/TVantorF.h"
+#include "windows/shared/Workspace.h"
 
 namespace vantor {
 
@@ -15,12 +14,12 @@ constexpr const char* ScenarioFilter = "シナリオ(*.snr)|*.snr";
 constexpr const char* ExportFilter = "アニメGIF(*.gif)|*.gif|アニメPNG(*.png)|*.png";
 }  // namespace
 
-TAnimeF::TAnimeF(Program& program)
+TAnimeF::TAnimeF(Workspace& work, ScenarioRequests& peers)
     : Form("AnimeF"),
       dlgOPenScenario(FileDialogKind::Open, ScenarioFilter, "snr"),
       dlgSaveScenario(FileDialogKind::Save, ScenarioFilter, "snr"),
       dlgExport(FileDialogKind::Save, ExportFilter, "gif"),
-      m_program(program) {
+      m_workspace(work), m_peers(peers) {
     setCaption("アニメ編集");
     setBorderStyle(BorderStyle::Dialog);
 
@@ -61,12 +60,12 @@ void TAnimeF::layoutControls() {
 }
 
 void TAnimeF::FormCreate() {
-    const ScreenInfo screen = m_program.desktop.screen();
+    const ScreenInfo screen = m_workspace.desktop.screen();
     setBounds(screen.width - 400, 0, 400, 470);
     layoutControls();
-    const Image& picture = m_program.VantorF().imgVantor;
-    const int pw = picture.width() > 0 ? picture.width() : TVantorF::PictureWidth;
-    const int ph = picture.height() > 0 ? picture.height() : TVantorF::PictureHeight;
+    const Image& picture = m_peers.displayImage();
+    const int pw = picture.width() > 0 ? picture.width() : DisplayPictureWidth;
+    const int ph = picture.height() > 0 ? picture.height() : DisplayPictureHeight;
     imgSmall.setBounds(clientWidth() - 8 - pw / 4, 276, pw / 4, ph / 4);
     imgSmall.setStretch(true);
     btnAdd.setBounds(clientWidth() - 15 - 100, 40, 100, 25);
@@ -85,9 +84,9 @@ void TAnimeF::FormCreate() {
 
 void TAnimeF::FormActivate() { FolderView(); }
 
-void TAnimeF::FormClick() { m_program.desktop.showHelp("HLP000057"); }
+void TAnimeF::FormClick() { m_workspace.desktop.showHelp("HLP000057"); }
 
-std::string TAnimeF::frameFolder() const { return m_folder.empty() ? m_program.files.currentFolder() : m_folder; }
+std::string TAnimeF::frameFolder() const { return m_folder.empty() ? m_workspace.files.currentFolder() : m_folder; }
 
 std::string TAnimeF::framePath(const std::string& name, const char* extension) const {
     return vantor::framePath(frameFolder(), name, extension);
@@ -100,7 +99,7 @@ void TAnimeF::setScenarioFile(const std::string& path) {
     lblAnimeName.setCaption(" " + scenarioName + " ");
     std::string folder = folderOf(path);
     if (folder.size() > 1) folder.pop_back();
-    m_folder = folder.empty() ? m_program.files.currentFolder() : folder;
+    m_folder = folder.empty() ? m_workspace.files.currentFolder() : folder;
 }
 
 void TAnimeF::enableScenarioButtons() {
@@ -146,7 +145,7 @@ void TAnimeF::SceneExistCheck() {
     for (const std::string& name : distinct) {
         if (!isSafeFrameName(name)) continue;
         const bool exists = distinct.size() >= ListingFrom ? pictures.count(name + ".bmp") != 0
-                                                           : m_program.files.fileExists(framePath(name, ".bmp"));
+                                                           : m_workspace.files.fileExists(framePath(name, ".bmp"));
         if (exists) present.insert(name);
     }
     std::vector<std::string> kept;

@@ -13,16 +13,17 @@
 #include "platform/widgets/Label.h"
 #include "platform/widgets/ListBox.h"
 #include "platform/widgets/SpeedButton.h"
+#include "windows/shared/Peers.h"
 
 namespace vantor {
 
-class Program;
+class Workspace;
 
 class TAnimeF : public Form {
 public:
     static constexpr const char* NoScenarioCaption = "（未定）";
 
-    explicit TAnimeF(Program& program);
+    TAnimeF(Workspace& work, ScenarioRequests& peers);
 
     // Controls.
     Button btnInitSenario{*this, "btnInitSenario", "新規作成"};
@@ -97,7 +98,8 @@ private:
     // False when `path` lies in another folder than the frames (told).
     bool inFrameFolder(const std::string& path);
 
-    Program& m_program;
+    Workspace& m_workspace;
+    ScenarioRequests& m_peers;
     std::string m_folder;
 };
 

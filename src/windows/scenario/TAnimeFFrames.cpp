@@ -4,9 +4,8 @@
 #include "model/scenario/Scenario.h"
 #include "windows/scenario/TAnimeF.h"
 #include "windows/scenario/TAnimeMoveF.h"
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "model/options/OptionFile.h"
-#include "windows/display/TVantorF.h"
 #include "platform/pixels/Bmp.h"
 #include "platform/pixels/Canvas.h"
 
@@ -20,25 +19,25 @@ void TAnimeF::putIntoScenario(const std::string& name) {
 
 void TAnimeF::btnAddClick() {
     scenarioEdited = 1;
-    if (m_program.store.VertexCount < 2) return;
+    if (m_workspace.store.VertexCount < 2) return;
     GetMaxSNum();
     const int number = maxFrameNumber + 1;
     if (number > MaxFrameNumber) {
-        m_program.desktop.messageBox("コマ番号が 999 に達したので、このシナリオ名ではもうコマを追加できません。\r"
+        m_workspace.desktop.messageBox("コマ番号が 999 に達したので、このシナリオ名ではもうコマを追加できません。\r"
                                      "新しいシナリオ名で作成してください",
-                                     Program::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
+                                     Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
         return;
     }
     const std::string name = frameNameFor(scenarioName, number);
     const std::string picture = framePath(name, ".bmp");
     const std::string options = framePath(name, ".vop");
 
-    frameBitmap = m_program.VantorF().displayBitmap;
+    frameBitmap = m_peers.displayPicture();
     // A frame is its picture and its options, one set under names made from
     // the scenario's: links there are replaced, never followed. The picture
     // comes last, so that a frame number counts as taken only once its
     // options are in place.
-    m_program.files.writeSetAtomic({{options, encodeOptions(m_program.options)}, {picture, encodeBmp(frameBitmap)}});
+    m_workspace.files.writeSetAtomic({{options, encodeOptions(m_workspace.options)}, {picture, encodeBmp(frameBitmap)}});
     lstFolder.add(name);
     putIntoScenario(name);
 }
@@ -64,10 +63,10 @@ void TAnimeF::btnDelFromFolderClick() {
     const int selected = lstFolder.itemIndex();
     if (selected < 0) return;
     const std::string name = lstFolder.items()[static_cast<std::size_t>(selected)];
-    if (m_program.desktop.messageBox(name + ".bmp をディスクから削除しますか？\r（ごみ箱にも残りません）",
-                                     Program::ApplicationTitle, MsgIcon::Warning, MsgButtons::YesNo) == MsgAnswer::No)
+    if (m_workspace.desktop.messageBox(name + ".bmp をディスクから削除しますか？\r（ごみ箱にも残りません）",
+                                     Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::YesNo) == MsgAnswer::No)
         return;
-    Files& files = m_program.files;
+    Files& files = m_workspace.files;
     files.deleteFile(framePath(name, ".bmp"));
     const std::string options = framePath(name, ".vop");
     if (files.fileExists(options)) files.deleteFile(options);
@@ -80,7 +79,7 @@ void TAnimeF::btnDelFromFolderClick() {
 void TAnimeF::lstFolderMouseUp(MouseButton) {
     const int selected = lstFolder.itemIndex();
     if (selected < 0) return;
-    frameBitmap = loadFramePicture(m_program.files, frameFolder(), lstFolder.items()[static_cast<std::size_t>(selected)]);
+    frameBitmap = loadFramePicture(m_workspace.files, frameFolder(), lstFolder.items()[static_cast<std::size_t>(selected)]);
     Canvas(thumbBitmap).stretchDraw(IntRect{0, 0, thumbBitmap.width(), thumbBitmap.height()}, frameBitmap);
     thumbBitmap.changed();
     imgSmall.setVisible(true);
@@ -93,7 +92,7 @@ void TAnimeF::lstScenarioMouseUp(MouseButton button) {
 
 void TAnimeF::btnAnimeStartClick() {
     if (lstScenario.count() == 0) return;
-    TAnimeMoveF& playback = m_program.AnimeMoveF();
+    TAnimeMoveF& playback = m_peers.AnimeMoveF();
     playback.setCaption("アニメ表示　" + scenarioName);
     playback.show();
     playback.AnimeStart();

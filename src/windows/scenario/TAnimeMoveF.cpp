@@ -5,9 +5,7 @@
 #include "model/scenario/Scenario.h"
 #include "windows/scenario/TAnimeF.h"
 #include "export/animation/AnimationWriter.h"
-#include "app/Program.h"
-#include "windows/control/TControlF.h"
-#include "windows/display/TVantorF.h"
+#include "windows/shared/Workspace.h"
 #include "platform/files/IoError.h"
 
 namespace vantor {
@@ -19,7 +17,7 @@ constexpr std::size_t MaxScaledFrames = 32;
 
 }  // namespace
 
-TAnimeMoveF::TAnimeMoveF(Program& program) : Form("AnimeMoveF"), m_program(program) {
+TAnimeMoveF::TAnimeMoveF(Workspace& work, ScenarioRequests& peers, TAnimeF& editor) : Form("AnimeMoveF"), m_workspace(work), m_peers(peers), m_editor(editor) {
     setCaption("");
     setBorderStyle(BorderStyle::Dialog);
     setCentered(true);
@@ -31,8 +29,8 @@ TAnimeMoveF::TAnimeMoveF(Program& program) : Form("AnimeMoveF"), m_program(progr
 
 void TAnimeMoveF::FormCreate() {
     setSize(623, 476);
-    imgAnime.setBounds(4, 4, TVantorF::PictureWidth, TVantorF::PictureHeight);
-    animeBitmap.resize(TVantorF::PictureWidth, TVantorF::PictureHeight, PixelFormat::Rgb32);
+    imgAnime.setBounds(4, 4, DisplayPictureWidth, DisplayPictureHeight);
+    animeBitmap.resize(DisplayPictureWidth, DisplayPictureHeight, PixelFormat::Rgb32);
     imgAnime.setPicture(&animeBitmap);
     Label1.setBounds(8, 418, 0, 0);
     scbVelocity.setBounds(40, 414, 300, 17);
@@ -45,7 +43,7 @@ void TAnimeMoveF::FormCreate() {
 void TAnimeMoveF::showVelocity() { lblVelocity.setCaption(std::to_string(scbVelocity.position()) + " ミリ秒"); }
 
 Bitmap TAnimeMoveF::placedPicture(const std::string& folder, const std::string& name) {
-    const std::string path = m_program.files.resolve(framePath(folder, name, ".bmp"));
+    const std::string path = m_workspace.files.resolve(framePath(folder, name, ".bmp"));
     struct stat st {};
     const bool known = ::stat(path.c_str(), &st) == 0;
     const FileStamp stamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
@@ -54,7 +52,7 @@ Bitmap TAnimeMoveF::placedPicture(const std::string& folder, const std::string& 
     if (known)
         for (const ScaledFrame& f : m_scaled)
             if (f.path == path && f.stamp == stamp) return f.picture;
-    Bitmap picture = loadFramePicture(m_program.files, folder, name);
+    Bitmap picture = loadFramePicture(m_workspace.files, folder, name);
     Bitmap scaled;
     if (&placeFrame(picture, scaled) == &picture) return picture;
     std::erase_if(m_scaled, [&](const ScaledFrame& f) { return f.path == path; });
@@ -64,7 +62,7 @@ Bitmap TAnimeMoveF::placedPicture(const std::string& folder, const std::string& 
 }
 
 bool TAnimeMoveF::showFrame() {
-    const TAnimeF& editor = m_program.AnimeF();
+    const TAnimeF& editor = m_editor;
     const auto& frames = editor.lstScenario.items();
     if (framePosition < 0 || framePosition >= static_cast<std::int32_t>(frames.size())) {
         endPlayback();
@@ -77,7 +75,7 @@ bool TAnimeMoveF::showFrame() {
         // Stop first: a timer still running would report the same loss on
         // every tick, behind the message box.
         endPlayback();
-        m_program.desktop.reportError(std::string(e.what()) + "\r再生を止めました");
+        m_workspace.desktop.reportError(std::string(e.what()) + "\r再生を止めました");
         return false;
     }
     animeBitmap.changed();
@@ -90,19 +88,16 @@ void TAnimeMoveF::AnimeStart() {
     m_playing = false;
     if (!showFrame()) return;
     m_playing = true;
-    m_program.VantorF().hide();
-    m_program.AnimeF().hide();
-    TControlF& control = m_program.ControlF();
-    control.TimerOwner = TimerClient::Playback;
-    control.animTimer.setEnabled(true);
-    control.animTimer.setInterval(scbVelocity.position());
+    m_peers.hideDisplay();
+    m_editor.hide();
+    m_peers.startAnimationTimer(TimerClient::Playback, scbVelocity.position());
 }
 
 void TAnimeMoveF::animeTimerTimer() {
     ++tickCount;
     if (!m_playing) return;
     ++framePosition;
-    if (framePosition >= m_program.AnimeF().lstScenario.count()) framePosition = 0;
+    if (framePosition >= m_editor.lstScenario.count()) framePosition = 0;
     showFrame();
 }
 
@@ -111,10 +106,7 @@ void TAnimeMoveF::scbVelocityChange() {
     if (!m_playing) return;
     // Restarting the period makes the new pace count from now; the frame
     // sequence goes on where it was.
-    Timer& timer = m_program.ControlF().animTimer;
-    timer.setEnabled(false);
-    timer.setEnabled(true);
-    timer.setInterval(scbVelocity.position());
+    m_peers.restartAnimationTimer(scbVelocity.position());
 }
 
 void TAnimeMoveF::btnAnimeEndClick() { close(); }
@@ -122,13 +114,13 @@ void TAnimeMoveF::btnAnimeEndClick() { close(); }
 void TAnimeMoveF::FormClose() { endPlayback(); }
 
 void TAnimeMoveF::endPlayback() {
-    m_program.ControlF().animTimer.setEnabled(false);
+    m_peers.stopAnimationTimer();
     m_scaled.clear();
     const bool wasPlaying = m_playing;
     m_playing = false;
     if (wasPlaying) {
-        if (m_program.store.VertexCount > 1) m_program.VantorF().show();
-        m_program.AnimeF().show();
+        if (m_workspace.store.VertexCount > 1) m_peers.showDisplay();
+        m_editor.show();
     }
     hide();
 }

@@ -11,14 +11,16 @@
 #include "platform/widgets/Label.h"
 #include "platform/widgets/ScrollBar.h"
 #include "platform/widgets/SpeedButton.h"
+#include "windows/shared/Peers.h"
 
 namespace vantor {
 
-class Program;
+class Workspace;
+class TAnimeF;
 
 class TAnimeMoveF : public Form {
 public:
-    explicit TAnimeMoveF(Program& program);
+    TAnimeMoveF(Workspace& work, ScenarioRequests& peers, TAnimeF& editor);
 
     // Controls.
     Image imgAnime{*this, "imgAnime"};
@@ -71,7 +73,9 @@ private:
     };
     std::vector<ScaledFrame> m_scaled;
 
-    Program& m_program;
+    Workspace& m_workspace;
+    ScenarioRequests& m_peers;
+    TAnimeF& m_editor;
     bool m_playing = false;
 };
 

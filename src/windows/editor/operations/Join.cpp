@@ -1,7 +1,7 @@
 // Joining two figures: press on the first (S), release on the second (T).
 // S is moved so that its nearest end lands on T's nearest end, and the joined
 // figure runs through T first, then S, keeping T's attributes.
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "windows/editor/TGEditF.h"
 #include "platform/numbers/Numbers.h"
 
@@ -42,7 +42,7 @@ void TGEditF::detConnectZukei(int x, int y) {
     m_gesture.dragging = false;
     searchNearestAndLoadZukei(x, y);
     setStatus("２図形結合");
-    if (m_program.desktop.messageBox("この２つの図形を結合しますか？", Program::ApplicationTitle, MsgIcon::Warning,
+    if (m_workspace.desktop.messageBox("この２つの図形を結合しますか？", Workspace::ApplicationTitle, MsgIcon::Warning,
                                      MsgButtons::YesNo) != MsgAnswer::Yes) {
         EditDetDraw();  // T back
         m_workRecord = m_savedRecord;

@@ -1,5 +1,5 @@
 // A figure's own colour and drawing method, and deleting a figure.
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "windows/editor/TGEditF.h"
 #include "windows/editor/TZuPropF.h"
 
@@ -10,10 +10,10 @@ void TGEditF::detZukeiProperty(int x, int y) {
     if (!pickable()) return;
     searchNearestAndLoadZukei(x, y);
     propRecord = m_workRecord;
-    TZuPropF& dialog = m_program.ZuPropF();
+    TZuPropF& dialog = m_peers.ZuPropF();
     dialog.imgFill();
     dialog.setMethodLabel();
-    m_program.desktop.showModal(dialog);
+    m_workspace.desktop.showModal(dialog);
     dialog.hide();
     m_workRecord = propRecord;
     EditDetDraw();
@@ -22,7 +22,7 @@ void TGEditF::detZukeiProperty(int x, int y) {
 void TGEditF::detDeleteZukei(int x, int y) {
     if (!pickable() || otherButton()) return;
     searchNearestAndLoadZukei(x, y);
-    if (m_program.desktop.messageBox("この図形を削除してもいいんですね？", Program::ApplicationTitle, MsgIcon::Warning,
+    if (m_workspace.desktop.messageBox("この図形を削除してもいいんですね？", Workspace::ApplicationTitle, MsgIcon::Warning,
                                      MsgButtons::YesNo) == MsgAnswer::Yes) {
         m_figureHeld = false;  // stays out of the list for good
         GESheetInit();

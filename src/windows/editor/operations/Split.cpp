@@ -1,6 +1,6 @@
 // Splitting a figure at the vertex nearest the mouse: both parts keep that
 // vertex and the figure's attributes; the first part is appended first.
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "windows/editor/TGEditF.h"
 
 namespace vantor {
@@ -9,9 +9,9 @@ void TGEditF::detSplitZukei(int x, int y) {
     if (!pickable() || otherButton()) return;
     searchNearestAndLoadZukei(x, y);
     const std::int32_t k = inZukeiNearestP(x, y);
-    Desktop& desktop = m_program.desktop;
+    Desktop& desktop = m_workspace.desktop;
     if (k == 1 || k == m_work.count) {
-        desktop.messageBox("ここはこの図形の始点か終点です。\r元々切れています。", Program::ApplicationTitle,
+        desktop.messageBox("ここはこの図形の始点か終点です。\r元々切れています。", Workspace::ApplicationTitle,
                            MsgIcon::Information, MsgButtons::Ok);
         EditDetDraw();
         return;
@@ -19,7 +19,7 @@ void TGEditF::detSplitZukei(int x, int y) {
     // The two parts need one vertex more than the figure had. Refused before
     // anything changes, so the second part can never be lost at the limit.
     if (store().VertexCount + m_work.count + 1 > MaxVertices) {
-        desktop.messageBox(SplitRefusedText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+        desktop.messageBox(SplitRefusedText, Workspace::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
         EditDetDraw();
         return;
     }

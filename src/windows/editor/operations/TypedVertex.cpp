@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/TextNumbers.h"
 #include "windows/editor/TGEditF.h"
@@ -42,7 +42,7 @@ void TGEditF::typeVertex(int px, int py) {
     while (last < s.VertexCount && s.link(last) == 1) ++last;
     showPicked(s.figure(k), last - first + 1);
     const std::string initial = shortestDecimal(s.x(k)) + ", " + shortestDecimal(s.y(k));
-    const std::string typed = m_program.desktop.inputBox(
+    const std::string typed = m_workspace.desktop.inputBox(
         "頂点の座標", "頂点の座標を x, y で入力して下さい（x は 0 以上 302 以下、y は -122 以上 122 以下）", initial);
     m_pickedText.clear();
     const std::optional<TypedVertex> v = parseTypedVertex(typed, MaxTypedX, MaxTypedY);

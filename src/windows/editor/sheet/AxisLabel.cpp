@@ -2,7 +2,7 @@
 // interface's language, its characters stacked, magenta on black. Drawn
 // from small pixel masks so it needs no font.
 #include "language/English.h"
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "windows/editor/TGEditF.h"
 
 namespace vantor {
@@ -66,7 +66,7 @@ void TGEditF::drawAxisLabel() {
     Canvas c(jikuBitmap);
     c.brush = Brush{colors::Black, BrushStyle::Solid};
     c.fillRect({0, 0, jikuBitmap.width(), jikuBitmap.height()});
-    if (m_program.config.language == Language::English) {
+    if (m_workspace.config.language == Language::English) {
         const Letter* letters[] = {&A, &X, &I, &S};
         int top = 2;
         for (const Letter* l : letters) {

@@ -1,10 +1,7 @@
 // Putting the work figure into the store.
 #include <algorithm>
 
-#include "windows/scenario/TAnimeF.h"
-#include "app/Program.h"
-#include "windows/control/TControlF.h"
-#include "windows/display/TVantorF.h"
+#include "windows/shared/Workspace.h"
 #include "windows/editor/TGEditF.h"
 
 namespace vantor {
@@ -37,8 +34,7 @@ void TGEditF::commitWork(int minimumCount) {
     // A live solid shows the store as it is once the figure is in.
     if (m_solidRedrawPending) {
         m_solidRedrawPending = false;
-        TVantorF& display = m_program.VantorF();
-        if (display.liveSolid() && display.visible()) m_program.ControlF().RedrawSolid();
+        if (m_peers.liveSolidShown()) m_peers.redrawSolid();
     }
 }
 
@@ -49,7 +45,7 @@ void TGEditF::commitWorkToStore(int minimumCount) {
     FigureStore& s = store();
     if (m_work.overflow) {
         // The drawing did not fit in the work buffer: nothing of it is kept.
-        m_program.desktop.messageBox(TooManyVerticesText, Program::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+        m_workspace.desktop.messageBox(TooManyVerticesText, Workspace::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
         m_work.clear();
         GESheetInit();
         return;
@@ -57,7 +53,7 @@ void TGEditF::commitWorkToStore(int minimumCount) {
     if (m_work.count >= minimumCount) {
         EdittedProc(SolidRedraw::AfterCommit);
         if (s.VertexCount + m_work.count > MaxVertices) {
-            m_program.desktop.messageBox(TooManyVerticesText, Program::ApplicationTitle, MsgIcon::Error,
+            m_workspace.desktop.messageBox(TooManyVerticesText, Workspace::ApplicationTitle, MsgIcon::Error,
                                          MsgButtons::Ok);
             // The sheet still carries previews of the refused figure.
             GESheetInit();
@@ -82,11 +78,10 @@ void TGEditF::EdittedProc(SolidRedraw when) {
     store().DataEdited = 1;
     // No picture of the old data may stay on screen: the display is drawn
     // anew when the user keeps it open while editing, else it goes.
-    m_program.AnimeF().hide();
-    TVantorF& display = m_program.VantorF();
-    if (!display.liveSolid() || !display.visible()) display.hide();
+    m_peers.hideScenarioEditor();
+    if (!m_peers.liveSolidShown()) m_peers.hideDisplay();
     else if (when == SolidRedraw::AfterCommit) m_solidRedrawPending = true;
-    else m_program.ControlF().RedrawSolid();
+    else m_peers.redrawSolid();
 }
 
 }  // namespace vantor

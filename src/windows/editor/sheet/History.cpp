@@ -1,8 +1,6 @@
 // Undo and redo: every event that changes the figure store leaves one step in
 // the history; the edit menu and Ctrl+Z / Ctrl+Y move through it.
-#include "windows/scenario/TAnimeF.h"
-#include "app/Program.h"
-#include "windows/display/TVantorF.h"
+#include "windows/shared/Workspace.h"
 #include "windows/editor/TGEditF.h"
 
 namespace vantor {

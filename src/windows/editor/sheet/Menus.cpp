@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "app/Program.h"
+#include "windows/shared/Workspace.h"
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/TextNumbers.h"
 #include "windows/editor/TGEditF.h"
@@ -104,11 +104,11 @@ void TGEditF::mnGIntClick(MenuItem& sender) {
 void TGEditF::mnGFixClick() { mnGFix.setChecked(true); }
 void TGEditF::mnGFreeClick() { mnGFree.setChecked(true); }
 void TGEditF::mnStandardClick() { initAll(); }
-void TGEditF::mnHelpClick() { m_program.desktop.showHelp("HLP000008"); }
+void TGEditF::mnHelpClick() { m_workspace.desktop.showHelp("HLP000008"); }
 
 bool TGEditF::askDecimal(const std::string& caption, const std::string& prompt, const std::string& initial,
                          long double& value) {
-    const std::string answer = removeSpaces(m_program.desktop.inputBox(caption, prompt, initial));
+    const std::string answer = removeSpaces(m_workspace.desktop.inputBox(caption, prompt, initial));
     if (!isSignedDecimal(answer)) return false;
     const std::optional<long double> parsed = parseDecimal(answer, Exponent::Refused);
     if (!parsed) return false;
