@@ -1,4 +1,5 @@
 list(APPEND VANTOR_CORE_SOURCES
+  src/platform/checks/Verify.cpp
   src/platform/files/AtomicReplace.cpp
   src/platform/files/BoundedRead.cpp
   src/platform/files/EscapedText.cpp

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "model/figures/FigureStore.h"
 #include "platform/files/IoError.h"
 #include "platform/files/ByteReader.h"
@@ -166,4 +168,26 @@ TEST_F(FigureTable, WriteCoversSlotsUpToTheHighestFigureInUseOrNot) {
     EXPECT_EQ(bytes[2 * FigureRecordSize + 27], 42);
     ByteReader r(bytes);
     EXPECT_EQ(r.f64(), options.tintR);
+}
+
+// The vertex arrays lie side by side in the store: an index one past the end
+// of x once read y[0] without any sanitizer noticing.
+TEST(FigureStoreBounds, IndexPastAnArrayStopsTheProgramWithItsPlace) {
+    DisplayOptions options;
+    FigureStore store{options};
+    const struct {
+        const char* what;
+        std::function<void()> access;
+    } cases[] = {
+        {"x past the end", [&] { (void)store.x(MaxVertices + 1); }},
+        {"y before the start", [&] { (void)store.y(-1); }},
+        {"link past the end", [&] { store.link(MaxVertices + 1) = 1; }},
+        {"figure slot past the end", [&] { (void)store.slot(MaxFigures + 1); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_DEATH(c.access(), "FigureStore.h:[0-9]+: VERIFY");
+    }
+    EXPECT_EQ(store.x(MaxVertices), 0.0f);
+    EXPECT_EQ(store.slot(MaxFigures).method, FigureRecord{}.method);
 }

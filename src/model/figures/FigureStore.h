@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/options/DisplayOptions.h"
+#include "platform/checks/Verify.h"
 
 namespace vantor {
 
@@ -68,17 +69,23 @@ public:
     std::int32_t LoadedHighest = 0;
     std::uint8_t DataEdited = 0;
 
-    // Convenience views of the vertex arrays.
-    float& x(int k) { return vertices.x[static_cast<std::size_t>(k)]; }
-    float& y(int k) { return vertices.y[static_cast<std::size_t>(k)]; }
-    std::uint8_t& link(int k) { return vertices.link[static_cast<std::size_t>(k)]; }
-    std::int32_t& figure(int k) { return vertices.figure[static_cast<std::size_t>(k)]; }
-    float x(int k) const { return vertices.x[static_cast<std::size_t>(k)]; }
-    float y(int k) const { return vertices.y[static_cast<std::size_t>(k)]; }
-    std::uint8_t link(int k) const { return vertices.link[static_cast<std::size_t>(k)]; }
-    std::int32_t figure(int k) const { return vertices.figure[static_cast<std::size_t>(k)]; }
-    FigureRecord& slot(int n) { return FigureTable[static_cast<std::size_t>(n)]; }
-    const FigureRecord& slot(int n) const { return FigureTable[static_cast<std::size_t>(n)]; }
+    // Views of the vertex arrays, entries 0..MaxVertices. The arrays lie
+    // side by side, so an index past one would silently read the next: it
+    // stops the program instead.
+    float& x(int k) { return vertices.x[vertexIndex(k)]; }
+    float& y(int k) { return vertices.y[vertexIndex(k)]; }
+    std::uint8_t& link(int k) { return vertices.link[vertexIndex(k)]; }
+    std::int32_t& figure(int k) { return vertices.figure[vertexIndex(k)]; }
+    float x(int k) const { return vertices.x[vertexIndex(k)]; }
+    float y(int k) const { return vertices.y[vertexIndex(k)]; }
+    std::uint8_t link(int k) const { return vertices.link[vertexIndex(k)]; }
+    std::int32_t figure(int k) const { return vertices.figure[vertexIndex(k)]; }
+    // Figure slots 0..MaxFigures.
+    FigureRecord& slot(int n) { return FigureTable[slotIndex(n)]; }
+    const FigureRecord& slot(int n) const { return FigureTable[slotIndex(n)]; }
+    // True when vertex s starts a segment drawn as part of the solid: it is
+    // one of the first m entries and joined to the next.
+    bool startsSegment(int s, int m) const { return s >= 1 && s <= m && link(s) == 1; }
 
     // Entry 0 zeroed, no vertices, not edited.
     void clearVertices();
@@ -114,6 +121,14 @@ public:
     const DisplayOptions& options() const { return m_options; }
 
 private:
+    static std::size_t vertexIndex(int k) {
+        VERIFY(k >= 0 && k <= MaxVertices);
+        return static_cast<std::size_t>(k);
+    }
+    static std::size_t slotIndex(int n) {
+        VERIFY(n >= 0 && n <= MaxFigures);
+        return static_cast<std::size_t>(n);
+    }
     void setSlotToDefaults(int s);
     const DisplayOptions& m_options;
 };

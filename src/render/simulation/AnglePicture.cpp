@@ -61,12 +61,12 @@ void AnglePicture::paint(const FigureStore& store, const StillDisplay& still, Bi
         r1Deg = r - step;
         have = true;
 
-        const std::int32_t* table = still.order.table(e < 180 ? 1 : 3);
+        const std::int32_t* table = still.order.table(DepthOrder::tableForSimulation(e));
         bool mirrored = false;
         int mirror = r;
         for (int j = 1; j <= m; ++j) {
             const int s = table[j];
-            if (s < 1 || s > m || store.link(s) != 1) continue;
+            if (!store.startsSegment(s, m)) continue;
             const bool wire = still.figureOf(s).drawMethod() == DrawMethod::Wire;
             const auto i = static_cast<std::size_t>(s);
             element(e1, e2, i, wire, entry(e), entry(e));

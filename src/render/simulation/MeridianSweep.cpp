@@ -16,11 +16,11 @@ void MeridianSweep::computeSet(int a, const FigureStore& store, const ViewGeomet
     // Each vertex once: segments i and i + 1 share vertex i + 1.
     m_corners.resize(static_cast<std::size_t>(m) + 2);
     for (int v = 1; v <= m + 1; ++v) m_corners[static_cast<std::size_t>(v)] = view.calcCoordi(store.x(v), store.y(v), turn);
-    const std::int32_t* table = order.table(a >= 180 && a <= 360 ? 3 : 1);
+    const std::int32_t* table = order.table(DepthOrder::tableForSimulation(a));
     out.reserve(static_cast<std::size_t>(m));
     for (int j = 1; j <= m; ++j) {
         const int s = table[j];
-        if (s < 1 || s > m || store.link(s) != 1) continue;
+        if (!store.startsSegment(s, m)) continue;
         const Corner& p = m_corners[static_cast<std::size_t>(s)];
         const Corner& q = m_corners[static_cast<std::size_t>(s) + 1];
         out.push_back(Line{IntPoint{p.sx, p.sy}, IntPoint{q.sx, q.sy}});

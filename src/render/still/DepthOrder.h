@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "render/geometry/ViewGeometry.h"
+#include "platform/checks/Verify.h"
 #include "platform/numbers/Numbers.h"
 
 namespace vantor {
@@ -32,11 +33,17 @@ public:
     // Number of table entries (VertexCount - 1, at least 0).
     int segmentCount() const { return m_count; }
     // Table k (1: 90 degrees, 2: 180, 3: 270), entry j = 1..segmentCount().
-    std::int32_t entry(int k, int j) const { return m_tables[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(j)]; }
+    std::int32_t entry(int k, int j) const {
+        VERIFY(j >= 0 && static_cast<std::size_t>(j) < m_tables[tableIndex(k)].size());
+        return m_tables[tableIndex(k)][static_cast<std::size_t>(j)];
+    }
     // The table for the step whose first angle is e degrees: 90..179 -> 1,
     // 180..209 -> 2, from 210 on -> 3.
     static int tableForStep(int e) { return e < 180 ? 1 : (e < 210 ? 2 : 3); }
-    const std::int32_t* table(int k) const { return m_tables[static_cast<std::size_t>(k - 1)].data(); }
+    // The simulation's pictures draw with the two outer tables only: table 3
+    // for the angles 180..360, table 1 for the others.
+    static int tableForSimulation(int a) { return a >= 180 && a <= 360 ? 3 : 1; }
+    const std::int32_t* table(int k) const { return m_tables[tableIndex(k)].data(); }
 
     f32 midX(int s) const { return m_mx[static_cast<std::size_t>(s)]; }
     f32 midY(int s) const { return m_my[static_cast<std::size_t>(s)]; }
@@ -44,6 +51,11 @@ public:
     f32 distance(int s) const { return m_d[static_cast<std::size_t>(s)]; }
 
 private:
+    // Tables 1, 2 and 3.
+    static std::size_t tableIndex(int k) {
+        VERIFY(k >= 1 && k <= 3);
+        return static_cast<std::size_t>(k - 1);
+    }
     int m_count = 0;
     std::vector<f32> m_mx, m_my, m_d;  // index 1..count
     std::vector<std::int32_t> m_tables[3];  // index 1..count
