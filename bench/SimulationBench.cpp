@@ -42,9 +42,9 @@ void simulationTick(benchmark::State& state) {
     TVantorF& display = sim.program->VantorF();
     for (auto _ : state) {
         display.simuTimerTimer();
-        benchmark::DoNotOptimize(display.displayBitmap.rawPixel(300, 200));
+        benchmark::DoNotOptimize(display.displayPicture().rawPixel(300, 200));
     }
-    state.counters["ticks"] = display.simuTickCount;
+    state.counters["ticks"] = display.simulationTicks();
 }
 // Arguments: vertices, palette path (1) or true colour (0).
 BENCHMARK(simulationTick)

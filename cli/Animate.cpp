@@ -86,12 +86,12 @@ int animateSimulation(const AnimateArgs& a, AnimationFormat format, std::ostream
     StreamingReplace file(Files(".").resolve(a.out), a.out);
     FileSink sink(file);
     std::unique_ptr<AnimationWriter> writer =
-        makeAnimationWriter(format, sink, display.displayBitmap.width(), display.displayBitmap.height());
+        makeAnimationWriter(format, sink, display.displayPicture().width(), display.displayPicture().height());
     display.mnSimuStartClick();
     const int ticks = display.simuTicksPerTurn();
     for (int i = 0; i < ticks; ++i) {
         display.simuTimerTimer();
-        writer->addFrame(display.displayBitmap, delay);
+        writer->addFrame(display.displayPicture(), delay);
     }
     display.mnSimuEndClick();
     writer->finish();

@@ -36,7 +36,7 @@ struct RenderArgs {
 int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
     SolidScene scene(err, a.scene.colorDepth);
     if (const int code = scene.build(a.scene, "render")) return code;
-    const Bitmap& picture = scene.display().displayBitmap;
+    const Bitmap& picture = scene.display().displayPicture();
     // The window's picture command writes the same file.
     scene.display().savePicture(a.out);
     out << a.out << ": " << picture.width() << " x " << picture.height() << ", "

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/widgets/Image.h"
+#include "platform/widgets/VirtualKey.h"
 
 namespace vantor::qt {
 
@@ -39,33 +40,33 @@ struct KeyRun {
 
 // Only keys whose virtual-key code does not depend on the keyboard layout.
 constexpr std::array<KeyRun, 27> keyTable{{
-    {Qt::Key_Backspace, Qt::Key_Backspace, 0x08},
-    {Qt::Key_Tab, Qt::Key_Tab, 0x09},
-    {Qt::Key_Backtab, Qt::Key_Backtab, 0x09},  // Shift+Tab
-    {Qt::Key_Return, Qt::Key_Return, 0x0D},
-    {Qt::Key_Enter, Qt::Key_Enter, 0x0D},  // the keypad's Enter
-    {Qt::Key_Shift, Qt::Key_Shift, 0x10},
-    {Qt::Key_Control, Qt::Key_Control, 0x11},
-    {Qt::Key_Alt, Qt::Key_Alt, 0x12},
-    {Qt::Key_Pause, Qt::Key_Pause, 0x13},
-    {Qt::Key_CapsLock, Qt::Key_CapsLock, 0x14},
-    {Qt::Key_Escape, Qt::Key_Escape, 0x1B},
-    {Qt::Key_Space, Qt::Key_Space, 0x20},
-    {Qt::Key_PageUp, Qt::Key_PageUp, 0x21},
-    {Qt::Key_PageDown, Qt::Key_PageDown, 0x22},
-    {Qt::Key_End, Qt::Key_End, 0x23},
-    {Qt::Key_Home, Qt::Key_Home, 0x24},
-    {Qt::Key_Left, Qt::Key_Down, 0x25},  // Left, Up, Right, Down
-    {Qt::Key_Print, Qt::Key_Print, 0x2C},
-    {Qt::Key_Insert, Qt::Key_Insert, 0x2D},
-    {Qt::Key_Delete, Qt::Key_Delete, 0x2E},
-    {Qt::Key_Help, Qt::Key_Help, 0x2F},
-    {Qt::Key_0, Qt::Key_9, 0x30},
-    {Qt::Key_A, Qt::Key_Z, 0x41},
-    {Qt::Key_Menu, Qt::Key_Menu, 0x5D},
-    {Qt::Key_F1, Qt::Key_F24, 0x70},
-    {Qt::Key_NumLock, Qt::Key_NumLock, 0x90},
-    {Qt::Key_ScrollLock, Qt::Key_ScrollLock, 0x91},
+    {Qt::Key_Backspace, Qt::Key_Backspace, vk::Backspace},
+    {Qt::Key_Tab, Qt::Key_Tab, vk::Tab},
+    {Qt::Key_Backtab, Qt::Key_Backtab, vk::Tab},  // Shift+Tab
+    {Qt::Key_Return, Qt::Key_Return, vk::Return},
+    {Qt::Key_Enter, Qt::Key_Enter, vk::Return},  // the keypad's Enter
+    {Qt::Key_Shift, Qt::Key_Shift, vk::Shift},
+    {Qt::Key_Control, Qt::Key_Control, vk::Control},
+    {Qt::Key_Alt, Qt::Key_Alt, vk::Alt},
+    {Qt::Key_Pause, Qt::Key_Pause, vk::Pause},
+    {Qt::Key_CapsLock, Qt::Key_CapsLock, vk::CapsLock},
+    {Qt::Key_Escape, Qt::Key_Escape, vk::Escape},
+    {Qt::Key_Space, Qt::Key_Space, vk::Space},
+    {Qt::Key_PageUp, Qt::Key_PageUp, vk::PageUp},
+    {Qt::Key_PageDown, Qt::Key_PageDown, vk::PageDown},
+    {Qt::Key_End, Qt::Key_End, vk::End},
+    {Qt::Key_Home, Qt::Key_Home, vk::Home},
+    {Qt::Key_Left, Qt::Key_Down, vk::Left},  // Left, Up, Right, Down
+    {Qt::Key_Print, Qt::Key_Print, vk::Print},
+    {Qt::Key_Insert, Qt::Key_Insert, vk::Insert},
+    {Qt::Key_Delete, Qt::Key_Delete, vk::Delete},
+    {Qt::Key_Help, Qt::Key_Help, vk::Help},
+    {Qt::Key_0, Qt::Key_9, vk::Digit0},
+    {Qt::Key_A, Qt::Key_Z, vk::LetterA},
+    {Qt::Key_Menu, Qt::Key_Menu, vk::Menu},
+    {Qt::Key_F1, Qt::Key_F24, vk::F1},
+    {Qt::Key_NumLock, Qt::Key_NumLock, vk::NumLock},
+    {Qt::Key_ScrollLock, Qt::Key_ScrollLock, vk::ScrollLock},
 }};
 }  // namespace
 

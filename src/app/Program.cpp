@@ -83,7 +83,7 @@ void Program::setDisplayCaption(const std::string& caption) { VantorF().setCapti
 void Program::readDisplayOptions(const std::string& fileName) { VantorF().YomiVop(fileName); }
 bool Program::liveSolidShown() const { return m_vantor->liveSolid() && m_vantor->visible(); }
 const Image& Program::displayImage() const { return m_vantor->imgVantor; }
-const Bitmap& Program::displayPicture() const { return m_vantor->displayBitmap; }
+const Bitmap& Program::displayPicture() const { return m_vantor->displayPicture(); }
 
 void Program::showScenarioEditor() { AnimeF().show(); }
 void Program::hideScenarioEditor() { AnimeF().hide(); }

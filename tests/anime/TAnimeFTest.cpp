@@ -311,7 +311,7 @@ TEST_F(AnimeFixture, PaletteScreenFramesKeepTheirPaletteThroughPlayback) {
     desktop.answer(MsgAnswer::No);
     editor().btnInitSenario.click();
     editor().btnAdd.click();
-    const Bitmap& shown = program->VantorF().displayBitmap;
+    const Bitmap& shown = program->VantorF().displayPicture();
     ASSERT_EQ(shown.format(), PixelFormat::Indexed8);
     const Bitmap written = decodeBmp(dir.read("pal001.bmp"));
     EXPECT_EQ(written.format(), PixelFormat::Indexed8);

@@ -63,7 +63,7 @@ Bitmap drawnByTheProgram(const TempDir& dir, const std::string& name, int bitsPe
         desktop.choose(savedAs);
         program.VantorF().mnSaveClick();
     }
-    return program.VantorF().displayBitmap;
+    return program.VantorF().displayPicture();
 }
 
 std::uint32_t be32(const std::vector<std::uint8_t>& d, std::size_t at) {
@@ -292,7 +292,7 @@ TEST(RenderCommand, ThePictureAfterADragIsTheRenderOfItsSavedOptions) {
         const Rendered r = render({dir.file("cup.va4"), "-o", dir.file("look.bmp"), "--options", dir.file("look.vop"),
                                    "--color-depth", std::to_string(depth)});
         ASSERT_EQ(r.code, 0) << r.err;
-        EXPECT_EQ(coloursOf(readBmpFile(dir.file("look.bmp"))), coloursOf(w.displayBitmap));
+        EXPECT_EQ(coloursOf(readBmpFile(dir.file("look.bmp"))), coloursOf(w.displayPicture()));
     }
 }
 

@@ -171,7 +171,7 @@ TEST_F(FigureTable, WriteCoversSlotsUpToTheHighestFigureInUseOrNot) {
 }
 
 // The vertex arrays lie side by side in the store: an index one past the end
-// of x once read y[0] without any sanitizer noticing.
+// of x lands on y[0], which no sanitizer notices.
 TEST(FigureStoreBounds, IndexPastAnArrayStopsTheProgramWithItsPlace) {
     DisplayOptions options;
     FigureStore store{options};

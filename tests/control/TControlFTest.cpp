@@ -125,7 +125,7 @@ TEST_F(ControlFixture, TimerTicksGoToTheOwner) {
     control().animTimer.tick();
     control().TimerOwner = static_cast<TimerClient>(7);
     control().animTimer.tick();
-    EXPECT_EQ(program->VantorF().simuTickCount, 1);
+    EXPECT_EQ(program->VantorF().simulationTicks(), 1);
     EXPECT_EQ(program->AnimeMoveF().tickCount, 2);
 }
 

@@ -33,7 +33,7 @@ struct DisplayWindow : ProgramFixture {
     TVantorF& window() { return program->VantorF(); }
     DisplayOptions& options() { return program->options; }
     void addVase() { addFigure(program->store, vaseProfile(20), 1); }
-    const Bitmap& picture() { return window().displayBitmap; }
+    const Bitmap& picture() { return window().displayPicture(); }
     // Every third pixel of every third row: enough to see a change.
     std::vector<std::uint32_t> pixels() {
         std::vector<std::uint32_t> v;

@@ -5,6 +5,7 @@
 #include "DisplayWindowFixture.h"
 #include "windows/display/Look.h"
 #include "render/still/StillDisplay.h"
+#include "platform/widgets/VirtualKey.h"
 
 using namespace vantor;
 using vantor::test::DisplayWindow;
@@ -137,13 +138,13 @@ TEST_F(DisplayWindow, WheelZoomsAndArrowKeysStep) {
     EXPECT_TRUE(w.mnZM3.checked()) << "back on the menu's 1.5";
     EXPECT_EQ(passes, 2);
 
-    w.FormKeyDown(0x26, 0);  // up
+    w.FormKeyDown(vk::Up, 0);
     EXPECT_EQ(options().viewHeight, 20);
-    w.FormKeyDown(0x27, 0);  // right
+    w.FormKeyDown(vk::Right, 0);
     EXPECT_EQ(options().lightDirH, 220) << "as a drag to the right";
     options().viewHeight = 90;
     passes = 0;
-    w.FormKeyDown(0x26, 0);
+    w.FormKeyDown(vk::Up, 0);
     EXPECT_EQ(passes, 0) << "already at the top: nothing to redraw";
 }
 

@@ -72,25 +72,25 @@ TEST_F(DisplayWindow, BackgroundImageLiesBehindTheSolidUntilRemoved) {
     desktop.choose(dir.file("broken.bmp"));
     EXPECT_FALSE(program->dispatch([&] { w.mnBackBitmapClick(); }));
     EXPECT_EQ(desktop.errors.size(), 1u);
-    EXPECT_FALSE(w.backLoaded);
+    EXPECT_FALSE(w.backgroundLoaded());
     EXPECT_TRUE(w.mnBack.visible());
 
     passes = 0;
     desktop.choose(dir.file("back.bmp"));
     w.mnBackBitmapClick();
-    EXPECT_TRUE(w.backLoaded);
+    EXPECT_TRUE(w.backgroundLoaded());
     EXPECT_FALSE(w.mnBack.visible()) << "the colour cannot be seen behind an image";
     EXPECT_EQ(picture().pixelColor(0, 0), rgb(0x20, 0x40, 0x60));
     EXPECT_EQ(passes, 1);
 
     desktop.choose(dir.file("broken.bmp"));
     EXPECT_FALSE(program->dispatch([&] { w.mnBackBitmapClick(); }));
-    EXPECT_TRUE(w.backLoaded) << "the old image stays";
+    EXPECT_TRUE(w.backgroundLoaded()) << "the old image stays";
     w.mnDispRunClick();
     EXPECT_EQ(picture().pixelColor(0, 0), rgb(0x20, 0x40, 0x60));
 
     w.mnBackBitmapEraseClick();
-    EXPECT_FALSE(w.backLoaded);
+    EXPECT_FALSE(w.backgroundLoaded());
     EXPECT_TRUE(w.mnBack.visible());
     EXPECT_EQ(picture().pixelColor(0, 0), rgb(0, 0, 0));
     passes = 0;
@@ -104,6 +104,6 @@ TEST_F(DisplayWindow, BackgroundMenuStaysOnAPaletteScreen) {
     dir.write("back.bmp", encodeBmp(back));
     desktop.choose(dir.file("back.bmp"));
     window().mnBackBitmapClick();
-    EXPECT_TRUE(window().backLoaded);
+    EXPECT_TRUE(window().backgroundLoaded());
     EXPECT_TRUE(window().mnBack.visible());
 }

@@ -256,8 +256,9 @@ TEST_F(Simulation, StepChoiceRedrawsOnlyWhenItChangesTheSimulationPicture) {
     w.mns6d.click();
     EXPECT_EQ(options().displayMode, DisplayMode::Simulation);
     EXPECT_EQ(w.lblImageAnim.caption(), "シミュレーション");
-    // Simulation picture shown: the same step again does nothing.
-    window().displayBitmap.setRawPixel(0, 0, 7);
+    // Simulation picture shown: the same step again does nothing. A mark on
+    // the picture shows whether it was drawn again.
+    const_cast<Bitmap&>(window().displayPicture()).setRawPixel(0, 0, 7);
     w.mns6d.click();
     EXPECT_EQ(picture().rawPixel(0, 0), 7u);
     w.mns18d.click();

@@ -25,7 +25,7 @@ TEST_F(DisplayWindow, CreationLaysOutTheWindowAndDrawsTheStillDisplay) {
     EXPECT_EQ(w.width(), 608);
     EXPECT_EQ(w.height(), 471);
     EXPECT_EQ(w.imgVantor.bounds(), (IntRect{0, 25, 600, 425}));
-    EXPECT_EQ(w.imgVantor.picture(), &w.displayBitmap);
+    EXPECT_EQ(w.imgVantor.picture(), &w.displayPicture());
     EXPECT_EQ(picture().width(), 600);
     EXPECT_EQ(picture().height(), 400);
     EXPECT_EQ(picture().format(), PixelFormat::Rgb32);
@@ -261,7 +261,7 @@ TEST(DisplayWindowPass, BrightnessChangedDuringAPassRedrawsAfterIt) {
         shown = w.pgbAngle.visible();
     });
     desktop.window = &w;
-    w.eventsIntervalMs = 0;
+    w.setEventsInterval(0);
     w.mnDispRunClick();
     ASSERT_GE(desktop.processEventsCalls, 1) << "the pass was too short to let the host in";
     EXPECT_EQ(program.options.bright, 1500);

@@ -13,7 +13,7 @@ namespace {
 class LiveSolid : public EditorTest {
 protected:
     std::vector<std::uint32_t> displayPixels() {
-        const Bitmap& b = program->VantorF().displayBitmap;
+        const Bitmap& b = program->VantorF().displayPicture();
         std::vector<std::uint32_t> out;
         for (int y = 0; y < b.height(); ++y)
             for (int x = 0; x < b.width(); ++x) out.push_back(b.pixelColor(x, y));

@@ -23,11 +23,12 @@ TEST_F(HighDensityScreen, PictureScalesCrisplyAndClicksLandOnTheSamePixel) {
     display.show();
     host.show();
 
-    // A picture of one-pixel stripes shows whether scaling blurs it.
-    for (int y = 0; y < display.displayBitmap.height(); ++y)
-        for (int x = 0; x < display.displayBitmap.width(); ++x)
-            display.displayBitmap.setRawPixel(x, y, (x + y) % 2 ? 0xFFFFFF : 0x000000);
-    display.displayBitmap.changed();
+    // A picture of one-pixel stripes, painted over the window's, shows
+    // whether scaling blurs it.
+    Bitmap& picture = const_cast<Bitmap&>(display.displayPicture());
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) picture.setRawPixel(x, y, (x + y) % 2 ? 0xFFFFFF : 0x000000);
+    picture.changed();
 
     QWidget* view = host.widgetFor(display.imgVantor);
     ASSERT_NE(view, nullptr);

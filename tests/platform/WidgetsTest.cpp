@@ -6,6 +6,7 @@
 #include "platform/widgets/ScrollBar.h"
 #include "platform/widgets/SpeedButton.h"
 #include "platform/widgets/Timer.h"
+#include "platform/widgets/VirtualKey.h"
 
 using namespace vantor;
 
@@ -130,9 +131,9 @@ TEST(Form, EnterAndEscapeAnswerTheDialogButtons) {
         bool taken;
         int result;
     } rows[] = {
-        {"Enter clicks OK", 0x0D, true, true, mrOk},
-        {"Escape clicks Cancel", 0x1B, true, true, mrCancel},
-        {"a disabled Cancel leaves Escape to the window", 0x1B, false, false, mrNone},
+        {"Enter clicks OK", vk::Return, true, true, mrOk},
+        {"Escape clicks Cancel", vk::Escape, true, true, mrCancel},
+        {"a disabled Cancel leaves Escape to the window", vk::Escape, false, false, mrNone},
         {"other keys go to the window", 'A', true, false, mrNone},
     };
     for (const auto& r : rows) {

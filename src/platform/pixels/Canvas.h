@@ -1,6 +1,6 @@
 #pragma once
-// Drawing on a Bitmap with the semantics of the Windows GDI the program was
-// designed for. Everything is clipped to the bitmap. Every primitive writes
+// Drawing on a Bitmap with the pixel rules of the Windows GDI: which pixels
+// each line, ellipse, polygon and fill covers, and the pen modes. Everything is clipped to the bitmap. Every primitive writes
 // through one span writer that applies the pen mode and touches each pixel of
 // a fill or outline once, so drawing twice in Invert or NotXor mode restores
 // the picture exactly.

@@ -1,6 +1,7 @@
 #include "platform/widgets/Form.h"
 
 #include "platform/widgets/SpeedButton.h"
+#include "platform/widgets/VirtualKey.h"
 
 namespace vantor {
 
@@ -56,11 +57,11 @@ void Form::close() {
 }
 
 bool Form::dialogKey(int key) {
-    if (key != 0x0D && key != 0x1B) return false;
+    if (key != vk::Return && key != vk::Escape) return false;
     for (Control* c : m_controls) {
         auto* b = dynamic_cast<Button*>(c);
         if (!b || !b->visible() || !b->enabled()) continue;
-        if (key == 0x0D ? b->isDefault : b->isCancel) {
+        if (key == vk::Return ? b->isDefault : b->isCancel) {
             b->click();
             return true;
         }

@@ -93,8 +93,8 @@ public:
     void activate() { FormActivate(); }
     // Key press on the form (Windows virtual-key code).
     virtual void FormKeyDown(int /*key*/, unsigned /*shift*/) {}
-    // Enter (virtual key 0x0D) clicks the form's default button and Escape
-    // (0x1B) its cancel button, as in any dialog. False when the form has
+    // Enter (vk::Return) clicks the form's default button and Escape
+    // (vk::Escape) its cancel button, as in any dialog. False when the form has
     // no such button that can be clicked; the key then goes to FormKeyDown.
     bool dialogKey(int key);
     // Mouse click on the form's background.

@@ -186,12 +186,9 @@ public:
 
     // The picture: Indexed8 with the display palette on a 256-colour
     // screen, Rgb32 otherwise.
-    Bitmap displayBitmap;
-    // A picture stretched behind the solid instead of the background colour.
-    Bitmap backBitmap;
-    bool backLoaded = false;
-    // True while the program itself moves the brightness bar.
-    bool scbUpdating = false;
+    const Bitmap& displayPicture() const { return displayBitmap; }
+    // A picture is loaded to stand behind the solid.
+    bool backgroundLoaded() const { return backLoaded; }
 
     // The still display (steps in TVantorFDisplay.cpp).
     void mnDispRunClick();
@@ -328,7 +325,7 @@ public:
     bool simuRunning() const { return m_simu.running; }
     int simuTicksPerTurn() const;
     // Ticks handled since the simulation started.
-    int simuTickCount = 0;
+    int simulationTicks() const { return simuTickCount; }
     // Palette path: the brightened entry; true colour: the angle of the line
     // set on the picture (the sweep's s2).
     int simuHighlight() const { return m_simu.h; }
@@ -337,22 +334,6 @@ public:
     void mnLDirSimpleClick();
     void mnLDirAngleClick();
     void mnScrollValueClick();
-
-private:
-    void buildSimuMenu();
-    void showSimulationLabels();
-    struct SimuState {
-        bool running = false;
-        int h = 0;   // palette path: entry now brightened
-        int s1 = 0;  // true colour: angle of the next line set
-        int s2 = 0;  // true colour: angle of the set on the picture
-        bool linesDrawn = false;
-    } m_simu;
-    MeridianSweep m_sweep;
-    PaletteBand m_band;
-
-public:
-    // ------------------------------------------------------------------------
 
     // Every option back to its factory value, the standard tint and
     // background included, and the brightness bar where a factory start
@@ -368,7 +349,23 @@ public:
     // True while a still display pass is drawing.
     bool drawing() const { return m_passRunning; }
 
+    // How often (milliseconds) a long pass lets the host repaint its
+    // progress bar; 0 at every step.
+    void setEventsInterval(long long ms) { eventsIntervalMs = ms; }
+
 private:
+    void buildSimuMenu();
+    void showSimulationLabels();
+    struct SimuState {
+        bool running = false;
+        int h = 0;   // palette path: entry now brightened
+        int s1 = 0;  // true colour: angle of the next line set
+        int s2 = 0;  // true colour: angle of the set on the picture
+        bool linesDrawn = false;
+    } m_simu;
+    MeridianSweep m_sweep;
+    PaletteBand m_band;
+
     struct Drag {
         bool active = false;
         int pressX = 0;
@@ -425,11 +422,16 @@ private:
     bool m_drawingStarted = false;
     bool m_rerunRequested = false;
     long long m_lastEventsMs = 0;
-
-public:
-    // How often (milliseconds) a long pass lets the host repaint its
-    // progress bar; 0 at every step.
     long long eventsIntervalMs = 40;
+
+    // The picture shown in imgVantor (see displayPicture).
+    Bitmap displayBitmap;
+    // A picture stretched behind the solid instead of the background colour.
+    Bitmap backBitmap;
+    bool backLoaded = false;
+    // True while the program itself moves the brightness bar.
+    bool scbUpdating = false;
+    int simuTickCount = 0;
 };
 
 }  // namespace vantor

@@ -11,6 +11,7 @@
 #include "windows/display/TVantorF.h"
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/Numbers.h"
+#include "platform/widgets/VirtualKey.h"
 
 namespace vantor {
 
@@ -22,7 +23,6 @@ constexpr long long PreviewElements = 250'000;
 // The unit angles the menu offers, finest first.
 constexpr std::array<int, 11> MenuUnitAngles{1, 2, 3, 5, 6, 9, 10, 15, 18, 30, 45};
 
-constexpr int KeyLeft = 0x25, KeyUp = 0x26, KeyRight = 0x27, KeyDown = 0x28;
 
 long long elementsAt(int vertices, int unitAngle) {
     return 2LL * std::max(0, vertices - 1) * StillDisplay::stepCount(unitAngle);
@@ -143,10 +143,10 @@ void TVantorF::FormKeyDown(int key, unsigned /*shift*/) {
     const DisplayOptions& o = m_workspace.options;
     double height = o.viewHeight, lightDir = o.lightDirH;
     switch (key) {
-    case KeyUp: height = look::viewHeightAfter(height, look::KeyStep); break;
-    case KeyDown: height = look::viewHeightAfter(height, -look::KeyStep); break;
-    case KeyLeft: lightDir = look::lightDirAfter(lightDir, -look::KeyStep); break;
-    case KeyRight: lightDir = look::lightDirAfter(lightDir, look::KeyStep); break;
+    case vk::Up: height = look::viewHeightAfter(height, look::KeyStep); break;
+    case vk::Down: height = look::viewHeightAfter(height, -look::KeyStep); break;
+    case vk::Left: lightDir = look::lightDirAfter(lightDir, -look::KeyStep); break;
+    case vk::Right: lightDir = look::lightDirAfter(lightDir, look::KeyStep); break;
     default: return;
     }
     if (sameFloat(height, o.viewHeight) && lightDir == o.lightDirH) return;
