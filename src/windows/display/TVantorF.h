@@ -396,6 +396,9 @@ private:
     // The free-value steps shared by the input boxes: the answer with blanks
     // removed, as a number when it is a plain signed decimal.
     std::optional<double> askValue(const std::string& caption, const std::string& prompt, double current);
+    // A typed value for a field of the view: stored, and true, only when it
+    // lies within low ... high and differs from the stored value.
+    bool takeTypedValue(double& field, const char* caption, const char* prompt, double low, double high);
     // 256-colour screen: palette reload; otherwise the current picture is renewed.
     void colourChanged();
     // Marks the menu items of the factory values.

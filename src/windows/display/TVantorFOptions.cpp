@@ -5,6 +5,7 @@
 // mark to the fixed item whose value equals the stored one.
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 #include "windows/shared/Workspace.h"
 #include "platform/numbers/SharedRoutines.h"
@@ -110,31 +111,33 @@ void TVantorF::mnVdistClick(MenuItem& sender) { chooseValue(*this, sender, m_wor
 void TVantorF::mnVheightClick(MenuItem& sender) { chooseValue(*this, sender, m_workspace.options.viewHeight); }
 void TVantorF::mnZMClick(MenuItem& sender) { chooseValue(*this, sender, m_workspace.options.zoom); }
 
-void TVantorF::mnVDEtcClick() {
-    double& field = m_workspace.options.viewDist;
-    const std::optional<double> x = askValue("視点との距離（その他）", "視点との距離を指定してください (0以上)", field);
-    if (!x || !(*x >= 0) || sameFloat(*x, field)) return;
+namespace {
+constexpr double Unbounded = std::numeric_limits<double>::infinity();
+}  // namespace
+
+bool TVantorF::takeTypedValue(double& field, const char* caption, const char* prompt, double low, double high) {
+    const std::optional<double> x = askValue(caption, prompt, field);
+    if (!x || !(*x >= low && *x <= high) || sameFloat(*x, field)) return false;
     field = *x;
+    return true;
+}
+
+void TVantorF::mnVDEtcClick() {
+    if (!takeTypedValue(m_workspace.options.viewDist, "視点との距離（その他）", "視点との距離を指定してください (0以上)", 0, Unbounded)) return;
     mnVDEtc.setChecked(true);
     displayStartFromOption();
     SetVDCheck();
 }
 
 void TVantorF::mnVHEtcClick() {
-    double& field = m_workspace.options.viewHeight;
-    const std::optional<double> x = askValue("視点の高さ（その他）", "視点の高さを角度で指定（-90以上90以下）", field);
-    if (!x || !(*x >= -90 && *x <= 90) || sameFloat(*x, field)) return;
-    field = *x;
+    if (!takeTypedValue(m_workspace.options.viewHeight, "視点の高さ（その他）", "視点の高さを角度で指定（-90以上90以下）", -90, 90)) return;
     mnVHEtc.setChecked(true);
     displayStartFromOption();
     SetVHCheck();
 }
 
 void TVantorF::mnZMEtcClick() {
-    double& field = m_workspace.options.zoom;
-    const std::optional<double> x = askValue("ズーム（その他）", "拡大倍率を指定して下さい（0.1以上）", field);
-    if (!x || !(*x >= 0.1) || sameFloat(*x, field)) return;
-    field = *x;
+    if (!takeTypedValue(m_workspace.options.zoom, "ズーム（その他）", "拡大倍率を指定して下さい（0.1以上）", 0.1, Unbounded)) return;
     mnZMEtc.setChecked(true);
     displayStartFromOption();
     SetZMCheck();
@@ -168,10 +171,7 @@ void TVantorF::mnInclinClick(MenuItem& sender) {
 }
 
 void TVantorF::mnInEtcClick() {
-    double& field = m_workspace.options.inclin;
-    const std::optional<double> x = askValue("画像全体の傾き（その他）", "傾ける角度を指定（-180以上180以下）", field);
-    if (!x || !(*x >= -180 && *x <= 180) || sameFloat(*x, field)) return;
-    field = *x;
+    if (!takeTypedValue(m_workspace.options.inclin, "画像全体の傾き（その他）", "傾ける角度を指定（-180以上180以下）", -180, 180)) return;
     mnInEtc.setChecked(true);
     displayStartFromOption();
     mnInNonRev.setChecked(true);
