@@ -1,5 +1,6 @@
 // The editing operations on figures already in the store.
 #include "editor/EditorHarness.h"
+#include "windows/editor/operations/Split.h"
 
 namespace vantor::test {
 namespace {
@@ -208,7 +209,7 @@ TEST_F(EditorOperations, SplitAtTheVertexLimitIsRefusedBeforehand) {
     choose(ed().spbSplitZukei);
     click(at(40, 20));
     ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].text, TGEditF::SplitRefusedText);
+    EXPECT_EQ(desktop.messages[0].text, edit::Split::RefusedText);
     EXPECT_EQ(store().VertexCount, MaxVertices);
     ASSERT_EQ(figures().size(), 2u);
     expectFigure(figures()[1], tenVertices());
