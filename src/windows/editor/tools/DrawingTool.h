@@ -15,6 +15,7 @@ public:
 protected:
     explicit DrawingTool(Context& editor) : Tool(editor) {}
 
+    // The common press of the drawing tools (the left button only).
     void startDrawZukei(int x, int y);
     // Appends a sheet point to work with its data coordinates.
     void appendPoint(IntPoint p);
@@ -32,7 +33,7 @@ protected:
     }
 
     IntPoint m_start;    // the placed press point
-    IntPoint m_current;  // the end of the preview drawn last
+    IntPoint m_current;  // the end of the preview drawn last; the free curve's last sample
     // A preview is on the sheet; drawing it again erases it.
     bool m_rubberShown = false;
 };
