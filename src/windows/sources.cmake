@@ -20,26 +20,33 @@ list(APPEND VANTOR_CORE_SOURCES
   src/windows/display/TVantorFSolid.cpp
   src/windows/editor/TGEditF.cpp
   src/windows/editor/TZuPropF.cpp
+  src/windows/editor/ToolTable.cpp
   src/windows/editor/history/EditHistory.cpp
   src/windows/editor/history/StoreSnapshot.cpp
+  src/windows/editor/operations/Delete.cpp
   src/windows/editor/operations/Join.cpp
   src/windows/editor/operations/Move.cpp
   src/windows/editor/operations/MoveAll.cpp
   src/windows/editor/operations/MoveVertex.cpp
-  src/windows/editor/operations/Pick.cpp
-  src/windows/editor/operations/PropertyDelete.cpp
-  src/windows/editor/operations/ScaleRotate.cpp
+  src/windows/editor/operations/Property.cpp
+  src/windows/editor/operations/Rotate.cpp
+  src/windows/editor/operations/Scale.cpp
   src/windows/editor/operations/Split.cpp
+  src/windows/editor/operations/TypedTransform.cpp
   src/windows/editor/operations/TypedVertex.cpp
   src/windows/editor/sheet/AxisLabel.cpp
+  src/windows/editor/sheet/Boxes.cpp
   src/windows/editor/sheet/Commit.cpp
   src/windows/editor/sheet/GestureCancel.cpp
   src/windows/editor/sheet/History.cpp
   src/windows/editor/sheet/Mapping.cpp
   src/windows/editor/sheet/Menus.cpp
   src/windows/editor/sheet/MouseDispatch.cpp
+  src/windows/editor/sheet/Pick.cpp
   src/windows/editor/sheet/SheetDraw.cpp
   src/windows/editor/sheet/StatusLine.cpp
+  src/windows/editor/toolkit/SheetGeometry.cpp
+  src/windows/editor/tools/DrawingTool.cpp
   src/windows/editor/tools/Ellipse.cpp
   src/windows/editor/tools/FreeCurve.cpp
   src/windows/editor/tools/Line.cpp

@@ -1,5 +1,6 @@
 // The editing operations on figures already in the store.
 #include "editor/EditorHarness.h"
+#include "windows/editor/operations/Split.h"
 
 namespace vantor::test {
 namespace {
@@ -208,7 +209,7 @@ TEST_F(EditorOperations, SplitAtTheVertexLimitIsRefusedBeforehand) {
     choose(ed().spbSplitZukei);
     click(at(40, 20));
     ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].text, TGEditF::SplitRefusedText);
+    EXPECT_EQ(desktop.messages[0].text, edit::Split::RefusedText);
     EXPECT_EQ(store().VertexCount, MaxVertices);
     ASSERT_EQ(figures().size(), 2u);
     expectFigure(figures()[1], tenVertices());
@@ -323,15 +324,22 @@ TEST_F(EditorOperations, FigureHeldByALostReleaseIsPutBack) {
     EXPECT_TRUE(desktop.messages.empty());
 }
 
-TEST_F(EditorOperations, RightButtonLeavesLeftOnlyOperationsAlone) {
+// Every tool and operation but move, copy and property acts on the left
+// button only.
+TEST_F(EditorOperations, RightButtonLeavesLeftOnlyToolsAndOperationsAlone) {
     addFigure(tenVertices());
-    for (SpeedButton* b : {&ed().spbMagnifyZukei, &ed().spbSplitZukei, &ed().spbDeleteZukei, &ed().spbMovePoint}) {
+    TGEditF& e = ed();
+    for (SpeedButton* b : {&e.spbFreeLine, &e.spbLine, &e.spbVertical, &e.spbHorizontal, &e.spbPoint1, &e.spbCircle,
+                           &e.spbEllipse, &e.spbRectangle, &e.spbMagnifyZukei, &e.spbRotateZukei, &e.spbUpDownAll,
+                           &e.spbSplitZukei, &e.spbConnectZukei, &e.spbDeleteZukei, &e.spbMovePoint}) {
+        SCOPED_TRACE(b->name());
         choose(*b);
         press(at(40, 20), MouseButton::Right);
         move(at(60, 60));
         release(at(60, 60), MouseButton::Right);
+        ASSERT_EQ(figures().size(), 1u);
+        expectFigure(figures()[0], tenVertices());
     }
-    expectFigure(figures()[0], tenVertices());
     EXPECT_TRUE(desktop.inputs.empty());
     EXPECT_TRUE(desktop.messages.empty());
 }

@@ -113,7 +113,7 @@ TEST_F(EditorSheet, MoveButtonAlternatesWithCopy) {
     program->ControlF().GEditExecute();
     EXPECT_EQ(ed().state(), EditState::Idle);
     choose(ed().spbSlideZukei);
-    EXPECT_EQ(ed().state(), EditState::Slide);
+    EXPECT_EQ(ed().state(), EditState::Move);
 }
 
 TEST_F(EditorSheet, GridOffFreesPlacementAndGridOnRestoresIt) {

@@ -1,5 +1,6 @@
 #include "windows/editor/TGEditF.h"
 
+#include "windows/editor/ToolTable.h"
 #include "windows/shared/Workspace.h"
 
 namespace vantor {
@@ -33,7 +34,10 @@ TGEditF::TGEditF(Workspace& work, EditorRequests& peers) : Form("GEditF"), m_wor
     buildEditMenu();
     buildLayout();
     drawAxisLabel();
+    m_tools = std::make_unique<ToolTable>(static_cast<edit::Context&>(*this));
 }
+
+TGEditF::~TGEditF() = default;
 
 FigureStore& TGEditF::store() { return m_workspace.store; }
 const FigureStore& TGEditF::store() const { return m_workspace.store; }
@@ -168,12 +172,15 @@ void TGEditF::initStateFromOut() {
 
 EditState TGEditF::buttonCode(const SpeedButton& b) const {
     const std::pair<const SpeedButton*, EditState> codes[] = {
-        {&spbFreeLine, EditState::FreeLine},       {&spbLine, EditState::Line},           {&spbVertical, EditState::Vertical},
-        {&spbHorizontal, EditState::Horizontal},   {&spbPoint1, EditState::Point1},       {&spbCircle, EditState::Circle},
-        {&spbEllipse, EditState::Ellipse},         {&spbRectangle, EditState::Rectangle}, {&spbSlideZukei, EditState::Slide},
-        {&spbMagnifyZukei, EditState::Magnify},    {&spbRotateZukei, EditState::Rotate},  {&spbSplitZukei, EditState::Split},
-        {&spbConnectZukei, EditState::Connect},    {&spbMovePoint, EditState::MovePoint}, {&spbZukeiProperty, EditState::Property},
-        {&spbDeleteZukei, EditState::Delete},      {&spbUpDownAll, EditState::UpDownAll},
+        {&spbFreeLine, EditState::FreeCurve},        {&spbLine, EditState::Line},
+        {&spbVertical, EditState::VerticalLine},     {&spbHorizontal, EditState::HorizontalLine},
+        {&spbPoint1, EditState::Point},              {&spbCircle, EditState::Circle},
+        {&spbEllipse, EditState::Ellipse},           {&spbRectangle, EditState::Rectangle},
+        {&spbSlideZukei, EditState::Move},           {&spbMagnifyZukei, EditState::Scale},
+        {&spbRotateZukei, EditState::Rotate},        {&spbSplitZukei, EditState::Split},
+        {&spbConnectZukei, EditState::Join},         {&spbMovePoint, EditState::MoveVertex},
+        {&spbZukeiProperty, EditState::Property},    {&spbDeleteZukei, EditState::Delete},
+        {&spbUpDownAll, EditState::MoveAll},
     };
     for (const auto& [button, code] : codes)
         if (button == &b) return code;
@@ -183,18 +190,18 @@ EditState TGEditF::buttonCode(const SpeedButton& b) const {
 std::string TGEditF::stateText(EditState code) const {
     switch (code) {
     case EditState::Idle: return IdleText;
-    case EditState::Slide: return "平行移動";
+    case EditState::Move: return "平行移動";
     case EditState::Copy: return "コピー";
-    case EditState::Magnify: return "拡大・縮小";
+    case EditState::Scale: return "拡大・縮小";
     case EditState::Rotate: return "図形回転";
-    case EditState::UpDownAll: return "全図形上下移動";
+    case EditState::MoveAll: return "全図形上下移動";
     case EditState::Split: return "図形切断";
-    case EditState::Connect: return "結合する図形１？";
+    case EditState::Join: return edit::Join::WaitingText;
     case EditState::Property: return m_peers.colorDepth() == 8 ? "図形の描き方" : "図形の色調・描き方";
     case EditState::Delete: return "図形削除";
-    case EditState::MovePoint: return "頂点移動";
+    case EditState::MoveVertex: return "頂点移動";
     default:
-        if (code >= EditState::FreeLine && code <= EditState::Rectangle) return ToolNames[static_cast<std::size_t>(code)];
+        if (code >= EditState::FreeCurve && code <= EditState::Rectangle) return ToolNames[static_cast<std::size_t>(code)];
         return IdleText;
     }
 }
@@ -214,7 +221,7 @@ void TGEditF::spbEditMouseUp(SpeedButton& sender) {
     if (store().VertexCount == 0) return;
     EditState code = buttonCode(sender);
     // The move button alternates between moving and copying.
-    if (&sender == &spbSlideZukei) code = m_lastState == EditState::Slide ? EditState::Copy : EditState::Slide;
+    if (&sender == &spbSlideZukei) code = m_lastState == EditState::Move ? EditState::Copy : EditState::Move;
     m_state = code;
     setStatus(stateText(m_state));
     m_lastState = m_state;
@@ -228,8 +235,7 @@ void TGEditF::spbAllClearMouseUp() {
     if (s.VertexCount <= 0) return;
     const std::string previous = lblState.caption();
     setStatus("全図形削除");
-    if (m_workspace.desktop.messageBox("図形をすべて削除してもいいんですね？", Workspace::ApplicationTitle, MsgIcon::Warning,
-                                     MsgButtons::YesNo) != MsgAnswer::Yes) {
+    if (!confirm("図形をすべて削除してもいいんですね？")) {
         setStatus(previous);
         return;
     }

@@ -1,14 +1,16 @@
 #pragma once
 // The figure editor: a sheet left of the axis of revolution on which the user
-// draws profile figures and edits those in the figure store. The class is
-// declared here once; its members are implemented in sheet/ (mapping, grid,
-// redraw, commit, dispatch, menus), tools/ (the eight drawing tools) and
-// operations/ (picking and the operations on whole figures and vertices).
+// draws profile figures and edits those in the figure store. The window is
+// declared here once and its members are implemented in sheet/ (grid,
+// redraw, picking, commit, dispatch, menus, history). Each tool and
+// operation is a class of its own in tools/ or operations/; the window holds
+// one of each in its tool table and hands them the events of the sheet,
+// giving them the services of toolkit/Context.h and nothing more.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/figures/FigureStore.h"
-#include "windows/editor/FigureBuffer.h"
 #include "windows/editor/history/EditHistory.h"
 #include "windows/editor/history/StoreSnapshot.h"
 #include "platform/pixels/Bitmap.h"
@@ -18,53 +20,25 @@
 #include "platform/widgets/Label.h"
 #include "platform/widgets/MenuItem.h"
 #include "platform/widgets/SpeedButton.h"
+#include "windows/editor/toolkit/Context.h"
+#include "windows/editor/toolkit/EditState.h"
+#include "windows/editor/toolkit/FigureBuffer.h"
+#include "windows/editor/toolkit/SheetGeometry.h"
 #include "windows/shared/Peers.h"
 
 namespace vantor {
 
+class ToolTable;
 class Workspace;
 
-// Codes of the current tool or operation.
-enum class EditState : std::uint8_t {
-    Idle = 0,
-    FreeLine = 1,
-    Line = 2,
-    Vertical = 3,
-    Horizontal = 4,
-    Point1 = 5,
-    Circle = 6,
-    Ellipse = 7,
-    Rectangle = 8,
-    Slide = 50,
-    Copy = 55,
-    Magnify = 60,
-    Rotate = 70,
-    UpDownAll = 80,
-    Split = 90,
-    Connect = 91,
-    Property = 95,
-    Delete = 99,
-    MovePoint = 101,
-};
-
-// Pixel bounding box of the work figure and its centre.
-struct Outline {
-    int minPX = 0, maxPX = 0, minPY = 0, maxPY = 0, midPX = 0, midPY = 0;
-};
-
-class TGEditF : public Form {
+class TGEditF : public Form, public SheetGeometry, private edit::Context {
 public:
-    static constexpr int SheetWidth = 305;
-    static constexpr int SheetHeight = 245;
-    static constexpr int AxisColumn = 302;
-    static constexpr int BaseRow = 122;
     static constexpr TColor RubberColor = rgb(0, 128, 0);
     static constexpr const char* IdleText = "何をします？";
     static constexpr const char* TooManyVerticesText = "頂点が多すぎます。\r先に、どれかの図形を削除して\r描きなおしてください";
-    static constexpr const char* SplitRefusedText =
-        "頂点が多すぎるため、この図形は切断できません。\r先に、どれかの図形を削除してください";
 
     TGEditF(Workspace& work, EditorRequests& peers);
+    ~TGEditF() override;
 
     // ----- Controls (client coordinates of this window) -----
     Panel pnlTool{*this, "pnlTool"};
@@ -132,40 +106,22 @@ public:
 
     // ----- State the tests and the other windows read -----
     EditState state() const { return m_state; }
-    float vertexSpacing() const { return m_settings.vertexSpacing; }
+    float vertexSpacing() const override { return m_settings.vertexSpacing; }
     std::int32_t gridStep() const { return m_settings.gridStep; }
-    bool dragging() const { return m_gesture.dragging; }
+    bool dragging() const override { return m_gesture.dragging; }
     // The record the figure-property dialog edits.
     FigureRecord propRecord;
 
-    // ----- Mapping between sheet pixels and data coordinates -----
-    static std::int32_t d2x(float x);
-    static std::int32_t v2y(float y);
-    static float x2d(std::int32_t column);
-    static float y2v(std::int32_t row);
-    static IntPoint pixelOf(float x, float y) { return {d2x(x), v2y(y)}; }
-
-    // Axis clamp, then grid snap when snapping is on.
-    void adjustGrid(IntPoint& p) const;
-    IntPoint adjusted(IntPoint p) const {
-        adjustGrid(p);
-        return p;
-    }
-    void getOutline();
-    void zukeiAdjustGrid();
-    void zukeiLeftOfAxis();
-
     // ----- Sheet, commit and state -----
-    void GESheetInit();
-    void detDraw();
-    void EditDetDraw();
+    void GESheetInit() override;
     // Marks the data edited and takes pictures of the old data off the
     // screen: a live solid is drawn anew (at once, or once the figure being
     // committed is in the store), otherwise the display goes.
     enum class SolidRedraw { Now, AfterCommit };
-    void EdittedProc(SolidRedraw when = SolidRedraw::Now);
+    void EdittedProc() override { EdittedProc(SolidRedraw::Now); }
+    void EdittedProc(SolidRedraw when);
     void initAll();
-    void initState();
+    void initState() override;
     // Returns the editor to its idle state before it is shown from outside.
     void initStateFromOut();
 
@@ -204,95 +160,62 @@ public:
     // store and the status text return to what they were at its press.
     // False when no gesture is under way.
     bool cancelGesture();
-    // Lets the user type the coordinates of the vertex nearest the point.
-    void typeVertex(int x, int y);
-
-    // ----- Drawing tools -----
-    void startDrawZukei(int x, int y);
-    void startFreeLine(int x, int y);
-    void viaFreeDraw(int x, int y);
-    void detFreeLine(int x, int y);
-    void viaLineDraw(int x, int y);
-    void detLine(int x, int y);
-    void detPoint1(int x, int y);
-    void viaEllipseDraw(int x, int y);
-    void detEllipse(int x, int y);
-    void viaSetRect(int x, int y);
-    void detRectangle(int x, int y);
-    // Appends the segment from P (already the last work vertex) to Q,
-    // subdivided by the vertex spacing.
-    void addLine(IntPoint p, IntPoint q);
-    void smoothFreeCurve();
-
-    // ----- Editing operations -----
-    void searchNearestAndLoadZukei(int x, int y);
-    // Number (from 1) of the store's vertex nearest the pixel point; equal
-    // distances go to the later vertex. 0 when the store is empty.
-    std::int32_t nearestVertex(int x, int y) const;
-    void LoadZukei(std::int32_t first);
-    std::int32_t inZukeiNearestP(int x, int y) const;
-    void startSlideZukei(int x, int y);
-    void viaSlideZukei(int x, int y);
-    void detSlideZukei(int x, int y);
-    void detMagnifyZukei(int x, int y);
-    void detRotateZukei(int x, int y);
-    void detSplitZukei(int x, int y);
-    void startConnectZukei(int x, int y);
-    void detConnectZukei(int x, int y);
-    void startMovePoint(int x, int y);
-    void viaMovePoint(int x, int y);
-    void detMovePoint(int x, int y);
-    void startAllScroll(int x, int y);
-    void viaAllScroll(int x, int y);
-    void detAllScroll(int x, int y);
-    void detZukeiProperty(int x, int y);
-    void detDeleteZukei(int x, int y);
 
     // Status text of a state code (depends on the colour depth for 95).
     std::string stateText(EditState code) const;
 
 private:
+    // ----- What the tools are given (edit::Context) -----
+    void adjustGrid(IntPoint& p) const override;
+    bool otherButton() const override { return m_gesture.button != MouseButton::Left; }
+    void setDragging(bool armed) override { m_gesture.dragging = armed; }
+    FigureBuffer& work() override { return m_work; }
+    FigureRecord& workRecord() override { return m_workRecord; }
+    void zukeiAdjustGrid() override;
+    void zukeiLeftOfAxis() override;
+    FigureStore& store() override;
+    bool pickable() const override;
+    void searchNearestAndLoadZukei(int x, int y) override;
+    std::int32_t inZukeiNearestP(int x, int y) const override;
+    // A figure taken out of the store is held in work until it is put back.
+    // If the release that would put it back never arrives (the window lost
+    // the mouse), the next press, button or hide puts it back unchanged.
+    void restoreHeldFigure() override;
+    void keepFigureOut() override { m_figureHeld = false; }
+    void detDraw() override;
+    void EditDetDraw() override;
+    // Pen for previews: not-xor, dark green, width 1, no fill.
+    void selectRubberPen() override;
+    void rubberLine(IntPoint a, IntPoint b) override;
+    void rubberEllipse(IntPoint centre, IntPoint corner) override;
+    void rubberRectangle(IntPoint s, IntPoint e) override;
+    void rubberPolyline(const FigureBuffer& buffer) override;
+    void drawMarker(IntPoint p, TColor color) override;
+    void setStatus(const std::string& text) override { lblState.setCaption(text); }
+    bool askDecimal(const std::string& caption, const std::string& prompt, const std::string& initial,
+                    long double& value) override;
+    bool confirm(const std::string& question) override;
+    void tell(const std::string& text, MsgIcon icon) override;
+    void askFigureAttributes() override;
+
+    // ----- The window's own -----
     void buildLayout();
-    // Appends a sheet point to work with its data coordinates.
-    void appendPoint(IntPoint p);
-    void constrainLine(IntPoint& e) const;
-    IntPoint circleCorner(IntPoint s, IntPoint e) const;
-    // zukeiLeftOfAxis, zukeiAdjustGrid, EditDetDraw.
-    void putBackAdjusted();
-    void joinSavedIntoWork();
-    void cutAtAxis(float a, float b, float cx, float cy, int n);
     EditState buttonCode(const SpeedButton& b) const;
     void buildMenus();
     void drawAxisLabel();
-    void setStatus(const std::string& text) { lblState.setCaption(text); }
-    FigureStore& store();
     const FigureStore& store() const;
-    // Pen for previews: not-xor, dark green, width 1, no fill.
-    void selectRubberPen();
-    void rubberLine(IntPoint a, IntPoint b);
-    void rubberEllipse(IntPoint centre, IntPoint corner);
-    void rubberRectangle(IntPoint s, IntPoint e);
-    void rubberPolyline(const FigureBuffer& buffer);
-    void movePointRubber();
-    void drawMarker(IntPoint p, TColor color);
+    // Number (from 1) of the store's vertex nearest the pixel point; equal
+    // distances go to the later vertex. 0 when the store is empty.
+    std::int32_t nearestVertex(int x, int y) const;
+    void LoadZukei(std::int32_t first);
+    // Lets the user type the coordinates of the vertex nearest the point.
+    void typeVertex(int x, int y);
     void highlightWork();
     void sheetChanged() { imgGEdit.invalidate(); }
-    void recomputePixels(FigureBuffer& buffer);
-    // A figure must be picked (the store is not empty) for these operations.
-    bool pickable() const;
-    // Asks for a decimal in an input box; true with the value when the
-    // answer is a plain signed decimal.
-    bool askDecimal(const std::string& caption, const std::string& prompt, const std::string& initial,
-                    long double& value);
     // Appends the work figure as a new figure when it has at least
     // minimumCount vertices; refuses it past the vertex capacity.
     void commitWork(int minimumCount);
     void commitWorkToStore(int minimumCount);
-
-    // A figure taken out of the store is held in work until it is put back.
-    // If the release that would put it back never arrives (the window lost
-    // the mouse), the next press, button or hide puts it back unchanged.
-    void restoreHeldFigure();
 
     // Records the store's content as a step when an event changed it.
     void checkpoint();
@@ -304,10 +227,6 @@ private:
     void showPicked(std::int32_t figureNumber, int vertexCount);
     void refreshStatusLine();
 
-    // The tools act on the left button only; the release of a gesture acts
-    // on the button of its press.
-    bool otherButton() const { return m_gesture.button != MouseButton::Left; }
-
     // The sheet's options, set from its menus.
     struct Settings {
         float vertexSpacing = 5;  // pixels between the vertices a tool lays
@@ -317,18 +236,13 @@ private:
         bool savedGridFix = true;
     };
 
-    // One mouse gesture of a tool, from press to release.
+    // What every gesture on the sheet has, whatever its tool: the rest is
+    // the tool's own.
     struct Gesture {
-        MouseButton button = MouseButton::Left;
-        IntPoint start, current, end;
-        IntPoint previous;  // the free curve's last laid point
+        MouseButton button = MouseButton::Left;  // of the press
         bool buttonDown = false;
         bool dragging = false;
-        // A not-xor preview is on the sheet; drawing it again erases it.
-        bool rubberShown = false;
-        bool copyMode = false;    // a slide that copies instead of moving
-        float spacing = 5;        // the free curve's vertex spacing, fixed at its press
-        bool cancelled = false;   // after a cancel the rest of the gesture is ignored
+        bool cancelled = false;  // after a cancel the rest of the gesture is ignored
     };
 
     // What a gesture started from, for cancelling it.
@@ -339,15 +253,6 @@ private:
         std::string status;
     };
 
-    // What an operation picked: the vertex a move drags with the vertices
-    // it is joined to, and the picked figure's pixel outline.
-    struct Pick {
-        std::int32_t index = 1;  // the dragged vertex within the work figure, from 1
-        bool hasPrev = false, hasNext = false;
-        IntPoint prevNeighbour, nextNeighbour;
-        Outline outline;
-    };
-
     Workspace& m_workspace;
     EditorRequests& m_peers;
     Canvas m_canvas{sheetBitmap};
@@ -356,19 +261,16 @@ private:
     Settings m_settings;
     Gesture m_gesture;
     GestureStart m_gestureStart;
-    Pick m_pick;
-    // The figure being drawn, or the picked figure being edited, and a
-    // second buffer for the operations that need one (a moved copy, the
-    // other figure of a join, the part of a split).
+    // The figure being drawn, or the picked figure being edited.
     FigureBuffer m_work;
     FigureRecord m_workRecord;
-    FigureBuffer m_saved;
-    FigureRecord m_savedRecord;
     bool m_figureHeld = false;
     bool m_solidRedrawPending = false;  // a live solid waits for the commit under way
     EditHistory m_history;
     std::string m_cursorText;
     std::string m_pickedText;
+    // The tool of each state; built last, as it is given this window.
+    std::unique_ptr<ToolTable> m_tools;
 };
 
 }  // namespace vantor

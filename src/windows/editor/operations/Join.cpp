@@ -1,15 +1,11 @@
-// Joining two figures: press on the first (S), release on the second (T).
-// S is moved so that its nearest end lands on T's nearest end, and the joined
-// figure runs through T first, then S, keeping T's attributes.
-#include "windows/shared/Workspace.h"
-#include "windows/editor/TGEditF.h"
-#include "platform/numbers/Numbers.h"
+#include "windows/editor/operations/Join.h"
 
-namespace vantor {
+#include "platform/numbers/Numbers.h"
+#include "windows/editor/toolkit/Context.h"
+
+namespace vantor::edit {
 
 namespace {
-constexpr const char* WaitingText = "結合する図形１？";
-
 std::int64_t squaredDistance(IntPoint a, IntPoint b) {
     const std::int64_t dx = std::int64_t(a.x) - b.x;
     const std::int64_t dy = std::int64_t(a.y) - b.y;
@@ -17,53 +13,52 @@ std::int64_t squaredDistance(IntPoint a, IntPoint b) {
 }
 }  // namespace
 
-void TGEditF::startConnectZukei(int x, int y) {
-    restoreHeldFigure();
-    if (store().VertexCount == 0) {
-        initState();
+void Join::startConnectZukei(int x, int y) {
+    m_editor.restoreHeldFigure();
+    if (m_editor.store().VertexCount == 0) {
+        m_editor.initState();
         return;
     }
-    if (otherButton()) return;
-    searchNearestAndLoadZukei(x, y);
-    if (store().VertexCount == 0) {
+    if (m_editor.otherButton()) return;
+    m_editor.searchNearestAndLoadZukei(x, y);
+    if (m_editor.store().VertexCount == 0) {
         // The only figure: there is nothing to join it to.
-        EditDetDraw();
-        initState();
+        m_editor.EditDetDraw();
+        m_editor.initState();
         return;
     }
-    m_savedRecord = m_workRecord;
-    m_saved = m_work;
-    setStatus("２つ目の図形？");
-    m_gesture.dragging = true;  // S is held out of the list until the release
+    m_firstRecord = m_editor.workRecord();
+    m_first = m_editor.work();
+    m_editor.setStatus("２つ目の図形？");
+    m_editor.setDragging(true);  // S is held out of the list until the release
 }
 
-void TGEditF::detConnectZukei(int x, int y) {
-    if (otherButton() || !m_gesture.dragging) return;
-    m_gesture.dragging = false;
-    searchNearestAndLoadZukei(x, y);
-    setStatus("２図形結合");
-    if (m_workspace.desktop.messageBox("この２つの図形を結合しますか？", Workspace::ApplicationTitle, MsgIcon::Warning,
-                                     MsgButtons::YesNo) != MsgAnswer::Yes) {
-        EditDetDraw();  // T back
-        m_workRecord = m_savedRecord;
-        m_work = m_saved;
-        EditDetDraw();  // S back
-        setStatus(WaitingText);
+void Join::detConnectZukei(int x, int y) {
+    if (m_editor.otherButton() || !m_editor.dragging()) return;
+    m_editor.setDragging(false);
+    m_editor.searchNearestAndLoadZukei(x, y);
+    m_editor.setStatus("２図形結合");
+    if (!m_editor.confirm("この２つの図形を結合しますか？")) {
+        m_editor.EditDetDraw();  // T back
+        m_editor.workRecord() = m_firstRecord;
+        m_editor.work() = m_first;
+        m_editor.EditDetDraw();  // S back
+        m_editor.setStatus(WaitingText);
         return;
     }
-    joinSavedIntoWork();
-    zukeiLeftOfAxis();
-    zukeiAdjustGrid();
-    EditDetDraw();
-    setStatus(WaitingText);
+    joinFirstIntoWork();
+    m_editor.zukeiLeftOfAxis();
+    m_editor.zukeiAdjustGrid();
+    m_editor.EditDetDraw();
+    m_editor.setStatus(WaitingText);
 }
 
-// S in saved, T in work; leaves the joined figure in work.
-void TGEditF::joinSavedIntoWork() {
-    const int m = m_saved.count;
-    const int n = m_work.count;
-    const IntPoint sEnds[2] = {m_saved.pixel[0], m_saved.pixel[static_cast<std::size_t>(m - 1)]};
-    const IntPoint tEnds[2] = {m_work.pixel[0], m_work.pixel[static_cast<std::size_t>(n - 1)]};
+void Join::joinFirstIntoWork() {
+    FigureBuffer& work = m_editor.work();
+    const int m = m_first.count;
+    const int n = work.count;
+    const IntPoint sEnds[2] = {m_first.pixel[0], m_first.pixel[static_cast<std::size_t>(m - 1)]};
+    const IntPoint tEnds[2] = {work.pixel[0], work.pixel[static_cast<std::size_t>(n - 1)]};
     // Pairs in the order (S first, T first), (S first, T last), (S last, T
     // first), (S last, T last); the earlier pair wins a tie.
     int best = 0;
@@ -85,16 +80,16 @@ void TGEditF::joinSavedIntoWork() {
     FigureBuffer joined;
     for (int i = 0; i < n; ++i) {
         const std::size_t t = static_cast<std::size_t>(tFirst ? n - 1 - i : i);
-        joined.append(m_work.x[t], m_work.y[t], {});
+        joined.append(work.x[t], work.y[t], {});
     }
     // S's joining end now coincides with T's and is dropped.
     for (int i = 1; i < m; ++i) {
         const std::size_t v = static_cast<std::size_t>(sFirst ? i : m - 1 - i);
-        joined.append(static_cast<float>(static_cast<f80>(m_saved.x[v]) - offX),
-                      static_cast<float>(static_cast<f80>(m_saved.y[v]) - offY), {});
+        joined.append(static_cast<float>(static_cast<f80>(m_first.x[v]) - offX),
+                      static_cast<float>(static_cast<f80>(m_first.y[v]) - offY), {});
     }
     recomputePixels(joined);
-    m_work = joined;
+    work = joined;
 }
 
-}  // namespace vantor
+}  // namespace vantor::edit

@@ -1,74 +1,80 @@
-// Moving and copying a figure by dragging it. The figure stops at the axis;
-// a figure stopped there is not snapped to the grid.
+#include "windows/editor/operations/Move.h"
+
 #include <cstdlib>
 
-#include "windows/editor/TGEditF.h"
 #include "platform/numbers/Numbers.h"
+#include "windows/editor/toolkit/Context.h"
 
-namespace vantor {
+namespace vantor::edit {
 
-void TGEditF::startSlideZukei(int x, int y) {
-    restoreHeldFigure();
-    if (!pickable()) return;
-    searchNearestAndLoadZukei(x, y);
-    getOutline();
-    m_gesture.start = adjusted({x, y});
-    m_gesture.rubberShown = false;
-    m_gesture.dragging = true;
-    m_gesture.copyMode = false;
-    selectRubberPen();
+void Move::startSlideZukei(int x, int y) {
+    m_editor.restoreHeldFigure();
+    if (!m_editor.pickable()) return;
+    m_editor.searchNearestAndLoadZukei(x, y);
+    m_outline = getOutline(m_editor.work());
+    m_start = m_editor.adjusted({x, y});
+    m_rubberShown = false;
+    m_editor.setDragging(true);
+    m_copyMode = false;
+    m_editor.selectRubberPen();
 }
 
-void TGEditF::viaSlideZukei(int x, int y) {
-    if (!m_gesture.dragging) return;
-    const IntPoint e = adjusted({x, y});
-    int dx = e.x - m_gesture.start.x;
-    const int dy = e.y - m_gesture.start.y;
-    if (std::abs(dx) >= 5 || std::abs(dy) >= 5) {
-        if (m_state == EditState::Slide) {
-            setStatus("平行移動中");
+IntPoint Move::offsetTo(IntPoint e, bool& stopped) const {
+    IntPoint d{e.x - m_start.x, e.y - m_start.y};
+    stopped = m_outline.maxPX + d.x > AxisColumn;
+    if (stopped) d.x = AxisColumn - m_outline.maxPX;
+    return d;
+}
+
+void Move::viaSlideZukei(int x, int y) {
+    if (!m_editor.dragging()) return;
+    const IntPoint e = m_editor.adjusted({x, y});
+    if (std::abs(e.x - m_start.x) >= 5 || std::abs(e.y - m_start.y) >= 5) {
+        if (!m_copies) {
+            m_editor.setStatus("平行移動中");
         } else {
-            setStatus("コピー中");
-            m_gesture.copyMode = true;
+            m_editor.setStatus("コピー中");
+            m_copyMode = true;
         }
     }
-    if (m_pick.outline.maxPX + dx > AxisColumn) dx = AxisColumn - m_pick.outline.maxPX;
-    if (m_gesture.rubberShown) rubberPolyline(m_saved);
-    // A pixel offset is the negated data offset on both axes.
-    m_saved.clear();
-    for (int i = 0; i < m_work.count; ++i) {
-        const std::size_t k = static_cast<std::size_t>(i);
-        const float vx = static_cast<float>(static_cast<f80>(m_work.x[k]) - dx);
-        const float vy = static_cast<float>(static_cast<f80>(m_work.y[k]) - dy);
-        m_saved.append(vx, vy, pixelOf(vx, vy));
-    }
-    m_gesture.current = e;
-    rubberPolyline(m_saved);
-    m_gesture.rubberShown = true;
-}
-
-void TGEditF::detSlideZukei(int x, int y) {
-    if (!m_gesture.dragging) return;
-    if (m_gesture.rubberShown) rubberPolyline(m_saved);
-    const IntPoint e = adjusted({x, y});
-    int dx = e.x - m_gesture.start.x;
-    const int dy = e.y - m_gesture.start.y;
     bool stopped = false;
-    if (m_pick.outline.maxPX + dx > AxisColumn) {
-        dx = AxisColumn - m_pick.outline.maxPX;
-        stopped = true;
-    }
-    // A copy leaves the original where it was.
-    if (m_gesture.copyMode) EditDetDraw();
-    for (int i = 0; i < m_work.count; ++i) {
+    const IntPoint d = offsetTo(e, stopped);
+    if (m_rubberShown) m_editor.rubberPolyline(m_preview);
+    // A pixel offset is the negated data offset on both axes.
+    const FigureBuffer& work = m_editor.work();
+    m_preview.clear();
+    for (int i = 0; i < work.count; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
-        m_work.x[k] = static_cast<float>(static_cast<f80>(m_work.x[k]) - dx);
-        m_work.y[k] = static_cast<float>(static_cast<f80>(m_work.y[k]) - dy);
+        const float vx = static_cast<float>(static_cast<f80>(work.x[k]) - d.x);
+        const float vy = static_cast<float>(static_cast<f80>(work.y[k]) - d.y);
+        m_preview.append(vx, vy, pixelOf(vx, vy));
     }
-    recomputePixels(m_work);
-    if (!stopped) zukeiAdjustGrid();
-    EditDetDraw();
-    setStatus(m_state == EditState::Slide ? "平行移動" : "コピー");
+    m_editor.rubberPolyline(m_preview);
+    m_rubberShown = true;
 }
 
-}  // namespace vantor
+void Move::detSlideZukei(int x, int y) {
+    if (!m_editor.dragging()) return;
+    if (m_rubberShown) m_editor.rubberPolyline(m_preview);
+    bool stopped = false;
+    const IntPoint d = offsetTo(m_editor.adjusted({x, y}), stopped);
+    // A copy leaves the original where it was.
+    if (m_copyMode) m_editor.EditDetDraw();
+    FigureBuffer& work = m_editor.work();
+    for (int i = 0; i < work.count; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        work.x[k] = static_cast<float>(static_cast<f80>(work.x[k]) - d.x);
+        work.y[k] = static_cast<float>(static_cast<f80>(work.y[k]) - d.y);
+    }
+    recomputePixels(work);
+    if (!stopped) m_editor.zukeiAdjustGrid();
+    m_editor.EditDetDraw();
+    m_editor.setStatus(m_copies ? "コピー" : "平行移動");
+}
+
+void Move::cancel() {
+    m_rubberShown = false;
+    m_copyMode = false;
+}
+
+}  // namespace vantor::edit

@@ -1,44 +1,46 @@
-// Moving every figure up or down by a vertical drag. The list is shifted in
-// place: order, figure numbers and x values stay.
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/operations/MoveAll.h"
+
 #include "platform/numbers/Numbers.h"
+#include "windows/editor/toolkit/Context.h"
 
-namespace vantor {
+namespace vantor::edit {
 
-void TGEditF::startAllScroll(int x, int y) {
-    if (store().VertexCount == 0) {
-        initState();
+void MoveAll::rubber() { m_editor.rubberLine(m_start, {m_start.x, m_current.y}); }
+
+void MoveAll::startAllScroll(int x, int y) {
+    if (m_editor.store().VertexCount == 0) {
+        m_editor.initState();
         return;
     }
-    if (otherButton()) return;
-    m_gesture.start = adjusted({x, y});
-    m_gesture.current = m_gesture.start;
-    m_gesture.rubberShown = false;
-    m_gesture.dragging = true;
-    selectRubberPen();
+    if (m_editor.otherButton()) return;
+    m_start = m_editor.adjusted({x, y});
+    m_current = m_start;
+    m_rubberShown = false;
+    m_editor.setDragging(true);
+    m_editor.selectRubberPen();
 }
 
-void TGEditF::viaAllScroll(int x, int y) {
-    if (otherButton() || !m_gesture.dragging) return;
-    if (m_gesture.rubberShown) rubberLine(m_gesture.start, {m_gesture.start.x, m_gesture.current.y});
-    IntPoint e = adjusted({x, y});
-    e.x = m_gesture.current.x;
-    m_gesture.current = e;
-    rubberLine(m_gesture.start, {m_gesture.start.x, m_gesture.current.y});
-    m_gesture.rubberShown = true;
+void MoveAll::viaAllScroll(int x, int y) {
+    if (m_editor.otherButton() || !m_editor.dragging()) return;
+    if (m_rubberShown) rubber();
+    IntPoint e = m_editor.adjusted({x, y});
+    e.x = m_current.x;
+    m_current = e;
+    rubber();
+    m_rubberShown = true;
 }
 
-void TGEditF::detAllScroll(int x, int y) {
-    if (otherButton() || !m_gesture.dragging) return;
-    if (m_gesture.rubberShown) rubberLine(m_gesture.start, {m_gesture.start.x, m_gesture.current.y});
-    const IntPoint e = adjusted({x, y});
-    const int dy = e.y - m_gesture.start.y;
-    FigureStore& s = store();
+void MoveAll::detAllScroll(int x, int y) {
+    if (m_editor.otherButton() || !m_editor.dragging()) return;
+    if (m_rubberShown) rubber();
+    const IntPoint e = m_editor.adjusted({x, y});
+    const int dy = e.y - m_start.y;
+    FigureStore& s = m_editor.store();
     for (std::int32_t k = 1; k <= s.VertexCount; ++k) s.y(k) = static_cast<float>(static_cast<f80>(s.y(k)) - dy);
-    m_gesture.dragging = false;
-    m_gesture.rubberShown = false;
-    GESheetInit();
-    EdittedProc();
+    m_editor.setDragging(false);
+    m_rubberShown = false;
+    m_editor.GESheetInit();
+    m_editor.EdittedProc();
 }
 
-}  // namespace vantor
+}  // namespace vantor::edit

@@ -1,48 +1,55 @@
-// Moving one vertex of a figure. The vertex follows the mouse (kept on or
-// left of the axis, never snapped to the grid) with rubber lines to its
-// neighbours.
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/operations/MoveVertex.h"
 
-namespace vantor {
+#include "windows/editor/toolkit/Context.h"
+#include "windows/editor/toolkit/FigureBuffer.h"
 
-void TGEditF::startMovePoint(int x, int y) {
-    restoreHeldFigure();
-    if (!pickable() || otherButton()) return;
-    searchNearestAndLoadZukei(x, y);
-    if (m_work.count == 0) return;
-    m_pick.index = inZukeiNearestP(x, y);
-    const std::size_t k = static_cast<std::size_t>(m_pick.index - 1);
-    drawMarker(m_work.pixel[k], colors::Gray);
-    m_gesture.current = m_work.pixel[k];
-    m_pick.hasPrev = m_pick.index != 1;
-    m_pick.hasNext = m_pick.index != m_work.count;
-    if (m_pick.hasPrev) m_pick.prevNeighbour = m_work.pixel[k - 1];
-    if (m_pick.hasNext) m_pick.nextNeighbour = m_work.pixel[k + 1];
-    movePointRubber();
-    m_gesture.dragging = true;
-    m_gesture.rubberShown = true;
+namespace vantor::edit {
+
+void MoveVertex::rubber() {
+    if (m_hasPrev) m_editor.rubberLine(m_current, m_prevNeighbour);
+    if (m_hasNext) m_editor.rubberLine(m_current, m_nextNeighbour);
 }
 
-void TGEditF::viaMovePoint(int x, int y) {
-    if (otherButton() || !m_gesture.dragging) return;
+void MoveVertex::startMovePoint(int x, int y) {
+    m_editor.restoreHeldFigure();
+    if (!m_editor.pickable() || m_editor.otherButton()) return;
+    m_editor.searchNearestAndLoadZukei(x, y);
+    const FigureBuffer& work = m_editor.work();
+    if (work.count == 0) return;
+    m_index = m_editor.inZukeiNearestP(x, y);
+    const std::size_t k = static_cast<std::size_t>(m_index - 1);
+    m_editor.drawMarker(work.pixel[k], colors::Gray);
+    m_current = work.pixel[k];
+    m_hasPrev = m_index != 1;
+    m_hasNext = m_index != work.count;
+    if (m_hasPrev) m_prevNeighbour = work.pixel[k - 1];
+    if (m_hasNext) m_nextNeighbour = work.pixel[k + 1];
+    rubber();
+    m_editor.setDragging(true);
+    m_rubberShown = true;
+}
+
+void MoveVertex::viaMovePoint(int x, int y) {
+    if (m_editor.otherButton() || !m_editor.dragging()) return;
     IntPoint e{x, y};
     if (x2d(e.x) < 0) e.x = AxisColumn;
-    if (m_gesture.rubberShown) movePointRubber();
-    m_gesture.current = e;
-    movePointRubber();
-    m_gesture.rubberShown = true;
+    if (m_rubberShown) rubber();
+    m_current = e;
+    rubber();
+    m_rubberShown = true;
 }
 
-void TGEditF::detMovePoint(int x, int y) {
-    if (otherButton() || !m_gesture.dragging) return;
+void MoveVertex::detMovePoint(int x, int y) {
+    if (m_editor.otherButton() || !m_editor.dragging()) return;
     IntPoint e{x, y};
     if (x2d(e.x) < 0) e.x = AxisColumn;
-    if (m_gesture.rubberShown) movePointRubber();
-    const std::size_t k = static_cast<std::size_t>(m_pick.index - 1);
-    m_work.x[k] = x2d(e.x);
-    m_work.y[k] = y2v(e.y);
-    m_work.pixel[k] = e;
-    EditDetDraw();
+    if (m_rubberShown) rubber();
+    FigureBuffer& work = m_editor.work();
+    const std::size_t k = static_cast<std::size_t>(m_index - 1);
+    work.x[k] = x2d(e.x);
+    work.y[k] = y2v(e.y);
+    work.pixel[k] = e;
+    m_editor.EditDetDraw();
 }
 
-}  // namespace vantor
+}  // namespace vantor::edit

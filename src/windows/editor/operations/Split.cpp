@@ -1,39 +1,38 @@
-// Splitting a figure at the vertex nearest the mouse: both parts keep that
-// vertex and the figure's attributes; the first part is appended first.
-#include "windows/shared/Workspace.h"
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/operations/Split.h"
 
-namespace vantor {
+#include "windows/editor/toolkit/Context.h"
+#include "windows/editor/toolkit/FigureBuffer.h"
 
-void TGEditF::detSplitZukei(int x, int y) {
-    if (!pickable() || otherButton()) return;
-    searchNearestAndLoadZukei(x, y);
-    const std::int32_t k = inZukeiNearestP(x, y);
-    Desktop& desktop = m_workspace.desktop;
-    if (k == 1 || k == m_work.count) {
-        desktop.messageBox("ここはこの図形の始点か終点です。\r元々切れています。", Workspace::ApplicationTitle,
-                           MsgIcon::Information, MsgButtons::Ok);
-        EditDetDraw();
+namespace vantor::edit {
+
+void Split::detSplitZukei(int x, int y) {
+    if (!m_editor.pickable() || m_editor.otherButton()) return;
+    m_editor.searchNearestAndLoadZukei(x, y);
+    const std::int32_t k = m_editor.inZukeiNearestP(x, y);
+    FigureBuffer& work = m_editor.work();
+    if (k == 1 || k == work.count) {
+        m_editor.tell("ここはこの図形の始点か終点です。\r元々切れています。", MsgIcon::Information);
+        m_editor.EditDetDraw();
         return;
     }
     // The two parts need one vertex more than the figure had. Refused before
     // anything changes, so the second part can never be lost at the limit.
-    if (store().VertexCount + m_work.count + 1 > MaxVertices) {
-        desktop.messageBox(SplitRefusedText, Workspace::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
-        EditDetDraw();
+    if (m_editor.store().VertexCount + work.count + 1 > MaxVertices) {
+        m_editor.tell(RefusedText, MsgIcon::Error);
+        m_editor.EditDetDraw();
         return;
     }
-    m_savedRecord = m_workRecord;
-    m_saved.clear();
-    for (int i = k - 1; i < m_work.count; ++i) {
+    const FigureRecord record = m_editor.workRecord();
+    FigureBuffer second;
+    for (int i = k - 1; i < work.count; ++i) {
         const std::size_t v = static_cast<std::size_t>(i);
-        m_saved.append(m_work.x[v], m_work.y[v], m_work.pixel[v]);
+        second.append(work.x[v], work.y[v], work.pixel[v]);
     }
-    m_work.count = k;
-    EditDetDraw();
-    m_workRecord = m_savedRecord;
-    m_work = m_saved;
-    EditDetDraw();
+    work.count = k;
+    m_editor.EditDetDraw();
+    m_editor.workRecord() = record;
+    work = second;
+    m_editor.EditDetDraw();
 }
 
-}  // namespace vantor
+}  // namespace vantor::edit

@@ -1,7 +1,6 @@
 // Putting the work figure into the store.
 #include <algorithm>
 
-#include "windows/shared/Workspace.h"
 #include "windows/editor/TGEditF.h"
 
 namespace vantor {
@@ -41,11 +40,10 @@ void TGEditF::commitWork(int minimumCount) {
 void TGEditF::commitWorkToStore(int minimumCount) {
     m_figureHeld = false;
     m_gesture.dragging = false;
-    m_gesture.rubberShown = false;
     FigureStore& s = store();
     if (m_work.overflow) {
         // The drawing did not fit in the work buffer: nothing of it is kept.
-        m_workspace.desktop.messageBox(TooManyVerticesText, Workspace::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+        tell(TooManyVerticesText, MsgIcon::Error);
         m_work.clear();
         GESheetInit();
         return;
@@ -53,8 +51,7 @@ void TGEditF::commitWorkToStore(int minimumCount) {
     if (m_work.count >= minimumCount) {
         EdittedProc(SolidRedraw::AfterCommit);
         if (s.VertexCount + m_work.count > MaxVertices) {
-            m_workspace.desktop.messageBox(TooManyVerticesText, Workspace::ApplicationTitle, MsgIcon::Error,
-                                         MsgButtons::Ok);
+            tell(TooManyVerticesText, MsgIcon::Error);
             // The sheet still carries previews of the refused figure.
             GESheetInit();
             return;

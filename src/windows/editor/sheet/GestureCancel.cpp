@@ -1,7 +1,8 @@
 // Cancelling a gesture: whatever the press and the moves since did (a rubber
 // band on the sheet, a figure taken out of the store, a status text) is undone
-// exactly, from a copy taken at the press.
+// exactly, from a copy taken at the press; the tool forgets its own part.
 #include "windows/editor/TGEditF.h"
+#include "windows/editor/ToolTable.h"
 
 namespace vantor {
 
@@ -24,8 +25,7 @@ bool TGEditF::cancelGesture() {
     }
     m_figureHeld = false;
     m_gesture.dragging = false;
-    m_gesture.rubberShown = false;
-    m_gesture.copyMode = false;
+    m_tools->at(m_state).cancel();
     m_work.clear();
     sheetBitmap = m_gestureStart.sheet;
     sheetChanged();

@@ -1,5 +1,4 @@
 // The editor's menus: vertex spacing, settings reset and the grid.
-#include <optional>
 #include <string>
 
 #include "windows/shared/Workspace.h"
@@ -105,15 +104,5 @@ void TGEditF::mnGFixClick() { mnGFix.setChecked(true); }
 void TGEditF::mnGFreeClick() { mnGFree.setChecked(true); }
 void TGEditF::mnStandardClick() { initAll(); }
 void TGEditF::mnHelpClick() { m_workspace.desktop.showHelp("HLP000008"); }
-
-bool TGEditF::askDecimal(const std::string& caption, const std::string& prompt, const std::string& initial,
-                         long double& value) {
-    const std::string answer = removeSpaces(m_workspace.desktop.inputBox(caption, prompt, initial));
-    if (!isSignedDecimal(answer)) return false;
-    const std::optional<long double> parsed = parseDecimal(answer, Exponent::Refused);
-    if (!parsed) return false;
-    value = *parsed;
-    return true;
-}
 
 }  // namespace vantor

@@ -1,9 +1,24 @@
-// Mouse events on the sheet go to the handler of the current tool or
-// operation: a press handler (start...), a move handler (via...) and a
-// release handler (det...).
+// Mouse events on the sheet go to the tool of the current state: its press,
+// move and release. The window keeps what every gesture has (the button of
+// the press, whether it is under way or cancelled) and takes the history
+// step after each release.
+#include <optional>
+#include <string>
+
+#include "platform/numbers/TextNumbers.h"
 #include "windows/editor/TGEditF.h"
+#include "windows/editor/ToolTable.h"
+#include "windows/editor/operations/TypedVertex.h"
+#include "windows/shared/Workspace.h"
 
 namespace vantor {
+
+namespace {
+// The data range of the sheet's pixels: a vertex typed here can also be
+// reached with the mouse, and lies on or left of the axis.
+constexpr long double MaxTypedX = TGEditF::AxisColumn;
+constexpr long double MaxTypedY = TGEditF::BaseRow;
+}  // namespace
 
 void TGEditF::imgGEditMouseDown(MouseButton button, int x, int y) {
     // A figure still held from a gesture whose release never came goes back
@@ -14,41 +29,13 @@ void TGEditF::imgGEditMouseDown(MouseButton button, int x, int y) {
     m_gesture.buttonDown = true;
     m_gesture.cancelled = false;
     m_gesture.button = button;
-    switch (m_state) {
-    case EditState::FreeLine: startFreeLine(x, y); break;
-    case EditState::Line:
-    case EditState::Vertical:
-    case EditState::Horizontal:
-    case EditState::Point1:
-    case EditState::Circle:
-    case EditState::Ellipse:
-    case EditState::Rectangle: startDrawZukei(x, y); break;
-    case EditState::Slide:
-    case EditState::Copy: startSlideZukei(x, y); break;
-    case EditState::UpDownAll: startAllScroll(x, y); break;
-    case EditState::Connect: startConnectZukei(x, y); break;
-    case EditState::MovePoint: startMovePoint(x, y); break;
-    default: break;
-    }
+    m_tools->at(m_state).press(x, y);
 }
 
 void TGEditF::imgGEditMouseMove(int x, int y) {
     showCursorAt(x, y);
     if (m_gesture.cancelled) return;
-    switch (m_state) {
-    case EditState::FreeLine: viaFreeDraw(x, y); break;
-    case EditState::Line:
-    case EditState::Vertical:
-    case EditState::Horizontal: viaLineDraw(x, y); break;
-    case EditState::Circle:
-    case EditState::Ellipse: viaEllipseDraw(x, y); break;
-    case EditState::Rectangle: viaSetRect(x, y); break;
-    case EditState::Slide:
-    case EditState::Copy: viaSlideZukei(x, y); break;
-    case EditState::UpDownAll: viaAllScroll(x, y); break;
-    case EditState::MovePoint: viaMovePoint(x, y); break;
-    default: break;
-    }
+    m_tools->at(m_state).move(x, y);
 }
 
 // The release acts on the button of the press (kept in the gesture).
@@ -58,27 +45,7 @@ void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
         m_gesture.cancelled = false;
         return;
     }
-    switch (m_state) {
-    case EditState::FreeLine: detFreeLine(x, y); break;
-    case EditState::Line:
-    case EditState::Vertical:
-    case EditState::Horizontal: detLine(x, y); break;
-    case EditState::Point1: detPoint1(x, y); break;
-    case EditState::Circle:
-    case EditState::Ellipse: detEllipse(x, y); break;
-    case EditState::Rectangle: detRectangle(x, y); break;
-    case EditState::Slide:
-    case EditState::Copy: detSlideZukei(x, y); break;
-    case EditState::Magnify: detMagnifyZukei(x, y); break;
-    case EditState::Rotate: detRotateZukei(x, y); break;
-    case EditState::UpDownAll: detAllScroll(x, y); break;
-    case EditState::Split: detSplitZukei(x, y); break;
-    case EditState::Connect: detConnectZukei(x, y); break;
-    case EditState::Property: detZukeiProperty(x, y); break;
-    case EditState::Delete: detDeleteZukei(x, y); break;
-    case EditState::MovePoint: detMovePoint(x, y); break;
-    default: break;
-    }
+    m_tools->at(m_state).release(x, y);
     checkpoint();
     refreshStatusLine();
 }
@@ -88,7 +55,7 @@ void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
 // (moving a vertex), it lets the user type the vertex's coordinates and the
 // release that follows is ignored; elsewhere it is a press like any other.
 void TGEditF::imgGEditDblClick(MouseButton button, int x, int y) {
-    const bool typing = button == MouseButton::Left && (m_state == EditState::Idle || m_state == EditState::MovePoint) &&
+    const bool typing = button == MouseButton::Left && (m_state == EditState::Idle || m_state == EditState::MoveVertex) &&
                         !m_gesture.dragging && !m_figureHeld && store().VertexCount > 0;
     if (!typing) {
         imgGEditMouseDown(button, x, y);
@@ -96,6 +63,33 @@ void TGEditF::imgGEditDblClick(MouseButton button, int x, int y) {
     }
     m_gesture.cancelled = true;  // the release of this press
     typeVertex(x, y);
+}
+
+// The vertex keeps its place in the list and its figure; only its x and y
+// change.
+void TGEditF::typeVertex(int px, int py) {
+    FigureStore& s = store();
+    const std::int32_t k = nearestVertex(px, py);
+    if (k < 1) return;
+    std::int32_t first = k, last = k;
+    while (first > 1 && s.link(first - 1) == 1) --first;
+    while (last < s.VertexCount && s.link(last) == 1) ++last;
+    showPicked(s.figure(k), last - first + 1);
+    const std::string initial = shortestDecimal(s.x(k)) + ", " + shortestDecimal(s.y(k));
+    const std::string typed = m_workspace.desktop.inputBox(
+        "頂点の座標", "頂点の座標を x, y で入力して下さい（x は 0 以上 302 以下、y は -122 以上 122 以下）", initial);
+    m_pickedText.clear();
+    const std::optional<TypedVertex> v = parseTypedVertex(typed, MaxTypedX, MaxTypedY);
+    if (!v || (v->x == s.x(k) && v->y == s.y(k))) {
+        refreshStatusLine();
+        return;
+    }
+    s.x(k) = v->x;
+    s.y(k) = v->y;
+    EdittedProc();
+    GESheetInit();
+    checkpoint();
+    refreshStatusLine();
 }
 
 }  // namespace vantor

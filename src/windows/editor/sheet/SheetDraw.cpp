@@ -156,9 +156,4 @@ void TGEditF::rubberPolyline(const FigureBuffer& buffer) {
     sheetChanged();
 }
 
-void TGEditF::movePointRubber() {
-    if (m_pick.hasPrev) rubberLine(m_gesture.current, m_pick.prevNeighbour);
-    if (m_pick.hasNext) rubberLine(m_gesture.current, m_pick.nextNeighbour);
-}
-
 }  // namespace vantor

@@ -1,21 +1,20 @@
-// Circles and ellipses: the press point is the centre, the release point a
-// corner of the bounding box. The vertices run counter-clockwise on the sheet
-// from the point nearest the axis; a shape that reaches past the axis is cut
-// there, so the figure ends on the axis.
+#include "windows/editor/tools/Ellipse.h"
+
 #include <cmath>
 #include <cstdlib>
 
-#include "windows/editor/TGEditF.h"
 #include "platform/numbers/Numbers.h"
+#include "windows/editor/toolkit/Context.h"
+#include "windows/editor/toolkit/FigureBuffer.h"
 
-namespace vantor {
+namespace vantor::edit {
 
 namespace {
 constexpr f80 Pi = 3.14159265358979323846264338327950288L;
 }
 
 // The corner of the square box with the larger of the two extents.
-IntPoint TGEditF::circleCorner(IntPoint s, IntPoint e) const {
+IntPoint Ellipse::circleCorner(IntPoint s, IntPoint e) const {
     int dx = e.x - s.x;
     int dy = e.y - s.y;
     const int sx = dx >= 0 ? 1 : -1;
@@ -25,42 +24,41 @@ IntPoint TGEditF::circleCorner(IntPoint s, IntPoint e) const {
     return {s.x + dx, s.y + dy};
 }
 
-void TGEditF::viaEllipseDraw(int x, int y) {
-    if (!m_gesture.dragging) return;
-    if (m_gesture.rubberShown) rubberEllipse(m_gesture.start, m_gesture.current);
-    IntPoint e = adjusted({x, y});
-    if (m_state == EditState::Circle) e = circleCorner(m_gesture.start, e);
-    m_gesture.current = e;
-    rubberEllipse(m_gesture.start, m_gesture.current);
-    m_gesture.rubberShown = true;
+void Ellipse::preview(IntPoint corner) { m_editor.rubberEllipse(m_start, corner); }
+
+void Ellipse::viaEllipseDraw(int x, int y) {
+    if (!m_editor.dragging()) return;
+    IntPoint e = m_editor.adjusted({x, y});
+    if (m_circle) e = circleCorner(m_start, e);
+    showPreview(e);
 }
 
-void TGEditF::detEllipse(int x, int y) {
-    if (!m_gesture.dragging) return;
-    if (m_gesture.rubberShown) rubberEllipse(m_gesture.start, m_gesture.current);
-    const IntPoint s = m_gesture.start;
-    IntPoint e = adjusted({x, y});
-    const bool degenerate = m_state == EditState::Circle ? (e.x == s.x && e.y == s.y) : (e.x == s.x || e.y == s.y);
+void Ellipse::detEllipse(int x, int y) {
+    if (!m_editor.dragging()) return;
+    erasePreview();
+    const IntPoint s = m_start;
+    IntPoint e = m_editor.adjusted({x, y});
+    const bool degenerate = m_circle ? (e.x == s.x && e.y == s.y) : (e.x == s.x || e.y == s.y);
     if (degenerate) {
-        m_gesture.dragging = false;
-        m_gesture.rubberShown = false;
-        sheetChanged();
+        m_editor.setDragging(false);
+        m_rubberShown = false;
         return;
     }
-    if (m_state == EditState::Circle) e = circleCorner(s, e);
+    if (m_circle) e = circleCorner(s, e);
     const float a = static_cast<float>(std::abs(e.x - s.x));
     const float b = static_cast<float>(std::abs(e.y - s.y));
     const float cx = x2d(s.x);
     const float cy = y2v(s.y);
 
     // Four times the quarter circumference of the mean radius, in spacings.
-    const f80 quarters = Pi * ((static_cast<f80>(a) + b) * 0.5L) * 0.5L / m_settings.vertexSpacing;
+    const f80 quarters = Pi * ((static_cast<f80>(a) + b) * 0.5L) * 0.5L / m_editor.vertexSpacing();
     std::int64_t n = 4 * roundHalfEven(quarters);
     if (n < 12) n = 12;
-    m_work.clear();
+    FigureBuffer& work = m_editor.work();
+    work.clear();
     if (n + 1 > FigureBuffer::Capacity) {
-        m_work.overflow = true;
-        detDraw();
+        work.overflow = true;
+        m_editor.detDraw();
         return;
     }
     const float step = static_cast<float>(360.0L / n);
@@ -68,35 +66,36 @@ void TGEditF::detEllipse(int x, int y) {
         const float theta = static_cast<float>((180 - k * static_cast<f80>(step)) * Pi / 180);
         const float vx = static_cast<float>(cx + a * std::cos(static_cast<f80>(theta)));
         const float vy = static_cast<float>(cy + b * std::sin(static_cast<f80>(theta)));
-        m_work.append(vx, vy, pixelOf(vx, vy));
+        work.append(vx, vy, pixelOf(vx, vy));
     }
     cutAtAxis(a, b, cx, cy, static_cast<int>(n));
-    detDraw();
+    m_editor.detDraw();
 }
 
 // Keeps the part on or left of the axis. Vertex n + 2 - j mirrors vertex j
 // across the centre's row, so the kept run j .. n + 2 - j is symmetric.
-void TGEditF::cutAtAxis(float a, float b, float cx, float cy, int n) {
+void Ellipse::cutAtAxis(float a, float b, float cx, float cy, int n) {
     if (cx >= a) return;
+    FigureBuffer& work = m_editor.work();
     int j = 0;
-    for (int v = 1; v <= m_work.count; ++v) {
-        if (m_work.x[static_cast<std::size_t>(v - 1)] >= 0) {
+    for (int v = 1; v <= work.count; ++v) {
+        if (work.x[static_cast<std::size_t>(v - 1)] >= 0) {
             j = v;
             break;
         }
     }
     const int last = n + 2 - j;
     if (j < 2 || last < j) return;  // vertex 1 lies right of the axis whenever cx < a
-    auto move = [this](int to, int from) {
+    auto move = [&work](int to, int from) {
         const std::size_t t = static_cast<std::size_t>(to), f = static_cast<std::size_t>(from);
-        m_work.x[t] = m_work.x[f];
-        m_work.y[t] = m_work.y[f];
-        m_work.pixel[t] = m_work.pixel[f];
+        work.x[t] = work.x[f];
+        work.y[t] = work.y[f];
+        work.pixel[t] = work.pixel[f];
     };
     const int kept = last - j + 1;
-    if (m_work.x[static_cast<std::size_t>(j - 1)] == 0) {
+    if (work.x[static_cast<std::size_t>(j - 1)] == 0) {
         for (int i = 0; i < kept; ++i) move(i, j - 1 + i);
-        m_work.count = kept;
+        work.count = kept;
         return;
     }
     // Close the run with the two points where the outline meets the axis.
@@ -104,14 +103,14 @@ void TGEditF::cutAtAxis(float a, float b, float cx, float cy, int n) {
     const f80 rise = b * std::sin(std::acos(static_cast<f80>(cx) / a));
     const float top = static_cast<float>(cy + rise);
     const float bottom = static_cast<float>(cy - rise);
-    m_work.x[0] = 0;
-    m_work.y[0] = top;
-    m_work.pixel[0] = {AxisColumn, v2y(top)};
+    work.x[0] = 0;
+    work.y[0] = top;
+    work.pixel[0] = {AxisColumn, v2y(top)};
     const std::size_t end = static_cast<std::size_t>(kept + 1);
-    m_work.x[end] = 0;
-    m_work.y[end] = bottom;
-    m_work.pixel[end] = {AxisColumn, v2y(bottom)};
-    m_work.count = kept + 2;
+    work.x[end] = 0;
+    work.y[end] = bottom;
+    work.pixel[end] = {AxisColumn, v2y(bottom)};
+    work.count = kept + 2;
 }
 
-}  // namespace vantor
+}  // namespace vantor::edit

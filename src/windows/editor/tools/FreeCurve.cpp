@@ -1,11 +1,12 @@
-// The free curve: points sampled along the drag, one vertex spacing apart,
-// then smoothed.
+#include "windows/editor/tools/FreeCurve.h"
+
 #include <cmath>
 
-#include "windows/editor/TGEditF.h"
 #include "platform/numbers/Numbers.h"
+#include "windows/editor/toolkit/Context.h"
+#include "windows/editor/toolkit/FigureBuffer.h"
 
-namespace vantor {
+namespace vantor::edit {
 
 namespace {
 double distance(IntPoint a, IntPoint b) {
@@ -15,49 +16,52 @@ double distance(IntPoint a, IntPoint b) {
 }
 }  // namespace
 
-void TGEditF::startFreeLine(int x, int y) {
-    if (otherButton()) return;
-    m_gesture.spacing = m_settings.vertexSpacing;
+void FreeCurve::startFreeLine(int x, int y) {
+    if (m_editor.otherButton()) return;
+    m_spacing = m_editor.vertexSpacing();
     startDrawZukei(x, y);
 }
 
-void TGEditF::viaFreeDraw(int x, int y) {
-    if (!m_gesture.dragging) return;
+void FreeCurve::viaFreeDraw(int x, int y) {
+    if (!m_editor.dragging()) return;
+    FigureBuffer& work = m_editor.work();
     IntPoint e{x, y};
     if (x2d(e.x) < 0) e.x = AxisColumn;
-    if (distance(m_gesture.current, e) < m_gesture.spacing) return;
+    if (distance(m_current, e) < m_spacing) return;
     // Sampling stops when the buffer is full; one entry stays free for the
     // end point of the release.
-    if (m_work.count >= FigureBuffer::Capacity - 1) return;
+    if (work.count >= FigureBuffer::Capacity - 1) return;
     appendPoint(e);
-    rubberLine(m_gesture.current, e);
-    m_gesture.previous = m_gesture.current;
-    m_gesture.current = e;
-    m_gesture.rubberShown = true;
+    m_editor.rubberLine(m_current, e);
+    m_previous = m_current;
+    m_current = e;
+    m_rubberShown = true;
 }
 
-void TGEditF::detFreeLine(int x, int y) {
-    if (!m_gesture.dragging) return;
+void FreeCurve::detFreeLine(int x, int y) {
+    if (!m_editor.dragging()) return;
+    FigureBuffer& work = m_editor.work();
     IntPoint e{x, y};
-    if (distance(m_gesture.current, e) < m_gesture.spacing * 0.5) {
+    if (distance(m_current, e) < m_spacing * 0.5) {
         // The end point replaces the last sample, which lies too close to it.
-        if (m_gesture.rubberShown && m_work.count >= 2) rubberLine(m_gesture.previous, m_gesture.current);
-        if (m_work.count > 0) --m_work.count;
+        if (m_rubberShown && work.count >= 2) m_editor.rubberLine(m_previous, m_current);
+        if (work.count > 0) --work.count;
     }
-    adjustGrid(e);
+    m_editor.adjustGrid(e);
     appendPoint(e);
     smoothFreeCurve();
-    detDraw();
+    m_editor.detDraw();
 }
 
 // Each step spreads vertices k-2 and k-1 evenly between k-3 (as already
 // rewritten by the step before) and k, so the smoothing cascades along the
 // curve. The end vertices stay. Only x and y change: the commit reads no more.
-void TGEditF::smoothFreeCurve() {
-    if (m_work.count < 5 || !(m_gesture.spacing < 20)) return;
-    auto& X = m_work.x;
-    auto& Y = m_work.y;
-    for (int k = 4; k <= m_work.count; ++k) {
+void FreeCurve::smoothFreeCurve() {
+    FigureBuffer& work = m_editor.work();
+    if (work.count < 5 || !(m_spacing < 20)) return;
+    auto& X = work.x;
+    auto& Y = work.y;
+    for (int k = 4; k <= work.count; ++k) {
         const std::size_t v = static_cast<std::size_t>(k - 1);  // entry of vertex k
         const float dX = static_cast<float>((static_cast<f80>(X[v]) - X[v - 3]) / 3);
         const float dY = static_cast<float>((static_cast<f80>(Y[v]) - Y[v - 3]) / 3);
@@ -68,4 +72,4 @@ void TGEditF::smoothFreeCurve() {
     }
 }
 
-}  // namespace vantor
+}  // namespace vantor::edit

@@ -1,15 +1,17 @@
-// A single point is a figure of two coincident vertices where the mouse is released.
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/tools/Point.h"
 
-namespace vantor {
+#include "windows/editor/toolkit/Context.h"
+#include "windows/editor/toolkit/FigureBuffer.h"
 
-void TGEditF::detPoint1(int x, int y) {
-    if (!m_gesture.dragging) return;
-    const IntPoint e = adjusted({x, y});
-    m_work.clear();
+namespace vantor::edit {
+
+void Point::detPoint1(int x, int y) {
+    if (!m_editor.dragging()) return;
+    const IntPoint e = m_editor.adjusted({x, y});
+    m_editor.work().clear();
     appendPoint(e);
     appendPoint(e);
-    detDraw();
+    m_editor.detDraw();
 }
 
-}  // namespace vantor
+}  // namespace vantor::edit

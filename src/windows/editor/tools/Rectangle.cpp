@@ -1,25 +1,25 @@
-// Rectangles from two corners. One that touches the axis stays open along
-// it: the side on the axis is not generated and both ends lie on the axis.
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/tools/Rectangle.h"
 
-namespace vantor {
+#include "windows/editor/toolkit/Context.h"
+#include "windows/editor/toolkit/FigureBuffer.h"
 
-void TGEditF::viaSetRect(int x, int y) {
-    if (!m_gesture.dragging) return;
-    if (m_gesture.rubberShown) rubberRectangle(m_gesture.start, m_gesture.current);
-    m_gesture.current = adjusted({x, y});
-    rubberRectangle(m_gesture.start, m_gesture.current);
-    m_gesture.rubberShown = true;
+namespace vantor::edit {
+
+void Rectangle::preview(IntPoint e) { m_editor.rubberRectangle(m_start, e); }
+
+void Rectangle::viaSetRect(int x, int y) {
+    if (!m_editor.dragging()) return;
+    showPreview(m_editor.adjusted({x, y}));
 }
 
-void TGEditF::detRectangle(int x, int y) {
-    if (!m_gesture.dragging) return;
-    if (m_gesture.rubberShown) rubberRectangle(m_gesture.start, m_gesture.current);
-    const IntPoint s = m_gesture.start;
-    const IntPoint e = adjusted({x, y});
-    m_work.clear();
+void Rectangle::detRectangle(int x, int y) {
+    if (!m_editor.dragging()) return;
+    erasePreview();
+    const IntPoint s = m_start;
+    const IntPoint e = m_editor.adjusted({x, y});
+    m_editor.work().clear();
     if (e.x == s.x || e.y == s.y) {
-        detDraw();  // nothing to commit; only redraws
+        m_editor.detDraw();  // nothing to commit; only redraws
         return;
     }
     const IntPoint se{e.x, s.y};  // corner beside s on its row
@@ -41,7 +41,7 @@ void TGEditF::detRectangle(int x, int y) {
         addLine(e, es);
         addLine(es, s);
     }
-    detDraw();
+    m_editor.detDraw();
 }
 
-}  // namespace vantor
+}  // namespace vantor::edit

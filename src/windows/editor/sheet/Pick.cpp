@@ -1,5 +1,6 @@
 // Picking: the figure that owns the vertex nearest the mouse is taken out of
-// the vertex list into the work buffer, with its attributes.
+// the vertex list into the work buffer, with its attributes, and held there
+// until it is put back.
 #include <algorithm>
 #include <cmath>
 

@@ -1,0 +1,17 @@
+#pragma once
+// Scaling a figure by a factor from 0.1 to 10 typed into an input box.
+#include "windows/editor/operations/TypedTransform.h"
+
+namespace vantor::edit {
+
+class Scale final : public TypedTransform {
+public:
+    explicit Scale(Context& editor);
+    void release(int x, int y) override { detMagnifyZukei(x, y); }
+
+private:
+    void detMagnifyZukei(int x, int y) { transformPicked(x, y); }
+    void apply(float factor, float cx, float cy) override;
+};
+
+}  // namespace vantor::edit

@@ -1,0 +1,43 @@
+// The boxes and the dialog the tools ask through the editor.
+#include <optional>
+#include <string>
+
+#include "platform/numbers/SharedRoutines.h"
+#include "platform/numbers/TextNumbers.h"
+#include "windows/editor/TGEditF.h"
+#include "windows/editor/TZuPropF.h"
+#include "windows/shared/Workspace.h"
+
+namespace vantor {
+
+bool TGEditF::askDecimal(const std::string& caption, const std::string& prompt, const std::string& initial,
+                         long double& value) {
+    const std::string answer = removeSpaces(m_workspace.desktop.inputBox(caption, prompt, initial));
+    if (!isSignedDecimal(answer)) return false;
+    const std::optional<long double> parsed = parseDecimal(answer, Exponent::Refused);
+    if (!parsed) return false;
+    value = *parsed;
+    return true;
+}
+
+bool TGEditF::confirm(const std::string& question) {
+    return m_workspace.desktop.messageBox(question, Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::YesNo) ==
+           MsgAnswer::Yes;
+}
+
+void TGEditF::tell(const std::string& text, MsgIcon icon) {
+    m_workspace.desktop.messageBox(text, Workspace::ApplicationTitle, icon, MsgButtons::Ok);
+}
+
+// The dialog edits propRecord; whatever it leaves there becomes the figure's.
+void TGEditF::askFigureAttributes() {
+    propRecord = m_workRecord;
+    TZuPropF& dialog = m_peers.ZuPropF();
+    dialog.imgFill();
+    dialog.setMethodLabel();
+    m_workspace.desktop.showModal(dialog);
+    dialog.hide();
+    m_workRecord = propRecord;
+}
+
+}  // namespace vantor

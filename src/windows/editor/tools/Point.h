@@ -1,0 +1,17 @@
+#pragma once
+// A single point: a figure of two coincident vertices where the mouse is
+// released. The press arms the drag; moves do nothing.
+#include "windows/editor/tools/DrawingTool.h"
+
+namespace vantor::edit {
+
+class Point final : public DrawingTool {
+public:
+    explicit Point(Context& editor) : DrawingTool(editor) {}
+    void release(int x, int y) override { detPoint1(x, y); }
+
+private:
+    void detPoint1(int x, int y);
+};
+
+}  // namespace vantor::edit

@@ -1,0 +1,20 @@
+#pragma once
+// Rectangles from two corners. One that touches the axis stays open along
+// it: the side on the axis is not generated and both ends lie on the axis.
+#include "windows/editor/tools/DrawingTool.h"
+
+namespace vantor::edit {
+
+class Rectangle final : public DrawingTool {
+public:
+    explicit Rectangle(Context& editor) : DrawingTool(editor) {}
+    void move(int x, int y) override { viaSetRect(x, y); }
+    void release(int x, int y) override { detRectangle(x, y); }
+
+private:
+    void viaSetRect(int x, int y);
+    void detRectangle(int x, int y);
+    void preview(IntPoint e) override;
+};
+
+}  // namespace vantor::edit
