@@ -11,6 +11,7 @@
 #include "windows/editor/TGEditF.h"
 #include "support/FigureBuilder.h"
 #include "support/ProgramFixture.h"
+#include "platform/widgets/VirtualKey.h"
 
 namespace vantor::test {
 
@@ -56,7 +57,7 @@ protected:
         release(p);
     }
     void key(int code, unsigned shift = ShiftNone) { ed().FormKeyDown(code, shift); }
-    void escape() { key(0x1B); }
+    void escape() { key(vk::Escape); }
     static void choose(SpeedButton& b) { b.mouseUp(MouseButton::Left); }
     void freePlacement() { ed().mnGFree.click(); }
     void setSpacing(const std::string& typed) {

@@ -2,14 +2,9 @@
 // the history; the edit menu and Ctrl+Z / Ctrl+Y move through it.
 #include "windows/shared/Workspace.h"
 #include "windows/editor/TGEditF.h"
+#include "platform/widgets/VirtualKey.h"
 
 namespace vantor {
-
-namespace {
-constexpr int KeyEscape = 0x1B;
-constexpr int KeyY = 'Y';
-constexpr int KeyZ = 'Z';
-}  // namespace
 
 void TGEditF::buildEditMenu() {
     mainMenu.add(mnEdit);
@@ -61,13 +56,13 @@ void TGEditF::afterHistoryMove() {
 }
 
 void TGEditF::FormKeyDown(int key, unsigned shift) {
-    if (key == KeyEscape) {
+    if (key == vk::Escape) {
         cancelGesture();
         return;
     }
     if ((shift & ShiftCtrl) == 0 || (shift & ShiftAlt) != 0) return;
-    if (key == KeyZ && (shift & ShiftShift) == 0) mnUndo.click();
-    else if (key == KeyY || (key == KeyZ && (shift & ShiftShift) != 0)) mnRedo.click();
+    if (key == 'Z' && (shift & ShiftShift) == 0) mnUndo.click();
+    else if (key == 'Y' || (key == 'Z' && (shift & ShiftShift) != 0)) mnRedo.click();
 }
 
 }  // namespace vantor
