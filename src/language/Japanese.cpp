@@ -59,11 +59,23 @@ constexpr TextPair Texts[] = {
     {"ビットマップとしてはファイルが大きすぎます", "file too large for a bitmap"},
     {"空の画像はビットマップファイルに保存できません", "cannot store an empty picture as a bitmap file"},
     {"ビットマップファイルには画像が大きすぎます", "picture too large for a bitmap file"},
-    // The mesh export's warnings about a figure.
-    {"図形 {0}: 断面が自分自身と交わるか接しています。その立体はきれいな閉じた立体になりません",
-     "figure {0}: the profile crosses or touches itself; its solid is not a clean closed solid"},
-    {"図形 {0}: 断面が両端以外で軸に接しています。立体はそこで自分自身と接します",
-     "figure {0}: the profile touches the axis between its ends; the solid meets itself there"},
+    // What making a figure's solid resolved or refused.
+    {"図形 {0}: 断面が軸を越えています。軸の向こう側の部分は同じ立体を作るので、こちら側に折り返しました",
+     "figure {0}: the profile crosses the axis; the part beyond it is mirrored, since it sweeps the same solid"},
+    {"図形 {0}: 断面が自分自身と交わるか重なっています。立体は断面が囲む部分です",
+     "figure {0}: the profile crosses or overlaps itself; the solid is what it winds around"},
+    {"図形 {0}: 立体は高さ {1} で軸上の一点にくびれています",
+     "figure {0}: the solid is pinched to a point on the axis at height {1}"},
+    {"図形 {0}: 断面が面積を囲んでいないため、立体になりません", "figure {0}: the profile encloses no area; it makes no solid"},
+    {"図形 {0} と {1} は重なっています。合計では重なる部分を一度だけ数えます",
+     "figures {0} and {1} overlap; the totals count the shared part once"},
+    {"図形 {0}: 座標に有限でない数があります。立体を測ることも作ることもできません",
+     "figure {0}: a coordinate is not a finite number; its solid cannot be measured or made"},
+    {"図形 {0}: データの最大の座標（{1}）に比べて小さすぎ、正確に扱えません。立体を測ることも作ることもできません",
+     "figure {0}: it is too small beside the data set's largest coordinate ({1}) to be resolved exactly; its solid cannot "
+     "be measured or made"},
+    {"図形 {0}: 輪郭を整理できませんでした。立体を測ることも作ることもできません",
+     "figure {0}: its outline could not be resolved; its solid cannot be measured or made"},
 };
 
 std::optional<std::string> translateLine(std::string_view line) {
