@@ -34,6 +34,8 @@ public:
         auto addRing = [&](const std::vector<ProfilePoint>& ring) {
             for (std::size_t i = 0; i < ring.size(); ++i) {
                 const ProfilePoint a = ring[i], b = ring[(i + 1) % ring.size()];
+                // An edge on the axis lies inside the section: the mirror image continues there.
+                if (a.r == 0 && b.r == 0) continue;
                 m_edges.push_back({a, b});
                 m_edges.push_back({{-a.r, a.y}, {-b.r, b.y}});
             }
@@ -178,7 +180,7 @@ private:
                 if (!onBed) overhang = std::max(overhang, downwardAngle(outward));
                 wall = std::min(wall, m_section.distance(mid, -1.0 * outward, needed, eps / 2));
             }
-            if (overhang > m_settings.maxOverhang + 1e-9)
+            if (overhang > m_settings.maxOverhang + 1e-3)
                 m_report.findings.push_back(finding(FindingKind::Overhang, p, k, next, overhang));
             if (wall < needed) m_report.findings.push_back(finding(FindingKind::ThinWall, p, k, next, wall * m_settings.scale));
         }
@@ -204,7 +206,7 @@ private:
                     finding(FindingKind::Floating, *profile, vertex, vertex, (low.y - m_bed) * m_settings.scale));
         };
         auto lowest = [](const std::vector<ProfilePoint>& pts) {
-            return *std::min_element(pts.begin(), pts.end(), [](auto& a, auto& b) { return a.y < b.y; });
+            return *std::min_element(pts.begin(), pts.end(), [](auto& a, auto& b) { return a.y < b.y || (a.y == b.y && a.r < b.r); });
         };
         for (const Region& r : m_set.whole) {
             const ProfilePoint low = lowest(r.outer);
