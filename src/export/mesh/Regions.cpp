@@ -97,13 +97,29 @@ void collect(const cl::PolyNode& node, const Grid& grid, std::vector<Region>& ou
     }
 }
 
+// Whether any point appears twice among the contours: where an outline
+// touches itself or another.
+bool touching(cl::PolyTree& tree) {
+    std::vector<std::pair<cl::cInt, cl::cInt>> points;
+    for (const cl::PolyNode* node = tree.GetFirst(); node; node = node->GetNext())
+        for (const cl::IntPoint& p : node->Contour) points.push_back({p.X, p.Y});
+    std::sort(points.begin(), points.end());
+    return std::adjacent_find(points.begin(), points.end()) != points.end();
+}
+
 std::vector<Region> unite(const cl::Paths& paths, const Grid& grid) {
-    cl::Clipper c;
-    c.StrictlySimple(true);
-    c.PreserveCollinear(true);
-    c.AddPaths(paths, cl::ptSubject, true);
+    // Strictly simple output (touching outlines split apart) costs time
+    // that grows with the square of the vertices: it is asked for only
+    // when an outline touches.
     cl::PolyTree tree;
-    c.Execute(cl::ctUnion, tree, cl::pftNonZero, cl::pftNonZero);
+    for (bool strict : {false, true}) {
+        cl::Clipper c;
+        c.StrictlySimple(strict);
+        c.PreserveCollinear(true);
+        c.AddPaths(paths, cl::ptSubject, true);
+        c.Execute(cl::ctUnion, tree, cl::pftNonZero, cl::pftNonZero);
+        if (!touching(tree)) break;
+    }
     std::vector<Region> out;
     collect(tree, grid, out);
     return out;
