@@ -15,6 +15,7 @@
 #include "export/mesh/MeshFiles.h"
 #include "export/mesh/SolidExport.h"
 #include "platform/files/Files.h"
+#include "support/MeshChecks.h"
 #include "support/TempDir.h"
 
 using namespace vantor;
@@ -83,26 +84,8 @@ double slicedVolume(const std::vector<Polygon>& polygons, int slices = 4000) {
     return volume;
 }
 
-double meshVolume(const Mesh& m) {
-    double v = 0;
-    for (const auto& t : m.triangles) {
-        const Vec3 &a = m.vertices[t[0]], &b = m.vertices[t[1]], &c = m.vertices[t[2]];
-        v += dot(a, cross(b, c)) / 6;
-    }
-    return v;
-}
-
-// Every directed edge once and its reverse once: closed and consistently oriented.
-bool watertight(const Mesh& m) {
-    std::map<std::pair<std::uint32_t, std::uint32_t>, int> directed;
-    for (const auto& t : m.triangles)
-        for (int i = 0; i < 3; ++i) ++directed[{t[i], t[(i + 1) % 3]}];
-    for (const auto& [edge, count] : directed) {
-        const auto reverse = directed.find({edge.second, edge.first});
-        if (count != 1 || reverse == directed.end() || reverse->second != 1) return false;
-    }
-    return !m.triangles.empty();
-}
+using test::meshVolume;
+using test::watertight;
 
 struct Row {
     const char* name;
