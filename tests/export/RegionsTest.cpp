@@ -105,6 +105,9 @@ const std::vector<Row>& awkwardProfiles() {
         {"drawn wholly beyond the axis", {{{-20, 0}, {-5, 0}, {-5, 8}, {-20, 8}}}, {}},
         {"overlapping figures", {{{5, 0}, {15, 0}, {15, 10}, {5, 10}}, {{10, 5}, {20, 5}, {20, 15}, {10, 15}}},
          {NoteKind::OverlapsFigure}},
+        {"a keyhole: the outline winds back round a hole",
+         {{{10, 0}, {30, 0}, {30, 20}, {10, 20}, {10, 10}, {15, 10}, {15, 15}, {25, 15}, {25, 5}, {15, 5}, {15, 10}, {10, 10}}},
+         {}},
         {"a hook whose beyond part lands inside", {{{-30, 0}, {10, 0}, {10, 30}, {0, 30}, {0, 20}, {-30, 20}}},
          {NoteKind::CrossesAxis}},
     };
