@@ -8,8 +8,6 @@
 //
 //   bench_mesh_export_memory [vertices] [segments] [stl|obj|ply|3mf]
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -18,6 +16,7 @@
 #include <string>
 
 #include "BenchSupport.h"
+#include "ChildProcess.h"
 #include "export/mesh/SolidExport.h"
 
 namespace {
@@ -53,18 +52,12 @@ int main(int argc, char** argv) {
     const int vertices = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int segments = argc > 2 ? std::atoi(argv[2]) : 360;
     const std::string only = argc > 3 ? argv[3] : "";
-    std::string folder = (std::filesystem::temp_directory_path() / "vantor-bench-XXXXXX").string();
-    if (!::mkdtemp(folder.data())) return 2;
+    const bench::ScratchFolder folder;
+    if (!folder.made()) return 2;
     int status = 0;
     for (const char* extension : {"stl", "obj", "ply", "3mf"}) {
         if (!only.empty() && only != extension) continue;
-        const pid_t child = ::fork();
-        if (child == 0) std::_Exit(run(folder, vertices, segments, extension));
-        int code = 0;
-        ::waitpid(child, &code, 0);
-        status |= WIFEXITED(code) ? WEXITSTATUS(code) : 2;
+        status |= bench::inChild([&] { return run(folder.path(), vertices, segments, extension); });
     }
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
     return status;
 }
