@@ -174,7 +174,8 @@ struct Bounds {
 
 class SetBuilder {
 public:
-    SetBuilder(const std::vector<Profile>& profiles, double thickness) : m_thickness(thickness), m_grid(maxAbs(profiles)) {
+    SetBuilder(const std::vector<Profile>& profiles, double thickness)
+        : m_thickness(thickness), m_largest(largest(profiles)), m_grid(m_largest + (thickness > 0 ? 3 * thickness : 0)) {
         m_set.quantum = m_grid.quantum();
         for (const Profile& p : profiles) m_set.figures.push_back(figure(p));
         overlaps();
@@ -182,13 +183,14 @@ public:
     SolidSet take() { return std::move(m_set); }
 
 private:
-    double maxAbs(const std::vector<Profile>& profiles) const {
+    // The largest magnitude of a coordinate; a wall reaches at most three
+    // thicknesses beyond it.
+    static double largest(const std::vector<Profile>& profiles) {
         double m = 0;
         for (const Profile& p : profiles)
             for (const ProfilePoint& q : p.points)
                 if (std::isfinite(q.r) && std::isfinite(q.y)) m = std::max({m, std::fabs(q.r), std::fabs(q.y)});
-        // A wall reaches at most three thicknesses beyond its profile.
-        return m + (m_thickness > 0 ? 3 * m_thickness : 0);
+        return m;
     }
 
     void note(NoteKind kind, int figure, std::string text, double y = 0, int other = 0) {
@@ -207,7 +209,7 @@ private:
         const double extent = std::max(b.maxR - b.minR, b.maxY - b.minY);
         if (extent > 0 && extent < MinimumSteps * m_grid.quantum()) {
             note(NoteKind::Refused, p.figure,
-                 "it is too small beside the data set's largest coordinate (" + number(m_grid.quantum() * std::ldexp(1.0, GridBits)) +
+                 "it is too small beside the data set's largest coordinate (" + number(m_largest) +
                      ") to be resolved exactly; its solid cannot be measured or made");
             return false;
         }
@@ -294,6 +296,7 @@ private:
     }
 
     double m_thickness;
+    double m_largest;
     Grid m_grid;
     SolidSet m_set;
 };
