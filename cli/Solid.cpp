@@ -120,19 +120,20 @@ int runMeasure(const Arguments& args, std::ostream& out, std::ostream& err) {
         const SolidPreview preview = previewSolid(figures->profiles, settings);
         const char* len = millimetres ? " mm" : "";
         const char* area = millimetres ? " mm²" : "";
-        auto volume = [&](double v) { return millimetres ? number(v * s * s * s / 1000) + " ml" : number(v); };
-        for (const ProfileMeasures& m : preview.figures) {
-            out << "figure " << m.figure << " (" << shapeName(m) << "): length " << number(m.length * s) << len;
+        auto volume = [&](double v) { return millimetres ? number(v / 1000) + " ml" : number(v); };
+        for (const ProfileMeasures& figure : preview.figures) {
+            const ProfileMeasures m = scaled(figure, s);
+            out << "figure " << m.figure << " (" << shapeName(m) << "): length " << number(m.length) << len;
             if (m.shape != ProfileShape::Open || m.walled)
-                out << ", area " << number(m.area * s * s) << area << ", volume " << volume(m.volume);
-            out << ", surface " << number(m.surfaceArea * s * s) << area << '\n';
+                out << ", area " << number(m.area) << area << ", volume " << volume(m.volume);
+            out << ", surface " << number(m.surfaceArea) << area << '\n';
         }
         tell(preview, "measure", data, err);
         // A total that leaves out a refused figure would be wrong.
         if (!preview.refusals.empty()) return 1;
-        const Totals& t = preview.totals;
-        out << "total: length " << number(t.length * s) << len << ", area " << number(t.area * s * s) << area
-            << ", volume " << volume(t.volume) << ", surface " << number(t.surfaceArea * s * s) << area << '\n'
+        const Totals t = scaled(preview.totals, s);
+        out << "total: length " << number(t.length) << len << ", area " << number(t.area) << area << ", volume "
+            << volume(t.volume) << ", surface " << number(t.surfaceArea) << area << '\n'
             << sizeLine(preview.size) << '\n';
         return 0;
     });
