@@ -64,6 +64,9 @@ constexpr TextPair Texts[] = {
      "figure {0}: the profile crosses the axis; the part beyond it is mirrored, since it sweeps the same solid"},
     {"図形 {0}: 断面が自分自身と交わるか重なっています。立体は断面が囲む部分です",
      "figure {0}: the profile crosses or overlaps itself; the solid is what it winds around"},
+    {"図形 {0}: 断面が壁の厚みより急に曲がる所で、壁が重なっています。立体は壁が囲む部分です",
+     "figure {0}: its wall folds over itself where the profile bends tighter than the wall is thick; the solid is what the "
+     "wall winds around"},
     {"図形 {0}: 立体は高さ {1} で軸上の一点にくびれています",
      "figure {0}: the solid is pinched to a point on the axis at height {1}"},
     {"図形 {0}: 断面が面積を囲んでいないため、立体になりません", "figure {0}: the profile encloses no area; it makes no solid"},
@@ -74,6 +77,8 @@ constexpr TextPair Texts[] = {
     {"図形 {0}: データの最大の座標（{1}）に比べて小さすぎ、正確に扱えません。立体を測ることも作ることもできません",
      "figure {0}: it is too small beside the data set's largest coordinate ({1}) to be resolved exactly; its solid cannot "
      "be measured or made"},
+    {"メッシュの頂点か三角形が 4,294,967,295 を超えます。分割数を減らしてください",
+     "the mesh would have more than 4,294,967,295 vertices or triangles; use fewer segments"},
     {"図形 {0}: 輪郭を整理できませんでした。立体を測ることも作ることもできません",
      "figure {0}: its outline could not be resolved; its solid cannot be measured or made"},
 };

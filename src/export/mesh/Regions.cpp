@@ -260,7 +260,10 @@ private:
         const double tolerance = 1e-9 * std::max(1.0, filled) + static_cast<double>(ring.size());
         if (crosses) note(NoteKind::CrossesAxis, f.figure, "the profile crosses the axis; the part beyond it is mirrored, since it sweeps the same solid");
         if (std::fabs(std::fabs(cl::Area(ring)) - filled) > tolerance)
-            note(NoteKind::CrossesItself, f.figure, "the profile crosses or overlaps itself; the solid is what it winds around");
+            note(NoteKind::CrossesItself, f.figure,
+                 f.walled ? "its wall folds over itself where the profile bends tighter than the wall is thick; the solid is "
+                            "what the wall winds around"
+                          : "the profile crosses or overlaps itself; the solid is what it winds around");
         for (double y : pinches(f.regions))
             note(NoteKind::TouchesAxis, f.figure, "the solid is pinched to a point on the axis at height " + number(y), y);
         if (f.regions.empty()) note(NoteKind::EnclosesNothing, f.figure, "the profile encloses no area; it makes no solid");

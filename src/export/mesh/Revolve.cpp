@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
+#include <stdexcept>
 
 #include "export/mesh/Triangulate.h"
 
@@ -62,6 +64,9 @@ RevolvedSolid::RevolvedSolid(const std::vector<const FigureSolid*>& figures, con
         }
     }
     m_triangleCount += 2 * m_caps.size();
+    // Vertex numbers and an STL's triangle count are 32-bit.
+    if (m_vertexCount > UINT32_MAX || m_triangleCount > UINT32_MAX)
+        throw std::length_error("the mesh would have more than 4,294,967,295 vertices or triangles; use fewer segments");
 }
 
 void RevolvedSolid::addLoop(const std::vector<ProfilePoint>& points, bool closed) {

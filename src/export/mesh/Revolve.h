@@ -69,7 +69,8 @@ private:
 class RevolvedSolid : public MeshSource {
 public:
     RevolvedSolid(const std::vector<const FigureSolid*>& figures, const RevolveSettings& settings);
-    // Every figure of the set that is not refused.
+    // Every figure of the set that is not refused. Both throw
+    // std::length_error for more vertices or triangles than 32 bits count.
     RevolvedSolid(const SolidSet& set, const RevolveSettings& settings);
 
     std::size_t vertexCount() const override { return m_vertexCount; }
