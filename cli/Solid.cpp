@@ -34,6 +34,19 @@ void tell(const SolidPreview& p, const std::string& command, const std::string& 
     for (const std::string& r : p.refusals) err << "vantor-cli " << command << ": " << data << ": " << r << '\n';
 }
 
+// --thickness, --angle and --scale into `settings`; false, with the reason
+// on err, when one is unusable.
+bool readSolidOptions(const Arguments& args, const std::string& command, RevolveSettings& settings, std::ostream& err) {
+    const auto thickness = decimalOption(args, command, ThicknessOption, 0, err);
+    const auto degrees = decimalOption(args, command, AngleOption, 360, err);
+    const auto scale = decimalOption(args, command, ScaleOption, 1, err);
+    if (!thickness || !degrees || !scale) return false;
+    settings.thickness = *thickness;
+    settings.degrees = *degrees;
+    settings.scale = *scale;
+    return true;
+}
+
 std::string sizeLine(const SolidSize& s) {
     return "size: " + number(s.width) + " x " + number(s.depth) + " x " + number(s.height) + " mm";
 }
@@ -56,13 +69,7 @@ int runExport(const Arguments& args, std::ostream& out, std::ostream& err) {
         }
         settings.revolve.segments = *n;
     }
-    const auto thickness = decimalOption(args, "export", ThicknessOption, 0, err);
-    const auto degrees = decimalOption(args, "export", AngleOption, 360, err);
-    const auto scale = decimalOption(args, "export", ScaleOption, 1, err);
-    if (!thickness || !degrees || !scale) return 2;
-    settings.revolve.thickness = *thickness;
-    settings.revolve.degrees = *degrees;
-    settings.revolve.scale = *scale;
+    if (!readSolidOptions(args, "export", settings.revolve, err)) return 2;
     settings.open = args.has("--allow-open") ? OpenFigures::BareSurface : OpenFigures::Refuse;
     settings.format = meshFormatOf(output);
     if (settings.format == MeshFormat::Unknown) {
@@ -105,14 +112,8 @@ int runMeasure(const Arguments& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     ExportSettings settings;
-    const auto thickness = decimalOption(args, "measure", ThicknessOption, 0, err);
-    const auto degrees = decimalOption(args, "measure", AngleOption, 360, err);
-    const auto scale = decimalOption(args, "measure", ScaleOption, 1, err);
-    if (!thickness || !degrees || !scale) return 2;
-    settings.revolve.thickness = *thickness;
-    settings.revolve.degrees = *degrees;
-    settings.revolve.scale = *scale;
-    const double s = *scale;
+    if (!readSolidOptions(args, "measure", settings.revolve, err)) return 2;
+    const double s = settings.revolve.scale;
     const bool millimetres = args.has("--unit") || args.has("--scale");
     return reportingFailure("measure", err, [&] {
         const auto figures = readFigures("measure", data, err);

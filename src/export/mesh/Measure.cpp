@@ -91,22 +91,6 @@ Totals total(const SolidSet& set, double degrees) {
     return t;
 }
 
-ProfileMeasures scaled(ProfileMeasures m, double scale) {
-    m.length *= scale;
-    m.area *= scale * scale;
-    m.surfaceArea *= scale * scale;
-    m.volume *= scale * scale * scale;
-    return m;
-}
-
-Totals scaled(Totals t, double scale) {
-    t.length *= scale;
-    t.area *= scale * scale;
-    t.surfaceArea *= scale * scale;
-    t.volume *= scale * scale * scale;
-    return t;
-}
-
 SolidSize sizeOf(const SolidSet& set, double degrees, double scale) {
     double minR = std::numeric_limits<double>::infinity(), maxR = 0;
     double minY = std::numeric_limits<double>::infinity(), maxY = -minY;

@@ -32,9 +32,16 @@ Totals total(const std::vector<ProfileMeasures>& measures);
 // volume counted once) and the bare surfaces of open figures without a wall.
 Totals total(const SolidSet& set, double degrees = 360);
 
-// Measures in millimetres (mm, mm², mm³) for `scale` millimetres per data unit.
-ProfileMeasures scaled(ProfileMeasures measures, double scale);
-Totals scaled(Totals totals, double scale);
+// Measures (ProfileMeasures or Totals) in millimetres (mm, mm², mm³) for
+// `scale` millimetres per data unit.
+template <typename Measures>
+Measures scaled(Measures m, double scale) {
+    m.length *= scale;
+    m.area *= scale * scale;
+    m.surfaceArea *= scale * scale;
+    m.volume *= scale * scale * scale;
+    return m;
+}
 
 // The extent of the solid along the mesh's axes: width along x, depth along
 // y, height along the axis of revolution; in data units times `scale`.
