@@ -35,16 +35,16 @@ PrintCheckSettings with(double nozzle, double thickness = 0, double scale = 1) {
 }  // namespace
 
 TEST(PrintChecks, FindingsNameTheSegmentAndMeasureIt) {
-    const test::Points mushroom{{0, 0}, {5, 0}, {5, 10}, {20, 10}, {20, 12}, {0, 12}};
-    const test::Points block{{0, 0}, {10, 0}, {10, 5}, {0, 5}};
-    const test::Points raised{{0, 10}, {10, 10}, {10, 15}, {0, 15}};
+    const test::Points mushroom{{0, 0}, {5, 0}, {5, 10}, {20, 10}, {20, 12}, {0, 12}, {0, 0}};
+    const test::Points block{{0, 0}, {10, 0}, {10, 5}, {0, 5}, {0, 0}};
+    const test::Points raised{{0, 10}, {10, 10}, {10, 15}, {0, 15}, {0, 10}};
     const Row rows[] = {
         {"a clean cylinder", {block}, with(0.4), {}},
         {"the cap's underside overhangs; the foot rests on the bed", {mushroom}, with(0.4),
          {{FindingKind::Overhang, 1, 3, 4, 90}}},
         {"a cap two units thick is thin for a 1.5 nozzle", {mushroom}, with(1.5),
          {{FindingKind::Overhang, 1, 3, 4, 90}, {FindingKind::ThinWall, 1, 3, 4, 2}, {FindingKind::ThinWall, 1, 5, 6, 2}}},
-        {"a stem across the axis is as thick as its diameter", {{{0, 0}, {0.3f, 0}, {0.3f, 10}, {0, 10}}}, with(0.4),
+        {"a stem across the axis is as thick as its diameter", {{{0, 0}, {0.3f, 0}, {0.3f, 10}, {0, 10}, {0, 0}}}, with(0.4),
          {{FindingKind::ThinWall, 1, 2, 3, 0.6}}},
         {"a tube wall of 0.3 for a 0.4 nozzle", {{{10, 0}, {10, 20}}}, with(0.4, 0.3), {{FindingKind::ThinWall, 1, 1, 2, 0.3}}},
         {"a block above another floats, measured in millimetres", {block, raised}, with(0.4, 0, 2),
@@ -52,7 +52,12 @@ TEST(PrintChecks, FindingsNameTheSegmentAndMeasureIt) {
         {"an open figure without a wall", {{{10, 0}, {10, 20}}}, with(0.4), {{FindingKind::OpenFigure, 1, 1, 2, 0}}},
         {"a bare surface leaning out at 60 degrees", {{{10, 0}, {10 + 17.320508f, 10}}}, with(0.4),
          {{FindingKind::Overhang, 1, 1, 2, 60}, {FindingKind::OpenFigure, 1, 1, 2, 0}}},
-        {"drawn beyond the axis: the same cap", {{{0, 0}, {-5, 0}, {-5, 10}, {-20, 10}, {-20, 12}, {0, 12}}}, with(0.4),
+        {"the underside drawn as the closing segment", {{{20, 10}, {20, 12}, {0, 12}, {0, 0}, {5, 0}, {5, 10}, {20, 10}}}, with(0.4),
+         {{FindingKind::Overhang, 1, 6, 7, 90}}},
+        {"a cap drawn as a second figure joined to the first", {{{0, 0}, {5, 0}, {5, 10}, {20, 10}}, {{20, 10}, {20, 12}, {0, 12}}},
+         with(1.5),
+         {{FindingKind::Overhang, 1, 3, 4, 90}, {FindingKind::ThinWall, 1, 3, 4, 2}, {FindingKind::ThinWall, 2, 6, 7, 2}}},
+        {"drawn beyond the axis: the same cap", {{{0, 0}, {-5, 0}, {-5, 10}, {-20, 10}, {-20, 12}, {0, 12}, {0, 0}}}, with(0.4),
          {{FindingKind::Overhang, 1, 3, 4, 90}}},
     };
     for (const Row& row : rows) {
@@ -61,9 +66,7 @@ TEST(PrintChecks, FindingsNameTheSegmentAndMeasureIt) {
         FigureStore store(options);
         store.clearVertices();
         for (std::size_t i = 0; i < row.figures.size(); ++i) {
-            test::Points pts = row.figures[i];
-            if (pts.size() > 2) pts.push_back(pts.front());  // closed
-            test::addFigure(store, pts, static_cast<int>(i) + 1);
+            test::addFigure(store, row.figures[i], static_cast<int>(i) + 1);
         }
         const PrintCheckReport report = printChecks(store, row.settings);
         EXPECT_TRUE(report.refusals.empty());

@@ -139,8 +139,9 @@ private:
         Finding f;
         f.kind = kind;
         f.figure = p.figure;
+        const bool segment = kind == FindingKind::Overhang || kind == FindingKind::ThinWall;
         f.firstVertex = p.sources.empty() ? 0 : p.sources[from];
-        f.lastVertex = p.sources.empty() ? 0 : p.sources[to];
+        f.lastVertex = p.sources.empty() ? 0 : segment ? f.firstVertex + 1 : p.sources[to];
         f.from = p.points[from];
         f.to = p.points[to];
         f.value = value;
@@ -236,9 +237,9 @@ PrintCheckReport printChecks(const std::vector<Profile>& profiles, const PrintCh
 
 PrintCheckReport printChecks(const FigureStore& store, const PrintCheckSettings& settings) {
     PrintCheckReport report = printChecks(profilesOf(store), settings);
-    // A profile of joined figures: each segment belongs to the figure of its last vertex.
+    // A profile of joined figures: each finding belongs to the figure of its first vertex.
     for (Finding& f : report.findings)
-        if (f.lastVertex > 0 && f.kind != FindingKind::OpenFigure) f.figure = store.figure(f.lastVertex);
+        if (f.firstVertex > 0 && f.kind != FindingKind::OpenFigure) f.figure = store.figure(f.firstVertex);
     return report;
 }
 

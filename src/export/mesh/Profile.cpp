@@ -18,7 +18,13 @@ Profile makeProfile(int figure, const std::vector<ProfilePoint>& raw, const std:
     Profile p;
     p.figure = figure;
     for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (!p.points.empty() && samePoint(p.points.back(), raw[i])) continue;
+        // A point drawn twice in a row keeps the later entry: the one whose
+        // segment leads on, so that point i's segment is the store's
+        // sources[i] to sources[i] + 1.
+        if (!p.points.empty() && samePoint(p.points.back(), raw[i])) {
+            p.sources.back() = sources[i];
+            continue;
+        }
         p.points.push_back(raw[i]);
         p.sources.push_back(sources[i]);
     }
@@ -60,8 +66,8 @@ std::vector<Profile> profilesOf(const FigureStore& store) {
         // A chain that has come back to its start is closed: nothing more joins it.
         while (j < runs.size() && !runs[j].points.empty() && chain.size() >= 2 &&
                samePoint(chain.back(), runs[j].points.front()) && !samePoint(chain.back(), chain.front())) {
-            chain.insert(chain.end(), runs[j].points.begin() + 1, runs[j].points.end());
-            sources.insert(sources.end(), runs[j].sources.begin() + 1, runs[j].sources.end());
+            chain.insert(chain.end(), runs[j].points.begin(), runs[j].points.end());
+            sources.insert(sources.end(), runs[j].sources.begin(), runs[j].sources.end());
             joined.push_back(runs[j].figure);
             ++j;
         }

@@ -31,7 +31,8 @@ struct Profile {
     // vertex is not repeated at the end.
     std::vector<ProfilePoint> points;
     // The store index of each point (empty for a profile not read from a
-    // store), so that findings on a segment can name the vertices drawn.
+    // store), so that findings can name the vertices drawn: the segment
+    // from point i is the store's sources[i] to sources[i] + 1.
     std::vector<int> sources;
     ProfileShape shape = ProfileShape::Open;
     bool bounded() const { return shape != ProfileShape::Open; }
