@@ -7,8 +7,6 @@
 //
 //   bench_animate_memory [frames] [gif|png]
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -16,6 +14,7 @@
 #include <filesystem>
 #include <string>
 
+#include "ChildProcess.h"
 #include "model/scenario/Scenario.h"
 #include "export/animation/ScenarioExport.h"
 #include "platform/files/Files.h"
@@ -53,18 +52,12 @@ int run(const std::string& folder, int frames, AnimationFormat format) {
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 5000;
     const std::string only = argc > 2 ? argv[2] : "";
-    std::string folder = (std::filesystem::temp_directory_path() / "vantor-bench-XXXXXX").string();
-    if (!::mkdtemp(folder.data())) return 2;
+    const bench::ScratchFolder folder;
+    if (!folder.made()) return 2;
     int status = 0;
     for (const AnimationFormat format : {AnimationFormat::Gif, AnimationFormat::Apng}) {
         if (!only.empty() && only != (format == AnimationFormat::Gif ? "gif" : "png")) continue;
-        const pid_t child = ::fork();
-        if (child == 0) std::_Exit(run(folder, frames, format));
-        int code = 0;
-        ::waitpid(child, &code, 0);
-        status |= WIFEXITED(code) ? WEXITSTATUS(code) : 2;
+        status |= bench::inChild([&] { return run(folder.path(), frames, format); });
     }
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
     return status;
 }

@@ -20,6 +20,7 @@ const OptionSpec Size{"--size", "", "WxH", "picture size up to 8192x8192 (defaul
 const OptionSpec Threads{"--threads", "", "N", "threads of the still display (default: one a hardware thread)"};
 const OptionSpec Angle{"--angle", "", "DEG", "turn only part of a full turn (above 0, up to 360; default 360)"};
 const OptionSpec Thickness{"--thickness", "", "T", "give open figures a wall of T data units (above 0, up to 1000)"};
+const OptionSpec Scale{"--scale", "", "S", "millimetres per data unit (above 0, up to 1000; default 1); measures in mm"};
 
 std::vector<CommandSpec> makeTable() {
     return {
@@ -72,28 +73,45 @@ std::vector<CommandSpec> makeTable() {
          "vantor-cli animate vase.va4 --simulation -o turn.gif",
          runAnimate},
         {"export",
-         {"DATA -o OUT.stl|OUT.obj|OUT.ply [--segments N] [--angle DEG] [--thickness T]"},
+         {"DATA -o OUT.stl|OUT.3mf|OUT.obj|OUT.ply [--segments N] [--angle DEG] [--thickness T] [--scale S] [--allow-open]"},
          "write the solid as a triangle mesh for 3-D printing",
-         "Closed figures, figures closed by the axis and figures that meet end to start become closed solids.\n"
-         "--thickness gives open figures a wall so that they print too.",
+         "Each figure fills what its outline winds around (nonzero rule): a figure that crosses itself fills every loop,\n"
+         "a part beyond the axis is mirrored onto this side, and overlaps are counted once. What was resolved is named.\n"
+         "An open figure needs --thickness to become a solid; without it nothing is written unless --allow-open asks for\n"
+         "the bare surface. 3MF holds one object per figure, in millimetres.",
          DataFiles,
          1,
-         {{"--output", "-o", "OUT", "the mesh to write: .stl, .obj or .ply", ValueKind::Files, "stl obj ply"},
+         {{"--output", "-o", "OUT", "the mesh to write: .stl, .3mf, .obj or .ply", ValueKind::Files, "stl 3mf obj ply"},
           {"--segments", "", "N", "steps for a full turn (3 ... 100000, default 64)"},
-          Angle, Thickness},
-         "vantor-cli export vase.va4 -o vase.stl --segments 128",
+          Angle, Thickness, Scale,
+          {"--allow-open", "", "", "write open figures without a wall as bare surfaces (for renderers, not printers)",
+           ValueKind::None}},
+         "vantor-cli export vase.va4 -o vase.3mf --segments 128 --thickness 2",
          runExport},
         {"measure",
-         {"DATA [--angle DEG] [--thickness T] [--unit mm]"},
+         {"DATA [--angle DEG] [--thickness T] [--unit mm] [--scale S]"},
          "print each figure's profile length, enclosed area, and the volume and surface area of its solid",
-         "",
+         "The total counts volume that figures share once; the size is width x depth x height in mm.",
          DataFiles,
          1,
          {Angle, Thickness,
           {"--unit", "", "mm", "print lengths in mm, areas in mm² and volumes in ml (one data unit is one millimetre)",
-           ValueKind::Words, "mm"}},
-         "vantor-cli measure vase.va4 --unit mm",
+           ValueKind::Words, "mm"},
+          Scale},
+         "vantor-cli measure vase.va4 --scale 0.5",
          runMeasure},
+        {"check",
+         {"DATA [--nozzle MM] [--max-overhang DEG] [--scale S] [--thickness T]"},
+         "list what would spoil a print: overhangs, thin walls, parts in the air and open figures",
+         "Each finding names the figure, the vertices of the segment and its coordinates in data units.\n"
+         "Exit status 0: no findings; 1: findings, or the data set could not be checked.",
+         DataFiles,
+         1,
+         {{"--nozzle", "", "MM", "nozzle width in mm; walls need two (above 0, up to 10; default 0.4)"},
+          {"--max-overhang", "", "DEG", "how far from vertical a face may lean down (0 ... 90; default 45)"},
+          Scale, Thickness},
+         "vantor-cli check vase.va4 --thickness 2 --nozzle 0.6",
+         runCheck},
     };
 }
 

@@ -14,6 +14,7 @@ int runConvert(const Arguments& args, std::ostream& out, std::ostream& err);
 int runOptions(const Arguments& args, std::ostream& out, std::ostream& err);
 int runExport(const Arguments& args, std::ostream& out, std::ostream& err);
 int runMeasure(const Arguments& args, std::ostream& out, std::ostream& err);
+int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 int runRender(const Arguments& args, std::ostream& out, std::ostream& err);
 int runAnimate(const Arguments& args, std::ostream& out, std::ostream& err);
 
@@ -30,6 +31,9 @@ inline int exportCommand(const std::vector<std::string>& a, std::ostream& o, std
 }
 inline int measureCommand(const std::vector<std::string>& a, std::ostream& o, std::ostream& e) {
     return commandNamed("measure", a, o, e);
+}
+inline int checkCommand(const std::vector<std::string>& a, std::ostream& o, std::ostream& e) {
+    return commandNamed("check", a, o, e);
 }
 inline int renderCommand(const std::vector<std::string>& a, std::ostream& o, std::ostream& e) {
     return commandNamed("render", a, o, e);

@@ -14,13 +14,23 @@ constexpr double AxisTolerance = 1e-3;
 
 bool samePoint(const ProfilePoint& a, const ProfilePoint& b) { return a.r == b.r && a.y == b.y; }
 
-Profile makeProfile(int figure, std::vector<ProfilePoint> raw) {
+Profile makeProfile(int figure, const std::vector<ProfilePoint>& raw, const std::vector<int>& sources) {
     Profile p;
     p.figure = figure;
-    for (const ProfilePoint& q : raw)
-        if (p.points.empty() || !samePoint(p.points.back(), q)) p.points.push_back(q);
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        // A point drawn twice in a row keeps the later entry: the one whose
+        // segment leads on, so that point i's segment is the store's
+        // sources[i] to sources[i] + 1.
+        if (!p.points.empty() && samePoint(p.points.back(), raw[i])) {
+            p.sources.back() = sources[i];
+            continue;
+        }
+        p.points.push_back(raw[i]);
+        p.sources.push_back(sources[i]);
+    }
     if (p.points.size() >= 3 && samePoint(p.points.front(), p.points.back())) {
         p.points.pop_back();
+        p.sources.pop_back();
         p.shape = ProfileShape::Closed;
     } else if (p.points.size() >= 2 && p.points.front().r == 0 && p.points.back().r == 0) {
         p.shape = ProfileShape::ClosedByAxis;
@@ -33,30 +43,35 @@ std::vector<Profile> profilesOf(const FigureStore& store) {
     struct Run {
         int figure;
         std::vector<ProfilePoint> points;
+        std::vector<int> sources;
     };
     std::vector<Run> runs;
-    std::vector<ProfilePoint> run;
+    Run run;
     for (int k = 1; k <= store.VertexCount; ++k) {
-        double r = std::fabs(static_cast<double>(store.x(k)));
-        if (r <= AxisTolerance) r = 0;
-        run.push_back({r, static_cast<double>(store.y(k))});
+        double r = static_cast<double>(store.x(k));
+        if (std::fabs(r) <= AxisTolerance) r = 0;
+        run.points.push_back({r, static_cast<double>(store.y(k))});
+        run.sources.push_back(k);
         if (store.link(k) == 1 && k < store.VertexCount) continue;
-        runs.push_back({store.figure(k), std::move(run)});
-        run.clear();
+        run.figure = store.figure(k);
+        runs.push_back(std::move(run));
+        run = {};
     }
     std::vector<Profile> out;
     for (std::size_t i = 0; i < runs.size();) {
         std::vector<ProfilePoint> chain = runs[i].points;
+        std::vector<int> sources = runs[i].sources;
         std::vector<int> joined;
         std::size_t j = i + 1;
         // A chain that has come back to its start is closed: nothing more joins it.
         while (j < runs.size() && !runs[j].points.empty() && chain.size() >= 2 &&
                samePoint(chain.back(), runs[j].points.front()) && !samePoint(chain.back(), chain.front())) {
-            chain.insert(chain.end(), runs[j].points.begin() + 1, runs[j].points.end());
+            chain.insert(chain.end(), runs[j].points.begin(), runs[j].points.end());
+            sources.insert(sources.end(), runs[j].sources.begin(), runs[j].sources.end());
             joined.push_back(runs[j].figure);
             ++j;
         }
-        Profile p = makeProfile(runs[i].figure, std::move(chain));
+        Profile p = makeProfile(runs[i].figure, chain, sources);
         p.joined = std::move(joined);
         if (p.points.size() >= 2) out.push_back(std::move(p));
         i = j;

@@ -1,6 +1,8 @@
 #pragma once
 // The figures of the store as profiles to revolve: each a polyline in the
-// half-plane right of the axis (radius, height), in data units.
+// plane of the axis (distance from the axis, height), in data units, as
+// drawn. Regions.h turns them into the simple polygons that are measured and
+// meshed.
 #include <vector>
 
 namespace vantor {
@@ -8,7 +10,10 @@ namespace vantor {
 class FigureStore;
 
 struct ProfilePoint {
-    double r = 0;  // distance from the axis, never negative
+    // Distance from the axis. In a Profile read from the store it keeps the
+    // side the vertex was drawn on: negative beyond the axis. Regions and
+    // the meshes made from them hold only r >= 0.
+    double r = 0;
     double y = 0;  // height along the axis, growing upwards
 };
 
@@ -25,6 +30,10 @@ struct Profile {
     // Consecutive duplicates removed; a closed figure's repeated first
     // vertex is not repeated at the end.
     std::vector<ProfilePoint> points;
+    // The store index of each point (empty for a profile not read from a
+    // store), so that findings can name the vertices drawn: the segment
+    // from point i is the store's sources[i] to sources[i] + 1.
+    std::vector<int> sources;
     ProfileShape shape = ProfileShape::Open;
     bool bounded() const { return shape != ProfileShape::Open; }
 };

@@ -1,14 +1,21 @@
 #pragma once
-// Triangle meshes of the solid: each profile turned about the axis in a
-// number of equal steps. A bounded profile gives a closed, consistently
-// oriented mesh (outward normals); vertices on the axis are one pole each;
-// a partial turn of a bounded profile is capped at both cut faces.
+// Triangle meshes of the solid: each figure's regions (Regions.h) turned
+// about the axis in a number of equal steps. A region gives a closed,
+// consistently oriented mesh (outward normals); vertices on the axis are one
+// pole each; a partial turn is capped at both cut faces. An open figure
+// without a wall gives its bare surface.
+//
+// RevolvedSolid makes the triangles as they are asked for and holds only
+// the profile's rings and the caps' triangles, so a mesh file can be written
+// in memory that does not grow with the number of segments.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "export/mesh/Profile.h"
+#include "export/mesh/Regions.h"
 #include "platform/numbers/Vec3.h"
 
 namespace vantor {
@@ -24,25 +31,92 @@ struct RevolveSettings {
     // Above 0: an open profile becomes a wall of this thickness (on its
     // side towards the axis), so that it turns into a closed solid.
     double thickness = 0;
+    double scale = 1;  // mesh units (millimetres) per data unit
+};
+
+// A triangle by its vertex numbers and their positions.
+struct MeshTriangle {
+    std::array<std::uint32_t, 3> index;
+    std::array<Vec3, 3> at;
+};
+
+// What the mesh writers read: the vertices in number order, the triangles
+// in file order.
+class MeshSource {
+public:
+    virtual ~MeshSource() = default;
+    virtual std::size_t vertexCount() const = 0;
+    virtual std::size_t triangleCount() const = 0;
+    virtual void forEachVertex(const std::function<void(const Vec3&)>& visit) const = 0;
+    virtual void forEachTriangle(const std::function<void(const MeshTriangle&)>& visit) const = 0;
+};
+
+// A mesh held whole.
+class MeshView : public MeshSource {
+public:
+    explicit MeshView(const Mesh& mesh) : m_mesh(mesh) {}
+    std::size_t vertexCount() const override { return m_mesh.vertices.size(); }
+    std::size_t triangleCount() const override { return m_mesh.triangles.size(); }
+    void forEachVertex(const std::function<void(const Vec3&)>& visit) const override;
+    void forEachTriangle(const std::function<void(const MeshTriangle&)>& visit) const override;
+
+private:
+    const Mesh& m_mesh;
+};
+
+// The solid of some figures of a set, made on demand; its vertices are
+// numbered from 0 for these figures alone.
+class RevolvedSolid : public MeshSource {
+public:
+    RevolvedSolid(const std::vector<const FigureSolid*>& figures, const RevolveSettings& settings);
+    // Every figure of the set that is not refused. Both throw
+    // std::length_error for more vertices or triangles than 32 bits count.
+    RevolvedSolid(const SolidSet& set, const RevolveSettings& settings);
+
+    std::size_t vertexCount() const override { return m_vertexCount; }
+    std::size_t triangleCount() const override { return m_triangleCount; }
+    void forEachVertex(const std::function<void(const Vec3&)>& visit) const override;
+    void forEachTriangle(const std::function<void(const MeshTriangle&)>& visit) const override;
+
+private:
+    struct Loop {
+        std::size_t begin = 0, end = 0;  // into m_points
+        bool closed = true;
+    };
+    void addLoop(const std::vector<ProfilePoint>& points, bool closed);
+    void addCap(std::size_t firstLoop);
+    std::uint32_t index(std::size_t point, int step) const;
+    Vec3 position(std::size_t point, int step) const;
+    template <typename Emit>
+    void band(std::size_t a, std::size_t b, Emit& emit) const;
+
+    bool m_full = true;
+    int m_steps = 64;
+    int m_ringSize = 64;
+    double m_scale = 1;
+    std::vector<double> m_cos, m_sin;
+    std::vector<ProfilePoint> m_points;
+    std::vector<std::uint32_t> m_first;  // each point's first vertex
+    std::vector<Loop> m_loops;
+    std::vector<std::array<std::uint32_t, 3>> m_caps;  // triangles of points, counter-clockwise
+    std::size_t m_vertexCount = 0;
+    std::size_t m_triangleCount = 0;
 };
 
 struct RevolveResult {
     Mesh mesh;
-    // One line per figure whose solid will not be a clean closed solid.
+    // One line per thing resolved or refused (Regions.h), naming the figure.
     std::vector<std::string> warnings;
 };
 
-// The profile in the x-z plane (radius along x, height along z), turned
-// about the z axis; all profiles of the data set go into one mesh.
+// Every triangle and vertex of a source, held.
+Mesh collectMesh(const MeshSource& source);
+
+// The profiles' solids as one mesh, in the x-z plane (radius along x, height
+// along z) turned about the z axis.
 RevolveResult revolve(const std::vector<Profile>& profiles, const RevolveSettings& settings);
 
-// An open profile with a wall of the given thickness: the profile, then
-// its offset on the side towards the axis walked back, as one closed ring.
-// Offset points never cross the axis; ends on the axis stay on it.
-Profile thickened(const Profile& open, double thickness);
-
-// Problems of a bounded profile that make its solid non-manifold: a profile
-// that crosses itself, or one that touches the axis other than at its ends.
+// What was resolved or refused in making one profile's solid.
 std::vector<std::string> profileProblems(const Profile& profile);
 
 }  // namespace vantor
