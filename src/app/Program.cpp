@@ -10,6 +10,7 @@
 #include "windows/display/TVantorF.h"
 #include "windows/editor/TGEditF.h"
 #include "windows/editor/TZuPropF.h"
+#include "windows/dialogs/TExportF.h"
 #include "platform/widgets/EventDispatch.h"
 
 namespace vantor {
@@ -38,13 +39,15 @@ Program::Program(Desktop& desktop_, ProgramConfig config_) : Workspace(desktop_,
     m_animeMove->FormCreate();
     m_zuProp = std::make_unique<TZuPropF>(*this, *this, *m_gedit);
     m_zuProp->FormCreate();
+    m_export = std::make_unique<TExportF>(*this);
+    m_export->FormCreate();
 }
 
 Program::~Program() = default;
 
 std::vector<Form*> Program::forms() const {
     return {m_control.get(), m_vantor.get(), m_lightE.get(), m_lightA.get(), m_gedit.get(),
-            m_about.get(),   m_scrollDot.get(), m_anime.get(), m_animeMove.get(), m_zuProp.get()};
+            m_about.get(),   m_scrollDot.get(), m_anime.get(), m_animeMove.get(), m_zuProp.get(), m_export.get()};
 }
 
 bool Program::dispatch(const std::function<void()>& handler) { return dispatchEvent(desktop, handler); }

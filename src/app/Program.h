@@ -25,6 +25,7 @@ class TScrollDotF;
 class TAnimeF;
 class TAnimeMoveF;
 class TZuPropF;
+class TExportF;
 
 class Program final : public Workspace,
                       public ControlRequests,
@@ -32,10 +33,10 @@ class Program final : public Workspace,
                       public EditorRequests,
                       public ScenarioRequests {
 public:
-    // Creates the ten windows in this fixed order: control, display, the two
+    // Creates the windows in this fixed order: control, display, the two
     // light-direction dialogs, editor, About, scroll dialog, scenario editor,
-    // playback, figure properties; each window's creation handler runs as it
-    // is created.
+    // playback, figure properties, and last the solid's export dialog; each
+    // window's creation handler runs as it is created.
     Program(Desktop& desktop, ProgramConfig config = {});
     ~Program();
     Program(const Program&) = delete;
@@ -51,6 +52,7 @@ public:
     TAnimeF& AnimeF() { return *m_anime; }
     TAnimeMoveF& AnimeMoveF() override { return *m_animeMove; }
     TZuPropF& ZuPropF() override { return *m_zuProp; }
+    TExportF& ExportF() override { return *m_export; }
 
     // The windows in creation order; the first is the main window.
     std::vector<Form*> forms() const;
@@ -105,6 +107,7 @@ private:
     std::unique_ptr<TAnimeF> m_anime;
     std::unique_ptr<TAnimeMoveF> m_animeMove;
     std::unique_ptr<TZuPropF> m_zuProp;
+    std::unique_ptr<TExportF> m_export;
     bool m_terminated = false;
 };
 

@@ -3,6 +3,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/windows/control/DataSetFlows.cpp
   src/windows/control/HelpTopics.cpp
   src/windows/control/TControlF.cpp
+  src/windows/dialogs/TExportF.cpp
   src/windows/dialogs/TLightAF.cpp
   src/windows/dialogs/TLightEF.cpp
   src/windows/dialogs/TScrollDotF.cpp
@@ -43,6 +44,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/windows/editor/sheet/Menus.cpp
   src/windows/editor/sheet/MouseDispatch.cpp
   src/windows/editor/sheet/Pick.cpp
+  src/windows/editor/sheet/PrintCheck.cpp
   src/windows/editor/sheet/SheetDraw.cpp
   src/windows/editor/sheet/StatusLine.cpp
   src/windows/editor/toolkit/SheetGeometry.cpp

@@ -16,12 +16,12 @@ using vantor::test::TempDir;
 
 struct ProgramInTempFolder : vantor::test::ProgramFixture {};
 
-TEST_F(ProgramInTempFolder, CreatesTheTenWindowsInOrder) {
+TEST_F(ProgramInTempFolder, CreatesItsWindowsInOrder) {
     Program& p = startProgram();
     std::vector<std::string> names;
     for (Form* f : p.forms()) names.push_back(f->name());
     EXPECT_EQ(names, (std::vector<std::string>{"ControlF", "VantorF", "LightEF", "LightAF", "GEditF", "AboutF", "ScrollDotF",
-                                               "AnimeF", "AnimeMoveF", "ZuPropF"}));
+                                               "AnimeF", "AnimeMoveF", "ZuPropF", "ExportF"}));
     // The display's creation set the display defaults before anything reads them.
     EXPECT_DOUBLE_EQ(p.options.lightDist, 775.4637322273685);
     EXPECT_DOUBLE_EQ(p.options.baseRadius * p.options.viewDist + p.options.baseRadius, 710.8417545417545);

@@ -13,4 +13,5 @@ list(APPEND VANTOR_TEST_SOURCES
   display/SimulationTest.cpp
   display/LightDialogsTest.cpp
   display/LookTest.cpp
+  display/ExportDialogTest.cpp
 )

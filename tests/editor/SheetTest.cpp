@@ -202,5 +202,34 @@ TEST_F(EditorSheet, DeleteAllAsksAndClearsNames) {
     EXPECT_EQ(desktop.messages.size(), 2u);
 }
 
+// The print checks mark what they find on the drawn segment itself, in the
+// colour the legend gives its kind, and say when nothing was found.
+class PrintCheck : public EditorTest {};
+
+TEST_F(PrintCheck, FindingsAreMarkedOnTheirSegmentAndListed) {
+    const struct {
+        const char* name;
+        Figure figure;
+        const char* said;
+        IntPoint marked;  // a pixel of the marked segment; {-1, -1}: none
+    } cases[] = {
+        {"a cap over a stem", {{0, 0}, {10, 0}, {10, 20}, {40, 20}, {40, 30}, {0, 30}}, "図形 1: 張り出し 90.0 度", at(25, 20)},
+        {"a cylinder on the bed", {{0, 0}, {20, 0}, {20, 10}, {0, 10}}, "問題は見つかりませんでした", {-1, -1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        restart();
+        addFigure(c.figure);
+        ed().GESheetInit();
+        desktop.messages.clear();
+        ed().mnPrintCheck.click();
+        ASSERT_EQ(desktop.messages.size(), 1u);
+        EXPECT_NE(desktop.messages[0].text.find(c.said), std::string::npos) << desktop.messages[0].text;
+        if (c.marked.x >= 0) {
+            EXPECT_EQ(ed().sheetBitmap.pixelColor(c.marked.x, c.marked.y), colors::Red);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vantor::test

@@ -17,7 +17,7 @@ std::string helpTopicFor(const Form& form) {
         {"VantorF", "display"},       {"LightEF", "options"},  {"LightAF", "options"},
         {"ScrollDotF", "options"},    {"GEditF", "HLP000008"}, {"AboutF", "HLP000028"},
         {"AnimeF", "HLP000057"},      {"AnimeMoveF", "HLP000057"}, {"ZuPropF", "HLP000061"},
-        {"ControlF", "HLP000005"},
+        {"ControlF", "HLP000005"},   {"ExportF", "export"},
     };
     const auto it = byWindow.find(form.name());
     return it == byWindow.end() ? helpStartPage : it->second;

@@ -273,12 +273,10 @@ public:
     void mnSaveClick();
     void mnBackBitmapClick();
     void mnBackBitmapEraseClick();
-    // The solid as a triangle mesh (STL, OBJ or PLY by the chosen type), and
+    // The solid as a mesh for 3-D printing, set in the export dialog, and
     // its exact measures in a message (TVantorFSolid.cpp).
     void mnExportMeshClick();
     void mnMeasureClick();
-    FileDialog dlgExportMesh{FileDialogKind::Save,
-                             "STL (3Dプリント)(*.stl)|*.stl|OBJ(*.obj)|*.obj|PLY(*.ply)|*.ply", "stl"};
     void mnFinishClick() { close(); }
     void mnAnimeClick();
     // Writes the display bitmap: PNG when the name ends in ".png", else BMP

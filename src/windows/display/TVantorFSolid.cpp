@@ -1,6 +1,7 @@
 // The solid beyond the picture: a triangle mesh for 3-D printing, and the
 // exact volume and surface area of what the figures sweep.
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "windows/shared/Workspace.h"
@@ -8,6 +9,8 @@
 #include "export/mesh/Measure.h"
 #include "export/mesh/MeshFiles.h"
 #include "export/mesh/Revolve.h"
+#include "export/mesh/SolidExport.h"
+#include "windows/dialogs/TExportF.h"
 
 namespace vantor {
 
@@ -31,24 +34,42 @@ std::string shapeText(ProfileShape s) {
 }  // namespace
 
 void TVantorF::mnExportMeshClick() {
-    const std::vector<Profile> profiles = profilesOf(m_workspace.store);
-    if (profiles.empty()) {
+    if (profilesOf(m_workspace.store).empty()) {
         m_workspace.desktop.messageBox(NoSolidText, Workspace::ApplicationTitle, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
-    if (!m_workspace.executeFileDialog(dlgExportMesh)) return;
-    MeshFormat format = meshFormatOf(dlgExportMesh.fileName);
-    if (format == MeshFormat::Unknown)
-        format = dlgExportMesh.filterIndex == 2 ? MeshFormat::Obj : dlgExportMesh.filterIndex == 3 ? MeshFormat::Ply : MeshFormat::Stl;
-    // The display's own step gives the mesh its fineness: what is seen is what is printed.
-    RevolveSettings settings;
-    settings.segments = std::max(3, 360 / std::max(1, m_workspace.options.unitAngle));
-    const RevolveResult r = revolve(profiles, settings);
-    m_workspace.files.writeAtomic(dlgExportMesh.fileName, encodeMesh(r.mesh, format));
-    if (!r.warnings.empty()) {
-        std::string text = "書き出しましたが、次の図形はきれいな立体になりません:";
-        for (const std::string& w : r.warnings) text += "\r" + w;
-        m_workspace.desktop.messageBox(text, Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
+    TExportF& dialog = m_peers.ExportF();
+    dialog.prepare(m_workspace.options.unitAngle);
+    // A value that is wrong, or a solid that cannot be printed as it is set,
+    // is said and the dialog comes back with the values as they were typed.
+    for (;;) {
+        const int answer = m_workspace.desktop.showModal(dialog);
+        dialog.hide();
+        if (answer != mrOk) return;
+        std::string problem;
+        std::optional<ExportSettings> settings = dialog.settings(problem);
+        if (!settings) {
+            m_workspace.desktop.messageBox(problem, Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
+            continue;
+        }
+        const SolidPreview preview = previewSolid(m_workspace.store, *settings);
+        if (!preview.writable(settings->open)) {
+            m_workspace.desktop.messageBox("書き出せません:\r" + previewText(preview, *settings),
+                                           Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
+            continue;
+        }
+        FileDialog& files = dialog.fileDialogFor(settings->format);
+        if (!m_workspace.executeFileDialog(files)) return;
+        // A name typed with another mesh extension is written as that name says.
+        const MeshFormat named = meshFormatOf(files.fileName);
+        if (named != MeshFormat::Unknown) settings->format = named;
+        writeSolid(preview, *settings, m_workspace.files.resolve(files.fileName), files.fileName);
+        if (!preview.warnings.empty()) {
+            std::string text = "書き出しました。次の図形は次のように扱いました:";
+            for (const std::string& w : preview.warnings) text += "\r" + w;
+            m_workspace.desktop.messageBox(text, Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
+        }
+        return;
     }
 }
 
@@ -58,16 +79,16 @@ void TVantorF::mnMeasureClick() {
         m_workspace.desktop.messageBox(NoSolidText, Workspace::ApplicationTitle, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
-    std::vector<ProfileMeasures> all;
+    // Figures that overlap share their volume: the total counts it once.
+    const SolidPreview preview = previewSolid(profiles, ExportSettings{});
     std::string text = "1 単位を 1 mm として:";
-    for (const Profile& p : profiles) {
-        const ProfileMeasures m = measure(p);
-        all.push_back(m);
+    for (const ProfileMeasures& m : preview.figures) {
         text += "\r図形 " + std::to_string(m.figure) + "（" + shapeText(m.shape) + "）: 長さ " + fixed(m.length, 1) + " mm";
         if (m.shape != ProfileShape::Open) text += "、体積 " + fixed(m.volume / 1000, 2) + " ml";
         text += "、表面積 " + fixed(m.surfaceArea / 100, 1) + " cm²";
     }
-    const Totals t = total(all);
+    for (const std::string& r : preview.refusals) text += "\r" + r;
+    const Totals& t = preview.totals;
     text += "\r合計: 体積 " + fixed(t.volume / 1000, 2) + " ml、表面積 " + fixed(t.surfaceArea / 100, 1) + " cm²";
     m_workspace.desktop.messageBox(text, "体積と表面積", MsgIcon::Information, MsgButtons::Ok);
 }

@@ -32,6 +32,7 @@ TGEditF::TGEditF(Workspace& work, EditorRequests& peers) : Form("GEditF"), m_wor
     setBorderStyle(BorderStyle::Single);
     buildMenus();  // first: the menu bar takes part of the client height
     buildEditMenu();
+    buildPrintMenu();
     buildLayout();
     drawAxisLabel();
     m_tools = std::make_unique<ToolTable>(static_cast<edit::Context&>(*this));

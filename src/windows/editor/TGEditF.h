@@ -28,6 +28,8 @@
 
 namespace vantor {
 
+struct Finding;
+
 class ToolTable;
 class Workspace;
 
@@ -99,6 +101,13 @@ public:
     MenuItem mnEdit{"mnEdit", "編集(&U)"};
     MenuItem mnUndo{"mnUndo", "元に戻す(&U)"};
     MenuItem mnRedo{"mnRedo", "やり直し(&R)"};
+    // After the fixed menus: checks for 3-D printing made on the profile,
+    // marked on the sheet.
+    MenuItem mnPrint{"mnPrint", "3Dプリント(&P)"};
+    MenuItem mnPrintCheck{"mnPrintCheck", "印刷できるか調べる(&C)"};
+    // Runs the checks, marks each finding on the sheet in the colour of its
+    // kind and lists them with the legend.
+    void mnPrintCheckClick();
 
     // The sheet's picture (Rgb32, 305 x 245) and the axis label's.
     Bitmap sheetBitmap{SheetWidth, SheetHeight, PixelFormat::Rgb32};
@@ -222,6 +231,10 @@ private:
     void afterHistoryMove();
     void updateEditMenu();
     void buildEditMenu();
+    void buildPrintMenu();
+    // A thick line over a finding's segment, cut to the sheet as the
+    // figures' lines are.
+    void markSegment(const Finding& finding, TColor color);
     void beginGesture();
     void showCursorAt(int x, int y);
     void showPicked(std::int32_t figureNumber, int vertexCount);

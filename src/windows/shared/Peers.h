@@ -11,6 +11,7 @@ namespace vantor {
 class Bitmap;
 class Image;
 class TAnimeMoveF;
+class TExportF;
 class TLightAF;
 class TLightEF;
 class TScrollDotF;
@@ -79,13 +80,14 @@ protected:
     ~ControlRequests() = default;
 };
 
-// What the display window asks: the timer, the screen's depth, its three
+// What the display window asks: the timer, the screen's depth, its four
 // dialogs and the scenario editor.
 class DisplayRequests : public AnimationClock, public ScreenDepth {
 public:
     virtual TLightEF& LightEF() = 0;
     virtual TLightAF& LightAF() = 0;
     virtual TScrollDotF& ScrollDotF() = 0;
+    virtual TExportF& ExportF() = 0;
     virtual void showScenarioEditor() = 0;
 
 protected:

@@ -1,6 +1,7 @@
 // Painting the sheet: the redraw from the store, the markers, the highlight
 // of a taken-out figure and the rubber-band previews.
 #include "model/figures/FigureStore.h"
+#include "export/mesh/PrintChecks.h"
 #include "windows/editor/TGEditF.h"
 #include "platform/numbers/Numbers.h"
 
@@ -107,6 +108,13 @@ void TGEditF::GESheetInit() {
         }
     }
     sheetChanged();
+}
+
+void TGEditF::markSegment(const Finding& f, TColor color) {
+    m_canvas.pen = Pen{color, 3, PenStyle::Solid, PenMode::Copy};
+    // The finding's points are the store's single-precision vertices.
+    sheetLine(m_canvas, static_cast<float>(f.from.r), static_cast<float>(f.from.y), static_cast<float>(f.to.r),
+              static_cast<float>(f.to.y));
 }
 
 void TGEditF::drawMarker(IntPoint p, TColor color) {

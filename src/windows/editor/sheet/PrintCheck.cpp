@@ -1,0 +1,94 @@
+// Checks for 3-D printing on the drawn profile: surfaces facing down more
+// steeply than the printer can build, walls thinner than two nozzle widths,
+// parts that would print in the air and open figures without a wall. Each
+// finding is marked on the sheet in the colour of its kind until the sheet
+// is next drawn, and a message lists them with the legend.
+#include <cstdio>
+#include <string>
+
+#include "export/mesh/PrintChecks.h"
+#include "windows/editor/TGEditF.h"
+#include "windows/shared/Workspace.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr TColor OverhangColor = colors::Red;
+constexpr TColor ThinWallColor = colors::Blue;
+constexpr TColor FloatingColor = rgb(255, 140, 0);
+constexpr TColor OpenFigureColor = rgb(0, 160, 0);
+
+std::string number(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f", v);
+    return buf;
+}
+
+std::string pointText(const ProfilePoint& p) { return "(" + number(p.r) + ", " + number(p.y) + ")"; }
+
+std::string findingText(const Finding& f) {
+    const std::string where = pointText(f.from) + "–" + pointText(f.to);
+    const std::string figure = "図形 " + std::to_string(f.figure) + ": ";
+    switch (f.kind) {
+        case FindingKind::Overhang: return figure + "張り出し " + number(f.value) + " 度 " + where;
+        case FindingKind::ThinWall: return figure + "薄い壁 " + number(f.value) + " mm " + where;
+        case FindingKind::Floating: return figure + "浮いた部分 " + number(f.value) + " mm " + where;
+        case FindingKind::OpenFigure: return figure + "開いた図形 " + where;
+    }
+    return figure;
+}
+
+// The longest list a message shows; the marks on the sheet show them all.
+constexpr std::size_t ListedFindings = 20;
+
+}  // namespace
+
+void TGEditF::buildPrintMenu() {
+    mainMenu.add(mnPrint);
+    mnPrint.add(mnPrintCheck);
+    mnPrintCheck.onClick = [this] { mnPrintCheckClick(); };
+}
+
+void TGEditF::mnPrintCheckClick() {
+    const FigureStore& s = store();
+    if (s.VertexCount < 2) {
+        m_workspace.desktop.messageBox("調べる図形がありません", Workspace::ApplicationTitle, MsgIcon::Information,
+                                       MsgButtons::Ok);
+        return;
+    }
+    const PrintCheckSettings settings;
+    const PrintCheckReport report = printChecks(s, settings);
+
+    // Marks of an earlier check go with the sheet they were drawn on.
+    GESheetInit();
+    for (const Finding& f : report.findings) {
+        switch (f.kind) {
+            case FindingKind::Overhang: markSegment(f, OverhangColor); break;
+            case FindingKind::ThinWall: markSegment(f, ThinWallColor); break;
+            case FindingKind::Floating: markSegment(f, FloatingColor); break;
+            case FindingKind::OpenFigure:
+                drawMarker(pixelOf(static_cast<float>(f.from.r), static_cast<float>(f.from.y)), OpenFigureColor);
+                drawMarker(pixelOf(static_cast<float>(f.to.r), static_cast<float>(f.to.y)), OpenFigureColor);
+                break;
+        }
+    }
+    sheetChanged();
+
+    std::string text = "3Dプリントの検査（ノズル " + number(settings.nozzle) + " mm、張り出しの限度 " +
+                       number(settings.maxOverhang) + " 度、1 単位 = 1 mm）";
+    if (report.clean()) {
+        text += "\r問題は見つかりませんでした";
+        m_workspace.desktop.messageBox(text, Workspace::ApplicationTitle, MsgIcon::Information, MsgButtons::Ok);
+        return;
+    }
+    text += "\r赤: 張り出し　青: 薄い壁　橙: 浮いた部分　緑: 開いた図形の端";
+    for (std::size_t i = 0; i < report.findings.size() && i < ListedFindings; ++i)
+        text += "\r" + findingText(report.findings[i]);
+    if (report.findings.size() > ListedFindings)
+        text += "\rほか " + std::to_string(report.findings.size() - ListedFindings) + " 件";
+    for (const std::string& r : report.refusals) text += "\r" + r;
+    m_workspace.desktop.messageBox(text, Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
+}
+
+}  // namespace vantor
