@@ -21,12 +21,12 @@
 // transformed corners of each step. Every pixel belongs to one band, and
 // within a band the element order is that of the single pass, so the
 // picture is the same for every thread count.
-#include <barrier>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
 #include "model/options/DisplayOptions.h"
+#include "render/geometry/ScreenPoints.h"
 #include "render/geometry/ViewGeometry.h"
 #include "render/shading/DisplayPalette.h"
 #include "render/shading/Shading.h"
@@ -121,17 +121,25 @@ private:
     struct alignas(128) Band {
         PixelClaimer claimer;
         PassCounts counts;
-        // Corners of every vertex at the four angles of a step (reused).
-        std::vector<Corner> at[4];
+        // Angle-major: the screen points of the vertices at the step's two
+        // angles, for either half (0: 90 + k * unit, 1: 90 - k * unit),
+        // slot k % 2 for angle k; a group's points are valid where its
+        // stamp is k.
+        std::vector<IntPoint> points[2][2];
+        std::vector<int> stamp[2][2];
+        // Per group and half: whether the group's elements may claim a
+        // pixel in this step.
+        std::vector<std::uint8_t> live[2];
+        // A bit per order-table position whose segment lies in a live group.
+        std::vector<std::uint64_t> positions;
     };
+    // The tables every band reads, made before the bands start.
+    void prepareFinal(int unit);
     void finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band);
+    // The live groups of one half of step k (angles k and k + 1 of that
+    // half): their vertices' screen points and their table positions.
+    void markLiveGroups(int half, int k, const std::int32_t* position, Band& band);
     void finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band);
-    // drawFinalElements over bands.size() bands, one a thread.
-    void finalInBands(const ShadeContext& ctx, int unit, const Progress& progress);
-    // Angle-major over bands: the threads transform a share of the vertices
-    // at a block of angles, wait for one another, then claim their own band.
-    void finalAngleMajorShared(const ShadeContext& ctx, int unit, const Progress& progress, int band,
-                               std::barrier<>& sync);
     void transformAll(int degrees, std::vector<Corner>& out);
     // The four angles of each step k (e, e + unit, r, r - unit with
     // e = 90 + k * unit, r = 90 - k * unit), for the segment-major loops.
@@ -149,15 +157,24 @@ private:
     std::vector<Corner> m_at[4];
     std::vector<TurnAngle> m_turns;
     std::vector<Band> m_bands{1};
-    // Corners shared by the threads of an angle-major pass: the threads
-    // transform the angles of StepsPerSync steps, wait for one another once,
-    // then claim those steps. Slot k % RingSlots holds the angles
-    // 90 + k * unit (first) and 90 - k * unit (second); a thread that is
-    // ahead fills the next steps' slots while the others still read this
-    // block's StepsPerSync + 1.
-    static constexpr int StepsPerSync = 6;
-    static constexpr int RingSlots = 2 * StepsPerSync + 1;
-    std::vector<Corner> m_ring[RingSlots][2];
+
+    // Shared by the bands of a near-first pass. The segments fall into
+    // groups of GroupSegments consecutive ones; a group whose box of pixels
+    // at a step is owned already has nothing to claim there, and its
+    // vertices are not transformed.
+    static constexpr int GroupSegments = 32;
+    struct Group {
+        f32 x0, x1, y0, y1;  // the box of its vertices in the profile plane
+    };
+    std::vector<Group> m_groups;
+    // The figure record of each segment drawn (null: not drawn).
+    std::vector<const FigureRecord*> m_segmentFigure;
+    // For each order table, the position 1..m of each drawn segment (0: none)
+    // and the number of drawn segments.
+    std::vector<std::int32_t> m_position[3];
+    int m_drawnCount[3] = {};
+    // Angle k of either half.
+    std::vector<ScreenTurn> m_halfTurns[2];
     int m_threads = 1;
     PassCounts m_counts;
 };

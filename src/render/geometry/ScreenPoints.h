@@ -1,0 +1,110 @@
+#pragma once
+// Where profile vertices land on the screen, for passes that turn many
+// vertices to one angle and need only their pixels.
+//
+// ScreenTurn::pixel gives the sx, sy of calcCoordi in plain double
+// arithmetic: no extended precision and one division. It differs from
+// calcCoordi's arithmetic only by rounding, which it bounds; where the bound
+// leaves the pixel open (a value within about 10^-10 of a pixel boundary,
+// or a point close to the eye), calcCoordi itself decides. The pixels are
+// therefore always calcCoordi's.
+//
+// screenBoxOf bounds the pixels of every vertex in a box of the profile
+// plane at two angles, without transforming any vertex.
+#include <cmath>
+#include <cstdint>
+
+#include "platform/numbers/Numbers.h"
+#include "platform/pixels/Color.h"
+#include "render/geometry/ViewGeometry.h"
+
+namespace vantor {
+
+// Columns x0..x1 of rows y0..y1, bounds included.
+struct PixelBox {
+    int x0 = 0;
+    int y0 = 0;
+    int x1 = -1;
+    int y1 = -1;
+};
+
+class ScreenTurn {
+public:
+    // The view must outlive the turn and stay as it is while the turn is used.
+    ScreenTurn(const ViewGeometry& view, const TurnAngle& turn)
+        : m_view(&view), m_turn(turn), m_cos(static_cast<double>(turn.cosA)), m_sin(static_cast<double>(turn.sinA)) {}
+
+    // calcCoordi(X, Y, turn).sx and .sy.
+    IntPoint pixel(f32 X, f32 Y) const;
+    // pixel(xs[i], ys[i]) into out[i] for i < count.
+    void pixels(const f32* xs, const f32* ys, int count, IntPoint* out) const;
+    // calcCoordi(X, Y, turn) in full, for the few vertices that are shaded.
+    Corner corner(f32 X, f32 Y) const { return m_view->calcCoordi(X, Y, m_turn); }
+
+    const ViewGeometry& view() const { return *m_view; }
+    double cosine() const { return m_cos; }
+    double sine() const { return m_sin; }
+
+private:
+    const ViewGeometry* m_view;
+    TurnAngle m_turn;
+    double m_cos;
+    double m_sin;
+};
+
+// A box holding calcCoordi's pixel of every vertex (X, Y) with X in
+// [x0, x1] and Y in [y0, y1] turned by either `a` or `b` (turns of one
+// view). False when it finds none: a part of the box at or near the eye, or
+// pixels far outside any picture.
+bool screenBoxOf(const ScreenTurn& a, const ScreenTurn& b, f32 x0, f32 x1, f32 y0, f32 y1, PixelBox& box);
+
+namespace screen_detail {
+
+// trunc(q' + 1/2), which screenPixel gives, when it is the same for every q'
+// within 2^-47 * (scale + |q| + 1) of q; false when that bound leaves it
+// open. The bound is many times the rounding error a chain of a dozen
+// double operations, each with inputs within a few units in the last place,
+// can make on a value of that scale.
+inline bool decidedPixel(double q, double scale, std::int32_t& out) {
+    const double w = q + 0.5;
+    if (!(std::fabs(w) < 0x1p30)) return false;
+    const auto t = static_cast<std::int32_t>(w);
+    const double frac = std::fabs(w - t);  // exact: |w| < 2^30
+    const double bound = 0x1p-47 * (scale + std::fabs(w) + 1);
+    if (!(frac > bound && frac < 1 - bound)) return false;
+    out = t;
+    return true;
+}
+
+}  // namespace screen_detail
+
+inline IntPoint ScreenTurn::pixel(f32 X, f32 Y) const {
+    const ViewGeometry& g = *m_view;
+    // calcCoordi's steps, with the turn's cosine and sine rounded to double
+    // and the division by d made once.
+    const double x = m_cos * X, z = m_sin * X, y = Y;
+    const double d = z * g.cosView - y * g.sinView + g.eyeDistance;
+    // The sum of the magnitudes that make up d: d's rounding error is
+    // relative to it, so it also bounds how much d is off relatively.
+    const double dTerms = std::fabs(z * g.cosView) + std::fabs(y * g.sinView) + std::fabs(g.eyeDistance);
+    if (d > dTerms * 0x1p-20) {  // false for NaN
+        const double inverse = 1 / d;
+        const double v = z * g.sinView + y * g.cosView;
+        const double px = g.focal * x * inverse, py = g.focal * v * inverse;
+        const double qx = (px * g.cosInclin - py * g.sinInclin) * g.zoomScale + g.centerX;
+        const double qy = g.centerY - (px * g.sinInclin + py * g.cosInclin) * g.zoomScale;
+        // What a relative error of a few units in px, py, d and v can move
+        // qx and qy by, in units of the last place.
+        const double vTerms = std::fabs(z * g.sinView) + std::fabs(y * g.cosView);
+        const double spread = std::fabs(g.zoomScale) * ((std::fabs(px) + std::fabs(py)) * (1 + dTerms * inverse) +
+                                                        std::fabs(g.focal) * vTerms * inverse);
+        IntPoint p;
+        if (screen_detail::decidedPixel(qx, spread + std::fabs(static_cast<double>(g.centerX)), p.x) &&
+            screen_detail::decidedPixel(qy, spread + std::fabs(static_cast<double>(g.centerY)), p.y))
+            return p;
+    }
+    const Corner c = g.calcCoordi(X, Y, m_turn);
+    return {c.sx, c.sy};
+}
+
+}  // namespace vantor

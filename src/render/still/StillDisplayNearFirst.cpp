@@ -1,0 +1,193 @@
+// drawFinalElements: from the nearest element back, each element claims the
+// pixels no nearer one owns and is shaded only when it claims any.
+//
+// The picture can be split into bands of rows, one a thread. Each band
+// claims only its own rows, in the order of the single pass, so the pixels
+// it paints are those the single pass paints there.
+//
+// Angle-major, a band first asks of each group of consecutive segments
+// whether the box their pixels can take at the step is owned already, by
+// nearer elements or by being other bands' rows. The elements of such a
+// group would claim nothing: the band passes them by and leaves their
+// vertices untransformed. The other elements go in the order of the table,
+// as in the single pass; their vertices are transformed once per angle, to
+// screen points only, and the world corners are worked out for the few
+// elements that are shaded.
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "model/figures/FigureStore.h"
+#include "render/still/StillDisplay.h"
+
+namespace vantor {
+
+int StillDisplay::hardwareThreads() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
+
+void StillDisplay::setThreads(int threads) { m_threads = threads <= 0 ? hardwareThreads() : threads; }
+
+void StillDisplay::drawFinalElements(const Progress& progress) {
+    if (!beginElements()) return;
+    const ShadeContext ctx = shadeContext();
+    const int unit = m_options.unitAngle;
+    const int bands = std::clamp(std::min(m_threads, m_bitmap.height()), 1, 256);
+    m_bands.resize(static_cast<std::size_t>(bands));
+    for (int b = 0; b < bands; ++b) {
+        Band& band = m_bands[static_cast<std::size_t>(b)];
+        band.claimer.reset(m_bitmap, b, bands);
+        band.counts = PassCounts{};
+    }
+    const bool bySegment = segmentMajor(m_options.viewHeight);
+    if (bySegment) prepareTurns(unit, stepCount(unit));
+    else prepareFinal(unit);
+    auto work = [&](int b) {
+        Band& band = m_bands[static_cast<std::size_t>(b)];
+        const Progress& report = b == 0 ? progress : Progress{};
+        if (bySegment) finalSegmentMajor(ctx, unit, report, band);
+        else finalAngleMajor(ctx, unit, report, band);
+    };
+    if (bands == 1) {
+        work(0);
+    } else {
+        std::vector<std::jthread> helpers;
+        helpers.reserve(static_cast<std::size_t>(bands - 1));
+        for (int b = 1; b < bands; ++b) helpers.emplace_back(work, b);
+        work(0);
+    }
+    m_counts = PassCounts{};
+    for (const Band& band : m_bands) {
+        m_counts.elementsShaded += band.counts.elementsShaded;
+        m_counts.pixelsWritten += band.claimer.pixelsWritten();
+    }
+    // Every band counts every element.
+    m_counts.elements = m_bands.front().counts.elements;
+}
+
+void StillDisplay::prepareFinal(int unit) {
+    const int m = drawnSegments(), steps = stepCount(unit);
+    m_segmentFigure.assign(static_cast<std::size_t>(m) + 2, nullptr);
+    for (int s = 1; s <= m; ++s)
+        if (m_store.link(s) == 1) m_segmentFigure[static_cast<std::size_t>(s)] = &figureOf(s);
+    for (int t = 0; t < 3; ++t) {
+        std::vector<std::int32_t>& position = m_position[t];
+        position.assign(static_cast<std::size_t>(m) + 1, 0);
+        m_drawnCount[t] = 0;
+        const std::int32_t* table = order.table(t + 1);
+        for (int j = 1; j <= m; ++j) {
+            const int s = table[j];
+            if (s < 1 || s > m || !m_segmentFigure[static_cast<std::size_t>(s)]) continue;
+            position[static_cast<std::size_t>(s)] = j;
+            ++m_drawnCount[t];
+        }
+    }
+    m_groups.resize(static_cast<std::size_t>((m + GroupSegments - 1) / GroupSegments));
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        const int first = static_cast<int>(g) * GroupSegments + 1, last = std::min(m, first + GroupSegments - 1) + 1;
+        Group box{m_store.x(first), m_store.x(first), m_store.y(first), m_store.y(first)};
+        bool finite = true;
+        for (int v = first; v <= last; ++v) {
+            const f32 x = m_store.x(v), y = m_store.y(v);
+            finite = finite && std::isfinite(x) && std::isfinite(y);
+            box.x0 = std::min(box.x0, x), box.x1 = std::max(box.x1, x);
+            box.y0 = std::min(box.y0, y), box.y1 = std::max(box.y1, y);
+        }
+        // A box of NaN is bounded by no screen box: the group is always drawn.
+        if (!finite) box.x0 = box.x1 = box.y0 = box.y1 = NAN;
+        m_groups[g] = box;
+    }
+    for (int half = 0; half < 2; ++half) {
+        m_halfTurns[half].clear();
+        for (int k = 0; k <= steps; ++k)
+            m_halfTurns[half].emplace_back(geometry, TurnAngle::fromDegrees(half == 0 ? 90 + k * unit : 90 - k * unit));
+    }
+}
+
+void StillDisplay::markLiveGroups(int half, int k, const std::int32_t* position, Band& band) {
+    const int m = drawnSegments();
+    const ScreenTurn &first = m_halfTurns[half][static_cast<std::size_t>(k)],
+                     &second = m_halfTurns[half][static_cast<std::size_t>(k + 1)];
+    IntPoint* points1 = band.points[half][k & 1].data();
+    IntPoint* points2 = band.points[half][(k + 1) & 1].data();
+    int* stamp1 = band.stamp[half][k & 1].data();
+    int* stamp2 = band.stamp[half][(k + 1) & 1].data();
+    std::uint8_t* live = band.live[half].data();
+    std::uint64_t* positions = band.positions.data();
+    const f32* xs = m_store.vertices.x.data();
+    const f32* ys = m_store.vertices.y.data();
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        const Group& group = m_groups[g];
+        PixelBox box;
+        live[g] = !screenBoxOf(first, second, group.x0, group.x1, group.y0, group.y1, box) ||
+                  !band.claimer.boxOwned(box.x0, box.y0, box.x1, box.y1);
+        if (!live[g]) continue;
+        const int s0 = static_cast<int>(g) * GroupSegments + 1, s1 = std::min(m, s0 + GroupSegments - 1);
+        // The group's vertices s0..s1 + 1 at either angle, unless the step
+        // drawn before has transformed them already.
+        if (stamp1[g] != k) {
+            first.pixels(xs + s0, ys + s0, s1 + 2 - s0, points1 + s0);
+            stamp1[g] = k;
+        }
+        if (stamp2[g] != k + 1) {
+            second.pixels(xs + s0, ys + s0, s1 + 2 - s0, points2 + s0);
+            stamp2[g] = k + 1;
+        }
+        for (int s = s0; s <= s1; ++s)
+            if (const int j = position[s]) positions[j >> 6] |= std::uint64_t{1} << (j & 63);
+    }
+}
+
+// The painter's order backwards: the last step first, within a step the
+// last table entry first, and of a segment's two elements the second first.
+void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band) {
+    const int m = drawnSegments();
+    const int steps = stepCount(unit);
+    const std::size_t vertices = static_cast<std::size_t>(m) + 2;
+    for (int half = 0; half < 2; ++half) {
+        for (int slot = 0; slot < 2; ++slot) {
+            band.points[half][slot].resize(vertices);
+            band.stamp[half][slot].assign(m_groups.size(), -1);
+        }
+        band.live[half].assign(m_groups.size(), 0);
+    }
+    band.positions.assign(static_cast<std::size_t>(m / 64) + 1, 0);
+    // One element of half `half` at step k: segment s between angles k and k + 1.
+    auto element = [&](int half, int k, int s, const FigureRecord& figure) {
+        const IntPoint* first = band.points[half][k & 1].data();
+        const IntPoint* second = band.points[half][(k + 1) & 1].data();
+        const IntPoint p[4] = {first[s], first[s + 1], second[s], second[s + 1]};
+        auto corners = [&] {
+            const ScreenTurn &a = m_halfTurns[half][static_cast<std::size_t>(k)],
+                             &b = m_halfTurns[half][static_cast<std::size_t>(k + 1)];
+            const f32 x1 = m_store.x(s), y1 = m_store.y(s), x2 = m_store.x(s + 1), y2 = m_store.y(s + 1);
+            return ElementCorners{a.corner(x1, y1), a.corner(x2, y2), b.corner(x1, y1), b.corner(x2, y2)};
+        };
+        band.counts.elementsShaded += drawExecuteUnder(p, corners, figure, ctx, band.claimer);
+    };
+    for (int k = steps - 1, done = 0; k >= 0; --k, ++done) {
+        if (progress) progress(90 + done * unit);
+        const int t = DepthOrder::tableForStep(90 + k * unit);
+        const std::int32_t* table = order.table(t);
+        markLiveGroups(0, k, m_position[t - 1].data(), band);
+        markLiveGroups(1, k, m_position[t - 1].data(), band);
+        const std::uint8_t* liveE = band.live[0].data();
+        const std::uint8_t* liveR = band.live[1].data();
+        for (std::size_t w = band.positions.size(); w-- > 0;) {
+            std::uint64_t bits = std::exchange(band.positions[w], 0);
+            while (bits) {
+                const int bit = 63 - std::countl_zero(bits);
+                bits &= ~(std::uint64_t{1} << bit);
+                const int s = table[w * 64 + static_cast<std::size_t>(bit)];
+                const auto g = static_cast<std::size_t>((s - 1) / GroupSegments);
+                const FigureRecord& figure = *m_segmentFigure[static_cast<std::size_t>(s)];
+                if (liveR[g]) element(1, k, s, figure);
+                if (liveE[g]) element(0, k, s, figure);
+            }
+        }
+        band.counts.elements += 2 * static_cast<std::uint64_t>(m_drawnCount[t - 1]);
+    }
+}
+
+}  // namespace vantor
