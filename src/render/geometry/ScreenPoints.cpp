@@ -10,47 +10,51 @@ namespace {
 // Two doubles side by side: the arithmetic of pixel() for two vertices at
 // once, each lane rounded exactly as the scalar operation rounds.
 using Pair = double __attribute__((vector_size(16)));
+using Lanes = std::int64_t __attribute__((vector_size(16)));  // all ones where true
+using IntPair = std::int32_t __attribute__((vector_size(8)));
 
 Pair magnitude(Pair v) { return v < 0 ? -v : v; }
+Pair both(double v) { return Pair{v, v}; }
 
 }  // namespace
 
-void ScreenTurn::pixels(const f32* xs, const f32* ys, int count, IntPoint* out) const {
+void ScreenTurn::pixels(const ScreenBox& box, const f32* xs, const f32* ys, int count, IntPoint* out) const {
     const ViewGeometry& g = *m_view;
-    const Pair cosView = {g.cosView, g.cosView}, sinView = {g.sinView, g.sinView};
-    const Pair eye = {g.eyeDistance, g.eyeDistance}, focal = {g.focal, g.focal};
-    const Pair cosInclin = {g.cosInclin, g.cosInclin}, sinInclin = {g.sinInclin, g.sinInclin};
-    const Pair zoom = {g.zoomScale, g.zoomScale};
-    const Pair centerX = {double(g.centerX), double(g.centerX)}, centerY = {double(g.centerY), double(g.centerY)};
-    const double scaleX = std::fabs(double(g.centerX)), scaleY = std::fabs(double(g.centerY));
+    const Pair cosView = both(g.cosView), sinView = both(g.sinView), eye = both(g.eyeDistance);
+    const Pair focal = both(g.focal), cosInclin = both(g.cosInclin), sinInclin = both(g.sinInclin);
+    const Pair zoom = both(g.zoomScale), centerX = both(g.centerX), centerY = both(g.centerY);
+    // The box bounds every value by 2^24 and the rounding by `rounding`, so
+    // that neither the range nor the bound is asked for each vertex.
+    const Pair bound = both(box.rounding), half = both(0.5), one = both(1);
+    auto decided = [&](Pair q, IntPair& pixel) {
+        const Pair w = q + half;
+        pixel = __builtin_convertvector(w, IntPair);
+        const Pair frac = magnitude(w - __builtin_convertvector(pixel, Pair));
+        return (frac > bound) & (frac < one - bound);
+    };
     int i = 0;
     for (; i + 2 <= count; i += 2) {
         const Pair X = {xs[i], xs[i + 1]}, y = {ys[i], ys[i + 1]};
         const Pair x = m_cos * X, z = m_sin * X;
-        const Pair d = z * cosView - y * sinView + eye;
-        const Pair dTerms = magnitude(z * cosView) + magnitude(y * sinView) + magnitude(eye);
-        const Pair inverse = 1 / d;
+        const Pair inverse = one / (z * cosView - y * sinView + eye);
         const Pair v = z * sinView + y * cosView;
         const Pair px = focal * x * inverse, py = focal * v * inverse;
-        const Pair qx = (px * cosInclin - py * sinInclin) * zoom + centerX;
-        const Pair qy = centerY - (px * sinInclin + py * cosInclin) * zoom;
-        const Pair vTerms = magnitude(z * sinView) + magnitude(y * cosView);
-        const Pair spread = magnitude(zoom) * ((magnitude(px) + magnitude(py)) * (1 + dTerms * inverse) +
-                                               magnitude(focal) * vTerms * inverse);
+        IntPair sx, sy;
+        const Lanes sure = decided((px * cosInclin - py * sinInclin) * zoom + centerX, sx) &
+                           decided(centerY - (px * sinInclin + py * cosInclin) * zoom, sy);
         for (int lane = 0; lane < 2; ++lane) {
-            IntPoint& p = out[i + lane];
-            if (!(d[lane] > dTerms[lane] * 0x1p-20) ||
-                !screen_detail::decidedPixel(qx[lane], spread[lane] + scaleX, p.x) ||
-                !screen_detail::decidedPixel(qy[lane], spread[lane] + scaleY, p.y)) {
+            if (sure[lane]) {
+                out[i + lane] = {sx[lane], sy[lane]};
+            } else {
                 const Corner c = g.calcCoordi(xs[i + lane], ys[i + lane], m_turn);
-                p = {c.sx, c.sy};
+                out[i + lane] = {c.sx, c.sy};
             }
         }
     }
     for (; i < count; ++i) out[i] = pixel(xs[i], ys[i]);
 }
 
-bool screenBoxOf(const ScreenTurn& a, const ScreenTurn& b, f32 x0, f32 x1, f32 y0, f32 y1, PixelBox& box) {
+bool screenBoxOf(const ScreenTurn& a, const ScreenTurn& b, f32 x0, f32 x1, f32 y0, f32 y1, ScreenBox& box) {
     const ViewGeometry& g = a.view();
     // The world box of the turned vertices: x = cos * X and z = sin * X are
     // linear in X, so their extremes lie at x0 or x1 at either angle.
@@ -68,14 +72,18 @@ bool screenBoxOf(const ScreenTurn& a, const ScreenTurn& b, f32 x0, f32 x1, f32 y
     // corners when it lies wholly in front of the eye (d > 0 at every
     // corner; d is linear). The in-plane turn and zoom keep hulls.
     double qxLo = INFINITY, qxHi = -INFINITY, qyLo = INFINITY, qyHi = -INFINITY;
-    double dLeast = INFINITY, dTermsMost = 0;
+    // The largest magnitudes pixel()'s rounding bound is made of: d's and
+    // v's terms (greatest at a corner, being convex), |v|, and the least d.
+    double dLeast = INFINITY, dTermsMost = 0, vTermsMost = 0, vMost = 0;
     for (const double z : {zLo, zHi}) {
         for (const double y : {yLo, yHi}) {
             const double d = z * g.cosView - y * g.sinView + g.eyeDistance;
             if (!(d > 0)) return false;
             dLeast = std::min(dLeast, d);
             dTermsMost = std::max(dTermsMost, std::fabs(z * g.cosView) + std::fabs(y * g.sinView) + std::fabs(g.eyeDistance));
+            vTermsMost = std::max(vTermsMost, std::fabs(z * g.sinView) + std::fabs(y * g.cosView));
             const double v = z * g.sinView + y * g.cosView;
+            vMost = std::max(vMost, std::fabs(v));
             const double py = g.focal * v / d;
             for (const double x : {xLo, xHi}) {
                 const double px = g.focal * x / d;
@@ -97,6 +105,16 @@ bool screenBoxOf(const ScreenTurn& a, const ScreenTurn& b, f32 x0, f32 x1, f32 y
     box.x1 = static_cast<int>(qxHi + Slack + 0.5);
     box.y0 = static_cast<int>(qyLo - Slack + 0.5);
     box.y1 = static_cast<int>(qyHi + Slack + 0.5);
+    // pixel()'s spread with each magnitude at its largest within the box
+    // (|px| <= F |x| / d, |py| <= F |v| / d), doubled for the rounding of
+    // these bounds themselves.
+    const double focal = std::fabs(g.focal);
+    const double xMost = std::max(std::fabs(xLo), std::fabs(xHi));
+    const double spread = std::fabs(g.zoomScale) * (focal * (xMost + vMost) / dLeast * (1 + dTermsMost / dLeast) +
+                                                    focal * vTermsMost / dLeast);
+    const double qMost = std::max(std::max(std::fabs(qxLo), std::fabs(qxHi)), std::max(std::fabs(qyLo), std::fabs(qyHi)));
+    const double centre = std::max(std::fabs(double(g.centerX)), std::fabs(double(g.centerY)));
+    box.rounding = screen_detail::roundingBound(2 * spread + centre, qMost + 1);
     return true;
 }
 

@@ -10,7 +10,9 @@
 // therefore always calcCoordi's.
 //
 // screenBoxOf bounds the pixels of every vertex in a box of the profile
-// plane at two angles, without transforming any vertex.
+// plane at two angles, without transforming any vertex, and how far
+// rounding can move the values behind them, so that the vertices of the box
+// are transformed with one bound for all.
 #include <cmath>
 #include <cstdint>
 
@@ -20,12 +22,15 @@
 
 namespace vantor {
 
-// Columns x0..x1 of rows y0..y1, bounds included.
-struct PixelBox {
+// What screenBoxOf finds: columns x0..x1 of rows y0..y1 (bounds included)
+// hold the pixels, and no value behind them is off calcCoordi's by as much
+// as `rounding`.
+struct ScreenBox {
     int x0 = 0;
     int y0 = 0;
     int x1 = -1;
     int y1 = -1;
+    double rounding = 0;
 };
 
 class ScreenTurn {
@@ -36,8 +41,9 @@ public:
 
     // calcCoordi(X, Y, turn).sx and .sy.
     IntPoint pixel(f32 X, f32 Y) const;
-    // pixel(xs[i], ys[i]) into out[i] for i < count.
-    void pixels(const f32* xs, const f32* ys, int count, IntPoint* out) const;
+    // pixel(xs[i], ys[i]) into out[i] for i < count, for vertices within a
+    // box that screenBoxOf has bounded for this turn.
+    void pixels(const ScreenBox& box, const f32* xs, const f32* ys, int count, IntPoint* out) const;
     // calcCoordi(X, Y, turn) in full, for the few vertices that are shaded.
     Corner corner(f32 X, f32 Y) const { return m_view->calcCoordi(X, Y, m_turn); }
 
@@ -56,21 +62,24 @@ private:
 // [x0, x1] and Y in [y0, y1] turned by either `a` or `b` (turns of one
 // view). False when it finds none: a part of the box at or near the eye, or
 // pixels far outside any picture.
-bool screenBoxOf(const ScreenTurn& a, const ScreenTurn& b, f32 x0, f32 x1, f32 y0, f32 y1, PixelBox& box);
+bool screenBoxOf(const ScreenTurn& a, const ScreenTurn& b, f32 x0, f32 x1, f32 y0, f32 y1, ScreenBox& box);
 
 namespace screen_detail {
 
+// How far calcCoordi's value q and the value of pixel()'s arithmetic can
+// lie apart, from the magnitudes they are made of: `scale` sums them
+// (spread in pixel(), plus the centre). The bound is a few times the
+// rounding error a chain of a dozen double operations, each with inputs
+// within a few units in the last place, can make on such a value.
+inline double roundingBound(double scale, double q) { return 0x1p-47 * (scale + std::fabs(q) + 1); }
+
 // trunc(q' + 1/2), which screenPixel gives, when it is the same for every q'
-// within 2^-47 * (scale + |q| + 1) of q; false when that bound leaves it
-// open. The bound is many times the rounding error a chain of a dozen
-// double operations, each with inputs within a few units in the last place,
-// can make on a value of that scale.
-inline bool decidedPixel(double q, double scale, std::int32_t& out) {
+// within `bound` of q; false when the bound leaves it open.
+inline bool decidedPixel(double q, double bound, std::int32_t& out) {
     const double w = q + 0.5;
     if (!(std::fabs(w) < 0x1p30)) return false;
     const auto t = static_cast<std::int32_t>(w);
     const double frac = std::fabs(w - t);  // exact: |w| < 2^30
-    const double bound = 0x1p-47 * (scale + std::fabs(w) + 1);
     if (!(frac > bound && frac < 1 - bound)) return false;
     out = t;
     return true;
@@ -98,9 +107,10 @@ inline IntPoint ScreenTurn::pixel(f32 X, f32 Y) const {
         const double vTerms = std::fabs(z * g.sinView) + std::fabs(y * g.cosView);
         const double spread = std::fabs(g.zoomScale) * ((std::fabs(px) + std::fabs(py)) * (1 + dTerms * inverse) +
                                                         std::fabs(g.focal) * vTerms * inverse);
+        using screen_detail::decidedPixel, screen_detail::roundingBound;
         IntPoint p;
-        if (screen_detail::decidedPixel(qx, spread + std::fabs(static_cast<double>(g.centerX)), p.x) &&
-            screen_detail::decidedPixel(qy, spread + std::fabs(static_cast<double>(g.centerY)), p.y))
+        if (decidedPixel(qx, roundingBound(spread + std::fabs(static_cast<double>(g.centerX)), qx), p.x) &&
+            decidedPixel(qy, roundingBound(spread + std::fabs(static_cast<double>(g.centerY)), qy), p.y))
             return p;
     }
     const Corner c = g.calcCoordi(X, Y, m_turn);

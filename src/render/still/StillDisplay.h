@@ -127,8 +127,8 @@ private:
         // stamp is k.
         std::vector<IntPoint> points[2][2];
         std::vector<int> stamp[2][2];
-        // Per group and half: whether the group's elements may claim a
-        // pixel in this step.
+        // Per run of RunSegments segments and half: whether the run's
+        // elements may claim a pixel in this step.
         std::vector<std::uint8_t> live[2];
         // A bit per order-table position whose segment lies in a live group.
         std::vector<std::uint64_t> positions;
@@ -163,6 +163,7 @@ private:
     // at a step is owned already has nothing to claim there, and its
     // vertices are not transformed.
     static constexpr int GroupSegments = 32;
+    static constexpr int RunSegments = 4;  // divides GroupSegments
     struct Group {
         f32 x0, x1, y0, y1;  // the box of its vertices in the profile plane
     };

@@ -119,23 +119,45 @@ void StillDisplay::markLiveGroups(int half, int k, const std::int32_t* position,
     const f32* ys = m_store.vertices.y.data();
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
         const Group& group = m_groups[g];
-        PixelBox box;
-        live[g] = !screenBoxOf(first, second, group.x0, group.x1, group.y0, group.y1, box) ||
-                  !band.claimer.boxOwned(box.x0, box.y0, box.x1, box.y1);
-        if (!live[g]) continue;
         const int s0 = static_cast<int>(g) * GroupSegments + 1, s1 = std::min(m, s0 + GroupSegments - 1);
+        ScreenBox box;
+        const bool bounded = screenBoxOf(first, second, group.x0, group.x1, group.y0, group.y1, box);
+        if (bounded && band.claimer.boxOwned(box.x0, box.y0, box.x1, box.y1)) {
+            std::fill(live + (s0 - 1) / RunSegments, live + (s1 - 1) / RunSegments + 1, 0);
+            continue;
+        }
         // The group's vertices s0..s1 + 1 at either angle, unless the step
         // drawn before has transformed them already.
+        auto transform = [&](const ScreenTurn& turn, IntPoint* points) {
+            if (bounded) turn.pixels(box, xs + s0, ys + s0, s1 + 2 - s0, points + s0);
+            else
+                for (int v = s0; v <= s1 + 1; ++v) points[v] = turn.pixel(xs[v], ys[v]);
+        };
         if (stamp1[g] != k) {
-            first.pixels(xs + s0, ys + s0, s1 + 2 - s0, points1 + s0);
+            transform(first, points1);
             stamp1[g] = k;
         }
         if (stamp2[g] != k + 1) {
-            second.pixels(xs + s0, ys + s0, s1 + 2 - s0, points2 + s0);
+            transform(second, points2);
             stamp2[g] = k + 1;
         }
-        for (int s = s0; s <= s1; ++s)
-            if (const int j = position[s]) positions[j >> 6] |= std::uint64_t{1} << (j & 63);
+        // Runs of the group whose pixels are owned, by the box of their
+        // points, are passed by as well.
+        for (int r0 = s0; r0 <= s1; r0 += RunSegments) {
+            const int r1 = std::min(s1, r0 + RunSegments - 1);
+            int x0 = points1[r0].x, x1 = x0, y0 = points1[r0].y, y1 = y0;
+            for (int v = r0; v <= r1 + 1; ++v) {
+                for (const IntPoint& p : {points1[v], points2[v]}) {
+                    x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+                    y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+                }
+            }
+            const bool runLive = !band.claimer.boxOwned(x0, y0, x1, y1);
+            live[(r0 - 1) / RunSegments] = runLive;
+            if (!runLive) continue;
+            for (int s = r0; s <= r1; ++s)
+                if (const int j = position[s]) positions[j >> 6] |= std::uint64_t{1} << (j & 63);
+        }
     }
 }
 
@@ -150,7 +172,7 @@ void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Prog
             band.points[half][slot].resize(vertices);
             band.stamp[half][slot].assign(m_groups.size(), -1);
         }
-        band.live[half].assign(m_groups.size(), 0);
+        band.live[half].assign(static_cast<std::size_t>(m / RunSegments) + 1, 0);
     }
     band.positions.assign(static_cast<std::size_t>(m / 64) + 1, 0);
     // One element of half `half` at step k: segment s between angles k and k + 1.
@@ -180,7 +202,7 @@ void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Prog
                 const int bit = 63 - std::countl_zero(bits);
                 bits &= ~(std::uint64_t{1} << bit);
                 const int s = table[w * 64 + static_cast<std::size_t>(bit)];
-                const auto g = static_cast<std::size_t>((s - 1) / GroupSegments);
+                const auto g = static_cast<std::size_t>((s - 1) / RunSegments);
                 const FigureRecord& figure = *m_segmentFigure[static_cast<std::size_t>(s)];
                 if (liveR[g]) element(1, k, s, figure);
                 if (liveE[g]) element(0, k, s, figure);
