@@ -54,67 +54,60 @@ void ScreenTurn::pixels(const ScreenBox& box, const f32* xs, const f32* ys, int 
     for (; i < count; ++i) out[i] = pixel(xs[i], ys[i]);
 }
 
-bool screenBoxOf(const ScreenTurn& a, const ScreenTurn& b, f32 x0, f32 x1, f32 y0, f32 y1, ScreenBox& box) {
-    const ViewGeometry& g = a.view();
-    // The world box of the turned vertices: x = cos * X and z = sin * X are
-    // linear in X, so their extremes lie at x0 or x1 at either angle.
-    const double xs[4] = {a.cosine() * x0, a.cosine() * x1, b.cosine() * x0, b.cosine() * x1};
-    const double zs[4] = {a.sine() * x0, a.sine() * x1, b.sine() * x0, b.sine() * x1};
-    double xLo = *std::min_element(xs, xs + 4), xHi = *std::max_element(xs, xs + 4);
-    double zLo = *std::min_element(zs, zs + 4), zHi = *std::max_element(zs, zs + 4);
-    double yLo = y0, yHi = y1;
-    // Widened by far more than calcCoordi's rounding of x and z can stray.
-    const double grow = 0x1p-40 * (std::fabs(xLo) + std::fabs(xHi) + std::fabs(zLo) + std::fabs(zHi) + std::fabs(yLo) +
-                                   std::fabs(yHi));
-    xLo -= grow, xHi += grow, zLo -= grow, zHi += grow, yLo -= grow, yHi += grow;
-
-    // Seen from the eye, the box projects into the hull of its projected
-    // corners when it lies wholly in front of the eye (d > 0 at every
-    // corner; d is linear). The in-plane turn and zoom keep hulls.
-    double qxLo = INFINITY, qxHi = -INFINITY, qyLo = INFINITY, qyHi = -INFINITY;
-    // The largest magnitudes pixel()'s rounding bound is made of: d's and
-    // v's terms (greatest at a corner, being convex), |v|, and the least d.
-    double dLeast = INFINITY, dTermsMost = 0, vTermsMost = 0, vMost = 0;
-    for (const double z : {zLo, zHi}) {
-        for (const double y : {yLo, yHi}) {
+ScreenSpan ScreenTurn::span(f32 x0, f32 x1, f32 y0, f32 y1) const {
+    const ViewGeometry& g = *m_view;
+    ScreenSpan span;
+    span.qxLo = span.qyLo = INFINITY;
+    span.qxHi = span.qyHi = -INFINITY;
+    // The largest |px|, |py|, dTerms / d and vTerms / d of pixel(): over the
+    // rectangle each is greatest at a corner (d being linear and positive,
+    // the first two are linear-fractional and the others quasiconvex).
+    double pxMost = 0, pyMost = 0, dRatioMost = 0, vRatioMost = 0;
+    for (const f32 X : {x0, x1}) {
+        for (const f32 Y : {y0, y1}) {
+            const double x = m_cos * X, z = m_sin * X, y = Y;
             const double d = z * g.cosView - y * g.sinView + g.eyeDistance;
-            if (!(d > 0)) return false;
-            dLeast = std::min(dLeast, d);
-            dTermsMost = std::max(dTermsMost, std::fabs(z * g.cosView) + std::fabs(y * g.sinView) + std::fabs(g.eyeDistance));
-            vTermsMost = std::max(vTermsMost, std::fabs(z * g.sinView) + std::fabs(y * g.cosView));
+            if (!(d > 0)) return span;
             const double v = z * g.sinView + y * g.cosView;
-            vMost = std::max(vMost, std::fabs(v));
-            const double py = g.focal * v / d;
-            for (const double x : {xLo, xHi}) {
-                const double px = g.focal * x / d;
-                const double qx = (px * g.cosInclin - py * g.sinInclin) * g.zoomScale + g.centerX;
-                const double qy = g.centerY - (px * g.sinInclin + py * g.cosInclin) * g.zoomScale;
-                qxLo = std::min(qxLo, qx), qxHi = std::max(qxHi, qx);
-                qyLo = std::min(qyLo, qy), qyHi = std::max(qyHi, qy);
-            }
+            const double px = g.focal * x / d, py = g.focal * v / d;
+            const double qx = (px * g.cosInclin - py * g.sinInclin) * g.zoomScale + g.centerX;
+            const double qy = g.centerY - (px * g.sinInclin + py * g.cosInclin) * g.zoomScale;
+            span.qxLo = std::min(span.qxLo, qx), span.qxHi = std::max(span.qxHi, qx);
+            span.qyLo = std::min(span.qyLo, qy), span.qyHi = std::max(span.qyHi, qy);
+            pxMost = std::max(pxMost, std::fabs(px)), pyMost = std::max(pyMost, std::fabs(py));
+            dRatioMost = std::max(dRatioMost, (std::fabs(z * g.cosView) + std::fabs(y * g.sinView) + std::fabs(g.eyeDistance)) / d);
+            vRatioMost = std::max(vRatioMost, (std::fabs(z * g.sinView) + std::fabs(y * g.cosView)) / d);
         }
     }
-    // Within these limits the rounding of the corners' projections and of
-    // calcCoordi's own arithmetic moves no value by a hundredth of a pixel.
-    // A pixel is its value plus one half cut toward zero, which never
-    // decreases as the value grows.
-    if (!(dTermsMost < 1024 * dLeast)) return false;
-    constexpr double Far = 0x1p24, Slack = 1.0 / 64;
-    if (!(qxLo > -Far && qxHi < Far && qyLo > -Far && qyHi < Far)) return false;
+    // Within these limits the rounding moves no value by a hundredth of a
+    // pixel (see screenBoxOf).
+    constexpr double Far = 0x1p24;
+    if (!(dRatioMost < 1024 && span.qxLo > -Far && span.qxHi < Far && span.qyLo > -Far && span.qyHi < Far)) return span;
+    span.spread = std::fabs(g.zoomScale) * ((pxMost + pyMost) * (1 + dRatioMost) + std::fabs(g.focal) * vRatioMost);
+    span.bounded = true;
+    return span;
+}
+
+bool screenBoxOf(const ScreenSpan& a, const ScreenSpan& b, const ViewGeometry& view, ScreenBox& box) {
+    if (!a.bounded || !b.bounded) return false;
+    const double qxLo = std::min(a.qxLo, b.qxLo), qxHi = std::max(a.qxHi, b.qxHi);
+    const double qyLo = std::min(a.qyLo, b.qyLo), qyHi = std::max(a.qyHi, b.qyHi);
+    const double qMost = std::max(std::max(std::fabs(qxLo), std::fabs(qxHi)), std::max(std::fabs(qyLo), std::fabs(qyHi)));
+    const double centre = std::max(std::fabs(double(view.centerX)), std::fabs(double(view.centerY)));
+    // Doubled for the rounding of the bounds themselves.
+    box.rounding = screen_detail::roundingBound(2 * std::max(a.spread, b.spread) + centre, qMost + 1);
+    // The projection of a rectangle in front of the eye lies in the hull of
+    // its projected corners, and the in-plane turn and zoom keep hulls. A
+    // vertex's value lies within the rounding bound of a point of the
+    // rectangle, twice over (once for the corners), and a pixel is its
+    // value plus one half cut toward zero, which never decreases as the
+    // value grows.
+    constexpr double Slack = 1.0 / 64;
+    if (!(box.rounding < Slack / 4)) return false;
     box.x0 = static_cast<int>(qxLo - Slack + 0.5);
     box.x1 = static_cast<int>(qxHi + Slack + 0.5);
     box.y0 = static_cast<int>(qyLo - Slack + 0.5);
     box.y1 = static_cast<int>(qyHi + Slack + 0.5);
-    // pixel()'s spread with each magnitude at its largest within the box
-    // (|px| <= F |x| / d, |py| <= F |v| / d), doubled for the rounding of
-    // these bounds themselves.
-    const double focal = std::fabs(g.focal);
-    const double xMost = std::max(std::fabs(xLo), std::fabs(xHi));
-    const double spread = std::fabs(g.zoomScale) * (focal * (xMost + vMost) / dLeast * (1 + dTermsMost / dLeast) +
-                                                    focal * vTermsMost / dLeast);
-    const double qMost = std::max(std::max(std::fabs(qxLo), std::fabs(qxHi)), std::max(std::fabs(qyLo), std::fabs(qyHi)));
-    const double centre = std::max(std::fabs(double(g.centerX)), std::fabs(double(g.centerY)));
-    box.rounding = screen_detail::roundingBound(2 * spread + centre, qMost + 1);
     return true;
 }
 

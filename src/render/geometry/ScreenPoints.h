@@ -9,10 +9,10 @@
 // or a point close to the eye), calcCoordi itself decides. The pixels are
 // therefore always calcCoordi's.
 //
-// screenBoxOf bounds the pixels of every vertex in a box of the profile
-// plane at two angles, without transforming any vertex, and how far
-// rounding can move the values behind them, so that the vertices of the box
-// are transformed with one bound for all.
+// ScreenTurn::span and screenBoxOf bound the pixels of every vertex in a
+// rectangle of the profile plane at two angles, without transforming any
+// vertex, and how far rounding can move the values behind them, so that
+// the vertices of the rectangle are transformed with one bound for all.
 #include <cmath>
 #include <cstdint>
 
@@ -21,6 +21,19 @@
 #include "render/geometry/ViewGeometry.h"
 
 namespace vantor {
+
+// Where the vertices of a rectangle of the profile plane land at one angle:
+// the range of the values behind their pixels (the values pixel() rounds)
+// and a bound of pixel()'s spread. Unbounded when part of the rectangle
+// lies at or near the eye, or far outside any picture.
+struct ScreenSpan {
+    double qxLo = 0;
+    double qxHi = 0;
+    double qyLo = 0;
+    double qyHi = 0;
+    double spread = 0;
+    bool bounded = false;
+};
 
 // What screenBoxOf finds: columns x0..x1 of rows y0..y1 (bounds included)
 // hold the pixels, and no value behind them is off calcCoordi's by as much
@@ -41,8 +54,10 @@ public:
 
     // calcCoordi(X, Y, turn).sx and .sy.
     IntPoint pixel(f32 X, f32 Y) const;
+    // The span of the vertices (X, Y) with X in [x0, x1], Y in [y0, y1].
+    ScreenSpan span(f32 x0, f32 x1, f32 y0, f32 y1) const;
     // pixel(xs[i], ys[i]) into out[i] for i < count, for vertices within a
-    // box that screenBoxOf has bounded for this turn.
+    // rectangle whose span at this turn went into the box.
     void pixels(const ScreenBox& box, const f32* xs, const f32* ys, int count, IntPoint* out) const;
     // calcCoordi(X, Y, turn) in full, for the few vertices that are shaded.
     Corner corner(f32 X, f32 Y) const { return m_view->calcCoordi(X, Y, m_turn); }
@@ -58,11 +73,10 @@ private:
     double m_sin;
 };
 
-// A box holding calcCoordi's pixel of every vertex (X, Y) with X in
-// [x0, x1] and Y in [y0, y1] turned by either `a` or `b` (turns of one
-// view). False when it finds none: a part of the box at or near the eye, or
-// pixels far outside any picture.
-bool screenBoxOf(const ScreenTurn& a, const ScreenTurn& b, f32 x0, f32 x1, f32 y0, f32 y1, ScreenBox& box);
+// A box holding calcCoordi's pixel of every vertex of a rectangle at either
+// of two angles, from the rectangle's spans at those angles (turns of one
+// view). False when either span is unbounded.
+bool screenBoxOf(const ScreenSpan& a, const ScreenSpan& b, const ViewGeometry& view, ScreenBox& box);
 
 namespace screen_detail {
 

@@ -127,6 +127,8 @@ private:
         // stamp is k.
         std::vector<IntPoint> points[2][2];
         std::vector<int> stamp[2][2];
+        // The spans of the groups at the same angles.
+        std::vector<ScreenSpan> spans[2][2];
         // Per run of RunSegments segments and half: whether the run's
         // elements may claim a pixel in this step.
         std::vector<std::uint8_t> live[2];

@@ -117,11 +117,19 @@ void StillDisplay::markLiveGroups(int half, int k, const std::int32_t* position,
     std::uint64_t* positions = band.positions.data();
     const f32* xs = m_store.vertices.x.data();
     const f32* ys = m_store.vertices.y.data();
+    // The groups' spans at angle k; those at angle k + 1 are the step
+    // drawn before's, or are made now for the first step.
+    ScreenSpan* spans1 = band.spans[half][k & 1].data();
+    ScreenSpan* spans2 = band.spans[half][(k + 1) & 1].data();
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
         const Group& group = m_groups[g];
+        spans1[g] = first.span(group.x0, group.x1, group.y0, group.y1);
+        if (k == stepCount(m_options.unitAngle) - 1) spans2[g] = second.span(group.x0, group.x1, group.y0, group.y1);
+    }
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
         const int s0 = static_cast<int>(g) * GroupSegments + 1, s1 = std::min(m, s0 + GroupSegments - 1);
         ScreenBox box;
-        const bool bounded = screenBoxOf(first, second, group.x0, group.x1, group.y0, group.y1, box);
+        const bool bounded = screenBoxOf(spans1[g], spans2[g], geometry, box);
         if (bounded && band.claimer.boxOwned(box.x0, box.y0, box.x1, box.y1)) {
             std::fill(live + (s0 - 1) / RunSegments, live + (s1 - 1) / RunSegments + 1, 0);
             continue;
@@ -173,6 +181,7 @@ void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Prog
             band.stamp[half][slot].assign(m_groups.size(), -1);
         }
         band.live[half].assign(static_cast<std::size_t>(m / RunSegments) + 1, 0);
+        for (auto& spans : band.spans[half]) spans.resize(m_groups.size());
     }
     band.positions.assign(static_cast<std::size_t>(m / 64) + 1, 0);
     // One element of half `half` at step k: segment s between angles k and k + 1.
