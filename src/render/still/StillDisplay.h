@@ -129,8 +129,8 @@ private:
         std::vector<int> stamp[2][2];
         // The spans of the groups at the same angles.
         std::vector<ScreenSpan> spans[2][2];
-        // Per run of RunSegments segments and half: whether the run's
-        // elements may claim a pixel in this step.
+        // Per segment and half: whether its element may claim a pixel in
+        // this step.
         std::vector<std::uint8_t> live[2];
         // A bit per order-table position whose segment lies in a live group.
         std::vector<std::uint64_t> positions;
@@ -165,13 +165,14 @@ private:
     // at a step is owned already has nothing to claim there, and its
     // vertices are not transformed.
     static constexpr int GroupSegments = 32;
-    static constexpr int RunSegments = 4;  // divides GroupSegments
     struct Group {
         f32 x0, x1, y0, y1;  // the box of its vertices in the profile plane
     };
     std::vector<Group> m_groups;
-    // The figure record of each segment drawn (null: not drawn).
+    // The figure record of each segment drawn (null: not drawn), and the
+    // kind of its strokes (0: not drawn, 1: lines, 2: a filled polygon).
     std::vector<const FigureRecord*> m_segmentFigure;
+    std::vector<std::uint8_t> m_segmentKind;
     // For each order table, the position 1..m of each drawn segment (0: none)
     // and the number of drawn segments.
     std::vector<std::int32_t> m_position[3];

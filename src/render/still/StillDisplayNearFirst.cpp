@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -69,8 +70,13 @@ void StillDisplay::drawFinalElements(const Progress& progress) {
 void StillDisplay::prepareFinal(int unit) {
     const int m = drawnSegments(), steps = stepCount(unit);
     m_segmentFigure.assign(static_cast<std::size_t>(m) + 2, nullptr);
-    for (int s = 1; s <= m; ++s)
-        if (m_store.link(s) == 1) m_segmentFigure[static_cast<std::size_t>(s)] = &figureOf(s);
+    m_segmentKind.assign(static_cast<std::size_t>(m) + 2, 0);
+    for (int s = 1; s <= m; ++s) {
+        if (m_store.link(s) != 1) continue;
+        const FigureRecord& figure = figureOf(s);
+        m_segmentFigure[static_cast<std::size_t>(s)] = &figure;
+        m_segmentKind[static_cast<std::size_t>(s)] = figure.drawMethod() == DrawMethod::Wire ? 1 : 2;
+    }
     for (int t = 0; t < 3; ++t) {
         std::vector<std::int32_t>& position = m_position[t];
         position.assign(static_cast<std::size_t>(m) + 1, 0);
@@ -131,7 +137,7 @@ void StillDisplay::markLiveGroups(int half, int k, const std::int32_t* position,
         ScreenBox box;
         const bool bounded = screenBoxOf(spans1[g], spans2[g], geometry, box);
         if (bounded && band.claimer.boxOwned(box.x0, box.y0, box.x1, box.y1)) {
-            std::fill(live + (s0 - 1) / RunSegments, live + (s1 - 1) / RunSegments + 1, 0);
+            std::fill(live + s0, live + s1 + 1, 0);
             continue;
         }
         // The group's vertices s0..s1 + 1 at either angle, unless the step
@@ -149,23 +155,41 @@ void StillDisplay::markLiveGroups(int half, int k, const std::int32_t* position,
             transform(second, points2);
             stamp2[g] = k + 1;
         }
-        // Runs of the group whose pixels are owned, by the box of their
-        // points, are passed by as well.
-        for (int r0 = s0; r0 <= s1; r0 += RunSegments) {
-            const int r1 = std::min(s1, r0 + RunSegments - 1);
-            int x0 = points1[r0].x, x1 = x0, y0 = points1[r0].y, y1 = y0;
-            for (int v = r0; v <= r1 + 1; ++v) {
-                for (const IntPoint& p : {points1[v], points2[v]}) {
-                    x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
-                    y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
-                }
-            }
-            const bool runLive = !band.claimer.boxOwned(x0, y0, x1, y1);
-            live[(r0 - 1) / RunSegments] = runLive;
-            if (!runLive) continue;
-            for (int s = r0; s <= r1; ++s)
-                if (const int j = position[s]) positions[j >> 6] |= std::uint64_t{1} << (j & 63);
+        // Of consecutive elements with the same corners on the screen and
+        // strokes of one kind, the one first in the order claims every pixel
+        // any of them could: only it is drawn. Two elements have the same
+        // corners when three consecutive vertices share their pixels at
+        // both angles. An element whose corners are all one pixel lights
+        // nothing.
+        auto key = [](const IntPoint& p) {
+            std::uint64_t k;
+            std::memcpy(&k, &p, sizeof k);
+            return k;
+        };
+        int best = 0, bestKind = 0;
+        auto endChain = [&] {
+            if (best == 0) return;
+            live[best] = 1;
+            const int j = position[best];
+            positions[j >> 6] |= std::uint64_t{1} << (j & 63);
+            best = 0;
+        };
+        std::uint64_t at1 = key(points1[s0]), at2 = key(points2[s0]);
+        bool flatBefore = false;  // vertices s - 1 and s share their pixels
+        for (int s = s0; s <= s1; ++s) {
+            const std::uint64_t next1 = key(points1[s + 1]), next2 = key(points2[s + 1]);
+            const bool flat = (at1 == next1) & (at2 == next2);
+            const bool sameCorners = flatBefore & flat;
+            const bool onePixel = flat & (at1 == at2);
+            flatBefore = flat, at1 = next1, at2 = next2;
+            live[s] = 0;
+            if (!sameCorners) endChain();
+            const int kind = m_segmentKind[static_cast<std::size_t>(s)], j = position[s];
+            if (kind == 0 || j == 0 || onePixel) continue;
+            if (best != 0 && kind != bestKind) endChain();
+            if (best == 0 || j > position[best]) best = s, bestKind = kind;
         }
+        endChain();
     }
 }
 
@@ -180,7 +204,7 @@ void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Prog
             band.points[half][slot].resize(vertices);
             band.stamp[half][slot].assign(m_groups.size(), -1);
         }
-        band.live[half].assign(static_cast<std::size_t>(m / RunSegments) + 1, 0);
+        band.live[half].assign(static_cast<std::size_t>(m) + 2, 0);
         for (auto& spans : band.spans[half]) spans.resize(m_groups.size());
     }
     band.positions.assign(static_cast<std::size_t>(m / 64) + 1, 0);
@@ -211,10 +235,9 @@ void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Prog
                 const int bit = 63 - std::countl_zero(bits);
                 bits &= ~(std::uint64_t{1} << bit);
                 const int s = table[w * 64 + static_cast<std::size_t>(bit)];
-                const auto g = static_cast<std::size_t>((s - 1) / RunSegments);
                 const FigureRecord& figure = *m_segmentFigure[static_cast<std::size_t>(s)];
-                if (liveR[g]) element(1, k, s, figure);
-                if (liveE[g]) element(0, k, s, figure);
+                if (liveR[s]) element(1, k, s, figure);
+                if (liveE[s]) element(0, k, s, figure);
             }
         }
         band.counts.elements += 2 * static_cast<std::uint64_t>(m_drawnCount[t - 1]);
