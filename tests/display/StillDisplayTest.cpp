@@ -450,3 +450,30 @@ TEST(StillDisplayThreads, SamePictureAsOneThreadOnRandomScenes) {
         EXPECT_EQ(compareThreads(s, round % 2 ? ColourPath::Palette : ColourPath::TrueColour), "");
     }
 }
+
+// Profiles of many vertices to a pixel, where most elements of a step have
+// the same screen corners as a neighbour and only the first of them in the
+// near-first order may be drawn: a surface, its vertices again as lines
+// (same corners, other strokes) and a mesh, at unit angles 3 and 1, on both
+// colour paths and one and two threads, against the painter's order.
+TEST(StillDisplay, NearFirstOnDenseProfilesGivesThePaintersPicture) {
+    Profile inner = test::vaseProfile(1200);
+    for (auto& [x, y] : inner) x *= 0.5f, y *= 0.8f;
+    for (int unit : {3, 1}) {
+        for (ColourPath path : {ColourPath::TrueColour, ColourPath::Palette}) {
+            SCOPED_TRACE(std::string(nameOf(path)) + ", unit angle " + std::to_string(unit));
+            Scene s;
+            s.options.unitAngle = unit;
+            s.add(test::vaseProfile(1500), 1, 2, 0.8);
+            s.add(test::vaseProfile(1500), 2, 1, 0.5);
+            s.add(inner, 3, 3);
+            Bitmap painted(600, 400, formatOf(path));
+            StillDisplay still(s.store, s.options, painted, path);
+            still.run(nullptr, {}, Order::FarFirst);
+            for (int threads : {1, 2}) {
+                std::vector<int> progress;
+                EXPECT_EQ(difference(threadedPicture(s, path, threads, progress), painted), "") << threads << " threads";
+            }
+        }
+    }
+}

@@ -32,26 +32,25 @@ void ScreenTurn::pixels(const ScreenBox& box, const f32* xs, const f32* ys, int 
         const Pair frac = magnitude(w - __builtin_convertvector(pixel, Pair));
         return (frac > bound) & (frac < one - bound);
     };
-    int i = 0;
-    for (; i + 2 <= count; i += 2) {
-        const Pair X = {xs[i], xs[i + 1]}, y = {ys[i], ys[i + 1]};
+    // Two vertices a round; an odd last vertex is worked out twice. The
+    // rounds are kept free of branches, and a rare vertex the bound leaves
+    // open sends all of them through pixel() again.
+    Lanes open = {0, 0};
+    for (int i = 0; i < count; i += 2) {
+        const int i2 = i + 1 < count ? i + 1 : i;
+        const Pair X = {xs[i], xs[i2]}, y = {ys[i], ys[i2]};
         const Pair x = m_cos * X, z = m_sin * X;
         const Pair inverse = one / (z * cosView - y * sinView + eye);
         const Pair v = z * sinView + y * cosView;
         const Pair px = focal * x * inverse, py = focal * v * inverse;
         IntPair sx, sy;
-        const Lanes sure = decided((px * cosInclin - py * sinInclin) * zoom + centerX, sx) &
-                           decided(centerY - (px * sinInclin + py * cosInclin) * zoom, sy);
-        for (int lane = 0; lane < 2; ++lane) {
-            if (sure[lane]) {
-                out[i + lane] = {sx[lane], sy[lane]};
-            } else {
-                const Corner c = g.calcCoordi(xs[i + lane], ys[i + lane], m_turn);
-                out[i + lane] = {c.sx, c.sy};
-            }
-        }
+        open |= ~(decided((px * cosInclin - py * sinInclin) * zoom + centerX, sx) &
+                  decided(centerY - (px * sinInclin + py * cosInclin) * zoom, sy));
+        out[i2] = {sx[1], sy[1]};
+        out[i] = {sx[0], sy[0]};
     }
-    for (; i < count; ++i) out[i] = pixel(xs[i], ys[i]);
+    if (open[0] | open[1])
+        for (int i = 0; i < count; ++i) out[i] = pixel(xs[i], ys[i]);
 }
 
 ScreenSpan ScreenTurn::span(f32 x0, f32 x1, f32 y0, f32 y1) const {
