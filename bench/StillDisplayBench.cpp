@@ -68,6 +68,25 @@ BENCHMARK(stillDisplay)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
+// The same passes seen from above (view height 85), where the elements go
+// segment by segment rather than angle by angle.
+void stillDisplayFromAbove(benchmark::State& state) {
+    VaseScene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), false);
+    scene.options.viewHeight = 85;
+    scene.still->setThreads(static_cast<int>(state.range(2)));
+    for (auto _ : state) {
+        scene.still->run();
+        benchmark::DoNotOptimize(scene.bitmap.rawPixel(300, 200));
+    }
+    state.counters["shaded"] = static_cast<double>(scene.still->lastPass().elementsShaded);
+}
+// Arguments: vertices, unit angle, threads.
+BENCHMARK(stillDisplayFromAbove)
+    ->ArgNames({"vertices", "unit", "threads"})
+    ->ArgsProduct({{10000}, {3, 1}, {1, 2}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
 // A rendered picture written as PNG, as picture saves and `vantor-cli
 // render` write it.
 void pngOfPicture(benchmark::State& state) {

@@ -10,4 +10,5 @@ list(APPEND VANTOR_CORE_SOURCES
   src/render/still/QuadRaster.cpp
   src/render/still/StillDisplay.cpp
   src/render/still/StillDisplayNearFirst.cpp
+  src/render/still/StillDisplaySegmentMajor.cpp
 )

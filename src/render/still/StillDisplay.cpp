@@ -146,41 +146,6 @@ void StillDisplay::drawSegmentMajor(const ShadeContext& ctx, int unit, const Pro
     }
 }
 
-void StillDisplay::finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band) {
-    const int m = drawnSegments();
-    const int steps = stepCount(unit);
-    for (int j = m, done = 1; j >= 1; --j, ++done) {
-        if (progress) progress(segmentMajorPosition(done, m));
-        // Consecutive steps of one segment share an angle: the first angles
-        // of the step drawn before are the second of this one.
-        int previous = 0;
-        Corner e1a, e1b, r1a, r1b;
-        for (int k = steps - 1; k >= 0; --k) {
-            const int s = order.table(DepthOrder::tableForStep(90 + k * unit))[j];
-            if (s < 1 || s > m || m_store.link(s) != 1) {
-                previous = 0;
-                continue;
-            }
-            const FigureRecord& figure = figureOf(s);
-            const f32 x1 = m_store.x(s), y1 = m_store.y(s), x2 = m_store.x(s + 1), y2 = m_store.y(s + 1);
-            const TurnAngle* t = &m_turns[static_cast<std::size_t>(4 * k)];
-            Corner e2a, e2b, r2a, r2b;
-            if (previous == s) {
-                e2a = e1a, e2b = e1b, r2a = r1a, r2b = r1b;
-            } else {
-                e2a = geometry.calcCoordi(x1, y1, t[1]), e2b = geometry.calcCoordi(x2, y2, t[1]);
-                r2a = geometry.calcCoordi(x1, y1, t[3]), r2b = geometry.calcCoordi(x2, y2, t[3]);
-            }
-            e1a = geometry.calcCoordi(x1, y1, t[0]), e1b = geometry.calcCoordi(x2, y2, t[0]);
-            r1a = geometry.calcCoordi(x1, y1, t[2]), r1b = geometry.calcCoordi(x2, y2, t[2]);
-            previous = s;
-            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{r1a, r1b, r2a, r2b}, figure, ctx, band.claimer);
-            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{e1a, e1b, e2a, e2b}, figure, ctx, band.claimer);
-            band.counts.elements += 2;
-        }
-    }
-}
-
 void StillDisplay::run(const Bitmap* background, const Progress& progress, ElementOrder elementOrder) {
     SetBrights();
     prepareView();

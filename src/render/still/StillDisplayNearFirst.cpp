@@ -14,6 +14,7 @@
 // screen points only, and the world corners are worked out for the few
 // elements that are shaded.
 #include <algorithm>
+#include <barrier>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -42,14 +43,20 @@ void StillDisplay::drawFinalElements(const Progress& progress) {
         band.counts = PassCounts{};
     }
     const bool bySegment = segmentMajor(m_options.viewHeight);
-    if (bySegment) prepareTurns(unit, stepCount(unit));
-    else prepareFinal(unit);
+    prepareFinal(unit);
+    std::barrier<> sync(bands);
     auto work = [&](int b) {
         Band& band = m_bands[static_cast<std::size_t>(b)];
         const Progress& report = b == 0 ? progress : Progress{};
-        if (bySegment) finalSegmentMajor(ctx, unit, report, band);
+        if (bySegment) finalSegmentMajor(ctx, unit, report, b, sync);
         else finalAngleMajor(ctx, unit, report, band);
     };
+    if (bySegment) {
+        const std::size_t vertices = static_cast<std::size_t>(drawnSegments()) + 2;
+        const auto steps = static_cast<std::size_t>(stepCount(unit));
+        m_screen.resize(2 * (steps + 1) * vertices);
+        m_drawn.resize(vertices * ((2 * steps + 63) / 64));
+    }
     if (bands == 1) {
         work(0);
     } else {
@@ -58,6 +65,8 @@ void StillDisplay::drawFinalElements(const Progress& progress) {
         for (int b = 1; b < bands; ++b) helpers.emplace_back(work, b);
         work(0);
     }
+    std::vector<IntPoint>().swap(m_screen);
+    std::vector<std::uint64_t>().swap(m_drawn);
     m_counts = PassCounts{};
     for (const Band& band : m_bands) {
         m_counts.elementsShaded += band.counts.elementsShaded;
@@ -111,6 +120,43 @@ void StillDisplay::prepareFinal(int unit) {
     }
 }
 
+// Of consecutive elements with the same corners on the screen and strokes
+// of one kind, the one first in the order claims every pixel any of them
+// could: only it need be drawn. Two elements have the same corners when
+// three consecutive vertices share their pixels at both angles. An element
+// whose corners are all one pixel lights nothing. Appends the
+// elements of segments s0..s1 that must be drawn to `keep`, points1 and points2
+// holding the vertices' pixels at the step's angles and position the
+// segments' places in its table (0: not drawn).
+void StillDisplay::firstOfSameCorners(const IntPoint* points1, const IntPoint* points2, const std::int32_t* position,
+                                      int s0, int s1, std::vector<int>& keep) const {
+    auto key = [](const IntPoint& p) {
+        std::uint64_t k;
+        std::memcpy(&k, &p, sizeof k);
+        return k;
+    };
+    int best = 0, bestKind = 0;
+    auto endChain = [&] {
+        if (best != 0) keep.push_back(best);
+        best = 0;
+    };
+    std::uint64_t at1 = key(points1[s0]), at2 = key(points2[s0]);
+    bool flatBefore = false;  // vertices s - 1 and s share their pixels
+    for (int s = s0; s <= s1; ++s) {
+        const std::uint64_t next1 = key(points1[s + 1]), next2 = key(points2[s + 1]);
+        const bool flat = (at1 == next1) & (at2 == next2);
+        const bool sameCorners = flatBefore & flat;
+        const bool onePixel = flat & (at1 == at2);
+        flatBefore = flat, at1 = next1, at2 = next2;
+        if (!sameCorners) endChain();
+        const int kind = m_segmentKind[static_cast<std::size_t>(s)], j = position[s];
+        if (kind == 0 || j == 0 || onePixel) continue;
+        if (best != 0 && kind != bestKind) endChain();
+        if (best == 0 || j > position[best]) best = s, bestKind = kind;
+    }
+    endChain();
+}
+
 void StillDisplay::markLiveGroups(int half, int k, const std::int32_t* position, Band& band) {
     const int m = drawnSegments();
     const ScreenTurn &first = m_halfTurns[half][static_cast<std::size_t>(k)],
@@ -155,41 +201,14 @@ void StillDisplay::markLiveGroups(int half, int k, const std::int32_t* position,
             transform(second, points2);
             stamp2[g] = k + 1;
         }
-        // Of consecutive elements with the same corners on the screen and
-        // strokes of one kind, the one first in the order claims every pixel
-        // any of them could: only it is drawn. Two elements have the same
-        // corners when three consecutive vertices share their pixels at
-        // both angles. An element whose corners are all one pixel lights
-        // nothing.
-        auto key = [](const IntPoint& p) {
-            std::uint64_t k;
-            std::memcpy(&k, &p, sizeof k);
-            return k;
-        };
-        int best = 0, bestKind = 0;
-        auto endChain = [&] {
-            if (best == 0) return;
-            live[best] = 1;
-            const int j = position[best];
+        std::fill(live + s0, live + s1 + 1, 0);
+        band.kept.clear();
+        firstOfSameCorners(points1, points2, position, s0, s1, band.kept);
+        for (const int s : band.kept) {
+            live[s] = 1;
+            const int j = position[s];
             positions[j >> 6] |= std::uint64_t{1} << (j & 63);
-            best = 0;
-        };
-        std::uint64_t at1 = key(points1[s0]), at2 = key(points2[s0]);
-        bool flatBefore = false;  // vertices s - 1 and s share their pixels
-        for (int s = s0; s <= s1; ++s) {
-            const std::uint64_t next1 = key(points1[s + 1]), next2 = key(points2[s + 1]);
-            const bool flat = (at1 == next1) & (at2 == next2);
-            const bool sameCorners = flatBefore & flat;
-            const bool onePixel = flat & (at1 == at2);
-            flatBefore = flat, at1 = next1, at2 = next2;
-            live[s] = 0;
-            if (!sameCorners) endChain();
-            const int kind = m_segmentKind[static_cast<std::size_t>(s)], j = position[s];
-            if (kind == 0 || j == 0 || onePixel) continue;
-            if (best != 0 && kind != bestKind) endChain();
-            if (best == 0 || j > position[best]) best = s, bestKind = kind;
         }
-        endChain();
     }
 }
 
