@@ -17,10 +17,14 @@
 // the finished picture (a few in a hundred on a detailed profile).
 //
 // drawFinalElements can split the picture into bands of rows (stripes
-// dealt out in turn), one a thread, each with its own record of owned pixels; the threads share the
-// transformed corners of each step. Every pixel belongs to one band, and
-// within a band the element order is that of the single pass, so the
-// picture is the same for every thread count.
+// dealt out in turn), one a thread, each with its own record of owned
+// pixels. Every pixel belongs to one band, and within a band the element
+// order is that of the single pass, so the picture is the same for every
+// thread count. Most of the work is left out rather than done: elements
+// whose box of pixels is owned already (by nearer elements, or by being
+// another band's rows) are passed by a group at a time before their
+// vertices are transformed, and of consecutive elements with the same
+// screen corners only the first in the order is drawn.
 #include <barrier>
 #include <cstdint>
 #include <functional>
@@ -133,7 +137,8 @@ private:
         // Per segment and half: whether its element may claim a pixel in
         // this step.
         std::vector<std::uint8_t> live[2];
-        // A bit per order-table position whose segment lies in a live group.
+        // A bit per order-table position whose element may claim a pixel in
+        // either half.
         std::vector<std::uint64_t> positions;
         // Segments whose elements must be drawn (reused).
         std::vector<int> kept;
@@ -141,8 +146,9 @@ private:
     // The tables every band reads, made before the bands start.
     void prepareFinal(int unit);
     void finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band);
-    // The live groups of one half of step k (angles k and k + 1 of that
-    // half): their vertices' screen points and their table positions.
+    // One half of step k (angles k and k + 1 of that half): the screen
+    // points of the groups whose box is not owned, and the elements of
+    // those groups that must be drawn (live, and their table positions).
     void markLiveGroups(int half, int k, const std::int32_t* position, Band& band);
     void firstOfSameCorners(const IntPoint* points1, const IntPoint* points2, const std::int32_t* position, int s0,
                             int s1, std::vector<int>& keep) const;
@@ -153,7 +159,7 @@ private:
     void finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, int b, std::barrier<>& sync);
     void transformAll(int degrees, std::vector<Corner>& out);
     // The four angles of each step k (e, e + unit, r, r - unit with
-    // e = 90 + k * unit, r = 90 - k * unit), for the segment-major loops.
+    // e = 90 + k * unit, r = 90 - k * unit), for the segment-major painter.
     void prepareTurns(int unit, int steps);
     // Elements 1..m of the order tables drawn this pass, within the vertex list.
     int drawnSegments() const;

@@ -9,10 +9,11 @@
 // whether the box their pixels can take at the step is owned already, by
 // nearer elements or by being other bands' rows. The elements of such a
 // group would claim nothing: the band passes them by and leaves their
-// vertices untransformed. The other elements go in the order of the table,
-// as in the single pass; their vertices are transformed once per angle, to
-// screen points only, and the world corners are worked out for the few
-// elements that are shaded.
+// vertices untransformed. The vertices of the other groups are transformed
+// once per angle, to screen points only; of their elements, those that
+// share their screen corners with a neighbour earlier in the order are left
+// out, and the rest go in the order of the table, as in the single pass.
+// The world corners are worked out for the few elements that are shaded.
 #include <algorithm>
 #include <barrier>
 #include <bit>
