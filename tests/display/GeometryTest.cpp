@@ -172,7 +172,9 @@ TEST(ScreenPoints, AValueWithinTheBoundOfAPixelBoundaryIsLeftOpen) {
     for (const Case& c : cases) {
         std::int32_t pixel = 0;
         EXPECT_EQ(screen_detail::decidedPixel(c.q, c.bound, pixel), c.decided) << c.q;
-        if (c.decided) EXPECT_EQ(pixel, c.pixel) << c.q;
+        if (c.decided) {
+            EXPECT_EQ(pixel, c.pixel) << c.q;
+        }
     }
 }
 

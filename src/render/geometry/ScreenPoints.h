@@ -59,8 +59,9 @@ public:
     // pixel(xs[i], ys[i]) into out[i] for i < count, for vertices within a
     // rectangle whose span at this turn went into the box.
     void pixels(const ScreenBox& box, const f32* xs, const f32* ys, int count, IntPoint* out) const;
-    // calcCoordi(X, Y, turn) in full, for the few vertices that are shaded.
-    Corner corner(f32 X, f32 Y) const { return m_view->calcCoordi(X, Y, m_turn); }
+    // calcCoordi(X, Y, turn)'s world position, for the few vertices that
+    // are shaded.
+    Vec3 position(f32 X, f32 Y) const { return ViewGeometry::turned(X, Y, m_turn); }
 
     const ViewGeometry& view() const { return *m_view; }
     double cosine() const { return m_cos; }

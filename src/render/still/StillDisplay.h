@@ -142,7 +142,16 @@ private:
         std::vector<std::uint64_t> positions;
         // Segments whose elements must be drawn (reused).
         std::vector<int> kept;
+        // The world positions of the vertices of shaded elements, for
+        // either half and angle k in slot k % 2; valid where the stamp is k.
+        std::vector<Vec3> corners[2][2];
+        std::vector<int> cornerStamp[2][2];
     };
+    // The element of half `half` at step k for segment s, drawn near first
+    // by the band from its screen points (first and second: the vertices'
+    // points at angles k and k + 1).
+    void claimElement(const ShadeContext& ctx, Band& band, int half, int k, int s, const IntPoint* first,
+                      const IntPoint* second);
     // The tables every band reads, made before the bands start.
     void prepareFinal(int unit);
     void finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band);

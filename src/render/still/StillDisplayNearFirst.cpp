@@ -42,6 +42,12 @@ void StillDisplay::drawFinalElements(const Progress& progress) {
         Band& band = m_bands[static_cast<std::size_t>(b)];
         band.claimer.reset(m_bitmap, b, bands);
         band.counts = PassCounts{};
+        for (int half = 0; half < 2; ++half) {
+            for (int slot = 0; slot < 2; ++slot) {
+                band.corners[half][slot].resize(static_cast<std::size_t>(drawnSegments()) + 2);
+                band.cornerStamp[half][slot].assign(static_cast<std::size_t>(drawnSegments()) + 2, -1);
+            }
+        }
     }
     const bool bySegment = segmentMajor(m_options.viewHeight);
     prepareFinal(unit);
@@ -213,6 +219,27 @@ void StillDisplay::markLiveGroups(int half, int k, const std::int32_t* position,
     }
 }
 
+void StillDisplay::claimElement(const ShadeContext& ctx, Band& band, int half, int k, int s, const IntPoint* first,
+                                const IntPoint* second) {
+    const IntPoint p[4] = {first[s], first[s + 1], second[s], second[s + 1]};
+    // Asked only when the element claims a pixel; a vertex's corner at an
+    // angle is worked out once while the angle is in use.
+    auto corner = [&](int angle, int v, IntPoint pixel) {
+        Vec3& world = band.corners[half][angle & 1][static_cast<std::size_t>(v)];
+        int& stamp = band.cornerStamp[half][angle & 1][static_cast<std::size_t>(v)];
+        if (stamp != angle) {
+            world = m_halfTurns[half][static_cast<std::size_t>(angle)].position(m_store.x(v), m_store.y(v));
+            stamp = angle;
+        }
+        return Corner{world.x, world.y, world.z, pixel.x, pixel.y};
+    };
+    auto corners = [&] {
+        return ElementCorners{corner(k, s, p[0]), corner(k, s + 1, p[1]), corner(k + 1, s, p[2]), corner(k + 1, s + 1, p[3])};
+    };
+    band.counts.elementsShaded +=
+        drawExecuteUnder(p, corners, *m_segmentFigure[static_cast<std::size_t>(s)], ctx, band.claimer);
+}
+
 // The painter's order backwards: the last step first, within a step the
 // last table entry first, and of a segment's two elements the second first.
 void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band) {
@@ -228,25 +255,14 @@ void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Prog
         for (auto& spans : band.spans[half]) spans.resize(m_groups.size());
     }
     band.positions.assign(static_cast<std::size_t>(m / 64) + 1, 0);
-    // One element of half `half` at step k: segment s between angles k and k + 1.
-    auto element = [&](int half, int k, int s, const FigureRecord& figure) {
-        const IntPoint* first = band.points[half][k & 1].data();
-        const IntPoint* second = band.points[half][(k + 1) & 1].data();
-        const IntPoint p[4] = {first[s], first[s + 1], second[s], second[s + 1]};
-        auto corners = [&] {
-            const ScreenTurn &a = m_halfTurns[half][static_cast<std::size_t>(k)],
-                             &b = m_halfTurns[half][static_cast<std::size_t>(k + 1)];
-            const f32 x1 = m_store.x(s), y1 = m_store.y(s), x2 = m_store.x(s + 1), y2 = m_store.y(s + 1);
-            return ElementCorners{a.corner(x1, y1), a.corner(x2, y2), b.corner(x1, y1), b.corner(x2, y2)};
-        };
-        band.counts.elementsShaded += drawExecuteUnder(p, corners, figure, ctx, band.claimer);
-    };
     for (int k = steps - 1, done = 0; k >= 0; --k, ++done) {
         if (progress) progress(90 + done * unit);
         const int t = DepthOrder::tableForStep(90 + k * unit);
         const std::int32_t* table = order.table(t);
         markLiveGroups(0, k, m_position[t - 1].data(), band);
         markLiveGroups(1, k, m_position[t - 1].data(), band);
+        const IntPoint *e1 = band.points[0][k & 1].data(), *e2 = band.points[0][(k + 1) & 1].data();
+        const IntPoint *r1 = band.points[1][k & 1].data(), *r2 = band.points[1][(k + 1) & 1].data();
         const std::uint8_t* liveE = band.live[0].data();
         const std::uint8_t* liveR = band.live[1].data();
         for (std::size_t w = band.positions.size(); w-- > 0;) {
@@ -255,9 +271,8 @@ void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Prog
                 const int bit = 63 - std::countl_zero(bits);
                 bits &= ~(std::uint64_t{1} << bit);
                 const int s = table[w * 64 + static_cast<std::size_t>(bit)];
-                const FigureRecord& figure = *m_segmentFigure[static_cast<std::size_t>(s)];
-                if (liveR[s]) element(1, k, s, figure);
-                if (liveE[s]) element(0, k, s, figure);
+                if (liveR[s]) claimElement(ctx, band, 1, k, s, r1, r2);
+                if (liveE[s]) claimElement(ctx, band, 0, k, s, e1, e2);
             }
         }
         band.counts.elements += 2 * static_cast<std::uint64_t>(m_drawnCount[t - 1]);

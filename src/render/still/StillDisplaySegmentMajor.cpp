@@ -77,23 +77,11 @@ void StillDisplay::finalSegmentMajor(const ShadeContext& ctx, int unit, const Pr
         if (ranges.empty() || ranges.back().table != table) ranges.push_back({table, k, k});
         else ranges.back().first = k;
     }
-    auto element = [&](int half, int k, int s, const FigureRecord& figure) {
-        const IntPoint *first = row(half, k), *second = row(half, k + 1);
-        const IntPoint p[4] = {first[s], first[s + 1], second[s], second[s + 1]};
-        auto corners = [&] {
-            const ScreenTurn &a = m_halfTurns[half][static_cast<std::size_t>(k)],
-                             &c = m_halfTurns[half][static_cast<std::size_t>(k + 1)];
-            const f32 x1 = m_store.x(s), y1 = m_store.y(s), x2 = m_store.x(s + 1), y2 = m_store.y(s + 1);
-            return ElementCorners{a.corner(x1, y1), a.corner(x2, y2), c.corner(x1, y1), c.corner(x2, y2)};
-        };
-        band.counts.elementsShaded += drawExecuteUnder(p, corners, figure, ctx, band.claimer);
-    };
     for (int j = m, done = 1; j >= 1; --j, ++done) {
         if (progress) progress(segmentMajorPosition(done, m));
         for (const Steps& range : ranges) {
             const int s = order.table(range.table)[j];
             if (s < 1 || s > m || !m_segmentFigure[static_cast<std::size_t>(s)]) continue;
-            const FigureRecord& figure = *m_segmentFigure[static_cast<std::size_t>(s)];
             band.counts.elements += 2 * static_cast<std::uint64_t>(range.last - range.first + 1);
             // Bits 2 * first .. 2 * last + 1, highest first: the steps from
             // the last, and at each the second half before the first.
@@ -107,7 +95,8 @@ void StillDisplay::finalSegmentMajor(const ShadeContext& ctx, int unit, const Pr
                     const int bit = 63 - std::countl_zero(word);
                     word &= ~(std::uint64_t{1} << bit);
                     const int i = w * 64 + bit;
-                    element(i & 1, i >> 1, s, figure);
+                    const int half = i & 1, k = i >> 1;
+                    claimElement(ctx, band, half, k, s, row(half, k), row(half, k + 1));
                 }
             }
         }
