@@ -8,7 +8,9 @@
 // Targets on a 2-core machine, RelWithDebInfo build, CPU time: a 300-vertex
 // vase at unit angle 3 within 3 ms, 10,000 vertices within 80 ms at unit
 // angle 3 and within 170 ms at unit angle 1 (near-first order); the depth
-// ordering of 10,000 segments within 50 ms.
+// ordering of 10,000 segments within 50 ms. Wall time on every core (two
+// threads on this machine): 10,000 vertices within 25 ms at unit angle 3
+// and within 50 ms at unit angle 1.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
