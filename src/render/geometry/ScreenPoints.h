@@ -63,10 +63,6 @@ public:
     // are shaded.
     Vec3 position(f32 X, f32 Y) const { return ViewGeometry::turned(X, Y, m_turn); }
 
-    const ViewGeometry& view() const { return *m_view; }
-    double cosine() const { return m_cos; }
-    double sine() const { return m_sin; }
-
 private:
     const ViewGeometry* m_view;
     TurnAngle m_turn;

@@ -131,10 +131,10 @@ void StillDisplay::prepareFinal(int unit) {
 // of one kind, the one first in the order claims every pixel any of them
 // could: only it need be drawn. Two elements have the same corners when
 // three consecutive vertices share their pixels at both angles. An element
-// whose corners are all one pixel lights nothing. Appends the
-// elements of segments s0..s1 that must be drawn to `keep`, points1 and points2
-// holding the vertices' pixels at the step's angles and position the
-// segments' places in its table (0: not drawn).
+// whose corners are all one pixel lights nothing. Appends to `keep` the
+// segments among s0..s1 whose elements must be drawn; points1 and points2
+// hold the vertices' pixels at the step's two angles, and position the
+// segments' places in the step's table (0: not drawn).
 void StillDisplay::firstOfSameCorners(const IntPoint* points1, const IntPoint* points2, const std::int32_t* position,
                                       int s0, int s1, std::vector<int>& keep) const {
     auto key = [](const IntPoint& p) {
