@@ -1,4 +1,5 @@
 list(APPEND VANTOR_CORE_SOURCES
+  src/render/geometry/ScreenPoints.cpp
   src/render/geometry/ViewGeometry.cpp
   src/render/shading/DisplayPalette.cpp
   src/render/shading/Shading.cpp
@@ -8,5 +9,6 @@ list(APPEND VANTOR_CORE_SOURCES
   src/render/still/DepthOrder.cpp
   src/render/still/QuadRaster.cpp
   src/render/still/StillDisplay.cpp
-  src/render/still/StillDisplayBands.cpp
+  src/render/still/StillDisplayNearFirst.cpp
+  src/render/still/StillDisplaySegmentMajor.cpp
 )

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
+#include "render/geometry/ScreenPoints.h"
 #include "render/geometry/ViewGeometry.h"
 
 using namespace vantor;
@@ -143,5 +148,104 @@ TEST(ScreenPixel, SameAsHalfAddedAndCutTowardZero) {
         // Halves and near-halves over the range a picture uses, and beyond.
         const double v = static_cast<double>(static_cast<std::int64_t>(state % 4000001) - 2000000) / (i % 2 ? 2 : 1024.0);
         ASSERT_EQ(screenPixel(v), screenCoord(v)) << v;
+    }
+}
+
+namespace vantor {
+void PrintTo(const IntPoint& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
+}  // namespace vantor
+
+// A value decides its pixel (plus one half, cut toward zero) only when no
+// value within the rounding bound lands on another.
+TEST(ScreenPoints, AValueWithinTheBoundOfAPixelBoundaryIsLeftOpen) {
+    struct Case {
+        double q, bound;
+        bool decided;
+        int pixel;
+    };
+    const Case cases[] = {{198.4, 1e-12, true, 198},          {198.5 - 1e-10, 1e-12, true, 198},
+                          {198.5 - 1e-13, 1e-12, false, 0},   {198.5 + 1e-13, 1e-12, false, 0},
+                          {198.5, 0, false, 0},               {-101.3, 1e-12, true, -100},
+                          {-101.7, 1e-12, true, -101},         {-0.7, 1e-12, true, 0},
+                          {-1.5 + 1e-13, 1e-12, false, 0},    {1e10, 1e-12, false, 0},
+                          {std::nan(""), 1e-12, false, 0}};
+    for (const Case& c : cases) {
+        std::int32_t pixel = 0;
+        EXPECT_EQ(screen_detail::decidedPixel(c.q, c.bound, pixel), c.decided) << c.q;
+        if (c.decided) {
+            EXPECT_EQ(pixel, c.pixel) << c.q;
+        }
+    }
+}
+
+namespace {
+
+// A view whose values land on pixel boundaries: at angle 0 a vertex (X, Y)
+// has the values 300 + 0.75 X and 200 - 0.75 Y exactly, so X and Y of 2, 6,
+// 10, ... give halves, where a value a hair off decides the pixel.
+ViewGeometry halvingView() {
+    ViewGeometry g;
+    g.cosView = 1, g.sinView = 0, g.eyeDistance = 200, g.focal = 100, g.zoomScale = 1.5;
+    g.cosInclin = 1, g.sinInclin = 0, g.centerX = 300, g.centerY = 200;
+    return g;
+}
+
+}  // namespace
+
+// The pixels of the faster arithmetic, one by one and a rectangle at a
+// time, against calcCoordi's: on near and far views, tilted, zoomed beyond
+// the fast range, with the eye among the vertices, with pixels left of and
+// above the picture (where cutting toward zero differs from rounding
+// down), vertices on the axis, and values exactly on pixel boundaries.
+// Every pixel lies in the box of its rectangle.
+TEST(ScreenPoints, PixelsAreThoseOfCalcCoordi) {
+    struct View {
+        const char* name;
+        double viewHeight, viewDist, zoom, inclin;
+        int centerX, centerY;
+    };
+    const View views[] = {{"factory", 15, 1.2, 1.5, 0, 300, 200},     {"from above", 85, 1.2, 1.5, 0, 300, 200},
+                          {"tilted and near", -40, 0.6, 3, 37, 300, 200}, {"left of the picture", 5, 2, 1, -150, -250, -90},
+                          {"zoomed far out", 15, 1.2, 3e6, 0, 300, 200},  {"eye among the vertices", 0, 0.05, 1.5, 0, 300, 200},
+                          {"halving", 0, 0, 0, 0, 0, 0}};
+    const double degrees[] = {0, 33, 90, 181, 270, 271, -90, -93};
+    std::mt19937 rng(2026);
+    std::uniform_real_distribution<float> across(0, 160), along(-160, 160);
+    for (const View& view : views) {
+        SCOPED_TRACE(view.name);
+        const bool halving = std::string(view.name) == "halving";
+        DisplayOptions o = factory();
+        o.viewHeight = view.viewHeight, o.viewDist = view.viewDist, o.zoom = view.zoom, o.inclin = view.inclin;
+        o.centerX = view.centerX, o.centerY = view.centerY;
+        const ViewGeometry g = halving ? halvingView() : prepared(o);
+        std::vector<f32> xs, ys;
+        for (int i = 0; i < 301; ++i) {
+            if (halving) {
+                xs.push_back(static_cast<f32>(2 + 4 * (i % 17))), ys.push_back(static_cast<f32>(2 + 4 * (i / 17)));
+            } else {
+                xs.push_back(i % 8 == 0 ? 0.0f : across(rng)), ys.push_back(along(rng));
+            }
+        }
+        const f32 x0 = *std::min_element(xs.begin(), xs.end()), x1 = *std::max_element(xs.begin(), xs.end());
+        const f32 y0 = *std::min_element(ys.begin(), ys.end()), y1 = *std::max_element(ys.begin(), ys.end());
+        for (double deg : degrees) {
+            SCOPED_TRACE(deg);
+            const ScreenTurn a(g, TurnAngle::fromDegrees(deg)), b(g, TurnAngle::fromDegrees(deg + 3));
+            ScreenBox box;
+            const bool bounded = screenBoxOf(a.span(x0, x1, y0, y1), b.span(x0, x1, y0, y1), g, box);
+            std::vector<IntPoint> group(xs.size());
+            if (bounded) a.pixels(box, xs.data(), ys.data(), static_cast<int>(xs.size()), group.data());
+            for (std::size_t i = 0; i < xs.size(); ++i) {
+                const Corner c = g.calcCoordi(xs[i], ys[i], TurnAngle::fromDegrees(deg));
+                const IntPoint expected{c.sx, c.sy};
+                ASSERT_EQ(a.pixel(xs[i], ys[i]), expected) << xs[i] << "," << ys[i];
+                if (!bounded) continue;
+                ASSERT_EQ(group[i], expected) << xs[i] << "," << ys[i];
+                for (const IntPoint p : {expected, b.pixel(xs[i], ys[i])}) {
+                    ASSERT_TRUE(p.x >= box.x0 && p.x <= box.x1 && p.y >= box.y0 && p.y <= box.y1)
+                        << xs[i] << "," << ys[i] << " at " << p.x << "," << p.y;
+                }
+            }
+        }
     }
 }

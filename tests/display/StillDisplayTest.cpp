@@ -450,3 +450,39 @@ TEST(StillDisplayThreads, SamePictureAsOneThreadOnRandomScenes) {
         EXPECT_EQ(compareThreads(s, round % 2 ? ColourPath::Palette : ColourPath::TrueColour), "");
     }
 }
+
+// Profiles of many vertices to a pixel, where most elements of a step have
+// the same screen corners as a neighbour and only the first of them in the
+// near-first order may be drawn: a surface, its vertices again as lines
+// (same corners, other strokes) and a mesh, in both loop orders, on both
+// colour paths and one and two threads, against the painter's order. A
+// tilted picture keeps the two halves of a step from being mirror images
+// pixel for pixel.
+TEST(StillDisplay, NearFirstOnDenseProfilesGivesThePaintersPicture) {
+    Profile inner = test::vaseProfile(1200);
+    for (auto& [x, y] : inner) x *= 0.5f, y *= 0.8f;
+    struct Case {
+        int unit;
+        double viewHeight, inclin;
+    };
+    for (const Case c : {Case{3, 15, 0}, Case{1, 15, 20}, Case{3, 85, 30}}) {
+        for (ColourPath path : {ColourPath::TrueColour, ColourPath::Palette}) {
+            SCOPED_TRACE(std::string(nameOf(path)) + ", unit angle " + std::to_string(c.unit) + ", view height " +
+                         std::to_string(c.viewHeight));
+            Scene s;
+            s.options.unitAngle = c.unit;
+            s.options.viewHeight = c.viewHeight;
+            s.options.inclin = c.inclin;
+            s.add(test::vaseProfile(1500), 1, 2, 0.8);
+            s.add(test::vaseProfile(1500), 2, 1, 0.5);
+            s.add(inner, 3, 3);
+            Bitmap painted(600, 400, formatOf(path));
+            StillDisplay still(s.store, s.options, painted, path);
+            still.run(nullptr, {}, Order::FarFirst);
+            for (int threads : {1, 2}) {
+                std::vector<int> progress;
+                EXPECT_EQ(difference(threadedPicture(s, path, threads, progress), painted), "") << threads << " threads";
+            }
+        }
+    }
+}

@@ -57,9 +57,10 @@ std::int32_t screenPixel(double v) {
 
 Corner ViewGeometry::calcCoordi(f32 X, f32 Y, const TurnAngle& a) const {
     Corner c;
-    c.x = toF64(a.cosA * X);
-    c.y = Y;
-    c.z = toF64(a.sinA * X);
+    const Vec3 world = turned(X, Y, a);
+    c.x = world.x;
+    c.y = world.y;
+    c.z = world.z;
     const double d = c.z * cosView - c.y * sinView + eyeDistance;
     const double v = c.z * sinView + c.y * cosView;
     const double px = focal * c.x / d;

@@ -70,6 +70,8 @@ public:
     // screen position is then whatever the clamped arithmetic gives, never
     // undefined behaviour.
     Corner calcCoordi(f32 X, f32 Y, const TurnAngle& a) const;
+    // The world position of calcCoordi(X, Y, a), without the screen.
+    static Vec3 turned(f32 X, f32 Y, const TurnAngle& a) { return {toF64(a.cosA * X), Y, toF64(a.sinA * X)}; }
     Corner calcCoordi(f32 X, f32 Y, f32 a) const { return calcCoordi(X, Y, TurnAngle::fromRadians(a)); }
 
     // Distance from the eye to the profile point (x0, y0) turned to `a`.

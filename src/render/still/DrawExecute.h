@@ -64,26 +64,33 @@ void drawExecute(const ElementCorners& c, const FigureRecord& figure, const Shad
 // claimed() (the count since begin()), begin(), paint(from, to, colour) and
 // boxOwned (whether the bounding box of some points, which holds every
 // pixel of a shape on them, is owned already).
-// Returns whether the element was shaded.
-template <class Claimer>
-bool drawExecuteUnder(const ElementCorners& c, const FigureRecord& figure, const ShadeContext& ctx, Claimer& claimer) {
-    const IntPoint s1{c.p1.sx, c.p1.sy}, s2{c.p2.sx, c.p2.sy}, s3{c.p3.sx, c.p3.sy}, s4{c.p4.sx, c.p4.sy};
+//
+// This form takes the corners' screen points s[0..3] (P1..P4) and a
+// callable that gives the element's ElementCorners; it is called only when
+// the element owns a pixel, so that a pass can leave the world positions of
+// hidden elements unworked. Returns whether the element was shaded.
+template <class Claimer, class CornersOf>
+bool drawExecuteUnder(const IntPoint (&s)[4], const CornersOf& cornersOf, const FigureRecord& figure,
+                      const ShadeContext& ctx, Claimer& claimer) {
     if (figure.drawMethod() == DrawMethod::Wire) {
         bool shaded = false;
-        auto stroke = [&](IntPoint a, IntPoint b, const Corner& ca, const Corner& cb) {
-            if (claimer.boxOwned(a, b)) return;
+        ElementCorners c;
+        auto stroke = [&](int a, int b) {
+            if (claimer.boxOwned(s[a], s[b])) return;
             claimer.begin();
-            claimer.claimLine(a, b);
+            claimer.claimLine(s[a], s[b]);
             if (claimer.claimed() == 0) return;
-            claimer.paint(0, claimer.claimed(), ctx.colourOf(ctx.intensity(midpoint(ca, cb)), figure));
+            if (!shaded) c = cornersOf();
             shaded = true;
+            const Corner* p[4] = {&c.p1, &c.p2, &c.p3, &c.p4};
+            claimer.paint(0, claimer.claimed(), ctx.colourOf(ctx.intensity(midpoint(*p[a], *p[b])), figure));
         };
-        stroke(s2, s4, c.p2, c.p4);
-        stroke(s1, s3, c.p1, c.p3);
-        stroke(s1, s2, c.p1, c.p2);
+        stroke(1, 3);
+        stroke(0, 2);
+        stroke(0, 1);
         return shaded;
     }
-    const IntPoint quad[4] = {s1, s2, s4, s3};
+    const IntPoint quad[4] = {s[0], s[1], s[3], s[2]};
     if (claimer.boxOwned(quad)) return false;
     claimer.begin();
     const bool mesh = figure.drawMethod() == DrawMethod::Mesh;
@@ -92,10 +99,16 @@ bool drawExecuteUnder(const ElementCorners& c, const FigureRecord& figure, const
     claimer.claimPolygon(quad);
     const std::size_t all = claimer.claimed();
     if (all == 0) return false;
-    const f32 lit = ctx.litIntensityOf(c);
+    const f32 lit = ctx.litIntensityOf(cornersOf());
     if (outline > 0) claimer.paint(0, outline, ctx.colourOf(meshIntensity(lit), figure));
     if (all > outline) claimer.paint(outline, all, ctx.colourOf(lit, figure));
     return true;
+}
+
+template <class Claimer>
+bool drawExecuteUnder(const ElementCorners& c, const FigureRecord& figure, const ShadeContext& ctx, Claimer& claimer) {
+    const IntPoint s[4] = {{c.p1.sx, c.p1.sy}, {c.p2.sx, c.p2.sy}, {c.p3.sx, c.p3.sy}, {c.p4.sx, c.p4.sy}};
+    return drawExecuteUnder(s, [&] { return c; }, figure, ctx, claimer);
 }
 
 }  // namespace vantor

@@ -85,6 +85,8 @@ public:
     bool boxOwned(IntPoint a, IntPoint b) const {
         return boxOwned(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
     }
+    // Columns x0..x1 of rows y0..y1, bounds included.
+    bool boxOwned(int x0, int y0, int x1, int y1) const;
     // Take over the pixels of the shape that nobody owns yet, and list them.
     void claimPolygon(const IntPoint (&p)[4]);
     void claimOutline(const IntPoint (&p)[4]);
@@ -98,9 +100,6 @@ public:
     std::uint64_t pixelsWritten() const { return m_written; }
 
 private:
-    // Columns x0..x1 of rows y0..y1, bounds included.
-    bool boxOwned(int x0, int y0, int x1, int y1) const;
-
     Bitmap* m_bitmap = nullptr;
     int m_width = 0;
     int m_height = 0;

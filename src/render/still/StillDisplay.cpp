@@ -87,27 +87,6 @@ void StillDisplay::drawElements(const Progress& progress) {
     m_counts.pixelsWritten = raster.pixelsWritten();
 }
 
-void StillDisplay::drawFinalElements(const Progress& progress) {
-    if (!beginElements()) return;
-    const ShadeContext ctx = shadeContext();
-    const int bands = std::clamp(std::min(m_threads, m_bitmap.height()), 1, 256);
-    if (bands > 1) {
-        m_bands.resize(static_cast<std::size_t>(bands));
-        finalInBands(ctx, m_options.unitAngle, progress);
-        return;
-    }
-    Band& band = m_bands.front();
-    band.claimer.reset(m_bitmap);
-    band.counts = PassCounts{};
-    if (segmentMajor(m_options.viewHeight)) {
-        prepareTurns(m_options.unitAngle, stepCount(m_options.unitAngle));
-        finalSegmentMajor(ctx, m_options.unitAngle, progress, band);
-    }
-    else finalAngleMajor(ctx, m_options.unitAngle, progress, band);
-    m_counts = band.counts;
-    m_counts.pixelsWritten = band.claimer.pixelsWritten();
-}
-
 void StillDisplay::drawAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, QuadRaster& raster) {
     const int m = drawnSegments();
     std::vector<Corner>&e1 = m_at[0], &e2 = m_at[1], &r1 = m_at[2], &r2 = m_at[3];
@@ -163,73 +142,6 @@ void StillDisplay::drawSegmentMajor(const ShadeContext& ctx, int unit, const Pro
                                        geometry.calcCoordi(x1, y1, t[3]), geometry.calcCoordi(x2, y2, t[3])},
                         figure, ctx, raster);
             m_counts.elements += 2;
-        }
-    }
-}
-
-// The painter's order backwards: the last step first, within a step the
-// last table entry first, and of a segment's two elements the second first.
-void StillDisplay::finalAngleMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band) {
-    const int m = drawnSegments();
-    const int steps = stepCount(unit);
-    std::vector<Corner>&e1 = band.at[0], &e2 = band.at[1], &r1 = band.at[2], &r2 = band.at[3];
-    for (int k = steps - 1, done = 0; k >= 0; --k, ++done) {
-        if (progress) progress(90 + done * unit);
-        const int e = 90 + k * unit, r = 90 - k * unit;
-        // The first angles of the step drawn before are the second of this one.
-        if (k == steps - 1) {
-            transformAll(e + unit, e2);
-            transformAll(r - unit, r2);
-        } else {
-            std::swap(e1, e2);
-            std::swap(r1, r2);
-        }
-        transformAll(e, e1);
-        transformAll(r, r1);
-        const std::int32_t* table = order.table(DepthOrder::tableForStep(e));
-        for (int j = m; j >= 1; --j) {
-            const int s = table[j];
-            if (s < 1 || s > m || m_store.link(s) != 1) continue;
-            const FigureRecord& figure = figureOf(s);
-            const auto i = static_cast<std::size_t>(s);
-            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{r1[i], r1[i + 1], r2[i], r2[i + 1]}, figure, ctx, band.claimer);
-            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{e1[i], e1[i + 1], e2[i], e2[i + 1]}, figure, ctx, band.claimer);
-            band.counts.elements += 2;
-        }
-    }
-}
-
-void StillDisplay::finalSegmentMajor(const ShadeContext& ctx, int unit, const Progress& progress, Band& band) {
-    const int m = drawnSegments();
-    const int steps = stepCount(unit);
-    for (int j = m, done = 1; j >= 1; --j, ++done) {
-        if (progress) progress(segmentMajorPosition(done, m));
-        // Consecutive steps of one segment share an angle: the first angles
-        // of the step drawn before are the second of this one.
-        int previous = 0;
-        Corner e1a, e1b, r1a, r1b;
-        for (int k = steps - 1; k >= 0; --k) {
-            const int s = order.table(DepthOrder::tableForStep(90 + k * unit))[j];
-            if (s < 1 || s > m || m_store.link(s) != 1) {
-                previous = 0;
-                continue;
-            }
-            const FigureRecord& figure = figureOf(s);
-            const f32 x1 = m_store.x(s), y1 = m_store.y(s), x2 = m_store.x(s + 1), y2 = m_store.y(s + 1);
-            const TurnAngle* t = &m_turns[static_cast<std::size_t>(4 * k)];
-            Corner e2a, e2b, r2a, r2b;
-            if (previous == s) {
-                e2a = e1a, e2b = e1b, r2a = r1a, r2b = r1b;
-            } else {
-                e2a = geometry.calcCoordi(x1, y1, t[1]), e2b = geometry.calcCoordi(x2, y2, t[1]);
-                r2a = geometry.calcCoordi(x1, y1, t[3]), r2b = geometry.calcCoordi(x2, y2, t[3]);
-            }
-            e1a = geometry.calcCoordi(x1, y1, t[0]), e1b = geometry.calcCoordi(x2, y2, t[0]);
-            r1a = geometry.calcCoordi(x1, y1, t[2]), r1b = geometry.calcCoordi(x2, y2, t[2]);
-            previous = s;
-            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{r1a, r1b, r2a, r2b}, figure, ctx, band.claimer);
-            band.counts.elementsShaded += drawExecuteUnder(ElementCorners{e1a, e1b, e2a, e2b}, figure, ctx, band.claimer);
-            band.counts.elements += 2;
         }
     }
 }
