@@ -105,7 +105,7 @@ void StillDisplay::drawAngleMajor(const ShadeContext& ctx, int unit, const Progr
         const std::int32_t* table = order.table(DepthOrder::tableForStep(e));
         for (int j = 1; j <= m; ++j) {
             const int s = table[j];
-            if (s < 1 || s > m || m_store.link(s) != 1) continue;
+            if (!m_store.startsSegment(s, m)) continue;
             const FigureRecord& figure = figureOf(s);
             const auto i = static_cast<std::size_t>(s);
             drawExecute(ElementCorners{e1[i], e1[i + 1], e2[i], e2[i + 1]}, figure, ctx, raster);
@@ -131,7 +131,7 @@ void StillDisplay::drawSegmentMajor(const ShadeContext& ctx, int unit, const Pro
         if (progress) progress(segmentMajorPosition(j, m));
         for (int k = 0; k < steps; ++k) {
             const int s = order.table(DepthOrder::tableForStep(90 + k * unit))[j];
-            if (s < 1 || s > m || m_store.link(s) != 1) continue;
+            if (!m_store.startsSegment(s, m)) continue;
             const FigureRecord& figure = figureOf(s);
             const f32 x1 = m_store.x(s), y1 = m_store.y(s), x2 = m_store.x(s + 1), y2 = m_store.y(s + 1);
             const TurnAngle* t = &m_turns[static_cast<std::size_t>(4 * k)];
