@@ -1,6 +1,6 @@
 #pragma once
 // The owner of everything a running program has: the workspace (figure
-// store, display options, file-system view) and the ten windows. It answers
+// store, display options, file-system view) and the windows. It answers
 // the windows' requests of each other, so a window knows only the interface
 // of its own requests. Nothing is global, so every test builds a fresh
 // Program over a scripted desktop.
