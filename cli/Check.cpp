@@ -2,12 +2,12 @@
 // The print checks of a data set's profiles, one line a finding with the
 // vertices and coordinates of the segment concerned. Exit 0 when clean, 1
 // when there are findings (or the data set cannot be checked).
-#include <cstdio>
 
 #include "Commands.h"
 #include "SolidData.h"
 #include "TerminalText.h"
 #include "export/mesh/PrintChecks.h"
+#include "platform/numbers/TextNumbers.h"
 
 namespace vantor::cli {
 
@@ -15,12 +15,6 @@ namespace {
 
 const DecimalOption NozzleOption{"--nozzle", "millimetres above 0 and up to 10", 0, 10};
 const DecimalOption OverhangOption{"--max-overhang", "degrees from 0 up to 90", 0, 90, true};
-
-std::string fixed(double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    return buf;
-}
 
 std::string point(const ProfilePoint& p) { return "(" + number(p.r) + ", " + number(p.y) + ")"; }
 
@@ -36,10 +30,10 @@ std::string where(const Finding& f) {
 std::string what(const Finding& f, const PrintCheckSettings& s) {
     switch (f.kind) {
         case FindingKind::Overhang:
-            return "overhang: faces down " + fixed(f.value, 1) + "° from vertical (limit " + number(s.maxOverhang) + "°)";
+            return "overhang: faces down " + formatFixed(f.value, 1) + "° from vertical (limit " + number(s.maxOverhang) + "°)";
         case FindingKind::ThinWall:
-            return "thin wall: " + fixed(f.value, 2) + " mm (at least " + number(2 * s.nozzle) + " mm)";
-        case FindingKind::Floating: return "floats " + fixed(f.value, 2) + " mm above the lowest plane";
+            return "thin wall: " + formatFixed(f.value, 2) + " mm (at least " + number(2 * s.nozzle) + " mm)";
+        case FindingKind::Floating: return "floats " + formatFixed(f.value, 2) + " mm above the lowest plane";
         case FindingKind::OpenFigure: return "open, with no wall to print (give it one with --thickness T)";
     }
     return "";

@@ -81,6 +81,12 @@ std::optional<float> toFiniteF32(long double value) {
     return f;
 }
 
+std::string formatFixed(double value, int decimals) {
+    char buf[512];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    return r.ec == std::errc{} ? std::string(buf, r.ptr) : std::string();
+}
+
 std::string formatGeneral15(double value) {
     if (value == 0 || !std::isfinite(value)) return "0";
     // 15 significant digits, correctly rounded, as d.dddddddddddddde±x.

@@ -31,6 +31,10 @@ std::string formatGeneral15(double value);
 // text it proposes.
 std::string shortestDecimal(float value);
 
+// Fixed notation with `decimals` digits after "." (rounded to nearest), as
+// "%.*f" prints in the C locale, whatever locale the process has.
+std::string formatFixed(double value, int decimals);
+
 // Removes a UTF-8 byte-order mark from the start of a file's first line.
 void dropByteOrderMark(std::string& firstLine);
 

@@ -1,7 +1,6 @@
 #include "windows/dialogs/TExportF.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/TextNumbers.h"
@@ -10,12 +9,6 @@
 namespace vantor {
 
 namespace {
-
-std::string fixed(double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    return buf;
-}
 
 // A typed number within low ... high; blanks around it are allowed.
 std::optional<double> typed(const Edit& edit, double low, double high) {
@@ -139,10 +132,10 @@ void TExportF::updatePreview() {
 
 std::string previewText(const SolidPreview& p, const ExportSettings& s) {
     const double scale = s.revolve.scale;
-    std::string text = "大きさ: 幅 " + fixed(p.size.width, 1) + " × 奥行 " + fixed(p.size.depth, 1) + " × 高さ " +
-                       fixed(p.size.height, 1) + " mm";
+    std::string text = "大きさ: 幅 " + formatFixed(p.size.width, 1) + " × 奥行 " + formatFixed(p.size.depth, 1) + " × 高さ " +
+                       formatFixed(p.size.height, 1) + " mm";
     const double cubicMm = p.totals.volume * scale * scale * scale;
-    text += "\r体積: " + fixed(cubicMm / 1000, 2) + " ml（" + fixed(cubicMm, 0) + " mm³）";
+    text += "\r体積: " + formatFixed(cubicMm / 1000, 2) + " ml（" + formatFixed(cubicMm, 0) + " mm³）";
     for (const std::string& w : p.warnings) text += "\r" + w;
     for (int figure : p.openFigures)
         text += "\r図形 " + std::to_string(figure) + " は開いた図形です。壁の厚さを入れてください";

@@ -1,6 +1,5 @@
 // The solid beyond the picture: a triangle mesh for 3-D printing, and the
 // exact volume and surface area of what the figures sweep.
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -11,17 +10,12 @@
 #include "export/mesh/Revolve.h"
 #include "export/mesh/SolidExport.h"
 #include "windows/dialogs/TExportF.h"
+#include "platform/numbers/TextNumbers.h"
 
 namespace vantor {
 
 namespace {
 constexpr const char* NoSolidText = "立体にできる図形がありません\r（頂点が２つ以上の図形を描いてください）";
-
-std::string fixed(double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    return buf;
-}
 
 std::string shapeText(ProfileShape s) {
     switch (s) {
@@ -52,7 +46,9 @@ void TVantorF::mnExportMeshClick() {
             m_workspace.desktop.messageBox(problem, Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
             continue;
         }
-        const SolidPreview preview = previewSolid(m_workspace.store, *settings);
+        // The preview the dialog shows is that of these settings: the values
+        // have not changed since, and the store cannot while it is open.
+        const SolidPreview& preview = dialog.preview();
         if (!preview.writable(settings->open)) {
             m_workspace.desktop.messageBox("書き出せません:\r" + previewText(preview, *settings),
                                            Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
@@ -83,13 +79,13 @@ void TVantorF::mnMeasureClick() {
     const SolidPreview preview = previewSolid(profiles, ExportSettings{});
     std::string text = "1 単位を 1 mm として:";
     for (const ProfileMeasures& m : preview.figures) {
-        text += "\r図形 " + std::to_string(m.figure) + "（" + shapeText(m.shape) + "）: 長さ " + fixed(m.length, 1) + " mm";
-        if (m.shape != ProfileShape::Open) text += "、体積 " + fixed(m.volume / 1000, 2) + " ml";
-        text += "、表面積 " + fixed(m.surfaceArea / 100, 1) + " cm²";
+        text += "\r図形 " + std::to_string(m.figure) + "（" + shapeText(m.shape) + "）: 長さ " + formatFixed(m.length, 1) + " mm";
+        if (m.shape != ProfileShape::Open) text += "、体積 " + formatFixed(m.volume / 1000, 2) + " ml";
+        text += "、表面積 " + formatFixed(m.surfaceArea / 100, 1) + " cm²";
     }
     for (const std::string& r : preview.refusals) text += "\r" + r;
     const Totals& t = preview.totals;
-    text += "\r合計: 体積 " + fixed(t.volume / 1000, 2) + " ml、表面積 " + fixed(t.surfaceArea / 100, 1) + " cm²";
+    text += "\r合計: 体積 " + formatFixed(t.volume / 1000, 2) + " ml、表面積 " + formatFixed(t.surfaceArea / 100, 1) + " cm²";
     m_workspace.desktop.messageBox(text, "体積と表面積", MsgIcon::Information, MsgButtons::Ok);
 }
 

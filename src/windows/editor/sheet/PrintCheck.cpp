@@ -3,10 +3,10 @@
 // parts that would print in the air and open figures without a wall. Each
 // finding is marked on the sheet in the colour of its kind until the sheet
 // is next drawn, and a message lists them with the legend.
-#include <cstdio>
 #include <string>
 
 #include "export/mesh/PrintChecks.h"
+#include "platform/numbers/TextNumbers.h"
 #include "windows/editor/TGEditF.h"
 #include "windows/shared/Workspace.h"
 
@@ -19,11 +19,7 @@ constexpr TColor ThinWallColor = colors::Blue;
 constexpr TColor FloatingColor = rgb(255, 140, 0);
 constexpr TColor OpenFigureColor = rgb(0, 160, 0);
 
-std::string number(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.1f", v);
-    return buf;
-}
+std::string number(double v) { return formatFixed(v, 1); }
 
 std::string pointText(const ProfilePoint& p) { return "(" + number(p.r) + ", " + number(p.y) + ")"; }
 
