@@ -9,8 +9,8 @@
 
 #include "BenchSupport.h"
 #include "app/Program.h"
-#include "windows/control/TControlF.h"
-#include "windows/display/TVantorF.h"
+#include "windows/control/ControlWindow.h"
+#include "windows/display/DisplayWindow.h"
 
 namespace {
 
@@ -26,23 +26,23 @@ struct LookProgram {
               c.readStandardOptions = false;
               return c;
           }()) {
-        program.ControlF().activate();
+        program.controlWindow().activate();
         bench::fillVase(program.store, vertices);
-        program.VantorF().mnDispRunClick();
+        program.displayWindow().mnDispRunClick();
     }
 };
 
 // Moves of a drag back and forth over 60 pixels each way.
 void lookPreview(benchmark::State& state) {
     LookProgram p(static_cast<int>(state.range(0)), state.range(1) != 0 ? 8 : 32);
-    TVantorF& w = p.program.VantorF();
-    w.imgVantor.onMouseDown(MouseButton::Left, ShiftLeft, 300, 200);
+    DisplayWindow& w = p.program.displayWindow();
+    w.imgSolid.onMouseDown(MouseButton::Left, ShiftLeft, 300, 200);
     int step = 0;
     for (auto _ : state) {
         const int d = (step++ % 120) - 60;
-        w.imgVantor.onMouseMove(ShiftLeft, 300 + (d < 0 ? -d : d), 200 + d / 2);
+        w.imgSolid.onMouseMove(ShiftLeft, 300 + (d < 0 ? -d : d), 200 + d / 2);
     }
-    w.imgVantor.onMouseUp(MouseButton::Left, 0, 300, 200);
+    w.imgSolid.onMouseUp(MouseButton::Left, 0, 300, 200);
     state.counters["unit"] = w.previewUnitAngle();
     state.counters["halfSize"] = w.previewHalfSize();
 }
@@ -55,13 +55,13 @@ BENCHMARK(lookPreview)
 // A short drag and its release: one preview and the exact picture.
 void lookRelease(benchmark::State& state) {
     LookProgram p(static_cast<int>(state.range(0)), 32);
-    TVantorF& w = p.program.VantorF();
+    DisplayWindow& w = p.program.displayWindow();
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;
-        w.imgVantor.onMouseDown(MouseButton::Left, ShiftLeft, 300, 200);
-        w.imgVantor.onMouseMove(ShiftLeft, 300, flip ? 230 : 170);
-        w.imgVantor.onMouseUp(MouseButton::Left, 0, 300, flip ? 230 : 170);
+        w.imgSolid.onMouseDown(MouseButton::Left, ShiftLeft, 300, 200);
+        w.imgSolid.onMouseMove(ShiftLeft, 300, flip ? 230 : 170);
+        w.imgSolid.onMouseUp(MouseButton::Left, 0, 300, flip ? 230 : 170);
     }
 }
 BENCHMARK(lookRelease)->ArgName("vertices")->Arg(10000)->UseRealTime()->Unit(benchmark::kMillisecond);

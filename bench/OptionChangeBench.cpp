@@ -9,8 +9,8 @@
 
 #include "BenchSupport.h"
 #include "app/Program.h"
-#include "windows/control/TControlF.h"
-#include "windows/display/TVantorF.h"
+#include "windows/control/ControlWindow.h"
+#include "windows/display/DisplayWindow.h"
 
 namespace {
 
@@ -25,27 +25,27 @@ struct PaletteScreenProgram {
                     }()};
 
     explicit PaletteScreenProgram(int vertices) {
-        program.ControlF().activate();
+        program.controlWindow().activate();
         bench::fillVase(program.store, vertices);
-        program.VantorF().mnDispRunClick();
+        program.displayWindow().mnDispRunClick();
     }
 };
 
 void backgroundColourChange(benchmark::State& state) {
     PaletteScreenProgram p(static_cast<int>(state.range(0)));
-    for (auto _ : state) p.program.VantorF().mnBackFreeClick();
+    for (auto _ : state) p.program.displayWindow().mnBackFreeClick();
 }
 BENCHMARK(backgroundColourChange)->ArgName("vertices")->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 void tintChange(benchmark::State& state) {
     PaletteScreenProgram p(static_cast<int>(state.range(0)));
-    for (auto _ : state) p.program.VantorF().mnTintFreeClick();
+    for (auto _ : state) p.program.displayWindow().mnTintFreeClick();
 }
 BENCHMARK(tintChange)->ArgName("vertices")->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 void brightnessBarMove(benchmark::State& state) {
     PaletteScreenProgram p(static_cast<int>(state.range(0)));
-    TVantorF& w = p.program.VantorF();
+    DisplayWindow& w = p.program.displayWindow();
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;
@@ -56,7 +56,7 @@ BENCHMARK(brightnessBarMove)->ArgName("vertices")->Arg(10000)->Unit(benchmark::k
 
 void fullPass(benchmark::State& state) {
     PaletteScreenProgram p(static_cast<int>(state.range(0)));
-    for (auto _ : state) p.program.VantorF().mnDispRunClick();
+    for (auto _ : state) p.program.displayWindow().mnDispRunClick();
 }
 BENCHMARK(fullPass)->ArgName("vertices")->Arg(10000)->Unit(benchmark::kMicrosecond);
 

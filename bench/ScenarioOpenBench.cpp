@@ -13,7 +13,7 @@
 
 #include "BenchSupport.h"
 #include "model/scenario/Scenario.h"
-#include "windows/scenario/TAnimeF.h"
+#include "windows/scenario/ScenarioWindow.h"
 #include "app/Program.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
@@ -37,7 +37,7 @@ void openMissingFrames(benchmark::State& state) {
     config.currentFolder = folder;
     config.readStandardOptions = false;
     Program program(desktop, config);
-    TAnimeF& editor = program.AnimeF();
+    ScenarioWindow& editor = program.scenarioWindow();
     std::vector<std::string> view;
     editor.lstScenario.subscribe([&] { view = editor.lstScenario.items(); });
     for (auto _ : state) {

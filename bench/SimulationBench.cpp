@@ -12,8 +12,8 @@
 
 #include "BenchSupport.h"
 #include "app/Program.h"
-#include "windows/control/TControlF.h"
-#include "windows/display/TVantorF.h"
+#include "windows/control/ControlWindow.h"
+#include "windows/display/DisplayWindow.h"
 
 namespace {
 
@@ -29,9 +29,9 @@ struct RunningSimulation {
         ProgramConfig config;
         config.readStandardOptions = false;
         program = std::make_unique<Program>(desktop, config);
-        program->ControlF().activate();
+        program->controlWindow().activate();
         bench::fillVase(program->store, vertices);
-        TVantorF& display = program->VantorF();
+        DisplayWindow& display = program->displayWindow();
         display.mnDispRunClick();
         display.mnSimuStartClick();
     }
@@ -39,7 +39,7 @@ struct RunningSimulation {
 
 void simulationTick(benchmark::State& state) {
     RunningSimulation sim(static_cast<int>(state.range(0)), state.range(1) != 0);
-    TVantorF& display = sim.program->VantorF();
+    DisplayWindow& display = sim.program->displayWindow();
     for (auto _ : state) {
         display.simuTimerTimer();
         benchmark::DoNotOptimize(display.displayPicture().rawPixel(300, 200));

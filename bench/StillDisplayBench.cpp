@@ -109,7 +109,7 @@ void depthOrder(benchmark::State& state) {
     scene.still->prepareView();
     const auto method = state.range(1) != 0 ? DepthOrder::Method::Exchange : DepthOrder::Method::Fast;
     for (auto _ : state) {
-        scene.still->DYSort(method);
+        scene.still->sortByDepth(method);
         benchmark::DoNotOptimize(scene.still->order.entry(1, 1));
     }
 }

@@ -18,7 +18,7 @@
 #include "model/scenario/Scenario.h"
 #include "export/animation/ScenarioExport.h"
 #include "app/Program.h"
-#include "windows/display/TVantorF.h"
+#include "windows/display/DisplayWindow.h"
 #include "platform/files/EscapedText.h"
 #include "platform/files/Files.h"
 #include "platform/files/StreamingReplace.h"
@@ -81,7 +81,7 @@ int storedDelay(AnimationFormat format, int asked, std::ostream& err) {
 int animateSimulation(const AnimateArgs& a, AnimationFormat format, std::ostream& out, std::ostream& err) {
     SolidScene scene(err, a.scene.colorDepth);
     if (const int code = scene.build(a.scene, "animate")) return code;
-    TVantorF& display = scene.display();
+    DisplayWindow& display = scene.display();
     const int delay = storedDelay(format, a.delayMs.value_or(scene.program().options.simuInterval), err);
     StreamingReplace file(Files(".").resolve(a.out), a.out);
     FileSink sink(file);

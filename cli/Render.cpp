@@ -16,11 +16,11 @@
 #include "SolidScene.h"
 #include "platform/pixels/Png.h"
 #include "app/Program.h"
-#include "windows/control/TControlF.h"
+#include "windows/control/ControlWindow.h"
 #include "model/formats/DataSetFiles.h"
 #include "model/formats/DataSetLoad.h"
 #include "model/options/OptionFields.h"
-#include "windows/display/TVantorF.h"
+#include "windows/display/DisplayWindow.h"
 #include "platform/numbers/Numbers.h"
 #include "platform/pixels/Bmp.h"
 

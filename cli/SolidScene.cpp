@@ -4,11 +4,11 @@
 #include "TerminalText.h"
 
 #include "app/Program.h"
-#include "windows/control/TControlF.h"
+#include "windows/control/ControlWindow.h"
 #include "model/formats/DataSetFiles.h"
 #include "model/formats/DataSetLoad.h"
 #include "model/options/OptionFields.h"
-#include "windows/display/TVantorF.h"
+#include "windows/display/DisplayWindow.h"
 #include "platform/files/Files.h"
 #include "platform/numbers/Numbers.h"
 
@@ -85,13 +85,13 @@ SolidScene::SolidScene(std::ostream& err, int colorDepth) : m_err(err), m_deskto
     // The picture depends only on the files named.
     config.readStandardOptions = false;
     m_program = std::make_unique<Program>(m_desktop, config);
-    m_program->VantorF().resetToFactoryOptions();
-    m_program->ControlF().activate();
+    m_program->displayWindow().resetToFactoryOptions();
+    m_program->controlWindow().activate();
 }
 
 SolidScene::~SolidScene() = default;
 
-TVantorF& SolidScene::display() { return m_program->VantorF(); }
+DisplayWindow& SolidScene::display() { return m_program->displayWindow(); }
 
 int SolidScene::build(const SceneRequest& r, const std::string& command) {
     const std::string prefix = "vantor-cli " + command + ": ";
@@ -109,9 +109,9 @@ int SolidScene::build(const SceneRequest& r, const std::string& command) {
     // As the load does: the data set's options first, so that figures
     // without their own tint or method take its defaults.
     FigureStore& store = m_program->store;
-    TVantorF& d = display();
+    DisplayWindow& d = display();
     const ReadResult read = loadDataSet(store, files, format, r.data, stemOf(r.data),
-                                        LoadMode::Replace, [&](const std::string& vop) { d.YomiVop(vop); });
+                                        LoadMode::Replace, [&](const std::string& vop) { d.loadOptionFile(vop); });
     if (!read.complete()) {
         m_err << prefix << r.data << ": " << forTerminal(read.problem) << "\nno picture written\n";
         return 1;
@@ -120,7 +120,7 @@ int SolidScene::build(const SceneRequest& r, const std::string& command) {
         m_err << prefix << r.data << ": the data set holds no vertices; no picture written\n";
         return 1;
     }
-    if (!r.options.empty()) d.YomiVop(r.options);
+    if (!r.options.empty()) d.loadOptionFile(r.options);
     for (const std::string& s : r.sets) setOptionAssignment(m_program->options, s);
     if (!r.options.empty() || !r.sets.empty()) {
         store.applyDefaultTint();
@@ -128,7 +128,7 @@ int SolidScene::build(const SceneRequest& r, const std::string& command) {
     }
     d.setPictureSize(r.width, r.height);
     d.still().setThreads(r.threads);
-    m_program->ControlF().RotateExecute();
+    m_program->controlWindow().RotateExecute();
     return m_desktop.errorCount() > 0 ? 1 : 0;
 }
 

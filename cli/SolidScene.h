@@ -16,7 +16,7 @@
 
 namespace vantor {
 class Program;
-class TVantorF;
+class DisplayWindow;
 }  // namespace vantor
 
 namespace vantor::cli {
@@ -48,7 +48,7 @@ public:
     // the reason written to err.
     int build(const SceneRequest& request, const std::string& command);
     Program& program() { return *m_program; }
-    TVantorF& display();
+    DisplayWindow& display();
     HeadlessDesktop& desktop() { return m_desktop; }
 
 private:

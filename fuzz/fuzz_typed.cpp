@@ -11,10 +11,10 @@
 
 #include "FuzzSupport.h"
 #include "app/Program.h"
-#include "windows/dialogs/TLightAF.h"
-#include "windows/dialogs/TScrollDotF.h"
-#include "windows/display/TVantorF.h"
-#include "windows/editor/TGEditF.h"
+#include "windows/dialogs/LightAnglesDialog.h"
+#include "windows/dialogs/ShiftPictureDialog.h"
+#include "windows/display/DisplayWindow.h"
+#include "windows/editor/EditorWindow.h"
 #include "platform/widgets/Desktop.h"
 
 using namespace vantor;
@@ -35,12 +35,12 @@ public:
     int showModal(Form& form) override {
         const std::size_t br = text.find('\n');
         const std::string first = text.substr(0, br), second = br == std::string::npos ? "" : text.substr(br + 1);
-        if (&form == &program->LightAF()) {
-            program->LightAF().edtRightLeft.setText(first);
-            program->LightAF().edtUpDown.setText(second);
-        } else if (&form == &program->ScrollDotF()) {
-            program->ScrollDotF().edtHori.setText(first);
-            program->ScrollDotF().edtVerti.setText(second);
+        if (&form == &program->lightAnglesDialog()) {
+            program->lightAnglesDialog().edtRightLeft.setText(first);
+            program->lightAnglesDialog().edtUpDown.setText(second);
+        } else if (&form == &program->shiftPictureDialog()) {
+            program->shiftPictureDialog().edtHori.setText(first);
+            program->shiftPictureDialog().edtVerti.setText(second);
         }
         return mrOk;
     }
@@ -73,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static Session session;
     if (size < 1) return 0;
     Program& p = *session.program;
-    TVantorF& display = p.VantorF();
-    TGEditF& editor = p.GEditF();
+    DisplayWindow& display = p.displayWindow();
+    EditorWindow& editor = p.editorWindow();
     const std::vector<std::function<void()>> boxes = {
         [&] { display.mnBREtcClick(); },       [&] { display.mnLDEtcClick(); },
         [&] { display.mnVDEtcClick(); },       [&] { display.mnVHEtcClick(); },

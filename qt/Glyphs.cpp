@@ -73,7 +73,7 @@ const std::map<std::string, Painter>& painters() {
              p.setBrush(QColor(200, 200, 200));
              p.drawRect(4, 9, 7, 5);
          }},
-        {"gedit",
+        {"editor",
          [](QPainter& p) {
              p.setPen(QPen(QColor(40, 40, 40), 1));
              p.drawLine(13, 1, 13, 14);  // the axis

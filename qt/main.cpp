@@ -18,7 +18,7 @@
 #include "UiFont.h"
 #include "language/English.h"
 #include "app/Program.h"
-#include "windows/control/TControlF.h"
+#include "windows/control/ControlWindow.h"
 #include "platform/files/Files.h"
 
 namespace {
@@ -42,7 +42,7 @@ void usage(std::FILE* to) {
                  "  --lang ja|en         the interface's language (default: Japanese, English\n"
                  "                       when LC_ALL, LC_MESSAGES or LANG is en_*)\n"
                  "  --color-depth 8      behave as on a 256-colour screen (palette path)\n"
-                 "  --show WINDOW        also show a window at start (VantorF, GEditF, AnimeF, ...)\n"
+                 "  --show WINDOW        also show a window at start (DisplayWindow, EditorWindow, ScenarioWindow, ...)\n"
                  "  --screenshot-dir DIR save every visible window as DIR/<window>.png, then quit\n"
                  "  --version            print the version and exit\n");
 }
@@ -136,16 +136,16 @@ int main(int argc, char** argv) {
         hosts.push_back(std::make_unique<vantor::qt::FormHost>(*form, program, language));
         desktop.registerHost(*form, hosts.back().get());
     }
-    vantor::qt::TimerHost timer(program.ControlF().animTimer, program);
+    vantor::qt::TimerHost timer(program.controlWindow().animTimer, program);
 
     // Closing the main window (after the save question) ends the program;
     // the other windows close with it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    program.ControlF().show();
+    program.controlWindow().show();
     QTimer::singleShot(0, [&] {
-        program.dispatch([&] { program.ControlF().activate(); });
-        if (!opts.dataSet.empty()) program.dispatch([&] { program.ControlF().LoadFile(opts.dataSet); });
+        program.dispatch([&] { program.controlWindow().activate(); });
+        if (!opts.dataSet.empty()) program.dispatch([&] { program.controlWindow().LoadFile(opts.dataSet); });
         for (const std::string& name : opts.show)
             for (vantor::Form* f : program.forms())
                 if (f->name() == name) program.dispatch([f] { f->show(); });

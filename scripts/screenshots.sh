@@ -170,9 +170,9 @@ cut_screen "$images/options-menu.png" "$dx" "$dy" $((dx + 540)) $((dy + 335))
 echo "docs/help/images/options-menu.png"
 xdotool key Escape  # the menu closes before vantor saves its windows and quits
 finish_vantor
-keep ControlF control.png
-keep GEditF editor.png
-keep VantorF display.png
+keep ControlWindow control.png
+keep EditorWindow editor.png
+keep DisplayWindow display.png
 
 # 2. English: the display window.
 start_vantor 6000 --lang en vase.va4
@@ -181,19 +181,19 @@ sleep 1.5
 click_in 'FreeVantor for Win32' 93 40
 window 'Solid Display \(vase\)' >/dev/null
 finish_vantor
-keep VantorF display-en.png
+keep DisplayWindow display-en.png
 
 # 3. The dialogs, each shown on its own.
-start_vantor 3000 --show LightEF --show LightAF --show ScrollDotF --show ZuPropF --show AboutF
+start_vantor 3000 --show LightDirectionDialog --show LightAnglesDialog --show ShiftPictureDialog --show FigurePropertiesDialog --show AboutBox
 finish_vantor
-keep LightEF light-simple.png
-keep LightAF light-angles.png
-keep ScrollDotF scroll.png
-keep ZuPropF figure-property.png
-keep AboutF about.png
+keep LightDirectionDialog light-simple.png
+keep LightAnglesDialog light-angles.png
+keep ShiftPictureDialog scroll.png
+keep FigurePropertiesDialog figure-property.png
+keep AboutBox about.png
 
 # 4. The scenario editor with a scenario read, a frame picked in the folder list.
-start_vantor 7000 --show AnimeF
+start_vantor 7000 --show ScenarioWindow
 read -r ax ay aw ah < <(window 'アニメ編集')
 xdotool mousemove $((ax + 144)) $((ay + 20)) click 1  # シナリオ読込
 sleep 1.5
@@ -207,4 +207,4 @@ for _ in 1 2; do
   sleep 0.7
 done
 finish_vantor
-keep AnimeF scenario.png
+keep ScenarioWindow scenario.png

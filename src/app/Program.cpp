@@ -1,16 +1,16 @@
 #include "app/Program.h"
 
-#include "windows/about/TAboutF.h"
-#include "windows/scenario/TAnimeF.h"
-#include "windows/scenario/TAnimeMoveF.h"
-#include "windows/control/TControlF.h"
-#include "windows/dialogs/TLightAF.h"
-#include "windows/dialogs/TLightEF.h"
-#include "windows/dialogs/TScrollDotF.h"
-#include "windows/display/TVantorF.h"
-#include "windows/editor/TGEditF.h"
-#include "windows/editor/TZuPropF.h"
-#include "windows/dialogs/TExportF.h"
+#include "windows/about/AboutBox.h"
+#include "windows/scenario/ScenarioWindow.h"
+#include "windows/scenario/PlaybackWindow.h"
+#include "windows/control/ControlWindow.h"
+#include "windows/dialogs/LightAnglesDialog.h"
+#include "windows/dialogs/LightDirectionDialog.h"
+#include "windows/dialogs/ShiftPictureDialog.h"
+#include "windows/display/DisplayWindow.h"
+#include "windows/editor/EditorWindow.h"
+#include "windows/editor/FigurePropertiesDialog.h"
+#include "windows/dialogs/ExportDialog.h"
 #include "platform/widgets/EventDispatch.h"
 
 namespace vantor {
@@ -19,35 +19,35 @@ Program::Program(Desktop& desktop_, ProgramConfig config_) : Workspace(desktop_,
     // Each window's creation handler runs as it is created, before the next
     // window exists: the control window measures the screen first, the
     // display then sets the display defaults.
-    m_control = std::make_unique<TControlF>(*this, *this);
+    m_control = std::make_unique<ControlWindow>(*this, *this);
     m_control->FormCreate();
-    m_vantor = std::make_unique<TVantorF>(*this, *this);
-    m_vantor->FormCreate();
-    m_lightE = std::make_unique<TLightEF>(*this);
-    m_lightE->FormCreate();
-    m_lightA = std::make_unique<TLightAF>(*this);
-    m_lightA->FormCreate();
-    m_gedit = std::make_unique<TGEditF>(*this, *this);
-    m_gedit->FormCreate();
-    m_about = std::make_unique<TAboutF>(*this);
+    m_display = std::make_unique<DisplayWindow>(*this, *this);
+    m_display->FormCreate();
+    m_lightDirection = std::make_unique<LightDirectionDialog>(*this);
+    m_lightDirection->FormCreate();
+    m_lightAngles = std::make_unique<LightAnglesDialog>(*this);
+    m_lightAngles->FormCreate();
+    m_editorWindow = std::make_unique<EditorWindow>(*this, *this);
+    m_editorWindow->FormCreate();
+    m_about = std::make_unique<AboutBox>(*this);
     m_about->FormCreate();
-    m_scrollDot = std::make_unique<TScrollDotF>(*this);
-    m_scrollDot->FormCreate();
-    m_anime = std::make_unique<TAnimeF>(*this, *this);
-    m_anime->FormCreate();
-    m_animeMove = std::make_unique<TAnimeMoveF>(*this, *this, *m_anime);
-    m_animeMove->FormCreate();
-    m_zuProp = std::make_unique<TZuPropF>(*this, *this, *m_gedit);
-    m_zuProp->FormCreate();
-    m_export = std::make_unique<TExportF>(*this);
+    m_shiftPicture = std::make_unique<ShiftPictureDialog>(*this);
+    m_shiftPicture->FormCreate();
+    m_scenario = std::make_unique<ScenarioWindow>(*this, *this);
+    m_scenario->FormCreate();
+    m_playback = std::make_unique<PlaybackWindow>(*this, *this, *m_scenario);
+    m_playback->FormCreate();
+    m_figureProperties = std::make_unique<FigurePropertiesDialog>(*this, *this, *m_editorWindow);
+    m_figureProperties->FormCreate();
+    m_export = std::make_unique<ExportDialog>(*this);
     m_export->FormCreate();
 }
 
 Program::~Program() = default;
 
 std::vector<Form*> Program::forms() const {
-    return {m_control.get(), m_vantor.get(), m_lightE.get(), m_lightA.get(), m_gedit.get(),
-            m_about.get(),   m_scrollDot.get(), m_anime.get(), m_animeMove.get(), m_zuProp.get(), m_export.get()};
+    return {m_control.get(), m_display.get(), m_lightDirection.get(), m_lightAngles.get(), m_editorWindow.get(),
+            m_about.get(),   m_shiftPicture.get(), m_scenario.get(), m_playback.get(), m_figureProperties.get(), m_export.get()};
 }
 
 bool Program::dispatch(const std::function<void()>& handler) { return dispatchEvent(desktop, handler); }
@@ -57,68 +57,68 @@ void Program::terminate() {
     desktop.quit();
 }
 
-void Program::aboutActivated() { AboutF().setActivationText(); }
+void Program::aboutActivated() { aboutBox().setActivationText(); }
 
 void Program::showAboutModal() {
-    desktop.showModal(AboutF());
-    AboutF().hide();
+    desktop.showModal(aboutBox());
+    aboutBox().hide();
 }
 
-void Program::editorFromStore() { GEditF().initStateFromOut(); }
-void Program::showEditor() { GEditF().show(); }
-void Program::hideEditor() { GEditF().hide(); }
-void Program::setEditorCaption(const std::string& caption) { GEditF().setCaption(caption); }
-void Program::editorRecordsStoreChange() { GEditF().recordStoreChange(); }
+void Program::editorFromStore() { editorWindow().initStateFromOut(); }
+void Program::showEditor() { editorWindow().show(); }
+void Program::hideEditor() { editorWindow().hide(); }
+void Program::setEditorCaption(const std::string& caption) { editorWindow().setCaption(caption); }
+void Program::editorRecordsStoreChange() { editorWindow().recordStoreChange(); }
 
 void Program::showAndRunDisplay() {
-    VantorF().show();
-    VantorF().mnDispRun.click();
+    displayWindow().show();
+    displayWindow().mnDispRun.click();
 }
 
 void Program::endSimulation() {
-    if (VantorF().simuRunning()) VantorF().mnSimuEndClick();
+    if (displayWindow().simuRunning()) displayWindow().mnSimuEndClick();
 }
 
-void Program::redrawDisplay() { VantorF().mnDispRunClick(); }
-void Program::showDisplay() { VantorF().show(); }
-void Program::hideDisplay() { VantorF().hide(); }
-void Program::setDisplayCaption(const std::string& caption) { VantorF().setCaption(caption); }
-void Program::readDisplayOptions(const std::string& fileName) { VantorF().YomiVop(fileName); }
-bool Program::liveSolidShown() const { return m_vantor->liveSolid() && m_vantor->visible(); }
-const Image& Program::displayImage() const { return m_vantor->imgVantor; }
-const Bitmap& Program::displayPicture() const { return m_vantor->displayPicture(); }
+void Program::redrawDisplay() { displayWindow().mnDispRunClick(); }
+void Program::showDisplay() { displayWindow().show(); }
+void Program::hideDisplay() { displayWindow().hide(); }
+void Program::setDisplayCaption(const std::string& caption) { displayWindow().setCaption(caption); }
+void Program::readDisplayOptions(const std::string& fileName) { displayWindow().loadOptionFile(fileName); }
+bool Program::liveSolidShown() const { return m_display->liveSolid() && m_display->visible(); }
+const Image& Program::displayImage() const { return m_display->imgSolid; }
+const Bitmap& Program::displayPicture() const { return m_display->displayPicture(); }
 
-void Program::showScenarioEditor() { AnimeF().show(); }
-void Program::hideScenarioEditor() { AnimeF().hide(); }
+void Program::showScenarioEditor() { scenarioWindow().show(); }
+void Program::hideScenarioEditor() { scenarioWindow().hide(); }
 
-void Program::simulationTick() { VantorF().simuTimerTimer(); }
-void Program::playbackTick() { AnimeMoveF().animeTimerTimer(); }
+void Program::simulationTick() { displayWindow().simuTimerTimer(); }
+void Program::playbackTick() { playbackWindow().playbackTimerTimer(); }
 
 void Program::startAnimationTimer(TimerClient owner, std::int32_t interval) {
-    TControlF& control = ControlF();
+    ControlWindow& control = controlWindow();
     control.TimerOwner = owner;
     control.animTimer.setEnabled(true);
     control.animTimer.setInterval(interval);
 }
 
 void Program::restartAnimationTimer(std::int32_t interval) {
-    Timer& timer = ControlF().animTimer;
+    Timer& timer = controlWindow().animTimer;
     timer.setEnabled(false);
     timer.setEnabled(true);
     timer.setInterval(interval);
 }
 
-void Program::stopAnimationTimer() { ControlF().animTimer.setEnabled(false); }
+void Program::stopAnimationTimer() { controlWindow().animTimer.setEnabled(false); }
 
 std::int32_t Program::colorDepth() const { return m_control->ColorDepth; }
 std::int32_t Program::mainWindowHeight() const { return m_control->height(); }
 
 void Program::clearDataName() {
-    m_control->lblDataName.setCaption(TControlF::NoDataCaption);
+    m_control->lblDataName.setCaption(ControlWindow::NoDataCaption);
     m_control->saveIO.fileName.clear();
 }
 
-void Program::redrawSolid() { ControlF().RedrawSolid(); }
-void Program::setSaveDataName(const std::string& fileName) { ControlF().saveIO.fileName = fileName; }
+void Program::redrawSolid() { controlWindow().RedrawSolid(); }
+void Program::setSaveDataName(const std::string& fileName) { controlWindow().saveIO.fileName = fileName; }
 
 }  // namespace vantor

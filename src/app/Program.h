@@ -15,17 +15,17 @@
 namespace vantor {
 
 class Form;
-class TControlF;
-class TVantorF;
-class TLightEF;
-class TLightAF;
-class TGEditF;
-class TAboutF;
-class TScrollDotF;
-class TAnimeF;
-class TAnimeMoveF;
-class TZuPropF;
-class TExportF;
+class ControlWindow;
+class DisplayWindow;
+class LightDirectionDialog;
+class LightAnglesDialog;
+class EditorWindow;
+class AboutBox;
+class ShiftPictureDialog;
+class ScenarioWindow;
+class PlaybackWindow;
+class FigurePropertiesDialog;
+class ExportDialog;
 
 class Program final : public Workspace,
                       public ControlRequests,
@@ -42,17 +42,17 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    TControlF& ControlF() { return *m_control; }
-    TVantorF& VantorF() { return *m_vantor; }
-    TLightEF& LightEF() override { return *m_lightE; }
-    TLightAF& LightAF() override { return *m_lightA; }
-    TGEditF& GEditF() { return *m_gedit; }
-    TAboutF& AboutF() { return *m_about; }
-    TScrollDotF& ScrollDotF() override { return *m_scrollDot; }
-    TAnimeF& AnimeF() { return *m_anime; }
-    TAnimeMoveF& AnimeMoveF() override { return *m_animeMove; }
-    TZuPropF& ZuPropF() override { return *m_zuProp; }
-    TExportF& ExportF() override { return *m_export; }
+    ControlWindow& controlWindow() { return *m_control; }
+    DisplayWindow& displayWindow() { return *m_display; }
+    LightDirectionDialog& lightDirectionDialog() override { return *m_lightDirection; }
+    LightAnglesDialog& lightAnglesDialog() override { return *m_lightAngles; }
+    EditorWindow& editorWindow() { return *m_editorWindow; }
+    AboutBox& aboutBox() { return *m_about; }
+    ShiftPictureDialog& shiftPictureDialog() override { return *m_shiftPicture; }
+    ScenarioWindow& scenarioWindow() { return *m_scenario; }
+    PlaybackWindow& playbackWindow() override { return *m_playback; }
+    FigurePropertiesDialog& figurePropertiesDialog() override { return *m_figureProperties; }
+    ExportDialog& exportDialog() override { return *m_export; }
 
     // The windows in creation order; the first is the main window.
     std::vector<Form*> forms() const;
@@ -97,17 +97,17 @@ public:
     void setSaveDataName(const std::string& fileName) override;
 
 private:
-    std::unique_ptr<TControlF> m_control;
-    std::unique_ptr<TVantorF> m_vantor;
-    std::unique_ptr<TLightEF> m_lightE;
-    std::unique_ptr<TLightAF> m_lightA;
-    std::unique_ptr<TGEditF> m_gedit;
-    std::unique_ptr<TAboutF> m_about;
-    std::unique_ptr<TScrollDotF> m_scrollDot;
-    std::unique_ptr<TAnimeF> m_anime;
-    std::unique_ptr<TAnimeMoveF> m_animeMove;
-    std::unique_ptr<TZuPropF> m_zuProp;
-    std::unique_ptr<TExportF> m_export;
+    std::unique_ptr<ControlWindow> m_control;
+    std::unique_ptr<DisplayWindow> m_display;
+    std::unique_ptr<LightDirectionDialog> m_lightDirection;
+    std::unique_ptr<LightAnglesDialog> m_lightAngles;
+    std::unique_ptr<EditorWindow> m_editorWindow;
+    std::unique_ptr<AboutBox> m_about;
+    std::unique_ptr<ShiftPictureDialog> m_shiftPicture;
+    std::unique_ptr<ScenarioWindow> m_scenario;
+    std::unique_ptr<PlaybackWindow> m_playback;
+    std::unique_ptr<FigurePropertiesDialog> m_figureProperties;
+    std::unique_ptr<ExportDialog> m_export;
     bool m_terminated = false;
 };
 

@@ -1,26 +1,26 @@
 list(APPEND VANTOR_CORE_SOURCES
-  src/windows/about/TAboutF.cpp
+  src/windows/about/AboutBox.cpp
   src/windows/control/DataSetFlows.cpp
   src/windows/control/HelpTopics.cpp
-  src/windows/control/TControlF.cpp
-  src/windows/dialogs/TExportF.cpp
-  src/windows/dialogs/TLightAF.cpp
-  src/windows/dialogs/TLightEF.cpp
-  src/windows/dialogs/TScrollDotF.cpp
-  src/windows/display/TVantorF.cpp
-  src/windows/display/TVantorFBrightness.cpp
-  src/windows/display/TVantorFColors.cpp
-  src/windows/display/TVantorFDialogs.cpp
-  src/windows/display/TVantorFDisplay.cpp
-  src/windows/display/TVantorFLook.cpp
-  src/windows/display/TVantorFMenus.cpp
-  src/windows/display/TVantorFOptionFiles.cpp
-  src/windows/display/TVantorFOptions.cpp
-  src/windows/display/TVantorFPicture.cpp
-  src/windows/display/TVantorFSimulation.cpp
-  src/windows/display/TVantorFSolid.cpp
-  src/windows/editor/TGEditF.cpp
-  src/windows/editor/TZuPropF.cpp
+  src/windows/control/ControlWindow.cpp
+  src/windows/dialogs/ExportDialog.cpp
+  src/windows/dialogs/LightAnglesDialog.cpp
+  src/windows/dialogs/LightDirectionDialog.cpp
+  src/windows/dialogs/ShiftPictureDialog.cpp
+  src/windows/display/DisplayWindow.cpp
+  src/windows/display/DisplayWindowBrightness.cpp
+  src/windows/display/DisplayWindowColors.cpp
+  src/windows/display/DisplayWindowDialogs.cpp
+  src/windows/display/DisplayWindowStillPass.cpp
+  src/windows/display/DisplayWindowLook.cpp
+  src/windows/display/DisplayWindowMenus.cpp
+  src/windows/display/DisplayWindowOptionFiles.cpp
+  src/windows/display/DisplayWindowOptions.cpp
+  src/windows/display/DisplayWindowPicture.cpp
+  src/windows/display/DisplayWindowSimulation.cpp
+  src/windows/display/DisplayWindowSolid.cpp
+  src/windows/editor/EditorWindow.cpp
+  src/windows/editor/FigurePropertiesDialog.cpp
   src/windows/editor/ToolTable.cpp
   src/windows/editor/history/EditHistory.cpp
   src/windows/editor/history/StoreSnapshot.cpp
@@ -54,9 +54,9 @@ list(APPEND VANTOR_CORE_SOURCES
   src/windows/editor/tools/Line.cpp
   src/windows/editor/tools/Point.cpp
   src/windows/editor/tools/Rectangle.cpp
-  src/windows/scenario/TAnimeF.cpp
-  src/windows/scenario/TAnimeFFrames.cpp
-  src/windows/scenario/TAnimeFScenario.cpp
-  src/windows/scenario/TAnimeMoveF.cpp
+  src/windows/scenario/ScenarioWindow.cpp
+  src/windows/scenario/ScenarioWindowFrames.cpp
+  src/windows/scenario/ScenarioWindowFiles.cpp
+  src/windows/scenario/PlaybackWindow.cpp
   src/windows/shared/Workspace.cpp
 )

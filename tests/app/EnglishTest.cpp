@@ -15,10 +15,10 @@
 #include "export/mesh/Profile.h"
 #include "export/mesh/Revolve.h"
 #include "platform/pixels/Bmp.h"
-#include "windows/control/TControlF.h"
+#include "windows/control/ControlWindow.h"
 #include "model/options/OptionFile.h"
-#include "windows/display/TVantorF.h"
-#include "windows/editor/TGEditF.h"
+#include "windows/display/DisplayWindow.h"
+#include "windows/editor/EditorWindow.h"
 #include "platform/widgets/Label.h"
 #include "platform/widgets/SpeedButton.h"
 #include "support/ProgramFixture.h"
@@ -96,7 +96,7 @@ protected:
             SCOPED_TRACE(depth);
             desktop.screenInfo.bitsPerPixel = depth;
             startProgram();
-            program->ControlF().activate();
+            program->controlWindow().activate();
             walkProgram();
         }
     }
@@ -256,7 +256,7 @@ class EnglishOfComposedTexts : public ProgramFixture {
 protected:
     void SetUp() override {
         startProgram();
-        program->ControlF().activate();
+        program->controlWindow().activate();
     }
 };
 
@@ -270,7 +270,7 @@ TEST_F(EnglishOfComposedTexts, MessagesBuiltAroundDataReadInEnglishAndKeepTheDat
 
     // A read problem inside the message naming the file.
     dir.writeText("bad.van", "4\r\n1,1,1\r\n2,2,0\r\n3,3,1\r\n3;3;0\r\n");
-    program->dispatch([&] { program->ControlF().LoadFile(dir.file("bad.van")); });
+    program->dispatch([&] { program->controlWindow().LoadFile(dir.file("bad.van")); });
     ASSERT_EQ(desktop.errors.size(), 1u);
     rows.push_back({"read stopped at a bad line", desktop.errors[0], "3;3;0"});
 
@@ -286,13 +286,13 @@ TEST_F(EnglishOfComposedTexts, MessagesBuiltAroundDataReadInEnglishAndKeepTheDat
     // Window captions naming the data set; a name that reads like one of
     // the program's texts is still data.
     std::filesystem::copy_file(std::string(VANTOR_SOURCE_DIR) + "/examples/vase.va4", dir.file("円.va4"));
-    program->dispatch([&] { program->ControlF().LoadFile(dir.file("円.va4")); });
-    rows.push_back({"display caption", program->VantorF().caption(), "(円)"});
-    rows.push_back({"editor caption", program->GEditF().caption(), "(円)"});
+    program->dispatch([&] { program->controlWindow().LoadFile(dir.file("円.va4")); });
+    rows.push_back({"display caption", program->displayWindow().caption(), "(円)"});
+    rows.push_back({"editor caption", program->editorWindow().caption(), "(円)"});
 
     // Measures: one line per figure with its numbers.
     desktop.messages.clear();
-    program->dispatch([&] { program->VantorF().mnMeasureClick(); });
+    program->dispatch([&] { program->displayWindow().mnMeasureClick(); });
     ASSERT_FALSE(desktop.messages.empty());
     rows.push_back({"volume and surface area", desktop.messages.back().text, " mm"});
 
@@ -341,11 +341,11 @@ TEST(EnglishLocale, EnglishOnlyWhenTheLocaleIsEnglish) {
 // The axis label is a picture the program draws itself, so no table of
 // texts reaches it.
 TEST_F(EnglishOfComposedTexts, AxisLabelIsDrawnInTheInterfacesLanguage) {
-    const Bitmap japanese = program->GEditF().jikuBitmap;
+    const Bitmap japanese = program->editorWindow().axisBitmap;
     ProgramConfig config = configIn(dir);
     config.language = Language::English;
     startProgram(config);
-    const Bitmap& english = program->GEditF().jikuBitmap;
+    const Bitmap& english = program->editorWindow().axisBitmap;
     ASSERT_EQ(english.width(), japanese.width());
     ASSERT_EQ(english.height(), japanese.height());
     int lit = 0, differ = 0;

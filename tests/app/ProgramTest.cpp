@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "windows/about/TAboutF.h"
+#include "windows/about/AboutBox.h"
 #include "app/Program.h"
-#include "windows/control/TControlF.h"
+#include "windows/control/ControlWindow.h"
 #include "model/options/OptionFile.h"
 #include "platform/files/IoError.h"
 #include "support/ProgramFixture.h"
@@ -20,12 +20,12 @@ TEST_F(ProgramInTempFolder, CreatesItsWindowsInOrder) {
     Program& p = startProgram();
     std::vector<std::string> names;
     for (Form* f : p.forms()) names.push_back(f->name());
-    EXPECT_EQ(names, (std::vector<std::string>{"ControlF", "VantorF", "LightEF", "LightAF", "GEditF", "AboutF", "ScrollDotF",
-                                               "AnimeF", "AnimeMoveF", "ZuPropF", "ExportF"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"ControlWindow", "DisplayWindow", "LightDirectionDialog", "LightAnglesDialog", "EditorWindow", "AboutBox", "ShiftPictureDialog",
+                                               "ScenarioWindow", "PlaybackWindow", "FigurePropertiesDialog", "ExportDialog"}));
     // The display's creation set the display defaults before anything reads them.
     EXPECT_DOUBLE_EQ(p.options.lightDist, 775.4637322273685);
     EXPECT_DOUBLE_EQ(p.options.baseRadius * p.options.viewDist + p.options.baseRadius, 710.8417545417545);
-    EXPECT_FALSE(p.ControlF().animTimer.enabled());
+    EXPECT_FALSE(p.controlWindow().animTimer.enabled());
 }
 
 TEST(Program, TwoProgramsShareNothing) {
@@ -58,12 +58,12 @@ TEST_F(ProgramInTempFolder, FileDialogMovesTheCurrentFolder) {
 
 TEST_F(ProgramInTempFolder, AboutBoxShowsModallyWithItsText) {
     Program& p = startProgram();
-    p.ControlF().activate();
-    p.ControlF().mnAbout.click();
-    EXPECT_EQ(desktop.modalForms, (std::vector<std::string>{"AboutF"}));
-    EXPECT_FALSE(p.AboutF().visible());
-    EXPECT_FALSE(p.AboutF().lblComment.caption().empty());
-    EXPECT_NE(p.AboutF().lblVersion.caption().find(VANTOR_VERSION), std::string::npos);
+    p.controlWindow().activate();
+    p.controlWindow().mnAbout.click();
+    EXPECT_EQ(desktop.modalForms, (std::vector<std::string>{"AboutBox"}));
+    EXPECT_FALSE(p.aboutBox().visible());
+    EXPECT_FALSE(p.aboutBox().lblComment.caption().empty());
+    EXPECT_NE(p.aboutBox().lblVersion.caption().find(VANTOR_VERSION), std::string::npos);
 }
 
 TEST(Program, StandardOptionFilePrefersTheUserFolder) {

@@ -13,8 +13,8 @@
 #include <sstream>
 
 #include "app/Program.h"
-#include "windows/control/TControlF.h"
-#include "control/formats/StoreBuilder.h"
+#include "windows/control/ControlWindow.h"
+#include "support/StoreBuilder.h"
 #include "platform/files/IoError.h"
 #include "platform/pixels/Bmp.h"
 #include "platform/widgets/Form.h"
@@ -117,22 +117,22 @@ public:
             for (int i = pick(6); i > 0 && form.modalResult == mrNone && form.visible(); --i) actOn(form);
         };
         m_program = std::make_unique<Program>(m_desktop, configIn(dir));
-        m_program->ControlF().show();
-        m_program->ControlF().activate();
+        m_program->controlWindow().show();
+        m_program->controlWindow().activate();
     }
 
     // Runs `steps` random events, then closes the main window with
     // whatever else is open. Half the sessions start with a data set, as
     // when the program is opened on one.
     void run(int steps, const std::string& dataSet) {
-        if (pick(2)) run("load " + dataSet, [&] { m_program->ControlF().LoadFile(dataSet); });
-        for (int i = 0; i < steps && m_program->ControlF().visible(); ++i) {
+        if (pick(2)) run("load " + dataSet, [&] { m_program->controlWindow().LoadFile(dataSet); });
+        for (int i = 0; i < steps && m_program->controlWindow().visible(); ++i) {
             step();
             ASSERT_TRUE(storeIsConsistent(m_program->store)) << trail();
             if (::testing::Test::HasFailure()) return;
         }
-        Form& main = m_program->ControlF();
-        if (main.visible()) run("ControlF close", [&main] { main.close(); });
+        Form& main = m_program->controlWindow();
+        if (main.visible()) run("ControlWindow close", [&main] { main.close(); });
     }
 
     std::string trail() const {
@@ -148,23 +148,23 @@ private:
     void step() {
         std::vector<Form*> others;
         for (Form* f : m_program->forms())
-            if (f->visible() && f != &m_program->ControlF()) others.push_back(f);
+            if (f->visible() && f != &m_program->controlWindow()) others.push_back(f);
         // Most events go to the windows the user opened from the main one.
         Form& form = !others.empty() && pick(4) != 0 ? *others[static_cast<std::size_t>(pick(static_cast<int>(others.size())))]
-                                                    : m_program->ControlF();
+                                                    : m_program->controlWindow();
         switch (pick(20)) {
         case 0:
         case 1: tick(); break;
         case 2:
             // The session ends by closing the main window, after its steps.
-            if (&form != &m_program->ControlF()) run(form.name() + " close", [&form] { form.close(); });
+            if (&form != &m_program->controlWindow()) run(form.name() + " close", [&form] { form.close(); });
             break;
         default: actOn(form);
         }
     }
 
     void tick() {
-        Timer& t = m_program->ControlF().animTimer;
+        Timer& t = m_program->controlWindow().animTimer;
         for (int n = 1 + pick(30); n > 0 && t.enabled(); --n) run("tick", [&t] { t.tick(); });
     }
 

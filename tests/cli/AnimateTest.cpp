@@ -15,7 +15,7 @@
 #include "platform/files/BoundedRead.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
-#include "anime/AnimeHarness.h"
+#include "support/ScenarioHarness.h"
 #include "support/TempDir.h"
 
 using namespace vantor;

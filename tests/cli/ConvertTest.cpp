@@ -6,7 +6,7 @@
 #include "Commands.h"
 #include "model/figures/FigureStore.h"
 #include "model/formats/BinaryVertexFormats.h"
-#include "control/formats/StoreBuilder.h"
+#include "support/StoreBuilder.h"
 #include "model/options/OptionFile.h"
 #include "platform/files/Files.h"
 #include "cli/RunCommand.h"

@@ -8,10 +8,10 @@
 #include "platform/pixels/Png.h"
 #include "app/Program.h"
 #include "model/figures/FigureStore.h"
-#include "windows/control/TControlF.h"
+#include "windows/control/ControlWindow.h"
 #include "model/formats/DataSetFiles.h"
 #include "model/options/OptionFile.h"
-#include "windows/display/TVantorF.h"
+#include "windows/display/DisplayWindow.h"
 #include "platform/files/ByteReader.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
@@ -52,18 +52,18 @@ Bitmap drawnByTheProgram(const TempDir& dir, const std::string& name, int bitsPe
     test::ScriptedDesktop desktop;
     desktop.screenInfo.bitsPerPixel = bitsPerPixel;
     Program program(desktop, test::configIn(dir));
-    program.ControlF().activate();
-    program.VantorF().YomiVop(dir.file(name + ".vop"));
+    program.controlWindow().activate();
+    program.displayWindow().loadOptionFile(dir.file(name + ".vop"));
     program.store.clearVertices();
     program.store.resetFigureTable();
     DataSetFiles(program.store, program.files).load(DataFormat::Va4, dir.file(name + ".va4"), dir.file(name + ".zuk"));
     program.store.HighestFigure = program.store.LoadedHighest;
-    program.ControlF().RotateExecute();
+    program.controlWindow().RotateExecute();
     if (!savedAs.empty()) {
         desktop.choose(savedAs);
-        program.VantorF().mnSaveClick();
+        program.displayWindow().mnSaveClick();
     }
-    return program.VantorF().displayPicture();
+    return program.displayWindow().displayPicture();
 }
 
 std::uint32_t be32(const std::vector<std::uint8_t>& d, std::size_t at) {
@@ -274,20 +274,20 @@ TEST(RenderCommand, ThePictureAfterADragIsTheRenderOfItsSavedOptions) {
         test::ScriptedDesktop desktop;
         desktop.screenInfo.bitsPerPixel = depth;
         Program program(desktop, test::configIn(dir));
-        program.ControlF().activate();
-        TVantorF& w = program.VantorF();
-        w.YomiVop(dir.file("cup.vop"));
+        program.controlWindow().activate();
+        DisplayWindow& w = program.displayWindow();
+        w.loadOptionFile(dir.file("cup.vop"));
         program.store.clearVertices();
         program.store.resetFigureTable();
         DataSetFiles(program.store, program.files).load(DataFormat::Va4, dir.file("cup.va4"), dir.file("cup.zuk"));
         program.store.HighestFigure = program.store.LoadedHighest;
-        program.ControlF().RotateExecute();
-        w.imgVantor.onMouseDown(MouseButton::Left, ShiftLeft, 300, 200);
-        w.imgVantor.onMouseMove(ShiftLeft, 250, 240);
-        w.imgVantor.onMouseMove(ShiftLeft, 227, 263);
-        w.imgVantor.onMouseUp(MouseButton::Left, 0, 227, 263);
+        program.controlWindow().RotateExecute();
+        w.imgSolid.onMouseDown(MouseButton::Left, ShiftLeft, 300, 200);
+        w.imgSolid.onMouseMove(ShiftLeft, 250, 240);
+        w.imgSolid.onMouseMove(ShiftLeft, 227, 263);
+        w.imgSolid.onMouseUp(MouseButton::Left, 0, 227, 263);
         ASSERT_EQ(program.options.viewHeight, 46.5);
-        w.KakiVop(dir.file("look.vop"));
+        w.saveOptionFile(dir.file("look.vop"));
 
         const Rendered r = render({dir.file("cup.va4"), "-o", dir.file("look.bmp"), "--options", dir.file("look.vop"),
                                    "--color-depth", std::to_string(depth)});

@@ -2,4 +2,5 @@ list(APPEND VANTOR_TEST_SOURCES
   export/PrintChecksTest.cpp
   export/RegionsTest.cpp
   export/SolidExportTest.cpp
+  export/AnimationWriterTest.cpp
 )

@@ -24,8 +24,8 @@
 #include "language/English.h"
 #include "windows/control/HelpTopics.h"
 #include "app/Program.h"
-#include "windows/control/TControlF.h"
-#include "windows/display/TVantorF.h"
+#include "windows/control/ControlWindow.h"
+#include "windows/display/DisplayWindow.h"
 #include "support/ProgramFixture.h"
 
 using namespace vantor;
@@ -36,7 +36,7 @@ using OnTheDesktop = test::HostedProgram;
 
 TEST_F(OnTheDesktop, F1AsksForTheTopicOfTheWindow) {
     const std::pair<const char*, const char*> rows[] = {
-        {"ControlF", "HLP000005"}, {"VantorF", "display"}, {"ZuPropF", "HLP000061"}, {"AnimeF", "HLP000057"},
+        {"ControlWindow", "HLP000005"}, {"DisplayWindow", "display"}, {"FigurePropertiesDialog", "HLP000061"}, {"ScenarioWindow", "HLP000057"},
     };
     for (const auto& [window, topic] : rows) {
         SCOPED_TRACE(window);
@@ -144,8 +144,8 @@ TEST(DesktopLanguage, WindowsShowCaptionsMenusAndHintsInTheChosenLanguage) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.load);
-        qt::FormHost control(program.ControlF(), program, r.language);
-        qt::FormHost display(program.VantorF(), program, r.language);
+        qt::FormHost control(program.controlWindow(), program, r.language);
+        qt::FormHost display(program.displayWindow(), program, r.language);
         ASSERT_NE(control.findChild<QAction*>("mnLoad"), nullptr);
         EXPECT_EQ(control.findChild<QAction*>("mnLoad")->text(), QString::fromUtf8(r.load));
         EXPECT_EQ(display.windowTitle(), QString::fromUtf8(r.display));
@@ -163,7 +163,7 @@ TEST(DesktopLanguage, EnglishHelpOpensTheEnglishManual) {
 }
 
 TEST_F(OnTheDesktop, RadioItemsShowRadioMarksAndCommandsNoCheckBox) {
-    qt::FormHost& h = host("VantorF");
+    qt::FormHost& h = host("DisplayWindow");
     QAction* bright = h.findChild<QAction*>("mnBR1");
     ASSERT_NE(bright, nullptr);
     EXPECT_TRUE(bright->isCheckable());

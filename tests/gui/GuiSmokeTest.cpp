@@ -16,11 +16,11 @@
 #include "Glyphs.h"
 #include "platform/widgets/SpeedButton.h"
 #include "UiFont.h"
-#include "windows/about/TAboutF.h"
-#include "windows/scenario/TAnimeF.h"
+#include "windows/about/AboutBox.h"
+#include "windows/scenario/ScenarioWindow.h"
 #include "app/Program.h"
-#include "windows/editor/TGEditF.h"
-#include "windows/control/TControlF.h"
+#include "windows/editor/EditorWindow.h"
+#include "windows/control/ControlWindow.h"
 #include "platform/files/IoError.h"
 #include "platform/widgets/Image.h"
 #include "support/ScriptedDesktop.h"
@@ -33,11 +33,11 @@ using Gui = test::HostedProgram;
 
 TEST_F(Gui, EveryWindowGetsAHostWithItsCaption) {
     for (auto& h : hosts) EXPECT_EQ(h->windowTitle().toStdString(), h->form().caption());
-    EXPECT_EQ(host("ControlF").windowTitle(), QString::fromUtf8("FreeVantor for Win32"));
+    EXPECT_EQ(host("ControlWindow").windowTitle(), QString::fromUtf8("FreeVantor for Win32"));
 }
 
 TEST_F(Gui, ControlWindowShowsMenusButtonsAndLabel) {
-    auto& h = host("ControlF");
+    auto& h = host("ControlWindow");
     QStringList titles;
     for (QAction* a : h.menuBar()->actions()) titles << a->text();
     EXPECT_EQ(titles, (QStringList{"ファイル(&F)", "回転前図形編集(&E)", "回転体表示(&R)", "ヘルプ(&H)"}));
@@ -51,12 +51,12 @@ TEST_F(Gui, ControlWindowShowsMenusButtonsAndLabel) {
     if (!qt::gothicFamily().isEmpty()) {
         EXPECT_EQ(label->font().family(), qt::gothicFamily());
     }
-    program->ControlF().lblDataName.setCaption(" vase ");
+    program->controlWindow().lblDataName.setCaption(" vase ");
     EXPECT_EQ(label->text(), QString(" vase "));
 }
 
 TEST_F(Gui, MenuClickReachesItsHandlerAndKeepsTheModelsMark) {
-    QAction* rotate = action(host("ControlF"), "mnRotate");
+    QAction* rotate = action(host("ControlWindow"), "mnRotate");
     ASSERT_NE(rotate, nullptr);
     rotate->trigger();
     ASSERT_EQ(desktop.messages.size(), 1u);
@@ -65,12 +65,12 @@ TEST_F(Gui, MenuClickReachesItsHandlerAndKeepsTheModelsMark) {
 }
 
 TEST_F(Gui, SpeedButtonActsOnReleaseOfAnyButton) {
-    auto& h = host("ControlF");
+    auto& h = host("ControlWindow");
     h.show();
     auto* rotate = h.findChild<QToolButton*>("spbRotate");
     ASSERT_NE(rotate, nullptr);
     QTest::mouseClick(rotate, Qt::RightButton);
-    EXPECT_TRUE(program->AnimeF().visible());
+    EXPECT_TRUE(program->scenarioWindow().visible());
 }
 
 TEST_F(Gui, EveryButtonGlyphNamedByAWindowIsDrawn) {
@@ -107,29 +107,29 @@ TEST_F(Gui, PictureSurvivesItsPaletteBeingReplaced) {
 }
 
 TEST_F(Gui, ModalFormEndsWhenItsOkButtonIsPressed) {
-    auto& h = host("AboutF");
+    auto& h = host("AboutBox");
     QTimer::singleShot(50, [&] {
         auto* ok = h.findChild<QPushButton*>("btnOk");
         ASSERT_NE(ok, nullptr);
         ok->click();
     });
     // A safety net so a broken modal loop fails instead of hanging.
-    QTimer::singleShot(3000, [&] { program->AboutF().setModalResult(mrAbort); });
+    QTimer::singleShot(3000, [&] { program->aboutBox().setModalResult(mrAbort); });
     EXPECT_EQ(h.execModal(), mrOk);
-    EXPECT_FALSE(program->AboutF().visible());
+    EXPECT_FALSE(program->aboutBox().visible());
 }
 
 TEST_F(Gui, FormVisibilityFollowsTheModel) {
-    auto& h = host("GEditF");
-    program->GEditF().show();
+    auto& h = host("EditorWindow");
+    program->editorWindow().show();
     EXPECT_TRUE(h.isVisible());
-    program->GEditF().hide();
+    program->editorWindow().hide();
     EXPECT_FALSE(h.isVisible());
 }
 
 TEST_F(Gui, ErrorsInHandlersGoToTheErrorBox) {
-    program->ControlF().mnLoad.onClick = [] { throw IoError("Permission denied", "/x/vase.va4"); };
-    action(host("ControlF"), "mnLoad")->trigger();
+    program->controlWindow().mnLoad.onClick = [] { throw IoError("Permission denied", "/x/vase.va4"); };
+    action(host("ControlWindow"), "mnLoad")->trigger();
     EXPECT_EQ(desktop.errors, (std::vector<std::string>{"Permission denied: /x/vase.va4"}));
 }
 

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "FormHost.h"
-#include "windows/scenario/TAnimeF.h"
+#include "windows/scenario/ScenarioWindow.h"
 #include "app/Program.h"
 #include "support/ProgramFixture.h"
 
@@ -19,7 +19,7 @@ using ListBoxHost = test::ProgramFixture;
 }  // namespace
 
 TEST_F(ListBoxHost, RightButtonClearsTheScenarioSelectionWithoutSelecting) {
-    TAnimeF& editor = startProgram().AnimeF();
+    ScenarioWindow& editor = startProgram().scenarioWindow();
     qt::FormHost host(editor, *program);
     editor.show();
     editor.lstScenario.setItems({"car001", "car002", "car003"});

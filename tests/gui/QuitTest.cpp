@@ -11,7 +11,7 @@
 #include "QtDesktop.h"
 #include "app/Program.h"
 #include "model/figures/FigureStore.h"
-#include "windows/control/TControlF.h"
+#include "windows/control/ControlWindow.h"
 #include "support/FigureBuilder.h"
 #include "support/ProgramFixture.h"
 
@@ -49,10 +49,10 @@ TEST_F(RealHost, ExitCommandEndsTheEventLoopWithEditorAndDisplayOpen) {
     real->store.DataEdited = 1;
 
     QTimer::singleShot(0, [&] {
-        real->dispatch([&] { real->ControlF().show(); });
-        real->dispatch([&] { real->ControlF().activate(); });
-        real->dispatch([&] { real->ControlF().GEditExecute(); });
-        real->dispatch([&] { real->ControlF().RotateExecute(); });
+        real->dispatch([&] { real->controlWindow().show(); });
+        real->dispatch([&] { real->controlWindow().activate(); });
+        real->dispatch([&] { real->controlWindow().EditorExecute(); });
+        real->dispatch([&] { real->controlWindow().RotateExecute(); });
         ASSERT_NE(action("mnExit"), nullptr);
         action("mnExit")->trigger();
     });

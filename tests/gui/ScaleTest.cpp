@@ -9,7 +9,7 @@
 
 #include "FormHost.h"
 #include "app/Program.h"
-#include "windows/display/TVantorF.h"
+#include "windows/display/DisplayWindow.h"
 #include "support/ProgramFixture.h"
 
 using namespace vantor;
@@ -18,7 +18,7 @@ using HighDensityScreen = test::ProgramFixture;
 
 TEST_F(HighDensityScreen, PictureScalesCrisplyAndClicksLandOnTheSamePixel) {
     ASSERT_EQ(qApp->devicePixelRatio(), 2.0);
-    TVantorF& display = startProgram().VantorF();
+    DisplayWindow& display = startProgram().displayWindow();
     qt::FormHost host(display, *program);
     display.show();
     host.show();
@@ -30,7 +30,7 @@ TEST_F(HighDensityScreen, PictureScalesCrisplyAndClicksLandOnTheSamePixel) {
         for (int x = 0; x < picture.width(); ++x) picture.setRawPixel(x, y, (x + y) % 2 ? 0xFFFFFF : 0x000000);
     picture.changed();
 
-    QWidget* view = host.widgetFor(display.imgVantor);
+    QWidget* view = host.widgetFor(display.imgSolid);
     ASSERT_NE(view, nullptr);
     const QImage shown = view->grab().toImage();
     ASSERT_EQ(shown.size(), view->size() * 2);
@@ -41,7 +41,7 @@ TEST_F(HighDensityScreen, PictureScalesCrisplyAndClicksLandOnTheSamePixel) {
     }
 
     int seenX = -1, seenY = -1;
-    display.imgVantor.onMouseDown = [&](MouseButton, unsigned, int x, int y) {
+    display.imgSolid.onMouseDown = [&](MouseButton, unsigned, int x, int y) {
         seenX = x;
         seenY = y;
     };

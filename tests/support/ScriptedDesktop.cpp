@@ -66,7 +66,7 @@ int ScriptedDesktop::showModal(Form& form) {
         auto script = modalScripts.front();
         modalScripts.pop_front();
         result = script(form);
-    } else if (form.name() != "AboutF") {
+    } else if (form.name() != "AboutBox") {
         ADD_FAILURE() << "unexpected modal form " << form.name();
     } else {
         result = mrOk;

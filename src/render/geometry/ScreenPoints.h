@@ -2,12 +2,12 @@
 // Where profile vertices land on the screen, for passes that turn many
 // vertices to one angle and need only their pixels.
 //
-// ScreenTurn::pixel gives the sx, sy of calcCoordi in plain double
+// ScreenTurn::pixel gives the sx, sy of projectPoint in plain double
 // arithmetic: no extended precision and one division. It differs from
-// calcCoordi's arithmetic only by rounding, which it bounds; where the bound
+// projectPoint's arithmetic only by rounding, which it bounds; where the bound
 // leaves the pixel open (a value within about 10^-10 of a pixel boundary,
-// or a point close to the eye), calcCoordi itself decides. The pixels are
-// therefore always calcCoordi's.
+// or a point close to the eye), projectPoint itself decides. The pixels are
+// therefore always projectPoint's.
 //
 // ScreenTurn::span and screenBoxOf bound the pixels of every vertex in a
 // rectangle of the profile plane at two angles, without transforming any
@@ -36,7 +36,7 @@ struct ScreenSpan {
 };
 
 // What screenBoxOf finds: columns x0..x1 of rows y0..y1 (bounds included)
-// hold the pixels, and no value behind them is off calcCoordi's by as much
+// hold the pixels, and no value behind them is off projectPoint's by as much
 // as `rounding`.
 struct ScreenBox {
     int x0 = 0;
@@ -52,14 +52,14 @@ public:
     ScreenTurn(const ViewGeometry& view, const TurnAngle& turn)
         : m_view(&view), m_turn(turn), m_cos(static_cast<double>(turn.cosA)), m_sin(static_cast<double>(turn.sinA)) {}
 
-    // calcCoordi(X, Y, turn).sx and .sy.
+    // projectPoint(X, Y, turn).sx and .sy.
     IntPoint pixel(f32 X, f32 Y) const;
     // The span of the vertices (X, Y) with X in [x0, x1], Y in [y0, y1].
     ScreenSpan span(f32 x0, f32 x1, f32 y0, f32 y1) const;
     // pixel(xs[i], ys[i]) into out[i] for i < count, for vertices within a
     // rectangle whose span at this turn went into the box.
     void pixels(const ScreenBox& box, const f32* xs, const f32* ys, int count, IntPoint* out) const;
-    // calcCoordi(X, Y, turn)'s world position, for the few vertices that
+    // projectPoint(X, Y, turn)'s world position, for the few vertices that
     // are shaded.
     Vec3 position(f32 X, f32 Y) const { return ViewGeometry::turned(X, Y, m_turn); }
 
@@ -70,14 +70,14 @@ private:
     double m_sin;
 };
 
-// A box holding calcCoordi's pixel of every vertex of a rectangle at either
+// A box holding projectPoint's pixel of every vertex of a rectangle at either
 // of two angles, from the rectangle's spans at those angles (turns of one
 // view). False when either span is unbounded.
 bool screenBoxOf(const ScreenSpan& a, const ScreenSpan& b, const ViewGeometry& view, ScreenBox& box);
 
 namespace screen_detail {
 
-// How far calcCoordi's value q and the value of pixel()'s arithmetic can
+// How far projectPoint's value q and the value of pixel()'s arithmetic can
 // lie apart, from the magnitudes they are made of: `scale` sums them
 // (spread in pixel(), plus the centre). The bound is a few times the
 // rounding error a chain of a dozen double operations, each with inputs
@@ -100,7 +100,7 @@ inline bool decidedPixel(double q, double bound, std::int32_t& out) {
 
 inline IntPoint ScreenTurn::pixel(f32 X, f32 Y) const {
     const ViewGeometry& g = *m_view;
-    // calcCoordi's steps, with the turn's cosine and sine rounded to double
+    // projectPoint's steps, with the turn's cosine and sine rounded to double
     // and the division by d made once.
     const double x = m_cos * X, z = m_sin * X, y = Y;
     const double d = z * g.cosView - y * g.sinView + g.eyeDistance;
@@ -124,7 +124,7 @@ inline IntPoint ScreenTurn::pixel(f32 X, f32 Y) const {
             decidedPixel(qy, roundingBound(spread + std::fabs(static_cast<double>(g.centerY)), qy), p.y))
             return p;
     }
-    const Corner c = g.calcCoordi(X, Y, m_turn);
+    const Corner c = g.projectPoint(X, Y, m_turn);
     return {c.sx, c.sy};
 }
 

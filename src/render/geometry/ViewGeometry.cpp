@@ -37,7 +37,7 @@ void ViewGeometry::PrepareViewPoint(const DisplayOptions& o) {
     eye = Vec3{0, eyeDistance * sinView, -eyeDistance * cosView};
 }
 
-void ViewGeometry::PrepareInclin(const DisplayOptions& o) {
+void ViewGeometry::prepareInclination(const DisplayOptions& o) {
     inclination = toF64(degToRad(o.inclin));
     sinInclin = toF64(std::sin(static_cast<f80>(inclination)));
     cosInclin = toF64(std::cos(static_cast<f80>(inclination)));
@@ -55,7 +55,7 @@ std::int32_t screenPixel(double v) {
     return screenCoord(v);
 }
 
-Corner ViewGeometry::calcCoordi(f32 X, f32 Y, const TurnAngle& a) const {
+Corner ViewGeometry::projectPoint(f32 X, f32 Y, const TurnAngle& a) const {
     Corner c;
     const Vec3 world = turned(X, Y, a);
     c.x = world.x;

@@ -63,16 +63,16 @@ public:
     // Eye distance, view angle, focal length and eye position.
     void PrepareViewPoint(const DisplayOptions& o);
     // Inclination of the projected picture.
-    void PrepareInclin(const DisplayOptions& o);
+    void prepareInclination(const DisplayOptions& o);
 
     // Vertex (X, Y) of the profile plane turned to `a`, in world space and on
     // the screen. A point at or behind the eye has no defined projection; its
     // screen position is then whatever the clamped arithmetic gives, never
     // undefined behaviour.
-    Corner calcCoordi(f32 X, f32 Y, const TurnAngle& a) const;
-    // The world position of calcCoordi(X, Y, a), without the screen.
+    Corner projectPoint(f32 X, f32 Y, const TurnAngle& a) const;
+    // The world position of projectPoint(X, Y, a), without the screen.
     static Vec3 turned(f32 X, f32 Y, const TurnAngle& a) { return {toF64(a.cosA * X), Y, toF64(a.sinA * X)}; }
-    Corner calcCoordi(f32 X, f32 Y, f32 a) const { return calcCoordi(X, Y, TurnAngle::fromRadians(a)); }
+    Corner projectPoint(f32 X, f32 Y, f32 a) const { return projectPoint(X, Y, TurnAngle::fromRadians(a)); }
 
     // Distance from the eye to the profile point (x0, y0) turned to `a`.
     f32 LfromV(f32 a, f32 y0, f32 x0) const { return LfromV(TurnAngle::fromRadians(a), y0, x0); }

@@ -15,7 +15,7 @@ void AnglePicture::transformAll(const FigureStore& store, const ViewGeometry& vi
                                 std::vector<Corner>& out) {
     out.resize(static_cast<std::size_t>(count) + 1);
     const TurnAngle turn = TurnAngle::fromDegrees(degrees);
-    for (int v = 1; v <= count; ++v) out[static_cast<std::size_t>(v)] = view.calcCoordi(store.x(v), store.y(v), turn);
+    for (int v = 1; v <= count; ++v) out[static_cast<std::size_t>(v)] = view.projectPoint(store.x(v), store.y(v), turn);
 }
 
 void AnglePicture::paint(const FigureStore& store, const StillDisplay& still, Bitmap& bitmap, int step,

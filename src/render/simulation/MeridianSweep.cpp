@@ -15,7 +15,7 @@ void MeridianSweep::computeSet(int a, const FigureStore& store, const ViewGeomet
     const TurnAngle turn = TurnAngle::fromDegrees(a);
     // Each vertex once: segments i and i + 1 share vertex i + 1.
     m_corners.resize(static_cast<std::size_t>(m) + 2);
-    for (int v = 1; v <= m + 1; ++v) m_corners[static_cast<std::size_t>(v)] = view.calcCoordi(store.x(v), store.y(v), turn);
+    for (int v = 1; v <= m + 1; ++v) m_corners[static_cast<std::size_t>(v)] = view.projectPoint(store.x(v), store.y(v), turn);
     const std::int32_t* table = order.table(DepthOrder::tableForSimulation(a));
     out.reserve(static_cast<std::size_t>(m));
     for (int j = 1; j <= m; ++j) {

@@ -86,7 +86,7 @@ void orderLikeExchangeSort(std::span<std::int32_t> table, std::span<const f32> d
     }
 }
 
-void DepthOrder::DYSort(const FigureStore& store, const ViewGeometry& view, Method method) {
+void DepthOrder::sortByDepth(const FigureStore& store, const ViewGeometry& view, Method method) {
     const int n = store.VertexCount;
     m_count = std::max(0, n - 1);
     const std::size_t size = static_cast<std::size_t>(m_count) + 1;

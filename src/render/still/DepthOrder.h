@@ -1,5 +1,5 @@
 #pragma once
-// Depth ordering of the profile segments (DYSort): for the view angles 90,
+// Depth ordering of the profile segments (sortByDepth): for the view angles 90,
 // 180 and 270 degrees, the segment numbers sorted by the eye distance of the
 // segment's midpoint, farthest first. One table serves both mirror-image
 // halves of a step, since a point turned to a and to 180 - a lies at the same
@@ -28,7 +28,7 @@ public:
     // Fills the midpoints, distances and the three tables from the vertex
     // list and the current eye. Method::Exchange runs the quadratic exchange
     // sort literally (reference for tests and benchmarks).
-    void DYSort(const FigureStore& store, const ViewGeometry& view, Method method = Method::Fast);
+    void sortByDepth(const FigureStore& store, const ViewGeometry& view, Method method = Method::Fast);
 
     // Number of table entries (VertexCount - 1, at least 0).
     int segmentCount() const { return m_count; }

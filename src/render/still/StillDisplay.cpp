@@ -15,7 +15,7 @@ void StillDisplay::prepareView() {
     geometry.setZoomScale(m_options, m_bitmap.width(), m_bitmap.height());
     geometry.CalcLightCoordinates(m_options);
     geometry.PrepareViewPoint(m_options);
-    geometry.PrepareInclin(m_options);
+    geometry.prepareInclination(m_options);
 }
 
 void StillDisplay::SetPaletteOfWindow() {
@@ -64,7 +64,7 @@ void StillDisplay::transformAll(int degrees, std::vector<Corner>& out) {
     const int n = m_store.VertexCount;
     out.resize(static_cast<std::size_t>(n) + 1);
     const TurnAngle turn = TurnAngle::fromDegrees(degrees);
-    for (int v = 1; v <= n; ++v) out[static_cast<std::size_t>(v)] = geometry.calcCoordi(m_store.x(v), m_store.y(v), turn);
+    for (int v = 1; v <= n; ++v) out[static_cast<std::size_t>(v)] = geometry.projectPoint(m_store.x(v), m_store.y(v), turn);
 }
 
 bool StillDisplay::beginElements() {
@@ -135,11 +135,11 @@ void StillDisplay::drawSegmentMajor(const ShadeContext& ctx, int unit, const Pro
             const FigureRecord& figure = figureOf(s);
             const f32 x1 = m_store.x(s), y1 = m_store.y(s), x2 = m_store.x(s + 1), y2 = m_store.y(s + 1);
             const TurnAngle* t = &m_turns[static_cast<std::size_t>(4 * k)];
-            drawExecute(ElementCorners{geometry.calcCoordi(x1, y1, t[0]), geometry.calcCoordi(x2, y2, t[0]),
-                                       geometry.calcCoordi(x1, y1, t[1]), geometry.calcCoordi(x2, y2, t[1])},
+            drawExecute(ElementCorners{geometry.projectPoint(x1, y1, t[0]), geometry.projectPoint(x2, y2, t[0]),
+                                       geometry.projectPoint(x1, y1, t[1]), geometry.projectPoint(x2, y2, t[1])},
                         figure, ctx, raster);
-            drawExecute(ElementCorners{geometry.calcCoordi(x1, y1, t[2]), geometry.calcCoordi(x2, y2, t[2]),
-                                       geometry.calcCoordi(x1, y1, t[3]), geometry.calcCoordi(x2, y2, t[3])},
+            drawExecute(ElementCorners{geometry.projectPoint(x1, y1, t[2]), geometry.projectPoint(x2, y2, t[2]),
+                                       geometry.projectPoint(x1, y1, t[3]), geometry.projectPoint(x2, y2, t[3])},
                         figure, ctx, raster);
             m_counts.elements += 2;
         }
@@ -149,7 +149,7 @@ void StillDisplay::drawSegmentMajor(const ShadeContext& ctx, int unit, const Pro
 void StillDisplay::run(const Bitmap* background, const Progress& progress, ElementOrder elementOrder) {
     SetBrights();
     prepareView();
-    DYSort();
+    sortByDepth();
     SetPaletteOfWindow();
     fillBackground(background);
     if (elementOrder == ElementOrder::NearFirst) drawFinalElements(progress);

@@ -58,7 +58,7 @@ public:
     // Zoom scale and origin, light, eye and inclination from the options.
     void prepareView();
     void SetBrights() { brights.SetBrights(m_options, m_path); }
-    void DYSort(DepthOrder::Method method = DepthOrder::Method::Fast) { order.DYSort(m_store, geometry, method); }
+    void sortByDepth(DepthOrder::Method method = DepthOrder::Method::Fast) { order.sortByDepth(m_store, geometry, method); }
     // Palette path only: builds the brightness ramp and attaches a new
     // palette to the bitmap. Does nothing on the true-colour path.
     void SetPaletteOfWindow();

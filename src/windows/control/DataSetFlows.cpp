@@ -3,7 +3,7 @@
 // bare name, relative to the current folder, which the dialog has just moved
 // to the chosen file's folder, so they are found beside the data file.
 #include "windows/shared/Workspace.h"
-#include "windows/control/TControlF.h"
+#include "windows/control/ControlWindow.h"
 #include "model/formats/DataSetFiles.h"
 #include "model/formats/DataSetLoad.h"
 #include "model/formats/FormatMessages.h"
@@ -39,16 +39,16 @@ void followFileType(FileDialog& dialog) {
 }
 }  // namespace
 
-void TControlF::initDataSetDialogs() {
+void ControlWindow::initDataSetDialogs() {
     openIO.onTypeChange = [this] { openIOTypeChange(); };
     saveIO.onTypeChange = [this] { saveIOTypeChange(); };
 }
 
-void TControlF::openIOTypeChange() { followFileType(openIO); }
+void ControlWindow::openIOTypeChange() { followFileType(openIO); }
 
-void TControlF::saveIOTypeChange() { followFileType(saveIO); }
+void ControlWindow::saveIOTypeChange() { followFileType(saveIO); }
 
-void TControlF::SeparateDataName(const std::string& path) {
+void ControlWindow::SeparateDataName(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     const std::size_t dot = path.find_last_of('.');
     const bool hasExt = dot != std::string::npos && (slash == std::string::npos || dot > slash);
@@ -57,19 +57,19 @@ void TControlF::SeparateDataName(const std::string& path) {
     DataName = path.substr(start, (hasExt ? dot : path.size()) - start);
 }
 
-void TControlF::hideOtherWindows() {
+void ControlWindow::hideOtherWindows() {
     m_peers.hideEditor();
     m_peers.hideDisplay();
     m_peers.hideScenarioEditor();
 }
 
-void TControlF::showDataNameInCaptions(const std::string& name) {
+void ControlWindow::showDataNameInCaptions(const std::string& name) {
     lblDataName.setCaption(" " + name + " ");
     m_peers.setEditorCaption("回転前図形編集 (" + name + ")");
     m_peers.setDisplayCaption("回転体表示 (" + name + ")");
 }
 
-bool TControlF::chooseExistingDataFile() {
+bool ControlWindow::chooseExistingDataFile() {
     if (!m_workspace.executeFileDialog(openIO)) return false;
     // A folder named like a data file is there, just not readable as data.
     if (m_workspace.files.folderExists(openIO.fileName)) throw IoError(std::strerror(EISDIR), openIO.fileName);
@@ -80,7 +80,7 @@ bool TControlF::chooseExistingDataFile() {
     return true;
 }
 
-void TControlF::readChosenDataFile(LoadMode mode) {
+void ControlWindow::readChosenDataFile(LoadMode mode) {
     SeparateDataName(openIO.fileName);
     const std::string name = DataName;
     bool optionsFailed = false;
@@ -118,7 +118,7 @@ void TControlF::readChosenDataFile(LoadMode mode) {
         throw IoError(formatMessages::readStopped(openIO.fileName, result.problem), openIO.fileName, NamePlacement::InMessage);
 }
 
-void TControlF::LoadExecute() {
+void ControlWindow::LoadExecute() {
     hideOtherWindows();
     if (WantToSave()) SaveExecute();
     openIO.fileName.clear();
@@ -126,7 +126,7 @@ void TControlF::LoadExecute() {
     readChosenDataFile(LoadMode::Replace);
 }
 
-void TControlF::LoadFile(const std::string& path) {
+void ControlWindow::LoadFile(const std::string& path) {
     hideOtherWindows();
     if (WantToSave()) SaveExecute();
     openIO.fileName = m_workspace.files.resolve(path);
@@ -143,14 +143,14 @@ void TControlF::LoadFile(const std::string& path) {
     readChosenDataFile(LoadMode::Replace);
 }
 
-void TControlF::AddExecute() {
+void ControlWindow::AddExecute() {
     hideOtherWindows();
     if (WantToSave()) SaveExecute();
     if (!chooseExistingDataFile()) return;
     readChosenDataFile(LoadMode::Add);
 }
 
-void TControlF::SaveExecute() {
+void ControlWindow::SaveExecute() {
     FigureStore& store = m_workspace.store;
     if (store.VertexCount == 0) return;
     hideOtherWindows();
@@ -167,6 +167,6 @@ void TControlF::SaveExecute() {
     m_peers.editorRecordsStoreChange();
 }
 
-void TControlF::SaveV4() { DataSetFiles(m_workspace.store, m_workspace.files).SaveV4(saveIO.fileName); }
+void ControlWindow::SaveV4() { DataSetFiles(m_workspace.store, m_workspace.files).SaveV4(saveIO.fileName); }
 
 }  // namespace vantor

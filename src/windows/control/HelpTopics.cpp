@@ -14,10 +14,10 @@ std::string helpTopicFor(const Form& form) {
         return keyword;
     }
     static const std::map<std::string, std::string> byWindow = {
-        {"VantorF", "display"},       {"LightEF", "options"},  {"LightAF", "options"},
-        {"ScrollDotF", "options"},    {"GEditF", "HLP000008"}, {"AboutF", "HLP000028"},
-        {"AnimeF", "HLP000057"},      {"AnimeMoveF", "HLP000057"}, {"ZuPropF", "HLP000061"},
-        {"ControlF", "HLP000005"},   {"ExportF", "export"},
+        {"DisplayWindow", "display"},       {"LightDirectionDialog", "options"},  {"LightAnglesDialog", "options"},
+        {"ShiftPictureDialog", "options"},    {"EditorWindow", "HLP000008"}, {"AboutBox", "HLP000028"},
+        {"ScenarioWindow", "HLP000057"},      {"PlaybackWindow", "HLP000057"}, {"FigurePropertiesDialog", "HLP000061"},
+        {"ControlWindow", "HLP000005"},   {"ExportDialog", "export"},
     };
     const auto it = byWindow.find(form.name());
     return it == byWindow.end() ? helpStartPage : it->second;

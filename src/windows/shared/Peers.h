@@ -10,12 +10,12 @@ namespace vantor {
 
 class Bitmap;
 class Image;
-class TAnimeMoveF;
-class TExportF;
-class TLightAF;
-class TLightEF;
-class TScrollDotF;
-class TZuPropF;
+class PlaybackWindow;
+class ExportDialog;
+class LightAnglesDialog;
+class LightDirectionDialog;
+class ShiftPictureDialog;
+class FigurePropertiesDialog;
 
 // Which window the program's one animation timer serves.
 enum class TimerClient : std::uint8_t {
@@ -84,10 +84,10 @@ protected:
 // dialogs and the scenario editor.
 class DisplayRequests : public AnimationClock, public ScreenDepth {
 public:
-    virtual TLightEF& LightEF() = 0;
-    virtual TLightAF& LightAF() = 0;
-    virtual TScrollDotF& ScrollDotF() = 0;
-    virtual TExportF& ExportF() = 0;
+    virtual LightDirectionDialog& lightDirectionDialog() = 0;
+    virtual LightAnglesDialog& lightAnglesDialog() = 0;
+    virtual ShiftPictureDialog& shiftPictureDialog() = 0;
+    virtual ExportDialog& exportDialog() = 0;
     virtual void showScenarioEditor() = 0;
 
 protected:
@@ -110,7 +110,7 @@ public:
     virtual void redrawSolid() = 0;
     virtual void hideDisplay() = 0;
     virtual void hideScenarioEditor() = 0;
-    virtual TZuPropF& ZuPropF() = 0;
+    virtual FigurePropertiesDialog& figurePropertiesDialog() = 0;
 
 protected:
     ~EditorRequests() = default;
@@ -125,7 +125,7 @@ public:
     virtual void showDisplay() = 0;
     virtual void hideDisplay() = 0;
     virtual void setSaveDataName(const std::string& fileName) = 0;
-    virtual TAnimeMoveF& AnimeMoveF() = 0;
+    virtual PlaybackWindow& playbackWindow() = 0;
 
 protected:
     ~ScenarioRequests() = default;

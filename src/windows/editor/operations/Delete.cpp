@@ -4,15 +4,15 @@
 
 namespace vantor::edit {
 
-void Delete::detDeleteZukei(int x, int y) {
+void Delete::deleteFigure(int x, int y) {
     if (!m_editor.pickable() || m_editor.otherButton()) return;
-    m_editor.searchNearestAndLoadZukei(x, y);
+    m_editor.pickNearestFigure(x, y);
     if (m_editor.confirm("この図形を削除してもいいんですね？")) {
         m_editor.keepFigureOut();
-        m_editor.GESheetInit();
-        m_editor.EdittedProc();
+        m_editor.redrawSheet();
+        m_editor.markChanged();
     } else {
-        m_editor.EditDetDraw();
+        m_editor.commitEditedFigure();
     }
 }
 

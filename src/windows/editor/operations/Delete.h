@@ -8,10 +8,10 @@ namespace vantor::edit {
 class Delete final : public Tool {
 public:
     explicit Delete(Context& editor) : Tool(editor) {}
-    void release(int x, int y) override { detDeleteZukei(x, y); }
+    void release(int x, int y) override { deleteFigure(x, y); }
 
 private:
-    void detDeleteZukei(int x, int y);
+    void deleteFigure(int x, int y);
 };
 
 }  // namespace vantor::edit

@@ -13,17 +13,17 @@ std::int64_t squaredDistance(IntPoint a, IntPoint b) {
 }
 }  // namespace
 
-void Join::startConnectZukei(int x, int y) {
+void Join::pickFirstEnd(int x, int y) {
     m_editor.restoreHeldFigure();
     if (m_editor.store().VertexCount == 0) {
         m_editor.initState();
         return;
     }
     if (m_editor.otherButton()) return;
-    m_editor.searchNearestAndLoadZukei(x, y);
+    m_editor.pickNearestFigure(x, y);
     if (m_editor.store().VertexCount == 0) {
         // The only figure: there is nothing to join it to.
-        m_editor.EditDetDraw();
+        m_editor.commitEditedFigure();
         m_editor.initState();
         return;
     }
@@ -33,23 +33,23 @@ void Join::startConnectZukei(int x, int y) {
     m_editor.setDragging(true);  // S is held out of the list until the release
 }
 
-void Join::detConnectZukei(int x, int y) {
+void Join::joinFigures(int x, int y) {
     if (m_editor.otherButton() || !m_editor.dragging()) return;
     m_editor.setDragging(false);
-    m_editor.searchNearestAndLoadZukei(x, y);
+    m_editor.pickNearestFigure(x, y);
     m_editor.setStatus("２図形結合");
     if (!m_editor.confirm("この２つの図形を結合しますか？")) {
-        m_editor.EditDetDraw();  // T back
+        m_editor.commitEditedFigure();  // T back
         m_editor.workRecord() = m_firstRecord;
         m_editor.work() = m_first;
-        m_editor.EditDetDraw();  // S back
+        m_editor.commitEditedFigure();  // S back
         m_editor.setStatus(WaitingText);
         return;
     }
     joinFirstIntoWork();
-    m_editor.zukeiLeftOfAxis();
-    m_editor.zukeiAdjustGrid();
-    m_editor.EditDetDraw();
+    m_editor.keepWorkFigureLeftOfAxis();
+    m_editor.snapWorkFigure();
+    m_editor.commitEditedFigure();
     m_editor.setStatus(WaitingText);
 }
 

@@ -14,13 +14,13 @@ public:
     static constexpr const char* WaitingText = "結合する図形１？";
 
     explicit Join(Context& editor) : Tool(editor) {}
-    void press(int x, int y) override { startConnectZukei(x, y); }
-    void release(int x, int y) override { detConnectZukei(x, y); }
+    void press(int x, int y) override { pickFirstEnd(x, y); }
+    void release(int x, int y) override { joinFigures(x, y); }
     void cancel() override { m_first.clear(); }
 
 private:
-    void startConnectZukei(int x, int y);
-    void detConnectZukei(int x, int y);
+    void pickFirstEnd(int x, int y);
+    void joinFigures(int x, int y);
     // S in m_first, T in work; leaves the joined figure in work.
     void joinFirstIntoWork();
 

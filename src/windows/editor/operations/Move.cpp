@@ -7,10 +7,10 @@
 
 namespace vantor::edit {
 
-void Move::startSlideZukei(int x, int y) {
+void Move::pickUpFigure(int x, int y) {
     m_editor.restoreHeldFigure();
     if (!m_editor.pickable()) return;
-    m_editor.searchNearestAndLoadZukei(x, y);
+    m_editor.pickNearestFigure(x, y);
     m_outline = getOutline(m_editor.work());
     m_start = m_editor.adjusted({x, y});
     m_rubberShown = false;
@@ -26,7 +26,7 @@ IntPoint Move::offsetTo(IntPoint e, bool& stopped) const {
     return d;
 }
 
-void Move::viaSlideZukei(int x, int y) {
+void Move::dragFigure(int x, int y) {
     if (!m_editor.dragging()) return;
     const IntPoint e = m_editor.adjusted({x, y});
     if (std::abs(e.x - m_start.x) >= 5 || std::abs(e.y - m_start.y) >= 5) {
@@ -53,13 +53,13 @@ void Move::viaSlideZukei(int x, int y) {
     m_rubberShown = true;
 }
 
-void Move::detSlideZukei(int x, int y) {
+void Move::dropFigure(int x, int y) {
     if (!m_editor.dragging()) return;
     if (m_rubberShown) m_editor.rubberPolyline(m_preview);
     bool stopped = false;
     const IntPoint d = offsetTo(m_editor.adjusted({x, y}), stopped);
     // A copy leaves the original where it was.
-    if (m_copyMode) m_editor.EditDetDraw();
+    if (m_copyMode) m_editor.commitEditedFigure();
     FigureBuffer& work = m_editor.work();
     for (int i = 0; i < work.count; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
@@ -67,8 +67,8 @@ void Move::detSlideZukei(int x, int y) {
         work.y[k] = static_cast<float>(static_cast<f80>(work.y[k]) - d.y);
     }
     recomputePixels(work);
-    if (!stopped) m_editor.zukeiAdjustGrid();
-    m_editor.EditDetDraw();
+    if (!stopped) m_editor.snapWorkFigure();
+    m_editor.commitEditedFigure();
     m_editor.setStatus(m_copies ? "コピー" : "平行移動");
 }
 

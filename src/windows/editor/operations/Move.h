@@ -12,18 +12,18 @@ namespace vantor::edit {
 class Move : public Tool {
 public:
     explicit Move(Context& editor) : Move(editor, false) {}
-    void press(int x, int y) override { startSlideZukei(x, y); }
-    void move(int x, int y) override { viaSlideZukei(x, y); }
-    void release(int x, int y) override { detSlideZukei(x, y); }
+    void press(int x, int y) override { pickUpFigure(x, y); }
+    void move(int x, int y) override { dragFigure(x, y); }
+    void release(int x, int y) override { dropFigure(x, y); }
     void cancel() override;
 
 protected:
     Move(Context& editor, bool copies) : Tool(editor), m_copies(copies) {}
 
 private:
-    void startSlideZukei(int x, int y);
-    void viaSlideZukei(int x, int y);
-    void detSlideZukei(int x, int y);
+    void pickUpFigure(int x, int y);
+    void dragFigure(int x, int y);
+    void dropFigure(int x, int y);
     // The offset of the drag to E, stopped where the figure meets the axis.
     IntPoint offsetTo(IntPoint e, bool& stopped) const;
 

@@ -7,7 +7,7 @@ namespace vantor::edit {
 
 void MoveAll::rubber() { m_editor.rubberLine(m_start, {m_start.x, m_current.y}); }
 
-void MoveAll::startAllScroll(int x, int y) {
+void MoveAll::pickUpAll(int x, int y) {
     if (m_editor.store().VertexCount == 0) {
         m_editor.initState();
         return;
@@ -20,7 +20,7 @@ void MoveAll::startAllScroll(int x, int y) {
     m_editor.selectRubberPen();
 }
 
-void MoveAll::viaAllScroll(int x, int y) {
+void MoveAll::dragAll(int x, int y) {
     if (m_editor.otherButton() || !m_editor.dragging()) return;
     if (m_rubberShown) rubber();
     IntPoint e = m_editor.adjusted({x, y});
@@ -30,7 +30,7 @@ void MoveAll::viaAllScroll(int x, int y) {
     m_rubberShown = true;
 }
 
-void MoveAll::detAllScroll(int x, int y) {
+void MoveAll::dropAll(int x, int y) {
     if (m_editor.otherButton() || !m_editor.dragging()) return;
     if (m_rubberShown) rubber();
     const IntPoint e = m_editor.adjusted({x, y});
@@ -39,8 +39,8 @@ void MoveAll::detAllScroll(int x, int y) {
     for (std::int32_t k = 1; k <= s.VertexCount; ++k) s.y(k) = static_cast<float>(static_cast<f80>(s.y(k)) - dy);
     m_editor.setDragging(false);
     m_rubberShown = false;
-    m_editor.GESheetInit();
-    m_editor.EdittedProc();
+    m_editor.redrawSheet();
+    m_editor.markChanged();
 }
 
 }  // namespace vantor::edit

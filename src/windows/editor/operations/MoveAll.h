@@ -8,15 +8,15 @@ namespace vantor::edit {
 class MoveAll final : public Tool {
 public:
     explicit MoveAll(Context& editor) : Tool(editor) {}
-    void press(int x, int y) override { startAllScroll(x, y); }
-    void move(int x, int y) override { viaAllScroll(x, y); }
-    void release(int x, int y) override { detAllScroll(x, y); }
+    void press(int x, int y) override { pickUpAll(x, y); }
+    void move(int x, int y) override { dragAll(x, y); }
+    void release(int x, int y) override { dropAll(x, y); }
     void cancel() override { m_rubberShown = false; }
 
 private:
-    void startAllScroll(int x, int y);
-    void viaAllScroll(int x, int y);
-    void detAllScroll(int x, int y);
+    void pickUpAll(int x, int y);
+    void dragAll(int x, int y);
+    void dropAll(int x, int y);
     // The preview: a vertical line from the press point to the mouse's row.
     void rubber();
 

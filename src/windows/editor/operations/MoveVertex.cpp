@@ -10,13 +10,13 @@ void MoveVertex::rubber() {
     if (m_hasNext) m_editor.rubberLine(m_current, m_nextNeighbour);
 }
 
-void MoveVertex::startMovePoint(int x, int y) {
+void MoveVertex::pickUpVertex(int x, int y) {
     m_editor.restoreHeldFigure();
     if (!m_editor.pickable() || m_editor.otherButton()) return;
-    m_editor.searchNearestAndLoadZukei(x, y);
+    m_editor.pickNearestFigure(x, y);
     const FigureBuffer& work = m_editor.work();
     if (work.count == 0) return;
-    m_index = m_editor.inZukeiNearestP(x, y);
+    m_index = m_editor.nearestWorkVertex(x, y);
     const std::size_t k = static_cast<std::size_t>(m_index - 1);
     m_editor.drawMarker(work.pixel[k], colors::Gray);
     m_current = work.pixel[k];
@@ -29,27 +29,27 @@ void MoveVertex::startMovePoint(int x, int y) {
     m_rubberShown = true;
 }
 
-void MoveVertex::viaMovePoint(int x, int y) {
+void MoveVertex::dragVertex(int x, int y) {
     if (m_editor.otherButton() || !m_editor.dragging()) return;
     IntPoint e{x, y};
-    if (x2d(e.x) < 0) e.x = AxisColumn;
+    if (sheetToDataX(e.x) < 0) e.x = AxisColumn;
     if (m_rubberShown) rubber();
     m_current = e;
     rubber();
     m_rubberShown = true;
 }
 
-void MoveVertex::detMovePoint(int x, int y) {
+void MoveVertex::dropVertex(int x, int y) {
     if (m_editor.otherButton() || !m_editor.dragging()) return;
     IntPoint e{x, y};
-    if (x2d(e.x) < 0) e.x = AxisColumn;
+    if (sheetToDataX(e.x) < 0) e.x = AxisColumn;
     if (m_rubberShown) rubber();
     FigureBuffer& work = m_editor.work();
     const std::size_t k = static_cast<std::size_t>(m_index - 1);
-    work.x[k] = x2d(e.x);
-    work.y[k] = y2v(e.y);
+    work.x[k] = sheetToDataX(e.x);
+    work.y[k] = sheetToDataY(e.y);
     work.pixel[k] = e;
-    m_editor.EditDetDraw();
+    m_editor.commitEditedFigure();
 }
 
 }  // namespace vantor::edit

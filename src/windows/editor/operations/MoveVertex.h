@@ -9,15 +9,15 @@ namespace vantor::edit {
 class MoveVertex final : public Tool {
 public:
     explicit MoveVertex(Context& editor) : Tool(editor) {}
-    void press(int x, int y) override { startMovePoint(x, y); }
-    void move(int x, int y) override { viaMovePoint(x, y); }
-    void release(int x, int y) override { detMovePoint(x, y); }
+    void press(int x, int y) override { pickUpVertex(x, y); }
+    void move(int x, int y) override { dragVertex(x, y); }
+    void release(int x, int y) override { dropVertex(x, y); }
     void cancel() override { m_rubberShown = false; }
 
 private:
-    void startMovePoint(int x, int y);
-    void viaMovePoint(int x, int y);
-    void detMovePoint(int x, int y);
+    void pickUpVertex(int x, int y);
+    void dragVertex(int x, int y);
+    void dropVertex(int x, int y);
     void rubber();
 
     std::int32_t m_index = 1;  // the dragged vertex within the work figure, from 1

@@ -4,11 +4,11 @@
 
 namespace vantor::edit {
 
-void Property::detZukeiProperty(int x, int y) {
+void Property::editFigureProperties(int x, int y) {
     if (!m_editor.pickable()) return;
-    m_editor.searchNearestAndLoadZukei(x, y);
+    m_editor.pickNearestFigure(x, y);
     m_editor.askFigureAttributes();
-    m_editor.EditDetDraw();
+    m_editor.commitEditedFigure();
 }
 
 }  // namespace vantor::edit

@@ -9,10 +9,10 @@ namespace vantor::edit {
 class Property final : public Tool {
 public:
     explicit Property(Context& editor) : Tool(editor) {}
-    void release(int x, int y) override { detZukeiProperty(x, y); }
+    void release(int x, int y) override { editFigureProperties(x, y); }
 
 private:
-    void detZukeiProperty(int x, int y);
+    void editFigureProperties(int x, int y);
 };
 
 }  // namespace vantor::edit

@@ -8,10 +8,10 @@ namespace vantor::edit {
 class Rotate final : public TypedTransform {
 public:
     explicit Rotate(Context& editor);
-    void release(int x, int y) override { detRotateZukei(x, y); }
+    void release(int x, int y) override { rotateFigure(x, y); }
 
 private:
-    void detRotateZukei(int x, int y) { transformPicked(x, y); }
+    void rotateFigure(int x, int y) { transformPicked(x, y); }
     void apply(float degrees, float cx, float cy) override;
 };
 

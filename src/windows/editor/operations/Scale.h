@@ -7,10 +7,10 @@ namespace vantor::edit {
 class Scale final : public TypedTransform {
 public:
     explicit Scale(Context& editor);
-    void release(int x, int y) override { detMagnifyZukei(x, y); }
+    void release(int x, int y) override { scaleFigure(x, y); }
 
 private:
-    void detMagnifyZukei(int x, int y) { transformPicked(x, y); }
+    void scaleFigure(int x, int y) { transformPicked(x, y); }
     void apply(float factor, float cx, float cy) override;
 };
 

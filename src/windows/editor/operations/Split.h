@@ -11,10 +11,10 @@ public:
         "頂点が多すぎるため、この図形は切断できません。\r先に、どれかの図形を削除してください";
 
     explicit Split(Context& editor) : Tool(editor) {}
-    void release(int x, int y) override { detSplitZukei(x, y); }
+    void release(int x, int y) override { splitFigure(x, y); }
 
 private:
-    void detSplitZukei(int x, int y);
+    void splitFigure(int x, int y);
 };
 
 }  // namespace vantor::edit

@@ -3,7 +3,7 @@
 // from small pixel masks so it needs no font.
 #include "language/English.h"
 #include "windows/shared/Workspace.h"
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/EditorWindow.h"
 
 namespace vantor {
 
@@ -11,21 +11,21 @@ namespace {
 
 using Glyph = const char* [16];
 
-constexpr Glyph Kai = {
+constexpr Glyph GlyphTurn = {
     "................", ".##############.", ".#............#.", ".#............#.",
     ".#............#.", ".#...######...#.", ".#...#....#...#.", ".#...#....#...#.",
     ".#...#....#...#.", ".#...#....#...#.", ".#...######...#.", ".#............#.",
     ".#............#.", ".#............#.", ".##############.", "................",
 };
 
-constexpr Glyph Ten = {
+constexpr Glyph GlyphRoll = {
     "...#............", "#######..######.", "...#............", ".#####..........",
     ".#.#.#..########", ".#####.....##...", ".#.#.#....##....", ".#####....#.....",
     "...#.....##..#..", "#######..#....#.", "...#....########", "...#............",
     "...#............", "...#............", "...#............", "................",
 };
 
-constexpr Glyph Jiku = {
+constexpr Glyph GlyphAxis = {
     "...#............", "#######.....#...", "...#........#...", ".#####..########",
     ".#.#.#..#..#...#", ".#####..#..#...#", ".#.#.#..#..#...#", ".#####..########",
     "...#....#..#...#", "#######.#..#...#", "...#....#..#...#", "...#....########",
@@ -62,10 +62,10 @@ void drawMask(Canvas& c, const Mask& mask, int size, int left, int top) {
 
 }  // namespace
 
-void TGEditF::drawAxisLabel() {
-    Canvas c(jikuBitmap);
+void EditorWindow::drawAxisLabel() {
+    Canvas c(axisBitmap);
     c.brush = Brush{colors::Black, BrushStyle::Solid};
-    c.fillRect({0, 0, jikuBitmap.width(), jikuBitmap.height()});
+    c.fillRect({0, 0, axisBitmap.width(), axisBitmap.height()});
     if (m_workspace.config.language == Language::English) {
         const Letter* letters[] = {&A, &X, &I, &S};
         int top = 2;
@@ -74,14 +74,14 @@ void TGEditF::drawAxisLabel() {
             top += 13;
         }
     } else {
-        const Glyph* glyphs[] = {&Kai, &Ten, &Jiku};
+        const Glyph* glyphs[] = {&GlyphTurn, &GlyphRoll, &GlyphAxis};
         int top = 2;
         for (const Glyph* g : glyphs) {
             drawMask(c, *g, 16, 2, top);
             top += 18;
         }
     }
-    imgJiku.invalidate();
+    imgAxis.invalidate();
 }
 
 }  // namespace vantor

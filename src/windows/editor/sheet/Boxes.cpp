@@ -4,13 +4,13 @@
 
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/TextNumbers.h"
-#include "windows/editor/TGEditF.h"
-#include "windows/editor/TZuPropF.h"
+#include "windows/editor/EditorWindow.h"
+#include "windows/editor/FigurePropertiesDialog.h"
 #include "windows/shared/Workspace.h"
 
 namespace vantor {
 
-bool TGEditF::askDecimal(const std::string& caption, const std::string& prompt, const std::string& initial,
+bool EditorWindow::askDecimal(const std::string& caption, const std::string& prompt, const std::string& initial,
                          long double& value) {
     const std::string answer = removeSpaces(m_workspace.desktop.inputBox(caption, prompt, initial));
     if (!isSignedDecimal(answer)) return false;
@@ -20,19 +20,19 @@ bool TGEditF::askDecimal(const std::string& caption, const std::string& prompt, 
     return true;
 }
 
-bool TGEditF::confirm(const std::string& question) {
+bool EditorWindow::confirm(const std::string& question) {
     return m_workspace.desktop.messageBox(question, Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::YesNo) ==
            MsgAnswer::Yes;
 }
 
-void TGEditF::tell(const std::string& text, MsgIcon icon) {
+void EditorWindow::tell(const std::string& text, MsgIcon icon) {
     m_workspace.desktop.messageBox(text, Workspace::ApplicationTitle, icon, MsgButtons::Ok);
 }
 
 // The dialog edits propRecord; whatever it leaves there becomes the figure's.
-void TGEditF::askFigureAttributes() {
+void EditorWindow::askFigureAttributes() {
     propRecord = m_workRecord;
-    TZuPropF& dialog = m_peers.ZuPropF();
+    FigurePropertiesDialog& dialog = m_peers.figurePropertiesDialog();
     dialog.imgFill();
     dialog.setMethodLabel();
     m_workspace.desktop.showModal(dialog);

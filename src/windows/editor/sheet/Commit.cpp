@@ -1,11 +1,11 @@
 // Putting the work figure into the store.
 #include <algorithm>
 
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/EditorWindow.h"
 
 namespace vantor {
 
-void TGEditF::detDraw() { commitWork(2); }
+void EditorWindow::commitNewFigure() { commitWork(2); }
 
 // A figure taken out for editing goes back even when it has one vertex (a
 // data set read from a file may hold such figures); only new drawings under
@@ -13,7 +13,7 @@ void TGEditF::detDraw() { commitWork(2); }
 //
 // With every number in use the figure shares figure 1's number and attributes,
 // as any new figure does then; figure 1's record is not overwritten.
-void TGEditF::EditDetDraw() {
+void EditorWindow::commitEditedFigure() {
     FigureStore& s = store();
     const bool tableFull = std::find(s.FigureInUse.begin() + 1, s.FigureInUse.end(), 0) == s.FigureInUse.end();
     if (!tableFull) {
@@ -24,11 +24,11 @@ void TGEditF::EditDetDraw() {
     commitWork(1);
 }
 
-void TGEditF::restoreHeldFigure() {
-    if (m_figureHeld) EditDetDraw();
+void EditorWindow::restoreHeldFigure() {
+    if (m_figureHeld) commitEditedFigure();
 }
 
-void TGEditF::commitWork(int minimumCount) {
+void EditorWindow::commitWork(int minimumCount) {
     commitWorkToStore(minimumCount);
     // A live solid shows the store as it is once the figure is in.
     if (m_solidRedrawPending) {
@@ -37,7 +37,7 @@ void TGEditF::commitWork(int minimumCount) {
     }
 }
 
-void TGEditF::commitWorkToStore(int minimumCount) {
+void EditorWindow::commitWorkToStore(int minimumCount) {
     m_figureHeld = false;
     m_gesture.dragging = false;
     FigureStore& s = store();
@@ -45,15 +45,15 @@ void TGEditF::commitWorkToStore(int minimumCount) {
         // The drawing did not fit in the work buffer: nothing of it is kept.
         tell(TooManyVerticesText, MsgIcon::Error);
         m_work.clear();
-        GESheetInit();
+        redrawSheet();
         return;
     }
     if (m_work.count >= minimumCount) {
-        EdittedProc(SolidRedraw::AfterCommit);
+        markChanged(SolidRedraw::AfterCommit);
         if (s.VertexCount + m_work.count > MaxVertices) {
             tell(TooManyVerticesText, MsgIcon::Error);
             // The sheet still carries previews of the refused figure.
-            GESheetInit();
+            redrawSheet();
             return;
         }
         const std::int32_t slot = s.allocFigure();
@@ -68,10 +68,10 @@ void TGEditF::commitWorkToStore(int minimumCount) {
         s.link(s.VertexCount) = 0;
         showPicked(slot, m_work.count);
     }
-    GESheetInit();
+    redrawSheet();
 }
 
-void TGEditF::EdittedProc(SolidRedraw when) {
+void EditorWindow::markChanged(SolidRedraw when) {
     store().DataEdited = 1;
     // No picture of the old data may stay on screen: the display is drawn
     // anew when the user keeps it open while editing, else it goes.

@@ -1,19 +1,19 @@
 // Cancelling a gesture: whatever the press and the moves since did (a rubber
 // band on the sheet, a figure taken out of the store, a status text) is undone
 // exactly, from a copy taken at the press; the tool forgets its own part.
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/EditorWindow.h"
 #include "windows/editor/ToolTable.h"
 
 namespace vantor {
 
-void TGEditF::beginGesture() {
+void EditorWindow::beginGesture() {
     m_gestureStart.sheet = sheetBitmap;
     m_gestureStart.store = StoreSnapshot::capture(store());
     m_gestureStart.dataEdited = store().DataEdited;
     m_gestureStart.status = lblState.caption();
 }
 
-bool TGEditF::cancelGesture() {
+bool EditorWindow::cancelGesture() {
     if (!m_gesture.buttonDown && !m_gesture.dragging && !m_figureHeld) return false;
     if (m_gesture.buttonDown) m_gesture.cancelled = true;
     m_gesture.buttonDown = false;

@@ -1,12 +1,12 @@
 // Undo and redo: every event that changes the figure store leaves one step in
 // the history; the edit menu and Ctrl+Z / Ctrl+Y move through it.
 #include "windows/shared/Workspace.h"
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/EditorWindow.h"
 #include "platform/widgets/VirtualKey.h"
 
 namespace vantor {
 
-void TGEditF::buildEditMenu() {
+void EditorWindow::buildEditMenu() {
     mainMenu.add(mnEdit);
     mnEdit.add(mnUndo);
     mnEdit.add(mnRedo);
@@ -15,14 +15,14 @@ void TGEditF::buildEditMenu() {
     updateEditMenu();
 }
 
-void TGEditF::updateEditMenu() {
+void EditorWindow::updateEditMenu() {
     mnUndo.setEnabled(m_history.canUndo());
     mnRedo.setEnabled(m_history.canRedo());
 }
 
 // A figure taken out of the store is not a state to return to: the step is
 // taken once it is back.
-void TGEditF::checkpoint() {
+void EditorWindow::checkpoint() {
     if (m_figureHeld) return;
     const FigureStore& s = store();
     m_history.record(s);
@@ -30,32 +30,32 @@ void TGEditF::checkpoint() {
     updateEditMenu();
 }
 
-void TGEditF::recordStoreChange() { checkpoint(); }
+void EditorWindow::recordStoreChange() { checkpoint(); }
 
-void TGEditF::mnUndoClick() {
+void EditorWindow::mnUndoClick() {
     cancelGesture();
     checkpoint();
     if (m_history.undo(store())) afterHistoryMove();
 }
 
-void TGEditF::mnRedoClick() {
+void EditorWindow::mnRedoClick() {
     cancelGesture();
     checkpoint();
     if (m_history.redo(store())) afterHistoryMove();
 }
 
 // The data set differs from what it was unless this is the state on disk.
-void TGEditF::afterHistoryMove() {
+void EditorWindow::afterHistoryMove() {
     m_work.clear();
-    EdittedProc();
+    markChanged();
     store().DataEdited = m_history.atSavedState() ? 0 : 1;
     m_pickedText.clear();
-    GESheetInit();
+    redrawSheet();
     refreshStatusLine();
     updateEditMenu();
 }
 
-void TGEditF::FormKeyDown(int key, unsigned shift) {
+void EditorWindow::FormKeyDown(int key, unsigned shift) {
     if (key == vk::Escape) {
         cancelGesture();
         return;

@@ -1,24 +1,24 @@
 // The placement rules for points and the rigid adjustments of the work
 // figure.
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/EditorWindow.h"
 #include "platform/numbers/Numbers.h"
 
 namespace vantor {
 
-void TGEditF::adjustGrid(IntPoint& p) const {
-    if (x2d(p.x) < 0) p.x = AxisColumn;
+void EditorWindow::adjustGrid(IntPoint& p) const {
+    if (sheetToDataX(p.x) < 0) p.x = AxisColumn;
     if (mnGFix.checked()) {
         const f80 step = m_settings.gridStep;
-        const std::int64_t gx = roundHalfEven(static_cast<f80>(x2d(p.x)) / step) * m_settings.gridStep;
-        const std::int64_t gy = roundHalfEven(static_cast<f80>(y2v(p.y)) / step) * m_settings.gridStep;
-        p.x = d2x(static_cast<float>(gx));
-        p.y = v2y(static_cast<float>(gy));
+        const std::int64_t gx = roundHalfEven(static_cast<f80>(sheetToDataX(p.x)) / step) * m_settings.gridStep;
+        const std::int64_t gy = roundHalfEven(static_cast<f80>(sheetToDataY(p.y)) / step) * m_settings.gridStep;
+        p.x = dataToSheetX(static_cast<float>(gx));
+        p.y = dataToSheetY(static_cast<float>(gy));
     }
 }
 
 // Moves the work figure rigidly so that its first vertex obeys the placement
 // rules; one grid step back to the left if that pushed a vertex past the axis.
-void TGEditF::zukeiAdjustGrid() {
+void EditorWindow::snapWorkFigure() {
     if (m_work.count == 0) return;
     const IntPoint p = m_work.pixel[0];
     const IntPoint q = adjusted(p);
@@ -37,13 +37,13 @@ void TGEditF::zukeiAdjustGrid() {
     }
 }
 
-void TGEditF::zukeiLeftOfAxis() {
-    const float m = x2d(getOutline(m_work).maxPX);
+void EditorWindow::keepWorkFigureLeftOfAxis() {
+    const float m = sheetToDataX(getOutline(m_work).maxPX);
     if (m < 0) {
         for (int i = 0; i < m_work.count; ++i) {
             const std::size_t k = static_cast<std::size_t>(i);
             m_work.x[k] = static_cast<float>(static_cast<f80>(m_work.x[k]) - m);
-            m_work.pixel[k].x = d2x(m_work.x[k]);
+            m_work.pixel[k].x = dataToSheetX(m_work.x[k]);
         }
     }
 }

@@ -4,7 +4,7 @@
 #include "windows/shared/Workspace.h"
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/TextNumbers.h"
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/EditorWindow.h"
 
 namespace vantor {
 
@@ -17,7 +17,7 @@ int captionValue(const MenuItem& item) { return std::stoi(removeSpaces(item.capt
 
 }  // namespace
 
-void TGEditF::buildMenus() {
+void EditorWindow::buildMenus() {
     mainMenu.add(mnSmooth);
     mnSmooth.setHelpContext(9);
     mnSmooth.add(mnNDots);
@@ -47,21 +47,21 @@ void TGEditF::buildMenus() {
         m->setRadio(GridStepGroup);
         m->onClick = [this, m] { mnGIntClick(*m); };
     }
-    mnGrid.add(mnGFF);
-    mnGFF.add(mnGFix);
-    mnGFF.add(mnGFree);
+    mnGrid.add(mnEndpointMethod);
+    mnEndpointMethod.add(mnGFix);
+    mnEndpointMethod.add(mnGFree);
     mnGFix.setRadio(PlacementGroup);
     mnGFree.setRadio(PlacementGroup);
     mnGFix.onClick = [this] { mnGFixClick(); };
     mnGFree.onClick = [this] { mnGFreeClick(); };
 }
 
-void TGEditF::mnNDotClick(MenuItem& sender) {
+void EditorWindow::mnNDotClick(MenuItem& sender) {
     sender.setChecked(true);
     m_settings.vertexSpacing = static_cast<float>(captionValue(sender));
 }
 
-void TGEditF::mnNDEtcClick() {
+void EditorWindow::mnNDEtcClick() {
     long double value = 0;
     if (!askDecimal("頂点の間隔（その他）", "頂点の間隔をドット数で指定して下さい(１以上)", shortestDecimal(m_settings.vertexSpacing),
                     value))
@@ -74,35 +74,35 @@ void TGEditF::mnNDEtcClick() {
         if (static_cast<float>(captionValue(*m)) == m_settings.vertexSpacing) m->setChecked(true);
 }
 
-void TGEditF::mnGridOnClick() {
+void EditorWindow::mnGridOnClick() {
     mnGridOn.setChecked(true);
     mnGridInt.setVisible(true);
-    mnGFF.setVisible(true);
+    mnEndpointMethod.setVisible(true);
     if (m_settings.savedGridFix) mnGFix.setChecked(true);
     else mnGFree.setChecked(true);
-    GESheetInit();
+    redrawSheet();
 }
 
 // Without a visible grid, snapping to it would surprise: placement becomes
 // free until the grid is shown again.
-void TGEditF::mnGridOffClick() {
+void EditorWindow::mnGridOffClick() {
     mnGridOff.setChecked(true);
     m_settings.savedGridFix = mnGFix.checked();
     mnGFree.setChecked(true);
     mnGridInt.setVisible(false);
-    mnGFF.setVisible(false);
-    GESheetInit();
+    mnEndpointMethod.setVisible(false);
+    redrawSheet();
 }
 
-void TGEditF::mnGIntClick(MenuItem& sender) {
+void EditorWindow::mnGIntClick(MenuItem& sender) {
     sender.setChecked(true);
     m_settings.gridStep = captionValue(sender);
-    GESheetInit();
+    redrawSheet();
 }
 
-void TGEditF::mnGFixClick() { mnGFix.setChecked(true); }
-void TGEditF::mnGFreeClick() { mnGFree.setChecked(true); }
-void TGEditF::mnStandardClick() { initAll(); }
-void TGEditF::mnHelpClick() { m_workspace.desktop.showHelp("HLP000008"); }
+void EditorWindow::mnGFixClick() { mnGFix.setChecked(true); }
+void EditorWindow::mnGFreeClick() { mnGFree.setChecked(true); }
+void EditorWindow::mnStandardClick() { initAll(); }
+void EditorWindow::mnHelpClick() { m_workspace.desktop.showHelp("HLP000008"); }
 
 }  // namespace vantor

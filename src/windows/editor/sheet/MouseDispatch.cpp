@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/numbers/TextNumbers.h"
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/EditorWindow.h"
 #include "windows/editor/ToolTable.h"
 #include "windows/editor/operations/TypedVertex.h"
 #include "windows/shared/Workspace.h"
@@ -16,11 +16,11 @@ namespace vantor {
 namespace {
 // The data range of the sheet's pixels: a vertex typed here can also be
 // reached with the mouse, and lies on or left of the axis.
-constexpr long double MaxTypedX = TGEditF::AxisColumn;
-constexpr long double MaxTypedY = TGEditF::BaseRow;
+constexpr long double MaxTypedX = EditorWindow::AxisColumn;
+constexpr long double MaxTypedY = EditorWindow::BaseRow;
 }  // namespace
 
-void TGEditF::imgGEditMouseDown(MouseButton button, int x, int y) {
+void EditorWindow::imgSheetMouseDown(MouseButton button, int x, int y) {
     // A figure still held from a gesture whose release never came goes back
     // first, so that the new gesture starts from a whole store.
     restoreHeldFigure();
@@ -32,14 +32,14 @@ void TGEditF::imgGEditMouseDown(MouseButton button, int x, int y) {
     m_tools->at(m_state).press(x, y);
 }
 
-void TGEditF::imgGEditMouseMove(int x, int y) {
+void EditorWindow::imgSheetMouseMove(int x, int y) {
     showCursorAt(x, y);
     if (m_gesture.cancelled) return;
     m_tools->at(m_state).move(x, y);
 }
 
 // The release acts on the button of the press (kept in the gesture).
-void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
+void EditorWindow::imgSheetMouseUp(MouseButton, int x, int y) {
     m_gesture.buttonDown = false;
     if (m_gesture.cancelled) {
         m_gesture.cancelled = false;
@@ -54,11 +54,11 @@ void TGEditF::imgGEditMouseUp(MouseButton, int x, int y) {
 // change the store (idle) or has just put the vertex where the mouse is
 // (moving a vertex), it lets the user type the vertex's coordinates and the
 // release that follows is ignored; elsewhere it is a press like any other.
-void TGEditF::imgGEditDblClick(MouseButton button, int x, int y) {
+void EditorWindow::imgSheetDblClick(MouseButton button, int x, int y) {
     const bool typing = button == MouseButton::Left && (m_state == EditState::Idle || m_state == EditState::MoveVertex) &&
                         !m_gesture.dragging && !m_figureHeld && store().VertexCount > 0;
     if (!typing) {
-        imgGEditMouseDown(button, x, y);
+        imgSheetMouseDown(button, x, y);
         return;
     }
     m_gesture.cancelled = true;  // the release of this press
@@ -67,7 +67,7 @@ void TGEditF::imgGEditDblClick(MouseButton button, int x, int y) {
 
 // The vertex keeps its place in the list and its figure; only its x and y
 // change.
-void TGEditF::typeVertex(int px, int py) {
+void EditorWindow::typeVertex(int px, int py) {
     FigureStore& s = store();
     const std::int32_t k = nearestVertex(px, py);
     if (k < 1) return;
@@ -86,8 +86,8 @@ void TGEditF::typeVertex(int px, int py) {
     }
     s.x(k) = v->x;
     s.y(k) = v->y;
-    EdittedProc();
-    GESheetInit();
+    markChanged();
+    redrawSheet();
     checkpoint();
     refreshStatusLine();
 }

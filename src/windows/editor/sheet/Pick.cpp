@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/EditorWindow.h"
 #include "platform/numbers/Numbers.h"
 
 namespace vantor {
@@ -17,13 +17,13 @@ float dataDistance(float px, float py, float x, float y) {
 }
 }  // namespace
 
-bool TGEditF::pickable() const { return store().VertexCount > 0; }
+bool EditorWindow::pickable() const { return store().VertexCount > 0; }
 
 // Equal distances go to the later vertex; there is no maximum distance.
-std::int32_t TGEditF::nearestVertex(int x, int y) const {
+std::int32_t EditorWindow::nearestVertex(int x, int y) const {
     const FigureStore& s = store();
-    const float px = x2d(x);
-    const float py = y2v(y);
+    const float px = sheetToDataX(x);
+    const float py = sheetToDataY(y);
     float best = 1e12f;
     std::int32_t nearest = s.VertexCount > 0 ? 1 : 0;
     for (std::int32_t k = 1; k <= s.VertexCount; ++k) {
@@ -36,14 +36,14 @@ std::int32_t TGEditF::nearestVertex(int x, int y) const {
     return nearest;
 }
 
-void TGEditF::searchNearestAndLoadZukei(int x, int y) {
+void EditorWindow::pickNearestFigure(int x, int y) {
     const FigureStore& s = store();
     std::int32_t nearest = std::max(nearestVertex(x, y), 1);
     while (nearest > 1 && s.link(nearest - 1) == 1) --nearest;
-    LoadZukei(nearest);
+    loadFigureIntoWork(nearest);
 }
 
-void TGEditF::LoadZukei(std::int32_t first) {
+void EditorWindow::loadFigureIntoWork(std::int32_t first) {
     FigureStore& s = store();
     m_work.clear();
     if (first < 1 || first > s.VertexCount) return;
@@ -66,9 +66,9 @@ void TGEditF::LoadZukei(std::int32_t first) {
     showPicked(number, m_work.count);
 }
 
-std::int32_t TGEditF::inZukeiNearestP(int x, int y) const {
-    const float px = x2d(x);
-    const float py = y2v(y);
+std::int32_t EditorWindow::nearestWorkVertex(int x, int y) const {
+    const float px = sheetToDataX(x);
+    const float py = sheetToDataY(y);
     float best = 1e12f;
     std::int32_t nearest = 1;
     for (int i = 0; i < m_work.count; ++i) {

@@ -7,7 +7,7 @@
 
 #include "export/mesh/PrintChecks.h"
 #include "platform/numbers/TextNumbers.h"
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/EditorWindow.h"
 #include "windows/shared/Workspace.h"
 
 namespace vantor {
@@ -40,13 +40,13 @@ constexpr std::size_t ListedFindings = 20;
 
 }  // namespace
 
-void TGEditF::buildPrintMenu() {
+void EditorWindow::buildPrintMenu() {
     mainMenu.add(mnPrint);
     mnPrint.add(mnPrintCheck);
     mnPrintCheck.onClick = [this] { mnPrintCheckClick(); };
 }
 
-void TGEditF::mnPrintCheckClick() {
+void EditorWindow::mnPrintCheckClick() {
     const FigureStore& s = store();
     if (s.VertexCount < 2) {
         m_workspace.desktop.messageBox("調べる図形がありません", Workspace::ApplicationTitle, MsgIcon::Information,
@@ -57,7 +57,7 @@ void TGEditF::mnPrintCheckClick() {
     const PrintCheckReport report = printChecks(s, settings);
 
     // Marks of an earlier check go with the sheet they were drawn on.
-    GESheetInit();
+    redrawSheet();
     for (const Finding& f : report.findings) {
         switch (f.kind) {
             case FindingKind::Overhang: markSegment(f, OverhangColor); break;

@@ -2,7 +2,7 @@
 // of a taken-out figure and the rubber-band previews.
 #include "model/figures/FigureStore.h"
 #include "export/mesh/PrintChecks.h"
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/EditorWindow.h"
 #include "platform/numbers/Numbers.h"
 
 #include <algorithm>
@@ -10,8 +10,8 @@
 namespace vantor {
 
 namespace {
-constexpr int SheetRight = TGEditF::SheetWidth - 1;
-constexpr int SheetBottom = TGEditF::SheetHeight - 1;
+constexpr int SheetRight = EditorWindow::SheetWidth - 1;
+constexpr int SheetBottom = EditorWindow::SheetHeight - 1;
 
 // The line between two vertices as it crosses the sheet. The part outside a
 // margin around the sheet is cut off, so a vertex far off the sheet still
@@ -22,8 +22,8 @@ constexpr int SheetBottom = TGEditF::SheetHeight - 1;
 // when the ends lie near the limits of single precision.
 void sheetLine(Canvas& c, float ax, float ay, float bx, float by) {
     constexpr f80 Margin = 8;
-    const f80 lo[2] = {TGEditF::AxisColumn - SheetRight - Margin, TGEditF::BaseRow - SheetBottom - Margin};
-    const f80 hi[2] = {TGEditF::AxisColumn + Margin, TGEditF::BaseRow + Margin};
+    const f80 lo[2] = {EditorWindow::AxisColumn - SheetRight - Margin, EditorWindow::BaseRow - SheetBottom - Margin};
+    const f80 hi[2] = {EditorWindow::AxisColumn + Margin, EditorWindow::BaseRow + Margin};
     const f80 a[2] = {ax, ay}, b[2] = {bx, by};
     const f80 d[2] = {b[0] - a[0], b[1] - a[1]};
     const f80 cross = a[0] * b[1] - a[1] * b[0];
@@ -53,7 +53,7 @@ void sheetLine(Canvas& c, float ax, float ay, float bx, float by) {
             x = (cross + y * d[0]) / d[1];
         }
         // As the pixel mapping rounds a vertex.
-        return {static_cast<int>(roundHalfEven(TGEditF::AxisColumn - x)), static_cast<int>(roundHalfEven(TGEditF::BaseRow - y))};
+        return {static_cast<int>(roundHalfEven(EditorWindow::AxisColumn - x)), static_cast<int>(roundHalfEven(EditorWindow::BaseRow - y))};
     };
     const IntPoint p = pixel(from, ax, ay), q = pixel(to, bx, by);
     c.moveTo(p.x, p.y);
@@ -61,7 +61,7 @@ void sheetLine(Canvas& c, float ax, float ay, float bx, float by) {
 }
 }  // namespace
 
-void TGEditF::GESheetInit() {
+void EditorWindow::redrawSheet() {
     m_gesture.dragging = false;
     Canvas& c = m_canvas;
     c.pen = Pen{colors::White, 1, PenStyle::Solid, PenMode::Copy};
@@ -110,21 +110,21 @@ void TGEditF::GESheetInit() {
     sheetChanged();
 }
 
-void TGEditF::markSegment(const Finding& f, TColor color) {
+void EditorWindow::markSegment(const Finding& f, TColor color) {
     m_canvas.pen = Pen{color, 3, PenStyle::Solid, PenMode::Copy};
     // The finding's points are the store's single-precision vertices.
     sheetLine(m_canvas, static_cast<float>(f.from.r), static_cast<float>(f.from.y), static_cast<float>(f.to.r),
               static_cast<float>(f.to.y));
 }
 
-void TGEditF::drawMarker(IntPoint p, TColor color) {
+void EditorWindow::drawMarker(IntPoint p, TColor color) {
     m_canvas.pen = Pen{color, 1, PenStyle::Solid, PenMode::Copy};
     m_canvas.brush = Brush{color, BrushStyle::Solid};
     m_canvas.ellipse(p.x - 2, p.y - 2, p.x + 2, p.y + 2);
 }
 
 // The figure just taken out, in red, so the user sees what was picked.
-void TGEditF::highlightWork() {
+void EditorWindow::highlightWork() {
     std::vector<IntPoint> points(m_work.pixel.begin(), m_work.pixel.begin() + m_work.count);
     m_canvas.pen = Pen{colors::Red, 1, PenStyle::Solid, PenMode::Copy};
     if (!points.empty()) m_canvas.polyline(points);
@@ -132,32 +132,32 @@ void TGEditF::highlightWork() {
     sheetChanged();
 }
 
-void TGEditF::selectRubberPen() {
+void EditorWindow::selectRubberPen() {
     m_canvas.pen = Pen{RubberColor, 1, PenStyle::Solid, PenMode::NotXor};
     m_canvas.brush.style = BrushStyle::Clear;
 }
 
 // Every preview is drawn with the rubber pen; drawing it again removes it.
-void TGEditF::rubberLine(IntPoint a, IntPoint b) {
+void EditorWindow::rubberLine(IntPoint a, IntPoint b) {
     selectRubberPen();
     m_canvas.moveTo(a.x, a.y);
     m_canvas.lineTo(b.x, b.y);
     sheetChanged();
 }
 
-void TGEditF::rubberEllipse(IntPoint centre, IntPoint corner) {
+void EditorWindow::rubberEllipse(IntPoint centre, IntPoint corner) {
     selectRubberPen();
     m_canvas.ellipse(2 * centre.x - corner.x, 2 * centre.y - corner.y, corner.x, corner.y);
     sheetChanged();
 }
 
-void TGEditF::rubberRectangle(IntPoint s, IntPoint e) {
+void EditorWindow::rubberRectangle(IntPoint s, IntPoint e) {
     selectRubberPen();
     m_canvas.polyline({s, {s.x, e.y}, e, {e.x, s.y}, s});
     sheetChanged();
 }
 
-void TGEditF::rubberPolyline(const FigureBuffer& buffer) {
+void EditorWindow::rubberPolyline(const FigureBuffer& buffer) {
     if (buffer.count == 0) return;
     selectRubberPen();
     m_canvas.polyline(std::vector<IntPoint>(buffer.pixel.begin(), buffer.pixel.begin() + buffer.count));

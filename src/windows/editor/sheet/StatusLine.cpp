@@ -3,7 +3,7 @@
 // committed last, with its vertex count.
 #include <string>
 
-#include "windows/editor/TGEditF.h"
+#include "windows/editor/EditorWindow.h"
 
 namespace vantor {
 
@@ -11,22 +11,22 @@ namespace {
 std::string whole(float v) { return std::to_string(static_cast<long>(v)); }
 }  // namespace
 
-void TGEditF::showCursorAt(int x, int y) {
-    std::string text = "x " + whole(x2d(x)) + ", y " + whole(y2v(y));
+void EditorWindow::showCursorAt(int x, int y) {
+    std::string text = "x " + whole(sheetToDataX(x)) + ", y " + whole(sheetToDataY(y));
     if (mnGFix.checked()) {
         const IntPoint snapped = adjusted({x, y});
-        text += " → " + whole(x2d(snapped.x)) + ", " + whole(y2v(snapped.y));
+        text += " → " + whole(sheetToDataX(snapped.x)) + ", " + whole(sheetToDataY(snapped.y));
     }
     m_cursorText = text;
     refreshStatusLine();
 }
 
-void TGEditF::showPicked(std::int32_t figureNumber, int vertexCount) {
+void EditorWindow::showPicked(std::int32_t figureNumber, int vertexCount) {
     m_pickedText = "図形 " + std::to_string(figureNumber) + "（" + std::to_string(vertexCount) + " 頂点）";
     refreshStatusLine();
 }
 
-void TGEditF::refreshStatusLine() {
+void EditorWindow::refreshStatusLine() {
     std::string text = m_cursorText;
     if (!m_pickedText.empty()) text += (text.empty() ? "" : "   ") + m_pickedText;
     if (lblCursor.caption() != text) lblCursor.setCaption(text);

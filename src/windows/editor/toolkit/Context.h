@@ -41,18 +41,18 @@ public:
     virtual FigureRecord& workRecord() = 0;
     // Moves the work figure rigidly so that its first vertex obeys the
     // placement rules.
-    virtual void zukeiAdjustGrid() = 0;
+    virtual void snapWorkFigure() = 0;
     // Moves the work figure right onto the axis if it reaches past it.
-    virtual void zukeiLeftOfAxis() = 0;
+    virtual void keepWorkFigureLeftOfAxis() = 0;
 
     // ----- The store and picking -----
     virtual FigureStore& store() = 0;
     // A figure can be picked: the store is not empty.
     virtual bool pickable() const = 0;
     // Takes the figure of the store's vertex nearest the point into work.
-    virtual void searchNearestAndLoadZukei(int x, int y) = 0;
+    virtual void pickNearestFigure(int x, int y) = 0;
     // Number (from 1) of the work vertex nearest the point.
-    virtual std::int32_t inZukeiNearestP(int x, int y) const = 0;
+    virtual std::int32_t nearestWorkVertex(int x, int y) const = 0;
     // Puts a figure still held out of the store back unchanged.
     virtual void restoreHeldFigure() = 0;
     // The figure held in work stays out of the store for good.
@@ -60,11 +60,11 @@ public:
 
     // ----- Commits and state -----
     // Appends work as a new figure (at least two vertices).
-    virtual void detDraw() = 0;
+    virtual void commitNewFigure() = 0;
     // Appends work with the attributes workRecord.
-    virtual void EditDetDraw() = 0;
-    virtual void EdittedProc() = 0;
-    virtual void GESheetInit() = 0;
+    virtual void commitEditedFigure() = 0;
+    virtual void markChanged() = 0;
+    virtual void redrawSheet() = 0;
     // Back to idle.
     virtual void initState() = 0;
 

@@ -16,10 +16,10 @@ std::int32_t pixelPosition(f80 v) { return static_cast<std::int32_t>(std::clamp(
 }  // namespace
 
 // The sums are formed in extended precision.
-std::int32_t SheetGeometry::d2x(float x) { return pixelPosition(static_cast<f80>(AxisColumn) - static_cast<f80>(x)); }
-std::int32_t SheetGeometry::v2y(float y) { return pixelPosition(static_cast<f80>(BaseRow) - static_cast<f80>(y)); }
-float SheetGeometry::x2d(std::int32_t column) { return static_cast<float>(AxisColumn - static_cast<f80>(column)); }
-float SheetGeometry::y2v(std::int32_t row) { return static_cast<float>(BaseRow - static_cast<f80>(row)); }
+std::int32_t SheetGeometry::dataToSheetX(float x) { return pixelPosition(static_cast<f80>(AxisColumn) - static_cast<f80>(x)); }
+std::int32_t SheetGeometry::dataToSheetY(float y) { return pixelPosition(static_cast<f80>(BaseRow) - static_cast<f80>(y)); }
+float SheetGeometry::sheetToDataX(std::int32_t column) { return static_cast<float>(AxisColumn - static_cast<f80>(column)); }
+float SheetGeometry::sheetToDataY(std::int32_t row) { return static_cast<float>(BaseRow - static_cast<f80>(row)); }
 
 Outline getOutline(const FigureBuffer& buffer) {
     Outline o;

@@ -16,11 +16,11 @@ struct SheetGeometry {
     static constexpr int AxisColumn = 302;
     static constexpr int BaseRow = 122;
 
-    static std::int32_t d2x(float x);
-    static std::int32_t v2y(float y);
-    static float x2d(std::int32_t column);
-    static float y2v(std::int32_t row);
-    static IntPoint pixelOf(float x, float y) { return {d2x(x), v2y(y)}; }
+    static std::int32_t dataToSheetX(float x);
+    static std::int32_t dataToSheetY(float y);
+    static float sheetToDataX(std::int32_t column);
+    static float sheetToDataY(std::int32_t row);
+    static IntPoint pixelOf(float x, float y) { return {dataToSheetX(x), dataToSheetY(y)}; }
 };
 
 // Pixel bounding box of a figure and its centre.

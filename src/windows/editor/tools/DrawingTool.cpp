@@ -9,10 +9,10 @@
 namespace vantor::edit {
 
 void DrawingTool::appendPoint(IntPoint p) {
-    m_editor.work().append(x2d(p.x), y2v(p.y), p);
+    m_editor.work().append(sheetToDataX(p.x), sheetToDataY(p.y), p);
 }
 
-void DrawingTool::startDrawZukei(int x, int y) {
+void DrawingTool::beginFigure(int x, int y) {
     if (m_editor.otherButton()) return;
     m_start = m_editor.adjusted({x, y});
     m_current = m_start;
@@ -32,10 +32,10 @@ void DrawingTool::showPreview(IntPoint p) {
 
 void DrawingTool::addLine(IntPoint p, IntPoint q) {
     FigureBuffer& work = m_editor.work();
-    const float px = x2d(p.x);
-    const float py = y2v(p.y);
-    const float dx = static_cast<float>(static_cast<f80>(x2d(q.x)) - px);
-    const float dy = static_cast<float>(static_cast<f80>(y2v(q.y)) - py);
+    const float px = sheetToDataX(p.x);
+    const float py = sheetToDataY(p.y);
+    const float dx = static_cast<float>(static_cast<f80>(sheetToDataX(q.x)) - px);
+    const float dy = static_cast<float>(static_cast<f80>(sheetToDataY(q.y)) - py);
     const float length = static_cast<float>(std::sqrt(static_cast<f80>(dx) * dx + static_cast<f80>(dy) * dy));
     std::int64_t n = roundHalfEven(static_cast<f80>(length) / m_editor.vertexSpacing());
     if (n < 1) n = 1;

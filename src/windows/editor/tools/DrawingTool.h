@@ -9,14 +9,14 @@ namespace vantor::edit {
 
 class DrawingTool : public Tool {
 public:
-    void press(int x, int y) override { startDrawZukei(x, y); }
+    void press(int x, int y) override { beginFigure(x, y); }
     void cancel() override { m_rubberShown = false; }
 
 protected:
     explicit DrawingTool(Context& editor) : Tool(editor) {}
 
     // The common press of the drawing tools (the left button only).
-    void startDrawZukei(int x, int y);
+    void beginFigure(int x, int y);
     // Appends a sheet point to work with its data coordinates.
     void appendPoint(IntPoint p);
     // Appends the segment from P (already the last work vertex) to Q,

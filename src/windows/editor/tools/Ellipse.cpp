@@ -26,14 +26,14 @@ IntPoint Ellipse::circleCorner(IntPoint s, IntPoint e) const {
 
 void Ellipse::preview(IntPoint corner) { m_editor.rubberEllipse(m_start, corner); }
 
-void Ellipse::viaEllipseDraw(int x, int y) {
+void Ellipse::previewEllipseTo(int x, int y) {
     if (!m_editor.dragging()) return;
     IntPoint e = m_editor.adjusted({x, y});
     if (m_circle) e = circleCorner(m_start, e);
     showPreview(e);
 }
 
-void Ellipse::detEllipse(int x, int y) {
+void Ellipse::commitEllipse(int x, int y) {
     if (!m_editor.dragging()) return;
     erasePreview();
     const IntPoint s = m_start;
@@ -47,8 +47,8 @@ void Ellipse::detEllipse(int x, int y) {
     if (m_circle) e = circleCorner(s, e);
     const float a = static_cast<float>(std::abs(e.x - s.x));
     const float b = static_cast<float>(std::abs(e.y - s.y));
-    const float cx = x2d(s.x);
-    const float cy = y2v(s.y);
+    const float cx = sheetToDataX(s.x);
+    const float cy = sheetToDataY(s.y);
 
     // Four times the quarter circumference of the mean radius, in spacings.
     const f80 quarters = Pi * ((static_cast<f80>(a) + b) * 0.5L) * 0.5L / m_editor.vertexSpacing();
@@ -58,7 +58,7 @@ void Ellipse::detEllipse(int x, int y) {
     work.clear();
     if (n + 1 > FigureBuffer::Capacity) {
         work.overflow = true;
-        m_editor.detDraw();
+        m_editor.commitNewFigure();
         return;
     }
     const float step = static_cast<float>(360.0L / n);
@@ -69,7 +69,7 @@ void Ellipse::detEllipse(int x, int y) {
         work.append(vx, vy, pixelOf(vx, vy));
     }
     cutAtAxis(a, b, cx, cy, static_cast<int>(n));
-    m_editor.detDraw();
+    m_editor.commitNewFigure();
 }
 
 // Keeps the part on or left of the axis. Vertex n + 2 - j mirrors vertex j
@@ -105,11 +105,11 @@ void Ellipse::cutAtAxis(float a, float b, float cx, float cy, int n) {
     const float bottom = static_cast<float>(cy - rise);
     work.x[0] = 0;
     work.y[0] = top;
-    work.pixel[0] = {AxisColumn, v2y(top)};
+    work.pixel[0] = {AxisColumn, dataToSheetY(top)};
     const std::size_t end = static_cast<std::size_t>(kept + 1);
     work.x[end] = 0;
     work.y[end] = bottom;
-    work.pixel[end] = {AxisColumn, v2y(bottom)};
+    work.pixel[end] = {AxisColumn, dataToSheetY(bottom)};
     work.count = kept + 2;
 }
 

@@ -11,15 +11,15 @@ namespace vantor::edit {
 class Ellipse : public DrawingTool {
 public:
     explicit Ellipse(Context& editor) : Ellipse(editor, false) {}
-    void move(int x, int y) override { viaEllipseDraw(x, y); }
-    void release(int x, int y) override { detEllipse(x, y); }
+    void move(int x, int y) override { previewEllipseTo(x, y); }
+    void release(int x, int y) override { commitEllipse(x, y); }
 
 protected:
     Ellipse(Context& editor, bool circle) : DrawingTool(editor), m_circle(circle) {}
 
 private:
-    void viaEllipseDraw(int x, int y);
-    void detEllipse(int x, int y);
+    void previewEllipseTo(int x, int y);
+    void commitEllipse(int x, int y);
     IntPoint circleCorner(IntPoint s, IntPoint e) const;
     void preview(IntPoint corner) override;
     void cutAtAxis(float a, float b, float cx, float cy, int n);

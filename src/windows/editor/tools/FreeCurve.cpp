@@ -16,17 +16,17 @@ double distance(IntPoint a, IntPoint b) {
 }
 }  // namespace
 
-void FreeCurve::startFreeLine(int x, int y) {
+void FreeCurve::beginCurve(int x, int y) {
     if (m_editor.otherButton()) return;
     m_spacing = m_editor.vertexSpacing();
-    startDrawZukei(x, y);
+    beginFigure(x, y);
 }
 
-void FreeCurve::viaFreeDraw(int x, int y) {
+void FreeCurve::extendCurve(int x, int y) {
     if (!m_editor.dragging()) return;
     FigureBuffer& work = m_editor.work();
     IntPoint e{x, y};
-    if (x2d(e.x) < 0) e.x = AxisColumn;
+    if (sheetToDataX(e.x) < 0) e.x = AxisColumn;
     if (distance(m_current, e) < m_spacing) return;
     // Sampling stops when the buffer is full; one entry stays free for the
     // end point of the release.
@@ -38,7 +38,7 @@ void FreeCurve::viaFreeDraw(int x, int y) {
     m_rubberShown = true;
 }
 
-void FreeCurve::detFreeLine(int x, int y) {
+void FreeCurve::finishCurve(int x, int y) {
     if (!m_editor.dragging()) return;
     FigureBuffer& work = m_editor.work();
     IntPoint e{x, y};
@@ -49,14 +49,14 @@ void FreeCurve::detFreeLine(int x, int y) {
     }
     m_editor.adjustGrid(e);
     appendPoint(e);
-    smoothFreeCurve();
-    m_editor.detDraw();
+    smoothCurve();
+    m_editor.commitNewFigure();
 }
 
 // Each step spreads vertices k-2 and k-1 evenly between k-3 (as already
 // rewritten by the step before) and k, so the smoothing cascades along the
 // curve. The end vertices stay. Only x and y change: the commit reads no more.
-void FreeCurve::smoothFreeCurve() {
+void FreeCurve::smoothCurve() {
     FigureBuffer& work = m_editor.work();
     if (work.count < 5 || !(m_spacing < 20)) return;
     auto& X = work.x;

@@ -8,15 +8,15 @@ namespace vantor::edit {
 class FreeCurve final : public DrawingTool {
 public:
     explicit FreeCurve(Context& editor) : DrawingTool(editor) {}
-    void press(int x, int y) override { startFreeLine(x, y); }
-    void move(int x, int y) override { viaFreeDraw(x, y); }
-    void release(int x, int y) override { detFreeLine(x, y); }
+    void press(int x, int y) override { beginCurve(x, y); }
+    void move(int x, int y) override { extendCurve(x, y); }
+    void release(int x, int y) override { finishCurve(x, y); }
 
 private:
-    void startFreeLine(int x, int y);
-    void viaFreeDraw(int x, int y);
-    void detFreeLine(int x, int y);
-    void smoothFreeCurve();
+    void beginCurve(int x, int y);
+    void extendCurve(int x, int y);
+    void finishCurve(int x, int y);
+    void smoothCurve();
 
     float m_spacing = 5;  // the vertex spacing, fixed at the press
     IntPoint m_previous;  // the sample laid before the last

@@ -11,20 +11,20 @@ void Line::constrainLine(IntPoint& e) const {
 
 void Line::preview(IntPoint e) { m_editor.rubberLine(m_start, e); }
 
-void Line::viaLineDraw(int x, int y) {
+void Line::previewLineTo(int x, int y) {
     if (!m_editor.dragging()) return;
     IntPoint e = m_editor.adjusted({x, y});
     constrainLine(e);
     showPreview(e);
 }
 
-void Line::detLine(int x, int y) {
+void Line::commitLine(int x, int y) {
     if (!m_editor.dragging()) return;
     erasePreview();
     IntPoint e = m_editor.adjusted({x, y});
     constrainLine(e);
     addLine(m_start, e);
-    m_editor.detDraw();
+    m_editor.commitNewFigure();
 }
 
 }  // namespace vantor::edit

@@ -9,16 +9,16 @@ namespace vantor::edit {
 class Line : public DrawingTool {
 public:
     explicit Line(Context& editor) : Line(editor, Direction::Any) {}
-    void move(int x, int y) override { viaLineDraw(x, y); }
-    void release(int x, int y) override { detLine(x, y); }
+    void move(int x, int y) override { previewLineTo(x, y); }
+    void release(int x, int y) override { commitLine(x, y); }
 
 protected:
     enum class Direction { Any, Vertical, Horizontal };
     Line(Context& editor, Direction direction) : DrawingTool(editor), m_direction(direction) {}
 
 private:
-    void viaLineDraw(int x, int y);
-    void detLine(int x, int y);
+    void previewLineTo(int x, int y);
+    void commitLine(int x, int y);
     void constrainLine(IntPoint& e) const;
     void preview(IntPoint e) override;
 

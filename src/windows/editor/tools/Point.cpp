@@ -5,13 +5,13 @@
 
 namespace vantor::edit {
 
-void Point::detPoint1(int x, int y) {
+void Point::commitPoint(int x, int y) {
     if (!m_editor.dragging()) return;
     const IntPoint e = m_editor.adjusted({x, y});
     m_editor.work().clear();
     appendPoint(e);
     appendPoint(e);
-    m_editor.detDraw();
+    m_editor.commitNewFigure();
 }
 
 }  // namespace vantor::edit

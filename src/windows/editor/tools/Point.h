@@ -8,10 +8,10 @@ namespace vantor::edit {
 class Point final : public DrawingTool {
 public:
     explicit Point(Context& editor) : DrawingTool(editor) {}
-    void release(int x, int y) override { detPoint1(x, y); }
+    void release(int x, int y) override { commitPoint(x, y); }
 
 private:
-    void detPoint1(int x, int y);
+    void commitPoint(int x, int y);
 };
 
 }  // namespace vantor::edit

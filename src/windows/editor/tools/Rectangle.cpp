@@ -7,19 +7,19 @@ namespace vantor::edit {
 
 void Rectangle::preview(IntPoint e) { m_editor.rubberRectangle(m_start, e); }
 
-void Rectangle::viaSetRect(int x, int y) {
+void Rectangle::previewRectangleTo(int x, int y) {
     if (!m_editor.dragging()) return;
     showPreview(m_editor.adjusted({x, y}));
 }
 
-void Rectangle::detRectangle(int x, int y) {
+void Rectangle::commitRectangle(int x, int y) {
     if (!m_editor.dragging()) return;
     erasePreview();
     const IntPoint s = m_start;
     const IntPoint e = m_editor.adjusted({x, y});
     m_editor.work().clear();
     if (e.x == s.x || e.y == s.y) {
-        m_editor.detDraw();  // nothing to commit; only redraws
+        m_editor.commitNewFigure();  // nothing to commit; only redraws
         return;
     }
     const IntPoint se{e.x, s.y};  // corner beside s on its row
@@ -41,7 +41,7 @@ void Rectangle::detRectangle(int x, int y) {
         addLine(e, es);
         addLine(es, s);
     }
-    m_editor.detDraw();
+    m_editor.commitNewFigure();
 }
 
 }  // namespace vantor::edit

@@ -8,12 +8,12 @@ namespace vantor::edit {
 class Rectangle final : public DrawingTool {
 public:
     explicit Rectangle(Context& editor) : DrawingTool(editor) {}
-    void move(int x, int y) override { viaSetRect(x, y); }
-    void release(int x, int y) override { detRectangle(x, y); }
+    void move(int x, int y) override { previewRectangleTo(x, y); }
+    void release(int x, int y) override { commitRectangle(x, y); }
 
 private:
-    void viaSetRect(int x, int y);
-    void detRectangle(int x, int y);
+    void previewRectangleTo(int x, int y);
+    void commitRectangle(int x, int y);
     void preview(IntPoint e) override;
 };
 

@@ -1,0 +1,114 @@
+#include "windows/display/DisplayWindow.h"
+
+#include <algorithm>
+
+#include "windows/shared/Workspace.h"
+#include "model/options/OptionFile.h"
+#include "platform/files/IoError.h"
+
+namespace vantor {
+
+DisplayWindow::DisplayWindow(Workspace& work, DisplayRequests& peers) : Form("DisplayWindow"), m_workspace(work), m_peers(peers) {
+    setCaption("回転体表示 （データ名未定）");
+    setBorderStyle(BorderStyle::Single);
+    layoutControls();
+    buildMenus();
+    createDisplayBitmap();
+}
+
+void DisplayWindow::layoutControls() {
+    Font lime;
+    lime.color = colors::Lime;
+    Font yellow;
+    yellow.color = colors::Yellow;
+
+    Bevel1.setBounds(0, 0, PictureWidth, 2);
+    Bevel2.setBounds(0, 23, PictureWidth, 2);
+    Label1.setFont(yellow);
+    Label1.setColor(colors::Black);
+    Label1.setBounds(4, 5, 40, 14);
+    lblDegree.setFont(lime);
+    lblDegree.setColor(colors::Black);
+    lblDegree.setBounds(46, 5, 28, 14);
+    lblImageAnim.setFont(lime);
+    lblImageAnim.setColor(colors::Black);
+    lblImageAnim.setBounds(84, 5, 110, 14);
+    lblBrightIndi.setBounds(206, 5, 40, 14);
+    scbBright.setBounds(248, 4, 200, 16);
+    pgbAngle.setBounds(460, 5, 134, 14);
+    imgSolid.setBounds(0, 25, PictureWidth, PictureHeight);
+    imgSolid.onMouseDown = [this](MouseButton b, unsigned shift, int x, int y) { imgSolidMouseDown(b, shift, x, y); };
+    imgSolid.onMouseUp = [this](MouseButton b, unsigned shift, int x, int y) { imgSolidMouseUp(b, shift, x, y); };
+    imgSolid.onMouseMove = [this](unsigned shift, int x, int y) { imgSolidMouseMove(shift, x, y); };
+    imgSolid.onMouseWheel = [this](int delta, unsigned shift, int x, int y) { imgSolidMouseWheel(delta, shift, x, y); };
+
+    scbBright.setParams(700, 21, 7000);
+    scbBright.setSmallChange(20);
+    scbBright.setLargeChange(100);
+    scbBright.onChange = [this] { scbBrightChange(); };
+    lblBrightIndi.setVisible(false);
+    scbBright.setVisible(false);
+    pgbAngle.setRange(90, 270);
+    pgbAngle.setVisible(false);
+}
+
+bool DisplayWindow::palettePath() const { return m_peers.colorDepth() == 8; }
+
+void DisplayWindow::createDisplayBitmap() {
+    displayBitmap.resize(m_pictureWidth, m_pictureHeight, palettePath() ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
+    m_still = std::make_unique<StillDisplay>(m_workspace.store, m_workspace.options, displayBitmap,
+                                             palettePath() ? ColourPath::Palette : ColourPath::TrueColour);
+    // Until the first pass the palette holds black and the background.
+    if (palettePath()) m_still->palette.attachStill(displayBitmap);
+    imgSolid.setPicture(&displayBitmap);
+}
+
+void DisplayWindow::setPictureSize(int width, int height) {
+    m_pictureWidth = width;
+    m_pictureHeight = height;
+    renewDisplayBitmap();
+}
+
+void DisplayWindow::renewDisplayBitmap() {
+    displayBitmap.resize(m_pictureWidth, m_pictureHeight, displayBitmap.format());
+    if (palettePath()) m_still->palette.attachStill(displayBitmap);
+    imgSolid.setPicture(&displayBitmap);
+}
+
+void DisplayWindow::FormCreate() {
+    const ScreenInfo s = m_workspace.desktop.screen();
+    // A screen too small for the usual place keeps the window on it.
+    setBounds(std::max(0, s.width - 608 - 50), std::max(0, s.height - 471 - 100), 608, 471);
+    Bevel1.setBounds(0, 0, clientWidth(), 2);
+    Bevel2.setBounds(0, 23, clientWidth(), 2);
+    imgSolid.setBounds(0, 25, PictureWidth, PictureHeight);
+    createDisplayBitmap();
+    if (palettePath()) mnTint.setCaption("回転体の色調(&T)");
+
+    DisplayOptions& o = m_workspace.options;
+    o.setFactoryValues();
+    o.setFactoryStandardColours();
+    setFactoryMarks();
+    pgbAngle.setVisible(false);
+    m_peers.stopAnimationTimer();
+    backLoaded = false;
+
+    const std::string standard = m_workspace.standardOptionPathForReading();
+    if (m_workspace.config.readStandardOptions && m_workspace.files.fileExists(standard)) {
+        try {
+            loadOptionFile(standard);
+            o.takeColoursAsStandard();
+        } catch (const IoError&) {
+            // An unreadable standard file leaves the factory values in force.
+        }
+    }
+    scbUpdating = false;
+    mnDispRunClick();
+}
+
+void DisplayWindow::setDegreeLabel() {
+    const DisplayOptions& o = m_workspace.options;
+    lblDegree.setCaption(std::to_string(o.displayMode == DisplayMode::Still ? o.unitAngle : o.simuUnitAngle));
+}
+
+}  // namespace vantor

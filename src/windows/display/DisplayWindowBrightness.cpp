@@ -1,0 +1,73 @@
+// The light's brightness: its menu, the free value and the scroll bar whose
+// thumb position is the stored brightness itself (1000 = brightness 1).
+#include <cmath>
+
+#include "windows/shared/Workspace.h"
+#include "platform/numbers/SharedRoutines.h"
+#include "platform/numbers/TextNumbers.h"
+#include "windows/display/DisplayWindow.h"
+#include "platform/numbers/Numbers.h"
+
+namespace vantor {
+
+namespace {
+// The value of a fixed item, read from its caption as its handler reads it.
+double captionValue(const MenuItem& item) { return static_cast<double>(parseDecimal(item.caption(), Exponent::Refused).value_or(0)); }
+}  // namespace
+
+void DisplayWindow::SetBRCheck() {
+    for (MenuItem* m : {&mnBR1, &mnBR2, &mnBR3, &mnBR4})
+        if (sameFloat(captionValue(*m) * 1000, m_workspace.options.bright)) m->setChecked(true);
+}
+
+void DisplayWindow::mnBrightClick(MenuItem& sender) {
+    DisplayOptions& o = m_workspace.options;
+    const double value = captionValue(sender) * 1000;
+    sender.setChecked(true);
+    if (sameFloat(value, o.bright) && o.displayMode == DisplayMode::Still) return;
+    o.bright = value;
+    ChangeScbPosition();
+    if (palettePath() && o.displayMode == DisplayMode::Still) ImmediatePaletteChange();
+    else mnDispRunClick();
+}
+
+void DisplayWindow::mnBREtcClick() {
+    DisplayOptions& o = m_workspace.options;
+    const std::string answer = removeSpaces(m_workspace.desktop.inputBox(
+        "光源の明るさ（その他）", "光源の明るさを指定してください(0.2以上)", formatGeneral15(o.bright * 0.001)));
+    if (!isSignedDecimal(answer)) return;
+    const auto parsed = parseDecimal(answer, Exponent::Refused);
+    if (!parsed) return;
+    const double x = static_cast<double>(*parsed);
+    const bool accepted = x >= 0.2;
+    const bool unchanged = sameFloat(x * 1000, o.bright);
+    // In the still display a refused or unchanged value ends the command;
+    // elsewhere the command brings back the still display all the same.
+    if ((!accepted || unchanged) && o.displayMode == DisplayMode::Still) return;
+    if (accepted) o.bright = x * 1000;
+    mnBREtc.setChecked(true);
+    ChangeScbPosition();
+    if (palettePath() && o.displayMode == DisplayMode::Still) ImmediatePaletteChange();
+    else mnDispRunClick();
+    SetBRCheck();
+}
+
+void DisplayWindow::ChangeScbPosition() {
+    scbUpdating = true;
+    const double bright = m_workspace.options.bright;
+    if (scbBright.max() >= bright) scbBright.setPosition(roundI32(bright));
+    scbUpdating = false;
+}
+
+void DisplayWindow::scbBrightChange() {
+    if (scbUpdating) return;
+    DisplayOptions& o = m_workspace.options;
+    o.bright = scbBright.position();
+    mnBREtc.setChecked(true);
+    SetBRCheck();
+    SetBrights();
+    if (palettePath()) ImmediatePaletteChange();
+    else mnDispRunClick();
+}
+
+}  // namespace vantor

@@ -1,0 +1,121 @@
+// Commands on the picture itself: moving it with the mouse, saving it, a
+// background image behind the solid, and the scenario editor.
+#include <algorithm>
+#include <cctype>
+
+#include "windows/shared/Workspace.h"
+#include "windows/display/DisplayWindow.h"
+#include "platform/pixels/Bmp.h"
+#include "platform/pixels/Canvas.h"
+#include "platform/numbers/Numbers.h"
+#include "platform/pixels/Png.h"
+
+namespace vantor {
+
+namespace {
+constexpr int RingRadius = 7;
+constexpr int RingPenWidth = 7;
+
+bool hasPngExtension(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string ext = name.substr(name.size() - 4);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".png";
+}
+}  // namespace
+
+void DisplayWindow::labelPicture(const std::string& what, std::optional<int> degrees) {
+    Font lime = lblImageAnim.font();
+    lime.color = colors::Lime;
+    lblImageAnim.setFont(lime);
+    lblImageAnim.setCaption(what);
+    if (!degrees) return;
+    lime = lblDegree.font();
+    lime.color = colors::Lime;
+    lblDegree.setFont(lime);
+    lblDegree.setCaption(std::to_string(*degrees));
+}
+
+// Inverting both times makes the second ring erase the first exactly.
+void DisplayWindow::drawGrabRing(int x, int y) {
+    Canvas canvas(displayBitmap);
+    canvas.pen.mode = PenMode::Invert;
+    canvas.pen.width = RingPenWidth;
+    canvas.brush.style = BrushStyle::Clear;
+    canvas.ellipse(x - RingRadius, y - RingRadius, x + RingRadius, y + RingRadius);
+    showPicture();
+}
+
+void DisplayWindow::imgSolidMouseDown(MouseButton button, unsigned /*shift*/, int x, int y) {
+    // The left button looks round the solid; a second button pressed during
+    // a move or a look does not start another.
+    if (m_drag.active || m_look.active) return;
+    if (button == MouseButton::Left) {
+        lookPress(x, y);
+        return;
+    }
+    // The running line animation draws with an inverting pen over the
+    // picture that is about to move: it ends first, which restores the still
+    // picture under the ring.
+    if (simuRunning()) mnSimuEndClick();
+    m_drag.active = true;
+    m_drag.pressX = x;
+    m_drag.pressY = y;
+    m_drag.savedCaption = lblImageAnim.caption();
+    labelPicture("平行移動");
+    imgSolid.setCursor(Cursor::HandPoint);
+    drawGrabRing(x, y);
+}
+
+void DisplayWindow::imgSolidMouseUp(MouseButton button, unsigned /*shift*/, int x, int y) {
+    if (button == MouseButton::Left) {
+        if (m_look.active) lookRelease();
+        return;
+    }
+    if (!m_drag.active) return;
+    m_drag.active = false;
+    drawGrabRing(m_drag.pressX, m_drag.pressY);
+    imgSolid.setCursor(Cursor::Default);
+    labelPicture(m_drag.savedCaption);
+    if (x == m_drag.pressX && y == m_drag.pressY) return;
+    DisplayOptions& o = m_workspace.options;
+    o.centerX = clampToI32(std::int64_t{o.centerX} + x - m_drag.pressX);
+    o.centerY = clampToI32(std::int64_t{o.centerY} + y - m_drag.pressY);
+    displayStartFromOption();
+}
+
+void DisplayWindow::savePicture(const std::string& fileName) const {
+    if (hasPngExtension(fileName)) m_workspace.files.writeAtomic(fileName, encodePng(displayBitmap));
+    else m_workspace.files.writeAtomic(fileName, encodeBmp(displayBitmap));
+}
+
+void DisplayWindow::mnSaveClick() {
+    if (!m_workspace.executeFileDialog(dlgSaveBitmap)) return;
+    savePicture(dlgSaveBitmap.fileName);
+}
+
+void DisplayWindow::mnBackBitmapClick() {
+    if (!m_workspace.executeFileDialog(dlgOpenBackBitmap)) return;
+    // Decoded aside first: a file that is not a usable picture leaves the
+    // background that was there, and the flag, as they were.
+    const std::string& name = dlgOpenBackBitmap.fileName;
+    Bitmap loaded = readBmpFile(m_workspace.files.resolve(name), name);
+    backBitmap = std::move(loaded);
+    backLoaded = true;
+    // An image hides the background colour, except on a 256-colour screen
+    // where the simulation picture still paints it.
+    if (!palettePath()) mnBack.setVisible(false);
+    mnDispRunClick();
+}
+
+void DisplayWindow::mnBackBitmapEraseClick() {
+    if (backLoaded) backBitmap = Bitmap();
+    backLoaded = false;
+    mnBack.setVisible(true);
+    renewDisplayBitmap();
+    mnDispRunClick();
+}
+
+void DisplayWindow::mnAnimationClick() { m_peers.showScenarioEditor(); }
+
+}  // namespace vantor

@@ -1,0 +1,7 @@
+list(APPEND VANTOR_TEST_SOURCES
+  model/FigureStoreTest.cpp
+  model/ScenarioTest.cpp
+  model/formats/DataSetFilesTest.cpp
+  model/formats/OptionFileTest.cpp
+  model/formats/VertexFormatsTest.cpp
+)

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "support/DisplayWindowFixture.h"
+#include "export/mesh/Mesh3mf.h"
+#include "platform/files/Files.h"
+#include "support/FigureBuilder.h"
+#include "support/MeshChecks.h"
+#include "windows/dialogs/ExportDialog.h"
+#include "windows/display/DisplayWindow.h"
+
+using namespace vantor;
+
+namespace {
+
+struct ExportDialogTest : test::DisplayWindowFixture {
+    ExportDialog& dialog() { return program->exportDialog(); }
+    // Answers the next export dialog with these values and the button.
+    void answerDialog(const char* segments, const char* wall, const char* scale, int result) {
+        desktop.modalScripts.push_back([=](Form& f) {
+            auto& d = static_cast<ExportDialog&>(f);
+            d.rdb3mf.click();
+            d.edtSegments.setText(segments);
+            d.edtThickness.setText(wall);
+            d.edtScale.setText(scale);
+            return result;
+        });
+    }
+};
+
+// The natural vase: one open stroke from the axis. Until it has a wall it is
+// no solid a printer can use, and the window once wrote it as an open
+// surface without a word.
+TEST_F(ExportDialogTest, AnOpenStrokeIsRefusedUntilItHasAWallThenPrintsClosedAndOutward) {
+    start();
+    test::addFigure(program->store, {{0, 0}, {20, 0}, {25, 30}, {18, 60}}, 1);
+    answerDialog("x", "0", "1", mrOk);  // not a number of segments
+    answerDialog("48", "0", "1", mrOk);  // no wall
+    answerDialog("48", "2", "0.5", mrOk);  // a 2 mm wall at half scale: 4 data units
+    desktop.choose(dir.file("vase.3mf"));
+    window().mnExportMeshClick();
+
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(desktop.messages[0].text, "分割数は 3 以上 100000 以下の整数で入れてください");
+    EXPECT_NE(desktop.messages[1].text.find("図形 1 は開いた図形です"), std::string::npos) << desktop.messages[1].text;
+    EXPECT_TRUE(desktop.allAnswersUsed());
+    // The preview the dialog showed last: the printed size in millimetres.
+    EXPECT_NE(dialog().lblPreview.caption().find("高さ 30.0 mm"), std::string::npos) << dialog().lblPreview.caption();
+
+    const Model3mf model = read3mf(Files(dir.path()).readAll("vase.3mf"));
+    EXPECT_TRUE(model.millimetres);
+    ASSERT_EQ(model.objects.size(), 1u);
+    EXPECT_TRUE(test::watertight(model.objects[0].mesh));
+    EXPECT_GT(test::meshVolume(model.objects[0].mesh), 0);
+    EXPECT_DOUBLE_EQ(dialog().preview().size.height, 30.0);
+}
+
+}  // namespace
