@@ -2,6 +2,7 @@ list(APPEND VANTOR_TEST_SOURCES
   windows/control/ControlWindowTest.cpp
   windows/control/DataSetFlowsTest.cpp
   windows/display/DisplayWindowTest.cpp
+  windows/display/FollowStoreTest.cpp
   windows/display/LookTest.cpp
   windows/display/OptionFileCommandsTest.cpp
   windows/display/OptionMenusTest.cpp

@@ -7,6 +7,7 @@
 #include "model/figures/FigureStore.h"
 #include "model/options/OptionFile.h"
 #include "windows/display/DisplayWindow.h"
+#include "windows/display/OptionMenuTable.h"
 #include "platform/numbers/Numbers.h"
 
 namespace vantor {
@@ -28,7 +29,6 @@ void DisplayWindow::loadOptionFile(const std::string& fileName) {
     // The reader replaces a step that no menu offers (3 for the still
     // display, 2 for the simulation) and renews lightDist.
     readOptionFile(m_workspace.files, fileName, o);
-    checkCaptionValue({&mn1d, &mn2d, &mn3d, &mn5d, &mn6d, &mn9d, &mn10d, &mn15d, &mn18d, &mn30d, &mn45d}, o.unitAngle);
     SetSimuUnitAngleCheck();
     switch (static_cast<DrawMethod>(o.defaultMethod)) {
         case DrawMethod::Wire: mnWire.setChecked(true); break;
@@ -36,15 +36,12 @@ void DisplayWindow::loadOptionFile(const std::string& fileName) {
         case DrawMethod::Mesh: mnMesh.setChecked(true); break;
         default: break;  // kept as read; no method item carries the mark
     }
-    for (MenuItem* m : {&mnBREtc, &mnLDEtc, &mnVDEtc, &mnVHEtc, &mnZMEtc, &mnInEtc}) m->setChecked(true);
-    SetBRCheck();
-    SetLDCheck();
-    SetVDCheck();
-    SetVHCheck();
-    SetZMCheck();
-    SetInCheck();
+    // A value no fixed item offers keeps the mark on its free-value item.
+    for (const OptionMenu& row : optionMenus())
+        if (row.other) (this->*row.other).setChecked(true);
+    for (const OptionMenu& row : optionMenus()) markStoredValue(row.group);
     pgbAngle.setVisible(false);
-    m_peers.stopAnimationTimer();
+    m_workspace.clock.stop();
     setDegreeLabel();
 }
 
@@ -93,7 +90,7 @@ void DisplayWindow::InitAllOptions() {
         o.setFactoryStandardColours();
         setFactoryMarks();
         pgbAngle.setVisible(false);
-        m_peers.stopAnimationTimer();
+        m_workspace.clock.stop();
         setDegreeLabel();
     }
     m_workspace.store.applyDefaultTint();
@@ -123,7 +120,7 @@ void DisplayWindow::setFactoryMarks() {
     mnVH6.setChecked(true);
     mnZM3.setChecked(true);
     mnIn7.setChecked(true);
-    SetInCheck();
+    markStoredValue(OptionGroup::Inclination);
     SetSimuUnitAngleCheck();
 }
 

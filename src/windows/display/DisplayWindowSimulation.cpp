@@ -83,7 +83,7 @@ void DisplayWindow::mnSimuStartClick() {
     m_simu.running = true;
     simuTickCount = 0;
 
-    m_peers.startAnimationTimer(TimerClient::Simulation, o.simuInterval);
+    m_workspace.clock.start(TimerClient::Simulation, o.simuInterval);
 }
 
 void DisplayWindow::simuTimerTimer() {
@@ -118,7 +118,7 @@ void DisplayWindow::invertMeridianTrueColour(int a) {
 void DisplayWindow::mnSimuEndClick() {
     if (!m_simu.running) return;
     m_simu.running = false;
-    m_peers.stopAnimationTimer();
+    m_workspace.clock.stop();
     for (MenuItem* m : {&mnOption, &mnDisplayFile, &mnDispRun, &mnAnimation, &mnSimuStart, &mnSimuSpeed, &mnSimuUnitAngle})
         m->setEnabled(true);
     mnSimuEnd.setEnabled(false);
