@@ -9,6 +9,7 @@
 #include "FormHost.h"
 #include "app/Program.h"
 #include "windows/dialogs/LightDirectionDialog.h"
+#include "windows/display/DisplayWindow.h"
 #include "support/ProgramFixture.h"
 
 using namespace vantor;
