@@ -8,13 +8,15 @@
 // before (disposal: leave in place), and within it the pixels the viewer
 // already shows (or shows about as well) are the transparent index, which
 // costs next to nothing to compress. The rectangle maps into the global
-// table while that keeps its error small (see GlobalErrorAllowance), else
+// table while that keeps its error small (see GlobalErrorAllowance; no
+// error at all in a frame of at most 256 colours, which stays exact), else
 // into a table of its own: exact when it has at most 256 colours, else
 // quantized. A frame equal to the one before is a single transparent pixel
 // (or, with a full table, a pixel of the colour shown).
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <memory>
 #include <stdexcept>
@@ -49,9 +51,9 @@ int squaredDistance(std::uint32_t a, std::uint32_t b) {
 
 // A pixel whose shown colour is about as close to its true colour as the
 // new mapping would be is left as shown: transparent pixels compress to
-// almost nothing, and the picture loses at most ShownTolerance.
-bool keepsShown(std::uint32_t truth, std::uint32_t shown, std::uint32_t mapped) {
-    return squaredDistance(truth, shown) <= squaredDistance(truth, mapped) + ShownTolerance;
+// almost nothing, and the picture loses at most `tolerance`.
+bool keepsShown(std::uint32_t truth, std::uint32_t shown, std::uint32_t mapped, int tolerance) {
+    return squaredDistance(truth, shown) <= squaredDistance(truth, mapped) + tolerance;
 }
 
 std::runtime_error gifError(int code) {
@@ -145,6 +147,7 @@ private:
         if (!m_gif) throw gifError(err);
         EGifSetGifVersion(m_gif, true);
         const std::vector<GifColorType> table = tableOf(first.colours, m_globalSlot >= 0 ? 1 : 0);
+        m_globalTableSize = table.size();
         ColorMapObject* map = GifMakeMapObject(static_cast<int>(table.size()), table.data());
         if (!map) throw std::runtime_error("GIF: no memory for a colour table");
         const int put = EGifPutScreenDesc(m_gif, m_width, m_height, 8, 0, map);
@@ -165,10 +168,10 @@ private:
 
     // The rectangle's true pixels mapped into the global table or a table
     // of their own, whichever keeps them closer at the smaller cost.
-    void mapRect(const gif::Pixels& truth, const CanvasRect& rect, gif::Mapped& out, bool& ownTable) {
+    void mapRect(const gif::Pixels& truth, const CanvasRect& rect, bool exactFrame, gif::Mapped& out, bool& ownTable) {
         m_global->map(truth, out);
         ownTable = false;
-        const double allowed = std::max(GlobalErrorAllowance * m_firstError * static_cast<double>(truth.size()),
+        const double allowed = exactFrame ? 0.0 : std::max(GlobalErrorAllowance * m_firstError * static_cast<double>(truth.size()),
                                         CanvasErrorAllowance * 3.0 * static_cast<double>(m_next.size()));
         if (out.squaredError <= allowed) return;
         gif::Mapped own;
@@ -188,7 +191,12 @@ private:
         const gif::Pixels truth = cutRect(m_next, m_width, rect);
         gif::Mapped mapped;
         bool ownTable = false;
-        mapRect(truth, rect, mapped, ownTable);
+        // A frame of at most 256 colours is stored exactly, as it always was.
+        gif::Mapped whole;
+        const bool exactFrame = gif::exactColours(m_next, 256, whole);
+        mapRect(truth, rect, exactFrame, mapped, ownTable);
+        const int tolerance = exactFrame ? 0 : ShownTolerance;
+        const std::vector<std::uint8_t> plain = mapped.indices;
         const int slot = ownTable ? (mapped.colours.size() < 256 ? static_cast<int>(mapped.colours.size()) : -1) : m_globalSlot;
         // Pixels the viewer already shows, or whose frame did not change,
         // become transparent; the rest is what the viewer shows next.
@@ -200,7 +208,7 @@ private:
             for (int x = 0; x < rect.width; ++x) {
                 const std::size_t p = row + static_cast<std::size_t>(x);
                 const std::uint32_t colour = mapped.colours[index[x]];
-                if (slot >= 0 && (m_next[p] == m_last[p] || keepsShown(m_next[p], m_shown[p], colour))) {
+                if (slot >= 0 && (m_next[p] == m_last[p] || keepsShown(m_next[p], m_shown[p], colour, tolerance))) {
                     index[x] = static_cast<std::uint8_t>(slot);
                     continue;
                 }
@@ -211,16 +219,53 @@ private:
                 bottom = std::max(bottom, rect.y + y);
             }
         }
-        if (slot >= 0) {
-            if (right < drawn.x) return putUnchanged(delayMs);
-            drawn.width = right - drawn.x + 1;
-            drawn.height = bottom - drawn.y + 1;
-            const std::uint8_t* start = &mapped.indices[static_cast<std::size_t>(drawn.y - rect.y) * static_cast<std::size_t>(rect.width) +
-                                                        static_cast<std::size_t>(drawn.x - rect.x)];
-            putImage(drawn, rect.width, start, ownTable ? &mapped.colours : nullptr, slot, delayMs);
-        } else {
-            putImage(rect, rect.width, mapped.indices.data(), ownTable ? &mapped.colours : nullptr, slot, delayMs);
+        const std::vector<std::uint32_t>* table = ownTable ? &mapped.colours : nullptr;
+        if (slot < 0) return putImage(rect, rect.width, mapped.indices.data(), table, slot, delayMs);
+        if (right < drawn.x) return putUnchanged(delayMs);
+        drawn.width = right - drawn.x + 1;
+        drawn.height = bottom - drawn.y + 1;
+        const std::uint8_t* start = &mapped.indices[static_cast<std::size_t>(drawn.y - rect.y) * static_cast<std::size_t>(rect.width) +
+                                                    static_cast<std::size_t>(drawn.x - rect.x)];
+        // Transparent pixels scattered among changed ones can break the
+        // runs that LZW packs: the rectangle without them is stored when
+        // that measures smaller.
+        const int bits = tableBits(ownTable ? mapped.colours.size() + 1 : m_globalTableSize);
+        if (encodedSize(rect, rect.width, plain.data(), bits) < encodedSize(drawn, rect.width, start, bits)) {
+            for (int y = 0; y < rect.height; ++y)
+                for (int x = 0; x < rect.width; ++x)
+                    m_shown[static_cast<std::size_t>(rect.y + y) * static_cast<std::size_t>(m_width) + static_cast<std::size_t>(rect.x + x)] =
+                        mapped.colours[plain[static_cast<std::size_t>(y) * static_cast<std::size_t>(rect.width) + static_cast<std::size_t>(x)]];
+            return putImage(rect, rect.width, plain.data(), table, slot, delayMs);
         }
+        putImage(drawn, rect.width, start, table, slot, delayMs);
+    }
+
+    static int tableBits(std::size_t entries) {
+        int bits = 1;
+        while ((std::size_t{1} << bits) < entries) ++bits;
+        return bits;
+    }
+
+    // The bytes giflib makes of the rectangle's indices with a table of
+    // 2^bits entries (and the same few bytes of header for every call).
+    static std::size_t encodedSize(const CanvasRect& rect, int stride, const std::uint8_t* indices, int bits) {
+        std::size_t count = 0;
+        int err = 0;
+        GifFileType* gif = EGifOpen(&count, [](GifFileType* g, const GifByteType*, int length) {
+            *static_cast<std::size_t*>(g->UserData) += static_cast<std::size_t>(length);
+            return length;
+        }, &err);
+        if (!gif) return SIZE_MAX;
+        std::vector<GifColorType> colours(std::size_t{1} << bits, GifColorType{0, 0, 0});
+        ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
+        bool ok = map && EGifPutScreenDesc(gif, rect.width, rect.height, 8, 0, map) == GIF_OK &&
+                  EGifPutImageDesc(gif, 0, 0, rect.width, rect.height, false, nullptr) == GIF_OK;
+        for (int y = 0; ok && y < rect.height; ++y)
+            ok = EGifPutLine(gif, const_cast<GifByteType*>(indices + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride)),
+                             rect.width) == GIF_OK;
+        if (map) GifFreeMapObject(map);
+        EGifCloseFile(gif, &err);
+        return ok ? count : SIZE_MAX;
     }
 
     // One pixel that leaves the picture as it is.
@@ -267,6 +312,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     std::unique_ptr<gif::NearestColours> m_global;
+    std::size_t m_globalTableSize = 0;
     int m_globalSlot = -1;       // the global table's transparent index, -1 when it is full
     double m_firstError = 0;     // the first frame's mean squared error a pixel
     std::vector<std::uint32_t> m_last;   // the frame before, as it was given
