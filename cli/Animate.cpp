@@ -86,7 +86,8 @@ int animateSimulation(const AnimateArgs& a, AnimationFormat format, std::ostream
     StreamingReplace file(Files(".").resolve(a.out), a.out);
     FileSink sink(file);
     std::unique_ptr<AnimationWriter> writer =
-        makeAnimationWriter(format, sink, display.displayPicture().width(), display.displayPicture().height());
+        makeAnimationWriter(format, sink, display.displayPicture().width(), display.displayPicture().height(),
+                            display.simuTicksPerTurn());
     display.mnSimuStartClick();
     const int ticks = display.simuTicksPerTurn();
     for (int i = 0; i < ticks; ++i) {

@@ -1,6 +1,8 @@
 list(APPEND VANTOR_CORE_SOURCES
   src/export/animation/ApngWriter.cpp
   src/export/animation/FitFrame.cpp
+  src/export/animation/FrameCanvas.cpp
+  src/export/animation/GifColours.cpp
   src/export/animation/GifWriter.cpp
   src/export/animation/ScenarioExport.cpp
   src/export/mesh/Measure.cpp

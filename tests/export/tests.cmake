@@ -3,4 +3,6 @@ list(APPEND VANTOR_TEST_SOURCES
   export/RegionsTest.cpp
   export/SolidExportTest.cpp
   export/AnimationWriterTest.cpp
+  export/AnimationDifferencingTest.cpp
+  export/AnimationBoundsTest.cpp
 )

@@ -54,18 +54,36 @@ DecodedAnimation decodeGif(const std::vector<std::uint8_t>& bytes) {
     }
     out.width = gif->SWidth;
     out.height = gif->SHeight;
+    // Frames as a viewer shows them: each image drawn over what its
+    // predecessor's disposal left, its transparent pixels letting that through.
+    std::vector<std::uint32_t> canvas(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height), 0);
     for (int i = 0; i < gif->ImageCount; ++i) {
         const SavedImage& image = gif->SavedImages[i];
+        const GifImageDesc& desc = image.ImageDesc;
         DecodedFrame f;
-        f.width = image.ImageDesc.Width;
-        f.height = image.ImageDesc.Height;
+        f.width = out.width;
+        f.height = out.height;
         GraphicsControlBlock gcb{};
+        gcb.TransparentColor = NO_TRANSPARENT_COLOR;
         if (DGifSavedExtensionToGCB(gif, i, &gcb) == GIF_OK) f.delay = gcb.DelayTime;
-        const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
-        for (int p = 0; p < f.width * f.height; ++p) {
-            const GifColorType c = map->Colors[image.RasterBits[p]];
-            f.pixels.push_back((std::uint32_t(c.Red) << 16) | (std::uint32_t(c.Green) << 8) | c.Blue);
-        }
+        const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
+        EXPECT_TRUE(desc.Left + desc.Width <= out.width && desc.Top + desc.Height <= out.height) << "frame " << i;
+        const std::vector<std::uint32_t> before = canvas;
+        for (int y = 0; y < desc.Height; ++y)
+            for (int x = 0; x < desc.Width; ++x) {
+                const int index = image.RasterBits[y * desc.Width + x];
+                if (index == gcb.TransparentColor) continue;
+                EXPECT_LT(index, map->ColorCount);
+                const GifColorType c = map->Colors[index];
+                canvas[static_cast<std::size_t>(desc.Top + y) * static_cast<std::size_t>(out.width) + static_cast<std::size_t>(desc.Left + x)] =
+                    (std::uint32_t(c.Red) << 16) | (std::uint32_t(c.Green) << 8) | c.Blue;
+            }
+        f.pixels = canvas;
+        if (gcb.DisposalMode == DISPOSE_PREVIOUS) canvas = before;
+        if (gcb.DisposalMode == DISPOSE_BACKGROUND)
+            for (int y = 0; y < desc.Height; ++y)
+                for (int x = 0; x < desc.Width; ++x)
+                    canvas[static_cast<std::size_t>(desc.Top + y) * static_cast<std::size_t>(out.width) + static_cast<std::size_t>(desc.Left + x)] = 0;
         for (int e = 0; e < image.ExtensionBlockCount; ++e) {
             const ExtensionBlock& b = image.ExtensionBlocks[e];
             if (b.Function == APPLICATION_EXT_FUNC_CODE && b.ByteCount == 11 &&
@@ -90,7 +108,12 @@ DecodedAnimation decodeApng(const std::vector<std::uint8_t>& bytes) {
     DecodedAnimation out;
     std::uint32_t sequence = 0;
     int declared = -1;
-    DecodedFrame frame;
+    // Frames as a viewer shows them: each region put over the canvas its
+    // predecessor's dispose op left (blend op "source": replaced whole).
+    std::vector<std::uint32_t> canvas;
+    struct Region {
+        int width = 0, height = 0, x = 0, y = 0, delay = 0, dispose = 0;
+    } region;
     for (std::size_t at = 8; at + 12 <= bytes.size();) {
         const std::uint32_t length = be32(&bytes[at]);
         if (at + 12 + length > bytes.size()) break;
@@ -100,30 +123,44 @@ DecodedAnimation decodeApng(const std::vector<std::uint8_t>& bytes) {
         if (type == "IHDR") {
             out.width = static_cast<int>(be32(data));
             out.height = static_cast<int>(be32(data + 4));
+            canvas.assign(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height), 0);
         } else if (type == "acTL") {
             declared = static_cast<int>(be32(data));
             out.loopsForever = be32(data + 4) == 0;
         } else if (type == "fcTL") {
             EXPECT_EQ(be32(data), sequence++);
-            frame = DecodedFrame{static_cast<int>(be32(data + 4)), static_cast<int>(be32(data + 8)),
-                                 ((data[20] << 8) | data[21]) * 1000 / ((data[22] << 8) | data[23]), {}};
+            region = {static_cast<int>(be32(data + 4)), static_cast<int>(be32(data + 8)), static_cast<int>(be32(data + 12)),
+                      static_cast<int>(be32(data + 16)), ((data[20] << 8) | data[21]) * 1000 / ((data[22] << 8) | data[23]),
+                      data[24]};
+            EXPECT_EQ(data[25], 0) << "blend: source";
+            EXPECT_TRUE(region.x + region.width <= out.width && region.y + region.height <= out.height);
         } else if (type == "IDAT" || type == "fdAT") {
             const std::size_t skip = type == "fdAT" ? 4 : 0;
             if (skip) {
                 EXPECT_EQ(be32(data), sequence++);
             }
             // Rows of 8-bit RGB, each behind its filter byte; the writer uses "Sub".
-            const std::size_t stride = static_cast<std::size_t>(frame.width) * 3 + 1;
-            std::vector<std::uint8_t> raw(stride * static_cast<std::size_t>(frame.height));
+            const std::size_t stride = static_cast<std::size_t>(region.width) * 3 + 1;
+            std::vector<std::uint8_t> raw(stride * static_cast<std::size_t>(region.height));
             uLongf size = static_cast<uLongf>(raw.size());
             EXPECT_EQ(uncompress(raw.data(), &size, data + skip, length - skip), Z_OK);
-            for (std::size_t row = 0; row < raw.size(); row += stride) {
-                EXPECT_EQ(raw[row], 1);
-                for (std::size_t i = 4; i < stride; ++i) raw[row + i] = static_cast<std::uint8_t>(raw[row + i] + raw[row + i - 3]);
-                for (std::size_t i = 1; i < stride; i += 3)
-                    frame.pixels.push_back((std::uint32_t(raw[row + i]) << 16) | (std::uint32_t(raw[row + i + 1]) << 8) | raw[row + i + 2]);
+            const std::vector<std::uint32_t> before = canvas;
+            for (int y = 0; y < region.height; ++y) {
+                std::uint8_t* row = raw.data() + stride * static_cast<std::size_t>(y);
+                EXPECT_EQ(row[0], 1);
+                for (std::size_t i = 4; i < stride; ++i) row[i] = static_cast<std::uint8_t>(row[i] + row[i - 3]);
+                for (int x = 0; x < region.width; ++x) {
+                    const std::uint8_t* p = row + 1 + 3 * static_cast<std::size_t>(x);
+                    canvas[static_cast<std::size_t>(region.y + y) * static_cast<std::size_t>(out.width) + static_cast<std::size_t>(region.x + x)] =
+                        (std::uint32_t(p[0]) << 16) | (std::uint32_t(p[1]) << 8) | p[2];
+                }
             }
-            out.frames.push_back(frame);
+            out.frames.push_back(DecodedFrame{out.width, out.height, region.delay, canvas});
+            if (region.dispose == 2) canvas = before;
+            if (region.dispose == 1)
+                for (int y = 0; y < region.height; ++y)
+                    for (int x = 0; x < region.width; ++x)
+                        canvas[static_cast<std::size_t>(region.y + y) * static_cast<std::size_t>(out.width) + static_cast<std::size_t>(region.x + x)] = 0;
         }
         at += 12 + length;
     }

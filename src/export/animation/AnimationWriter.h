@@ -1,11 +1,12 @@
 #pragma once
-// Animated pictures that any viewer plays: GIF (giflib, one colour table per
-// frame, looping) and animated PNG (chunks written here with zlib: the
-// distribution's libpng does not write APNG). Frames are Bitmaps of either
-// format, placed on a canvas of a size fixed at the start as playback places
-// them (see placeFrame). Each frame is encoded and handed to a ByteSink as
-// it is added, so neither the frames nor the whole file are ever held in
-// memory at once.
+// Animated pictures that any viewer plays: GIF (giflib, a global colour
+// table and local ones where they gain, looping) and animated PNG (chunks
+// written here with zlib: the distribution's libpng does not write APNG).
+// Frames are Bitmaps of either format, placed on a canvas of a size fixed at
+// the start as playback places them (see placeFrame). After the first, each
+// frame stores only the rectangle in which it differs from the one before.
+// Each frame is encoded and handed to a ByteSink as it is added, so neither
+// the frames nor the whole file are ever held in memory at once.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -28,6 +29,8 @@ public:
     virtual void write(const std::uint8_t* data, std::size_t size) = 0;
     // Replaces bytes already written: a header whose count is known only at the end.
     virtual void overwrite(std::uint64_t offset, const std::vector<std::uint8_t>& bytes) = 0;
+    // False for a FIFO or device, whose bytes are gone once written.
+    virtual bool canOverwrite() const { return true; }
 };
 
 class MemorySink : public ByteSink {
@@ -43,6 +46,9 @@ public:
     // `delayMs` is how long the frame stays; the file holds
     // storedDelayMs(format, delayMs).
     virtual void addFrame(const Bitmap& frame, int delayMs) = 0;
+    // The last frame added once more, for `delayMs`: a few bytes, and no
+    // encoding. Throws std::runtime_error before the first frame.
+    virtual void repeatFrame(int delayMs) = 0;
     // Writes the end of the file; the writer is spent afterwards. Throws
     // std::runtime_error when no frame was added.
     virtual void finish() = 0;
@@ -53,8 +59,13 @@ protected:
 };
 
 // A writer of a width x height animation into `sink`, which must outlive it.
-// Throws std::runtime_error for a size the format cannot hold.
-std::unique_ptr<AnimationWriter> makeAnimationWriter(AnimationFormat format, ByteSink& sink, int width, int height);
+// `frames`, when above 0, is the number of frames that will be added: an
+// animated PNG then states it at the start and needs no overwrite (finish
+// throws when another number was added); without it, a sink that cannot
+// overwrite is refused. Throws std::runtime_error for a size the format
+// cannot hold.
+std::unique_ptr<AnimationWriter> makeAnimationWriter(AnimationFormat format, ByteSink& sink, int width, int height,
+                                                     int frames = 0);
 
 // The delay the format stores for a delay of `delayMs`. GIF stores
 // hundredths of a second, rounded, and no shorter than 20 ms, since viewers

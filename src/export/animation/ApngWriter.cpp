@@ -1,15 +1,20 @@
 // Animated PNG: IHDR, an acTL that loops for ever, then for each frame an
-// fcTL with its delay in milliseconds and the frame's pixels as 8-bit RGB,
-// the first in IDAT (what a viewer without animation shows) and the others
-// in fdAT. Palette frames become RGB, since APNG frames share one palette.
-// Each chunk goes to the sink when it is complete; the frame count in acTL
-// is filled in at the end.
+// fcTL with its delay in milliseconds and its pixels as 8-bit RGB, the first
+// whole in IDAT (what a viewer without animation shows), each later one only
+// the rectangle in which it differs from the frame before, in fdAT, put over
+// the frame before (dispose: none, blend: source). A frame equal to the one
+// before stores one pixel as it is. Palette frames become RGB, since APNG
+// frames share one palette. Each chunk goes to the sink when it is
+// complete; the frame count in acTL is written at the start when it is
+// known, else filled in at the end.
 #include <zlib.h>
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 #include "export/animation/AnimationWriter.h"
+#include "export/animation/FrameCanvas.h"
 #include "platform/pixels/PngChunks.h"
 
 namespace vantor {
@@ -21,23 +26,60 @@ using png::put32;
 
 class ApngWriter : public AnimationWriter {
 public:
-    ApngWriter(ByteSink& sink, int width, int height) : m_sink(sink), m_width(width), m_height(height) {
+    ApngWriter(ByteSink& sink, int width, int height, int frames)
+        : m_sink(sink), m_width(width), m_height(height), m_announced(std::max(frames, 0)) {
         if (width <= 0 || height <= 0) throw std::runtime_error("PNG: empty frame");
+        if (m_announced == 0 && !sink.canOverwrite())
+            throw std::runtime_error("PNG: a stream needs the frame count before the first frame");
     }
 
     void addFrame(const Bitmap& input, int delayMs) override {
         if (!m_started) start();
-        Bitmap scaled;
-        const Bitmap& placed = placeFrame(input, scaled);
-        const Bitmap fitted = (placed.width() == m_width && placed.height() == m_height) ? Bitmap() : fitFrame(placed, m_width, m_height);
-        const Bitmap& frame = fitted.isEmpty() ? placed : fitted;
+        canvasPixels(input, m_width, m_height, m_next);
+        CanvasRect rect{0, 0, m_width, m_height};
+        if (m_frames > 0) {
+            rect = changedRect(m_next, m_last, m_width, m_height);
+            if (rect.empty()) rect = {0, 0, 1, 1};
+        }
+        putFrame(rect, m_next, delayMs);
+        m_last.swap(m_next);
+    }
 
+    void repeatFrame(int delayMs) override {
+        if (m_frames == 0) throw std::runtime_error("PNG: no frame to repeat");
+        putFrame({0, 0, 1, 1}, m_last, delayMs);
+    }
+
+    void finish() override {
+        if (m_frames == 0) throw std::runtime_error("PNG: no frames");
+        if (m_announced > 0 && m_frames != m_announced)
+            throw std::runtime_error("PNG: " + std::to_string(m_announced) + " frames announced, " + std::to_string(m_frames) +
+                                     " added");
+        chunk("IEND", {});
+        if (m_announced > 0) return;
+        // The frame count is known only now.
+        std::vector<std::uint8_t> patched;
+        png::chunk(patched, "acTL", actl(m_frames));
+        m_sink.overwrite(m_actlOffset, patched);
+    }
+
+private:
+    static std::vector<std::uint8_t> actl(int frames) {
+        std::vector<std::uint8_t> data;
+        put32(data, static_cast<std::uint32_t>(frames));
+        put32(data, 0);  // plays: for ever
+        return data;
+    }
+
+    void putFrame(const CanvasRect& rect, const std::vector<std::uint32_t>& canvas, int delayMs) {
+        if (m_announced > 0 && m_frames == m_announced)
+            throw std::runtime_error("PNG: more frames than the " + std::to_string(m_announced) + " announced");
         std::vector<std::uint8_t> fc;
         put32(fc, m_sequence++);
-        put32(fc, static_cast<std::uint32_t>(m_width));
-        put32(fc, static_cast<std::uint32_t>(m_height));
-        put32(fc, 0);
-        put32(fc, 0);
+        put32(fc, static_cast<std::uint32_t>(rect.width));
+        put32(fc, static_cast<std::uint32_t>(rect.height));
+        put32(fc, static_cast<std::uint32_t>(rect.x));
+        put32(fc, static_cast<std::uint32_t>(rect.y));
         put16(fc, static_cast<std::uint16_t>(storedDelayMs(AnimationFormat::Apng, delayMs)));
         put16(fc, 1000);
         fc.push_back(0);  // dispose: none
@@ -46,25 +88,12 @@ public:
 
         std::vector<std::uint8_t> data;
         if (m_frames > 0) put32(data, m_sequence++);
-        const std::vector<std::uint8_t> z = compressRows(frame);
+        const std::vector<std::uint8_t> z = compressRows(canvas, rect);
         data.insert(data.end(), z.begin(), z.end());
         chunk(m_frames == 0 ? "IDAT" : "fdAT", data);
         ++m_frames;
     }
 
-    void finish() override {
-        if (m_frames == 0) throw std::runtime_error("PNG: no frames");
-        chunk("IEND", {});
-        // The frame count is known only now.
-        std::vector<std::uint8_t> actl;
-        put32(actl, static_cast<std::uint32_t>(m_frames));
-        put32(actl, 0);  // plays: for ever
-        std::vector<std::uint8_t> patched;
-        png::chunk(patched, "acTL", actl);
-        m_sink.overwrite(m_actlOffset, patched);
-    }
-
-private:
     void chunk(const char* type, const std::vector<std::uint8_t>& data) {
         std::vector<std::uint8_t> bytes;
         png::chunk(bytes, type, data);
@@ -83,26 +112,21 @@ private:
         ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});  // 8-bit RGB
         chunk("IHDR", ihdr);
         m_actlOffset = m_written;
-        chunk("acTL", std::vector<std::uint8_t>(8, 0));
+        chunk("acTL", actl(m_announced));
     }
 
-    // Rows with the "Sub" filter, which suits the shaded gradients.
-    std::vector<std::uint8_t> compressRows(const Bitmap& frame) const {
-        const std::size_t stride = static_cast<std::size_t>(m_width) * 3 + 1;
-        std::vector<std::uint8_t> raw(stride * static_cast<std::size_t>(m_height));
-        std::vector<std::uint8_t> rgb(static_cast<std::size_t>(m_width) * 3);
-        std::uint32_t lut[256] = {};
-        if (frame.format() == PixelFormat::Indexed8)
-            for (int i = 0; i < 256; ++i) {
-                const PaletteEntry e = frame.colorTableEntry(i);
-                lut[i] = (std::uint32_t(e.r) << 16) | (std::uint32_t(e.g) << 8) | e.b;
-            }
-        for (int y = 0; y < m_height; ++y) {
-            for (int x = 0; x < m_width; ++x) {
-                const std::uint32_t c = frame.format() == PixelFormat::Indexed8 ? lut[frame.indexRow(y)[x]] : frame.rgbRow(y)[x];
-                rgb[3 * static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(c >> 16);
-                rgb[3 * static_cast<std::size_t>(x) + 1] = static_cast<std::uint8_t>(c >> 8);
-                rgb[3 * static_cast<std::size_t>(x) + 2] = static_cast<std::uint8_t>(c);
+    // The rectangle's rows with the "Sub" filter, which suits the shaded gradients.
+    std::vector<std::uint8_t> compressRows(const std::vector<std::uint32_t>& canvas, const CanvasRect& rect) const {
+        const std::size_t stride = static_cast<std::size_t>(rect.width) * 3 + 1;
+        std::vector<std::uint8_t> raw(stride * static_cast<std::size_t>(rect.height));
+        std::vector<std::uint8_t> rgb(static_cast<std::size_t>(rect.width) * 3);
+        for (int y = 0; y < rect.height; ++y) {
+            const std::uint32_t* src =
+                &canvas[static_cast<std::size_t>(rect.y + y) * static_cast<std::size_t>(m_width) + static_cast<std::size_t>(rect.x)];
+            for (int x = 0; x < rect.width; ++x) {
+                rgb[3 * static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(src[x] >> 16);
+                rgb[3 * static_cast<std::size_t>(x) + 1] = static_cast<std::uint8_t>(src[x] >> 8);
+                rgb[3 * static_cast<std::size_t>(x) + 2] = static_cast<std::uint8_t>(src[x]);
             }
             std::uint8_t* row = raw.data() + stride * static_cast<std::size_t>(y);
             row[0] = 1;
@@ -124,15 +148,18 @@ private:
     std::uint32_t m_sequence = 0;
     int m_width;
     int m_height;
+    int m_announced;                      // frames stated in acTL at the start; 0: patched at the end
+    std::vector<std::uint32_t> m_last;    // the frame before
+    std::vector<std::uint32_t> m_next;    // the frame being added
 };
 
 }  // namespace
 
 std::unique_ptr<AnimationWriter> makeGifWriter(ByteSink& sink, int width, int height);
 
-std::unique_ptr<AnimationWriter> makeAnimationWriter(AnimationFormat format, ByteSink& sink, int width, int height) {
+std::unique_ptr<AnimationWriter> makeAnimationWriter(AnimationFormat format, ByteSink& sink, int width, int height, int frames) {
     if (format == AnimationFormat::Gif) return makeGifWriter(sink, width, height);
-    return std::make_unique<ApngWriter>(sink, width, height);
+    return std::make_unique<ApngWriter>(sink, width, height, frames);
 }
 
 }  // namespace vantor

@@ -15,6 +15,7 @@
 #include "platform/files/Files.h"
 #include "platform/files/StreamingReplace.h"
 #include "platform/pixels/Bitmap.h"
+#include "platform/pixels/Bmp.h"
 
 namespace vantor {
 
@@ -58,6 +59,8 @@ void FileSink::write(const std::uint8_t* data, std::size_t size) { m_file.write(
 
 void FileSink::overwrite(std::uint64_t offset, const std::vector<std::uint8_t>& bytes) { m_file.overwrite(offset, bytes); }
 
+bool FileSink::canOverwrite() const { return !m_file.isStream(); }
+
 ScenarioExport exportScenario(const Files& files, const std::string& folder, const std::vector<std::string>& frames,
                               int delayMs, AnimationFormat format, const std::string& outPath) {
     ScenarioExport result;
@@ -83,7 +86,16 @@ ScenarioExport exportScenario(const Files& files, const std::string& folder, con
         if (at->second) present.push_back(&name);
     }
     if (present.empty()) throw IoError("書き出すコマがありません", outPath);
-    FrameSource source(files, folder);
+    // Pictures larger than the playback area are scaled down as they are
+    // read, so a huge header costs no more than the area.
+    FrameSource source(files, folder, FrameSource::DefaultBudgetBytes,
+                       [](const Files& in, const std::string& from, const std::string& name) {
+                           const std::string path = framePath(from, name, ".bmp");
+                           return readBmpFileFitted(in.resolve(path), path, [](int w, int h) {
+                               const FrameSize size = placedSize(w, h);
+                               return std::pair<int, int>(size.width, size.height);
+                           });
+                       });
     if (result.width == 0) {
         // No header could be read: the first picture reports why, or gives the size.
         const FrameSource::Frame first = source.frame(*present.front());
@@ -97,12 +109,16 @@ ScenarioExport exportScenario(const Files& files, const std::string& folder, con
     StreamingReplace file(files.resolve(outPath), outPath);
     FileSink sink(file);
     try {
-        auto writer = makeAnimationWriter(format, sink, result.width, result.height);
-        // Each distinct picture is decoded once (see FrameSource).
+        auto writer = makeAnimationWriter(format, sink, result.width, result.height, static_cast<int>(present.size()));
+        // Each distinct picture is decoded once (see FrameSource), and a
+        // picture that follows itself is not even looked at again.
+        std::optional<std::size_t> lastId;
         for (const std::string* name : present) {
             const FrameSource::Frame frame = source.frame(*name);
             if (!frame.picture) throw IoError("書き出すコマがありません", outPath);
-            writer->addFrame(*frame.picture, delayMs);
+            if (lastId == frame.id) writer->repeatFrame(delayMs);
+            else writer->addFrame(*frame.picture, delayMs);
+            lastId = frame.id;
         }
         writer->finish();
         result.frames = writer->frameCount();

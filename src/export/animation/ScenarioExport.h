@@ -28,8 +28,10 @@ struct ScenarioExport {
 // is at most the playback area; smaller frames lie at its top left on black.
 // A picture that exists but cannot be read, or nothing left to write,
 // throws IoError and writes nothing. The file is written frame by frame to a
-// temporary that replaces `outPath` at the end. Each distinct picture is
-// decoded once (see FrameSource).
+// temporary that replaces `outPath` at the end (a FIFO or device is written
+// into as the frames come). Each distinct picture is decoded once (see
+// FrameSource), already scaled down to the playback area, and a frame that
+// repeats the one before costs a few bytes.
 ScenarioExport exportScenario(const Files& files, const std::string& folder, const std::vector<std::string>& frames,
                               int delayMs, AnimationFormat format, const std::string& outPath);
 
@@ -40,6 +42,7 @@ public:
     explicit FileSink(StreamingReplace& file) : m_file(file) {}
     void write(const std::uint8_t* data, std::size_t size) override;
     void overwrite(std::uint64_t offset, const std::vector<std::uint8_t>& bytes) override;
+    bool canOverwrite() const override;
 
 private:
     StreamingReplace& m_file;

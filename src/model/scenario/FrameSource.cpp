@@ -10,8 +10,9 @@ std::size_t pictureBytes(const Bitmap& picture) {
     return static_cast<std::size_t>(picture.width()) * static_cast<std::size_t>(picture.height()) * perPixel;
 }
 
-FrameSource::FrameSource(const Files& files, std::string folder, std::size_t budgetBytes)
-    : m_files(files), m_folder(std::move(folder)), m_budget(budgetBytes) {}
+FrameSource::FrameSource(const Files& files, std::string folder, std::size_t budgetBytes, Loader load)
+    : m_files(files), m_folder(std::move(folder)), m_budget(budgetBytes),
+      m_load(load ? std::move(load) : Loader(&loadFramePicture)) {}
 
 FrameSource::Frame FrameSource::frame(const std::string& name) {
     auto [it, fresh] = m_entries.try_emplace(name);
@@ -25,7 +26,7 @@ FrameSource::Frame FrameSource::frame(const std::string& name) {
         m_recent.splice(m_recent.begin(), m_recent, entry.recent);
         return {entry.id, entry.picture};
     }
-    entry.picture = std::make_shared<const Bitmap>(loadFramePicture(m_files, m_folder, name));
+    entry.picture = std::make_shared<const Bitmap>(m_load(m_files, m_folder, name));
     ++m_decodes;
     keep(name, entry);
     return {entry.id, entry.picture};

@@ -8,6 +8,7 @@
 // given up first; the most recent picture is always kept, so a frame that
 // repeats in a row is never decoded twice, whatever its size.
 #include <cstddef>
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
@@ -23,8 +24,12 @@ class FrameSource {
 public:
     static constexpr std::size_t DefaultBudgetBytes = std::size_t(16) << 20;
 
+    // How a picture is read: loadFramePicture unless another is given
+    // (one that reads it already scaled down, say).
+    using Loader = std::function<Bitmap(const Files& files, const std::string& folder, const std::string& name)>;
+
     // Frames are looked up as name + ".bmp" in `folder` (see framePath).
-    FrameSource(const Files& files, std::string folder, std::size_t budgetBytes = DefaultBudgetBytes);
+    FrameSource(const Files& files, std::string folder, std::size_t budgetBytes = DefaultBudgetBytes, Loader load = {});
 
     struct Frame {
         // The same number for every occurrence of one name, counting the
@@ -54,6 +59,7 @@ private:
     const Files& m_files;
     std::string m_folder;
     std::size_t m_budget;
+    Loader m_load;
     std::size_t m_keptBytes = 0;
     std::size_t m_decodes = 0;
     std::unordered_map<std::string, Entry> m_entries;

@@ -141,7 +141,7 @@ void syncFolder(const std::string& folder) {
     ::close(fd);
 }
 
-void writeIntoStream(const std::string& path, const std::vector<std::uint8_t>& bytes, const std::string& shownName) {
+int openStream(const std::string& path, const std::string& shownName) {
     // Never created, never truncated: only what is already there is opened.
     const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && errno == ENXIO) throw IoError(NoReaderText, shownName);
@@ -153,6 +153,14 @@ void writeIntoStream(const std::string& path, const std::vector<std::uint8_t>& b
     // The reader sets the pace, as it would for a shell redirection.
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    const int kept = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (kept < 0) fail(errno, shownName);
+    return kept;
+}
+
+void writeIntoStream(const std::string& path, const std::vector<std::uint8_t>& bytes, const std::string& shownName) {
+    Descriptor out(openStream(path, shownName));
+    const int fd = out.get();
     if (const int err = writeAll(fd, bytes.data(), bytes.size()); err != 0) fail(err, shownName);
     if (const int err = out.close(); err != 0) fail(err, shownName);
 }

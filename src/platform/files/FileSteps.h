@@ -51,6 +51,9 @@ int writeAll(int fd, const std::uint8_t* data, std::size_t size);
 void syncFolder(const std::string& folder);
 // Writes into an existing FIFO or character device; throws IoError.
 void writeIntoStream(const std::string& path, const std::vector<std::uint8_t>& bytes, const std::string& shownName);
+// Opens an existing FIFO or character device for blocking writes; the
+// descriptor, or IoError (no reader, not a stream).
+int openStream(const std::string& path, const std::string& shownName);
 
 // An open descriptor closed on leaving scope.
 class Descriptor {

@@ -46,11 +46,12 @@ StreamingReplace::StreamingReplace(const std::string& path, std::string shownNam
     m_target = d.target;
     m_createdTarget = d.createdEmpty;
     if (d.kind == DestinationKind::Stream) {
-        // A FIFO or device cannot take back a header patched at the end, so
-        // its bytes are kept until commit and then written into it.
+        // A FIFO or device is written into as the bytes come (opened with
+        // the first of them), never replaced; it cannot take back a byte.
         m_stream = true;
         if (fault)
             if (const int err = fault(m_target); err != 0) fail(err);
+        m_buffer.reserve(BufferBytes);
         return;
     }
     std::mt19937_64 rng = seededRandom();
@@ -78,18 +79,14 @@ void StreamingReplace::fail(int err) {
 }
 
 void StreamingReplace::flush() {
-    if (m_buffer.empty() || m_stream) return;
+    if (m_stream && m_fd < 0) m_fd = openStream(m_target, m_shown);
+    if (m_buffer.empty()) return;
     if (!writeAllAt(m_fd, m_buffer.data(), m_buffer.size(), 0, true)) fail(errno);
     m_buffer.clear();
 }
 
 void StreamingReplace::write(const std::uint8_t* data, std::size_t size) {
-    if (m_stream) {
-        m_buffer.insert(m_buffer.end(), data, data + size);
-        m_size += size;
-        return;
-    }
-    if (m_fd < 0) throw IoError(std::strerror(EBADF), m_shown);
+    if (m_fd < 0 && !m_stream) throw IoError(std::strerror(EBADF), m_shown);
     m_size += size;
     if (m_buffer.size() + size > BufferBytes) flush();
     if (size >= BufferBytes) {
@@ -101,10 +98,7 @@ void StreamingReplace::write(const std::uint8_t* data, std::size_t size) {
 
 void StreamingReplace::overwrite(std::uint64_t offset, const std::vector<std::uint8_t>& bytes) {
     if (offset + bytes.size() > m_size) throw IoError(std::strerror(EINVAL), m_shown);
-    if (m_stream) {
-        std::copy(bytes.begin(), bytes.end(), m_buffer.begin() + static_cast<std::ptrdiff_t>(offset));
-        return;
-    }
+    if (m_stream) throw IoError(std::strerror(ESPIPE), m_shown);
     if (m_fd < 0) throw IoError(std::strerror(EBADF), m_shown);
     flush();
     if (!writeAllAt(m_fd, bytes.data(), bytes.size(), static_cast<off_t>(offset), false)) fail(errno);
@@ -112,9 +106,11 @@ void StreamingReplace::overwrite(std::uint64_t offset, const std::vector<std::ui
 
 void StreamingReplace::commit() {
     if (m_stream) {
-        writeIntoStream(m_target, m_buffer, m_shown);
-        m_buffer.clear();
+        flush();
+        const int fd = m_fd;
+        m_fd = -1;
         m_stream = false;
+        if (::close(fd) != 0) fail(errno);
         return;
     }
     if (m_fd < 0) throw IoError(std::strerror(EBADF), m_shown);

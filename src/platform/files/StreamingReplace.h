@@ -7,7 +7,8 @@
 // over the destination and flushes the folder. Until then the destination
 // keeps its previous content, and a writer destroyed or aborted without
 // commit removes its temporary. A FIFO or character device named as the
-// destination is written into at commit, never replaced.
+// destination is written into as the bytes come, never replaced; it cannot
+// be overwritten.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -29,8 +30,11 @@ public:
     // Appends; throws IoError.
     void write(const std::uint8_t* data, std::size_t size);
     void write(const std::vector<std::uint8_t>& bytes) { write(bytes.data(), bytes.size()); }
-    // Overwrites bytes already written (a header completed at the end).
+    // Overwrites bytes already written (a header completed at the end);
+    // IoError for a stream.
     void overwrite(std::uint64_t offset, const std::vector<std::uint8_t>& bytes);
+    // A FIFO or device: written as the bytes come, no overwrite.
+    bool isStream() const { return m_stream; }
     // Bytes written so far.
     std::uint64_t size() const { return m_size; }
 
@@ -49,7 +53,7 @@ private:
     int m_fd = -1;
     std::uint64_t m_size = 0;
     std::vector<std::uint8_t> m_buffer;
-    bool m_stream = false;         // a FIFO or device: m_buffer holds every byte until commit
+    bool m_stream = false;         // a FIFO or device, opened with the first bytes
     bool m_createdTarget = false;  // a dangling link's target made for this save
 };
 

@@ -149,45 +149,41 @@ struct Channel {
     int bits = 0;
 };
 
-Bitmap indexedBitmap(const Info& info) {
-    Bitmap bmp(static_cast<int>(info.width), static_cast<int>(info.height), PixelFormat::Indexed8);
+// An Indexed8 picture with the file's colour table, of the file's size or the one given.
+Bitmap indexedBitmap(const Info& info, int width = 0, int height = 0) {
+    Bitmap bmp(width > 0 ? width : static_cast<int>(info.width), height > 0 ? height : static_cast<int>(info.height),
+               PixelFormat::Indexed8);
     std::vector<PaletteEntry> entries(256);
     std::copy(info.table.begin(), info.table.end(), entries.begin());
     bmp.attachPalette(std::make_shared<Palette>(std::move(entries)));
     return bmp;
 }
 
-// `pixels`, `have`: the file's bytes from the pixel data offset on.
-Bitmap decodeUncompressed(const std::uint8_t* pixels, std::uint64_t have, const Info& info, const std::string& fileName) {
-    const int w = static_cast<int>(info.width), h = static_cast<int>(info.height), bpp = info.bitCount;
-    const std::uint64_t rowBytes = (std::uint64_t(w) * bpp + 7) / 8;
-    const std::uint64_t stride = (std::uint64_t(w) * bpp + 31) / 32 * 4;
-    // The last row's padding may be missing; everything else must be there.
-    const std::uint64_t need = stride * std::uint64_t(h - 1) + rowBytes;
-    if (need > have)
-        reject("pixel data truncated: " + std::to_string(have) + " of " + std::to_string(need) + " bytes", fileName);
+// The decoding of one stored row of an uncompressed picture.
+class RowDecoder {
+public:
+    explicit RowDecoder(const Info& info)
+        : m_info(info), m_red(masks()[0]), m_green(masks()[1]), m_blue(masks()[2]) {}
 
-    const bool fields = info.compression == BitFields || info.compression == AlphaBitFields;
-    const std::uint32_t defaultMasks16[3] = {0x7C00, 0x03E0, 0x001F};
-    const std::uint32_t defaultMasks32[3] = {0xFF0000, 0x00FF00, 0x0000FF};
-    const std::uint32_t* masks = fields ? info.masks : (bpp == 16 ? defaultMasks16 : defaultMasks32);
-    const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
+    std::uint64_t rowBytes() const { return (std::uint64_t(m_info.width) * m_info.bitCount + 7) / 8; }
+    std::uint64_t stride() const { return (std::uint64_t(m_info.width) * m_info.bitCount + 31) / 32 * 4; }
+    // The row stored `i`-th holds the picture's row rowOf(i), and back.
+    int rowOf(int i) const { return m_info.topDown ? i : static_cast<int>(m_info.height) - 1 - i; }
 
-    Bitmap bmp = bpp <= 8 ? indexedBitmap(info) : Bitmap(w, h, PixelFormat::Rgb32);
-    for (int i = 0; i < h; ++i) {
-        const std::uint8_t* src = pixels + stride * std::uint64_t(i);
-        const int y = info.topDown ? i : h - 1 - i;
-        if (bpp <= 8) {
-            std::uint8_t* dst = bmp.indexRow(y);
-            const int perByte = 8 / bpp;
-            const unsigned valueMask = (1u << bpp) - 1;
-            for (int x = 0; x < w; ++x) {
-                const int shift = 8 - bpp * (x % perByte + 1);
-                dst[x] = static_cast<std::uint8_t>((src[x / perByte] >> shift) & valueMask);
-            }
-            continue;
+    // Palette indices (up to 8 bits a pixel) of the row at `src`.
+    void indices(const std::uint8_t* src, std::uint8_t* dst) const {
+        const int bpp = m_info.bitCount, w = static_cast<int>(m_info.width);
+        const int perByte = 8 / bpp;
+        const unsigned valueMask = (1u << bpp) - 1;
+        for (int x = 0; x < w; ++x) {
+            const int shift = 8 - bpp * (x % perByte + 1);
+            dst[x] = static_cast<std::uint8_t>((src[x / perByte] >> shift) & valueMask);
         }
-        std::uint32_t* dst = bmp.rgbRow(y);
+    }
+
+    // 0xRRGGBB colours (16 bits a pixel and more) of the row at `src`.
+    void colours(const std::uint8_t* src, std::uint32_t* dst) const {
+        const int bpp = m_info.bitCount, w = static_cast<int>(m_info.width);
         for (int x = 0; x < w; ++x) {
             std::uint8_t r, g, b;
             if (bpp == 24) {
@@ -197,10 +193,41 @@ Bitmap decodeUncompressed(const std::uint8_t* pixels, std::uint64_t have, const 
                 const std::uint8_t* p = src + std::size_t(x) * (bpp / 8);
                 std::uint32_t v = p[0] | (std::uint32_t(p[1]) << 8);
                 if (bpp == 32) v |= (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
-                r = red(v), g = green(v), b = blue(v);
+                r = m_red(v), g = m_green(v), b = m_blue(v);
             }
             dst[x] = (std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | b;
         }
+    }
+
+private:
+    const std::uint32_t* masks() const {
+        static constexpr std::uint32_t defaultMasks16[3] = {0x7C00, 0x03E0, 0x001F};
+        static constexpr std::uint32_t defaultMasks32[3] = {0xFF0000, 0x00FF00, 0x0000FF};
+        const bool fields = m_info.compression == BitFields || m_info.compression == AlphaBitFields;
+        return fields ? m_info.masks : (m_info.bitCount == 16 ? defaultMasks16 : defaultMasks32);
+    }
+
+    const Info& m_info;
+    Channel m_red, m_green, m_blue;
+};
+
+// The last row's padding may be missing; everything else must be there.
+void rejectTruncated(const RowDecoder& rows, std::uint64_t have, const Info& info, const std::string& fileName) {
+    const std::uint64_t need = rows.stride() * std::uint64_t(info.height - 1) + rows.rowBytes();
+    if (need > have)
+        reject("pixel data truncated: " + std::to_string(have) + " of " + std::to_string(need) + " bytes", fileName);
+}
+
+// `pixels`, `have`: the file's bytes from the pixel data offset on.
+Bitmap decodeUncompressed(const std::uint8_t* pixels, std::uint64_t have, const Info& info, const std::string& fileName) {
+    const RowDecoder rows(info);
+    rejectTruncated(rows, have, info, fileName);
+    const int w = static_cast<int>(info.width), h = static_cast<int>(info.height);
+    Bitmap bmp = info.bitCount <= 8 ? indexedBitmap(info) : Bitmap(w, h, PixelFormat::Rgb32);
+    for (int i = 0; i < h; ++i) {
+        const std::uint8_t* src = pixels + rows.stride() * std::uint64_t(i);
+        if (info.bitCount <= 8) rows.indices(src, bmp.indexRow(rows.rowOf(i)));
+        else rows.colours(src, bmp.rgbRow(rows.rowOf(i)));
     }
     return bmp;
 }
@@ -271,7 +298,71 @@ void rejectOffsetBeyondEnd(const Info& info, std::uint64_t fileSize, const std::
 // File header, the largest info header and a full colour table.
 constexpr std::size_t MaxHeaderBytes = 14 + 124 + 256 * 4;
 
+// Which source pixel each of `to` pixels takes from a line of `from`.
+std::vector<int> nearestSources(std::int64_t from, int to) {
+    std::vector<int> out(static_cast<std::size_t>(to));
+    for (int i = 0; i < to; ++i) out[static_cast<std::size_t>(i)] = nearestSourcePixel(i, from, to);
+    return out;
+}
+
+// `picture` brought to width x height by nearest source pixels.
+Bitmap pickPixels(const Bitmap& picture, int width, int height) {
+    Bitmap out(width, height, picture.format());
+    const std::vector<int> columns = nearestSources(picture.width(), width);
+    for (int y = 0; y < height; ++y) {
+        const int sy = nearestSourcePixel(y, picture.height(), height);
+        for (int x = 0; x < width; ++x) {
+            const int sx = columns[static_cast<std::size_t>(x)];
+            if (picture.format() == PixelFormat::Indexed8) out.indexRow(y)[x] = picture.indexRow(sy)[sx];
+            else out.rgbRow(y)[x] = picture.rgbRow(sy)[sx];
+        }
+    }
+    out.attachPalette(picture.palette());
+    return out;
+}
+
 }  // namespace
+
+int nearestSourcePixel(int index, std::int64_t from, int to) {
+    return static_cast<int>((2 * std::int64_t(index) + 1) * from / (2 * std::int64_t(to)));
+}
+
+Bitmap readBmpFileFitted(const std::string& path, const std::string& shownName, const FittedSize& fit) {
+    const InputFile file(path, shownName);
+    const std::vector<std::uint8_t> head = file.readAt(0, MaxHeaderBytes);
+    ByteReader r(head, shownName);
+    const Info info = readHeaders(r, shownName);
+    rejectOffsetBeyondEnd(info, file.size(), shownName);
+    const auto [width, height] = fit(static_cast<int>(info.width), static_cast<int>(info.height));
+    const bool same = width == info.width && height == info.height;
+    if (same || isRle(info) || width <= 0 || height <= 0 || width > info.width || height > info.height) {
+        // Run-length pictures are capped small enough to decode whole.
+        const std::vector<std::uint8_t> pixels = file.readAt(info.pixelOffset, static_cast<std::size_t>(usablePixelBytes(info)));
+        const Bitmap whole = decodePixels(pixels.data(), pixels.size(), info, shownName);
+        return same ? whole : pickPixels(whole, width, height);
+    }
+    const RowDecoder rows(info);
+    rejectTruncated(rows, file.size() - info.pixelOffset, info, shownName);
+    Bitmap out = info.bitCount <= 8 ? indexedBitmap(info, width, height) : Bitmap(width, height, PixelFormat::Rgb32);
+    const std::vector<int> columns = nearestSources(info.width, width);
+    std::vector<std::uint8_t> indexRow(info.bitCount <= 8 ? static_cast<std::size_t>(info.width) : 0);
+    std::vector<std::uint32_t> colourRow(info.bitCount <= 8 ? 0 : static_cast<std::size_t>(info.width));
+    for (int y = 0; y < height; ++y) {
+        const int sy = nearestSourcePixel(y, info.height, height);
+        const int stored = rows.rowOf(sy);  // rowOf is its own inverse
+        const std::vector<std::uint8_t> src = file.readAt(info.pixelOffset + rows.stride() * std::uint64_t(stored),
+                                                          static_cast<std::size_t>(rows.rowBytes()));
+        if (src.size() < rows.rowBytes()) reject("pixel data truncated", shownName);
+        if (info.bitCount <= 8) {
+            rows.indices(src.data(), indexRow.data());
+            for (int x = 0; x < width; ++x) out.indexRow(y)[x] = indexRow[static_cast<std::size_t>(columns[static_cast<std::size_t>(x)])];
+        } else {
+            rows.colours(src.data(), colourRow.data());
+            for (int x = 0; x < width; ++x) out.rgbRow(y)[x] = colourRow[static_cast<std::size_t>(columns[static_cast<std::size_t>(x)])];
+        }
+    }
+    return out;
+}
 
 Bitmap decodeBmp(const std::vector<std::uint8_t>& bytes, const std::string& fileName) {
     ByteReader r(bytes, fileName);
