@@ -5,7 +5,7 @@
 
 #include "Commands.h"
 #include "cli/RunCommand.h"
-#include "export/mesh/Mesh3mf.h"
+#include "support/Read3mf.h"
 #include "platform/files/Files.h"
 #include "support/TempDir.h"
 
@@ -49,8 +49,8 @@ TEST(SolidCommands, SayWhatTheySolvedAndRefuseWhatTheyCannotMake) {
         {"a cap's underside is an overhang", cli::checkCommand, Mushroom, {}, 1,
          {"figure 1, segment 3-4 (5, 10) to (20, 10): overhang: faces down 90.0° from vertical (limit 45°)", "1 finding"},
          ""},
-        {"a nozzle too wide for the cap", cli::checkCommand, Mushroom, {"--nozzle", "1.5"}, 1,
-         {"thin wall: 2.00 mm (at least 3 mm)", "3 findings"}, ""},
+        {"a nozzle too wide for the cap", cli::checkCommand, Mushroom, {"--nozzle", "2.5"}, 1,
+         {"figure 1, segment 3-4 (5, 10) to (20, 10): thin wall at (", "2.00 mm wide (the nozzle draws 2.5 mm)", "2 findings"}, ""},
         {"a nozzle out of range", cli::checkCommand, Mushroom, {"--nozzle", "0"}, 2,
          {"--nozzle takes millimetres above 0 and up to 10, not '0'"}, ""},
     };
@@ -75,10 +75,10 @@ TEST(SolidCommands, ThreeMfOfAWalledVaseReadsBackAsOneMillimetreObject) {
     const test::CommandRun r =
         test::runCommand(cli::exportCommand, {dir.file("d.van"), "-o", dir.file("v.3mf"), "--thickness", "2", "--scale", "0.5"});
     ASSERT_EQ(r.code, 0) << r.err;
-    const Model3mf model = read3mf(Files(dir.path()).readAll("v.3mf"));
+    const test::Model3mf model = test::read3mf(Files(dir.path()).readAll("v.3mf"));
     EXPECT_TRUE(model.millimetres);
     ASSERT_EQ(model.objects.size(), 1u);
-    EXPECT_EQ(model.objects[0].name, "figure 1");
+    EXPECT_EQ(model.objects[0].name, "solid");
     double top = 0;
     for (const Vec3& v : model.objects[0].mesh.vertices) top = std::max(top, v.z);
     // The wall's top edge stands square to the last segment, above its vertex.

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "support/DisplayWindowFixture.h"
-#include "export/mesh/Mesh3mf.h"
+#include "support/Read3mf.h"
 #include "platform/files/Files.h"
 #include "support/FigureBuilder.h"
 #include "support/MeshChecks.h"
@@ -48,7 +48,7 @@ TEST_F(ExportDialogTest, AnOpenStrokeIsRefusedUntilItHasAWallThenPrintsClosedAnd
     // The preview the dialog showed last: the printed size in millimetres.
     EXPECT_NE(dialog().lblPreview.caption().find("高さ 30.0 mm"), std::string::npos) << dialog().lblPreview.caption();
 
-    const Model3mf model = read3mf(Files(dir.path()).readAll("vase.3mf"));
+    const test::Model3mf model = test::read3mf(Files(dir.path()).readAll("vase.3mf"));
     EXPECT_TRUE(model.millimetres);
     ASSERT_EQ(model.objects.size(), 1u);
     EXPECT_TRUE(test::watertight(model.objects[0].mesh));
