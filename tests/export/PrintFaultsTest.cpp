@@ -221,12 +221,14 @@ TEST(PrintFaults, CoordinatesBeyondSinglePrecisionAtTheScaleAreRefused) {
 
 namespace {
 
-// The polygon with its first edge cut into `pieces` equal ones.
+// The polygon with its first edge cut into `pieces` equal ones, their
+// vertices rounded to single precision as a data set stores them.
 std::vector<ProfilePoint> finely(std::vector<ProfilePoint> pts, int pieces) {
     std::vector<ProfilePoint> out{pts[0]};
     for (int i = 1; i < pieces; ++i) {
         const double t = static_cast<double>(i) / pieces;
-        out.push_back({pts[0].r + t * (pts[1].r - pts[0].r), pts[0].y + t * (pts[1].y - pts[0].y)});
+        out.push_back({static_cast<float>(pts[0].r + t * (pts[1].r - pts[0].r)),
+                       static_cast<float>(pts[0].y + t * (pts[1].y - pts[0].y))});
     }
     out.insert(out.end(), pts.begin() + 1, pts.end());
     return out;
@@ -261,6 +263,8 @@ TEST(PrintFaults, ThinWallsAreTheShapesNotItsVertices) {
     const auto sliver = wedge(2, 10);
     const Row rows[] = {
         {"a 14° wedge, wide enough at its base", wedge(14, 20), 0, 0},
+        {"the same wedge pointing along the axis' side", {{50, 20}, {30, 20 - 20 * std::tan(7 * pi / 180)}, {30, 20 + 20 * std::tan(7 * pi / 180)}},
+         0, 0},
         {"a 2° sliver, nowhere as wide as the nozzle", sliver, 1, inDiameter(sliver)},
         {"a strip 0.3 wide", {{10, 0}, {10, 20}, {10.3, 20}, {10.3, 0}}, 1, 0.3},
         {"a strip just narrower than the nozzle", {{10, 0}, {10, 20}, {10.39, 20}, {10.39, 0}}, 1, 0.39},

@@ -136,6 +136,9 @@ std::vector<ThinPlace> thinPlaces(const SolidSet& set, double width) {
                 high = mid;
             }
         }
+        // No disc of a thousandth of the nozzle fits: the offsets' rounding
+        // of nearly straight vertices (drawn in single precision), not material.
+        if (low * 1024 < half) continue;
         const cl::IntPoint at = centroid(deepest);
         out.push_back({{std::max(0.0, static_cast<double>(at.X) * set.quantum), static_cast<double>(at.Y) * set.quantum},
                        2 * low * set.quantum, pieceArea * set.quantum * set.quantum});
