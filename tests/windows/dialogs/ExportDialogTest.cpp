@@ -56,4 +56,32 @@ TEST_F(ExportDialogTest, AnOpenStrokeIsRefusedUntilItHasAWallThenPrintsClosedAnd
     EXPECT_DOUBLE_EQ(dialog().preview().size.height, 30.0);
 }
 
+// Two figures that overlap print as one part; each its own object when asked,
+// and a wall typed with an exponent is a number like any other.
+TEST_F(ExportDialogTest, OverlappingFiguresAreOneObjectUnlessEachFigureIsAsked) {
+    start();
+    test::addFigure(program->store, {{10, 0}, {20, 0}, {20, 10}, {10, 10}, {10, 0}}, 1);
+    test::addFigure(program->store, {{15, 5}, {25, 5}, {25, 15}, {15, 15}, {15, 5}}, 2);
+    for (const bool perFigure : {false, true}) {
+        SCOPED_TRACE(perFigure);
+        desktop.modalScripts.push_back([=](Form& f) {
+            auto& d = static_cast<ExportDialog&>(f);
+            d.rdb3mf.click();
+            (perFigure ? d.rdbPerFigure : d.rdbUnited).click();
+            d.edtSegments.setText("32");
+            d.edtThickness.setText("2e0");
+            d.edtScale.setText("1e0");
+            return mrOk;
+        });
+        const std::string name = perFigure ? "each.3mf" : "one.3mf";
+        desktop.choose(dir.file(name));
+        window().mnExportMeshClick();
+        ASSERT_EQ(desktop.messages.size(), 1u);
+        EXPECT_EQ(desktop.messages[0].text.rfind("書き出しました", 0), 0u) << desktop.messages[0].text;
+        desktop.messages.clear();
+        const test::Model3mf model = test::read3mf(Files(dir.path()).readAll(name));
+        EXPECT_EQ(model.objects.size(), perFigure ? 2u : 1u);
+    }
+}
+
 }  // namespace
