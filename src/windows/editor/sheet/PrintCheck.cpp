@@ -1,5 +1,5 @@
 // Checks for 3-D printing on the drawn profile: surfaces facing down more
-// steeply than the printer can build, walls thinner than two nozzle widths,
+// steeply than the printer can build, material narrower than the nozzle (marked on the drawn segment nearest it),
 // parts that would print in the air and open figures without a wall. Each
 // finding is marked on the sheet in the colour of its kind until the sheet
 // is next drawn, and a message lists them with the legend.
@@ -109,6 +109,7 @@ void EditorWindow::mnPrintCheckClick() {
         text += "\r" + findingText(report.findings[i]);
     if (report.findings.size() > ListedFindings)
         text += "\rほか " + std::to_string(report.findings.size() - ListedFindings) + " 件";
+    for (const std::string& w : report.warnings) text += "\r" + w;
     for (const std::string& r : report.refusals) text += "\r" + r;
     m_workspace.desktop.messageBox(text, Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
 }
