@@ -216,6 +216,27 @@ TEST(MeshFiles, StreamedFilesEqualTheHeldMeshsFiles) {
     }
 }
 
+// The 3MF writer asks for its vertices and triangles a batch at a time.
+TEST(MeshFiles, AnyRangeOfTheSolidIsThatPartOfTheWhole) {
+    const SolidSet set = solidOf({closed({{0, 0}, {20, 0}, {20, 10}, {0, 10}}), closed({{30, 0}, {40, 0}, {35, 10}}, 2)});
+    RevolveSettings settings;
+    settings.segments = 12;
+    settings.degrees = 270;
+    const RevolvedSolid solid(set, settings);
+    const Mesh whole = collectMesh(solid);
+    for (std::size_t batch : {1u, 7u, 64u}) {
+        SCOPED_TRACE(batch);
+        Mesh pieces;
+        for (std::size_t first = 0; first < solid.vertexCount(); first += batch)
+            solid.forVertices(first, first + batch, [&](const Vec3& v) { pieces.vertices.push_back(v); });
+        for (std::size_t first = 0; first < solid.triangleCount(); first += batch)
+            solid.forTriangles(first, first + batch, [&](const MeshTriangle& t) { pieces.triangles.push_back(t.index); });
+        ASSERT_EQ(pieces.vertices.size(), whole.vertices.size());
+        ASSERT_EQ(pieces.triangles, whole.triangles);
+        for (std::size_t i = 0; i < whole.vertices.size(); ++i) EXPECT_EQ(length(pieces.vertices[i] - whole.vertices[i]), 0);
+    }
+}
+
 TEST(MeshFiles, ThreeMfPerFigureHoldsOneMillimetreObjectPerFigure) {
     test::TempDir dir;
     ExportSettings settings;

@@ -11,14 +11,23 @@
 namespace vantor {
 
 void MeshView::forEachVertex(const std::function<void(const Vec3&)>& visit) const {
-    for (const Vec3& v : m_mesh.vertices) visit(v);
+    forVertices(0, m_mesh.vertices.size(), visit);
 }
 
 void MeshView::forEachTriangle(const std::function<void(const MeshTriangle&)>& visit) const {
+    forTriangles(0, m_mesh.triangles.size(), visit);
+}
+
+void MeshView::forVertices(std::size_t first, std::size_t last, const std::function<void(const Vec3&)>& visit) const {
+    for (std::size_t k = first; k < std::min(last, m_mesh.vertices.size()); ++k) visit(m_mesh.vertices[k]);
+}
+
+void MeshView::forTriangles(std::size_t first, std::size_t last, const std::function<void(const MeshTriangle&)>& visit) const {
     MeshTriangle t;
-    for (const auto& tri : m_mesh.triangles) {
+    for (std::size_t k = first; k < std::min(last, m_mesh.triangles.size()); ++k) {
+        const auto& tri = m_mesh.triangles[k];
         t.index = tri;
-        for (int i = 0; i < 3; ++i) t.at[static_cast<std::size_t>(i)] = m_mesh.vertices[tri[static_cast<std::size_t>(i)]];
+        for (std::size_t i = 0; i < 3; ++i) t.at[i] = m_mesh.vertices[tri[i]];
         visit(t);
     }
 }

@@ -66,6 +66,9 @@ public:
     std::size_t triangleCount() const override { return m_mesh.triangles.size(); }
     void forEachVertex(const std::function<void(const Vec3&)>& visit) const override;
     void forEachTriangle(const std::function<void(const MeshTriangle&)>& visit) const override;
+    void forVertices(std::size_t first, std::size_t last, const std::function<void(const Vec3&)>& visit) const override;
+    void forTriangles(std::size_t first, std::size_t last,
+                      const std::function<void(const MeshTriangle&)>& visit) const override;
 
 private:
     const Mesh& m_mesh;
