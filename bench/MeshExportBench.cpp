@@ -43,6 +43,7 @@ void exportMesh(benchmark::State& state, MeshFormat format) {
 
 void StlExport(benchmark::State& state) { exportMesh(state, MeshFormat::Stl); }
 void ObjExport(benchmark::State& state) { exportMesh(state, MeshFormat::Obj); }
+void ThreeMfExport(benchmark::State& state) { exportMesh(state, MeshFormat::ThreeMf); }
 
 // The regions alone: Clipper's part of the time.
 void Regions(benchmark::State& state) {
@@ -57,4 +58,5 @@ void Regions(benchmark::State& state) {
 BENCHMARK(StlExport)->ArgsProduct({{1000, 2500, 5000, 10000}, {360}})->Unit(benchmark::kMillisecond);
 BENCHMARK(StlExport)->ArgsProduct({{10000}, {90, 180, 720}})->Unit(benchmark::kMillisecond);
 BENCHMARK(ObjExport)->Args({10000, 360})->Unit(benchmark::kMillisecond);
+BENCHMARK(ThreeMfExport)->ArgsProduct({{10000}, {360, 720}})->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Regions)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -19,6 +19,7 @@ const DecimalOption OverhangOption{"--max-overhang", "degrees from 0 up to 90", 
 std::string point(const ProfilePoint& p) { return "(" + number(p.r) + ", " + number(p.y) + ")"; }
 
 std::string where(const Finding& f) {
+    if (f.kind == FindingKind::NoArea) return "all figures";
     std::string text = "figure " + std::to_string(f.figure) + ", ";
     if (f.kind == FindingKind::OpenFigure)
         return text + "vertices " + std::to_string(f.firstVertex) + "-" + std::to_string(f.lastVertex);
@@ -32,9 +33,10 @@ std::string what(const Finding& f, const PrintCheckSettings& s) {
         case FindingKind::Overhang:
             return "overhang: faces down " + formatFixed(f.value, 1) + "° from vertical (limit " + number(s.maxOverhang) + "°)";
         case FindingKind::ThinWall:
-            return "thin wall: " + formatFixed(f.value, 2) + " mm (at least " + number(2 * s.nozzle) + " mm)";
+            return "thin wall at " + point(f.at) + ": " + formatFixed(f.value, 2) + " mm wide (the nozzle draws " + number(s.nozzle) + " mm)";
         case FindingKind::Floating: return "floats " + formatFixed(f.value, 2) + " mm above the lowest plane";
         case FindingKind::OpenFigure: return "open, with no wall to print (give it one with --thickness T)";
+        case FindingKind::NoArea: return "no area: every figure's vertices lie on one line, so there is no solid to print";
     }
     return "";
 }
@@ -61,6 +63,7 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
         const auto figures = readFigures("check", data, err);
         if (!figures) return 1;
         const PrintCheckReport report = printChecks(*figures->store, settings);
+        for (const std::string& w : report.warnings) err << "vantor-cli check: warning: " << w << '\n';
         for (const std::string& r : report.refusals) err << "vantor-cli check: " << data << ": " << r << '\n';
         if (!report.refusals.empty()) return 1;
         for (const Finding& f : report.findings) out << where(f) << ": " << what(f, settings) << '\n';

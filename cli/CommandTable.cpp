@@ -73,18 +73,23 @@ std::vector<CommandSpec> makeTable() {
          "vantor-cli animate vase.va4 --simulation -o turn.gif",
          runAnimate},
         {"export",
-         {"DATA -o OUT.stl|OUT.3mf|OUT.obj|OUT.ply [--segments N] [--angle DEG] [--thickness T] [--scale S] [--allow-open]"},
+         {"DATA -o OUT.stl|OUT.3mf|OUT.obj|OUT.ply [--segments N] [--angle DEG] [--thickness T] [--scale S] [--allow-open] "
+          "[--per-figure]"},
          "write the solid as a triangle mesh for 3-D printing",
          "Each figure fills what its outline winds around (nonzero rule): a figure that crosses itself fills every loop,\n"
          "a part beyond the axis is mirrored onto this side, and overlaps are counted once. What was resolved is named.\n"
          "An open figure needs --thickness to become a solid; without it nothing is written unless --allow-open asks for\n"
-         "the bare surface. 3MF holds one object per figure, in millimetres.",
+         "the bare surface. The mesh is the union of all figures: each connected part one closed shell, overlaps printed\n"
+         "once; a 3MF holds it as one object in millimetres, each part in its figure's colour. Nothing is written for\n"
+         "figures that enclose no area or coordinates beyond single precision at the scale.",
          DataFiles,
          1,
          {{"--output", "-o", "OUT", "the mesh to write: .stl, .3mf, .obj or .ply", ValueKind::Files, "stl 3mf obj ply"},
           {"--segments", "", "N", "steps for a full turn (3 ... 100000, default 64)"},
           Angle, Thickness, Scale,
           {"--allow-open", "", "", "write open figures without a wall as bare surfaces (for renderers, not printers)",
+           ValueKind::None},
+          {"--per-figure", "", "", "each figure its own shell (in 3MF its own object), overlaps and all, for multi-material work",
            ValueKind::None}},
          "vantor-cli export vase.va4 -o vase.3mf --segments 128 --thickness 2",
          runExport},
@@ -102,16 +107,28 @@ std::vector<CommandSpec> makeTable() {
          runMeasure},
         {"check",
          {"DATA [--nozzle MM] [--max-overhang DEG] [--scale S] [--thickness T]"},
-         "list what would spoil a print: overhangs, thin walls, parts in the air and open figures",
-         "Each finding names the figure, the vertices of the segment and its coordinates in data units.\n"
+         "list what would spoil a print: overhangs, thin walls, parts in the air, open figures and no area",
+         "Each finding names the figure, the vertices of the segment and its coordinates in data units. A thin wall is\n"
+         "material the nozzle cannot draw (the section shrunk and grown by half the nozzle width loses it), with its\n"
+         "place and measured width.\n"
          "Exit status 0: no findings; 1: findings, or the data set could not be checked.",
          DataFiles,
          1,
-         {{"--nozzle", "", "MM", "nozzle width in mm; walls need two (above 0, up to 10; default 0.4)"},
+         {{"--nozzle", "", "MM", "nozzle width in mm (above 0, up to 10; default 0.4)"},
           {"--max-overhang", "", "DEG", "how far from vertical a face may lean down (0 ... 90; default 45)"},
           Scale, Thickness},
          "vantor-cli check vase.va4 --thickness 2 --nozzle 0.6",
          runCheck},
+        {"profile",
+         {"DATA -o OUT.svg|OUT.pdf|OUT.dxf [--scale S]"},
+         "write the drawn figures at true size as a template: SVG, PDF or DXF",
+         "One data unit is S millimetres (default 1); the axis is a dashed centre line. DXF is in millimetres, a polyline\n"
+         "a figure.",
+         DataFiles,
+         1,
+         {{"--output", "-o", "OUT", "the template to write: .svg, .pdf or .dxf", ValueKind::Files, "svg pdf dxf"}, Scale},
+         "vantor-cli profile vase.va4 -o vase.pdf --scale 0.5",
+         runProfile},
     };
 }
 

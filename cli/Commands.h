@@ -15,6 +15,7 @@ int runOptions(const Arguments& args, std::ostream& out, std::ostream& err);
 int runExport(const Arguments& args, std::ostream& out, std::ostream& err);
 int runMeasure(const Arguments& args, std::ostream& out, std::ostream& err);
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
+int runProfile(const Arguments& args, std::ostream& out, std::ostream& err);
 int runRender(const Arguments& args, std::ostream& out, std::ostream& err);
 int runAnimate(const Arguments& args, std::ostream& out, std::ostream& err);
 
@@ -34,6 +35,9 @@ inline int measureCommand(const std::vector<std::string>& a, std::ostream& o, st
 }
 inline int checkCommand(const std::vector<std::string>& a, std::ostream& o, std::ostream& e) {
     return commandNamed("check", a, o, e);
+}
+inline int profileCommand(const std::vector<std::string>& a, std::ostream& o, std::ostream& e) {
+    return commandNamed("profile", a, o, e);
 }
 inline int renderCommand(const std::vector<std::string>& a, std::ostream& o, std::ostream& e) {
     return commandNamed("render", a, o, e);

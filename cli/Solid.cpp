@@ -1,5 +1,5 @@
 // vantor-cli export DATA -o OUT.stl|OUT.3mf|OUT.obj|OUT.ply [--segments N] [--angle DEG] [--thickness T]
-//                    [--scale S] [--allow-open]
+//                    [--scale S] [--allow-open] [--per-figure]
 // vantor-cli measure DATA [--angle DEG] [--thickness T] [--unit mm] [--scale S]
 // The solid of a data set as a triangle mesh for 3-D printing, and its exact
 // measures (profile length, enclosed area, volume, surface area, size).
@@ -62,15 +62,17 @@ int runExport(const Arguments& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     if (const auto v = args.value("--segments")) {
-        const auto n = parseInteger(*v);
-        if (!n || *n < 3 || *n > 100000) {
-            err << "vantor-cli export: --segments takes 3 ... 100000, not '" << *v << "'\n";
+        // A whole number, written plainly or with an exponent (1e3).
+        const auto n = parseDecimal(*v, Exponent::Allowed);
+        if (!n || *n < 3 || *n > 100000 || *n != std::floor(*n)) {
+            err << "vantor-cli export: --segments takes a whole number 3 ... 100000, not '" << *v << "'\n";
             return 2;
         }
-        settings.revolve.segments = *n;
+        settings.revolve.segments = static_cast<int>(*n);
     }
     if (!readSolidOptions(args, "export", settings.revolve, err)) return 2;
     settings.open = args.has("--allow-open") ? OpenFigures::BareSurface : OpenFigures::Refuse;
+    settings.parts = args.has("--per-figure") ? MeshParts::PerFigure : MeshParts::United;
     settings.format = meshFormatOf(output);
     if (settings.format == MeshFormat::Unknown) {
         err << "vantor-cli export: " << output << ": use .stl, .3mf, .obj or .ply\n";

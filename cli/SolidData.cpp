@@ -45,7 +45,7 @@ std::optional<double> decimalOption(const Arguments& args, const std::string& co
                                     double fallback, std::ostream& err) {
     const auto text = args.value(o.name);
     if (!text) return fallback;
-    const auto v = parseDecimal(*text, Exponent::Refused);
+    const auto v = parseDecimal(*text, Exponent::Allowed);
     if (!v || !((o.lowIncluded ? *v >= o.low : *v > o.low) && *v <= o.high)) {
         err << "vantor-cli " << command << ": " << o.name << " takes " << o.what << ", not '" << *text << "'\n";
         return std::nullopt;

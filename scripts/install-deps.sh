@@ -2,10 +2,11 @@
 # the tests need, only those missing, with sudo when not root.
 install_deps() {
   local kind="$1"
-  local pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev zlib1g-dev libgif-dev libimagequant-dev libpolyclipping-dev lib3mf-dev libzip-dev fonts-ipafont-gothic qt6-translations-l10n)
+  local pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev zlib1g-dev libgif-dev libimagequant-dev libpolyclipping-dev lib3mf-dev libzip-dev libcairo2-dev fonts-ipafont-gothic qt6-translations-l10n)
   if [ "$kind" = "test" ]; then
     pkgs+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth desktop-file-utils admesh strace
-            dpkg-dev file lintian appstream prusa-slicer)
+            dpkg-dev file lintian appstream prusa-slicer
+            poppler-utils librsvg2-bin python3-ezdxf)
   fi
   local missing=()
   for p in "${pkgs[@]}"; do

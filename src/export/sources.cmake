@@ -10,8 +10,10 @@ list(APPEND VANTOR_CORE_SOURCES
   src/export/mesh/MeshFiles.cpp
   src/export/mesh/PrintChecks.cpp
   src/export/mesh/Profile.cpp
+  src/export/mesh/ProfileTemplate.cpp
   src/export/mesh/Regions.cpp
   src/export/mesh/Revolve.cpp
   src/export/mesh/SolidExport.cpp
+  src/export/mesh/ThinWalls.cpp
   src/export/mesh/Triangulate.cpp
 )

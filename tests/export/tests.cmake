@@ -1,5 +1,6 @@
 list(APPEND VANTOR_TEST_SOURCES
   export/PrintChecksTest.cpp
+  export/PrintFaultsTest.cpp
   export/RegionsTest.cpp
   export/SolidExportTest.cpp
   export/AnimationWriterTest.cpp

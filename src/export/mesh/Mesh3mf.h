@@ -1,7 +1,9 @@
 #pragma once
-// 3MF, the format slicers prefer, through lib3mf: millimetre units, one mesh
-// object (and build item) per part, each named. lib3mf holds the whole model
-// in memory before it writes, unlike the streamed STL, OBJ and PLY.
+// 3MF, the format slicers prefer: a zip package whose model entry is
+// written as the triangles are made, so memory does not grow with the mesh.
+// Millimetre units; each object's triangles carry the material (a figure's
+// colour) of the part they bound.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,25 +13,24 @@
 
 namespace vantor {
 
+struct Material3mf {
+    std::string name;
+    std::array<std::uint8_t, 3> colour{255, 255, 255};
+};
+
 struct MeshPart {
     std::string name;
     const MeshSource* source = nullptr;
+    // The material of each part of the source (MeshTriangle::part); none
+    // when the file holds no materials.
+    std::vector<std::size_t> partMaterial;
+    // Coordinates are written to this step (mm) or finer.
+    double precision = 1e-6;
 };
 
-// Throws std::runtime_error with lib3mf's message when the model cannot be made.
-void write3mf(const std::vector<MeshPart>& parts, ByteSink& sink);
-
-struct NamedMesh {
-    std::string name;
-    Mesh mesh;
-};
-
-struct Model3mf {
-    bool millimetres = false;
-    std::vector<NamedMesh> objects;  // the mesh objects in file order
-};
-
-// Throws std::runtime_error when the bytes are not a 3MF model lib3mf reads.
-Model3mf read3mf(const std::vector<std::uint8_t>& bytes);
+// One object per part, placed as the source places it. The package is made
+// in a temporary file and then copied into the sink. Throws
+// std::runtime_error when libzip fails.
+void write3mf(const std::vector<MeshPart>& parts, ByteSink& sink, const std::vector<Material3mf>& materials = {});
 
 }  // namespace vantor

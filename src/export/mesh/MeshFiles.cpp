@@ -152,7 +152,7 @@ void writeMesh(const MeshSource& source, MeshFormat format, ByteSink& sink) {
         case MeshFormat::Stl: return stl(source, sink);
         case MeshFormat::Obj: return obj(source, sink);
         case MeshFormat::Ply: return ply(source, sink);
-        case MeshFormat::ThreeMf: return write3mf({{"solid", &source}}, sink);
+        case MeshFormat::ThreeMf: return write3mf({{"solid", &source, {}, 1e-6}}, sink);
         case MeshFormat::Unknown: break;
     }
 }

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "export/mesh/Regions.h"
+#include "export/mesh/ThinWalls.h"
 #include "model/figures/FigureStore.h"
 
 namespace vantor {
@@ -30,21 +31,7 @@ bool inRing(const std::vector<ProfilePoint>& ring, const ProfilePoint& p) {
 // The solid's section through the axis: the regions and their mirror image.
 class Section {
 public:
-    explicit Section(const std::vector<Region>& whole) : m_whole(whole) {
-        auto addRing = [&](const std::vector<ProfilePoint>& ring) {
-            for (std::size_t i = 0; i < ring.size(); ++i) {
-                const ProfilePoint a = ring[i], b = ring[(i + 1) % ring.size()];
-                // An edge on the axis lies inside the section: the mirror image continues there.
-                if (a.r == 0 && b.r == 0) continue;
-                m_edges.push_back({a, b});
-                m_edges.push_back({{-a.r, a.y}, {-b.r, b.y}});
-            }
-        };
-        for (const Region& r : whole) {
-            addRing(r.outer);
-            for (const auto& h : r.holes) addRing(h);
-        }
-    }
+    explicit Section(const std::vector<Region>& whole) : m_whole(whole) {}
 
     bool inside(ProfilePoint p) const {
         p.r = std::fabs(p.r);
@@ -55,31 +42,8 @@ public:
         return false;
     }
 
-    // How far a ray from `from` along the unit direction `d` runs before it
-    // meets the section's outline, up to `reach` (Infinity beyond).
-    double distance(const ProfilePoint& from, const ProfilePoint& d, double reach, double skip) const {
-        double best = Infinity;
-        const ProfilePoint end = from + reach * d;
-        const double minR = std::min(from.r, end.r), maxR = std::max(from.r, end.r);
-        const double minY = std::min(from.y, end.y), maxY = std::max(from.y, end.y);
-        for (const auto& [a, b] : m_edges) {
-            if (std::max(a.r, b.r) < minR || std::min(a.r, b.r) > maxR || std::max(a.y, b.y) < minY ||
-                std::min(a.y, b.y) > maxY)
-                continue;
-            const ProfilePoint e{b.r - a.r, b.y - a.y};
-            const double denom = d.r * e.y - d.y * e.r;
-            if (denom == 0) continue;
-            const ProfilePoint w{a.r - from.r, a.y - from.y};
-            const double t = (w.r * e.y - w.y * e.r) / denom;
-            const double u = (w.r * d.y - w.y * d.r) / denom;
-            if (t > skip && t < best && u >= 0 && u <= 1) best = t;
-        }
-        return best <= reach ? best : Infinity;
-    }
-
 private:
     const std::vector<Region>& m_whole;
-    std::vector<std::pair<ProfilePoint, ProfilePoint>> m_edges;
 };
 
 struct Piece {
@@ -103,11 +67,21 @@ public:
         : m_profiles(profiles), m_settings(s), m_set(solidOf(profiles, s.thickness)), m_section(m_set.whole) {}
 
     PrintCheckReport run() {
-        for (const SolidNote& n : m_set.notes)
+        for (const SolidNote& n : m_set.notes) {
             if (n.kind == NoteKind::Refused) m_report.refusals.push_back(n.text);
+            if (n.kind == NoteKind::MovedToAxis || n.kind == NoteKind::BeyondAxis || n.kind == NoteKind::WallClipped)
+                m_report.warnings.push_back(n.text);
+        }
         if (!m_report.refusals.empty()) return m_report;
+        if (std::any_of(m_set.notes.begin(), m_set.notes.end(), [](auto& n) { return n.kind == NoteKind::NothingToPrint; })) {
+            Finding f;
+            f.kind = FindingKind::NoArea;
+            m_report.findings.push_back(f);
+            return m_report;
+        }
         measureExtent();
         for (std::size_t i = 0; i < m_profiles.size(); ++i) segments(m_profiles[i], m_set.figures[i]);
+        thinWalls();
         floating();
         std::stable_sort(m_report.findings.begin(), m_report.findings.end(), [](const Finding& x, const Finding& y) {
             if (x.figure != y.figure) return x.figure < y.figure;
@@ -158,10 +132,9 @@ private:
         const std::size_t n = p.points.size();
         if (!f.solid()) m_report.findings.push_back(finding(FindingKind::OpenFigure, p, 0, n - 1, 0));
         const std::size_t count = p.shape == ProfileShape::Closed ? n : n - 1;
-        const double needed = 2 * m_settings.nozzle / m_settings.scale;
         for (std::size_t k = 0; k < count; ++k) {
             const std::size_t next = (k + 1) % n;
-            double overhang = 0, wall = Infinity;
+            double overhang = 0;
             for (const Piece& piece : piecesOf(p.points[k], p.points[next])) {
                 const ProfilePoint d{piece.b.r - piece.a.r, piece.b.y - piece.a.y};
                 const double len = std::hypot(d.r, d.y);
@@ -179,12 +152,46 @@ private:
                 if (inLeft == inRight) continue;  // inside the solid or a hair outside it: no surface
                 const ProfilePoint outward = inLeft ? -1.0 * left : left;
                 if (!onBed) overhang = std::max(overhang, downwardAngle(outward));
-                wall = std::min(wall, m_section.distance(mid, -1.0 * outward, needed, eps / 2));
             }
             if (overhang > m_settings.maxOverhang + 1e-3)
                 m_report.findings.push_back(finding(FindingKind::Overhang, p, k, next, overhang));
-            if (wall < needed) m_report.findings.push_back(finding(FindingKind::ThinWall, p, k, next, wall * m_settings.scale));
         }
+    }
+
+    // Each piece too narrow for the nozzle, named by the drawn segment nearest it.
+    void thinWalls() {
+        for (const ThinPlace& place : thinPlaces(m_set, m_settings.nozzle / m_settings.scale)) {
+            double best = Infinity;
+            const Profile* profile = nullptr;
+            std::size_t segment = 0;
+            for (const Profile& p : m_profiles) {
+                const std::size_t n = p.points.size();
+                const std::size_t count = p.shape == ProfileShape::Closed ? n : n - 1;
+                for (std::size_t k = 0; k < count; ++k)
+                    for (const Piece& piece : piecesOf(p.points[k], p.points[(k + 1) % n])) {
+                        // A segment along the axis bounds no surface.
+                        if (piece.a.r == 0 && piece.b.r == 0) continue;
+                        const double d = distanceTo(place.at, piece);
+                        if (d < best) {
+                            best = d;
+                            profile = &p;
+                            segment = k;
+                        }
+                    }
+            }
+            if (!profile) continue;
+            Finding f = finding(FindingKind::ThinWall, *profile, segment, (segment + 1) % profile->points.size(),
+                                place.width * m_settings.scale);
+            f.at = place.at;
+            m_report.findings.push_back(f);
+        }
+    }
+
+    static double distanceTo(const ProfilePoint& q, const Piece& s) {
+        const ProfilePoint d{s.b.r - s.a.r, s.b.y - s.a.y};
+        const double len2 = d.r * d.r + d.y * d.y;
+        const double t = len2 > 0 ? std::clamp(((q.r - s.a.r) * d.r + (q.y - s.a.y) * d.y) / len2, 0.0, 1.0) : 0;
+        return std::hypot(q.r - (s.a.r + t * d.r), q.y - (s.a.y + t * d.y));
     }
 
     // A part resting above the bed is named by the drawn vertex nearest its lowest point.

@@ -1,8 +1,8 @@
 #pragma once
 // Checks for 3-D printing made on the profile itself, so that what a slicer
 // would meet can be marked on the drawn segments: surfaces that face down
-// more steeply than the printer can bridge, walls thinner than two nozzle
-// widths, parts that do not rest on the lowest plane (they would print in
+// more steeply than the printer can bridge, material narrower than the
+// nozzle can draw (ThinWalls.h), parts that do not rest on the lowest plane (they would print in
 // the air), and open figures that have no wall to print.
 //
 // The solid is the one measured and meshed (Regions.h); the printer's bed is
@@ -25,9 +25,10 @@ struct PrintCheckSettings {
 
 enum class FindingKind {
     Overhang,    // a segment whose surface faces down beyond the limit; value: its angle from vertical (degrees)
-    ThinWall,    // a segment whose wall is thinner than two nozzle widths; value: the wall's thickness (mm)
+    ThinWall,    // material narrower than the nozzle, at `at` next to the segment; value: its width (mm)
     Floating,    // a part whose lowest point is above the bed; value: its height above the bed (mm)
     OpenFigure,  // an open figure without a wall: no solid to print
+    NoArea,      // (figure 0) no figure encloses any area: nothing to print
 };
 
 struct Finding {
@@ -40,6 +41,8 @@ struct Finding {
     int lastVertex = 0;
     // The segment (or point) as drawn, in data units.
     ProfilePoint from, to;
+    // Where a thin wall is measured, at r >= 0 (data units).
+    ProfilePoint at;
     double value = 0;
 };
 
@@ -47,6 +50,9 @@ struct PrintCheckReport {
     std::vector<Finding> findings;  // by figure, then by kind, then along the profile
     // Figures whose solid could not be made (Regions.h); nothing is checked then.
     std::vector<std::string> refusals;
+    // What was changed to make the solid: vertices put on the axis, a
+    // figure wholly beyond it, a wall cut at it (Regions.h).
+    std::vector<std::string> warnings;
     bool clean() const { return findings.empty() && refusals.empty(); }
 };
 

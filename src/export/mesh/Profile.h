@@ -3,6 +3,8 @@
 // plane of the axis (distance from the axis, height), in data units, as
 // drawn. Regions.h turns them into the simple polygons that are measured and
 // meshed.
+#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace vantor {
@@ -35,10 +37,19 @@ struct Profile {
     // from point i is the store's sources[i] to sources[i] + 1.
     std::vector<int> sources;
     ProfileShape shape = ProfileShape::Open;
+    // The figure's colour (its tint on white), for formats that keep colours.
+    std::array<std::uint8_t, 3> colour{255, 255, 255};
+    // Vertices drawn off the axis by less than the data's precision that
+    // were put on it, and the largest such distance.
+    int movedToAxis = 0;
+    double movedBy = 0;
     bool bounded() const { return shape != ProfileShape::Open; }
 };
 
-// Every figure of two or more distinct vertices, in store order. Figures
+// Every figure of two or more distinct vertices, in store order. A vertex
+// within the data's own precision of the axis (2^-20 of its largest
+// coordinate), or at the 0.0001 the program itself moves inner on-axis
+// vertices to, lies on the axis. Figures
 // that follow each other in the store and meet end to start are one
 // profile, so that a body drawn in several figures (a wall and a foot)
 // bounds one solid.

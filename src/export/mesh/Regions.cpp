@@ -177,8 +177,15 @@ public:
     SetBuilder(const std::vector<Profile>& profiles, double thickness)
         : m_thickness(thickness), m_largest(largest(profiles)), m_grid(m_largest + (thickness > 0 ? 3 * thickness : 0)) {
         m_set.quantum = m_grid.quantum();
+        m_set.largest = m_largest + (thickness > 0 ? 3 * thickness : 0);
         for (const Profile& p : profiles) m_set.figures.push_back(figure(p));
         overlaps();
+        const bool anything = !m_set.whole.empty() || std::any_of(m_set.figures.begin(), m_set.figures.end(), [](auto& f) {
+            return f.refused || !f.surfaces.empty();
+        });
+        if (!anything)
+            m_set.notes.push_back({NoteKind::NothingToPrint, 0, 0, 0,
+                                   "no figure encloses any area (every vertex of each lies on one line): there is no solid to make"});
     }
     SolidSet take() { return std::move(m_set); }
 
@@ -226,8 +233,15 @@ private:
             f.refused = true;
             return f;
         }
-        const bool crosses = std::any_of(p.points.begin(), p.points.end(), [](auto& q) { return q.r < 0; }) &&
-                             std::any_of(p.points.begin(), p.points.end(), [](auto& q) { return q.r > 0; });
+        const bool beyond = std::any_of(p.points.begin(), p.points.end(), [](auto& q) { return q.r < 0; });
+        const bool near = std::any_of(p.points.begin(), p.points.end(), [](auto& q) { return q.r > 0; });
+        const bool crosses = beyond && near;
+        if (p.movedToAxis > 0)
+            note(NoteKind::MovedToAxis, p.figure,
+                 std::to_string(p.movedToAxis) + (p.movedToAxis == 1 ? " vertex" : " vertices") + " within " + number(p.movedBy) +
+                     " of the axis (below the data's precision) put on it");
+        if (beyond && !near)
+            note(NoteKind::BeyondAxis, p.figure, "it lies wholly beyond the axis; its mirror image on this side is made");
         try {
             if (p.bounded()) {
                 fill(f, m_grid.path(p.points), crosses);
@@ -236,7 +250,13 @@ private:
                 Profile mirrored = p;
                 mirrored.points = mirroredPolyline(p.points);
                 if (crosses) note(NoteKind::CrossesAxis, p.figure, "the profile crosses the axis; the part beyond it is mirrored, since it sweeps the same solid");
-                fill(f, m_grid.path(thickened(mirrored, m_thickness).points), false);
+                int clipped = 0;
+                const Profile wall = thickened(mirrored, m_thickness, &clipped);
+                if (clipped > 0)
+                    note(NoteKind::WallClipped, p.figure,
+                         "its wall of " + number(m_thickness) + " is thicker than its distance from the axis at " +
+                             std::to_string(clipped) + (clipped == 1 ? " vertex" : " vertices") + " and is cut at the axis");
+                fill(f, m_grid.path(wall.points), false);
             } else {
                 if (crosses) note(NoteKind::CrossesAxis, p.figure, "the profile crosses the axis; the part beyond it is mirrored, since it sweeps the same solid");
                 f.surfaces.push_back(mirroredPolyline(p.points));
@@ -296,6 +316,28 @@ private:
             }
         }
         m_set.whole = unite(all, m_grid);
+        // Each part takes the figure that covers most of it.
+        for (const Region& part : m_set.whole) {
+            const cl::Paths partPaths = pathsOf({part}, m_grid);
+            Bounds pb;
+            for (const ProfilePoint& q : part.outer) pb.add(q);
+            int best = 0;
+            double bestArea = -1;
+            for (std::size_t i = 0; i < paths.size(); ++i) {
+                if (paths[i].empty() || !pb.meets(bounds[i])) continue;
+                cl::Clipper c;
+                c.AddPaths(partPaths, cl::ptSubject, true);
+                c.AddPaths(paths[i], cl::ptClip, true);
+                cl::Paths shared;
+                c.Execute(cl::ctIntersection, shared, cl::pftNonZero, cl::pftNonZero);
+                const double a = pathsArea(shared);
+                if (a > bestArea) {
+                    bestArea = a;
+                    best = m_set.figures[i].figure;
+                }
+            }
+            m_set.partFigure.push_back(best);
+        }
     }
 
     double m_thickness;
@@ -358,7 +400,7 @@ std::vector<ProfilePoint> mirroredPolyline(const std::vector<ProfilePoint>& poin
     return out;
 }
 
-Profile thickened(const Profile& open, double t) {
+Profile thickened(const Profile& open, double t, int* clipped) {
     const std::vector<ProfilePoint>& v = open.points;
     const std::size_t n = v.size();
     // Unit normals of the segments, to the left of the direction of travel.
@@ -390,6 +432,7 @@ Profile thickened(const Profile& open, double t) {
             scale = t / std::max(cosHalf, 1.0 / 3.0) / len;
         }
         offset[i] = {v[i].r + side * m.r * scale, v[i].y + side * m.y * scale};
+        if (offset[i].r < 0 && v[i].r != 0 && clipped) ++*clipped;
         if (offset[i].r < 0 || v[i].r == 0) offset[i].r = 0;
     }
     Profile ring;

@@ -36,7 +36,14 @@ enum class NoteKind {
     EnclosesNothing,  // a bounded figure of no area: it makes no solid
     OverlapsFigure,   // shares volume with figure `other`: counted once in totals
     Refused,          // its numbers cannot be made right; nothing of it is valid
+    MovedToAxis,      // vertices within the data's precision of the axis were put on it
+    BeyondAxis,       // drawn wholly beyond the axis: its mirror image is made
+    WallClipped,      // its wall is thicker than its distance from the axis and was cut there
+    NothingToPrint,   // (figure 0) no figure encloses any area: the set makes no solid
 };
+
+// Whether a note stops a mesh from being written.
+inline bool refuses(NoteKind kind) { return kind == NoteKind::Refused || kind == NoteKind::NothingToPrint; }
 
 struct SolidNote {
     NoteKind kind;
@@ -64,6 +71,9 @@ struct FigureSolid {
 struct SolidSet {
     std::vector<FigureSolid> figures;
     std::vector<Region> whole;    // the union of every figure's regions: what prints
+    // For each region of `whole` (each part), the figure that makes most of it.
+    std::vector<int> partFigure;
+    double largest = 0;            // the largest magnitude of a coordinate, walls included
     std::vector<SolidNote> notes;  // per figure in figure order, then overlaps
     double quantum = 0;            // the grid step, in data units
     bool refused() const;
@@ -78,8 +88,9 @@ double ringArea(const std::vector<ProfilePoint>& ring);
 // An open profile with a wall of the given thickness: the profile, then
 // its offset on the side towards the axis walked back, as one closed ring.
 // The points must lie at r >= 0; offset points never cross the axis, and
-// ends on the axis stay on it.
-Profile thickened(const Profile& open, double thickness);
+// ends on the axis stay on it. `clipped`, when given, counts the offset
+// points that would have crossed the axis.
+Profile thickened(const Profile& open, double thickness, int* clipped = nullptr);
 
 // The polyline of an open profile split where it crosses the axis and
 // mirrored to r >= 0.

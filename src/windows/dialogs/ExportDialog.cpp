@@ -12,7 +12,7 @@ namespace {
 
 // A typed number within low ... high; blanks around it are allowed.
 std::optional<double> typed(const Edit& edit, double low, double high) {
-    const std::optional<long double> v = parseDecimal(edit.text(), Exponent::Refused);
+    const std::optional<long double> v = parseDecimal(edit.text(), Exponent::Allowed);
     if (!v || !(*v >= low && *v <= high)) return std::nullopt;
     return static_cast<double>(*v);
 }
@@ -24,7 +24,7 @@ ExportDialog::ExportDialog(Workspace& work) : Form("ExportDialog"), m_workspace(
     setBorderStyle(BorderStyle::Dialog);
     setCentered(true);
     setModal(true);
-    setClientSize(420, 330);
+    setClientSize(420, 360);
 
     lblFormat.setBounds(16, 16, 130, 14);
     rdbStl.setBounds(150, 12, 60, 20);
@@ -39,13 +39,16 @@ ExportDialog::ExportDialog(Workspace& work) : Form("ExportDialog"), m_workspace(
     edtThickness.setBounds(220, 104, 80, 21);
     lblScale.setBounds(16, 138, 200, 14);
     edtScale.setBounds(220, 134, 80, 21);
-    lblPreview.setBounds(16, 170, 390, 110);
-    btnOK.setBounds(200, 292, 100, 25);
-    btnCancel.setBounds(310, 292, 90, 25);
+    lblParts.setBounds(16, 168, 130, 14);
+    rdbUnited.setBounds(150, 164, 120, 20);
+    rdbPerFigure.setBounds(270, 164, 130, 20);
+    lblPreview.setBounds(16, 196, 390, 116);
+    btnOK.setBounds(200, 322, 100, 25);
+    btnCancel.setBounds(310, 322, 90, 25);
     makeOkCancel(btnOK, btnCancel);
 
     for (Edit* e : {&edtSegments, &edtAngle, &edtThickness, &edtScale}) e->onChange = [this] { updatePreview(); };
-    for (RadioButton* r : {&rdbStl, &rdb3mf, &rdbObj, &rdbPly}) r->onClick = [this] { updatePreview(); };
+    for (RadioButton* r : {&rdbStl, &rdb3mf, &rdbObj, &rdbPly, &rdbUnited, &rdbPerFigure}) r->onClick = [this] { updatePreview(); };
 }
 
 void ExportDialog::FormCreate() {}
@@ -57,6 +60,7 @@ void ExportDialog::prepare(int unitAngle) {
     if (edtThickness.text().empty()) edtThickness.setText("0");
     if (edtScale.text().empty()) edtScale.setText("1");
     if (!rdbStl.checked() && !rdb3mf.checked() && !rdbObj.checked() && !rdbPly.checked()) rdbStl.setChecked(true);
+    if (!rdbUnited.checked() && !rdbPerFigure.checked()) rdbUnited.setChecked(true);
     m_prepared = true;
     updatePreview();
 }
@@ -114,6 +118,7 @@ std::optional<ExportSettings> ExportDialog::settings(std::string& problem) const
     // data units.
     s.revolve.thickness = *wall / *scale;
     s.open = OpenFigures::Refuse;
+    s.parts = rdbPerFigure.checked() ? MeshParts::PerFigure : MeshParts::United;
     return s;
 }
 

@@ -35,6 +35,10 @@ public:
     Edit edtThickness{*this, "edtThickness"};
     Label lblScale{*this, "lblScale", "1 単位の長さ（mm）："};
     Edit edtScale{*this, "edtScale"};
+    // One shell a connected part (the union of the figures), or one a figure.
+    Label lblParts{*this, "lblParts", "部分："};
+    RadioButton rdbUnited{*this, "rdbUnited", "図形の和", 2};
+    RadioButton rdbPerFigure{*this, "rdbPerFigure", "図形ごと", 2};
     Label lblPreview{*this, "lblPreview"};
     Button btnOK{*this, "btnOK", "書き出す..."};
     Button btnCancel{*this, "btnCancel", "ｷｬﾝｾﾙ"};

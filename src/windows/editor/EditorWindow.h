@@ -16,6 +16,7 @@
 #include "model/figures/StoreSnapshot.h"
 #include "platform/pixels/Bitmap.h"
 #include "platform/pixels/Canvas.h"
+#include "platform/widgets/Dialogs.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Label.h"
@@ -110,6 +111,11 @@ public:
     // Runs the checks, marks each finding on the sheet in the colour of its
     // kind and lists them with the legend.
     void mnPrintCheckClick();
+    // Writes the figures at true size (1 unit = 1 mm) as an SVG, PDF or DXF template.
+    MenuItem mnPrintTemplate{"mnPrintTemplate", "実寸の型紙を書き出す(&T)..."};
+    FileDialog dlgSaveTemplate{FileDialogKind::Save,
+                               "型紙 SVG(*.svg)|*.svg|型紙 PDF(*.pdf)|*.pdf|型紙 DXF(*.dxf)|*.dxf", "svg"};
+    void mnPrintTemplateClick();
 
     // The sheet's picture (Rgb32, 305 x 245) and the axis label's.
     Bitmap sheetBitmap{SheetWidth, SheetHeight, PixelFormat::Rgb32};

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "support/DisplayWindowFixture.h"
-#include "export/mesh/Mesh3mf.h"
+#include "support/Read3mf.h"
 #include "platform/files/Files.h"
 #include "support/FigureBuilder.h"
 #include "support/MeshChecks.h"
@@ -48,12 +48,40 @@ TEST_F(ExportDialogTest, AnOpenStrokeIsRefusedUntilItHasAWallThenPrintsClosedAnd
     // The preview the dialog showed last: the printed size in millimetres.
     EXPECT_NE(dialog().lblPreview.caption().find("高さ 30.0 mm"), std::string::npos) << dialog().lblPreview.caption();
 
-    const Model3mf model = read3mf(Files(dir.path()).readAll("vase.3mf"));
+    const test::Model3mf model = test::read3mf(Files(dir.path()).readAll("vase.3mf"));
     EXPECT_TRUE(model.millimetres);
     ASSERT_EQ(model.objects.size(), 1u);
     EXPECT_TRUE(test::watertight(model.objects[0].mesh));
     EXPECT_GT(test::meshVolume(model.objects[0].mesh), 0);
     EXPECT_DOUBLE_EQ(dialog().preview().size.height, 30.0);
+}
+
+// Two figures that overlap print as one part; each its own object when asked,
+// and a wall typed with an exponent is a number like any other.
+TEST_F(ExportDialogTest, OverlappingFiguresAreOneObjectUnlessEachFigureIsAsked) {
+    start();
+    test::addFigure(program->store, {{10, 0}, {20, 0}, {20, 10}, {10, 10}, {10, 0}}, 1);
+    test::addFigure(program->store, {{15, 5}, {25, 5}, {25, 15}, {15, 15}, {15, 5}}, 2);
+    for (const bool perFigure : {false, true}) {
+        SCOPED_TRACE(perFigure);
+        desktop.modalScripts.push_back([=](Form& f) {
+            auto& d = static_cast<ExportDialog&>(f);
+            d.rdb3mf.click();
+            (perFigure ? d.rdbPerFigure : d.rdbUnited).click();
+            d.edtSegments.setText("32");
+            d.edtThickness.setText("2e0");
+            d.edtScale.setText("1e0");
+            return mrOk;
+        });
+        const std::string name = perFigure ? "each.3mf" : "one.3mf";
+        desktop.choose(dir.file(name));
+        window().mnExportMeshClick();
+        ASSERT_EQ(desktop.messages.size(), 1u);
+        EXPECT_EQ(desktop.messages[0].text.rfind("書き出しました", 0), 0u) << desktop.messages[0].text;
+        desktop.messages.clear();
+        const test::Model3mf model = test::read3mf(Files(dir.path()).readAll(name));
+        EXPECT_EQ(model.objects.size(), perFigure ? 2u : 1u);
+    }
 }
 
 }  // namespace

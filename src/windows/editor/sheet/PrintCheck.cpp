@@ -1,11 +1,15 @@
 // Checks for 3-D printing on the drawn profile: surfaces facing down more
-// steeply than the printer can build, walls thinner than two nozzle widths,
+// steeply than the printer can build, material narrower than the nozzle (marked on the drawn segment nearest it),
 // parts that would print in the air and open figures without a wall. Each
 // finding is marked on the sheet in the colour of its kind until the sheet
 // is next drawn, and a message lists them with the legend.
 #include <string>
 
+#include <algorithm>
+#include <exception>
+
 #include "export/mesh/PrintChecks.h"
+#include "export/mesh/ProfileTemplate.h"
 #include "platform/numbers/TextNumbers.h"
 #include "windows/editor/EditorWindow.h"
 #include "windows/shared/Workspace.h"
@@ -28,9 +32,10 @@ std::string findingText(const Finding& f) {
     const std::string figure = "図形 " + std::to_string(f.figure) + ": ";
     switch (f.kind) {
         case FindingKind::Overhang: return figure + "張り出し " + number(f.value) + " 度 " + where;
-        case FindingKind::ThinWall: return figure + "薄い壁 " + number(f.value) + " mm " + where;
+        case FindingKind::ThinWall: return figure + "薄い壁 幅 " + formatFixed(f.value, 2) + " mm " + pointText(f.at);
         case FindingKind::Floating: return figure + "浮いた部分 " + number(f.value) + " mm " + where;
         case FindingKind::OpenFigure: return figure + "開いた図形 " + where;
+        case FindingKind::NoArea: return "どの図形も面積を囲んでいません（印刷する立体がありません）";
     }
     return figure;
 }
@@ -44,6 +49,26 @@ void EditorWindow::buildPrintMenu() {
     mainMenu.add(mnPrint);
     mnPrint.add(mnPrintCheck);
     mnPrintCheck.onClick = [this] { mnPrintCheckClick(); };
+    mnPrint.add(mnPrintTemplate);
+    mnPrintTemplate.onClick = [this] { mnPrintTemplateClick(); };
+}
+
+void EditorWindow::mnPrintTemplateClick() {
+    const std::vector<TemplateFigure> figures = templateFigures(store());
+    if (figures.empty()) {
+        m_workspace.desktop.messageBox("書き出す図形がありません", Workspace::ApplicationTitle, MsgIcon::Information,
+                                       MsgButtons::Ok);
+        return;
+    }
+    if (!m_workspace.executeFileDialog(dlgSaveTemplate)) return;
+    const std::string& name = dlgSaveTemplate.fileName;
+    TemplateFormat format = templateFormatOf(name);
+    if (format == TemplateFormat::Unknown) format = static_cast<TemplateFormat>(std::clamp(dlgSaveTemplate.filterIndex, 1, 3));
+    try {
+        writeTemplate(figures, 1, format, m_workspace.files.resolve(name), name);
+    } catch (const std::exception& e) {
+        m_workspace.desktop.messageBox(e.what(), Workspace::ApplicationTitle, MsgIcon::Error, MsgButtons::Ok);
+    }
 }
 
 void EditorWindow::mnPrintCheckClick() {
@@ -67,6 +92,7 @@ void EditorWindow::mnPrintCheckClick() {
                 drawMarker(pixelOf(static_cast<float>(f.from.r), static_cast<float>(f.from.y)), OpenFigureColor);
                 drawMarker(pixelOf(static_cast<float>(f.to.r), static_cast<float>(f.to.y)), OpenFigureColor);
                 break;
+            case FindingKind::NoArea: break;
         }
     }
     sheetChanged();
@@ -83,6 +109,7 @@ void EditorWindow::mnPrintCheckClick() {
         text += "\r" + findingText(report.findings[i]);
     if (report.findings.size() > ListedFindings)
         text += "\rほか " + std::to_string(report.findings.size() - ListedFindings) + " 件";
+    for (const std::string& w : report.warnings) text += "\r" + w;
     for (const std::string& r : report.refusals) text += "\r" + r;
     m_workspace.desktop.messageBox(text, Workspace::ApplicationTitle, MsgIcon::Warning, MsgButtons::Ok);
 }
