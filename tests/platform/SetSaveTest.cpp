@@ -163,7 +163,7 @@ TEST(SetSave, DamagedCommitUndoesTheSave) {
         {"checksum changed", [](std::string& t) { t[t.size() - 2] = t[t.size() - 2] == '0' ? '1' : '0'; }},
         {"entry count wrong", [](std::string& t) { t.replace(t.rfind("commit 3"), 8, "commit 2"); }},
         {"text after the commit", [](std::string& t) { t += "x"; }},
-        {"unknown version", [](std::string& t) { t.replace(t.find(" 1\n"), 3, " 9\n"); }},
+        {"unknown version", [](std::string& t) { t.replace(t.find(" 2\n"), 3, " 9\n"); }},
     };
     for (const Damage& d : damages) {
         SCOPED_TRACE(d.name);

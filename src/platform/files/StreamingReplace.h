@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/files/AtomicReplace.h"
+#include "platform/files/CleanupOnSignal.h"
 
 namespace vantor {
 
@@ -51,6 +52,7 @@ private:
     std::vector<std::uint8_t> m_buffer;
     bool m_stream = false;         // a FIFO or device: m_buffer holds every byte until commit
     bool m_createdTarget = false;  // a dangling link's target made for this save
+    cleanup::Registered m_registered;  // the temporary, removed by an interrupt
 };
 
 }  // namespace vantor
