@@ -122,9 +122,10 @@ TEST(SetSave, NextSaveRemovesTheTemporariesOfAKilledOne) {
 
 namespace {
 
-// The checkpoint number of the first `step` of a set save.
+// The checkpoint number of the first `step` of a set save over an old set.
 int firstCheckpointOf(SaveStep wanted) {
     TempDir probe;
+    for (const std::string& n : SetNames) probe.writeText(n, "old");
     Files files(probe.path());
     int k = -1, seen = 0;
     files.setSaveInterrupt([&](SaveStep step, const std::string&) {

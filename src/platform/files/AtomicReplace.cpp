@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <set>
 #include <unistd.h>
 
@@ -187,6 +188,9 @@ void replaceFiles(const std::vector<PendingFile>& set, const std::string& journa
     }
     for (const std::string& folder : folders) removeStaleTemporaries(folder);
 
+    // Declared before what it guards: an interrupt held back during the
+    // commit arrives only after the journal is gone.
+    std::optional<cleanup::SignalsHeld> held;
     // One writer at a time; what a killed save of this set left goes first.
     SetLock lock(journal, SetLock::Purpose::Save, hooks.lockWait, shown);
     if (repairHeldJournal(lock) == Repair::Incomplete) fail(EIO, shown);
@@ -235,7 +239,7 @@ void replaceFiles(const std::vector<PendingFile>& set, const std::string& journa
     // From the commit line on, the repair finishes this save instead of
     // undoing it, and an interrupt waits for the end.
     checkpoint(hooks, left, SaveStep::Commit, journal);
-    cleanup::SignalsHeld held;
+    held.emplace();
     if (const int err = lock.append(journalCommitLine(intent, entries.size()))) fail(err, shown);
     left.release();
     for (std::size_t i = 0; i < set.size(); ++i) {

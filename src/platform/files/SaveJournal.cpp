@@ -224,12 +224,14 @@ Repair repairHeldJournal(SetLock& lock) {
         }
         removeBackups(p.entries);
         syncFolders(p.entries);
+        lock.remove();
         return Repair::Undone;
     }
     if (!p.aborted) {
         if (rollForward(p.entries)) {
             removeBackups(p.entries);
             syncFolders(p.entries);
+            lock.remove();
             return Repair::Completed;
         }
         // The new set cannot be completed: the old one is put back.
@@ -238,7 +240,10 @@ Repair repairHeldJournal(SetLock& lock) {
             return Repair::Incomplete;
         }
     }
-    if (rollBack(p.entries)) return Repair::Undone;
+    if (rollBack(p.entries)) {
+        lock.remove();
+        return Repair::Undone;
+    }
     lock.keepJournal();
     return Repair::Incomplete;
 }

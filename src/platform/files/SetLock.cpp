@@ -88,7 +88,10 @@ SetLock::SetLock(const std::string& journal, Purpose purpose, std::chrono::milli
 
 SetLock::~SetLock() {
     if (m_fd < 0) return;
-    if (!m_keep) remove();
+    // A journal someone else wrote goes only once it is repaired (which
+    // removes it) or when it holds nothing.
+    struct stat st {};
+    if (!m_keep && (m_written || (::fstat(m_fd, &st) == 0 && st.st_size == 0))) remove();
     ::close(m_fd);
 }
 

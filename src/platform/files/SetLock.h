@@ -31,7 +31,8 @@ public:
                // lock (a read-only folder, a busy set, a name in the way)
     };
     SetLock(const std::string& journal, Purpose purpose, std::chrono::milliseconds wait, const std::string& shownName);
-    // Removes the journal unless kept, then unlocks.
+    // Removes the journal when this lock wrote it or it is empty, unless
+    // kept; then unlocks.
     ~SetLock();
     SetLock(const SetLock&) = delete;
     SetLock& operator=(const SetLock&) = delete;
