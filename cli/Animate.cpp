@@ -10,6 +10,7 @@
 #include <charconv>
 #include <exception>
 #include <filesystem>
+#include <set>
 #include <optional>
 
 #include "TerminalText.h"
@@ -128,10 +129,18 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
         return 1;
     }
     const int delay = storedDelay(format, a.delayMs.value_or(100), err);
+    // The notes go out before the export, so that an export that then fails
+    // still says which frames it left out.
+    std::set<std::string> noted;
+    const auto note = [&](const std::string& name) {
+        if (noted.insert(name).second)
+            err << "vantor-cli animate: skipped frame " << escapedText(name) << ": no picture " << escapedText(name)
+                << ".bmp\n";
+    };
+    for (const std::string& name : text.frames)
+        if (!std::filesystem::exists(std::filesystem::path(files.resolve(folder)) / (name + ".bmp"), ec)) note(name);
     const ScenarioExport result = exportScenario(files, folder, text.frames, delay, format, a.out);
-    for (const std::string& name : result.missing)
-        err << "vantor-cli animate: skipped frame " << escapedText(name) << ": no picture " << escapedText(name)
-            << ".bmp\n";
+    for (const std::string& name : result.missing) note(name);
     out << shownName(a.out) << ": " << result.frames << " frames, " << result.delayMs << " ms each, " << result.width << " x "
         << result.height << ", " << result.bytes << " bytes\n";
     return 0;

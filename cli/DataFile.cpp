@@ -9,7 +9,7 @@ DataFileProblem dataFileProblem(const Files& files, const std::string& path) {
     if (dataFormatOfExtension(extensionOfPath(path)) == DataFormat::Unknown) return DataFileProblem::UnknownFormat;
     if (files.folderExists(path)) return DataFileProblem::Folder;
     if (!files.fileExists(path))
-        return files.nameTaken(path) ? DataFileProblem::NotRegular : DataFileProblem::NoSuchFile;
+        return files.isSpecialFile(path) ? DataFileProblem::NotRegular : DataFileProblem::NoSuchFile;
     return DataFileProblem::None;
 }
 

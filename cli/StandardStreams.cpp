@@ -21,6 +21,7 @@ DescriptorBuffer::DescriptorBuffer(int fd, bool flushEachWrite) : m_fd(fd), m_fl
 DescriptorBuffer::~DescriptorBuffer() { drain(); }
 
 void DescriptorBuffer::drain() {
+    if (m_first && !m_buffer.empty()) m_first->drain();
     std::size_t done = 0;
     while (done < m_buffer.size() && m_error == 0) {
         const ssize_t n = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
@@ -63,6 +64,7 @@ int DescriptorBuffer::finish() {
 int runOnStandardStreams(const std::vector<std::string>& args) {
     const Language language = terminalLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
     DescriptorBuffer outBuffer(STDOUT_FILENO, false), errBuffer(STDERR_FILENO, true);
+    errBuffer.writeAfter(outBuffer);
     std::ostream out(&outBuffer), err(&errBuffer);
     int status = runProgramIn(language, args, out, err);
     if (const int failed = outBuffer.finish(); failed != 0) {

@@ -20,6 +20,9 @@ public:
     // number of any write or of the close, or 0.
     int finish();
     int error() const { return m_error; }
+    // What `first` holds goes out before anything of this buffer's, so that
+    // the two streams keep the program's order in a shared file or terminal.
+    void writeAfter(DescriptorBuffer& first) { m_first = &first; }
 
 protected:
     int_type overflow(int_type c) override;
@@ -33,6 +36,7 @@ private:
     int m_error = 0;
     bool m_finished = false;
     std::vector<char> m_buffer;
+    DescriptorBuffer* m_first = nullptr;
 };
 
 // Runs the program over the standard descriptors. A write error on standard

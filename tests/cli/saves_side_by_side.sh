@@ -7,7 +7,8 @@
 #  - SIGINT, SIGTERM and SIGHUP during a save leave the old set, no temporary,
 #    no journal, and the signal's exit status;
 #  - a temporary left by a SIGKILLed single-file write is removed by the next
-#    program that writes in that folder.
+#    program that writes in that folder;
+#  - a FIFO named as the data set, or beside it, is refused with its reason.
 # usage: saves_side_by_side.sh VANTOR_CLI EXAMPLES_DIR STRACE WORK_DIR
 set -u
 cli="$1"; examples="$2"; strace="$3"; work="$4"
@@ -88,4 +89,12 @@ sleep 1.2
 "$cli" options other.vop --set zoom=2 >/dev/null 2>&1
 echo "SIGKILL of a single-file write: $before temporary, $(leftovers) after the next write there"
 [ "$before" = 1 ] && [ "$(leftovers)" = 0 ] || fail "stale temporary"
+
+# FIFOs where files are read: named as the data set, and beside it.
+mkfifo pipe.va4 f.zuk
+cp old.va4 f.va4
+"$cli" convert pipe.va4 out.va4 >/dev/null 2>fifo.txt
+grep -q "pipe.va4: not a regular file" fifo.txt || fail "a FIFO given as input: $(cat fifo.txt)"
+"$cli" convert f.va4 out.va4 >/dev/null 2>fifo.txt && fail "a FIFO beside the data set was ignored"
+grep -q "f.zuk" fifo.txt || fail "a FIFO beside the data set: $(cat fifo.txt)"
 exit $status

@@ -14,7 +14,9 @@ ReadResult loadSteps(FigureStore& store, const Files& files, DataFormat format, 
     const auto held = files.holdSet(path);
     const Repair repaired = repairHeldJournal(*held);
     if (mode == LoadMode::Replace) {
-        if (readOptions && files.fileExists(stem + ".vop")) readOptions(stem + ".vop");
+        // A FIFO or device named like the option file is refused by its reader.
+        if (readOptions && (files.fileExists(stem + ".vop") || files.isSpecialFile(stem + ".vop")))
+            readOptions(stem + ".vop");
         store.clearVertices();
         store.LoadBase = 0;
         store.resetFigureTable();

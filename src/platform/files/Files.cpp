@@ -49,10 +49,12 @@ bool Files::folderExists(const std::string& name) const {
     return fs::is_directory(resolve(name), ec);
 }
 
-bool Files::nameTaken(const std::string& name) const {
+bool Files::isSpecialFile(const std::string& name) const {
     if (name.empty()) return false;
     std::error_code ec;
-    return fs::symlink_status(resolve(name), ec).type() != fs::file_type::not_found && !ec;
+    const fs::file_type type = fs::status(resolve(name), ec).type();
+    return !ec && type != fs::file_type::not_found && type != fs::file_type::regular &&
+           type != fs::file_type::directory;
 }
 
 bool Files::deleteFile(const std::string& name) const { return ::unlink(resolve(name).c_str()) == 0; }

@@ -30,8 +30,9 @@ public:
 
     bool fileExists(const std::string& name) const;
     bool folderExists(const std::string& name) const;
-    // Something has the name: a file of any kind, or a link (dangling too).
-    bool nameTaken(const std::string& name) const;
+    // The name leads to something that is neither a regular file nor a
+    // folder (a FIFO, a device, a socket).
+    bool isSpecialFile(const std::string& name) const;
     // True when a file was deleted.
     bool deleteFile(const std::string& name) const;
     // Names (without folder) of regular files in the current folder matching a
