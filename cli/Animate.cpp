@@ -10,6 +10,7 @@
 #include <charconv>
 #include <exception>
 #include <filesystem>
+#include <set>
 #include <optional>
 
 #include "TerminalText.h"
@@ -49,7 +50,7 @@ std::optional<AnimateArgs> parseArgs(const Arguments& args, std::ostream& err) {
         int ms = 0;
         auto [end, ec] = std::from_chars(v->data(), v->data() + v->size(), ms);
         if (ec != std::errc() || end != v->data() + v->size() || ms < 1 || ms > 65535) {
-            err << "vantor-cli animate: --delay takes milliseconds from 1 to 65535, not '" << *v << "'\n";
+            err << "vantor-cli animate: --delay takes milliseconds from 1 to 65535, not '" << shownName(*v) << "'\n";
             return std::nullopt;
         }
         a.delayMs = ms;
@@ -98,14 +99,14 @@ int animateSimulation(const AnimateArgs& a, AnimationFormat format, std::ostream
     writer->finish();
     const std::uint64_t bytes = file.size();
     file.commit();
-    out << a.out << ": " << ticks << " frames, " << delay << " ms each, " << bytes << " bytes\n";
+    out << shownName(a.out) << ": " << ticks << " frames, " << delay << " ms each, " << bytes << " bytes\n";
     return 0;
 }
 
 int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
     AnimationFormat format;
     if (!animationFormatOfPath(a.out, format)) {
-        err << "vantor-cli animate: " << a.out << ": name the output .gif or .png\n";
+        err << "vantor-cli animate: " << shownName(a.out) << ": name the output .gif or .png\n";
         return 2;
     }
     if (a.simulation) return animateSimulation(a, format, out, err);
@@ -114,7 +115,7 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
     // with its reason.
     std::error_code ec;
     if (!std::filesystem::exists(files.resolve(a.scenario), ec)) {
-        err << "vantor-cli animate: " << a.scenario << ": no such scenario file\n";
+        err << "vantor-cli animate: " << shownName(a.scenario) << ": no such scenario file\n";
         return 1;
     }
     const ScenarioText text = readScenarioFile(files, a.scenario);
@@ -125,15 +126,23 @@ int animate(const AnimateArgs& a, std::ostream& out, std::ostream& err) {
     const std::string parent = std::filesystem::path(a.scenario).parent_path().string();
     const std::string folder = parent.empty() ? "." : parent;
     if (text.frames.empty()) {
-        err << "vantor-cli animate: " << a.scenario << ": the scenario holds no frames; nothing written\n";
+        err << "vantor-cli animate: " << shownName(a.scenario) << ": the scenario holds no frames; nothing written\n";
         return 1;
     }
     const int delay = storedDelay(format, a.delayMs.value_or(100), err);
+    // The notes go out before the export, so that an export that then fails
+    // still says which frames it left out.
+    std::set<std::string> noted;
+    const auto note = [&](const std::string& name) {
+        if (noted.insert(name).second)
+            err << "vantor-cli animate: skipped frame " << escapedText(name) << ": no picture " << escapedText(name)
+                << ".bmp\n";
+    };
+    for (const std::string& name : text.frames)
+        if (!std::filesystem::exists(std::filesystem::path(files.resolve(folder)) / (name + ".bmp"), ec)) note(name);
     const ScenarioExport result = exportScenario(files, folder, text.frames, delay, format, a.out);
-    for (const std::string& name : result.missing)
-        err << "vantor-cli animate: skipped frame " << escapedText(name) << ": no picture " << escapedText(name)
-            << ".bmp\n";
-    out << a.out << ": " << result.frames << " frames, " << result.delayMs << " ms each, " << result.width << " x "
+    for (const std::string& name : result.missing) note(name);
+    out << shownName(a.out) << ": " << result.frames << " frames, " << result.delayMs << " ms each, " << result.width << " x "
         << result.height << ", " << result.bytes << " bytes\n";
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "TerminalText.h"
 #include "export/mesh/PrintChecks.h"
 #include "platform/numbers/TextNumbers.h"
+#include "platform/files/EscapedText.h"
 
 namespace vantor::cli {
 
@@ -64,11 +65,11 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
         if (!figures) return 1;
         const PrintCheckReport report = printChecks(*figures->store, settings);
         for (const std::string& w : report.warnings) err << "vantor-cli check: warning: " << w << '\n';
-        for (const std::string& r : report.refusals) err << "vantor-cli check: " << data << ": " << r << '\n';
+        for (const std::string& r : report.refusals) err << "vantor-cli check: " << shownName(data) << ": " << r << '\n';
         if (!report.refusals.empty()) return 1;
         for (const Finding& f : report.findings) out << where(f) << ": " << what(f, settings) << '\n';
-        if (report.findings.empty()) out << data << ": no findings\n";
-        else out << data << ": " << report.findings.size() << (report.findings.size() == 1 ? " finding\n" : " findings\n");
+        if (report.findings.empty()) out << shownName(data) << ": no findings\n";
+        else out << shownName(data) << ": " << report.findings.size() << (report.findings.size() == 1 ? " finding\n" : " findings\n");
         return report.clean() ? 0 : 1;
     });
 }

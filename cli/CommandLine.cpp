@@ -150,7 +150,7 @@ std::optional<Arguments> parseArguments(const CommandSpec& command, const std::v
             std::string value;
             if (!option->value.empty()) {
                 if (i + 1 >= args.size()) {
-                    err << prefix << word << " needs a value\n" << usageOf(command);
+                    err << prefix << shownName(word) << " needs a value\n" << usageOf(command);
                     exitCode = 2;
                     return std::nullopt;
                 }

@@ -13,6 +13,7 @@
 #include "model/options/DisplayOptions.h"
 #include "model/options/OptionFile.h"
 #include "platform/files/Files.h"
+#include "platform/files/EscapedText.h"
 
 namespace vantor::cli {
 
@@ -49,19 +50,19 @@ int runConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
         const ReadResult read = loadDataSet(store, files, inFormat, inPath, stemOf(inPath), LoadMode::Replace,
                                             [&](const std::string& vop) { readOptionFile(files, vop, options); });
         if (!read.complete()) {
-            err << "vantor-cli convert: " << inPath << ": " << forTerminal(read.problem) << "\nnothing written\n";
+            err << "vantor-cli convert: " << shownName(inPath) << ": " << forTerminal(read.problem) << "\nnothing written\n";
             return 1;
         }
         if (store.VertexCount == 0) {
-            err << "vantor-cli convert: " << inPath << ": the data set holds no vertices; nothing written\n";
+            err << "vantor-cli convert: " << shownName(inPath) << ": the data set holds no vertices; nothing written\n";
             return 1;
         }
 
         const std::string outStem = stemOf(outPath);
         DataSetFiles(store, files).save(outFormat, outPath, outStem + ".zuk", {{outStem + ".vop", encodeOptions(options)}});
-        out << outPath << ": " << store.VertexCount << " vertices, " << store.HighestFigure << " figures";
-        if (outFormat == DataFormat::Va4) out << " (with " << outStem << ".zuk)";
-        out << ", options in " << outStem << ".vop\n";
+        out << shownName(outPath) << ": " << store.VertexCount << " vertices, " << store.HighestFigure << " figures";
+        if (outFormat == DataFormat::Va4) out << " (with " << shownName(outStem) << ".zuk)";
+        out << ", options in " << shownName(outStem) << ".vop\n";
         return 0;
     });
 }

@@ -9,10 +9,11 @@
 
 namespace vantor::cli {
 
-enum class DataFileProblem { None, UnknownFormat, Folder, NoSuchFile };
+enum class DataFileProblem { None, UnknownFormat, Folder, NoSuchFile, NotRegular };
 
 // The first of these that holds: the name has no data extension, names a
-// folder, names no file.
+// folder, names no file, names something that is not a regular file (a
+// FIFO, a device).
 DataFileProblem dataFileProblem(const Files& files, const std::string& path);
 
 // Finishes or undoes a save of the data set at `path` that a kill

@@ -8,6 +8,7 @@
 #include "model/options/OptionFields.h"
 #include "model/options/OptionFile.h"
 #include "platform/files/Files.h"
+#include "platform/files/EscapedText.h"
 
 namespace vantor::cli {
 
@@ -34,13 +35,18 @@ int runOptions(const Arguments& args, std::ostream& out, std::ostream& err) {
         if (exists) readOptionFile(files, file, options);
         if (sets.empty()) {
             if (!exists) {
-                err << "vantor-cli options: " << file << ": no such file\n";
+                err << "vantor-cli options: " << shownName(file) << ": no such file\n";
                 return 1;
             }
             for (const OptionField& f : optionFields()) out << f.name << '=' << optionValueText(options, f.name) << '\n';
             return 0;
         }
         for (const std::string& s : sets) {
+            // No name or value holds a control character: say so with the text escaped.
+            if (shownName(s) != s) {
+                err << "vantor-cli options: '" << shownName(s) << "' is not of the form name=value; nothing written\n";
+                return 2;
+            }
             if (const auto problem = setOptionAssignment(options, s)) {
                 err << "vantor-cli options: " << *problem << "; nothing written\n";
                 if (problem->rfind("unknown option", 0) == 0) printFieldNames(err);
@@ -48,7 +54,7 @@ int runOptions(const Arguments& args, std::ostream& out, std::ostream& err) {
             }
         }
         writeOptionFile(files, file, options);
-        out << file << ": " << (exists ? "changed" : "written") << '\n';
+        out << shownName(file) << ": " << (exists ? "changed" : "written") << '\n';
         return 0;
     });
 }

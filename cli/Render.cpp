@@ -23,6 +23,7 @@
 #include "windows/display/DisplayWindow.h"
 #include "platform/numbers/Numbers.h"
 #include "platform/pixels/Bmp.h"
+#include "platform/files/EscapedText.h"
 
 namespace vantor::cli {
 
@@ -39,7 +40,7 @@ int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
     const Bitmap& picture = scene.display().displayPicture();
     // The window's picture command writes the same file.
     scene.display().savePicture(a.out);
-    out << a.out << ": " << picture.width() << " x " << picture.height() << ", "
+    out << shownName(a.out) << ": " << picture.width() << " x " << picture.height() << ", "
         << (picture.format() == PixelFormat::Indexed8 ? "8-bit with palette" : "24-bit") << ", "
         << scene.program().store.VertexCount << " vertices\n";
     return 0;

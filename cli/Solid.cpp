@@ -13,6 +13,7 @@
 #include "export/mesh/SolidExport.h"
 #include "platform/files/Files.h"
 #include "platform/numbers/TextNumbers.h"
+#include "platform/files/EscapedText.h"
 
 namespace vantor::cli {
 
@@ -31,7 +32,7 @@ const char* shapeName(const ProfileMeasures& m) {
 // Warnings and refusals of a preview, as the command's lines.
 void tell(const SolidPreview& p, const std::string& command, const std::string& data, std::ostream& err) {
     for (const std::string& w : p.warnings) err << "vantor-cli " << command << ": warning: " << w << '\n';
-    for (const std::string& r : p.refusals) err << "vantor-cli " << command << ": " << data << ": " << r << '\n';
+    for (const std::string& r : p.refusals) err << "vantor-cli " << command << ": " << shownName(data) << ": " << r << '\n';
 }
 
 // --thickness, --angle and --scale into `settings`; false, with the reason
@@ -65,7 +66,7 @@ int runExport(const Arguments& args, std::ostream& out, std::ostream& err) {
         // A whole number, written plainly or with an exponent (1e3).
         const auto n = parseDecimal(*v, Exponent::Allowed);
         if (!n || *n < 3 || *n > 100000 || *n != std::floor(*n)) {
-            err << "vantor-cli export: --segments takes a whole number 3 ... 100000, not '" << *v << "'\n";
+            err << "vantor-cli export: --segments takes a whole number 3 ... 100000, not '" << shownName(*v) << "'\n";
             return 2;
         }
         settings.revolve.segments = static_cast<int>(*n);
@@ -75,7 +76,7 @@ int runExport(const Arguments& args, std::ostream& out, std::ostream& err) {
     settings.parts = args.has("--per-figure") ? MeshParts::PerFigure : MeshParts::United;
     settings.format = meshFormatOf(output);
     if (settings.format == MeshFormat::Unknown) {
-        err << "vantor-cli export: " << output << ": use .stl, .3mf, .obj or .ply\n";
+        err << "vantor-cli export: " << shownName(output) << ": use .stl, .3mf, .obj or .ply\n";
         return 2;
     }
     return reportingFailure("export", err, [&] {
@@ -84,19 +85,19 @@ int runExport(const Arguments& args, std::ostream& out, std::ostream& err) {
         const SolidPreview preview = previewSolid(figures->profiles, settings);
         tell(preview, "export", data, err);
         if (!preview.refusals.empty()) {
-            err << "vantor-cli export: " << output << ": nothing written\n";
+            err << "vantor-cli export: " << shownName(output) << ": nothing written\n";
             return 1;
         }
         if (!preview.writable(settings.open)) {
             const bool one = preview.openFigures.size() == 1;
-            err << "vantor-cli export: " << data << ": " << figureList(preview.openFigures) << (one ? " is" : " are")
+            err << "vantor-cli export: " << shownName(data) << ": " << figureList(preview.openFigures) << (one ? " is" : " are")
                 << " open, with no inside to print: give " << (one ? "it" : "them")
                 << " a wall with --thickness T, or write the bare surface with --allow-open\n"
-                << "vantor-cli export: " << output << ": nothing written\n";
+                << "vantor-cli export: " << shownName(output) << ": nothing written\n";
             return 1;
         }
         const ExportedSolid done = writeSolid(preview, settings, Files(".").resolve(output), output);
-        out << output << ": " << preview.set.figures.size() << " figures, " << done.vertices << " vertices, "
+        out << shownName(output) << ": " << preview.set.figures.size() << " figures, " << done.vertices << " vertices, "
             << done.triangles << " triangles\n"
             << sizeLine(preview.size) << '\n';
         return 0;
@@ -110,7 +111,7 @@ int runMeasure(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     const std::string& data = args.operands[0];
     if (const auto v = args.value("--unit"); v && *v != "mm") {
-        err << "vantor-cli measure: --unit takes mm (one data unit is one millimetre), not '" << *v << "'\n";
+        err << "vantor-cli measure: --unit takes mm (one data unit is one millimetre), not '" << shownName(*v) << "'\n";
         return 2;
     }
     ExportSettings settings;

@@ -8,6 +8,7 @@
 #include "model/formats/DataSetLoad.h"
 #include "platform/files/Files.h"
 #include "platform/numbers/TextNumbers.h"
+#include "platform/files/EscapedText.h"
 
 namespace vantor::cli {
 
@@ -30,12 +31,12 @@ std::optional<Figures> readFigures(const std::string& command, const std::string
     const ReadResult read = loadDataSet(*f.store, files, format, path, stemOf(path), LoadMode::Replace,
                                         [](const std::string&) {});
     if (!read.complete()) {
-        err << "vantor-cli " << command << ": " << path << ": " << forTerminal(read.problem) << '\n';
+        err << "vantor-cli " << command << ": " << shownName(path) << ": " << forTerminal(read.problem) << '\n';
         return std::nullopt;
     }
     f.profiles = profilesOf(*f.store);
     if (f.profiles.empty()) {
-        err << "vantor-cli " << command << ": " << path << ": the data set holds no figure of two or more vertices\n";
+        err << "vantor-cli " << command << ": " << shownName(path) << ": the data set holds no figure of two or more vertices\n";
         return std::nullopt;
     }
     return f;
@@ -47,7 +48,7 @@ std::optional<double> decimalOption(const Arguments& args, const std::string& co
     if (!text) return fallback;
     const auto v = parseDecimal(*text, Exponent::Allowed);
     if (!v || !((o.lowIncluded ? *v >= o.low : *v > o.low) && *v <= o.high)) {
-        err << "vantor-cli " << command << ": " << o.name << " takes " << o.what << ", not '" << *text << "'\n";
+        err << "vantor-cli " << command << ": " << o.name << " takes " << o.what << ", not '" << shownName(*text) << "'\n";
         return std::nullopt;
     }
     return static_cast<double>(*v);

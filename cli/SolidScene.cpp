@@ -11,6 +11,7 @@
 #include "windows/display/DisplayWindow.h"
 #include "platform/files/Files.h"
 #include "platform/numbers/Numbers.h"
+#include "platform/files/EscapedText.h"
 
 namespace vantor::cli {
 
@@ -53,7 +54,7 @@ std::optional<SceneRequest> sceneRequestOf(const Arguments& args, const std::str
         if (v == "8" || v == "16" || v == "24" || v == "32") {
             r.colorDepth = std::stoi(v);
         } else {
-            err << "vantor-cli " << command << ": --color-depth takes 8 (palette screen), 16, 24 or 32, not '" << v
+            err << "vantor-cli " << command << ": --color-depth takes 8 (palette screen), 16, 24 or 32, not '" << shownName(v)
                 << "'\n";
             return std::nullopt;
         }
@@ -62,7 +63,7 @@ std::optional<SceneRequest> sceneRequestOf(const Arguments& args, const std::str
         const std::optional<std::pair<int, int>> wh = pictureSizeOf(*size);
         if (!wh) {
             err << "vantor-cli " << command << ": --size takes WIDTHxHEIGHT, each 1 ... " << MaxPictureSide << ", not '"
-                << *size << "'\n";
+                << shownName(*size) << "'\n";
             return std::nullopt;
         }
         r.width = wh->first;
@@ -71,7 +72,7 @@ std::optional<SceneRequest> sceneRequestOf(const Arguments& args, const std::str
     if (const auto threads = args.value("--threads")) {
         const std::optional<long> n = wholeNumberOf(*threads);
         if (!n || *n < 1 || *n > MaxThreads) {
-            err << "vantor-cli " << command << ": --threads takes 1 ... " << MaxThreads << ", not '" << *threads << "'\n";
+            err << "vantor-cli " << command << ": --threads takes 1 ... " << MaxThreads << ", not '" << shownName(*threads) << "'\n";
             return std::nullopt;
         }
         r.threads = static_cast<int>(*n);
@@ -103,7 +104,7 @@ int SolidScene::build(const SceneRequest& r, const std::string& command) {
     }
     const DataFormat format = dataFormatOfExtension(extensionOfPath(r.data));
     if (!r.options.empty() && !files.fileExists(r.options)) {
-        m_err << prefix << r.options << ": no such option file\n";
+        m_err << prefix << shownName(r.options) << ": no such option file\n";
         return 1;
     }
     // As the load does: the data set's options first, so that figures
@@ -113,11 +114,11 @@ int SolidScene::build(const SceneRequest& r, const std::string& command) {
     const ReadResult read = loadDataSet(store, files, format, r.data, stemOf(r.data),
                                         LoadMode::Replace, [&](const std::string& vop) { d.loadOptionFile(vop); });
     if (!read.complete()) {
-        m_err << prefix << r.data << ": " << forTerminal(read.problem) << "\nno picture written\n";
+        m_err << prefix << shownName(r.data) << ": " << forTerminal(read.problem) << "\nno picture written\n";
         return 1;
     }
     if (store.VertexCount == 0) {
-        m_err << prefix << r.data << ": the data set holds no vertices; no picture written\n";
+        m_err << prefix << shownName(r.data) << ": the data set holds no vertices; no picture written\n";
         return 1;
     }
     if (!r.options.empty()) d.loadOptionFile(r.options);

@@ -4,6 +4,7 @@
 #include "SolidData.h"
 #include "TerminalText.h"
 #include "export/mesh/ProfileTemplate.h"
+#include "platform/files/EscapedText.h"
 #include "platform/files/Files.h"
 
 namespace vantor::cli {
@@ -19,7 +20,7 @@ int runProfile(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (!scale) return 2;
     const TemplateFormat format = templateFormatOf(output);
     if (format == TemplateFormat::Unknown) {
-        err << "vantor-cli profile: " << output << ": use .svg, .pdf or .dxf\n";
+        err << "vantor-cli profile: " << shownName(output) << ": use .svg, .pdf or .dxf\n";
         return 2;
     }
     return reportingFailure("profile", err, [&] {
@@ -27,7 +28,7 @@ int runProfile(const Arguments& args, std::ostream& out, std::ostream& err) {
         if (!figures) return 1;
         const std::vector<TemplateFigure> drawn = templateFigures(*figures->store);
         writeTemplate(drawn, *scale, format, Files(".").resolve(output), output);
-        out << output << ": " << drawn.size() << (drawn.size() == 1 ? " figure" : " figures") << " at " << number(*scale)
+        out << shownName(output) << ": " << drawn.size() << (drawn.size() == 1 ? " figure" : " figures") << " at " << number(*scale)
             << " mm a data unit\n";
         return 0;
     });

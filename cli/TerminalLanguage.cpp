@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "language/Japanese.h"
 #include "language/TextTemplates.h"
+#include "platform/files/EscapedText.h"
 
 namespace vantor::cli {
 
@@ -83,7 +84,9 @@ int SpokenBuffer::sync() {
 }
 
 void SpokenBuffer::passLine(bool withBreak) {
-    m_target << spokenLine(m_line, m_language);
+    // The last guard for every byte that came from outside: no control
+    // character reaches the terminal, whichever message forgot to escape.
+    m_target << withoutControls(spokenLine(m_line, m_language));
     if (withBreak) m_target << '\n';
     m_line.clear();
 }

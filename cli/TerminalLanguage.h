@@ -30,7 +30,8 @@ struct TerminalText {
 };
 std::span<const TerminalText> japaneseTerminalTexts();
 
-// Passes complete lines, each in `language`, on to `target`; a last line
+// Passes complete lines, each in `language` and with every control
+// character escaped (withoutControls), on to `target`; a last line
 // without a line break goes on when the buffer is synced or destroyed.
 class SpokenBuffer : public std::streambuf {
 public:

@@ -6,11 +6,15 @@
 #include <ostream>
 #include <string>
 
+#include "platform/files/EscapedText.h"
+#include "platform/files/IoError.h"
+
 namespace vantor::cli {
 
 // Line breaks become "\n"; any other control character left in a text
 // (file content should already be quoted with escapedText) is shown as
-// "\xNN" rather than obeyed by the terminal.
+// "\xNN" rather than obeyed by the terminal. Every line is escaped once more
+// on its way out (see SpokenBuffer).
 inline std::string forTerminal(const std::string& text) {
     std::string out;
     out.reserve(text.size());
@@ -29,10 +33,20 @@ inline std::string forTerminal(const std::string& text) {
 
 // Runs a command's work. A failure becomes the message
 // "vantor-cli COMMAND: what went wrong", then `after`, and exit code 1.
+// The file an IoError names is shown escaped (see shownName), line breaks
+// in it included.
 template <typename Work>
 int reportingFailure(const char* command, std::ostream& err, Work work, const char* after = "") {
     try {
         return work();
+    } catch (const IoError& e) {
+        std::string text = e.what();
+        if (const std::size_t at = e.fileName().empty() ? std::string::npos : text.rfind(e.fileName());
+            at != std::string::npos)
+            text = forTerminal(text.substr(0, at)) + shownName(e.fileName()) +
+                   forTerminal(text.substr(at + e.fileName().size()));
+        else text = forTerminal(text);
+        err << "vantor-cli " << command << ": " << text << '\n' << after;
     } catch (const std::exception& e) {
         err << "vantor-cli " << command << ": " << forTerminal(e.what()) << '\n' << after;
     }

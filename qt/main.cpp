@@ -19,6 +19,7 @@
 #include "language/English.h"
 #include "app/Program.h"
 #include "windows/control/ControlWindow.h"
+#include "platform/files/CleanupOnSignal.h"
 #include "platform/files/Files.h"
 
 namespace {
@@ -99,6 +100,8 @@ bool haveDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // An interrupt removes the temporaries of the save under way.
+    vantor::cleanup::installSignalCleanup();
     Options opts;
     if (!parse(argc, argv, opts)) {
         usage(stderr);

@@ -1,6 +1,9 @@
 list(APPEND VANTOR_CORE_SOURCES
   src/platform/checks/Verify.cpp
   src/platform/files/AtomicReplace.cpp
+  src/platform/files/CleanupOnSignal.cpp
+  src/platform/files/SetLock.cpp
+  src/platform/files/StaleTemporaries.cpp
   src/platform/files/BoundedRead.cpp
   src/platform/files/EscapedText.cpp
   src/platform/files/FileSteps.cpp

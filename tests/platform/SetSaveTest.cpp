@@ -122,9 +122,10 @@ TEST(SetSave, NextSaveRemovesTheTemporariesOfAKilledOne) {
 
 namespace {
 
-// The checkpoint number of the first `step` of a set save.
+// The checkpoint number of the first `step` of a set save over an old set.
 int firstCheckpointOf(SaveStep wanted) {
     TempDir probe;
+    for (const std::string& n : SetNames) probe.writeText(n, "old");
     Files files(probe.path());
     int k = -1, seen = 0;
     files.setSaveInterrupt([&](SaveStep step, const std::string&) {
@@ -163,7 +164,7 @@ TEST(SetSave, DamagedCommitUndoesTheSave) {
         {"checksum changed", [](std::string& t) { t[t.size() - 2] = t[t.size() - 2] == '0' ? '1' : '0'; }},
         {"entry count wrong", [](std::string& t) { t.replace(t.rfind("commit 3"), 8, "commit 2"); }},
         {"text after the commit", [](std::string& t) { t += "x"; }},
-        {"unknown version", [](std::string& t) { t.replace(t.find(" 1\n"), 3, " 9\n"); }},
+        {"unknown version", [](std::string& t) { t.replace(t.find(" 2\n"), 3, " 9\n"); }},
     };
     for (const Damage& d : damages) {
         SCOPED_TRACE(d.name);

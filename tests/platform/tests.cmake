@@ -7,6 +7,7 @@ list(APPEND VANTOR_TEST_SOURCES
   platform/AtomicReplaceTest.cpp
   platform/SetSaveTest.cpp
   platform/SaveTargetsTest.cpp
+  platform/SaveConflictsTest.cpp
   platform/SharedRoutinesTest.cpp
   platform/CanvasTest.cpp
   platform/BmpTest.cpp

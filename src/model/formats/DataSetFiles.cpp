@@ -138,7 +138,9 @@ std::size_t DataSetFiles::vertexBytesToRead(std::size_t recordSize) const {
 
 ReadResult DataSetFiles::LoadV4(const std::string& path, const std::string& figureFile) {
     const auto bytes = m_files.readBounded(path, vertexBytesToRead(Va4RecordSize), Excess::Ignored);
-    if (!m_files.fileExists(figureFile)) return readV4(bytes, nullptr);
+    // A FIFO or device with the figure file's name is not taken for a
+    // missing one: the reader refuses it with its reason.
+    if (!m_files.fileExists(figureFile) && !m_files.isSpecialFile(figureFile)) return readV4(bytes, nullptr);
     const auto figureBytes = m_store.readFigureFileBytes(m_files, figureFile);
     return readV4(bytes, &figureBytes, figureFile);
 }

@@ -2,6 +2,7 @@
 
 #include "model/figures/FigureStore.h"
 #include "platform/files/Files.h"
+#include "platform/files/SetLock.h"
 
 namespace vantor {
 
@@ -9,9 +10,13 @@ namespace {
 ReadResult loadSteps(FigureStore& store, const Files& files, DataFormat format, const std::string& path,
                      const std::string& stem, LoadMode mode,
                      const std::function<void(const std::string& optionFile)>& readOptions) {
-    const Repair repaired = files.repairSet(path);
+    // Held to the end of the read: no save renames files between its reads.
+    const auto held = files.holdSet(path);
+    const Repair repaired = repairHeldJournal(*held);
     if (mode == LoadMode::Replace) {
-        if (readOptions && files.fileExists(stem + ".vop")) readOptions(stem + ".vop");
+        // A FIFO or device named like the option file is refused by its reader.
+        if (readOptions && (files.fileExists(stem + ".vop") || files.isSpecialFile(stem + ".vop")))
+            readOptions(stem + ".vop");
         store.clearVertices();
         store.LoadBase = 0;
         store.resetFigureTable();

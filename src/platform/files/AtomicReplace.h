@@ -20,13 +20,19 @@
 // sockets and block devices are refused, and so is any file that is not
 // regular when it is part of a set or a derived name.
 //
-// A set of several files commits as one, also when the process is killed:
-// see SaveJournal.h.
+// A set of several files commits as one, also when the process is killed or
+// a step fails, and one program at a time saves it: see SaveJournal.h and
+// SetLock.h. Every save first removes what killed writers left in its folder
+// (StaleTemporaries.h), and registers what it creates for removal on an
+// interrupt (CleanupOnSignal.h).
+#include <chrono>
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/files/SetLock.h"
 
 namespace vantor {
 
@@ -48,7 +54,7 @@ struct PendingFile {
 using WriteFault = std::function<int(const std::string& path)>;
 
 // The steps of a set save at which a test may stop the process.
-enum class SaveStep { Journal, TemporaryHalf, Temporary, Commit, Rename, JournalRemoval };
+enum class SaveStep { Journal, TemporaryHalf, Temporary, Backup, Commit, Rename, JournalRemoval };
 // A test hook standing in for a kill: called before each step with the file
 // the step touches; returning true abandons the save right there, leaving
 // every file as a killed process would, and throws SaveKilled.
@@ -57,9 +63,17 @@ struct SaveKilled : std::exception {
     const char* what() const noexcept override { return "save interrupted by a test"; }
 };
 
+// A test hook standing in for a failing system call: called before each
+// backup and each rename of a set save; a non-zero errno fails that step as
+// the system would (EPERM for an immutable file, EIO for a failing disk).
+using StepFault = std::function<int(SaveStep step, const std::string& path)>;
+
 struct SaveHooks {
     WriteFault fault;
     SaveInterrupt interrupt;
+    StepFault stepFault;
+    // How long a set save waits for another program's save of the set.
+    std::chrono::milliseconds lockWait = SetLockWait;
 };
 
 // Replaces one file. Throws IoError naming the file and the real cause.
@@ -68,7 +82,10 @@ void replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes
 
 // Replaces every file of the set as one commit recorded in `journal` (see
 // SaveJournal.h); every file must be, or become, a regular file. Throws
-// IoError naming the file that failed; then every old file is as it was.
+// IoError naming the file that failed (a failure to lock, or of the
+// journal, names the first file); then every old file is as it was. Waits
+// `hooks.lockWait` for another program's save of the set, then throws
+// IoError(SetBusyText).
 void replaceFiles(const std::vector<PendingFile>& set, const std::string& journal, const SaveHooks& hooks = {});
 
 // The text of an IoError for a destination that is not a regular file.

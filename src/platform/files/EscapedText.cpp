@@ -39,9 +39,9 @@ void appendHex(std::string& out, const char* format, unsigned value) {
     out += buf;
 }
 
-}  // namespace
-
-std::string escapedText(std::string_view text, std::size_t maxBytes) {
+// The one routine behind every escaping: `keepBackslash` leaves "\\" as it
+// is, for whole lines whose own text is not to change.
+std::string escaped(std::string_view text, std::size_t maxBytes, bool keepBackslash) {
     std::string out;
     std::size_t i = 0;
     while (i < text.size()) {
@@ -57,7 +57,7 @@ std::string escapedText(std::string_view text, std::size_t maxBytes) {
         }
         ++i;
         switch (c) {
-            case '\\': out += "\\\\"; continue;
+            case '\\': out += keepBackslash ? "\\" : "\\\\"; continue;
             case '\0': out += "\\0"; continue;
             case '\t': out += "\\t"; continue;
             case '\n': out += "\\n"; continue;
@@ -70,5 +70,13 @@ std::string escapedText(std::string_view text, std::size_t maxBytes) {
     if (i < text.size()) out += "...";
     return out;
 }
+
+}  // namespace
+
+std::string escapedText(std::string_view text, std::size_t maxBytes) { return escaped(text, maxBytes, false); }
+
+std::string shownName(std::string_view name) { return escaped(name, SIZE_MAX, false); }
+
+std::string withoutControls(std::string_view line) { return escaped(line, SIZE_MAX, true); }
 
 }  // namespace vantor

@@ -5,6 +5,7 @@
 // quotes what a file holds passes it through escapedText.
 #include <cstddef>
 #include <string>
+#include <cstdint>
 #include <string_view>
 
 namespace vantor {
@@ -16,5 +17,15 @@ namespace vantor {
 // shown, as "\uNNNN". Text beyond `maxBytes` bytes of input is cut at a
 // character boundary and marked with "...".
 std::string escapedText(std::string_view text, std::size_t maxBytes = 80);
+
+// A name or value from outside (a file name, an option's value) as a
+// message shows it: escaped as escapedText escapes, never cut.
+std::string shownName(std::string_view name);
+
+// A whole line on its way to a terminal: every C0 control (line breaks
+// included), DEL, C1 control (as a UTF-8 character or as a lone byte) and
+// byte that is not UTF-8 is escaped as escapedText escapes it; a backslash
+// stays as it is, so the program's own text never changes.
+std::string withoutControls(std::string_view line);
 
 }  // namespace vantor

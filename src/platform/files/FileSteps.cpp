@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include "platform/files/IoError.h"
@@ -108,7 +109,10 @@ bool isTemporaryName(const std::string& name) {
 int createTemporary(const std::string& path, const Destination& destination) {
     const bool exists = destination.kind == DestinationKind::Regular;
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, exists ? 0600 : 0666);
-    if (fd < 0 || !exists) return fd;
+    if (fd < 0) return fd;
+    // Held while the writer lives: a temporary whose lock is free is stale.
+    (void)::flock(fd, LOCK_EX | LOCK_NB);
+    if (!exists) return fd;
     const struct stat& old = destination.old;
     // Ownership first: changing it may clear the set-id bits the mode restores.
     if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)!::fchown(fd, old.st_uid, old.st_gid);
@@ -134,11 +138,12 @@ int writeAll(int fd, const std::uint8_t* data, std::size_t size) {
     return 0;
 }
 
-void syncFolder(const std::string& folder) {
+int syncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
+    if (fd < 0) return 0;
+    const int err = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
+    return err == EINVAL || err == EROFS || err == ENOTSUP ? 0 : err;
 }
 
 int openStream(const std::string& path, const std::string& shownName) {

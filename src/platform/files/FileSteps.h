@@ -43,12 +43,14 @@ std::string temporaryName(const std::string& folder, std::mt19937_64& rng);
 bool isTemporaryName(const std::string& name);
 
 // Creates `path` exclusively, never through a link, with the old file's
-// owner and permissions when there is one; the descriptor or -1 with errno.
+// owner and permissions when there is one, and locks it (flock) for as long
+// as the descriptor stays open; the descriptor or -1 with errno.
 int createTemporary(const std::string& path, const Destination& destination);
 // The error number, or 0.
 int writeAll(int fd, const std::uint8_t* data, std::size_t size);
-// Flushes a folder's entries; file systems that cannot are tolerated.
-void syncFolder(const std::string& folder);
+// Flushes a folder's entries; the error number, or 0. File systems that
+// cannot flush a folder are tolerated (0).
+int syncFolder(const std::string& folder);
 // Writes into an existing FIFO or character device; throws IoError.
 void writeIntoStream(const std::string& path, const std::vector<std::uint8_t>& bytes, const std::string& shownName);
 // Opens an existing FIFO or character device for blocking writes; the

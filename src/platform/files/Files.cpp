@@ -49,6 +49,14 @@ bool Files::folderExists(const std::string& name) const {
     return fs::is_directory(resolve(name), ec);
 }
 
+bool Files::isSpecialFile(const std::string& name) const {
+    if (name.empty()) return false;
+    std::error_code ec;
+    const fs::file_type type = fs::status(resolve(name), ec).type();
+    return !ec && type != fs::file_type::not_found && type != fs::file_type::regular &&
+           type != fs::file_type::directory;
+}
+
 bool Files::deleteFile(const std::string& name) const { return ::unlink(resolve(name).c_str()) == 0; }
 
 std::vector<std::string> Files::findFiles(const std::string& pattern) const {
@@ -110,7 +118,14 @@ void Files::writeSetAtomic(const std::vector<NamedBytes>& set) const {
     replaceFiles(pending, journalPathFor(pending.front().path), m_hooks);
 }
 
-Repair Files::repairSet(const std::string& name) const { return repairInterruptedSave(journalPathFor(resolve(name))); }
+Repair Files::repairSet(const std::string& name) const {
+    const std::unique_ptr<SetLock> lock = holdSet(name);
+    return repairHeldJournal(*lock);
+}
+
+std::unique_ptr<SetLock> Files::holdSet(const std::string& name) const {
+    return std::make_unique<SetLock>(journalPathFor(resolve(name)), SetLock::Purpose::Look, m_hooks.lockWait, name);
+}
 
 std::vector<std::uint8_t> joinLines(const std::vector<std::string>& lines) {
     std::vector<std::uint8_t> bytes;

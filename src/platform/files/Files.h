@@ -4,6 +4,7 @@
 // resolve against it, the way a file dialog's bare names resolve against the
 // folder it last showed. Errors throw IoError with the system's text.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ public:
 
     bool fileExists(const std::string& name) const;
     bool folderExists(const std::string& name) const;
+    // The name leads to something that is neither a regular file nor a
+    // folder (a FIFO, a device, a socket).
+    bool isSpecialFile(const std::string& name) const;
     // True when a file was deleted.
     bool deleteFile(const std::string& name) const;
     // Names (without folder) of regular files in the current folder matching a
@@ -65,11 +69,20 @@ public:
     // Finishes or undoes an interrupted save of the set whose first file is
     // `name` (see repairInterruptedSave).
     Repair repairSet(const std::string& name) const;
+    // Holds the set whose first file is `name` against every other program's
+    // save or repair of it while the lock lives (see SetLock): a load reads
+    // the set under it, after repairHeldJournal. A set still held by another
+    // program after the wait, or in a folder that cannot be written, is
+    // read unheld.
+    std::unique_ptr<SetLock> holdSet(const std::string& name) const;
 
     // Tests: every later write asks `fault` first (see WriteFault), every
     // later set save asks `interrupt` at each step (see SaveInterrupt).
     void setWriteFault(WriteFault fault) { m_hooks.fault = std::move(fault); }
     void setSaveInterrupt(SaveInterrupt interrupt) { m_hooks.interrupt = std::move(interrupt); }
+    void setStepFault(StepFault fault) { m_hooks.stepFault = std::move(fault); }
+    // How long a save or load waits for another program's save of the set.
+    void setLockWait(std::chrono::milliseconds wait) { m_hooks.lockWait = wait; }
 
 private:
     std::string m_current;

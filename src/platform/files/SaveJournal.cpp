@@ -10,6 +10,7 @@
 
 #include "platform/files/IoError.h"
 #include "platform/files/FileSteps.h"
+#include "platform/files/SetLock.h"
 
 namespace vantor {
 
@@ -17,9 +18,8 @@ using namespace filesteps;
 
 namespace {
 
-constexpr const char* Header = "freevantor save journal 1\n";
-// Far above any set the program writes; a bigger file is not a journal.
-constexpr std::size_t MaxJournalSize = 1 << 20;
+constexpr const char* Header = "freevantor save journal 2\n";
+constexpr const char* HeaderWithoutBackups = "freevantor save journal 1\n";
 constexpr std::size_t NameMax = 255;
 
 std::uint64_t fnv1a(const std::string& text) {
@@ -85,39 +85,16 @@ private:
     std::size_t m_pos = 0;
 };
 
-struct ParsedJournal {
-    std::vector<JournalEntry> entries;  // every complete, sound entry line
-    bool committed = false;
-};
-
-bool soundEntry(const std::string& journal, JournalEntry& e, const std::string& temp, const std::string& target) {
+bool soundEntry(const std::string& journal, JournalEntry& e, const std::string& temp, const std::string& target,
+                const std::string& backup) {
     if (!isTemporaryName(temp) || target.empty() || target.find('\0') != std::string::npos) return false;
+    if (!backup.empty() && (!isTemporaryName(backup) || backup == temp)) return false;
     if (target.front() == '/') e.target = target;
     else if (target.find('/') == std::string::npos) e.target = folderPart(journal) + "/" + target;
     else return false;
     e.temporary = folderPart(e.target) + "/" + temp;
+    if (!backup.empty()) e.backup = folderPart(e.target) + "/" + backup;
     return true;
-}
-
-ParsedJournal parse(const std::string& journal, const std::string& text) {
-    ParsedJournal p;
-    Reader in(text);
-    if (!in.literal(Header)) return p;
-    while (in.literal("file ")) {
-        JournalEntry e;
-        std::string temp, target;
-        if (!in.number(e.size) || !in.literal(" ") || !in.countedText(temp) || !in.literal(" ") ||
-            !in.countedText(target) || !in.literal("\n") || !soundEntry(journal, e, temp, target))
-            return p;
-        p.entries.push_back(std::move(e));
-    }
-    const std::size_t commitAt = in.position();
-    std::uint64_t count;
-    std::string sum;
-    if (in.literal("commit ") && in.number(count) && in.literal(" ") && in.hexWord(sum) && in.literal("\n") &&
-        in.atEnd() && count == p.entries.size() && sum == hex(fnv1a(text.substr(0, commitAt))))
-        p.committed = true;
-    return p;
 }
 
 // The user's own regular file, not a link: only such a file is acted on.
@@ -125,22 +102,68 @@ bool ownRegularFile(const std::string& path, struct stat& st) {
     return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid();
 }
 
-bool readJournal(const std::string& journal, std::string& text) {
-    const int fd = ::open(journal.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) return false;
-    Descriptor in(fd);
-    char buf[8192];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) return true;
-        text.append(buf, static_cast<std::size_t>(n));
-        if (text.size() > MaxJournalSize) return false;
+bool exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+void removeBackups(const std::vector<JournalEntry>& entries) {
+    for (const JournalEntry& e : entries)
+        if (!e.backup.empty()) ::unlink(e.backup.c_str());
+}
+
+bool syncFolders(const std::vector<JournalEntry>& entries) {
+    std::set<std::string> folders;
+    for (const JournalEntry& e : entries) folders.insert(folderPart(e.target));
+    bool ok = true;
+    for (const std::string& folder : folders) ok = syncFolder(folder) == 0 && ok;
+    return ok;
+}
+
+// The renames a committed save had not done yet; false when one fails.
+bool rollForward(const std::vector<JournalEntry>& entries) {
+    for (const JournalEntry& e : entries) {
+        struct stat t {};
+        // A temporary gone was renamed into place; one not the user's own
+        // is not this program's and stays.
+        if (!ownRegularFile(e.temporary, t)) continue;
+        if (static_cast<std::uint64_t>(t.st_size) != e.size) ::unlink(e.temporary.c_str());
+        else if (::rename(e.temporary.c_str(), e.target.c_str()) != 0) return false;
     }
+    return true;
 }
 
 }  // namespace
+
+ParsedJournal parseJournal(const std::string& journal, const std::string& text) {
+    ParsedJournal p;
+    Reader in(text);
+    const bool withBackups = in.literal(Header);
+    if (!withBackups && !in.literal(HeaderWithoutBackups)) return p;
+    p.backups = withBackups;
+    while (in.literal("file ")) {
+        JournalEntry e;
+        std::string temp, target, backup;
+        if (!in.number(e.size) || !in.literal(" ") || !in.countedText(temp) || !in.literal(" ") ||
+            !in.countedText(target) || (withBackups && (!in.literal(" ") || !in.countedText(backup))) ||
+            !in.literal("\n") || !soundEntry(journal, e, temp, target, backup))
+            return p;
+        p.entries.push_back(std::move(e));
+    }
+    const std::size_t commitAt = in.position();
+    std::uint64_t count;
+    std::string sum;
+    if (in.literal("commit ") && in.number(count) && in.literal(" ") && in.hexWord(sum) && in.literal("\n") &&
+        count == p.entries.size() && sum == hex(fnv1a(text.substr(0, commitAt)))) {
+        // After the commit line only the abort line may follow; cut short,
+        // the undoing had not begun. Anything else is not this program's.
+        const std::string rest = text.substr(in.position());
+        const std::string abort = JournalAbortLine;
+        p.committed = abort.compare(0, rest.size(), rest) == 0;
+        p.aborted = rest == abort;
+    }
+    return p;
+}
 
 std::string journalPathFor(const std::string& path) {
     std::string name = lastPart(path);
@@ -155,7 +178,8 @@ std::string journalIntent(const std::string& journal, const std::vector<JournalE
     std::string text = Header;
     for (const JournalEntry& e : entries)
         text += "file " + std::to_string(e.size) + " " + counted(lastPart(e.temporary)) + " " +
-                counted(recordedTarget(journal, e.target)) + "\n";
+                counted(recordedTarget(journal, e.target)) + " " +
+                counted(e.backup.empty() ? std::string() : lastPart(e.backup)) + "\n";
     return text;
 }
 
@@ -163,28 +187,70 @@ std::string journalCommitLine(const std::string& intent, std::size_t count) {
     return "commit " + std::to_string(count) + " " + hex(fnv1a(intent)) + "\n";
 }
 
-Repair repairInterruptedSave(const std::string& journal) {
-    struct stat st {};
-    if (!ownRegularFile(journal, st)) return Repair::None;
-    std::string text;
-    const ParsedJournal p = readJournal(journal, text) ? parse(journal, text) : ParsedJournal{};
-    std::set<std::string> folders;
-    for (const JournalEntry& e : p.entries) {
+bool rollBack(const std::vector<JournalEntry>& entries) {
+    bool ok = true;
+    for (const JournalEntry& e : entries) {
         struct stat t {};
-        // A temporary gone was renamed into place; one not the user's own
-        // is not this program's and stays.
-        if (!ownRegularFile(e.temporary, t)) continue;
-        if (p.committed && static_cast<std::uint64_t>(t.st_size) == e.size) {
-            if (::rename(e.temporary.c_str(), e.target.c_str()) != 0) throw IoError(std::strerror(errno), e.target);
-        } else {
+        if (ownRegularFile(e.temporary, t)) {
+            // Never renamed: the target still holds its old content.
             ::unlink(e.temporary.c_str());
+            if (!e.backup.empty()) ::unlink(e.backup.c_str());
+        } else if (!e.backup.empty()) {
+            if (exists(e.backup)) {
+                if (::rename(e.backup.c_str(), e.target.c_str()) != 0) ok = false;
+                // A rename onto the same file leaves both names.
+                else ::unlink(e.backup.c_str());
+            }
+        } else if (::unlink(e.target.c_str()) != 0 && errno != ENOENT) {
+            ok = false;
         }
-        folders.insert(folderPart(e.target));
     }
-    for (const std::string& folder : folders) syncFolder(folder);
-    if (::unlink(journal.c_str()) != 0 && errno != ENOENT) throw IoError(std::strerror(errno), journal);
-    syncFolder(folderPart(journal));
-    return p.committed ? Repair::Completed : Repair::Undone;
+    return syncFolders(entries) && ok;
+}
+
+Repair repairHeldJournal(SetLock& lock) {
+    if (!lock.held()) return Repair::None;
+    std::string text;
+    if (!lock.read(text)) {
+        lock.keepJournal();
+        return Repair::Incomplete;
+    }
+    if (text.empty()) return Repair::None;
+    const ParsedJournal p = parseJournal(lock.path(), text);
+    if (!p.committed) {
+        for (const JournalEntry& e : p.entries) {
+            struct stat t {};
+            if (ownRegularFile(e.temporary, t)) ::unlink(e.temporary.c_str());
+        }
+        removeBackups(p.entries);
+        syncFolders(p.entries);
+        lock.remove();
+        return Repair::Undone;
+    }
+    if (!p.aborted) {
+        if (rollForward(p.entries)) {
+            removeBackups(p.entries);
+            syncFolders(p.entries);
+            lock.remove();
+            return Repair::Completed;
+        }
+        // The new set cannot be completed: the old one is put back.
+        if (!p.backups || lock.append(JournalAbortLine) != 0) {
+            lock.keepJournal();
+            return Repair::Incomplete;
+        }
+    }
+    if (rollBack(p.entries)) {
+        lock.remove();
+        return Repair::Undone;
+    }
+    lock.keepJournal();
+    return Repair::Incomplete;
+}
+
+Repair repairInterruptedSave(const std::string& journal) {
+    SetLock lock(journal, SetLock::Purpose::Look, SetLockWait, lastPart(journal));
+    return repairHeldJournal(lock);
 }
 
 }  // namespace vantor

@@ -11,6 +11,7 @@
 
 #include "platform/files/IoError.h"
 #include "platform/files/FileSteps.h"
+#include "platform/files/StaleTemporaries.h"
 
 namespace vantor {
 
@@ -56,6 +57,7 @@ StreamingReplace::StreamingReplace(const std::string& path, std::string shownNam
     }
     std::mt19937_64 rng = seededRandom();
     const std::string folder = folderPart(m_target);
+    removeStaleTemporaries(folder);
     for (int attempt = 0; m_fd < 0 && attempt < 100; ++attempt) {
         m_temp = temporaryName(folder, rng);
         m_fd = createTemporary(m_temp, d);
@@ -66,6 +68,7 @@ StreamingReplace::StreamingReplace(const std::string& path, std::string shownNam
         m_temp.clear();
         fail(err);
     }
+    m_registered = cleanup::Registered(m_temp);
     if (fault)
         if (const int err = fault(m_target); err != 0) fail(err);
     m_buffer.reserve(BufferBytes);
@@ -121,8 +124,9 @@ void StreamingReplace::commit() {
     if (::close(fd) != 0) fail(errno);
     if (::rename(m_temp.c_str(), m_target.c_str()) != 0) fail(errno);
     m_temp.clear();
+    m_registered.disarm();
     m_createdTarget = false;
-    syncFolder(folderPart(m_target));
+    if (const int err = syncFolder(folderPart(m_target))) throw IoError(std::strerror(err), m_shown);
 }
 
 void StreamingReplace::abort() {
@@ -130,6 +134,7 @@ void StreamingReplace::abort() {
     m_fd = -1;
     if (!m_temp.empty()) ::unlink(m_temp.c_str());
     m_temp.clear();
+    m_registered.disarm();
     // The target a dangling link pointed at was made only for this save.
     if (m_createdTarget) ::unlink(m_target.c_str());
     m_createdTarget = false;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/files/AtomicReplace.h"
+#include "platform/files/CleanupOnSignal.h"
 
 namespace vantor {
 
@@ -55,6 +56,7 @@ private:
     std::vector<std::uint8_t> m_buffer;
     bool m_stream = false;         // a FIFO or device, opened with the first bytes
     bool m_createdTarget = false;  // a dangling link's target made for this save
+    cleanup::Registered m_registered;  // the temporary, removed by an interrupt
 };
 
 }  // namespace vantor

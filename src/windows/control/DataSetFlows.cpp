@@ -24,6 +24,8 @@ constexpr const char* MissingDataText = "このフォルダには指定された
 std::string repairText(const std::string& fileName, Repair repaired) {
     if (repaired == Repair::Completed)
         return fileName + " の保存が途中で中断されていたので、保存を完了しました。\r新しいデータ一式がそろっています";
+    if (repaired == Repair::Incomplete)
+        return fileName + " の保存が途中で中断されていましたが、片付けられませんでした。\r次の読み込みか保存でもう一度片付けます";
     return fileName + " の保存が途中で中断されていたので、保存を取り消しました。\r保存前のデータ一式がそのまま残っています";
 }
 
