@@ -13,6 +13,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/windows/display/DisplayWindowDialogs.cpp
   src/windows/display/DisplayWindowStillPass.cpp
   src/windows/display/DisplayWindowLook.cpp
+  src/windows/display/LookGesture.cpp
   src/windows/display/DisplayWindowMenus.cpp
   src/windows/display/DisplayWindowOptionFiles.cpp
   src/windows/display/DisplayWindowOptions.cpp
