@@ -4,8 +4,7 @@
 
 #include "windows/shared/Workspace.h"
 #include "model/options/BrightnessRange.h"
-#include "model/options/OptionFile.h"
-#include "platform/files/IoError.h"
+#include "model/options/StandardOptions.h"
 
 namespace vantor {
 
@@ -87,22 +86,16 @@ void DisplayWindow::FormCreate() {
     if (palettePath()) mnTint.setCaption("回転体の色調(&T)");
 
     DisplayOptions& o = m_workspace.options;
-    o.setFactoryValues();
-    o.setFactoryStandardColours();
+    setFactoryOptions(o);
     setFactoryMarks();
     pgbAngle.setVisible(false);
     m_peers.stopAnimationTimer();
     backLoaded = false;
 
-    const std::string standard = m_workspace.standardOptionPathForReading();
-    if (m_workspace.config.readStandardOptions && m_workspace.files.fileExists(standard)) {
-        try {
-            loadOptionFile(standard);
-            o.takeColoursAsStandard();
-        } catch (const IoError&) {
-            // An unreadable standard file leaves the factory values in force.
-        }
-    }
+    // An unreadable standard file leaves the factory values in force.
+    if (m_workspace.config.readStandardOptions &&
+        readStandardOptions(m_workspace.files, m_workspace.standardOptionPathForReading(), o))
+        optionsRead();
     scbUpdating = false;
     mnDispRunClick();
 }

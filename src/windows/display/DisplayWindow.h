@@ -246,6 +246,8 @@ public:
     // Option files and the standard options (DisplayWindowOptionFiles.cpp).
     // Reads an option file into the options and brings the menus in line (no redraw).
     void loadOptionFile(const std::string& fileName);
+    // Brings the menus in line with options just read (no redraw).
+    void optionsRead();
     // Writes the options to an option file.
     void saveOptionFile(const std::string& fileName);
     void mnReadOptionsClick();

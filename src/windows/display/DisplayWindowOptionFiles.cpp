@@ -6,6 +6,7 @@
 #include "windows/shared/Workspace.h"
 #include "model/figures/FigureStore.h"
 #include "model/options/OptionFile.h"
+#include "model/options/StandardOptions.h"
 #include "windows/display/DisplayWindow.h"
 #include "platform/numbers/Numbers.h"
 
@@ -24,10 +25,14 @@ void checkCaptionValue(std::initializer_list<MenuItem*> items, std::int32_t valu
 }  // namespace
 
 void DisplayWindow::loadOptionFile(const std::string& fileName) {
-    DisplayOptions& o = m_workspace.options;
     // The reader replaces a step that no menu offers (3 for the still
     // display, 2 for the simulation) and renews lightDist.
-    readOptionFile(m_workspace.files, fileName, o);
+    readOptionFile(m_workspace.files, fileName, m_workspace.options);
+    optionsRead();
+}
+
+void DisplayWindow::optionsRead() {
+    const DisplayOptions& o = m_workspace.options;
     checkCaptionValue({&mn1d, &mn2d, &mn3d, &mn5d, &mn6d, &mn9d, &mn10d, &mn15d, &mn18d, &mn30d, &mn45d}, o.unitAngle);
     SetSimuUnitAngleCheck();
     switch (static_cast<DrawMethod>(o.defaultMethod)) {
@@ -89,8 +94,7 @@ void DisplayWindow::InitAllOptions() {
         loadOptionFile(standard);
         o.takeColoursAsStandard();
     } else {
-        o.setFactoryValues();
-        o.setFactoryStandardColours();
+        setFactoryOptions(o);
         setFactoryMarks();
         pgbAngle.setVisible(false);
         m_peers.stopAnimationTimer();
@@ -103,8 +107,7 @@ void DisplayWindow::InitAllOptions() {
 
 void DisplayWindow::resetToFactoryOptions() {
     DisplayOptions& o = m_workspace.options;
-    o.setFactoryValues();
-    o.setFactoryStandardColours();
+    setFactoryOptions(o);
     setFactoryMarks();
     // A thumb left high by a standard option file would be pulled down to
     // the next pass's maximum and override the brightness just set.
