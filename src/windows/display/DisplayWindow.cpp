@@ -65,11 +65,6 @@ void DisplayWindow::createDisplayBitmap() {
     imgSolid.setPicture(&m_picture->bitmap());
 }
 
-void DisplayWindow::setPictureSize(int width, int height) {
-    m_picture->setSize(width, height);
-    imgSolid.setPicture(&m_picture->bitmap());
-}
-
 void DisplayWindow::renewDisplayBitmap() {
     m_picture->renew();
     imgSolid.setPicture(&m_picture->bitmap());

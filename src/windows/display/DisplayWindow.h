@@ -337,17 +337,8 @@ public:
     void mnLDirAngleClick();
     void mnScrollValueClick();
 
-    // Every option back to its factory value, the standard tint and
-    // background included, and the brightness bar where a factory start
-    // leaves it; the standard option file is not read. For work that must
-    // depend only on the files it names (the command line).
-    void resetToFactoryOptions();
-
     StillDisplay& still() { return m_picture->still(); }
     bool palettePath() const;
-    // Pictures of another size than the window's, for work without a
-    // window (the command line); the view is scaled to fill them.
-    void setPictureSize(int width, int height);
     // True while a still display pass is drawing.
     bool drawing() const { return m_passRunning; }
 

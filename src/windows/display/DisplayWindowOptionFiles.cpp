@@ -8,7 +8,6 @@
 #include "model/options/OptionFile.h"
 #include "model/options/StandardOptions.h"
 #include "windows/display/DisplayWindow.h"
-#include "platform/numbers/Numbers.h"
 
 namespace vantor {
 
@@ -103,18 +102,6 @@ void DisplayWindow::InitAllOptions() {
     m_workspace.store.applyDefaultTint();
     m_workspace.store.applyDefaultMethod();
     displayStartFromOption();
-}
-
-void DisplayWindow::resetToFactoryOptions() {
-    DisplayOptions& o = m_workspace.options;
-    setFactoryOptions(o);
-    setFactoryMarks();
-    // A thumb left high by a standard option file would be pulled down to
-    // the next pass's maximum and override the brightness just set.
-    const long double rate = o.lightDistRate + 3;
-    scbUpdating = true;
-    scbBright.setParams(roundI32(o.bright), scbBright.min(), roundI32(rate * 255 * rate));
-    scbUpdating = false;
 }
 
 void DisplayWindow::setFactoryMarks() {
