@@ -76,10 +76,10 @@ void playbackTick(benchmark::State& state) {
     Program program(desktop, config);
     ScenarioWindow& editor = program.scenarioWindow();
     editor.lstScenario.setItems({"vase001", "vase002"});
-    program.playbackWindow().PlaybackStart();
+    program.scenarioWindow().playbackWindow().PlaybackStart();
     for (auto _ : state) {
-        program.controlWindow().animTimer.tick();
-        benchmark::DoNotOptimize(program.playbackWindow().frameBitmap.rawPixel(300, 200));
+        program.clock.timer.tick();
+        benchmark::DoNotOptimize(program.scenarioWindow().playbackWindow().frameBitmap.rawPixel(300, 200));
     }
 }
 BENCHMARK(playbackTick)->ArgName("palette")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -25,21 +25,6 @@ std::optional<long> wholeNumberOf(const std::string& text) {
     return std::stol(text);
 }
 
-// Inner vertices of a figure of three or more that lie on the axis move just
-// off it, as the rotate command does, so that the solid has no seam there.
-void moveInnerVerticesOffAxis(FigureStore& s) {
-    int k = 1;
-    while (k <= s.VertexCount) {
-        int end = k;
-        while (end + 1 <= s.VertexCount && s.figure(end + 1) == s.figure(k)) ++end;
-        if (end - k + 1 >= 3) {
-            for (int i = k + 1; i < end; ++i)
-                if (s.x(i) == 0.0f) s.x(i) = 0.0001f;
-        }
-        k = end + 1;
-    }
-}
-
 }  // namespace
 
 std::optional<std::pair<int, int>> pictureSizeOf(const std::string& text) {
@@ -131,7 +116,7 @@ int SolidScene::build(const SceneRequest& r, const std::string& command) {
         m_store.applyDefaultTint();
         m_store.applyDefaultMethod();
     }
-    moveInnerVerticesOffAxis(m_store);
+    m_store.moveVerticesOffAxis();
     m_picture = std::make_unique<SolidPicture>(m_store, o, r.colorDepth == 8 ? ColourPath::Palette : ColourPath::TrueColour,
                                                r.width, r.height);
     m_picture->still().setThreads(r.threads);

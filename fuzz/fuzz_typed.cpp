@@ -35,12 +35,12 @@ public:
     int showModal(Form& form) override {
         const std::size_t br = text.find('\n');
         const std::string first = text.substr(0, br), second = br == std::string::npos ? "" : text.substr(br + 1);
-        if (&form == &program->lightAnglesDialog()) {
-            program->lightAnglesDialog().edtRightLeft.setText(first);
-            program->lightAnglesDialog().edtUpDown.setText(second);
-        } else if (&form == &program->shiftPictureDialog()) {
-            program->shiftPictureDialog().edtHori.setText(first);
-            program->shiftPictureDialog().edtVerti.setText(second);
+        if (&form == &program->displayWindow().lightAnglesDialog()) {
+            program->displayWindow().lightAnglesDialog().edtRightLeft.setText(first);
+            program->displayWindow().lightAnglesDialog().edtUpDown.setText(second);
+        } else if (&form == &program->displayWindow().shiftPictureDialog()) {
+            program->displayWindow().shiftPictureDialog().edtHori.setText(first);
+            program->displayWindow().shiftPictureDialog().edtVerti.setText(second);
         }
         return mrOk;
     }

@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
         hosts.push_back(std::make_unique<vantor::qt::FormHost>(*form, program, language));
         desktop.registerHost(*form, hosts.back().get());
     }
-    vantor::qt::TimerHost timer(program.controlWindow().animTimer, program);
+    vantor::qt::TimerHost timer(program.clock.timer, program);
 
     // Closing the main window (after the save question) ends the program;
     // the other windows close with it.

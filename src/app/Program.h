@@ -17,15 +17,9 @@ namespace vantor {
 class Form;
 class ControlWindow;
 class DisplayWindow;
-class LightDirectionDialog;
-class LightAnglesDialog;
 class EditorWindow;
 class AboutBox;
-class ShiftPictureDialog;
 class ScenarioWindow;
-class PlaybackWindow;
-class FigurePropertiesDialog;
-class ExportDialog;
 
 class Program final : public Workspace,
                       public ControlRequests,
@@ -33,10 +27,9 @@ class Program final : public Workspace,
                       public EditorRequests,
                       public ScenarioRequests {
 public:
-    // Creates the windows in this fixed order: control, display, the two
-    // light-direction dialogs, editor, About, scroll dialog, scenario editor,
-    // playback, figure properties, and last the solid's export dialog; each
-    // window's creation handler runs as it is created.
+    // Creates the top windows in this fixed order: control, display,
+    // editor, About, scenario editor; each window's creation handler runs as
+    // it is created. Each window creates the dialogs it drives itself.
     Program(Desktop& desktop, ProgramConfig config = {});
     ~Program();
     Program(const Program&) = delete;
@@ -44,17 +37,12 @@ public:
 
     ControlWindow& controlWindow() { return *m_control; }
     DisplayWindow& displayWindow() { return *m_display; }
-    LightDirectionDialog& lightDirectionDialog() override { return *m_lightDirection; }
-    LightAnglesDialog& lightAnglesDialog() override { return *m_lightAngles; }
     EditorWindow& editorWindow() { return *m_editorWindow; }
     AboutBox& aboutBox() { return *m_about; }
-    ShiftPictureDialog& shiftPictureDialog() override { return *m_shiftPicture; }
     ScenarioWindow& scenarioWindow() { return *m_scenario; }
-    PlaybackWindow& playbackWindow() override { return *m_playback; }
-    FigurePropertiesDialog& figurePropertiesDialog() override { return *m_figureProperties; }
-    ExportDialog& exportDialog() override { return *m_export; }
 
-    // The windows in creation order; the first is the main window.
+    // Every form for the host to show: the top windows in creation order,
+    // each followed by the dialogs it owns; the first is the main window.
     std::vector<Form*> forms() const;
 
     // Runs a handler as the host's event dispatch does: errors go to the
@@ -72,26 +60,16 @@ public:
     void showEditor() override;
     void hideEditor() override;
     void setEditorCaption(const std::string& caption) override;
-    void editorRecordsStoreChange() override;
     void showAndRunDisplay() override;
-    void endSimulation() override;
-    void redrawDisplay() override;
     void showDisplay() override;
     void hideDisplay() override;
     void setDisplayCaption(const std::string& caption) override;
     void readDisplayOptions(const std::string& fileName) override;
     void showScenarioEditor() override;
     void hideScenarioEditor() override;
-    void simulationTick() override;
-    void playbackTick() override;
-    void startAnimationTimer(TimerClient owner, std::int32_t interval) override;
-    void restartAnimationTimer(std::int32_t interval) override;
-    void stopAnimationTimer() override;
     std::int32_t colorDepth() const override;
     std::int32_t mainWindowHeight() const override;
     void clearDataName() override;
-    bool liveSolidShown() const override;
-    void redrawSolid() override;
     const Image& displayImage() const override;
     const Bitmap& displayPicture() const override;
     void setSaveDataName(const std::string& fileName) override;
@@ -99,15 +77,9 @@ public:
 private:
     std::unique_ptr<ControlWindow> m_control;
     std::unique_ptr<DisplayWindow> m_display;
-    std::unique_ptr<LightDirectionDialog> m_lightDirection;
-    std::unique_ptr<LightAnglesDialog> m_lightAngles;
     std::unique_ptr<EditorWindow> m_editorWindow;
     std::unique_ptr<AboutBox> m_about;
-    std::unique_ptr<ShiftPictureDialog> m_shiftPicture;
     std::unique_ptr<ScenarioWindow> m_scenario;
-    std::unique_ptr<PlaybackWindow> m_playback;
-    std::unique_ptr<FigurePropertiesDialog> m_figureProperties;
-    std::unique_ptr<ExportDialog> m_export;
     bool m_terminated = false;
 };
 

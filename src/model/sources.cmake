@@ -1,5 +1,7 @@
 list(APPEND VANTOR_CORE_SOURCES
   src/model/figures/FigureStore.cpp
+  src/model/figures/FigureStoreVerbs.cpp
+  src/model/figures/StoreSnapshot.cpp
   src/model/formats/BinaryVertexFormats.cpp
   src/model/formats/CsvFormat.cpp
   src/model/formats/DataSetFiles.cpp

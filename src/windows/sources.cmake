@@ -1,5 +1,6 @@
 list(APPEND VANTOR_CORE_SOURCES
   src/windows/about/AboutBox.cpp
+  src/windows/shared/AnimationClock.cpp
   src/windows/control/DataSetFlows.cpp
   src/windows/control/HelpTopics.cpp
   src/windows/control/ControlWindow.cpp
@@ -12,6 +13,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/windows/display/DisplayWindowColors.cpp
   src/windows/display/DisplayWindowDialogs.cpp
   src/windows/display/DisplayWindowStillPass.cpp
+  src/windows/display/OptionMenuTable.cpp
   src/windows/display/DisplayWindowLook.cpp
   src/windows/display/LookGesture.cpp
   src/windows/display/DisplayWindowMenus.cpp
@@ -24,7 +26,6 @@ list(APPEND VANTOR_CORE_SOURCES
   src/windows/editor/FigurePropertiesDialog.cpp
   src/windows/editor/ToolTable.cpp
   src/windows/editor/history/EditHistory.cpp
-  src/windows/editor/history/StoreSnapshot.cpp
   src/windows/editor/operations/Delete.cpp
   src/windows/editor/operations/Join.cpp
   src/windows/editor/operations/Move.cpp

@@ -1,9 +1,20 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "windows/about/AboutBox.h"
 #include "app/Program.h"
 #include "windows/control/ControlWindow.h"
+#include "windows/dialogs/ExportDialog.h"
+#include "windows/dialogs/LightAnglesDialog.h"
+#include "windows/dialogs/LightDirectionDialog.h"
+#include "windows/dialogs/ShiftPictureDialog.h"
+#include "windows/display/DisplayWindow.h"
+#include "windows/editor/EditorWindow.h"
+#include "windows/editor/FigurePropertiesDialog.h"
+#include "windows/scenario/PlaybackWindow.h"
+#include "windows/scenario/ScenarioWindow.h"
 #include "model/options/OptionFile.h"
 #include "platform/files/IoError.h"
 #include "support/ProgramFixture.h"
@@ -20,12 +31,37 @@ TEST_F(ProgramInTempFolder, CreatesItsWindowsInOrder) {
     Program& p = startProgram();
     std::vector<std::string> names;
     for (Form* f : p.forms()) names.push_back(f->name());
-    EXPECT_EQ(names, (std::vector<std::string>{"ControlWindow", "DisplayWindow", "LightDirectionDialog", "LightAnglesDialog", "EditorWindow", "AboutBox", "ShiftPictureDialog",
-                                               "ScenarioWindow", "PlaybackWindow", "FigurePropertiesDialog", "ExportDialog"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"ControlWindow", "DisplayWindow", "LightDirectionDialog", "LightAnglesDialog",
+                                               "ShiftPictureDialog", "ExportDialog", "EditorWindow", "FigurePropertiesDialog",
+                                               "AboutBox", "ScenarioWindow", "PlaybackWindow"}));
     // The display's creation set the display defaults before anything reads them.
     EXPECT_DOUBLE_EQ(p.options.lightDist, 775.4637322273685);
     EXPECT_DOUBLE_EQ(p.options.baseRadius * p.options.viewDist + p.options.baseRadius, 710.8417545417545);
-    EXPECT_FALSE(p.controlWindow().animTimer.enabled());
+    EXPECT_FALSE(p.clock.timer.enabled());
+}
+
+// The host shows only what forms() lists: a dialog a window drives but the
+// list misses (or a second copy of it) would never appear on screen.
+TEST_F(ProgramInTempFolder, EveryDialogAWindowDrivesIsListedForTheHostOnce) {
+    Program& p = startProgram();
+    const std::vector<Form*> forms = p.forms();
+    struct Row {
+        const char* name;
+        Form& dialog;
+    };
+    const Row rows[] = {
+        {"light direction", p.displayWindow().lightDirectionDialog()},
+        {"light angles", p.displayWindow().lightAnglesDialog()},
+        {"shift picture", p.displayWindow().shiftPictureDialog()},
+        {"export", p.displayWindow().exportDialog()},
+        {"figure properties", p.editorWindow().figurePropertiesDialog()},
+        {"playback", p.scenarioWindow().playbackWindow()},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(std::count(forms.begin(), forms.end(), &row.dialog), 1);
+    }
+    for (Form* f : forms) EXPECT_EQ(std::count(forms.begin(), forms.end(), f), 1) << f->name();
 }
 
 TEST(Program, TwoProgramsShareNothing) {

@@ -164,7 +164,7 @@ private:
     }
 
     void tick() {
-        Timer& t = m_program->controlWindow().animTimer;
+        Timer& t = m_program->clock.timer;
         for (int n = 1 + pick(30); n > 0 && t.enabled(); --n) run("tick", [&t] { t.tick(); });
     }
 

@@ -9,6 +9,7 @@
 #include "FormHost.h"
 #include "app/Program.h"
 #include "windows/dialogs/LightDirectionDialog.h"
+#include "windows/display/DisplayWindow.h"
 #include "support/ProgramFixture.h"
 
 using namespace vantor;
@@ -18,14 +19,14 @@ struct DialogHost : test::ProgramFixture {
     std::unique_ptr<qt::FormHost> host;
     void SetUp() override {
         startProgram();
-        host = std::make_unique<qt::FormHost>(program->lightDirectionDialog(), *program);
+        host = std::make_unique<qt::FormHost>(program->displayWindow().lightDirectionDialog(), *program);
     }
     QImage client() { return host->centralWidget()->grab().toImage(); }
 };
 }  // namespace
 
 TEST_F(DialogHost, GlobeLinesAreDrawnOnTheWhiteDisc) {
-    const LightDirectionDialog& d = program->lightDirectionDialog();
+    const LightDirectionDialog& d = program->displayWindow().lightDirectionDialog();
     const QImage img = client();
     const int cx = d.shpAxis.left(), cy = d.shpEquator.top();
     EXPECT_EQ(img.pixelColor(cx - 20, cy - 30), QColor(Qt::white)) << "inside the disc";
@@ -36,7 +37,7 @@ TEST_F(DialogHost, GlobeLinesAreDrawnOnTheWhiteDisc) {
 }
 
 TEST_F(DialogHost, ChosenButtonIsPaintedYellow) {
-    LightDirectionDialog& d = program->lightDirectionDialog();
+    LightDirectionDialog& d = program->displayWindow().lightDirectionDialog();
     auto* w = host->findChild<QRadioButton*>("rdb5");
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->palette().color(QPalette::Window), QColor(Qt::black));

@@ -1,5 +1,6 @@
 list(APPEND VANTOR_TEST_SOURCES
   model/FigureStoreTest.cpp
+  model/FigureStoreVerbsTest.cpp
   model/ScenarioTest.cpp
   model/formats/DataSetFilesTest.cpp
   model/formats/OptionFileTest.cpp

@@ -40,7 +40,7 @@ void setVertices(FigureStore& store, int count);
 struct ScenarioWindowFixture : ProgramFixture {
     void SetUp() override;
     ScenarioWindow& editor() { return program->scenarioWindow(); }
-    PlaybackWindow& playback() { return program->playbackWindow(); }
+    PlaybackWindow& playback() { return program->scenarioWindow().playbackWindow(); }
 
     // A frame picture name.bmp (and name.vop) of one colour in the folder.
     void frame(const std::string& name, TColor color = 0x0000FF, const std::string& folder = "");

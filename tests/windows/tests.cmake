@@ -2,9 +2,11 @@ list(APPEND VANTOR_TEST_SOURCES
   windows/control/ControlWindowTest.cpp
   windows/control/DataSetFlowsTest.cpp
   windows/display/DisplayWindowTest.cpp
+  windows/display/FollowStoreTest.cpp
   windows/display/LookTest.cpp
   windows/display/OptionFileCommandsTest.cpp
   windows/display/OptionMenusTest.cpp
+  windows/display/OptionMenuTableTest.cpp
   windows/display/PictureCommandsTest.cpp
   windows/display/SimulationTest.cpp
   windows/dialogs/ExportDialogTest.cpp
@@ -19,4 +21,5 @@ list(APPEND VANTOR_TEST_SOURCES
   windows/scenario/FrameSavesTest.cpp
   windows/scenario/ScenarioWindowTest.cpp
   windows/scenario/PlaybackWindowTest.cpp
+  windows/shared/AnimationClockTest.cpp
 )

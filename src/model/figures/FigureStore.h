@@ -2,17 +2,25 @@
 // The one shared data model: the ordered vertex list and the per-figure
 // attribute table, with the bookkeeping of the load and add flows. One
 // instance per program, owned by the Program object.
+//
+// The windows change it only through its verbs (take out, append, move,
+// clear, restore, ...), each of which announces the change to the listeners
+// once, with its kind readable through lastChange() while they run. The
+// arrays stay readable for the drawing and the exports.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "model/options/DisplayOptions.h"
 #include "platform/checks/Verify.h"
+#include "platform/signals/Observable.h"
 
 namespace vantor {
 
 class Files;
+class StoreSnapshot;
 
 constexpr int MaxVertices = 10000;
 constexpr int MaxFigures = 2500;
@@ -53,9 +61,88 @@ struct FigureRecord {
 };
 constexpr int FigureRecordSize = 28;
 
-class FigureStore {
+// What a verb did to the store, for the listeners of its change signal.
+enum class StoreChange : std::uint8_t {
+    FigureTakenOut,   // a figure left the store to be edited; it is put back or deleted
+    FigureAdded,      // a figure was appended (a new one, or one taken out and put back)
+    FigureDeleted,    // the figure taken out stays out for good
+    VerticesMoved,    // vertices changed place, the figures stayed the same
+    Cleared,          // every figure went
+    Restored,         // an earlier content came back (undo, redo)
+    GestureUndone,    // a figure taken out came back as it was (a cancelled gesture)
+    Loaded,           // a data set was read (also when its read stopped early)
+    Saved,            // the content is now the one on disk
+    MovedOffAxis,     // vertices on the axis inside a figure moved just off it
+};
+
+// True for the changes after which a picture of the figures is out of date:
+// not a figure merely taken out for the edit under way, nor one brought back
+// as it was, nor a save or the small move off the axis made before drawing.
+constexpr bool changesPicture(StoreChange c) {
+    switch (c) {
+        case StoreChange::FigureAdded:
+        case StoreChange::FigureDeleted:
+        case StoreChange::VerticesMoved:
+        case StoreChange::Cleared:
+        case StoreChange::Restored:
+        case StoreChange::Loaded: return true;
+        default: return false;
+    }
+}
+
+// A figure taken out of the store: its number there, its attributes and its
+// vertices in order.
+struct TakenFigure {
+    std::int32_t number = 0;
+    FigureRecord record;
+    std::vector<float> x, y;
+    int count() const { return static_cast<int>(x.size()); }
+};
+
+class FigureStore : public Observable {
 public:
     explicit FigureStore(const DisplayOptions& options) : m_options(options) {}
+    FigureStore(const FigureStore&) = delete;
+    FigureStore& operator=(const FigureStore&) = delete;
+
+    // ----- Verbs: each changes the store and announces it once -----
+
+    // Takes the figure whose first vertex is `first` out of the vertex list
+    // and frees its number. Nothing (and no announcement) when `first` is
+    // not a vertex.
+    TakenFigure takeOutFigure(std::int32_t first);
+    // Appends the vertices as one new figure under the lowest free number
+    // with the display's attributes; with `record`, the figure keeps those
+    // attributes (a figure put back) unless every number is in use, when it
+    // shares figure 1's number and attributes as any new figure does then.
+    // Returns the number, or 0 (and nothing changes) when the vertices are
+    // none or do not fit.
+    std::int32_t appendFigure(std::span<const float> x, std::span<const float> y);
+    std::int32_t appendFigure(std::span<const float> x, std::span<const float> y, const FigureRecord& record);
+    // The figure last taken out is not coming back.
+    void deleteTakenFigure();
+    // Vertex k to (x, y); it keeps its place and figure.
+    void moveVertex(std::int32_t k, float x, float y);
+    // Every vertex `dy` data units up (down when negative).
+    void moveAllVertically(long double dy);
+    // No vertices, every figure number free.
+    void clearFigures();
+    // Inside a figure of three vertices or more, a vertex exactly on the
+    // axis moves just off it, so the solid closes there without a hole.
+    // Announces only when a vertex moved.
+    void moveVerticesOffAxis();
+    // Puts a copied content back: `why` is Restored or GestureUndone.
+    void restore(const StoreSnapshot& snapshot, StoreChange why);
+    // The load steps (model/formats) have filled the store.
+    void announceLoaded() { announce(StoreChange::Loaded); }
+    // The content is on disk: not edited any more.
+    void markSaved();
+    // The edited flag, bookkeeping without announcement.
+    void setEdited(bool edited) { DataEdited = edited ? 1 : 0; }
+    bool edited() const { return DataEdited != 0; }
+
+    // The kind of the change being announced (the last one made).
+    StoreChange lastChange() const { return m_lastChange; }
 
     VertexList vertices;
     std::int32_t VertexCount = 0;
@@ -130,7 +217,12 @@ private:
         return static_cast<std::size_t>(n);
     }
     void setSlotToDefaults(int s);
+    void announce(StoreChange c) {
+        m_lastChange = c;
+        changed();
+    }
     const DisplayOptions& m_options;
+    StoreChange m_lastChange = StoreChange::Loaded;
 };
 
 }  // namespace vantor

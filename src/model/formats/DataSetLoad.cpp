@@ -5,9 +5,10 @@
 
 namespace vantor {
 
-ReadResult loadDataSet(FigureStore& store, const Files& files, DataFormat format, const std::string& path,
-                       const std::string& stem, LoadMode mode,
-                       const std::function<void(const std::string& optionFile)>& readOptions) {
+namespace {
+ReadResult loadSteps(FigureStore& store, const Files& files, DataFormat format, const std::string& path,
+                     const std::string& stem, LoadMode mode,
+                     const std::function<void(const std::string& optionFile)>& readOptions) {
     const Repair repaired = files.repairSet(path);
     if (mode == LoadMode::Replace) {
         if (readOptions && files.fileExists(stem + ".vop")) readOptions(stem + ".vop");
@@ -22,6 +23,22 @@ ReadResult loadDataSet(FigureStore& store, const Files& files, DataFormat format
     ReadResult result = DataSetFiles(store, files).load(format, path, stem + ".zuk");
     store.HighestFigure = store.LoadedHighest;
     result.repaired = repaired;
+    return result;
+}
+}  // namespace
+
+ReadResult loadDataSet(FigureStore& store, const Files& files, DataFormat format, const std::string& path,
+                       const std::string& stem, LoadMode mode,
+                       const std::function<void(const std::string& optionFile)>& readOptions) {
+    ReadResult result;
+    try {
+        result = loadSteps(store, files, format, path, stem, mode, readOptions);
+    } catch (...) {
+        // What was read before the failure stays in the store.
+        store.announceLoaded();
+        throw;
+    }
+    store.announceLoaded();
     return result;
 }
 

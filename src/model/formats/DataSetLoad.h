@@ -22,7 +22,8 @@ enum class LoadMode {
 // read stopped early; the result says why it stopped. An unknown format
 // reads nothing and leaves HighestFigure as it was. Before anything is read,
 // a save of the set that a kill interrupted is finished or undone; the
-// result says which.
+// result says which. The store announces the load when it ends, also when
+// it ends in an error.
 ReadResult loadDataSet(FigureStore& store, const Files& files, DataFormat format, const std::string& path,
                        const std::string& stem, LoadMode mode,
                        const std::function<void(const std::string& optionFile)>& readOptions);

@@ -73,7 +73,6 @@ ControlWindow::ControlWindow(Workspace& work, ControlRequests& peers)
     mnRotate.onClick = [this] { mnRotateClick(); };
     mnAbout.onClick = [this] { mnAboutClick(); };
 
-    animTimer.onTimer = [this] { animTimerTimer(); };
     initDataSetDialogs();
 }
 
@@ -107,34 +106,10 @@ void ControlWindow::EditorExecute() {
     m_peers.showEditor();
 }
 
-void ControlWindow::adjustOnAxisVertices() {
-    FigureStore& s = m_workspace.store;
-    int k = 1;
-    while (k <= s.VertexCount) {
-        int end = k;
-        while (end + 1 <= s.VertexCount && s.figure(end + 1) == s.figure(k)) ++end;
-        if (end - k + 1 >= 3) {
-            for (int i = k + 1; i < end; ++i)
-                if (s.x(i) == 0.0f) s.x(i) = 0.0001f;
-        }
-        k = end + 1;
-    }
-}
-
 void ControlWindow::RotateExecute() {
-    adjustOnAxisVertices();
+    m_workspace.store.moveVerticesOffAxis();
     m_peers.editorFromStore();
     m_peers.showAndRunDisplay();
-}
-
-void ControlWindow::RedrawSolid() {
-    m_peers.endSimulation();
-    if (m_workspace.store.VertexCount == 0) {
-        m_peers.hideDisplay();
-        return;
-    }
-    adjustOnAxisVertices();
-    m_peers.redrawDisplay();
 }
 
 void ControlWindow::spbRotateMouseUp(MouseButton) {
@@ -171,13 +146,5 @@ bool ControlWindow::FormCloseQuery() {
 }
 
 void ControlWindow::FormClose() { m_peers.terminate(); }
-
-void ControlWindow::animTimerTimer() {
-    switch (TimerOwner) {
-        case TimerClient::Simulation: m_peers.simulationTick(); break;
-        case TimerClient::Playback: m_peers.playbackTick(); break;
-        default: break;
-    }
-}
 
 }  // namespace vantor

@@ -10,7 +10,6 @@
 #include "platform/widgets/Label.h"
 #include "platform/widgets/MenuItem.h"
 #include "platform/widgets/SpeedButton.h"
-#include "platform/widgets/Timer.h"
 #include "windows/shared/Peers.h"
 
 namespace vantor {
@@ -35,7 +34,6 @@ public:
     Label lblDataName{*this, "lblDataName", NoDataCaption};
     FileDialog openIO;
     FileDialog saveIO;
-    Timer animTimer;
 
     MenuItem mnFile{"mnFile", "ファイル(&F)"};
     MenuItem mnLoad{"mnLoad", "データの読込(&O)..."};
@@ -52,7 +50,6 @@ public:
 
     // State owned by this window.
     std::int32_t ColorDepth = 0;
-    TimerClient TimerOwner = TimerClient::None;
     std::string DataName;
     std::string DataExt;
     std::string DefaultSaveName;
@@ -78,19 +75,13 @@ public:
     void SaveV4();
     bool WantToSave();
     void EditorExecute();
+    // Interior vertices on the axis move just off it, then the display
+    // shows the solid.
     void RotateExecute();
-    // The solid drawn again from the figures as they are now (the display
-    // kept open while editing): the on-axis adjustment, then the still
-    // display; a running simulation ends first.
-    void RedrawSolid();
     void spbRotateMouseUp(MouseButton button);
     void mnRotateClick();
     void mnAboutClick();
     void mnExitClick();
-    void animTimerTimer();
-
-    // Interior vertices exactly on the axis are moved 0.0001 off it.
-    void adjustOnAxisVertices();
 
     bool firstActivation() const { return m_firstActivation; }
 

@@ -105,11 +105,9 @@ void ControlWindow::readChosenDataFile(LoadMode mode) {
                              mode, readOptions);
     } catch (...) {
         nameDataSet();
-        m_peers.editorRecordsStoreChange();
         throw;
     }
     nameDataSet();
-    m_peers.editorRecordsStoreChange();
     if (result.repaired != Repair::None)
         m_workspace.desktop.messageBox(repairText(openIO.fileName, result.repaired), Workspace::ApplicationTitle,
                                      MsgIcon::Information, MsgButtons::Ok);
@@ -163,8 +161,7 @@ void ControlWindow::SaveExecute() {
     DataSetFiles(store, m_workspace.files)
         .save(dataFormatOfExtension(DataExt), saveIO.fileName, name + ".zuk", {{name + ".vop", encodeOptions(m_workspace.options)}});
     showDataNameInCaptions(name);
-    store.DataEdited = 0;
-    m_peers.editorRecordsStoreChange();
+    store.markSaved();
 }
 
 void ControlWindow::SaveV4() { DataSetFiles(m_workspace.store, m_workspace.files).SaveV4(saveIO.fileName); }

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "windows/dialogs/ExportDialog.h"
+#include "windows/dialogs/LightAnglesDialog.h"
+#include "windows/dialogs/LightDirectionDialog.h"
+#include "windows/dialogs/ShiftPictureDialog.h"
 #include "windows/shared/Workspace.h"
 #include "model/options/BrightnessRange.h"
 #include "model/options/StandardOptions.h"
@@ -15,6 +19,40 @@ DisplayWindow::DisplayWindow(Workspace& work, DisplayRequests& peers)
     layoutControls();
     buildMenus();
     createDisplayBitmap();
+    m_lightDirection = std::make_unique<LightDirectionDialog>(work);
+    m_lightAngles = std::make_unique<LightAnglesDialog>(work);
+    m_shiftPicture = std::make_unique<ShiftPictureDialog>(work);
+    m_export = std::make_unique<ExportDialog>(work);
+    m_storeListener = work.store.subscribe([this] { followStore(); });
+    work.clock.serve(TimerClient::Simulation, [this] { simuTimerTimer(); });
+}
+
+DisplayWindow::~DisplayWindow() {
+    m_workspace.store.unsubscribe(m_storeListener);
+    m_workspace.clock.serve(TimerClient::Simulation, nullptr);
+}
+
+std::vector<Form*> DisplayWindow::partnerForms() const {
+    return {m_lightDirection.get(), m_lightAngles.get(), m_shiftPicture.get(), m_export.get()};
+}
+
+// No picture of figures that changed may stay on screen: kept open while
+// editing, the display draws the store anew; otherwise it goes.
+void DisplayWindow::followStore() {
+    if (!changesPicture(m_workspace.store.lastChange())) return;
+    if (liveSolid() && visible()) redrawSolid();
+    else hide();
+}
+
+void DisplayWindow::redrawSolid() {
+    if (simuRunning()) mnSimuEndClick();
+    FigureStore& store = m_workspace.store;
+    if (store.VertexCount == 0) {
+        hide();
+        return;
+    }
+    store.moveVerticesOffAxis();
+    mnDispRunClick();
 }
 
 void DisplayWindow::layoutControls() {
@@ -71,6 +109,7 @@ void DisplayWindow::renewDisplayBitmap() {
 }
 
 void DisplayWindow::FormCreate() {
+    for (Form* dialog : partnerForms()) dialog->FormCreate();
     const ScreenInfo s = m_workspace.desktop.screen();
     // A screen too small for the usual place keeps the window on it.
     setBounds(std::max(0, s.width - 608 - 50), std::max(0, s.height - 471 - 100), 608, 471);
@@ -84,7 +123,7 @@ void DisplayWindow::FormCreate() {
     setFactoryOptions(o);
     setFactoryMarks();
     pgbAngle.setVisible(false);
-    m_peers.stopAnimationTimer();
+    m_workspace.clock.stop();
     backLoaded = false;
 
     // An unreadable standard file leaves the factory values in force.

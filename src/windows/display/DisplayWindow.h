@@ -5,9 +5,11 @@
 // drawing are the SolidPicture, the simulation's frames the
 // RotationSimulation, the drag-to-look the LookGesture; this class wires them
 // to the window's controls.
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "render/picture/SolidPicture.h"
 #include "render/simulation/RotationSimulation.h"
@@ -26,6 +28,12 @@
 namespace vantor {
 
 class Workspace;
+struct OptionMenu;
+enum class OptionGroup : std::uint8_t;
+class ExportDialog;
+class LightAnglesDialog;
+class LightDirectionDialog;
+class ShiftPictureDialog;
 
 class DisplayWindow : public Form {
 public:
@@ -33,7 +41,21 @@ public:
     static constexpr int PictureHeight = DisplayPictureHeight;
 
     DisplayWindow(Workspace& work, DisplayRequests& peers);
+    ~DisplayWindow() override;
     void FormCreate() override;
+
+    // The dialogs the display owns and drives, for the host to show.
+    std::vector<Form*> partnerForms() const;
+    LightDirectionDialog& lightDirectionDialog() { return *m_lightDirection; }
+    LightAnglesDialog& lightAnglesDialog() { return *m_lightAngles; }
+    ShiftPictureDialog& shiftPictureDialog() { return *m_shiftPicture; }
+    ExportDialog& exportDialog() { return *m_export; }
+
+    // The solid drawn again from the figures as they are now: a running
+    // simulation ends, vertices on the axis move just off it, then the still
+    // display; with no figures the window goes. The display does this
+    // itself when the figures change while it is kept open during editing.
+    void redrawSolid();
 
     // Controls.
     Bevel Bevel1{*this, "Bevel1"};
@@ -205,34 +227,28 @@ public:
     void SetPaletteOfWindow();
     void animSetPaletteOfWindow();
 
-    // Brightness (DisplayWindowBrightness.cpp).
-    void mnBrightClick(MenuItem& sender);
+    // The lists of fixed values of the option menu, one row each in the
+    // option menu table (OptionMenuTable.h; DisplayWindowOptions.cpp): a
+    // click on a fixed item, and the list's mark moved to the item of the
+    // stored value (left alone when no item offers it).
+    void optionValueClick(const OptionMenu& row, MenuItem& item);
+    void markStoredValue(OptionGroup group);
+
+    // Brightness: the free value and the bar (DisplayWindowBrightness.cpp).
     void mnBREtcClick();
-    void SetBRCheck();
     void ChangeScbPosition();
     void scbBrightChange();
 
-    // Light distance, rotation step, default method, view, zoom and
-    // inclination (DisplayWindowOptions.cpp).
-    void mnLdistClick(MenuItem& sender);
+    // The free values of the light distance, view, zoom and inclination, the
+    // default method and the standard position (DisplayWindowOptions.cpp).
     void mnLDEtcClick();
-    void SetLDCheck();
-    void mnUnitDegreeClick(MenuItem& sender);
     void mnWireClick();
     void mnSurfaceClick();
     void mnMeshClick();
-    void mnVdistClick(MenuItem& sender);
     void mnVDEtcClick();
-    void SetVDCheck();
-    void mnVheightClick(MenuItem& sender);
     void mnVHEtcClick();
-    void SetVHCheck();
-    void mnZMClick(MenuItem& sender);
     void mnZMEtcClick();
-    void SetZMCheck();
-    void mnInclinClick(MenuItem& sender);
     void mnInEtcClick();
-    void SetInCheck();
     void mnStandardPositionClick();
 
     // Default tint and background colour (DisplayWindowColors.cpp).
@@ -379,6 +395,7 @@ private:
     void SetSimuUnitAngleCheck();
 
     void buildMenus();
+    void buildOptionLists();
     void layoutControls();
     // The picture in the colour path of the screen, blank.
     void createDisplayBitmap();
@@ -390,6 +407,13 @@ private:
 
     Workspace& m_workspace;
     DisplayRequests& m_peers;
+    std::unique_ptr<LightDirectionDialog> m_lightDirection;
+    std::unique_ptr<LightAnglesDialog> m_lightAngles;
+    std::unique_ptr<ShiftPictureDialog> m_shiftPicture;
+    std::unique_ptr<ExportDialog> m_export;
+    int m_storeListener = 0;
+    // Follows the figure store's changes (see redrawSolid).
+    void followStore();
     std::unique_ptr<SolidPicture> m_picture;
     std::unique_ptr<RotationSimulation> m_simulation;
     Drag m_drag;

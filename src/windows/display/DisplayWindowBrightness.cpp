@@ -1,35 +1,16 @@
-// The light's brightness: its menu, the free value and the scroll bar whose
-// thumb position is the stored brightness itself (1000 = brightness 1).
+// The light's brightness: its free value and the scroll bar whose thumb
+// position is the stored brightness itself (1000 = brightness 1); its fixed
+// values are a row of the option menu table.
 #include <cmath>
 
 #include "windows/shared/Workspace.h"
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/TextNumbers.h"
 #include "windows/display/DisplayWindow.h"
+#include "windows/display/OptionMenuTable.h"
 #include "platform/numbers/Numbers.h"
 
 namespace vantor {
-
-namespace {
-// The value of a fixed item, read from its caption as its handler reads it.
-double captionValue(const MenuItem& item) { return static_cast<double>(parseDecimal(item.caption(), Exponent::Refused).value_or(0)); }
-}  // namespace
-
-void DisplayWindow::SetBRCheck() {
-    for (MenuItem* m : {&mnBR1, &mnBR2, &mnBR3, &mnBR4})
-        if (sameFloat(captionValue(*m) * 1000, m_workspace.options.bright)) m->setChecked(true);
-}
-
-void DisplayWindow::mnBrightClick(MenuItem& sender) {
-    DisplayOptions& o = m_workspace.options;
-    const double value = captionValue(sender) * 1000;
-    sender.setChecked(true);
-    if (sameFloat(value, o.bright) && o.displayMode == DisplayMode::Still) return;
-    o.bright = value;
-    ChangeScbPosition();
-    if (palettePath() && o.displayMode == DisplayMode::Still) ImmediatePaletteChange();
-    else mnDispRunClick();
-}
 
 void DisplayWindow::mnBREtcClick() {
     DisplayOptions& o = m_workspace.options;
@@ -49,7 +30,7 @@ void DisplayWindow::mnBREtcClick() {
     ChangeScbPosition();
     if (palettePath() && o.displayMode == DisplayMode::Still) ImmediatePaletteChange();
     else mnDispRunClick();
-    SetBRCheck();
+    markStoredValue(OptionGroup::Brightness);
 }
 
 void DisplayWindow::ChangeScbPosition() {
@@ -64,7 +45,7 @@ void DisplayWindow::scbBrightChange() {
     DisplayOptions& o = m_workspace.options;
     o.bright = scbBright.position();
     mnBREtc.setChecked(true);
-    SetBRCheck();
+    markStoredValue(OptionGroup::Brightness);
     SetBrights();
     if (palettePath()) ImmediatePaletteChange();
     else mnDispRunClick();

@@ -29,7 +29,7 @@ bool inRange(long double v, long double low, long double high) { return v >= low
 }  // namespace
 
 void DisplayWindow::mnLDirSimpleClick() {
-    LightDirectionDialog& dialog = m_peers.lightDirectionDialog();
+    LightDirectionDialog& dialog = *m_lightDirection;
     DisplayOptions& o = m_workspace.options;
     const ScreenInfo screen = m_workspace.desktop.screen();
     dialog.setPosition((screen.width - dialog.width()) / 2, (screen.height - dialog.height()) / 2);
@@ -51,7 +51,7 @@ void DisplayWindow::mnLDirSimpleClick() {
 }
 
 void DisplayWindow::mnLDirAngleClick() {
-    LightAnglesDialog& dialog = m_peers.lightAnglesDialog();
+    LightAnglesDialog& dialog = *m_lightAngles;
     DisplayOptions& o = m_workspace.options;
     const double keptH = o.lightDirH, keptV = o.lightDirV;
     // Shown in (-180, 180] for directions in [0, 360).
@@ -74,13 +74,13 @@ void DisplayWindow::mnLDirAngleClick() {
         o.lightDirV = static_cast<double>(*y);
     }
     if (o.lightDirH != keptH || o.lightDirV != keptV) {
-        m_peers.lightDirectionDialog().btnAllClearClick();
+        m_lightDirection->btnAllClearClick();
         displayStartFromOption();
     }
 }
 
 void DisplayWindow::mnScrollValueClick() {
-    ShiftPictureDialog& dialog = m_peers.shiftPictureDialog();
+    ShiftPictureDialog& dialog = *m_shiftPicture;
     dialog.edtHori.setText("");
     dialog.edtVerti.setText("");
     if (m_workspace.desktop.showModal(dialog) != mrOk) return;

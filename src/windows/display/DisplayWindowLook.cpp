@@ -5,6 +5,7 @@
 #include "windows/display/Look.h"
 #include "windows/dialogs/LightDirectionDialog.h"
 #include "windows/display/DisplayWindow.h"
+#include "windows/display/OptionMenuTable.h"
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/Numbers.h"
 #include "platform/widgets/VirtualKey.h"
@@ -46,10 +47,10 @@ void DisplayWindow::lookCommit(double height, double lightDir) {
     if (lightDir != o.lightDirH) {
         o.lightDirH = lightDir;
         // The simple light dialog's buttons no longer name the direction.
-        m_peers.lightDirectionDialog().btnAllClearClick();
+        m_lightDirection->btnAllClearClick();
     }
     mnDispRunClick();
-    if (heightChanged) SetVHCheck();
+    if (heightChanged) markStoredValue(OptionGroup::ViewHeight);
 }
 
 void DisplayWindow::imgSolidMouseWheel(int delta, unsigned /*shift*/, int /*x*/, int /*y*/) {
@@ -61,7 +62,7 @@ void DisplayWindow::imgSolidMouseWheel(int delta, unsigned /*shift*/, int /*x*/,
     field = zoom;
     mnZMEtc.setChecked(true);
     displayStartFromOption();
-    SetZMCheck();
+    markStoredValue(OptionGroup::Zoom);
 }
 
 void DisplayWindow::FormKeyDown(int key, unsigned /*shift*/) {

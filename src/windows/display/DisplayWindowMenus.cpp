@@ -1,8 +1,10 @@
 // The display window's menu bar: which items exist, in which order, which
-// of them form radio groups, and which handler each one calls.
+// of them form radio groups, and which handler each one calls. The option
+// menu's lists of fixed values come from the option menu table.
 #include <initializer_list>
 
 #include "windows/display/DisplayWindow.h"
+#include "windows/display/OptionMenuTable.h"
 
 namespace vantor {
 
@@ -17,12 +19,28 @@ void addRadioItems(MenuItem& parent, std::initializer_list<MenuItem*> items) {
         if (!m->isSeparator()) m->setRadio(1);
     }
 }
-// Items whose handler reads the value from the clicked item's caption.
-template <typename Handler>
-void onEachClick(std::initializer_list<MenuItem*> items, Handler handler) {
-    for (MenuItem* m : items) m->onClick = [m, handler] { handler(*m); };
-}
 }  // namespace
+
+// Each list of fixed values is one radio group under its entry, its free
+// value last; a list with a sub-menu of further values is laid out by hand.
+void DisplayWindow::buildOptionLists() {
+    for (const OptionMenu& row : optionMenus()) {
+        for (MenuItem DisplayWindow::*member : row.items) {
+            MenuItem& item = this->*member;
+            item.onClick = [this, &row, &item] { optionValueClick(row, item); };
+        }
+        if (row.subMenu) continue;
+        MenuItem& menu = this->*row.menu;
+        for (MenuItem DisplayWindow::*member : row.items) {
+            menu.add(this->*member);
+            (this->*member).setRadio(1);
+        }
+        if (row.other) {
+            menu.add(this->*row.other);
+            (this->*row.other).setRadio(1);
+        }
+    }
+}
 
 void DisplayWindow::buildMenus() {
     mainMenu.add(mnDisplayFile);
@@ -49,32 +67,15 @@ void DisplayWindow::buildMenus() {
                         &mnBack, &mnInc, &mnScroll, &mnInitAll, &N8, &mnLiveSolid});
     mnLiveSolid.onClick = [this] { mnLiveSolid.setChecked(!mnLiveSolid.checked()); };
 
-    addRadioItems(mnBright, {&mnBR1, &mnBR2, &mnBR3, &mnBR4, &mnBREtc});
-    onEachClick({&mnBR1, &mnBR2, &mnBR3, &mnBR4}, [this](MenuItem& m) { mnBrightClick(m); });
+    buildOptionLists();
     mnBREtc.onClick = [this] { mnBREtcClick(); };
-
-    addRadioItems(mnLdist, {&mnLDm2, &mnLDm1, &mnLD1, &mnLD2, &mnLD3, &mnLD4, &mnLD5, &mnLD6, &mnLDEtc});
-    onEachClick({&mnLDm2, &mnLDm1, &mnLD1, &mnLD2, &mnLD3, &mnLD4, &mnLD5, &mnLD6},
-                [this](MenuItem& m) { mnLdistClick(m); });
     mnLDEtc.onClick = [this] { mnLDEtcClick(); };
-
-    addRadioItems(mnUnitAngle, {&mn1d, &mn2d, &mn3d, &mn5d, &mn6d, &mn9d, &mn10d, &mn15d, &mn18d, &mn30d, &mn45d});
-    onEachClick({&mn1d, &mn2d, &mn3d, &mn5d, &mn6d, &mn9d, &mn10d, &mn15d, &mn18d, &mn30d, &mn45d},
-                [this](MenuItem& m) { mnUnitDegreeClick(m); });
 
     addItems(mnLPos, {&mnLDirSimple, &mnLDirAngle});
     mnLDirSimple.onClick = [this] { mnLDirSimpleClick(); };
     mnLDirAngle.onClick = [this] { mnLDirAngleClick(); };
 
-    addRadioItems(mnVdist, {&mnVD7, &mnVD6, &mnVD5, &mnVD1, &mnVD2, &mnVD3, &mnVD4, &mnVDEtc});
-    onEachClick({&mnVD7, &mnVD6, &mnVD5, &mnVD1, &mnVD2, &mnVD3, &mnVD4}, [this](MenuItem& m) { mnVdistClick(m); });
     mnVDEtc.onClick = [this] { mnVDEtcClick(); };
-
-    addRadioItems(mnVPos, {&mnVH1, &mnVH2, &mnVH3, &mnVH4, &mnVH5, &mnVH6, &mnVH7, &mnVH8, &mnVH9, &mnVH10, &mnVH11,
-                           &mnVH12, &mnVH13, &mnVHEtc});
-    onEachClick({&mnVH1, &mnVH2, &mnVH3, &mnVH4, &mnVH5, &mnVH6, &mnVH7, &mnVH8, &mnVH9, &mnVH10, &mnVH11, &mnVH12,
-                 &mnVH13},
-                [this](MenuItem& m) { mnVheightClick(m); });
     mnVHEtc.onClick = [this] { mnVHEtcClick(); };
 
     addRadioItems(mnMethod, {&mnWire, &mnSurface, &mnMesh});
@@ -86,8 +87,6 @@ void DisplayWindow::buildMenus() {
     mnTintStandard.onClick = [this] { mnTintStandardClick(); };
     mnTintFree.onClick = [this] { mnTintFreeClick(); };
 
-    addRadioItems(mnZoom, {&mnZM7, &mnZM6, &mnZM1, &mnZM2, &mnZM3, &mnZM4, &mnZM5, &mnZMEtc});
-    onEachClick({&mnZM7, &mnZM6, &mnZM1, &mnZM2, &mnZM3, &mnZM4, &mnZM5}, [this](MenuItem& m) { mnZMClick(m); });
     mnZMEtc.onClick = [this] { mnZMEtcClick(); };
 
     addItems(mnBack, {&mnBackStandard, &mnBackFree});
@@ -101,10 +100,6 @@ void DisplayWindow::buildMenus() {
     addRadioItems(mnInToRev, {&N5, &mnIn14, &mnIn15, &mnIn16, &mnIn17, &mnIn18, &mnIn19, &mnIn20, &mnIn21, &mnIn22,
                               &mnIn23, &mnIn24, &N6, &mnInNonRev});
     mnInNonRev.setVisible(false);
-    onEachClick({&mnIn1, &mnIn2, &mnIn3, &mnIn4, &mnIn5, &mnIn6, &mnIn7, &mnIn8, &mnIn9, &mnIn10, &mnIn11, &mnIn12,
-                 &mnIn13, &mnIn14, &mnIn15, &mnIn16, &mnIn17, &mnIn18, &mnIn19, &mnIn20, &mnIn21, &mnIn22, &mnIn23,
-                 &mnIn24},
-                [this](MenuItem& m) { mnInclinClick(m); });
     mnInEtc.onClick = [this] { mnInEtcClick(); };
 
     addItems(mnScroll, {&mnScrollValue, &mnStandardPosition});

@@ -8,6 +8,7 @@
 #include "model/options/OptionFile.h"
 #include "model/options/StandardOptions.h"
 #include "windows/display/DisplayWindow.h"
+#include "windows/display/OptionMenuTable.h"
 
 namespace vantor {
 
@@ -32,7 +33,6 @@ void DisplayWindow::loadOptionFile(const std::string& fileName) {
 
 void DisplayWindow::optionsRead() {
     const DisplayOptions& o = m_workspace.options;
-    checkCaptionValue({&mn1d, &mn2d, &mn3d, &mn5d, &mn6d, &mn9d, &mn10d, &mn15d, &mn18d, &mn30d, &mn45d}, o.unitAngle);
     SetSimuUnitAngleCheck();
     switch (static_cast<DrawMethod>(o.defaultMethod)) {
         case DrawMethod::Wire: mnWire.setChecked(true); break;
@@ -40,15 +40,12 @@ void DisplayWindow::optionsRead() {
         case DrawMethod::Mesh: mnMesh.setChecked(true); break;
         default: break;  // kept as read; no method item carries the mark
     }
-    for (MenuItem* m : {&mnBREtc, &mnLDEtc, &mnVDEtc, &mnVHEtc, &mnZMEtc, &mnInEtc}) m->setChecked(true);
-    SetBRCheck();
-    SetLDCheck();
-    SetVDCheck();
-    SetVHCheck();
-    SetZMCheck();
-    SetInCheck();
+    // A value no fixed item offers keeps the mark on its free-value item.
+    for (const OptionMenu& row : optionMenus())
+        if (row.other) (this->*row.other).setChecked(true);
+    for (const OptionMenu& row : optionMenus()) markStoredValue(row.group);
     pgbAngle.setVisible(false);
-    m_peers.stopAnimationTimer();
+    m_workspace.clock.stop();
     setDegreeLabel();
 }
 
@@ -96,7 +93,7 @@ void DisplayWindow::InitAllOptions() {
         setFactoryOptions(o);
         setFactoryMarks();
         pgbAngle.setVisible(false);
-        m_peers.stopAnimationTimer();
+        m_workspace.clock.stop();
         setDegreeLabel();
     }
     m_workspace.store.applyDefaultTint();
@@ -113,7 +110,7 @@ void DisplayWindow::setFactoryMarks() {
     mnVH6.setChecked(true);
     mnZM3.setChecked(true);
     mnIn7.setChecked(true);
-    SetInCheck();
+    markStoredValue(OptionGroup::Inclination);
     SetSimuUnitAngleCheck();
 }
 

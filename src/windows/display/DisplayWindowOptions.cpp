@@ -1,28 +1,71 @@
-// The option menu's value commands: light distance, still-display step,
-// default drawing method, view distance and height, zoom, inclination and
-// the standard position. Fixed items read their value from their caption;
-// "その他(&E)..." asks for a free value; the check routines move the radio
-// mark to the fixed item whose value equals the stored one.
+// The option menu's value commands. A fixed item of a list reads its value
+// from its caption and is answered from the row of its list in the option
+// menu table; "その他(&E)..." asks for a free value; the lists' marks move
+// to the fixed item whose value equals the stored one. Also the default
+// drawing method and the standard position.
 #include <cmath>
-#include <initializer_list>
 #include <limits>
 
 #include "windows/shared/Workspace.h"
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/TextNumbers.h"
 #include "windows/display/DisplayWindow.h"
+#include "windows/display/OptionMenuTable.h"
 
 namespace vantor {
 
 namespace {
-// The value of a fixed item, read from its caption as its handler reads it.
+// The number a fixed item's caption shows.
 long double captionValue(const MenuItem& item) { return parseDecimal(item.caption(), Exponent::Refused).value_or(0); }
-
-void checkMatching(std::initializer_list<MenuItem*> items, long double offset, double stored) {
-    for (MenuItem* m : items)
-        if (sameFloat(static_cast<double>(captionValue(*m) + offset), stored)) m->setChecked(true);
-}
 }  // namespace
+
+void DisplayWindow::optionValueClick(const OptionMenu& row, MenuItem& item) {
+    DisplayOptions& o = m_workspace.options;
+    const bool still = o.displayMode == DisplayMode::Still;
+    const double value = row.valueOf(captionValue(item));
+    if (row.markFirst) item.setChecked(true);
+    if (row.storeFirst) row.store(o, value);
+    // Outside the still display some lists bring it back all the same.
+    if (row.isCurrent(o, value) && (still || !row.stillOnly)) return;
+    if (!row.markFirst) item.setChecked(true);
+    row.store(o, value);
+    switch (row.answer) {
+        case OptionAnswer::Brightness:
+            ChangeScbPosition();
+            if (palettePath() && still) ImmediatePaletteChange();
+            else mnDispRunClick();
+            break;
+        case OptionAnswer::LightDistance:
+            o.updateLightDist();
+            mnDispRunClick();
+            break;
+        case OptionAnswer::StillStep:
+            lblDegree.setCaption(std::to_string(o.unitAngle));
+            mnDispRunClick();
+            break;
+        case OptionAnswer::Renew: displayStartFromOption(); break;
+        case OptionAnswer::Inclination:
+            markStoredValue(row.group);
+            displayStartFromOption();
+            break;
+    }
+}
+
+void DisplayWindow::markStoredValue(OptionGroup group) {
+    const OptionMenu& row = optionMenu(group);
+    const double stored = row.stored(m_workspace.options);
+    for (MenuItem DisplayWindow::*member : row.items) {
+        MenuItem& item = this->*member;
+        const double value = row.valueOf(captionValue(item));
+        if (row.exactMark ? value != stored : !sameFloat(value, stored)) continue;
+        item.setChecked(true);
+        if (!row.subMenu) continue;
+        // The list's mark goes to the sub-menu's entry for a value inside
+        // it; the sub-menu's own mark leaves it for a value outside.
+        if (item.parent() == &(this->*row.subMenu)) (this->*row.subMenu).setChecked(true);
+        else (this->*row.outsideSubMenu).setChecked(true);
+    }
+}
 
 std::optional<double> DisplayWindow::askValue(const std::string& caption, const std::string& prompt, double current) {
     const std::string answer = removeSpaces(m_workspace.desktop.inputBox(caption, prompt, formatGeneral15(current)));
@@ -35,15 +78,6 @@ std::optional<double> DisplayWindow::askValue(const std::string& caption, const 
 }
 
 // Light distance.
-
-void DisplayWindow::mnLdistClick(MenuItem& sender) {
-    DisplayOptions& o = m_workspace.options;
-    sender.setChecked(true);
-    o.lightDistRate = static_cast<double>(captionValue(sender) + 1);
-    if (sameFloat(o.baseRadius * o.lightDistRate, o.lightDist) && o.displayMode == DisplayMode::Still) return;
-    o.updateLightDist();
-    mnDispRunClick();
-}
 
 void DisplayWindow::mnLDEtcClick() {
     DisplayOptions& o = m_workspace.options;
@@ -60,24 +94,10 @@ void DisplayWindow::mnLDEtcClick() {
     }
     mnLDEtc.setChecked(true);
     mnDispRunClick();
-    SetLDCheck();
+    markStoredValue(OptionGroup::LightDistance);
 }
 
-void DisplayWindow::SetLDCheck() {
-    checkMatching({&mnLD1, &mnLD2, &mnLD3, &mnLD4, &mnLD5, &mnLD6, &mnLDm1, &mnLDm2}, 1, m_workspace.options.lightDistRate);
-}
-
-// Still-display step and default method.
-
-void DisplayWindow::mnUnitDegreeClick(MenuItem& sender) {
-    DisplayOptions& o = m_workspace.options;
-    const std::int32_t value = parseInteger(sender.caption()).value_or(o.unitAngle);
-    if (value == o.unitAngle && o.displayMode == DisplayMode::Still) return;
-    sender.setChecked(true);
-    o.unitAngle = value;
-    lblDegree.setCaption(std::to_string(value));
-    mnDispRunClick();
-}
+// The default drawing method.
 
 namespace {
 void chooseMethod(Workspace& program, DisplayWindow& window, MenuItem& item, DrawMethod method) {
@@ -94,23 +114,6 @@ void DisplayWindow::mnWireClick() { chooseMethod(m_workspace, *this, mnWire, Dra
 void DisplayWindow::mnSurfaceClick() { chooseMethod(m_workspace, *this, mnSurface, DrawMethod::Surface); }
 void DisplayWindow::mnMeshClick() { chooseMethod(m_workspace, *this, mnMesh, DrawMethod::Mesh); }
 
-// View distance, view height, zoom: a fixed item redraws the current picture
-// when the value changes.
-
-namespace {
-void chooseValue(DisplayWindow& window, MenuItem& sender, double& field) {
-    sender.setChecked(true);
-    const double value = static_cast<double>(captionValue(sender));
-    if (sameFloat(value, field)) return;
-    field = value;
-    window.displayStartFromOption();
-}
-}  // namespace
-
-void DisplayWindow::mnVdistClick(MenuItem& sender) { chooseValue(*this, sender, m_workspace.options.viewDist); }
-void DisplayWindow::mnVheightClick(MenuItem& sender) { chooseValue(*this, sender, m_workspace.options.viewHeight); }
-void DisplayWindow::mnZMClick(MenuItem& sender) { chooseValue(*this, sender, m_workspace.options.zoom); }
-
 namespace {
 constexpr double Unbounded = std::numeric_limits<double>::infinity();
 }  // namespace
@@ -126,74 +129,32 @@ void DisplayWindow::mnVDEtcClick() {
     if (!takeTypedValue(m_workspace.options.viewDist, "視点との距離（その他）", "視点との距離を指定してください (0以上)", 0, Unbounded)) return;
     mnVDEtc.setChecked(true);
     displayStartFromOption();
-    SetVDCheck();
+    markStoredValue(OptionGroup::ViewDistance);
 }
 
 void DisplayWindow::mnVHEtcClick() {
     if (!takeTypedValue(m_workspace.options.viewHeight, "視点の高さ（その他）", "視点の高さを角度で指定（-90以上90以下）", -90, 90)) return;
     mnVHEtc.setChecked(true);
     displayStartFromOption();
-    SetVHCheck();
+    markStoredValue(OptionGroup::ViewHeight);
 }
 
 void DisplayWindow::mnZMEtcClick() {
     if (!takeTypedValue(m_workspace.options.zoom, "ズーム（その他）", "拡大倍率を指定して下さい（0.1以上）", 0.1, Unbounded)) return;
     mnZMEtc.setChecked(true);
     displayStartFromOption();
-    SetZMCheck();
-}
-
-void DisplayWindow::SetVDCheck() {
-    checkMatching({&mnVD1, &mnVD2, &mnVD3, &mnVD4, &mnVD5, &mnVD6, &mnVD7}, 0, m_workspace.options.viewDist);
-}
-
-void DisplayWindow::SetVHCheck() {
-    checkMatching({&mnVH1, &mnVH2, &mnVH3, &mnVH4, &mnVH5, &mnVH6, &mnVH7, &mnVH8, &mnVH9, &mnVH10, &mnVH11, &mnVH12,
-                   &mnVH13},
-                  0, m_workspace.options.viewHeight);
-}
-
-void DisplayWindow::SetZMCheck() {
-    checkMatching({&mnZM1, &mnZM2, &mnZM3, &mnZM4, &mnZM5, &mnZM6, &mnZM7}, 0, m_workspace.options.zoom);
+    markStoredValue(OptionGroup::Zoom);
 }
 
 // Inclination: the upright angles in the main list, the upside-down ones in
 // a sub-menu whose entry carries the main list's mark for them.
-
-void DisplayWindow::mnInclinClick(MenuItem& sender) {
-    double& field = m_workspace.options.inclin;
-    sender.setChecked(true);
-    const double value = static_cast<double>(captionValue(sender));
-    if (sameFloat(value, field)) return;
-    field = value;
-    SetInCheck();
-    displayStartFromOption();
-}
 
 void DisplayWindow::mnInEtcClick() {
     if (!takeTypedValue(m_workspace.options.inclin, "画像全体の傾き（その他）", "傾ける角度を指定（-180以上180以下）", -180, 180)) return;
     mnInEtc.setChecked(true);
     displayStartFromOption();
     mnInNonRev.setChecked(true);
-    SetInCheck();
-}
-
-void DisplayWindow::SetInCheck() {
-    const double inclin = m_workspace.options.inclin;
-    for (MenuItem* m : {&mnIn1, &mnIn2, &mnIn3, &mnIn4, &mnIn5, &mnIn6, &mnIn7, &mnIn8, &mnIn9, &mnIn10, &mnIn11, &mnIn12,
-                        &mnIn13}) {
-        if (static_cast<double>(captionValue(*m)) == inclin) {
-            m->setChecked(true);
-            mnInNonRev.setChecked(true);
-        }
-    }
-    for (MenuItem* m : {&mnIn14, &mnIn15, &mnIn16, &mnIn17, &mnIn18, &mnIn19, &mnIn20, &mnIn21, &mnIn22, &mnIn23,
-                        &mnIn24}) {
-        if (static_cast<double>(captionValue(*m)) == inclin) {
-            m->setChecked(true);
-            mnInToRev.setChecked(true);
-        }
-    }
+    markStoredValue(OptionGroup::Inclination);
 }
 
 void DisplayWindow::mnStandardPositionClick() {

@@ -62,7 +62,7 @@ void DisplayWindow::mnSimuStartClick() {
         showSimulationLabels();
     }
     m_simulation->start();
-    m_peers.startAnimationTimer(TimerClient::Simulation, o.simuInterval);
+    m_workspace.clock.start(TimerClient::Simulation, o.simuInterval);
 }
 
 void DisplayWindow::simuTimerTimer() {
@@ -85,7 +85,7 @@ void DisplayWindow::mnSimuEndClick() {
     // Only lines still on the picture are erased: a still display that ran
     // meanwhile has painted over them already.
     const bool linesHandled = m_simulation->end(o.displayMode == DisplayMode::Simulation);
-    m_peers.stopAnimationTimer();
+    m_workspace.clock.stop();
     for (MenuItem* m : {&mnOption, &mnDisplayFile, &mnDispRun, &mnAnimation, &mnSimuStart, &mnSimuSpeed, &mnSimuUnitAngle})
         m->setEnabled(true);
     mnSimuEnd.setEnabled(false);

@@ -32,7 +32,7 @@ void DisplayWindow::mnExportMeshClick() {
         m_workspace.desktop.messageBox(NoSolidText, Workspace::ApplicationTitle, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
-    ExportDialog& dialog = m_peers.exportDialog();
+    ExportDialog& dialog = *m_export;
     dialog.prepare(m_workspace.options.unitAngle);
     // A value that is wrong, or a solid that cannot be printed as it is set,
     // is said and the dialog comes back with the values as they were typed.

@@ -1,4 +1,5 @@
 #include "windows/editor/EditorWindow.h"
+#include "windows/editor/FigurePropertiesDialog.h"
 
 #include "windows/editor/ToolTable.h"
 #include "windows/shared/Workspace.h"
@@ -36,9 +37,13 @@ EditorWindow::EditorWindow(Workspace& work, EditorRequests& peers) : Form("Edito
     buildLayout();
     drawAxisLabel();
     m_tools = std::make_unique<ToolTable>(static_cast<edit::Context&>(*this));
+    m_figureProperties = std::make_unique<FigurePropertiesDialog>(work, peers, *this);
+    m_storeListener = work.store.subscribe([this] { storeChanged(); });
 }
 
-EditorWindow::~EditorWindow() = default;
+EditorWindow::~EditorWindow() { m_workspace.store.unsubscribe(m_storeListener); }
+
+std::vector<Form*> EditorWindow::partnerForms() const { return {m_figureProperties.get()}; }
 
 FigureStore& EditorWindow::store() { return m_workspace.store; }
 const FigureStore& EditorWindow::store() const { return m_workspace.store; }
@@ -118,6 +123,7 @@ void EditorWindow::FormCreate() {
     initAll();
     if (m_peers.colorDepth() == 8) spbFigureProperties.setHint("図形の描き方");
     checkpoint();
+    m_figureProperties->FormCreate();
 }
 
 // The sheet always shows the store as it is now (loads happen elsewhere).
@@ -240,8 +246,7 @@ void EditorWindow::spbAllClearMouseUp() {
         setStatus(previous);
         return;
     }
-    s.VertexCount = 0;
-    s.resetFigureTable();
+    s.clearFigures();
     redrawSheet();
     m_peers.clearDataName();
     setCaption("回転前図形編集 (データ名未定)");

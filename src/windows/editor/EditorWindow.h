@@ -9,10 +9,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/figures/FigureStore.h"
 #include "windows/editor/history/EditHistory.h"
-#include "windows/editor/history/StoreSnapshot.h"
+#include "model/figures/StoreSnapshot.h"
 #include "platform/pixels/Bitmap.h"
 #include "platform/pixels/Canvas.h"
 #include "platform/widgets/Form.h"
@@ -31,6 +32,7 @@ namespace vantor {
 struct Finding;
 
 class ToolTable;
+class FigurePropertiesDialog;
 class Workspace;
 
 class EditorWindow : public Form, public SheetGeometry, private edit::Context {
@@ -126,9 +128,7 @@ public:
     // Marks the data edited and takes pictures of the old data off the
     // screen: a live solid is drawn anew (at once, or once the figure being
     // committed is in the store), otherwise the display goes.
-    enum class SolidRedraw { Now, AfterCommit };
-    void markChanged() override { markChanged(SolidRedraw::Now); }
-    void markChanged(SolidRedraw when);
+    void markChanged() override;
     void initAll();
     void initState() override;
     // Returns the editor to its idle state before it is shown from outside.
@@ -165,6 +165,11 @@ public:
     // as edited (just loaded or saved), this content is the one on disk.
     void recordStoreChange();
     const EditHistory& history() const { return m_history; }
+
+    // ----- The dialog the editor owns -----
+    FigurePropertiesDialog& figurePropertiesDialog() { return *m_figureProperties; }
+    // The forms the editor creates besides itself, for the host to show.
+    std::vector<Form*> partnerForms() const;
     // Ends the gesture under way as if it had not begun: the sheet, the
     // store and the status text return to what they were at its press.
     // False when no gesture is under way.
@@ -190,7 +195,10 @@ private:
     // If the release that would put it back never arrives (the window lost
     // the mouse), the next press, button or hide puts it back unchanged.
     void restoreHeldFigure() override;
-    void keepFigureOut() override { m_figureHeld = false; }
+    void keepFigureOut() override {
+        m_figureHeld = false;
+        store().deleteTakenFigure();
+    }
     void commitNewFigure() override;
     void commitEditedFigure() override;
     // Pen for previews: not-xor, dark green, width 1, no fill.
@@ -223,8 +231,9 @@ private:
     void sheetChanged() { imgSheet.invalidate(); }
     // Appends the work figure as a new figure when it has at least
     // minimumCount vertices; refuses it past the vertex capacity.
-    void commitWork(int minimumCount);
-    void commitWorkToStore(int minimumCount);
+    // Puts work into the store when it has at least minimumCount vertices,
+    // with `record` as its attributes when given.
+    void commitWork(int minimumCount, const FigureRecord* record);
 
     // Records the store's content as a step when an event changed it.
     void checkpoint();
@@ -268,6 +277,10 @@ private:
 
     Workspace& m_workspace;
     EditorRequests& m_peers;
+    std::unique_ptr<FigurePropertiesDialog> m_figureProperties;
+    int m_storeListener = 0;
+    // A load or a save becomes a step of the history.
+    void storeChanged();
     Canvas m_canvas{sheetBitmap};
     EditState m_state = EditState::Idle;
     EditState m_lastState = EditState::Idle;
@@ -278,7 +291,6 @@ private:
     FigureBuffer m_work;
     FigureRecord m_workRecord;
     bool m_figureHeld = false;
-    bool m_solidRedrawPending = false;  // a live solid waits for the commit under way
     EditHistory m_history;
     std::string m_cursorText;
     std::string m_pickedText;

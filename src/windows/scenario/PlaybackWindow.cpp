@@ -18,6 +18,7 @@ constexpr std::size_t MaxScaledFrames = 32;
 }  // namespace
 
 PlaybackWindow::PlaybackWindow(Workspace& work, ScenarioRequests& peers, ScenarioWindow& editor) : Form("PlaybackWindow"), m_workspace(work), m_peers(peers), m_editor(editor) {
+    work.clock.serve(TimerClient::Playback, [this] { playbackTimerTimer(); });
     setCaption("");
     setBorderStyle(BorderStyle::Dialog);
     setCentered(true);
@@ -26,6 +27,8 @@ PlaybackWindow::PlaybackWindow(Workspace& work, ScenarioRequests& peers, Scenari
     scbVelocity.onChange = [this] { scbVelocityChange(); };
     btnStopPlayback.onClick = [this] { btnStopPlaybackClick(); };
 }
+
+PlaybackWindow::~PlaybackWindow() { m_workspace.clock.serve(TimerClient::Playback, nullptr); }
 
 void PlaybackWindow::FormCreate() {
     setSize(623, 476);
@@ -90,7 +93,7 @@ void PlaybackWindow::PlaybackStart() {
     m_playing = true;
     m_peers.hideDisplay();
     m_editor.hide();
-    m_peers.startAnimationTimer(TimerClient::Playback, scbVelocity.position());
+    m_workspace.clock.start(TimerClient::Playback, scbVelocity.position());
 }
 
 void PlaybackWindow::playbackTimerTimer() {
@@ -106,7 +109,7 @@ void PlaybackWindow::scbVelocityChange() {
     if (!m_playing) return;
     // Restarting the period makes the new pace count from now; the frame
     // sequence goes on where it was.
-    m_peers.restartAnimationTimer(scbVelocity.position());
+    m_workspace.clock.restart(scbVelocity.position());
 }
 
 void PlaybackWindow::btnStopPlaybackClick() { close(); }
@@ -114,7 +117,7 @@ void PlaybackWindow::btnStopPlaybackClick() { close(); }
 void PlaybackWindow::FormClose() { endPlayback(); }
 
 void PlaybackWindow::endPlayback() {
-    m_peers.stopAnimationTimer();
+    m_workspace.clock.stop();
     m_scaled.clear();
     const bool wasPlaying = m_playing;
     m_playing = false;

@@ -21,6 +21,7 @@ class ScenarioWindow;
 class PlaybackWindow : public Form {
 public:
     PlaybackWindow(Workspace& work, ScenarioRequests& peers, ScenarioWindow& editor);
+    ~PlaybackWindow() override;
 
     // Controls.
     Image imgFrame{*this, "imgFrame"};

@@ -1,4 +1,5 @@
 #include "windows/scenario/ScenarioWindow.h"
+#include "windows/scenario/PlaybackWindow.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -20,6 +21,7 @@ ScenarioWindow::ScenarioWindow(Workspace& work, ScenarioRequests& peers)
       dlgSaveScenario(FileDialogKind::Save, ScenarioFilter, "snr"),
       dlgExport(FileDialogKind::Save, ExportFilter, "gif"),
       m_workspace(work), m_peers(peers) {
+    m_playback = std::make_unique<PlaybackWindow>(work, peers, *this);
     setCaption("アニメ編集");
     setBorderStyle(BorderStyle::Dialog);
 
@@ -80,7 +82,12 @@ void ScenarioWindow::FormCreate() {
     btnPlay.setEnabled(false);
     btnExport.setEnabled(false);
     scenarioEdited = 0;
+    m_playback->FormCreate();
 }
+
+ScenarioWindow::~ScenarioWindow() = default;
+
+std::vector<Form*> ScenarioWindow::partnerForms() const { return {m_playback.get()}; }
 
 void ScenarioWindow::FormActivate() { FolderView(); }
 

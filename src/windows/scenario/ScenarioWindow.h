@@ -3,6 +3,8 @@
 // (picture and display options) in the scenario's folder, and scenarios of
 // frames are created, edited, saved, opened, played and exported.
 #include <cstdint>
+#include <memory>
+#include <vector>
 #include <optional>
 #include <string>
 
@@ -18,12 +20,19 @@
 namespace vantor {
 
 class Workspace;
+class PlaybackWindow;
 
 class ScenarioWindow : public Form {
 public:
     static constexpr const char* NoScenarioCaption = "（未定）";
 
     ScenarioWindow(Workspace& work, ScenarioRequests& peers);
+    ~ScenarioWindow() override;
+
+    // The playback window the scenario editor owns and drives, for the host
+    // to show.
+    PlaybackWindow& playbackWindow() { return *m_playback; }
+    std::vector<Form*> partnerForms() const;
 
     // Controls.
     Button btnNewScenario{*this, "btnNewScenario", "新規作成"};
@@ -100,6 +109,7 @@ private:
 
     Workspace& m_workspace;
     ScenarioRequests& m_peers;
+    std::unique_ptr<PlaybackWindow> m_playback;
     std::string m_folder;
 };
 

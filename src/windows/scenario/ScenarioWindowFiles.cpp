@@ -123,7 +123,7 @@ void ScenarioWindow::btnFinishClick() {
 // default: each frame then stays as long as playback shows it. Blanks are
 // removed; anything but a number from 1 to 65535 asks nothing more.
 std::optional<int> ScenarioWindow::askExportDelay() {
-    const int bar = m_peers.playbackWindow().scbVelocity.position();
+    const int bar = m_playback->scbVelocity.position();
     const std::string answer = removeSpaces(m_workspace.desktop.inputBox(
         "GIF/PNG書き出し", "1 コマの表示時間をミリ秒で入れて下さい（1以上、65535以下）", std::to_string(bar)));
     if (!isDigits(answer) || answer.size() > 5) return std::nullopt;

@@ -92,7 +92,7 @@ void ScenarioWindow::lstScenarioMouseUp(MouseButton button) {
 
 void ScenarioWindow::btnPlayClick() {
     if (lstScenario.count() == 0) return;
-    PlaybackWindow& playback = m_peers.playbackWindow();
+    PlaybackWindow& playback = *m_playback;
     playback.setCaption("アニメ表示　" + scenarioName);
     playback.show();
     playback.PlaybackStart();

@@ -1,6 +1,7 @@
 #pragma once
 // What every window works on: the desktop it talks to, the file-system view,
-// the display options and the figure store, and the program's settings.
+// the display options and the figure store, the animation timer, and the
+// program's settings.
 // The program owns one; each window holds a reference, so nothing is global
 // and every test builds a fresh one.
 #include <string>
@@ -10,6 +11,7 @@
 #include "model/options/DisplayOptions.h"
 #include "platform/files/Files.h"
 #include "platform/widgets/Desktop.h"
+#include "windows/shared/AnimationClock.h"
 
 namespace vantor {
 
@@ -45,6 +47,7 @@ public:
     Files files;
     DisplayOptions options;
     FigureStore store{options};
+    AnimationClock clock;
     ProgramConfig config;
 
     // Shows a file dialog; on OK the current folder moves to the folder of

@@ -64,22 +64,6 @@ TEST_F(ControlFixture, FirstActivationResetsTheTableWithTheDisplayDefaults) {
     EXPECT_EQ(p.store.HighestFigure, 1);
 }
 
-TEST_F(ControlFixture, OnAxisAdjustmentMovesOnlyInteriorVertices) {
-    addFigure({0, 3, 0, 0, 5}, 1);
-    addFigure({0, 0}, 2);
-    addFigure({0}, 3);
-    control().adjustOnAxisVertices();
-    EXPECT_EQ(xs(), (std::vector<float>{0, 3, 0.0001f, 0.0001f, 5, 0, 0, 0}));
-    EXPECT_EQ(store().DataEdited, 0);
-}
-
-TEST_F(ControlFixture, FiguresSharingANumberAreOneRunForTheAdjustment) {
-    addFigure({0, 0}, 1);
-    addFigure({0, 0}, 1);  // a full table made the second figure share number 1
-    control().adjustOnAxisVertices();
-    EXPECT_EQ(xs(), (std::vector<float>{0, 0.0001f, 0.0001f, 0}));
-}
-
 TEST_F(ControlFixture, WantToSaveAsksOnlyForEditedData) {
     EXPECT_FALSE(control().WantToSave());
     store().DataEdited = 1;
@@ -114,19 +98,19 @@ TEST_F(ControlFixture, RotateWithDataShowsTheDisplay) {
     EXPECT_TRUE(desktop.messages.empty());
 }
 
-TEST_F(ControlFixture, TimerTicksGoToTheOwner) {
-    control().animTimer.setEnabled(true);
-    control().animTimer.tick();  // owner 0: ignored
+TEST_F(ControlFixture, TimerTicksGoToTheClientThatStartedIt) {
+    AnimationClock& clock = program->clock;
+    clock.timer.setEnabled(true);
+    clock.timer.tick();  // no client yet: ignored
     program->displayWindow().mnSimuStartClick();  // the simulation counts the ticks it receives
-    control().TimerOwner = TimerClient::Simulation;
-    control().animTimer.tick();
-    control().TimerOwner = TimerClient::Playback;
-    control().animTimer.tick();
-    control().animTimer.tick();
-    control().TimerOwner = static_cast<TimerClient>(7);
-    control().animTimer.tick();
+    clock.timer.tick();
+    clock.start(TimerClient::Playback, 100);
+    clock.timer.tick();
+    clock.timer.tick();
+    clock.start(static_cast<TimerClient>(7), 100);
+    clock.timer.tick();
     EXPECT_EQ(program->displayWindow().simulationTicks(), 1);
-    EXPECT_EQ(program->playbackWindow().tickCount, 2);
+    EXPECT_EQ(program->scenarioWindow().playbackWindow().tickCount, 2);
 }
 
 TEST_F(ControlFixture, ExitAsksOnceAndEndsTheProgram) {

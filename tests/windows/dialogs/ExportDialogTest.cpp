@@ -15,7 +15,7 @@ using namespace vantor;
 namespace {
 
 struct ExportDialogTest : test::DisplayWindowFixture {
-    ExportDialog& dialog() { return program->exportDialog(); }
+    ExportDialog& dialog() { return program->displayWindow().exportDialog(); }
     // Answers the next export dialog with these values and the button.
     void answerDialog(const char* segments, const char* wall, const char* scale, int result) {
         desktop.modalScripts.push_back([=](Form& f) {

@@ -23,7 +23,7 @@ struct LightDialogs : test::DisplayWindowFixture {
         start();
         test::addFigure(program->store, test::vaseProfile(12), 1);
     }
-    LightDirectionDialog& simple() { return program->lightDirectionDialog(); }
+    LightDirectionDialog& simple() { return program->displayWindow().lightDirectionDialog(); }
 
     // Name of the marked (checked) button, "" when none; checks that exactly
     // the marked one is yellow.

@@ -235,15 +235,16 @@ TEST_F(DisplayWindowTest, BackgroundColourDialogOnATrueColourScreen) {
     EXPECT_EQ(w.dlgBackColor.color, rgb(10, 20, 30));
 }
 
-TEST_F(DisplayWindowTest, LiveSolidStaysOpenAndFollowsEveryCommittedChange) {
+TEST_F(DisplayWindowTest, LiveSolidStaysOpenAndFollowsEveryChangeOfTheStore) {
     start();
     addVase();
     DisplayWindow& w = window();
+    FigureStore& store = program->store;
     program->controlWindow().RotateExecute();
     ASSERT_TRUE(w.visible());
 
-    // Without the option an edit closes the display.
-    program->editorWindow().markChanged();
+    // Without the option a change of the figures closes the display.
+    store.moveAllVertically(1);
     EXPECT_FALSE(w.visible());
 
     program->controlWindow().RotateExecute();
@@ -251,17 +252,20 @@ TEST_F(DisplayWindowTest, LiveSolidStaysOpenAndFollowsEveryCommittedChange) {
     EXPECT_TRUE(w.mnLiveSolid.checked());
     const auto before = pixels();
     passes = 0;
-    test::addFigure(program->store, test::vaseProfile(6), 2);
-    program->store.x(program->store.VertexCount) += 40;
-    program->editorWindow().markChanged();
+    std::vector<float> xs, ys;
+    for (const auto& [x, y] : test::vaseProfile(6)) {
+        xs.push_back(x);
+        ys.push_back(y);
+    }
+    xs.back() += 40;
+    store.appendFigure(xs, ys);
     EXPECT_TRUE(w.visible());
     EXPECT_EQ(passes, 1);
     EXPECT_NE(pixels(), before) << "the new figure is drawn";
-    EXPECT_EQ(program->store.DataEdited, 1);
 
     // Running, the simulation ends before the redraw.
     w.mnSimuStartClick();
-    program->editorWindow().markChanged();
+    store.moveAllVertically(0);
     EXPECT_FALSE(w.simuRunning());
     EXPECT_EQ(options().displayMode, DisplayMode::Still);
 }

@@ -24,7 +24,7 @@ struct Simulation : test::DisplayWindowFixture {
         window().mnDispRun.click();
     }
     void tick(int n = 1) {
-        for (int i = 0; i < n; ++i) program->controlWindow().animTimer.tick();
+        for (int i = 0; i < n; ++i) program->clock.timer.tick();
     }
     // Every pixel: the sweep's lines are one pixel wide.
     std::vector<std::uint32_t> pixels() { return allPixels(); }
@@ -174,16 +174,15 @@ TEST_F(Simulation, MenusTimerAndLabelsWhileRunning) {
         SCOPED_TRACE(depth);
         start(depth);
         DisplayWindow& w = window();
-        ControlWindow& control = program->controlWindow();
         EXPECT_TRUE(w.mnSimuStart.enabled());
         EXPECT_FALSE(w.mnSimuEnd.enabled());
         options().simuInterval = 40;
         w.mnSimuStart.click();
         for (MenuItem* m : lockedMenus()) EXPECT_FALSE(m->enabled()) << m->name();
         EXPECT_TRUE(w.mnSimuEnd.enabled());
-        EXPECT_EQ(control.TimerOwner, TimerClient::Simulation);
-        EXPECT_TRUE(control.animTimer.enabled());
-        EXPECT_EQ(control.animTimer.interval(), 40);
+        EXPECT_EQ(program->clock.client(), TimerClient::Simulation);
+        EXPECT_TRUE(program->clock.timer.enabled());
+        EXPECT_EQ(program->clock.timer.interval(), 40);
         EXPECT_EQ(w.lblImageAnim.caption(), "シミュレーション");
         EXPECT_EQ(w.lblDegree.caption(), "6");
         EXPECT_FALSE(w.scbBright.visible());
@@ -192,7 +191,7 @@ TEST_F(Simulation, MenusTimerAndLabelsWhileRunning) {
         w.mnSimuEnd.click();
         for (MenuItem* m : lockedMenus()) EXPECT_TRUE(m->enabled()) << m->name();
         EXPECT_FALSE(w.mnSimuEnd.enabled());
-        EXPECT_FALSE(control.animTimer.enabled());
+        EXPECT_FALSE(program->clock.timer.enabled());
         if (depth == 8) {
             // The simulation picture stays, and with it its mode and labels.
             EXPECT_EQ(options().displayMode, DisplayMode::Simulation);
@@ -214,7 +213,7 @@ TEST_F(Simulation, HidingTheWindowEndsTheSimulation) {
     tick(5);
     window().hide();
     EXPECT_FALSE(window().simuRunning());
-    EXPECT_FALSE(program->controlWindow().animTimer.enabled());
+    EXPECT_FALSE(program->clock.timer.enabled());
     EXPECT_TRUE(window().mnDispRun.enabled()) << "the rotate command can redraw when shown again";
     EXPECT_EQ(pixels(), still);
 }

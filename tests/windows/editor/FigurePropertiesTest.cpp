@@ -8,7 +8,7 @@ namespace {
 class FigurePropertiesTest : public EditorTest {
 protected:
     explicit FigurePropertiesTest(int bitsPerPixel = 32) : EditorTest(bitsPerPixel) {}
-    FigurePropertiesDialog& dlg() { return program->figurePropertiesDialog(); }
+    FigurePropertiesDialog& dlg() { return program->editorWindow().figurePropertiesDialog(); }
     FigureRecord& rec() { return ed().propRecord; }
     // As the editor prepares the dialog before showing it.
     void open(const FigureRecord& r) {

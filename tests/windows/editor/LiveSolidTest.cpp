@@ -55,7 +55,7 @@ TEST_F(LiveSolid, PictureAfterEveryToolAndOperationShowsTheStoreAsItIs) {
         ASSERT_TRUE(display.visible());
         const auto shown = displayPixels();
         EXPECT_NE(shown, before) << "the change is drawn";
-        program->controlWindow().RedrawSolid();
+        program->displayWindow().redrawSolid();
         EXPECT_TRUE(shown == displayPixels()) << "the picture is that of the store after the change";
     }
 }

@@ -26,7 +26,7 @@ struct Playback : ScenarioWindowFixture {
     std::vector<TColor> ticks(int n) {
         std::vector<TColor> seen;
         for (int i = 0; i < n; ++i) {
-            control().animTimer.tick();
+            program->clock.timer.tick();
             seen.push_back(shown());
         }
         return seen;
@@ -44,9 +44,9 @@ TEST_F(Playback, StartShowsTheFirstFrameAndTakesTheTimer) {
     EXPECT_EQ(shown(), Red);
     EXPECT_FALSE(editor().visible());
     EXPECT_FALSE(program->displayWindow().visible());
-    EXPECT_EQ(control().TimerOwner, TimerClient::Playback);
-    EXPECT_TRUE(control().animTimer.enabled());
-    EXPECT_EQ(control().animTimer.interval(), 120);
+    EXPECT_EQ(program->clock.client(), TimerClient::Playback);
+    EXPECT_TRUE(program->clock.timer.enabled());
+    EXPECT_EQ(program->clock.timer.interval(), 120);
     EXPECT_EQ(ticks(3), (std::vector<TColor>{Green, Red, Green}));
 }
 
@@ -78,17 +78,17 @@ TEST_F(Playback, SpeedChangeKeepsTheSequenceGoing) {
     start("a\r\nb\r\nc\r\n");
     EXPECT_EQ(ticks(1), std::vector<TColor>{Green});
     int toggles = 0;
-    const int sub = control().animTimer.subscribe([&] { ++toggles; });
+    const int sub = program->clock.timer.subscribe([&] { ++toggles; });
     playback().scbVelocity.setPosition(400);
-    control().animTimer.unsubscribe(sub);
+    program->clock.timer.unsubscribe(sub);
     EXPECT_GE(toggles, 3);  // off, on (the period restarts), new interval
-    EXPECT_TRUE(control().animTimer.enabled());
-    EXPECT_EQ(control().animTimer.interval(), 400);
+    EXPECT_TRUE(program->clock.timer.enabled());
+    EXPECT_EQ(program->clock.timer.interval(), 400);
     EXPECT_EQ(ticks(2), (std::vector<TColor>{Blue, Red}));
     // The bar keeps its position for the next playback.
     playback().btnStopPlayback.click();
     start("a\r\n");
-    EXPECT_EQ(control().animTimer.interval(), 400);
+    EXPECT_EQ(program->clock.timer.interval(), 400);
 }
 
 TEST_F(Playback, EndShowsTheDisplayOnlyWhenThereIsData) {
@@ -99,12 +99,12 @@ TEST_F(Playback, EndShowsTheDisplayOnlyWhenThereIsData) {
         start("a\r\n");
         playback().btnStopPlayback.click();
         EXPECT_FALSE(playback().visible());
-        EXPECT_FALSE(control().animTimer.enabled());
+        EXPECT_FALSE(program->clock.timer.enabled());
         EXPECT_TRUE(editor().visible());
         EXPECT_EQ(program->displayWindow().visible(), count > 1);
     }
     // Ticks after the end change nothing.
-    control().animTimer.setEnabled(true);
+    program->clock.timer.setEnabled(true);
     ticks(2);
     EXPECT_FALSE(playback().visible());
 }
@@ -129,7 +129,7 @@ TEST_F(Playback, PictureLostDuringPlaybackIsReportedOnceAndStops) {
         ticks(3);
         ASSERT_EQ(desktop.errors.size(), 1u);
         EXPECT_NE(desktop.errors[0].find("b.bmp"), std::string::npos);
-        EXPECT_FALSE(control().animTimer.enabled());
+        EXPECT_FALSE(program->clock.timer.enabled());
         EXPECT_FALSE(playback().visible());
         EXPECT_TRUE(editor().visible());
     }
@@ -144,7 +144,7 @@ TEST_F(Playback, UnreadableFirstFrameLeavesTheWindowsAsTheyWere) {
     EXPECT_EQ(desktop.errors.size(), 1u);
     EXPECT_FALSE(playback().visible());
     EXPECT_TRUE(editor().visible());
-    EXPECT_NE(control().TimerOwner, TimerClient::Playback);
+    EXPECT_NE(program->clock.client(), TimerClient::Playback);
 }
 
 namespace {
@@ -194,7 +194,7 @@ TEST_F(Playback, ExportPlacesFramesAsPlaybackShowsThem) {
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const Row& r = rows[i];
         SCOPED_TRACE(r.name);
-        if (i > 0) control().animTimer.tick();
+        if (i > 0) program->clock.timer.tick();
         const Bitmap& shown = playback().frameBitmap;
         ASSERT_EQ(shown.width(), r.placedWidth);
         ASSERT_EQ(shown.height(), r.placedHeight);
@@ -207,8 +207,8 @@ TEST_F(Playback, ExportPlacesFramesAsPlaybackShowsThem) {
         EXPECT_EQ(wrong, 0);
     }
     // Scaled, the halves stay halves.
-    control().animTimer.tick();
-    control().animTimer.tick();
+    program->clock.timer.tick();
+    program->clock.timer.tick();
     EXPECT_EQ(playback().frameBitmap.rawPixel(299, 100), 0xFF0000u);
     EXPECT_EQ(playback().frameBitmap.rawPixel(300, 100), 0x00FF00u);
 }

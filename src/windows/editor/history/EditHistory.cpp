@@ -30,14 +30,14 @@ bool EditHistory::record(const FigureStore& store) {
 bool EditHistory::undo(FigureStore& store) {
     if (!canUndo()) return false;
     --m_cursor;
-    current().restoreInto(store);
+    store.restore(current(), StoreChange::Restored);
     return true;
 }
 
 bool EditHistory::redo(FigureStore& store) {
     if (!canRedo()) return false;
     ++m_cursor;
-    current().restoreInto(store);
+    store.restore(current(), StoreChange::Restored);
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <deque>
 
-#include "windows/editor/history/StoreSnapshot.h"
+#include "model/figures/StoreSnapshot.h"
 
 namespace vantor {
 

@@ -35,8 +35,7 @@ void MoveAll::dropAll(int x, int y) {
     if (m_rubberShown) rubber();
     const IntPoint e = m_editor.adjusted({x, y});
     const int dy = e.y - m_start.y;
-    FigureStore& s = m_editor.store();
-    for (std::int32_t k = 1; k <= s.VertexCount; ++k) s.y(k) = static_cast<float>(static_cast<f80>(s.y(k)) - dy);
+    m_editor.store().moveAllVertically(-static_cast<f80>(dy));
     m_editor.setDragging(false);
     m_rubberShown = false;
     m_editor.redrawSheet();

@@ -32,7 +32,7 @@ void EditorWindow::tell(const std::string& text, MsgIcon icon) {
 // The dialog edits propRecord; whatever it leaves there becomes the figure's.
 void EditorWindow::askFigureAttributes() {
     propRecord = m_workRecord;
-    FigurePropertiesDialog& dialog = m_peers.figurePropertiesDialog();
+    FigurePropertiesDialog& dialog = *m_figureProperties;
     dialog.imgFill();
     dialog.setMethodLabel();
     m_workspace.desktop.showModal(dialog);

@@ -20,8 +20,8 @@ bool EditorWindow::cancelGesture() {
     // The store changes during a gesture only while a figure is held out of it.
     if (m_figureHeld) {
         FigureStore& s = store();
-        m_gestureStart.store.restoreInto(s);
-        s.DataEdited = m_gestureStart.dataEdited;
+        s.restore(m_gestureStart.store, StoreChange::GestureUndone);
+        s.setEdited(m_gestureStart.dataEdited != 0);
     }
     m_figureHeld = false;
     m_gesture.dragging = false;

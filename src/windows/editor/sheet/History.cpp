@@ -32,6 +32,12 @@ void EditorWindow::checkpoint() {
 
 void EditorWindow::recordStoreChange() { checkpoint(); }
 
+// Changes made outside the editor (a load, a save) are steps of their own.
+void EditorWindow::storeChanged() {
+    const StoreChange c = store().lastChange();
+    if (c == StoreChange::Loaded || c == StoreChange::Saved) recordStoreChange();
+}
+
 void EditorWindow::mnUndoClick() {
     cancelGesture();
     checkpoint();
@@ -48,7 +54,7 @@ void EditorWindow::mnRedoClick() {
 void EditorWindow::afterHistoryMove() {
     m_work.clear();
     markChanged();
-    store().DataEdited = m_history.atSavedState() ? 0 : 1;
+    store().setEdited(!m_history.atSavedState());
     m_pickedText.clear();
     redrawSheet();
     refreshStatusLine();

@@ -84,8 +84,7 @@ void EditorWindow::typeVertex(int px, int py) {
         refreshStatusLine();
         return;
     }
-    s.x(k) = v->x;
-    s.y(k) = v->y;
+    s.moveVertex(k, v->x, v->y);
     markChanged();
     redrawSheet();
     checkpoint();

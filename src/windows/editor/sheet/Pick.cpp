@@ -44,26 +44,17 @@ void EditorWindow::pickNearestFigure(int x, int y) {
 }
 
 void EditorWindow::loadFigureIntoWork(std::int32_t first) {
-    FigureStore& s = store();
     m_work.clear();
-    if (first < 1 || first > s.VertexCount) return;
-    const std::int32_t number = s.figure(first);
-    s.freeFigure(s.figure(first));
-    m_workRecord = s.LastFreedFigure;
-    std::int32_t last = first;
-    while (last < s.VertexCount && s.link(last) != 0) ++last;
-    for (std::int32_t k = first; k <= last; ++k) m_work.append(s.x(k), s.y(k), pixelOf(s.x(k), s.y(k)));
-    const std::int32_t n = m_work.count;
-    for (std::int32_t k = last + 1; k <= s.VertexCount; ++k) {
-        s.x(k - n) = s.x(k);
-        s.y(k - n) = s.y(k);
-        s.link(k - n) = s.link(k);
-        s.figure(k - n) = s.figure(k);
+    const TakenFigure taken = store().takeOutFigure(first);
+    if (taken.count() == 0) return;
+    m_workRecord = taken.record;
+    for (int i = 0; i < taken.count(); ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        m_work.append(taken.x[k], taken.y[k], pixelOf(taken.x[k], taken.y[k]));
     }
-    s.VertexCount -= n;
     m_figureHeld = true;
     highlightWork();
-    showPicked(number, m_work.count);
+    showPicked(taken.number, m_work.count);
 }
 
 std::int32_t EditorWindow::nearestWorkVertex(int x, int y) const {

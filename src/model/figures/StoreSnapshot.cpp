@@ -1,4 +1,4 @@
-#include "windows/editor/history/StoreSnapshot.h"
+#include "model/figures/StoreSnapshot.h"
 
 #include <algorithm>
 #include <cstring>
