@@ -1,5 +1,5 @@
-// Speed of one tick of the rotation simulation, through the display window
-// as the shared timer drives it.
+// Speed of one tick of the rotation simulation: the frame engine the display
+// window and the command line share.
 //
 // Targets on a 2-core machine, Release build: a tick on the palette path
 // costs the same at 300 and at 10,000 vertices (it changes palette entries
@@ -11,40 +11,38 @@
 #include <memory>
 
 #include "BenchSupport.h"
-#include "app/Program.h"
-#include "windows/control/ControlWindow.h"
-#include "windows/display/DisplayWindow.h"
+#include "render/picture/SolidPicture.h"
+#include "render/simulation/RotationSimulation.h"
 
 namespace {
 
 using namespace vantor;
 
-// The display window showing a vase of `vertices` points, the simulation
-// started.
+// The still picture of a vase of `vertices` points, the simulation started.
 struct RunningSimulation {
-    bench::BenchDesktop desktop;
-    std::unique_ptr<Program> program;
+    DisplayOptions options;
+    FigureStore store{options};
+    SolidPicture picture;
+    RotationSimulation simulation{store, options, picture};
 
-    RunningSimulation(int vertices, bool palettePath) : desktop(palettePath ? 8 : 32) {
-        ProgramConfig config;
-        config.readStandardOptions = false;
-        program = std::make_unique<Program>(desktop, config);
-        program->controlWindow().activate();
-        bench::fillVase(program->store, vertices);
-        DisplayWindow& display = program->displayWindow();
-        display.mnDispRunClick();
-        display.mnSimuStartClick();
+    RunningSimulation(int vertices, bool palettePath)
+        : picture(store, options, palettePath ? ColourPath::Palette : ColourPath::TrueColour) {
+        options.setFactoryValues();
+        store.resetFigureTable();
+        bench::fillVase(store, vertices);
+        picture.drawStill();
+        simulation.paintAnglePicture();
+        simulation.start();
     }
 };
 
 void simulationTick(benchmark::State& state) {
     RunningSimulation sim(static_cast<int>(state.range(0)), state.range(1) != 0);
-    DisplayWindow& display = sim.program->displayWindow();
     for (auto _ : state) {
-        display.simuTimerTimer();
-        benchmark::DoNotOptimize(display.displayPicture().rawPixel(300, 200));
+        sim.simulation.tick();
+        benchmark::DoNotOptimize(sim.picture.bitmap().rawPixel(300, 200));
     }
-    state.counters["ticks"] = display.simulationTicks();
+    state.counters["ticks"] = sim.simulation.ticks();
 }
 // Arguments: vertices, palette path (1) or true colour (0).
 BENCHMARK(simulationTick)

@@ -18,8 +18,7 @@
 #include "SolidScene.h"
 #include "model/scenario/Scenario.h"
 #include "export/animation/ScenarioExport.h"
-#include "app/Program.h"
-#include "windows/display/DisplayWindow.h"
+#include "render/simulation/RotationSimulation.h"
 #include "platform/files/EscapedText.h"
 #include "platform/files/Files.h"
 #include "platform/files/StreamingReplace.h"
@@ -80,22 +79,23 @@ int storedDelay(AnimationFormat format, int asked, std::ostream& err) {
 // the same picture with the band one step on in its palette; otherwise the
 // still picture with the meridian one step on.
 int animateSimulation(const AnimateArgs& a, AnimationFormat format, std::ostream& out, std::ostream& err) {
-    SolidScene scene(err, a.scene.colorDepth);
+    SolidScene scene(err);
     if (const int code = scene.build(a.scene, "animate")) return code;
-    DisplayWindow& display = scene.display();
-    const int delay = storedDelay(format, a.delayMs.value_or(scene.program().options.simuInterval), err);
+    SolidPicture& picture = scene.picture();
+    const int delay = storedDelay(format, a.delayMs.value_or(scene.options().simuInterval), err);
+    RotationSimulation simulation(scene.store(), scene.options(), picture);
     StreamingReplace file(Files(".").resolve(a.out), a.out);
     FileSink sink(file);
     std::unique_ptr<AnimationWriter> writer =
-        makeAnimationWriter(format, sink, display.displayPicture().width(), display.displayPicture().height(),
-                            display.simuTicksPerTurn());
-    display.mnSimuStartClick();
-    const int ticks = display.simuTicksPerTurn();
+        makeAnimationWriter(format, sink, picture.bitmap().width(), picture.bitmap().height(), simulation.ticksPerTurn());
+    simulation.paintAnglePicture();
+    simulation.start();
+    const int ticks = simulation.ticksPerTurn();
     for (int i = 0; i < ticks; ++i) {
-        display.simuTimerTimer();
-        writer->addFrame(display.displayPicture(), delay);
+        simulation.tick();
+        writer->addFrame(picture.bitmap(), delay);
     }
-    display.mnSimuEndClick();
+    simulation.end();
     writer->finish();
     const std::uint64_t bytes = file.size();
     file.commit();

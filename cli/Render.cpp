@@ -1,7 +1,7 @@
 // vantor-cli render DATA -o OUT [--options FILE.vop] [--color-depth 8]:
 // loads a data set as the control window's load does (with its .zuk and
 // .vop), then does what its rotate command does -- the on-axis adjustment
-// and the display window's still display -- and writes the display bitmap
+// and the still display -- and writes the picture
 // as BMP, or as PNG when OUT ends in .png. The picture starts from the
 // factory options, not from a standard option file, so that it depends only
 // on the files named.
@@ -12,17 +12,7 @@
 
 #include "TerminalText.h"
 #include "Commands.h"
-#include "HeadlessDesktop.h"
 #include "SolidScene.h"
-#include "platform/pixels/Png.h"
-#include "app/Program.h"
-#include "windows/control/ControlWindow.h"
-#include "model/formats/DataSetFiles.h"
-#include "model/formats/DataSetLoad.h"
-#include "model/options/OptionFields.h"
-#include "windows/display/DisplayWindow.h"
-#include "platform/numbers/Numbers.h"
-#include "platform/pixels/Bmp.h"
 #include "platform/files/EscapedText.h"
 
 namespace vantor::cli {
@@ -35,14 +25,14 @@ struct RenderArgs {
 };
 
 int render(const RenderArgs& a, std::ostream& out, std::ostream& err) {
-    SolidScene scene(err, a.scene.colorDepth);
+    SolidScene scene(err);
     if (const int code = scene.build(a.scene, "render")) return code;
-    const Bitmap& picture = scene.display().displayPicture();
+    const Bitmap& picture = scene.picture().bitmap();
     // The window's picture command writes the same file.
-    scene.display().savePicture(a.out);
+    scene.picture().save(scene.files(), a.out);
     out << shownName(a.out) << ": " << picture.width() << " x " << picture.height() << ", "
         << (picture.format() == PixelFormat::Indexed8 ? "8-bit with palette" : "24-bit") << ", "
-        << scene.program().store.VertexCount << " vertices\n";
+        << scene.store().VertexCount << " vertices\n";
     return 0;
 }
 

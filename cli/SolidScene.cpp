@@ -3,13 +3,12 @@
 #include "DataFile.h"
 #include "TerminalText.h"
 
-#include "app/Program.h"
-#include "windows/control/ControlWindow.h"
 #include "model/formats/DataSetFiles.h"
 #include "model/formats/DataSetLoad.h"
+#include "model/options/BrightnessRange.h"
 #include "model/options/OptionFields.h"
-#include "windows/display/DisplayWindow.h"
-#include "platform/files/Files.h"
+#include "model/options/OptionFile.h"
+#include "model/options/StandardOptions.h"
 #include "platform/numbers/Numbers.h"
 #include "platform/files/EscapedText.h"
 
@@ -80,23 +79,15 @@ std::optional<SceneRequest> sceneRequestOf(const Arguments& args, const std::str
     return r;
 }
 
-SolidScene::SolidScene(std::ostream& err, int colorDepth) : m_err(err), m_desktop(err, colorDepth) {
-    ProgramConfig config;
-    config.programFolder = executableFolder();
-    // The picture depends only on the files named.
-    config.readStandardOptions = false;
-    m_program = std::make_unique<Program>(m_desktop, config);
-    m_program->displayWindow().resetToFactoryOptions();
-    m_program->controlWindow().activate();
+SolidScene::SolidScene(std::ostream& err) : m_err(err) {
+    // The picture depends only on the files named: no standard option file.
+    setFactoryOptions(m_options);
+    m_store.resetFigureTable();
 }
-
-SolidScene::~SolidScene() = default;
-
-DisplayWindow& SolidScene::display() { return m_program->displayWindow(); }
 
 int SolidScene::build(const SceneRequest& r, const std::string& command) {
     const std::string prefix = "vantor-cli " + command + ": ";
-    Files& files = m_program->files;
+    const Files& files = m_files;
     repairInterruptedSave(m_err, command, files, r.data);
     if (const DataFileProblem problem = dataFileProblem(files, r.data); problem != DataFileProblem::None) {
         reportDataFileProblem(m_err, command, r.data, problem);
@@ -109,28 +100,34 @@ int SolidScene::build(const SceneRequest& r, const std::string& command) {
     }
     // As the load does: the data set's options first, so that figures
     // without their own tint or method take its defaults.
-    FigureStore& store = m_program->store;
-    DisplayWindow& d = display();
-    const ReadResult read = loadDataSet(store, files, format, r.data, stemOf(r.data),
-                                        LoadMode::Replace, [&](const std::string& vop) { d.loadOptionFile(vop); });
+    DisplayOptions& o = m_options;
+    const ReadResult read = loadDataSet(m_store, files, format, r.data, stemOf(r.data), LoadMode::Replace,
+                                        [&](const std::string& vop) { readOptionFile(files, vop, o); });
     if (!read.complete()) {
         m_err << prefix << shownName(r.data) << ": " << forTerminal(read.problem) << "\nno picture written\n";
         return 1;
     }
-    if (store.VertexCount == 0) {
+    if (m_store.VertexCount == 0) {
         m_err << prefix << shownName(r.data) << ": the data set holds no vertices; no picture written\n";
         return 1;
     }
-    if (!r.options.empty()) d.loadOptionFile(r.options);
-    for (const std::string& s : r.sets) setOptionAssignment(m_program->options, s);
+    if (!r.options.empty()) readOptionFile(files, r.options, o);
+    for (const std::string& s : r.sets) setOptionAssignment(o, s);
     if (!r.options.empty() || !r.sets.empty()) {
-        store.applyDefaultTint();
-        store.applyDefaultMethod();
+        m_store.applyDefaultTint();
+        m_store.applyDefaultMethod();
     }
-    d.setPictureSize(r.width, r.height);
-    d.still().setThreads(r.threads);
-    m_program->controlWindow().RotateExecute();
-    return m_desktop.errorCount() > 0 ? 1 : 0;
+    m_store.moveVerticesOffAxis();
+    m_picture = std::make_unique<SolidPicture>(m_store, o, r.colorDepth == 8 ? ColourPath::Palette : ColourPath::TrueColour,
+                                               r.width, r.height);
+    m_picture->still().setThreads(r.threads);
+    // The display's brightness bar starts at the factory brightness; a light
+    // so near that the bar ends below it pulls the brightness down with it.
+    const std::int32_t barMax = BrightnessRange::maxOf(o);
+    if (BrightnessRange::FactoryThumb > barMax) o.bright = barMax;
+    o.displayMode = DisplayMode::Still;
+    m_picture->drawStill();
+    return 0;
 }
 
 }  // namespace vantor::cli

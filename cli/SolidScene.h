@@ -1,9 +1,9 @@
 #pragma once
 // The solid of a data set as the display window shows it, without a
-// screen: a program over a headless desktop, the data set loaded as the
-// control window's load does (with its .zuk and .vop), further options
-// applied, and the rotate command run. `render` and `animate --simulation`
-// start from it.
+// window: the data set loaded as the control window's load does (with its
+// .zuk and .vop), further options applied, the on-axis adjustment of the
+// rotate command made and the still picture drawn from the factory options.
+// `render` and `animate --simulation` start from it.
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -12,12 +12,10 @@
 #include <vector>
 
 #include "CommandLine.h"
-#include "HeadlessDesktop.h"
-
-namespace vantor {
-class Program;
-class DisplayWindow;
-}  // namespace vantor
+#include "model/figures/FigureStore.h"
+#include "model/options/DisplayOptions.h"
+#include "platform/files/Files.h"
+#include "render/picture/SolidPicture.h"
 
 namespace vantor::cli {
 
@@ -42,19 +40,22 @@ std::optional<SceneRequest> sceneRequestOf(const Arguments& args, const std::str
 
 class SolidScene {
 public:
-    SolidScene(std::ostream& err, int colorDepth);
-    ~SolidScene();
+    explicit SolidScene(std::ostream& err);
     // Loads and draws; 0 when the picture stands, else the exit code, with
     // the reason written to err.
     int build(const SceneRequest& request, const std::string& command);
-    Program& program() { return *m_program; }
-    DisplayWindow& display();
-    HeadlessDesktop& desktop() { return m_desktop; }
+    const FigureStore& store() const { return m_store; }
+    const DisplayOptions& options() const { return m_options; }
+    // After a build that returned 0.
+    SolidPicture& picture() { return *m_picture; }
+    const Files& files() const { return m_files; }
 
 private:
     std::ostream& m_err;
-    HeadlessDesktop m_desktop;
-    std::unique_ptr<Program> m_program;
+    Files m_files{"."};
+    DisplayOptions m_options;
+    FigureStore m_store{m_options};
+    std::unique_ptr<SolidPicture> m_picture;
 };
 
 }  // namespace vantor::cli

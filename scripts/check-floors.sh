@@ -2,8 +2,12 @@
 # Keeps the layering of src/ visible and true:
 #  - each floor includes only itself and the floors below it;
 #  - the include graph between the folders of src/ has no cycle;
+#  - the command line (cli/) includes nothing from windows/ or app/: it
+#    draws through model/, render/ and export/ alone;
 #  - no product source file passes 500 lines.
 # Usage: check-floors.sh [SOURCE_ROOT]   (default: the repository of this script)
+# Run with sh as well as bash: it needs bash's arrays.
+if [ -z "${BASH_VERSION:-}" ]; then exec bash "$0" "$@"; fi
 set -u
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$root" || exit 2
@@ -39,6 +43,18 @@ if ! sort -u "$edges" | tsort > /dev/null 2> "$edges.err"; then
     status=1
 fi
 rm -f "$edges.err"
+
+if [[ -d cli ]]; then
+    while IFS= read -r file; do
+        while IFS= read -r inc; do
+            case $inc in
+                windows/*|app/*)
+                    echo "floors: $file includes $inc: the command line draws without windows (model/, render/, export/)"
+                    status=1 ;;
+            esac
+        done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
+    done < <(find cli -name '*.h' -o -name '*.cpp' | sort)
+fi
 
 while read -r lines file; do
     [[ $file == total ]] && continue

@@ -10,6 +10,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/model/formats/VanFormat.cpp
   src/model/options/OptionFields.cpp
   src/model/options/OptionFile.cpp
+  src/model/options/StandardOptions.cpp
   src/model/scenario/FrameSource.cpp
   src/model/scenario/Scenario.cpp
 )

@@ -15,6 +15,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/windows/display/DisplayWindowStillPass.cpp
   src/windows/display/OptionMenuTable.cpp
   src/windows/display/DisplayWindowLook.cpp
+  src/windows/display/LookGesture.cpp
   src/windows/display/DisplayWindowMenus.cpp
   src/windows/display/DisplayWindowOptionFiles.cpp
   src/windows/display/DisplayWindowOptions.cpp

@@ -15,7 +15,12 @@
 #include "platform/files/BoundedRead.h"
 #include "platform/files/Files.h"
 #include "platform/pixels/Bmp.h"
+#include "support/ProgramFixture.h"
 #include "support/ScenarioHarness.h"
+#include "support/ScriptedDesktop.h"
+#include "app/Program.h"
+#include "windows/control/ControlWindow.h"
+#include "windows/display/DisplayWindow.h"
 #include "support/TempDir.h"
 
 using namespace vantor;
@@ -227,6 +232,56 @@ TEST_F(Animate, QuantizedVaseFramesKeepAtLeast48Decibels) {
         EXPECT_GE(psnr(gif.frames[i].pixels, want), 48.0);
     }
     EXPECT_LE(gifBytes.size(), 152479u);
+}
+
+// The command has no window: its turn must be the one the display window
+// shows after the rotate command, frame by frame, on both colour paths.
+TEST_F(Animate, SimulationFramesAreTheDisplayWindowsFrames) {
+    DisplayOptions options;
+    options.setFactoryValues();
+    options.simuUnitAngle = 30;
+    options.viewHeight = 30;
+    FigureStore store(options);
+    store.clearVertices();
+    store.resetFigureTable();
+    test::setVertices(store, 12);
+    const Files files(dir.path());
+    DataSetFiles(store, files).save(DataFormat::Va4, dir.file("cup.va4"), dir.file("cup.zuk"));
+    writeOptionFile(files, dir.file("cup.vop"), options);
+    for (int depth : {32, 8}) {
+        SCOPED_TRACE(depth);
+        ASSERT_EQ(run({dir.file("cup.va4"), "--simulation", "--color-depth", std::to_string(depth), "-o",
+                       dir.file("turn.png")}),
+                  0)
+            << err.str();
+        const test::DecodedAnimation written = test::decodeApng(dir.read("turn.png"));
+
+        test::ScriptedDesktop desktop;
+        desktop.screenInfo.bitsPerPixel = depth;
+        Program program(desktop, test::configIn(dir));
+        program.controlWindow().activate();
+        program.displayWindow().loadOptionFile(dir.file("cup.vop"));
+        program.store.clearVertices();
+        program.store.resetFigureTable();
+        DataSetFiles(program.store, program.files).load(DataFormat::Va4, dir.file("cup.va4"), dir.file("cup.zuk"));
+        program.store.HighestFigure = program.store.LoadedHighest;
+        program.controlWindow().RotateExecute();
+        DisplayWindow& display = program.displayWindow();
+        display.mnSimuStartClick();
+        ASSERT_EQ(written.frames.size(), static_cast<std::size_t>(display.simuTicksPerTurn()));
+        for (std::size_t i = 0; i < written.frames.size(); ++i) {
+            SCOPED_TRACE(i);
+            display.simuTimerTimer();
+            const Bitmap& shown = display.displayPicture();
+            std::vector<std::uint32_t> pixels;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x) {
+                    const TColor c = shown.pixelColor(x, y);
+                    pixels.push_back(std::uint32_t(colorR(c)) << 16 | std::uint32_t(colorG(c)) << 8 | colorB(c));
+                }
+            ASSERT_EQ(written.frames[i].pixels, pixels);
+        }
+    }
 }
 
 // Regression: rejected lines were printed raw, so a scenario could set the

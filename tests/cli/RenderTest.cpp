@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "platform/pixels/Png.h"
 #include "app/Program.h"
+#include "model/options/BrightnessRange.h"
 #include "model/figures/FigureStore.h"
 #include "windows/control/ControlWindow.h"
 #include "model/formats/DataSetFiles.h"
@@ -205,6 +206,38 @@ TEST(RenderCommand, AStandardOptionFileBesideTheProgramChangesNothing) {
     const Rendered r = render({dir.file("cup.va4"), "-o", dir.file("cup.bmp")});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(coloursOf(readBmpFile(dir.file("cup.bmp"))), coloursOf(expected));
+}
+
+// A display whose light is so near that its brightness bar ends below the
+// thumb pulls the brightness down to the bar's end; the command, which has
+// no bar, must draw what the window draws on both sides of that edge.
+TEST(RenderCommand, ANearLightPullsTheBrightnessDownAsTheWindowsBarDoes) {
+    struct Case {
+        const char* name;
+        double lightDistRate;  // the bar ends at round((rate + 3)² × 255)
+        bool pulled;
+    };
+    const Case cases[] = {
+        {"bar ending at the factory brightness 1000", -1.0197, false},
+        {"bar ending one below it, at 999", -1.0203, true},
+        {"factory light", 2.4, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DisplayOptions o;
+        o.setFactoryValues();
+        o.lightDistRate = c.lightDistRate;
+        EXPECT_EQ(BrightnessRange::maxOf(o) < BrightnessRange::FactoryThumb, c.pulled);
+        for (int depth : {32, 8}) {
+            SCOPED_TRACE(depth);
+            TempDir dir;
+            writeCup(dir, "cup", o);
+            const Bitmap expected = drawnByTheProgram(dir, "cup", depth);
+            const Rendered r = render({dir.file("cup.va4"), "-o", dir.file("cup.bmp"), "--color-depth", std::to_string(depth)});
+            ASSERT_EQ(r.code, 0) << r.err;
+            EXPECT_EQ(coloursOf(readBmpFile(dir.file("cup.bmp"))), coloursOf(expected));
+        }
+    }
 }
 
 TEST(RenderCommand, BadInputGetsAClearMessageAndNoPicture) {

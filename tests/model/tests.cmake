@@ -5,4 +5,5 @@ list(APPEND VANTOR_TEST_SOURCES
   model/formats/DataSetFilesTest.cpp
   model/formats/OptionFileTest.cpp
   model/formats/VertexFormatsTest.cpp
+  model/options/StandardOptionsTest.cpp
 )

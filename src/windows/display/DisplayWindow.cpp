@@ -7,12 +7,13 @@
 #include "windows/dialogs/LightDirectionDialog.h"
 #include "windows/dialogs/ShiftPictureDialog.h"
 #include "windows/shared/Workspace.h"
-#include "model/options/OptionFile.h"
-#include "platform/files/IoError.h"
+#include "model/options/BrightnessRange.h"
+#include "model/options/StandardOptions.h"
 
 namespace vantor {
 
-DisplayWindow::DisplayWindow(Workspace& work, DisplayRequests& peers) : Form("DisplayWindow"), m_workspace(work), m_peers(peers) {
+DisplayWindow::DisplayWindow(Workspace& work, DisplayRequests& peers)
+    : Form("DisplayWindow"), m_look(work.store, work.options), m_workspace(work), m_peers(peers) {
     setCaption("回転体表示 （データ名未定）");
     setBorderStyle(BorderStyle::Single);
     layoutControls();
@@ -80,7 +81,7 @@ void DisplayWindow::layoutControls() {
     imgSolid.onMouseMove = [this](unsigned shift, int x, int y) { imgSolidMouseMove(shift, x, y); };
     imgSolid.onMouseWheel = [this](int delta, unsigned shift, int x, int y) { imgSolidMouseWheel(delta, shift, x, y); };
 
-    scbBright.setParams(700, 21, 7000);
+    scbBright.setParams(700, BrightnessRange::Min, 7000);
     scbBright.setSmallChange(20);
     scbBright.setLargeChange(100);
     scbBright.onChange = [this] { scbBrightChange(); };
@@ -93,24 +94,18 @@ void DisplayWindow::layoutControls() {
 bool DisplayWindow::palettePath() const { return m_peers.colorDepth() == 8; }
 
 void DisplayWindow::createDisplayBitmap() {
-    displayBitmap.resize(m_pictureWidth, m_pictureHeight, palettePath() ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
-    m_still = std::make_unique<StillDisplay>(m_workspace.store, m_workspace.options, displayBitmap,
-                                             palettePath() ? ColourPath::Palette : ColourPath::TrueColour);
-    // Until the first pass the palette holds black and the background.
-    if (palettePath()) m_still->palette.attachStill(displayBitmap);
-    imgSolid.setPicture(&displayBitmap);
-}
-
-void DisplayWindow::setPictureSize(int width, int height) {
-    m_pictureWidth = width;
-    m_pictureHeight = height;
-    renewDisplayBitmap();
+    const int w = m_picture ? m_picture->bitmap().width() : PictureWidth;
+    const int h = m_picture ? m_picture->bitmap().height() : PictureHeight;
+    m_simulation.reset();
+    m_picture = std::make_unique<SolidPicture>(m_workspace.store, m_workspace.options,
+                                               palettePath() ? ColourPath::Palette : ColourPath::TrueColour, w, h);
+    m_simulation = std::make_unique<RotationSimulation>(m_workspace.store, m_workspace.options, *m_picture);
+    imgSolid.setPicture(&m_picture->bitmap());
 }
 
 void DisplayWindow::renewDisplayBitmap() {
-    displayBitmap.resize(m_pictureWidth, m_pictureHeight, displayBitmap.format());
-    if (palettePath()) m_still->palette.attachStill(displayBitmap);
-    imgSolid.setPicture(&displayBitmap);
+    m_picture->renew();
+    imgSolid.setPicture(&m_picture->bitmap());
 }
 
 void DisplayWindow::FormCreate() {
@@ -125,22 +120,16 @@ void DisplayWindow::FormCreate() {
     if (palettePath()) mnTint.setCaption("回転体の色調(&T)");
 
     DisplayOptions& o = m_workspace.options;
-    o.setFactoryValues();
-    o.setFactoryStandardColours();
+    setFactoryOptions(o);
     setFactoryMarks();
     pgbAngle.setVisible(false);
     m_workspace.clock.stop();
     backLoaded = false;
 
-    const std::string standard = m_workspace.standardOptionPathForReading();
-    if (m_workspace.config.readStandardOptions && m_workspace.files.fileExists(standard)) {
-        try {
-            loadOptionFile(standard);
-            o.takeColoursAsStandard();
-        } catch (const IoError&) {
-            // An unreadable standard file leaves the factory values in force.
-        }
-    }
+    // An unreadable standard file leaves the factory values in force.
+    if (m_workspace.config.readStandardOptions &&
+        readStandardOptions(m_workspace.files, m_workspace.standardOptionPathForReading(), o))
+        optionsRead();
     scbUpdating = false;
     mnDispRunClick();
 }

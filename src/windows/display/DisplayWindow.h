@@ -1,16 +1,18 @@
 #pragma once
 // The solid-of-revolution display window: the picture of the solid in the
 // display bitmap, the labels above it, the brightness bar, the progress bar
-// of a drawing pass and the menus of the display. The drawing itself is the
-// StillDisplay; this class wires it to the window's controls.
+// of a drawing pass and the menus of the display. The picture and its
+// drawing are the SolidPicture, the simulation's frames the
+// RotationSimulation, the drag-to-look the LookGesture; this class wires them
+// to the window's controls.
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "render/simulation/MeridianSweep.h"
-#include "render/simulation/PaletteBand.h"
+#include "render/picture/SolidPicture.h"
+#include "render/simulation/RotationSimulation.h"
 #include "render/still/StillDisplay.h"
 #include "platform/pixels/Bitmap.h"
 #include "platform/widgets/Dialogs.h"
@@ -20,6 +22,7 @@
 #include "platform/widgets/MenuItem.h"
 #include "platform/widgets/ProgressBar.h"
 #include "platform/widgets/ScrollBar.h"
+#include "windows/display/LookGesture.h"
 #include "windows/shared/Peers.h"
 
 namespace vantor {
@@ -208,7 +211,7 @@ public:
 
     // The picture: Indexed8 with the display palette on a 256-colour
     // screen, Rgb32 otherwise.
-    const Bitmap& displayPicture() const { return displayBitmap; }
+    const Bitmap& displayPicture() const { return m_picture->bitmap(); }
     // A picture is loaded to stand behind the solid.
     bool backgroundLoaded() const { return backLoaded; }
 
@@ -218,7 +221,7 @@ public:
     void displayStartFromOption();
     // 256-colour screens: new brightness values and palette, no redraw.
     void ImmediatePaletteChange();
-    void SetBrights() { m_still->SetBrights(); }
+    void SetBrights() { m_picture->still().SetBrights(); }
     // 256-colour screens: the brightness ramp into the palette, then the
     // picture is shown again. Nothing on other screens.
     void SetPaletteOfWindow();
@@ -259,6 +262,8 @@ public:
     // Option files and the standard options (DisplayWindowOptionFiles.cpp).
     // Reads an option file into the options and brings the menus in line (no redraw).
     void loadOptionFile(const std::string& fileName);
+    // Brings the menus in line with options just read (no redraw).
+    void optionsRead();
     // Writes the options to an option file.
     void saveOptionFile(const std::string& fileName);
     void mnReadOptionsClick();
@@ -280,7 +285,7 @@ public:
     void imgSolidMouseMove(unsigned shift, int x, int y);
     void imgSolidMouseWheel(int delta, unsigned shift, int x, int y);
     void FormKeyDown(int key, unsigned shift) override;
-    bool looking() const { return m_look.active; }
+    bool looking() const { return m_look.active(); }
     // The preview of a drag: the unit angle it uses and its picture's size.
     int previewUnitAngle() const;
     bool previewHalfSize() const;
@@ -332,34 +337,24 @@ public:
     void mnAUnitDegreeClick(MenuItem& sender);
     void FormHide() override;
 
-    // Headless use (command line, benchmarks): after mnSimuStartClick, each
-    // simuTimerTimer() leaves the next frame in displayBitmap (on the palette
-    // path only its palette changes). simuTicksPerTurn() ticks bring the
-    // picture back to where it started.
-    bool simuRunning() const { return m_simu.running; }
-    int simuTicksPerTurn() const;
+    // After mnSimuStartClick, each simuTimerTimer() leaves the next frame in
+    // the picture (on the palette path only its palette changes).
+    // simuTicksPerTurn() ticks bring the picture back to where it started.
+    bool simuRunning() const { return m_simulation->running(); }
+    int simuTicksPerTurn() const { return m_simulation->ticksPerTurn(); }
     // Ticks handled since the simulation started.
-    int simulationTicks() const { return simuTickCount; }
+    int simulationTicks() const { return m_simulation->ticks(); }
     // Palette path: the brightened entry; true colour: the angle of the line
-    // set on the picture (the sweep's s2).
-    int simuHighlight() const { return m_simu.h; }
-    int simuSweepAngle() const { return m_simu.s2; }
+    // set on the picture.
+    int simuHighlight() const { return m_simulation->highlight(); }
+    int simuSweepAngle() const { return m_simulation->sweepAngle(); }
 
     void mnLDirSimpleClick();
     void mnLDirAngleClick();
     void mnScrollValueClick();
 
-    // Every option back to its factory value, the standard tint and
-    // background included, and the brightness bar where a factory start
-    // leaves it; the standard option file is not read. For work that must
-    // depend only on the files it names (the command line).
-    void resetToFactoryOptions();
-
-    StillDisplay& still() { return *m_still; }
+    StillDisplay& still() { return m_picture->still(); }
     bool palettePath() const;
-    // Pictures of another size than the window's, for work without a
-    // window (the command line); the view is scaled to fill them.
-    void setPictureSize(int width, int height);
     // True while a still display pass is drawing.
     bool drawing() const { return m_passRunning; }
 
@@ -370,15 +365,6 @@ public:
 private:
     void buildSimuMenu();
     void showSimulationLabels();
-    struct SimuState {
-        bool running = false;
-        int h = 0;   // palette path: entry now brightened
-        int s1 = 0;  // true colour: angle of the next line set
-        int s2 = 0;  // true colour: angle of the set on the picture
-        bool linesDrawn = false;
-    } m_simu;
-    MeridianSweep m_sweep;
-    PaletteBand m_band;
 
     struct Drag {
         bool active = false;
@@ -387,23 +373,11 @@ private:
         std::string savedCaption;
     };
     void drawGrabRing(int x, int y);
-    struct Look {
-        bool active = false;
-        bool moved = false;
-        int pressX = 0;
-        int pressY = 0;
-        double startHeight = 0;
-        double startLightDir = 0;
-    };
-    Look m_look;
-    void lookPress(int x, int y);
+    LookGesture m_look;
     void lookRelease();
     // Stores a view height and light direction reached by hand, with the
     // marks their typed-value commands leave, and draws the exact picture.
     void lookCommit(double height, double lightDir);
-    DisplayOptions m_previewOptions;
-    Bitmap m_previewBitmap;
-    std::unique_ptr<StillDisplay> m_preview;
     // The labels above the picture say what it is ("立体表示", "シミュレーション",
     // "平行移動"), in lime; the step label follows when `degrees` is given.
     void labelPicture(const std::string& what, std::optional<int> degrees = std::nullopt);
@@ -423,6 +397,7 @@ private:
     void buildMenus();
     void buildOptionLists();
     void layoutControls();
+    // The picture in the colour path of the screen, blank.
     void createDisplayBitmap();
     // A new blank picture of the same size and format.
     void renewDisplayBitmap();
@@ -439,9 +414,8 @@ private:
     int m_storeListener = 0;
     // Follows the figure store's changes (see redrawSolid).
     void followStore();
-    int m_pictureWidth = PictureWidth;
-    int m_pictureHeight = PictureHeight;
-    std::unique_ptr<StillDisplay> m_still;
+    std::unique_ptr<SolidPicture> m_picture;
+    std::unique_ptr<RotationSimulation> m_simulation;
     Drag m_drag;
     bool m_passRunning = false;
     bool m_drawingStarted = false;
@@ -449,14 +423,11 @@ private:
     long long m_lastEventsMs = 0;
     long long eventsIntervalMs = 40;
 
-    // The picture shown in imgSolid (see displayPicture).
-    Bitmap displayBitmap;
     // A picture stretched behind the solid instead of the background colour.
     Bitmap backBitmap;
     bool backLoaded = false;
     // True while the program itself moves the brightness bar.
     bool scbUpdating = false;
-    int simuTickCount = 0;
 };
 
 }  // namespace vantor

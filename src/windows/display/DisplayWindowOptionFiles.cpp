@@ -6,9 +6,9 @@
 #include "windows/shared/Workspace.h"
 #include "model/figures/FigureStore.h"
 #include "model/options/OptionFile.h"
+#include "model/options/StandardOptions.h"
 #include "windows/display/DisplayWindow.h"
 #include "windows/display/OptionMenuTable.h"
-#include "platform/numbers/Numbers.h"
 
 namespace vantor {
 
@@ -25,10 +25,14 @@ void checkCaptionValue(std::initializer_list<MenuItem*> items, std::int32_t valu
 }  // namespace
 
 void DisplayWindow::loadOptionFile(const std::string& fileName) {
-    DisplayOptions& o = m_workspace.options;
     // The reader replaces a step that no menu offers (3 for the still
     // display, 2 for the simulation) and renews lightDist.
-    readOptionFile(m_workspace.files, fileName, o);
+    readOptionFile(m_workspace.files, fileName, m_workspace.options);
+    optionsRead();
+}
+
+void DisplayWindow::optionsRead() {
+    const DisplayOptions& o = m_workspace.options;
     SetSimuUnitAngleCheck();
     switch (static_cast<DrawMethod>(o.defaultMethod)) {
         case DrawMethod::Wire: mnWire.setChecked(true); break;
@@ -86,8 +90,7 @@ void DisplayWindow::InitAllOptions() {
         loadOptionFile(standard);
         o.takeColoursAsStandard();
     } else {
-        o.setFactoryValues();
-        o.setFactoryStandardColours();
+        setFactoryOptions(o);
         setFactoryMarks();
         pgbAngle.setVisible(false);
         m_workspace.clock.stop();
@@ -96,19 +99,6 @@ void DisplayWindow::InitAllOptions() {
     m_workspace.store.applyDefaultTint();
     m_workspace.store.applyDefaultMethod();
     displayStartFromOption();
-}
-
-void DisplayWindow::resetToFactoryOptions() {
-    DisplayOptions& o = m_workspace.options;
-    o.setFactoryValues();
-    o.setFactoryStandardColours();
-    setFactoryMarks();
-    // A thumb left high by a standard option file would be pulled down to
-    // the next pass's maximum and override the brightness just set.
-    const long double rate = o.lightDistRate + 3;
-    scbUpdating = true;
-    scbBright.setParams(roundI32(o.bright), scbBright.min(), roundI32(rate * 255 * rate));
-    scbUpdating = false;
 }
 
 void DisplayWindow::setFactoryMarks() {

@@ -1,27 +1,17 @@
 // Commands on the picture itself: moving it with the mouse, saving it, a
 // background image behind the solid, and the scenario editor.
-#include <algorithm>
-#include <cctype>
-
 #include "windows/shared/Workspace.h"
 #include "windows/display/DisplayWindow.h"
 #include "platform/pixels/Bmp.h"
+#include "render/picture/SolidPicture.h"
 #include "platform/pixels/Canvas.h"
 #include "platform/numbers/Numbers.h"
-#include "platform/pixels/Png.h"
 
 namespace vantor {
 
 namespace {
 constexpr int RingRadius = 7;
 constexpr int RingPenWidth = 7;
-
-bool hasPngExtension(const std::string& name) {
-    if (name.size() < 4) return false;
-    std::string ext = name.substr(name.size() - 4);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".png";
-}
 }  // namespace
 
 void DisplayWindow::labelPicture(const std::string& what, std::optional<int> degrees) {
@@ -38,7 +28,7 @@ void DisplayWindow::labelPicture(const std::string& what, std::optional<int> deg
 
 // Inverting both times makes the second ring erase the first exactly.
 void DisplayWindow::drawGrabRing(int x, int y) {
-    Canvas canvas(displayBitmap);
+    Canvas canvas(m_picture->bitmap());
     canvas.pen.mode = PenMode::Invert;
     canvas.pen.width = RingPenWidth;
     canvas.brush.style = BrushStyle::Clear;
@@ -49,9 +39,9 @@ void DisplayWindow::drawGrabRing(int x, int y) {
 void DisplayWindow::imgSolidMouseDown(MouseButton button, unsigned /*shift*/, int x, int y) {
     // The left button looks round the solid; a second button pressed during
     // a move or a look does not start another.
-    if (m_drag.active || m_look.active) return;
+    if (m_drag.active || m_look.active()) return;
     if (button == MouseButton::Left) {
-        lookPress(x, y);
+        m_look.press(x, y);
         return;
     }
     // The running line animation draws with an inverting pen over the
@@ -69,7 +59,7 @@ void DisplayWindow::imgSolidMouseDown(MouseButton button, unsigned /*shift*/, in
 
 void DisplayWindow::imgSolidMouseUp(MouseButton button, unsigned /*shift*/, int x, int y) {
     if (button == MouseButton::Left) {
-        if (m_look.active) lookRelease();
+        if (m_look.active()) lookRelease();
         return;
     }
     if (!m_drag.active) return;
@@ -84,10 +74,7 @@ void DisplayWindow::imgSolidMouseUp(MouseButton button, unsigned /*shift*/, int 
     displayStartFromOption();
 }
 
-void DisplayWindow::savePicture(const std::string& fileName) const {
-    if (hasPngExtension(fileName)) m_workspace.files.writeAtomic(fileName, encodePng(displayBitmap));
-    else m_workspace.files.writeAtomic(fileName, encodeBmp(displayBitmap));
-}
+void DisplayWindow::savePicture(const std::string& fileName) const { m_picture->save(m_workspace.files, fileName); }
 
 void DisplayWindow::mnSaveClick() {
     if (!m_workspace.executeFileDialog(dlgSaveBitmap)) return;

@@ -1,15 +1,12 @@
-// The rotation simulation: on a 256-colour screen a bright band travels
-// around the solid by palette animation alone; on other screens one meridian
-// of every figure sweeps around the still picture, drawn and erased with an
-// inverting pen. The control window's shared timer drives both.
+// The rotation simulation as the window runs it: the frames of its
+// RotationSimulation, driven by the control window's shared timer, with the
+// window's menus, labels and progress bar around them.
 #include <cstdint>
 
 #include "windows/shared/Workspace.h"
 #include "platform/numbers/SharedRoutines.h"
 #include "platform/numbers/TextNumbers.h"
 #include "windows/display/DisplayWindow.h"
-#include "render/simulation/AnglePicture.h"
-#include "render/simulation/SimuAngles.h"
 
 namespace vantor {
 
@@ -42,19 +39,9 @@ void DisplayWindow::AnimPrepare() {
     DisplayOptions& o = m_workspace.options;
     o.displayMode = DisplayMode::Simulation;
     showSimulationLabels();
-
-    StillDisplay& still = *m_still;
-    still.geometry.setZoomScale(o, displayBitmap.width(), displayBitmap.height());
-    still.geometry.PrepareViewPoint(o);
-    still.geometry.prepareInclination(o);
-    animSetPaletteOfWindow();
-    still.sortByDepth();
-
     pgbAngle.setPosition(90);
     pgbAngle.setVisible(true);
-    AnglePicture picture;
-    picture.paint(m_workspace.store, still, displayBitmap, o.simuUnitAngle, lightSnapAngle(o.lightDirH, o.simuUnitAngle),
-                  [this](int position) { pgbAngle.setPosition(position); });
+    m_simulation->paintAnglePicture([this](int position) { pgbAngle.setPosition(position); });
     pgbAngle.setVisible(false);
     showPicture();
 }
@@ -62,62 +49,42 @@ void DisplayWindow::AnimPrepare() {
 void DisplayWindow::mnSimuStartClick() {
     // A pass still drawing (this click reached us while it let the host
     // repaint) would paint over the simulation's picture.
-    if (m_simu.running || m_passRunning) return;
+    if (m_simulation->running() || m_passRunning) return;
     for (MenuItem* m : {&mnOption, &mnDisplayFile, &mnDispRun, &mnAnimation, &mnSimuStart, &mnSimuSpeed, &mnSimuUnitAngle})
         m->setEnabled(false);
     mnSimuEnd.setEnabled(true);
 
     DisplayOptions& o = m_workspace.options;
-    const int step = o.simuUnitAngle;
     if (palettePath()) {
         AnimPrepare();
-        m_simu.h = angleIndex(180, lightSnapAngle(o.lightDirH, step));
-        m_band.start(still().palette, m_simu.h);
     } else {
-        m_simu.s1 = m_simu.s2 = 180 - step;
-        m_simu.linesDrawn = false;
-        m_sweep.forget();
         o.displayMode = DisplayMode::Simulation;
         showSimulationLabels();
     }
-    m_simu.running = true;
-    simuTickCount = 0;
-
+    m_simulation->start();
     m_workspace.clock.start(TimerClient::Simulation, o.simuInterval);
 }
 
 void DisplayWindow::simuTimerTimer() {
-    DisplayOptions& o = m_workspace.options;
     // Ticks reach us only while the simulation owns the timer; one that
     // finds another picture shown (the still display ran meanwhile) would
     // mark that picture, so it is dropped.
-    if (!m_simu.running || o.displayMode != DisplayMode::Simulation) return;
-    ++simuTickCount;
-    const int step = o.simuUnitAngle;
-    if (palettePath()) {
-        m_band.advance(still().palette, step, displayBitmap);
-        m_simu.h = m_band.highlight();
-        showPicture();
-        return;
-    }
-    m_simu.s1 += step;
-    if (m_simu.s1 > 360) m_simu.s1 -= 360;
-    if (m_simu.linesDrawn) m_sweep.erase(displayBitmap);
-    m_simu.s2 = m_simu.s1;
-    invertMeridianTrueColour(m_simu.s2);
-    m_simu.linesDrawn = true;
+    if (!m_simulation->running() || m_workspace.options.displayMode != DisplayMode::Simulation) return;
+    m_simulation->tick();
+    showPicture();
 }
 
 void DisplayWindow::invertMeridianTrueColour(int a) {
-    StillDisplay& still = *m_still;
-    still.geometry.setZoomScale(m_workspace.options, displayBitmap.width(), displayBitmap.height());
-    m_sweep.draw(a, m_workspace.store, still.geometry, still.order, displayBitmap);
+    m_simulation->invertMeridian(a);
     showPicture();
 }
 
 void DisplayWindow::mnSimuEndClick() {
-    if (!m_simu.running) return;
-    m_simu.running = false;
+    if (!m_simulation->running()) return;
+    DisplayOptions& o = m_workspace.options;
+    // Only lines still on the picture are erased: a still display that ran
+    // meanwhile has painted over them already.
+    const bool linesHandled = m_simulation->end(o.displayMode == DisplayMode::Simulation);
     m_workspace.clock.stop();
     for (MenuItem* m : {&mnOption, &mnDisplayFile, &mnDispRun, &mnAnimation, &mnSimuStart, &mnSimuSpeed, &mnSimuUnitAngle})
         m->setEnabled(true);
@@ -125,15 +92,7 @@ void DisplayWindow::mnSimuEndClick() {
     // The simulation picture of a 256-colour screen stays, band and all.
     if (palettePath()) return;
 
-    DisplayOptions& o = m_workspace.options;
-    if (m_simu.linesDrawn) {
-        // Only lines still on the picture are erased: a still display that
-        // ran meanwhile has painted over them already.
-        if (o.displayMode == DisplayMode::Simulation) m_sweep.erase(displayBitmap);
-        else m_sweep.forget();
-        m_simu.linesDrawn = false;
-        showPicture();
-    }
+    if (linesHandled) showPicture();
     o.displayMode = DisplayMode::Still;
     lblBrightIndi.setVisible(true);
     scbBright.setVisible(true);
@@ -144,15 +103,6 @@ void DisplayWindow::FormHide() {
     // A hidden window has nothing to animate, and the data or the options
     // may change before it is shown again.
     mnSimuEndClick();
-}
-
-int DisplayWindow::simuTicksPerTurn() const {
-    const int step = m_workspace.options.simuUnitAngle;
-    if (palettePath()) {
-        const int advance = step / 2;
-        return advance < 1 ? 1 : (PaletteBand::RampEntries + advance - 1) / advance;
-    }
-    return step < 1 ? 1 : (360 + step - 1) / step;
 }
 
 void DisplayWindow::mnSimuSpeedClick() {

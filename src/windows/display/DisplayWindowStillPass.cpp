@@ -1,10 +1,11 @@
-// The still display as the window runs it: the pass of StillDisplay with the
-// window's labels, brightness bar and progress bar around it.
+// The still display as the window runs it: the pass of its SolidPicture with
+// the window's labels, brightness bar and progress bar around it.
 #include <algorithm>
 #include <chrono>
 
 #include "windows/shared/Workspace.h"
 #include "windows/display/DisplayWindow.h"
+#include "model/options/BrightnessRange.h"
 #include "platform/numbers/Numbers.h"
 
 namespace vantor {
@@ -30,32 +31,22 @@ void DisplayWindow::mnDispRunClick() {
         m_rerunRequested = false;
         m_drawingStarted = false;
         DisplayOptions& o = m_workspace.options;
-        StillDisplay& still = *m_still;
 
         o.displayMode = DisplayMode::Still;
         labelPicture("立体表示", o.unitAngle);
 
-        still.SetBrights();
-        still.prepareView();
-
         lblBrightIndi.setVisible(true);
         scbBright.setVisible(true);
         // A maximum below the thumb pulls it down, which sets the brightness
-        // through scbBrightChange; keep the bar's minimum reachable.
-        const long double rate = o.lightDistRate + 3;
-        scbBright.setMax(std::max<std::int32_t>(scbBright.min(), roundI32(rate * 255 * rate)));
-
-        still.sortByDepth();
+        // through scbBrightChange before the pass reads it.
+        scbBright.setMax(BrightnessRange::maxOf(o));
         ChangeScbPosition();
-        SetPaletteOfWindow();
-        still.fillBackground(backLoaded ? &backBitmap : nullptr);
-        SetPaletteOfWindow();
 
         pgbAngle.setPosition(90);
         pgbAngle.setVisible(true);
         m_drawingStarted = true;
         m_lastEventsMs = nowMs();
-        still.drawFinalElements([this](int position) { showProgress(position); });
+        m_picture->drawStill(backLoaded ? &backBitmap : nullptr, [this](int position) { showProgress(position); });
         pgbAngle.setVisible(false);
         showPicture();
     } while (m_rerunRequested);
@@ -75,20 +66,21 @@ void DisplayWindow::showProgress(int position) {
 }
 
 void DisplayWindow::showPicture() {
-    imgSolid.setPicture(&displayBitmap);
-    displayBitmap.changed();
+    Bitmap& picture = m_picture->bitmap();
+    imgSolid.setPicture(&picture);
+    picture.changed();
     imgSolid.invalidate();
 }
 
 void DisplayWindow::SetPaletteOfWindow() {
     if (!palettePath()) return;
-    m_still->SetPaletteOfWindow();
+    m_picture->still().SetPaletteOfWindow();
     showPicture();
 }
 
 void DisplayWindow::animSetPaletteOfWindow() {
     if (!palettePath()) return;
-    m_still->animSetPaletteOfWindow();
+    m_picture->still().animSetPaletteOfWindow();
     showPicture();
 }
 

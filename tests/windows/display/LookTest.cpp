@@ -4,6 +4,7 @@
 
 #include "support/DisplayWindowFixture.h"
 #include "windows/display/Look.h"
+#include "windows/display/LookGesture.h"
 #include "render/still/StillDisplay.h"
 #include "platform/widgets/VirtualKey.h"
 
@@ -39,6 +40,36 @@ TEST(LookArithmetic, ViewHeightStaysWithinTheRangeAndTheLightWrapsRound) {
     EXPECT_DOUBLE_EQ(look::zoomAfter(1.5, 120), 1.65);
     EXPECT_DOUBLE_EQ(look::zoomAfter(1.5, -240), 1.5 / 1.21);
     EXPECT_EQ(look::zoomAfter(0.105, -120), 0.1) << "never below 0.1";
+}
+
+// The gesture alone, without a window: what each step of a drag reports and
+// what its release hands over.
+TEST(LookGesture, ADragReportsItsFirstMoveAndHandsOverTheViewItReached) {
+    DisplayOptions o;
+    o.setFactoryValues();
+    FigureStore store(o);
+    LookGesture look(store, o);
+    EXPECT_EQ(look.move(10, 10), LookGesture::Move::None) << "no drag yet";
+    EXPECT_FALSE(look.release()) << "a release without a press";
+
+    look.press(100, 100);
+    EXPECT_TRUE(look.active());
+    EXPECT_EQ(look.move(100, 100), LookGesture::Move::None) << "still on the press point";
+    EXPECT_FALSE(look.release()) << "a click leaves the view as it was";
+    EXPECT_FALSE(look.active());
+
+    look.press(100, 100);
+    EXPECT_EQ(look.move(101, 100), LookGesture::Move::Began);
+    EXPECT_EQ(look.move(100, 100), LookGesture::Move::Continued) << "back on the press point is still a drag";
+    EXPECT_EQ(look.move(140, 400), LookGesture::Move::Continued);
+    const std::optional<LookGesture::View> reached = look.release();
+    ASSERT_TRUE(reached);
+    EXPECT_EQ(reached->height, 90) << "300 pixels down tilt 150 degrees, held at straight above";
+    EXPECT_EQ(reached->lightDir, look::lightDirAfter(o.lightDirH, 20));
+    EXPECT_EQ(o.viewHeight, 15) << "the options are the window's to change";
+
+    look.press(100, 100);
+    EXPECT_EQ(look.move(100, 101), LookGesture::Move::Began) << "each drag has its own first move";
 }
 
 namespace {

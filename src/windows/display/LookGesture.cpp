@@ -1,0 +1,103 @@
+#include "windows/display/LookGesture.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "model/figures/FigureStore.h"
+#include "windows/display/Look.h"
+
+namespace vantor {
+
+namespace {
+
+// Elements a preview may draw: a 10,000-vertex preview (unit angle 18 on a
+// half-size canvas) then takes about 15 ms on one core, depth order and all.
+constexpr long long PreviewElements = 250'000;
+// The unit angles the menu offers, finest first.
+constexpr std::array<int, 11> MenuUnitAngles{1, 2, 3, 5, 6, 9, 10, 15, 18, 30, 45};
+
+long long elementsAt(int vertices, int unitAngle) {
+    return 2LL * std::max(0, vertices - 1) * StillDisplay::stepCount(unitAngle);
+}
+
+}  // namespace
+
+LookGesture::LookGesture(const FigureStore& store, const DisplayOptions& options)
+    : m_store(store), m_options(options) {}
+
+void LookGesture::press(int x, int y) {
+    m_active = true;
+    m_moved = false;
+    m_pressX = x;
+    m_pressY = y;
+    m_startHeight = m_options.viewHeight;
+    m_startLightDir = m_options.lightDirH;
+}
+
+LookGesture::Move LookGesture::move(int x, int y) {
+    if (!m_active) return Move::None;
+    Move step = Move::Continued;
+    if (!m_moved) {
+        if (x == m_pressX && y == m_pressY) return Move::None;
+        m_moved = true;
+        step = Move::Began;
+    }
+    m_previewOptions = m_options;
+    m_previewOptions.viewHeight = look::viewHeightAfter(m_startHeight, (y - m_pressY) * look::DegreesPerPixel);
+    m_previewOptions.lightDirH = look::lightDirAfter(m_startLightDir, (x - m_pressX) * look::DegreesPerPixel);
+    return step;
+}
+
+std::optional<LookGesture::View> LookGesture::release() {
+    const bool moved = m_active && m_moved;
+    m_active = false;
+    m_moved = false;
+    if (!moved) return std::nullopt;
+    return View{m_previewOptions.viewHeight, m_previewOptions.lightDirH};
+}
+
+int LookGesture::previewUnitAngle() const {
+    const int n = m_store.VertexCount, unit = m_options.unitAngle;
+    if (elementsAt(n, unit) <= PreviewElements) return unit;
+    for (int u : MenuUnitAngles)
+        if (u > unit && elementsAt(n, u) <= PreviewElements) return u;
+    return MenuUnitAngles.back();
+}
+
+bool LookGesture::previewHalfSize() const {
+    return elementsAt(m_store.VertexCount, m_options.unitAngle) > PreviewElements;
+}
+
+void LookGesture::drawPreview(Bitmap& target, ColourPath path, const Bitmap* background) {
+    const int unit = previewUnitAngle();
+    const bool half = previewHalfSize();
+    const int w = half ? std::max(1, target.width() / 2) : target.width();
+    const int h = half ? std::max(1, target.height() / 2) : target.height();
+    if (m_previewBitmap.width() != w || m_previewBitmap.height() != h || m_previewBitmap.format() != target.format())
+        m_previewBitmap.resize(w, h, target.format());
+    if (!m_preview) {
+        m_preview = std::make_unique<StillDisplay>(m_store, m_previewOptions, m_previewBitmap, path);
+        // A preview is short: its threads would wait for one another at
+        // every step longer than they save, above all on a busy machine.
+        m_preview->setThreads(1);
+    }
+    m_previewOptions.unitAngle = unit;
+    m_preview->run(background);
+    const int dw = target.width(), dh = target.height();
+    for (int y = 0; y < dh; ++y) {
+        const int sy = static_cast<int>(static_cast<long long>(y) * h / dh);
+        if (target.format() == PixelFormat::Indexed8) {
+            const std::uint8_t* from = m_previewBitmap.indexRow(sy);
+            std::uint8_t* to = target.indexRow(y);
+            for (int x = 0; x < dw; ++x) to[x] = from[static_cast<long long>(x) * w / dw];
+        } else {
+            const std::uint32_t* from = m_previewBitmap.rgbRow(sy);
+            std::uint32_t* to = target.rgbRow(y);
+            for (int x = 0; x < dw; ++x) to[x] = from[static_cast<long long>(x) * w / dw];
+        }
+    }
+    if (path == ColourPath::Palette) target.attachPalette(m_previewBitmap.palette());
+}
+
+}  // namespace vantor
