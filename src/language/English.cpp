@@ -296,8 +296,6 @@ constexpr TextPair Texts[] = {
      "This data set is being saved by another program; try again in a moment"},
     {"保存の記録ファイルの名前がほかのファイルに使われているので保存できません",
      "The name of the save's journal is taken by another file, so the set cannot be saved"},
-    {"{0} の保存が途中で中断されていましたが、片付けられませんでした。",
-     "The save of {0} had been interrupted and could not be tidied up."},
     {"次の読み込みか保存でもう一度片付けます", "It is tried again at the next load or save."},
     {"ホームフォルダがわからないので、標準のオプションを保存できません（HOME も XDG_CONFIG_HOME も設定されていません）",
      "The standard options cannot be saved: there is no home folder (neither HOME nor XDG_CONFIG_HOME is set)"},
@@ -382,6 +380,8 @@ constexpr TextPair Patterns[] = {
      "The save of {0} had been interrupted; it has now been completed."},
     {"{0} の保存が途中で中断されていたので、保存を取り消しました。",
      "The save of {0} had been interrupted; it has been undone."},
+    {"{0} の保存が途中で中断されていましたが、片付けられませんでした。",
+     "The save of {0} had been interrupted and could not be tidied up."},
     // A folder named in a message on a line of its own.
     {"（{0}）", "({0})"},
     // A file error: the message, then the file's name.
