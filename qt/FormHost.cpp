@@ -10,8 +10,11 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include "Conversions.h"
+#include "Placement.h"
 #include "UiFont.h"
 #include "windows/control/HelpTopics.h"
 #include "app/Program.h"
@@ -71,7 +74,7 @@ void FormHost::syncForm() {
             }
         }
         move(m_form.left(), m_form.top());
-        show();
+        placeOnceFramed();
         raise();
     } else if (m_form.visible()) {
         move(m_form.left(), m_form.top());
@@ -204,6 +207,7 @@ void FormHost::closeEvent(QCloseEvent* e) {
 
 bool FormHost::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) dispatch([this] { m_form.activate(); });
+    if (e->type() == QEvent::Move) placeFrameOnScreen(false);
     if (e->type() == QEvent::Move && !m_syncing && isVisible()) {
         // Keep the model's position where the user moved the window.
         m_syncing = true;
@@ -211,6 +215,35 @@ bool FormHost::event(QEvent* e) {
         m_syncing = false;
     }
     return QMainWindow::event(e);
+}
+
+// The window manager adds the frame when it maps the window, after Qt
+// placed the window by its inside: the window is placed again once the
+// frame is known, at its first exposure or move that shows a frame, or,
+// without a frame, a second after it was shown.
+void FormHost::placeOnceFramed() {
+    m_intended = QPoint(m_form.left(), m_form.top());
+    m_positioned = false;
+    show();
+    if (QWindow* window = windowHandle()) window->installEventFilter(this);
+    QTimer::singleShot(1000, this, [this] { placeFrameOnScreen(true); });
+}
+
+bool FormHost::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Expose && watched == windowHandle()) placeFrameOnScreen(false);
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void FormHost::placeFrameOnScreen(bool evenUnframed) {
+    if (m_positioned || !isVisible()) return;
+    if (!evenUnframed && frameGeometry() == geometry()) return;
+    m_positioned = true;
+    QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!scr) return;
+    // The model's position is the frame's top left corner, title bar
+    // included, kept inside the area that panels leave free.
+    const QPoint place = framePositionOnScreen(QRect(m_intended, frameGeometry().size()), scr->availableGeometry());
+    if (place != pos()) move(place);
 }
 
 void FormHost::keyPressEvent(QKeyEvent* e) {

@@ -37,6 +37,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
@@ -45,6 +46,8 @@ private:
     friend struct ControlBuilders;
 
     void syncForm();
+    void placeOnceFramed();
+    void placeFrameOnScreen(bool evenUnframed);
     void buildMenu(vantor::MenuItem& item, QMenu* into);
     QActionGroup* radioGroup(QMenu* menu, int groupIndex);
     QWidget* buildControl(vantor::Control& control, QWidget* parent);
@@ -61,7 +64,10 @@ private:
     std::vector<std::pair<const vantor::Control*, QWidget*>> m_widgets;
     std::vector<std::tuple<QMenu*, int, QActionGroup*>> m_radioGroups;
     bool m_syncing = false;
+    // Whether the frame has been placed since the window was last shown,
+    // and where its top left corner was meant to go.
     bool m_positioned = false;
+    QPoint m_intended;
 };
 
 }  // namespace vantor::qt

@@ -10,12 +10,11 @@ namespace vantor::qt {
 
 QString helpFolder(const QString& language) {
     const QString exeDir = QCoreApplication::applicationDirPath();
-    const QStringList candidates = {
-        exeDir + "/../share/freevantor/help/" + language,
-#ifdef VANTOR_SOURCE_DIR
-        QStringLiteral(VANTOR_SOURCE_DIR) + "/docs/help/" + language,
-#endif
-    };
+    QStringList candidates = {exeDir + "/../share/freevantor/help/" + language};
+    // A program run from its build folder has no installed manual: run.sh
+    // and the tests name the source tree's.
+    const QString fromEnvironment = qEnvironmentVariable("VANTOR_HELP_DIR");
+    if (!fromEnvironment.isEmpty()) candidates << fromEnvironment + "/" + language;
     for (const QString& c : candidates)
         if (QFileInfo::exists(c + "/index.html")) return QDir(c).canonicalPath();
     return {};

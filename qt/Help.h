@@ -1,7 +1,7 @@
 #pragma once
 // The user manual: HTML pages installed with the program (or, when it runs
-// from its build folder, those of the source tree), opened in the desktop's
-// browser at the section of a help topic.
+// from its build folder, those of the folder VANTOR_HELP_DIR names), opened
+// in the desktop's browser at the section of a help topic.
 #include <QString>
 #include <QUrl>
 #include <string>

@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "Conversions.h"
+#include "FileDialogLocale.h"
 #include "FormHost.h"
 #include "Help.h"
 #include "app/Program.h"
@@ -81,6 +82,7 @@ bool QtDesktop::runFileDialog(FileDialog& d) {
     // Hide files of other types rather than greying them: the name completer
     // would otherwise turn "copy" typed under CSV into an existing copy.va2.
     if (auto* model = dlg.findChild<QFileSystemModel*>()) model->setNameFilterDisables(false);
+    showSizesAndDatesIn(dlg, QLocale());
     QStringList filters = qtFilters(d, m_language);
     dlg.setNameFilters(filters);
     if (d.filterIndex >= 1 && d.filterIndex <= filters.size()) dlg.selectNameFilter(filters[d.filterIndex - 1]);
