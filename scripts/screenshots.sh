@@ -78,11 +78,12 @@ cp "$repo"/examples/vase.* "$data/"
 )
 
 # Starts vantor in the data folder; it saves its visible windows into
-# $work/shots after DELAY ms and quits.
+# $work/shots after DELAY ms and quits. Japanese unless the arguments say
+# --lang en (the locale here would choose English).
 start_vantor() {
   local delay="$1"; shift
   rm -rf "$work/shots"
-  (cd "$data" && exec "$vantor" --screenshot-dir "$work/shots" --screenshot-delay "$delay" "$@" >/dev/null 2>&1) &
+  (cd "$data" && exec "$vantor" --lang ja --screenshot-dir "$work/shots" --screenshot-delay "$delay" "$@" >/dev/null 2>&1) &
   vantor_pid=$!
 }
 

@@ -13,7 +13,11 @@ width=$1 height=$2
 
 openbox >/dev/null 2>&1 &
 wm=$!
-sleep 1
+# Wait until the window manager runs (it announces itself on the root window).
+for i in $(seq 1 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.2
+done
 "$vantor" --lang en --show VantorF --show GEditF --show AnimeF "$examples/vase.va4" >/dev/null 2>&1 &
 program=$!
 # The windows are mapped, framed and placed within a few seconds.
