@@ -27,10 +27,11 @@ set(CPACK_PACKAGE_CONTACT "FreeVantor maintainers <maintainers@freevantor.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "draw the profile of a solid of revolution and look at the solid")
 # CPack puts the summary above this as the synopsis line. One string: a
 # CMake list would show its separators as lines of ";".
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "FreeVantor turns figures drawn left of a vertical axis into a solid of \
-revolution and paints it with a point light, as wireframe, surface or meshed surface. It runs a \
-rotation simulation, saves pictures, plays flip-book animations, exports meshes for 3-D printing \
-(STL, 3MF, OBJ, PLY), and comes with vantor-cli for batch work.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "FreeVantor turns figures drawn left of a vertical axis into a solid of\n\
+revolution and paints it with a point light, as wireframe, surface or\n\
+meshed surface. It runs a rotation simulation, saves pictures, plays\n\
+flip-book animations, exports meshes for 3-D printing (STL, 3MF, OBJ,\n\
+PLY), and comes with vantor-cli for batch work.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

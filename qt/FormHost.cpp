@@ -207,7 +207,7 @@ void FormHost::closeEvent(QCloseEvent* e) {
 
 bool FormHost::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) dispatch([this] { m_form.activate(); });
-    if (e->type() == QEvent::Move) placeFrameOnScreen(false);
+    if (e->type() == QEvent::Move && !m_placing.hasExpired()) placeFrameOnScreen();
     if (e->type() == QEvent::Move && !m_syncing && isVisible()) {
         // Keep the model's position where the user moved the window.
         m_syncing = true;
@@ -217,33 +217,51 @@ bool FormHost::event(QEvent* e) {
     return QMainWindow::event(e);
 }
 
-// The window manager adds the frame when it maps the window, after Qt
-// placed the window by its inside: the window is placed again once the
-// frame is known, at its first exposure or move that shows a frame, or,
-// without a frame, a second after it was shown.
+// The window manager adds the frame when it maps the window, and tells Qt
+// its size and place some moments later: until then the frame is put back
+// where it belongs at every exposure, move and tick of a short timer.
 void FormHost::placeOnceFramed() {
     m_intended = QPoint(m_form.left(), m_form.top());
-    m_positioned = false;
+    m_placing.setRemainingTime(PlacingTimeMs);
+    // The position names the frame's corner before the window is mapped, so
+    // that the window manager puts the title bar there.
+    create();
+    if (QWindow* window = windowHandle()) {
+        const QScreen* scr = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+        const QSize size = sizeHint().expandedTo(minimumSizeHint());
+        window->setFramePosition(scr ? framePositionOnScreen(QRect(m_intended, size), scr->availableGeometry()) : m_intended);
+        window->installEventFilter(this);
+    }
     show();
-    if (QWindow* window = windowHandle()) window->installEventFilter(this);
-    QTimer::singleShot(1000, this, [this] { placeFrameOnScreen(true); });
+    if (!m_placer) {
+        m_placer = new QTimer(this);
+        m_placer->setInterval(100);
+        connect(m_placer, &QTimer::timeout, this, [this] { placeFrameOnScreen(); });
+    }
+    m_placer->start();
 }
 
 bool FormHost::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::Expose && watched == windowHandle()) placeFrameOnScreen(false);
+    if (e->type() == QEvent::Expose && watched == windowHandle()) placeFrameOnScreen();
     return QMainWindow::eventFilter(watched, e);
 }
 
-void FormHost::placeFrameOnScreen(bool evenUnframed) {
-    if (m_positioned || !isVisible()) return;
-    if (!evenUnframed && frameGeometry() == geometry()) return;
-    m_positioned = true;
-    QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!scr) return;
+void FormHost::placeFrameOnScreen() {
+    if (m_placing.hasExpired()) {
+        if (m_placer) m_placer->stop();
+        return;
+    }
+    QWindow* window = windowHandle();
+    QScreen* scr = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!isVisible() || !window || !scr) return;
+    // The window's own view of its frame: the widget's may lag behind.
+    const QMargins frame = window->frameMargins();
+    const QRect inside = window->geometry();
+    const QRect framed = inside.marginsAdded(frame);
     // The model's position is the frame's top left corner, title bar
     // included, kept inside the area that panels leave free.
-    const QPoint place = framePositionOnScreen(QRect(m_intended, frameGeometry().size()), scr->availableGeometry());
-    if (place != pos()) move(place);
+    const QPoint place = framePositionOnScreen(QRect(m_intended, framed.size()), scr->availableGeometry());
+    if (place != framed.topLeft()) window->setPosition(place + QPoint(frame.left(), frame.top()));
 }
 
 void FormHost::keyPressEvent(QKeyEvent* e) {

@@ -3,6 +3,7 @@
 // from the models, mirrors every model change into its widget and forwards
 // the user's events to the handlers through the program's event dispatch.
 // Captions and hints are shown in the interface's language.
+#include <QDeadlineTimer>
 #include <QMainWindow>
 #include <functional>
 #include <tuple>
@@ -19,6 +20,7 @@ class Program;
 
 class QMenu;
 class QActionGroup;
+class QTimer;
 
 namespace vantor::qt {
 
@@ -47,7 +49,7 @@ private:
 
     void syncForm();
     void placeOnceFramed();
-    void placeFrameOnScreen(bool evenUnframed);
+    void placeFrameOnScreen();
     void buildMenu(vantor::MenuItem& item, QMenu* into);
     QActionGroup* radioGroup(QMenu* menu, int groupIndex);
     QWidget* buildControl(vantor::Control& control, QWidget* parent);
@@ -64,10 +66,12 @@ private:
     std::vector<std::pair<const vantor::Control*, QWidget*>> m_widgets;
     std::vector<std::tuple<QMenu*, int, QActionGroup*>> m_radioGroups;
     bool m_syncing = false;
-    // Whether the frame has been placed since the window was last shown,
-    // and where its top left corner was meant to go.
-    bool m_positioned = false;
+    // Where the frame's top left corner goes when the window is shown, and
+    // how long after that it is put back there.
+    static constexpr int PlacingTimeMs = 1500;
     QPoint m_intended;
+    QDeadlineTimer m_placing{0};
+    QTimer* m_placer = nullptr;
 };
 
 }  // namespace vantor::qt
