@@ -121,7 +121,9 @@ void FormHost::buildMenu(MenuItem& item, QMenu* into) {
     // the program puts a check mark on them.
     if (item.radioItem()) radioGroup(into, item.groupIndex())->addAction(action);
     auto sync = [this, action, &item] {
-        action->setText(shown(item.caption()));
+        // After a tab the keys show right-aligned, for the look only: the
+        // window handles them itself.
+        action->setText(shown(item.caption()) + (item.shortcutText().empty() ? QString() : "\t" + q(item.shortcutText())));
         action->setCheckable(item.radioItem() || item.checked());
         action->setChecked(item.checked());
         action->setEnabled(item.enabled());

@@ -21,6 +21,10 @@ QString helpFolder(const QString& language) {
 }
 
 QUrl helpUrl(const QString& folder, const std::string& topic) {
+    // A topic's own page leads to its section: openers such as xdg-open drop
+    // the #section of a file link.
+    const QString page = folder + "/topics/" + q(topic) + ".html";
+    if (!topic.empty() && QFileInfo::exists(page)) return QUrl::fromLocalFile(page);
     QUrl url = QUrl::fromLocalFile(folder + "/index.html");
     if (!topic.empty()) url.setFragment(q(topic));
     return url;

@@ -11,7 +11,9 @@ namespace vantor::qt {
 // The manual's folder of the given language ("ja", "en"); empty when none
 // is found.
 QString helpFolder(const QString& language);
-// The page and section of a topic; an empty topic is the start page.
+// The page of a topic (topics/TOPIC.html, which leads to its section of
+// index.html; index.html#TOPIC where there is none); an empty topic is the
+// start page.
 QUrl helpUrl(const QString& folder, const std::string& topic);
 
 }  // namespace vantor::qt

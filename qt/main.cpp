@@ -12,7 +12,6 @@
 
 #include "Conversions.h"
 #include "FormHost.h"
-#include "InterfaceLanguage.h"
 #include "ProgramIdentity.h"
 #include "QtDesktop.h"
 #include "TimerHost.h"
@@ -133,8 +132,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     vantor::qt::setProgramIdentity();
-    const vantor::Language language = opts.language.value_or(vantor::qt::interfaceLanguageOfLocale(
-        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
+    const vantor::Language language = opts.language.value_or(
+        vantor::languageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     vantor::qt::installQtTranslations(app, language);
     // Qt's own dialogs (file types, dates, sizes) speak the interface's
     // language, not the locale's.

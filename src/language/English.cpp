@@ -399,8 +399,8 @@ std::uint32_t nextCodePoint(std::string_view text, std::size_t& i) {
     return cp;
 }
 
-bool isEnglishLocale(std::string_view value) {
-    if (value.substr(0, 2) != "en") return false;
+bool isJapaneseLocale(std::string_view value) {
+    if (value.substr(0, 2) != "ja") return false;
     return value.size() == 2 || value[2] == '_' || value[2] == '.' || value[2] == '@';
 }
 
@@ -442,8 +442,8 @@ std::optional<Language> languageNamed(std::string_view name) {
 
 Language languageOfLocale(const char* lcAll, const char* lcMessages, const char* lang) {
     for (const char* value : {lcAll, lcMessages, lang})
-        if (value && *value) return isEnglishLocale(value) ? Language::English : Language::Japanese;
-    return Language::Japanese;
+        if (value && *value) return isJapaneseLocale(value) ? Language::Japanese : Language::English;
+    return Language::English;
 }
 
 }  // namespace vantor

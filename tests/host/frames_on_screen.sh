@@ -18,7 +18,7 @@ for i in $(seq 1 50); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.2
 done
-"$vantor" --lang en --show VantorF --show GEditF --show AnimeF "$examples/vase.va4" >/dev/null 2>&1 &
+"$vantor" --lang en --show DisplayWindow --show EditorWindow --show ScenarioWindow "$examples/vase.va4" >/dev/null 2>&1 &
 program=$!
 # The windows are mapped, framed and placed within a few seconds.
 sleep 4
