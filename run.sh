@@ -15,5 +15,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   exit 1
 fi
 # The manual of the source tree: the program has no installed one here.
-export VANTOR_HELP_DIR="$PWD/docs/help"
+export VANTOR_HELP_DIR="$PWD/docs/help" VANTOR_EXAMPLES_DIR="$PWD/examples"
 exec build/release/qt/vantor "$@"

@@ -20,6 +20,15 @@ QString helpFolder(const QString& language) {
     return {};
 }
 
+QString examplesFolder() {
+    QStringList candidates = {QCoreApplication::applicationDirPath() + "/../share/freevantor/examples"};
+    const QString fromEnvironment = qEnvironmentVariable("VANTOR_EXAMPLES_DIR");
+    if (!fromEnvironment.isEmpty()) candidates << fromEnvironment;
+    for (const QString& c : candidates)
+        if (QFileInfo::exists(c + "/vase.va4")) return QDir(c).canonicalPath();
+    return {};
+}
+
 QUrl helpUrl(const QString& folder, const std::string& topic) {
     // A topic's own page leads to its section: openers such as xdg-open drop
     // the #section of a file link.

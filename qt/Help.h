@@ -11,6 +11,9 @@ namespace vantor::qt {
 // The manual's folder of the given language ("ja", "en"); empty when none
 // is found.
 QString helpFolder(const QString& language);
+// The example data sets installed with the program (or those of the folder
+// VANTOR_EXAMPLES_DIR names); empty when none are found.
+QString examplesFolder();
 // The page of a topic (topics/TOPIC.html, which leads to its section of
 // index.html; index.html#TOPIC where there is none); an empty topic is the
 // start page.

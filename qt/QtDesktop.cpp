@@ -88,6 +88,10 @@ bool QtDesktop::runFileDialog(FileDialog& d) {
     if (d.filterIndex >= 1 && d.filterIndex <= filters.size()) dlg.selectNameFilter(filters[d.filterIndex - 1]);
     dlg.setDefaultSuffix(q(d.defaultExt));
     if (!d.initialDir.empty()) dlg.setDirectory(q(d.initialDir));
+    if (d.kind == FileDialogKind::Open && !m_firstOpenFolder.isEmpty()) {
+        dlg.setDirectory(m_firstOpenFolder);
+        m_firstOpenFolder.clear();
+    }
     if (!d.fileName.empty()) dlg.selectFile(q(d.fileName));
     QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&](const QString& f) {
         int idx = static_cast<int>(filters.indexOf(f)) + 1;
@@ -130,6 +134,14 @@ void QtDesktop::showHelp(const std::string& keyword) {
     else if (!QDesktopServices::openUrl(url))
         QMessageBox::information(activeParent(), shown("ヘルプ"),
                                  shown("ブラウザを開けませんでした。次のページをご覧ください:") + "\n" + url.toString());
+}
+
+void QtDesktop::openFolder(const std::string& path) {
+    const QUrl url = QUrl::fromLocalFile(q(path));
+    if (m_openHelp) m_openHelp(url);
+    else if (!QDesktopServices::openUrl(url))
+        QMessageBox::information(activeParent(), shown("見本のデータ(&X)").remove('&'),
+                                 shown("フォルダを開けませんでした:") + "\n" + q(path));
 }
 
 ScreenInfo QtDesktop::screen() const {

@@ -28,6 +28,10 @@ public:
     bool runColorDialog(ColorDialog& dialog) override;
     int showModal(vantor::Form& form) override;
     void showHelp(const std::string& keyword) override;
+    void openFolder(const std::string& path) override;
+    // The folder the next open dialog starts in, once, whatever the program
+    // asks (the examples, on the first start).
+    void setFirstOpenFolder(const QString& folder) { m_firstOpenFolder = folder; }
     ScreenInfo screen() const override;
     void reportError(const std::string& text) override;
     void processEvents() override;
@@ -45,6 +49,7 @@ private:
     std::function<void(const QUrl&)> m_openHelp;
     int m_colorDepth;
     vantor::Language m_language;
+    QString m_firstOpenFolder;
     std::map<vantor::Form*, FormHost*> m_hosts;
 };
 

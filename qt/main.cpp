@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 
 #include "Conversions.h"
 #include "FormHost.h"
+#include "Help.h"
 #include "ProgramIdentity.h"
 #include "QtDesktop.h"
 #include "TimerHost.h"
@@ -147,6 +149,14 @@ int main(int argc, char** argv) {
     config.programFolder = vantor::executableFolder();
     config.userConfigFolder = vantor::userConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     config.language = language;
+    const QString examples = vantor::qt::examplesFolder();
+    config.examplesFolder = examples.toStdString();
+    // On the first start the open dialog shows the examples.
+    if (!config.userConfigFolder.empty()) {
+        QSettings settings(QString::fromStdString(config.userConfigFolder) + "/settings.ini", QSettings::IniFormat);
+        if (!settings.value("started", false).toBool() && !examples.isEmpty()) desktop.setFirstOpenFolder(examples);
+        settings.setValue("started", true);
+    }
     vantor::Program program(desktop, config);
 
     std::vector<std::unique_ptr<vantor::qt::FormHost>> hosts;

@@ -49,6 +49,8 @@ public:
     MenuItem mnAbout{"mnAbout", "FreeVantor for Win32 について(&C)"};
     // After the fixed items: the user manual's start page.
     MenuItem mnHelpContents{"mnHelpContents", "使い方(&M)"};
+    MenuItem mnLicence{"mnLicence", "ライセンス(&L)"};
+    MenuItem mnExamples{"mnExamples", "見本のデータ(&X)"};
 
     // State owned by this window.
     std::int32_t ColorDepth = 0;
@@ -86,6 +88,7 @@ public:
     void spbRotateMouseUp(MouseButton button);
     void mnRotateClick();
     void mnAboutClick();
+    void mnExamplesClick();
     void mnExitClick();
     void animTimerTimer();
 
