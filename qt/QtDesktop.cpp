@@ -9,6 +9,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 
 #include "Conversions.h"
 #include "FileDialogLocale.h"
@@ -142,6 +143,11 @@ void QtDesktop::openFolder(const std::string& path) {
     else if (!QDesktopServices::openUrl(url))
         QMessageBox::information(activeParent(), shown("見本のデータ(&X)").remove('&'),
                                  shown("フォルダを開けませんでした:") + "\n" + q(path));
+}
+
+void QtDesktop::setStartLanguage(const std::string& code) {
+    if (m_settingsFile.isEmpty()) return;
+    QSettings(m_settingsFile, QSettings::IniFormat).setValue("language", q(code));
 }
 
 ScreenInfo QtDesktop::screen() const {

@@ -29,6 +29,9 @@ public:
     int showModal(vantor::Form& form) override;
     void showHelp(const std::string& keyword) override;
     void openFolder(const std::string& path) override;
+    void setStartLanguage(const std::string& code) override;
+    // Where the host keeps its settings (the language of the next start).
+    void setSettingsFile(const QString& path) { m_settingsFile = path; }
     // The folder the next open dialog starts in, once, whatever the program
     // asks (the examples, on the first start).
     void setFirstOpenFolder(const QString& folder) { m_firstOpenFolder = folder; }
@@ -50,6 +53,7 @@ private:
     int m_colorDepth;
     vantor::Language m_language;
     QString m_firstOpenFolder;
+    QString m_settingsFile;
     std::map<vantor::Form*, FormHost*> m_hosts;
 };
 

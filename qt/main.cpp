@@ -134,6 +134,13 @@ int main(int argc, char** argv) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     vantor::qt::setProgramIdentity();
+    // The command line first, then the language chosen in the menu for this
+    // start, then the locale's.
+    const std::string userConfigFolder = vantor::userConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    const QString settingsFile =
+        userConfigFolder.empty() ? QString() : QString::fromStdString(userConfigFolder) + "/settings.ini";
+    if (!opts.language && !settingsFile.isEmpty())
+        opts.language = vantor::languageNamed(QSettings(settingsFile, QSettings::IniFormat).value("language").toString().toStdString());
     const vantor::Language language = opts.language.value_or(
         vantor::languageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     vantor::qt::installQtTranslations(app, language);
@@ -147,13 +154,14 @@ int main(int argc, char** argv) {
     vantor::ProgramConfig config;
     config.currentFolder = QDir::currentPath().toStdString();
     config.programFolder = vantor::executableFolder();
-    config.userConfigFolder = vantor::userConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    config.userConfigFolder = userConfigFolder;
+    desktop.setSettingsFile(settingsFile);
     config.language = language;
     const QString examples = vantor::qt::examplesFolder();
     config.examplesFolder = examples.toStdString();
     // On the first start the open dialog shows the examples.
-    if (!config.userConfigFolder.empty()) {
-        QSettings settings(QString::fromStdString(config.userConfigFolder) + "/settings.ini", QSettings::IniFormat);
+    if (!settingsFile.isEmpty()) {
+        QSettings settings(settingsFile, QSettings::IniFormat);
         if (!settings.value("started", false).toBool() && !examples.isEmpty()) desktop.setFirstOpenFolder(examples);
         settings.setValue("started", true);
     }

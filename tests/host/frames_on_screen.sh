@@ -18,7 +18,8 @@ for i in $(seq 1 50); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.2
 done
-"$vantor" --lang en --show DisplayWindow --show EditorWindow --show ScenarioWindow "$examples/vase.va4" >/dev/null 2>&1 &
+config=$(mktemp -d)
+XDG_CONFIG_HOME="$config" "$vantor" --lang en --show DisplayWindow --show EditorWindow --show ScenarioWindow "$examples/vase.va4" >/dev/null 2>&1 &
 program=$!
 # The windows are mapped, framed and placed within a few seconds.
 sleep 4
@@ -46,4 +47,5 @@ done
 kill "$program" 2>/dev/null
 kill "$wm" 2>/dev/null
 wait 2>/dev/null
+rm -rf "$config"
 exit "$failed"

@@ -36,6 +36,9 @@ public:
     virtual void showHelp(const std::string& keyword) = 0;
     // Shows a folder in the desktop's file manager.
     virtual void openFolder(const std::string& /*path*/) {}
+    // The interface's language ("ja", "en") from the next start on, kept in
+    // the host's settings.
+    virtual void setStartLanguage(const std::string& /*code*/) {}
     virtual ScreenInfo screen() const = 0;
     // The application's default error box.
     virtual void reportError(const std::string& text) = 0;

@@ -67,6 +67,7 @@ ControlWindow::ControlWindow(Workspace& work, ControlRequests& peers)
     mnHelp.add(mnExamples);
     mnLicence.onClick = [this] { m_workspace.desktop.showHelp(LicenceTopic); };
     mnExamples.onClick = [this] { mnExamplesClick(); };
+    buildLanguageMenu();
     for (MenuItem* m : {&mnLoad, &mnAdd, &mnSave, &mnExit, &mnEditor, &mnRotate, &mnHelp}) m->setHelpContext(5);
     mnAbout.setHelpContext(28);
 

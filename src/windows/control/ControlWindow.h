@@ -51,6 +51,9 @@ public:
     MenuItem mnHelpContents{"mnHelpContents", "使い方(&M)"};
     MenuItem mnLicence{"mnLicence", "ライセンス(&L)"};
     MenuItem mnExamples{"mnExamples", "見本のデータ(&X)"};
+    MenuItem mnLanguage{"mnLanguage", "言語(&G)"};
+    MenuItem mnJapanese{"mnJapanese", "日本語"};
+    MenuItem mnEnglish{"mnEnglish", "English"};
 
     // State owned by this window.
     std::int32_t ColorDepth = 0;
@@ -89,6 +92,8 @@ public:
     void mnRotateClick();
     void mnAboutClick();
     void mnExamplesClick();
+    void buildLanguageMenu();
+    void chooseStartLanguage(MenuItem& item, const char* code);
     void mnExitClick();
     void animTimerTimer();
 

@@ -189,3 +189,33 @@ TEST_F(ControlFixture, ExamplesWithoutAnInstalledFolderSaysTheyWereNotFound) {
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_NE(desktop.messages[0].text.find("見本のデータが見つかりません"), std::string::npos);
 }
+
+// The language menu comes after the documented menus, marks the language
+// the program started in, and hands the choice to the host for the next
+// start: the windows keep the language they have.
+TEST_F(ControlFixture, LanguageMenuChoosesTheLanguageOfTheNextStart) {
+    const std::vector<MenuItem*>& menus = control().mainMenu.items();
+    ASSERT_FALSE(menus.empty());
+    EXPECT_EQ(menus.back(), &control().mnLanguage);
+    EXPECT_TRUE(control().mnJapanese.checked());
+    EXPECT_FALSE(control().mnEnglish.checked());
+
+    control().mnEnglish.click();
+    EXPECT_EQ(desktop.startLanguages, std::vector<std::string>{"en"});
+    EXPECT_TRUE(control().mnEnglish.checked());
+    EXPECT_FALSE(control().mnJapanese.checked());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(control().caption(), "FreeVantor for Win32");
+
+    control().mnJapanese.click();
+    EXPECT_EQ(desktop.startLanguages, (std::vector<std::string>{"en", "ja"}));
+    EXPECT_TRUE(control().mnJapanese.checked());
+}
+
+TEST_F(ControlFixture, LanguageMenuMarksEnglishInAnEnglishStart) {
+    ProgramConfig config = test::configIn(dir);
+    config.language = Language::English;
+    ControlWindow& english = startProgram(config).controlWindow();
+    EXPECT_TRUE(english.mnEnglish.checked());
+    EXPECT_FALSE(english.mnJapanese.checked());
+}
