@@ -128,7 +128,12 @@ click_in() {
 }
 
 # Cuts X0 Y0 X1 Y1 out of the virtual screen into a PNG file.
+# The X server's own picture (ImageMagick's import) where it is installed:
+# the frame-buffer file can lag behind an open menu.
 cut_screen() {
+  if import -version 2>/dev/null | grep -q ImageMagick; then
+    import -window root -crop "$(($4 - $2))x$(($5 - $3))+$2+$3" +repage "$1" && return 0
+  fi
   python3 - "$work/fb/Xvfb_screen0" "$@" <<'EOF'
 import struct, sys, zlib
 src, dst = sys.argv[1], sys.argv[2]
