@@ -33,6 +33,10 @@ using namespace vantor;
 
 namespace {
 using OnTheDesktop = test::HostedProgram;
+
+// The manual of the source tree, as run.sh names it to a program that has
+// no installed one.
+const bool HelpInTheSources = qputenv("VANTOR_HELP_DIR", VANTOR_SOURCE_HELP);
 }  // namespace
 
 TEST_F(OnTheDesktop, F1AsksForTheTopicOfTheWindow) {
