@@ -29,6 +29,8 @@ constexpr TextPair Texts[] = {
     {"見本のデータ(&X)", "E&xamples"},
     {"フォルダを開けませんでした:", "The folder could not be opened:"},
     {"言語(&G)", "Lan&guage"},
+    {"日本語", "Japanese"},
+    {"英語", "English"},
     {"次に起動したときから、この言語で表示します。", "FreeVantor shows this language from the next start on."},
     {"見本のデータが見つかりません。FreeVantor をインストールし直してください。",
      "The example data sets were not found. Please install FreeVantor again."},

@@ -53,7 +53,7 @@ public:
     MenuItem mnExamples{"mnExamples", "見本のデータ(&X)"};
     MenuItem mnLanguage{"mnLanguage", "言語(&G)"};
     MenuItem mnJapanese{"mnJapanese", "日本語"};
-    MenuItem mnEnglish{"mnEnglish", "English"};
+    MenuItem mnEnglish{"mnEnglish", "英語"};
 
     // State owned by this window.
     std::int32_t ColorDepth = 0;
