@@ -14,4 +14,6 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   echo "Start ./run.sh from a desktop session, or under a virtual display: xvfb-run ./run.sh"
   exit 1
 fi
+# The manual of the source tree: the program has no installed one here.
+export VANTOR_HELP_DIR="$PWD/docs/help" VANTOR_EXAMPLES_DIR="$PWD/examples"
 exec build/release/qt/vantor "$@"

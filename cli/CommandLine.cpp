@@ -127,7 +127,13 @@ std::string programHelp() {
     return text;
 }
 
-std::string versionText() { return std::string("vantor-cli (FreeVantor) ") + VANTOR_VERSION + '\n'; }
+std::string versionText() {
+    return std::string("vantor-cli (FreeVantor) ") + VANTOR_VERSION +
+           "\nCopyright 2026 FreeVantor maintainers\n"
+           "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
+}
 
 std::optional<Arguments> parseArguments(const CommandSpec& command, const std::vector<std::string>& args,
                                         std::ostream& out, std::ostream& err, int& exitCode) {

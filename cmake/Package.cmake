@@ -25,17 +25,23 @@ set(CPACK_PACKAGE_NAME freevantor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "FreeVantor maintainers <maintainers@freevantor.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "draw the profile of a solid of revolution and look at the solid")
-# CPack puts the summary above this as the synopsis line.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "FreeVantor turns figures drawn left of a vertical axis into a solid of\n"
-    "revolution and paints it with a point light, as wireframe, surface or\n"
-    "meshed surface. It runs a rotation simulation, saves pictures, plays\n"
-    "flip-book animations, exports meshes for 3-D printing, and comes with\n"
-    "vantor-cli for batch work.")
+# CPack puts the summary above this as the synopsis line. One string: a
+# CMake list would show its separators as lines of ";".
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "FreeVantor turns figures drawn left of a vertical axis into a solid of\n\
+revolution and paints it with a point light, as wireframe, surface or\n\
+meshed surface. It runs a rotation simulation, saves pictures, plays\n\
+flip-book animations, exports meshes for 3-D printing (STL, 3MF, OBJ,\n\
+PLY), and comes with vantor-cli for batch work.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Without dpkg-shlibdeps or file, CPack would leave the libraries out of
+# Depends with no more than a warning, and the installed program would not
+# start: the libraries the programs link are then named without versions.
+set(CPACK_VANTOR_LIBRARY_PACKAGES "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, \
+lib3mf1, libimagequant0, libgif7, libpolyclipping22, zlib1g")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageDepends.cmake)
 # The platform plugins and the Japanese font are loaded at run time, so
 # dpkg-shlibdeps cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic | fonts-noto-cjk")

@@ -10,8 +10,11 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include "Conversions.h"
+#include "Placement.h"
 #include "UiFont.h"
 #include "windows/control/HelpTopics.h"
 #include "app/Program.h"
@@ -71,7 +74,7 @@ void FormHost::syncForm() {
             }
         }
         move(m_form.left(), m_form.top());
-        show();
+        placeOnceFramed();
         raise();
     } else if (m_form.visible()) {
         move(m_form.left(), m_form.top());
@@ -118,7 +121,9 @@ void FormHost::buildMenu(MenuItem& item, QMenu* into) {
     // the program puts a check mark on them.
     if (item.radioItem()) radioGroup(into, item.groupIndex())->addAction(action);
     auto sync = [this, action, &item] {
-        action->setText(shown(item.caption()));
+        // After a tab the keys show right-aligned, for the look only: the
+        // window handles them itself.
+        action->setText(shown(item.caption()) + (item.shortcutText().empty() ? QString() : "\t" + q(item.shortcutText())));
         action->setCheckable(item.radioItem() || item.checked());
         action->setChecked(item.checked());
         action->setEnabled(item.enabled());
@@ -204,6 +209,7 @@ void FormHost::closeEvent(QCloseEvent* e) {
 
 bool FormHost::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) dispatch([this] { m_form.activate(); });
+    if (e->type() == QEvent::Move && !m_placing.hasExpired()) placeFrameOnScreen();
     if (e->type() == QEvent::Move && !m_syncing && isVisible()) {
         // Keep the model's position where the user moved the window.
         m_syncing = true;
@@ -211,6 +217,53 @@ bool FormHost::event(QEvent* e) {
         m_syncing = false;
     }
     return QMainWindow::event(e);
+}
+
+// The window manager adds the frame when it maps the window, and tells Qt
+// its size and place some moments later: until then the frame is put back
+// where it belongs at every exposure, move and tick of a short timer.
+void FormHost::placeOnceFramed() {
+    m_intended = QPoint(m_form.left(), m_form.top());
+    m_placing.setRemainingTime(PlacingTimeMs);
+    // The position names the frame's corner before the window is mapped, so
+    // that the window manager puts the title bar there.
+    create();
+    if (QWindow* window = windowHandle()) {
+        const QScreen* scr = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+        const QSize size = sizeHint().expandedTo(minimumSizeHint());
+        window->setFramePosition(scr ? framePositionOnScreen(QRect(m_intended, size), scr->availableGeometry()) : m_intended);
+        window->installEventFilter(this);
+    }
+    show();
+    if (!m_placer) {
+        m_placer = new QTimer(this);
+        m_placer->setInterval(100);
+        connect(m_placer, &QTimer::timeout, this, [this] { placeFrameOnScreen(); });
+    }
+    m_placer->start();
+}
+
+bool FormHost::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Expose && watched == windowHandle()) placeFrameOnScreen();
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void FormHost::placeFrameOnScreen() {
+    if (m_placing.hasExpired()) {
+        if (m_placer) m_placer->stop();
+        return;
+    }
+    QWindow* window = windowHandle();
+    QScreen* scr = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!isVisible() || !window || !scr) return;
+    // The window's own view of its frame: the widget's may lag behind.
+    const QMargins frame = window->frameMargins();
+    const QRect inside = window->geometry();
+    const QRect framed = inside.marginsAdded(frame);
+    // The model's position is the frame's top left corner, title bar
+    // included, kept inside the area that panels leave free.
+    const QPoint place = framePositionOnScreen(QRect(m_intended, framed.size()), scr->availableGeometry());
+    if (place != framed.topLeft()) window->setPosition(place + QPoint(frame.left(), frame.top()));
 }
 
 void FormHost::keyPressEvent(QKeyEvent* e) {

@@ -3,6 +3,7 @@
 // from the models, mirrors every model change into its widget and forwards
 // the user's events to the handlers through the program's event dispatch.
 // Captions and hints are shown in the interface's language.
+#include <QDeadlineTimer>
 #include <QMainWindow>
 #include <functional>
 #include <tuple>
@@ -19,6 +20,7 @@ class Program;
 
 class QMenu;
 class QActionGroup;
+class QTimer;
 
 namespace vantor::qt {
 
@@ -37,6 +39,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
@@ -45,6 +48,8 @@ private:
     friend struct ControlBuilders;
 
     void syncForm();
+    void placeOnceFramed();
+    void placeFrameOnScreen();
     void buildMenu(vantor::MenuItem& item, QMenu* into);
     QActionGroup* radioGroup(QMenu* menu, int groupIndex);
     QWidget* buildControl(vantor::Control& control, QWidget* parent);
@@ -61,7 +66,12 @@ private:
     std::vector<std::pair<const vantor::Control*, QWidget*>> m_widgets;
     std::vector<std::tuple<QMenu*, int, QActionGroup*>> m_radioGroups;
     bool m_syncing = false;
-    bool m_positioned = false;
+    // Where the frame's top left corner goes when the window is shown, and
+    // how long after that it is put back there.
+    static constexpr int PlacingTimeMs = 1500;
+    QPoint m_intended;
+    QDeadlineTimer m_placing{0};
+    QTimer* m_placer = nullptr;
 };
 
 }  // namespace vantor::qt

@@ -1,7 +1,7 @@
 #pragma once
 // The user manual: HTML pages installed with the program (or, when it runs
-// from its build folder, those of the source tree), opened in the desktop's
-// browser at the section of a help topic.
+// from its build folder, those of the folder VANTOR_HELP_DIR names), opened
+// in the desktop's browser at the section of a help topic.
 #include <QString>
 #include <QUrl>
 #include <string>
@@ -11,7 +11,12 @@ namespace vantor::qt {
 // The manual's folder of the given language ("ja", "en"); empty when none
 // is found.
 QString helpFolder(const QString& language);
-// The page and section of a topic; an empty topic is the start page.
+// The example data sets installed with the program (or those of the folder
+// VANTOR_EXAMPLES_DIR names); empty when none are found.
+QString examplesFolder();
+// The page of a topic (topics/TOPIC.html, which leads to its section of
+// index.html; index.html#TOPIC where there is none); an empty topic is the
+// start page.
 QUrl helpUrl(const QString& folder, const std::string& topic);
 
 }  // namespace vantor::qt

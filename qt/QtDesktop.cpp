@@ -9,8 +9,10 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 
 #include "Conversions.h"
+#include "FileDialogLocale.h"
 #include "FormHost.h"
 #include "Help.h"
 #include "app/Program.h"
@@ -81,11 +83,16 @@ bool QtDesktop::runFileDialog(FileDialog& d) {
     // Hide files of other types rather than greying them: the name completer
     // would otherwise turn "copy" typed under CSV into an existing copy.va2.
     if (auto* model = dlg.findChild<QFileSystemModel*>()) model->setNameFilterDisables(false);
+    showSizesAndDatesIn(dlg, QLocale());
     QStringList filters = qtFilters(d, m_language);
     dlg.setNameFilters(filters);
     if (d.filterIndex >= 1 && d.filterIndex <= filters.size()) dlg.selectNameFilter(filters[d.filterIndex - 1]);
     dlg.setDefaultSuffix(q(d.defaultExt));
     if (!d.initialDir.empty()) dlg.setDirectory(q(d.initialDir));
+    if (d.kind == FileDialogKind::Open && !m_firstOpenFolder.isEmpty()) {
+        dlg.setDirectory(m_firstOpenFolder);
+        m_firstOpenFolder.clear();
+    }
     if (!d.fileName.empty()) dlg.selectFile(q(d.fileName));
     QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&](const QString& f) {
         int idx = static_cast<int>(filters.indexOf(f)) + 1;
@@ -128,6 +135,19 @@ void QtDesktop::showHelp(const std::string& keyword) {
     else if (!QDesktopServices::openUrl(url))
         QMessageBox::information(activeParent(), shown("ヘルプ"),
                                  shown("ブラウザを開けませんでした。次のページをご覧ください:") + "\n" + url.toString());
+}
+
+void QtDesktop::openFolder(const std::string& path) {
+    const QUrl url = QUrl::fromLocalFile(q(path));
+    if (m_openHelp) m_openHelp(url);
+    else if (!QDesktopServices::openUrl(url))
+        QMessageBox::information(activeParent(), shown("見本のデータ(&X)").remove('&'),
+                                 shown("フォルダを開けませんでした:") + "\n" + q(path));
+}
+
+void QtDesktop::setStartLanguage(const std::string& code) {
+    if (m_settingsFile.isEmpty()) return;
+    QSettings(m_settingsFile, QSettings::IniFormat).setValue("language", q(code));
 }
 
 ScreenInfo QtDesktop::screen() const {

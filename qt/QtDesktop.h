@@ -28,6 +28,13 @@ public:
     bool runColorDialog(ColorDialog& dialog) override;
     int showModal(vantor::Form& form) override;
     void showHelp(const std::string& keyword) override;
+    void openFolder(const std::string& path) override;
+    void setStartLanguage(const std::string& code) override;
+    // Where the host keeps its settings (the language of the next start).
+    void setSettingsFile(const QString& path) { m_settingsFile = path; }
+    // The folder the next open dialog starts in, once, whatever the program
+    // asks (the examples, on the first start).
+    void setFirstOpenFolder(const QString& folder) { m_firstOpenFolder = folder; }
     ScreenInfo screen() const override;
     void reportError(const std::string& text) override;
     void processEvents() override;
@@ -45,6 +52,8 @@ private:
     std::function<void(const QUrl&)> m_openHelp;
     int m_colorDepth;
     vantor::Language m_language;
+    QString m_firstOpenFolder;
+    QString m_settingsFile;
     std::map<vantor::Form*, FormHost*> m_hosts;
 };
 

@@ -1,6 +1,8 @@
 // FreeVantor desktop program: the Qt front-end over the program's logic.
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 
 #include "Conversions.h"
 #include "FormHost.h"
+#include "Help.h"
 #include "ProgramIdentity.h"
 #include "QtDesktop.h"
 #include "TimerHost.h"
@@ -40,53 +43,66 @@ void usage(std::FILE* to) {
                  "usage: vantor [--lang ja|en] [--color-depth 8] [--show WINDOW]... [--screenshot-dir DIR [--screenshot-delay MS]] [DATA]\n"
                  "       vantor --version\n"
                  "  DATA                 a data set (.va4, .va2, .csv, .van) to load at start\n"
-                 "  --lang ja|en         the interface's language (default: Japanese, English\n"
-                 "                       when LC_ALL, LC_MESSAGES or LANG is en_*)\n"
+                 "  --lang ja|en         the interface's language (default: Japanese when\n"
+                 "                       LC_ALL, LC_MESSAGES or LANG is ja*, English otherwise)\n"
                  "  --color-depth 8      behave as on a 256-colour screen (palette path)\n"
                  "  --show WINDOW        also show a window at start (DisplayWindow, EditorWindow, ScenarioWindow, ...)\n"
                  "  --screenshot-dir DIR save every visible window as DIR/<window>.png, then quit\n"
                  "  --version            print the version and exit\n");
 }
 
-bool parse(int argc, char** argv, Options& o) {
+void version() {
+    std::printf("vantor (FreeVantor) %s\n"
+                "Copyright 2026 FreeVantor maintainers\n"
+                "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                "This is free software: you are free to change and redistribute it.\n"
+                "There is NO WARRANTY, to the extent permitted by law.\n",
+                VANTOR_VERSION);
+}
+
+// What is wrong with the command line, empty when nothing is.
+std::string parse(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
-        auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+        const char* v = nullptr;
+        // The option's value; false (and the message) when it is missing.
+        auto value = [&]() {
+            v = i + 1 < argc ? argv[++i] : nullptr;
+            return v != nullptr;
+        };
+        const std::string missing = a + " needs a value";
         if (a == "--color-depth") {
-            const char* v = next();
-            if (!v) return false;
+            if (!value()) return missing;
             o.colorDepth = std::atoi(v);
-            if (o.colorDepth <= 0) return false;
+            if (o.colorDepth <= 0) return "--color-depth must be a positive number of bits, not '" + std::string(v) + "'";
         } else if (a == "--screenshot-dir") {
-            const char* v = next();
-            if (!v) return false;
+            if (!value()) return missing;
             o.screenshotDir = v;
         } else if (a == "--screenshot-delay") {
-            const char* v = next();
-            if (!v) return false;
+            if (!value()) return missing;
             o.screenshotDelayMs = std::atoi(v);
         } else if (a == "--lang") {
-            const char* v = next();
-            if (!v) return false;
+            if (!value()) return missing;
             o.language = vantor::languageNamed(v);
-            if (!o.language) return false;
+            if (!o.language) return "unknown language '" + std::string(v) + "' for --lang (ja or en)";
         } else if (a == "--show") {
-            const char* v = next();
-            if (!v) return false;
+            if (!value()) return missing;
             o.show.push_back(v);
         } else if (a == "-h" || a == "--help") {
             usage(stdout);
             std::exit(0);
         } else if (a == "--version") {
-            std::printf("vantor (FreeVantor) %s\n", VANTOR_VERSION);
+            version();
             std::exit(0);
         } else if (!a.empty() && a[0] != '-' && o.dataSet.empty()) {
             o.dataSet = a;
+        } else if (!a.empty() && a[0] != '-') {
+            return "only one data set can be loaded at start, not also '" + a + "'";
         } else {
-            return false;
+            return "unknown option '" + a + "'";
         }
     }
-    return true;
+    return {};
 }
 
 bool haveDisplay() {
@@ -103,15 +119,16 @@ int main(int argc, char** argv) {
     // An interrupt removes the temporaries of the save under way.
     vantor::cleanup::installSignalCleanup();
     Options opts;
-    if (!parse(argc, argv, opts)) {
+    if (const std::string problem = parse(argc, argv, opts); !problem.empty()) {
+        std::fprintf(stderr, "vantor: %s\n", problem.c_str());
         usage(stderr);
         return 2;
     }
     if (!haveDisplay()) {
         std::fprintf(stderr,
-                     "FreeVantor is a desktop program and needs a graphical display, but none was found\n"
-                     "(neither DISPLAY nor WAYLAND_DISPLAY is set). Start it from a desktop session,\n"
-                     "or run it under a virtual display: xvfb-run ./run.sh\n");
+                     "vantor: no graphical display was found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                     "FreeVantor shows its windows on a desktop: start it from a desktop session.\n"
+                     "vantor-cli renders pictures and exports solids without a display.\n");
         return 1;
     }
 
@@ -120,9 +137,19 @@ int main(int argc, char** argv) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     vantor::qt::setProgramIdentity();
+    // The command line first, then the language chosen in the menu for this
+    // start, then the locale's.
+    const std::string userConfigFolder = vantor::userConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    const QString settingsFile =
+        userConfigFolder.empty() ? QString() : QString::fromStdString(userConfigFolder) + "/settings.ini";
+    if (!opts.language && !settingsFile.isEmpty())
+        opts.language = vantor::languageNamed(QSettings(settingsFile, QSettings::IniFormat).value("language").toString().toStdString());
     const vantor::Language language = opts.language.value_or(
         vantor::languageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
     vantor::qt::installQtTranslations(app, language);
+    // Qt's own dialogs (file types, dates, sizes) speak the interface's
+    // language, not the locale's.
+    QLocale::setDefault(QLocale(language == vantor::Language::English ? QLocale::English : QLocale::Japanese));
     QFont uiFont = vantor::qt::toQFont(vantor::Font{});
     QApplication::setFont(uiFont);
 
@@ -130,8 +157,17 @@ int main(int argc, char** argv) {
     vantor::ProgramConfig config;
     config.currentFolder = QDir::currentPath().toStdString();
     config.programFolder = vantor::executableFolder();
-    config.userConfigFolder = vantor::userConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    config.userConfigFolder = userConfigFolder;
+    desktop.setSettingsFile(settingsFile);
     config.language = language;
+    const QString examples = vantor::qt::examplesFolder();
+    config.examplesFolder = examples.toStdString();
+    // On the first start the open dialog shows the examples.
+    if (!settingsFile.isEmpty()) {
+        QSettings settings(settingsFile, QSettings::IniFormat);
+        if (!settings.value("started", false).toBool() && !examples.isEmpty()) desktop.setFirstOpenFolder(examples);
+        settings.setValue("started", true);
+    }
     vantor::Program program(desktop, config);
 
     std::vector<std::unique_ptr<vantor::qt::FormHost>> hosts;

@@ -1,11 +1,17 @@
-# Sourced by run.sh and test.sh: installs the Debian packages the build and
-# the tests need, only those missing, with sudo when not root.
+# Sourced by run.sh, test.sh and build-package.sh: installs the Debian
+# packages the build (runtime), the package (package) or the tests (test)
+# need, only those missing, with sudo when not root.
 install_deps() {
   local kind="$1"
-  local pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev zlib1g-dev libgif-dev libimagequant-dev libpolyclipping-dev lib3mf-dev libzip-dev libcairo2-dev fonts-ipafont-gothic qt6-translations-l10n)
+  # dpkg-dev gives the distribution's hardening flags to every build.
+  local pkgs=(cmake g++ make pkg-config dpkg-dev qt6-base-dev qt6-qpa-plugins libgl-dev zlib1g-dev libgif-dev libimagequant-dev libpolyclipping-dev lib3mf-dev libzip-dev libcairo2-dev fonts-ipafont-gothic qt6-translations-l10n)
+  if [ "$kind" = "package" ] || [ "$kind" = "test" ]; then
+    # dpkg-shlibdeps reads the libraries into Depends; it needs file.
+    pkgs+=(file)
+  fi
   if [ "$kind" = "test" ]; then
     pkgs+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth desktop-file-utils admesh strace
-            dpkg-dev file lintian appstream prusa-slicer
+            dpkg-dev file lintian appstream prusa-slicer openbox xdotool x11-utils
             poppler-utils librsvg2-bin python3-ezdxf)
   fi
   local missing=()

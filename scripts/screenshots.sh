@@ -6,17 +6,34 @@
 # is not part of a window's picture, so that one is cut from the virtual
 # screen instead.
 #
-# usage: scripts/screenshots.sh [BUILD_DIR]
+# usage: scripts/screenshots.sh [--lang en] [BUILD_DIR]
 #   BUILD_DIR holds qt/vantor and cli/vantor-cli (default: build/release,
 #   as ./run.sh builds it). Installs Xvfb and xdotool when missing.
+#   --lang en takes the English manual's pictures (docs/help/images/en)
+#   from the English interface.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$(pwd)
+lang=ja
+if [ "${1:-}" = "--lang" ]; then lang="$2"; shift 2; fi
 build=${1:-build/release}
 vantor="$repo/$build/qt/vantor"
 cli="$repo/$build/cli/vantor-cli"
 [ "${build#/}" != "$build" ] && vantor="$build/qt/vantor" && cli="$build/cli/vantor-cli"
 images="$repo/docs/help/images"
+# The windows' titles and the display's option menu, as each language shows them.
+if [ "$lang" = en ]; then
+  images="$images/en"
+  editor_title='Profile Editor \(vase\)'
+  display_title='Solid Display \(vase\)'
+  scenario_title='Animation'
+  options_x=225
+else
+  editor_title='回転前図形編集 \(vase\)'
+  display_title='回転体表示 \(vase\)'
+  scenario_title='アニメ編集'
+  options_x=300
+fi
 
 for program in "$vantor" "$cli"; do
   [ -x "$program" ] || { echo "$program not found: build first (./run.sh) or name the build folder" >&2; exit 1; }
@@ -78,11 +95,12 @@ cp "$repo"/examples/vase.* "$data/"
 )
 
 # Starts vantor in the data folder; it saves its visible windows into
-# $work/shots after DELAY ms and quits.
+# $work/shots after DELAY ms and quits, in the language asked for (the
+# arguments may name another).
 start_vantor() {
   local delay="$1"; shift
   rm -rf "$work/shots"
-  (cd "$data" && exec "$vantor" --screenshot-dir "$work/shots" --screenshot-delay "$delay" "$@" >/dev/null 2>&1) &
+  (cd "$data" && exec "$vantor" --lang "$lang" --screenshot-dir "$work/shots" --screenshot-delay "$delay" "$@" >/dev/null 2>&1) &
   vantor_pid=$!
 }
 
@@ -110,7 +128,12 @@ click_in() {
 }
 
 # Cuts X0 Y0 X1 Y1 out of the virtual screen into a PNG file.
+# The X server's own picture (ImageMagick's import) where it is installed:
+# the frame-buffer file can lag behind an open menu.
 cut_screen() {
+  if import -version 2>/dev/null | grep -q ImageMagick; then
+    import -window root -crop "$(($4 - $2))x$(($5 - $3))+$2+$3" +repage "$1" && return 0
+  fi
   python3 - "$work/fb/Xvfb_screen0" "$@" <<'EOF'
 import struct, sys, zlib
 src, dst = sys.argv[1], sys.argv[2]
@@ -139,42 +162,42 @@ EOF
 
 keep() {  # keep WINDOW-NAME as IMAGE
   cp "$work/shots/$1.png" "$images/$2"
-  echo "docs/help/images/$2"
+  echo "${images#"$repo"/}/$2"
 }
 
 mkdir -p "$images"
-ja_display='回転体表示 \(vase\)'
 
-# 1. Japanese: control window, editor with the status line, display window
+# 1. The control window, editor with the status line, display window
 #    with its option menu open.
 start_vantor 9000 vase.va4
 window 'FreeVantor for Win32' >/dev/null
 sleep 1.5  # the data set is read
 click_in 'FreeVantor for Win32' 74 40  # 回転前図形編集
-window '回転前図形編集 \(vase\)' >/dev/null
+window "$editor_title" >/dev/null
 click_in 'FreeVantor for Win32' 93 40  # 回転体表示
-read -r dx dy dw dh < <(window "$ja_display")
+read -r dx dy dw dh < <(window "$display_title")
 sleep 2  # the solid is drawn
-read -r ex ey ew eh < <(window '回転前図形編集 \(vase\)')
+read -r ex ey ew eh < <(window "$editor_title")
 # The status line follows the mouse over the sheet.
 xdotool mousemove $((ex + 150)) $((ey + 200))
 sleep 0.2
 xdotool mousemove $((ex + 152)) $((ey + 205))
 sleep 0.5
-xdotool mousemove $((dx + 300)) $((dy + 7)) click 1  # オプション(O)
+xdotool mousemove $((dx + options_x)) $((dy + 7)) click 1  # the option menu
 sleep 1
 # The pointer off the picture before the screen is cut.
 xdotool mousemove 1270 790
 sleep 0.5
 cut_screen "$images/options-menu.png" "$dx" "$dy" $((dx + 540)) $((dy + 335))
-echo "docs/help/images/options-menu.png"
+echo "${images#"$repo"/}/options-menu.png"
 xdotool key Escape  # the menu closes before vantor saves its windows and quits
 finish_vantor
 keep ControlWindow control.png
 keep EditorWindow editor.png
 keep DisplayWindow display.png
 
-# 2. English: the display window.
+# 2. The Japanese manual's picture of the English interface.
+if [ "$lang" = ja ]; then
 start_vantor 6000 --lang en vase.va4
 window 'FreeVantor for Win32' >/dev/null
 sleep 1.5
@@ -182,6 +205,7 @@ click_in 'FreeVantor for Win32' 93 40
 window 'Solid Display \(vase\)' >/dev/null
 finish_vantor
 keep DisplayWindow display-en.png
+fi
 
 # 3. The dialogs, each shown on its own.
 start_vantor 3000 --show LightDirectionDialog --show LightAnglesDialog --show ShiftPictureDialog --show FigurePropertiesDialog --show AboutBox
@@ -194,7 +218,7 @@ keep AboutBox about.png
 
 # 4. The scenario editor with a scenario read, a frame picked in the folder list.
 start_vantor 7000 --show ScenarioWindow
-read -r ax ay aw ah < <(window 'アニメ編集')
+read -r ax ay aw ah < <(window "$scenario_title")
 xdotool mousemove $((ax + 144)) $((ay + 20)) click 1  # シナリオ読込
 sleep 1.5
 xdotool type --delay 20 vase.snr

@@ -25,6 +25,15 @@ constexpr TextPair Texts[] = {
     {"ヘルプ(&H)", "&Help"},
     {"使い方(&M)", "&Manual"},
     {"FreeVantor for Win32 について(&C)", "&About FreeVantor for Win32"},
+    {"ライセンス(&L)", "&Licence"},
+    {"見本のデータ(&X)", "E&xamples"},
+    {"フォルダを開けませんでした:", "The folder could not be opened:"},
+    {"言語(&G)", "Lan&guage"},
+    {"日本語", "Japanese"},
+    {"英語", "English"},
+    {"次に起動したときから、この言語で表示します。", "FreeVantor shows this language from the next start on."},
+    {"見本のデータが見つかりません。FreeVantor をインストールし直してください。",
+     "The example data sets were not found. Please install FreeVantor again."},
     {"データ名：", "Data:"},
     {"（未定）", "(none)"},
     {"データをディスクから読み込む", "Load data from disk"},
@@ -416,8 +425,8 @@ std::uint32_t nextCodePoint(std::string_view text, std::size_t& i) {
     return cp;
 }
 
-bool isEnglishLocale(std::string_view value) {
-    if (value.substr(0, 2) != "en") return false;
+bool isJapaneseLocale(std::string_view value) {
+    if (value.substr(0, 2) != "ja") return false;
     return value.size() == 2 || value[2] == '_' || value[2] == '.' || value[2] == '@';
 }
 
@@ -459,8 +468,8 @@ std::optional<Language> languageNamed(std::string_view name) {
 
 Language languageOfLocale(const char* lcAll, const char* lcMessages, const char* lang) {
     for (const char* value : {lcAll, lcMessages, lang})
-        if (value && *value) return isEnglishLocale(value) ? Language::English : Language::Japanese;
-    return Language::Japanese;
+        if (value && *value) return isJapaneseLocale(value) ? Language::Japanese : Language::English;
+    return Language::English;
 }
 
 }  // namespace vantor

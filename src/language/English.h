@@ -47,10 +47,10 @@ bool hasJapanese(std::string_view text);
 // "en" and "ja" as given to --lang; nullopt for anything else.
 std::optional<Language> languageNamed(std::string_view name);
 
-// The language the locale asks for: the first set of LC_ALL, LC_MESSAGES and
-// LANG decides (null or empty means unset). English for "en" and "en_*"
-// (with any ".charset" or "@modifier"); Japanese for everything else, "C"
-// and unset included.
+// The language the locale asks for, as vantor-cli chooses it: the first set
+// of LC_ALL, LC_MESSAGES and LANG decides (null or empty means unset).
+// Japanese for "ja" and "ja_*" (with any ".charset" or "@modifier"); English
+// for every other locale, "C" and "POSIX" included, and when none is set.
 Language languageOfLocale(const char* lcAll, const char* lcMessages, const char* lang);
 
 }  // namespace vantor

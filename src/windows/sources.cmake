@@ -4,6 +4,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/windows/control/DataSetFlows.cpp
   src/windows/control/HelpTopics.cpp
   src/windows/control/ControlWindow.cpp
+  src/windows/control/LanguageMenu.cpp
   src/windows/dialogs/ExportDialog.cpp
   src/windows/dialogs/LightAnglesDialog.cpp
   src/windows/dialogs/LightDirectionDialog.cpp

@@ -312,27 +312,56 @@ TEST_F(EnglishOfComposedTexts, MessagesBuiltAroundDataReadInEnglishAndKeepTheDat
     }
 }
 
-TEST(EnglishLocale, EnglishOnlyWhenTheLocaleIsEnglish) {
-    struct Row {
-        const char *lcAll, *lcMessages, *lang;
-        Language expected;
-    } rows[] = {
-        {nullptr, nullptr, nullptr, Language::Japanese},
-        {nullptr, nullptr, "C", Language::Japanese},
-        {nullptr, nullptr, "ja_JP.UTF-8", Language::Japanese},
-        {nullptr, nullptr, "en_GB.UTF-8", Language::English},
-        {nullptr, nullptr, "en", Language::English},
-        {nullptr, nullptr, "eng", Language::Japanese},
-        {"", "", "en_US", Language::English},
-        {nullptr, "en_US.UTF-8", "ja_JP.UTF-8", Language::English},
-        {"C", "en_US.UTF-8", "en_US.UTF-8", Language::Japanese},
-        {"ja_JP.UTF-8", nullptr, "en_US.UTF-8", Language::Japanese},
-        {"en_US@euro", nullptr, "ja_JP.UTF-8", Language::English},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(std::string(r.lcAll ? r.lcAll : "-") + " " + (r.lcMessages ? r.lcMessages : "-") + " " + (r.lang ? r.lang : "-"));
-        EXPECT_EQ(languageOfLocale(r.lcAll, r.lcMessages, r.lang), r.expected);
+struct LocaleRow {
+    const char *lcAll, *lcMessages, *lang;
+    Language expected;
+};
+
+// The rule vantor-cli follows: Japanese only for a Japanese locale, English
+// for every other one (de, fr, C, POSIX) and when none is set.
+const LocaleRow OnlyAJapaneseLocaleGetsJapanese[] = {
+    {nullptr, nullptr, "de_DE.UTF-8", Language::English},
+    {nullptr, nullptr, "C", Language::English},
+    {nullptr, nullptr, "C.UTF-8", Language::English},
+    {nullptr, nullptr, "POSIX", Language::English},
+    {nullptr, nullptr, "en_US.UTF-8", Language::English},
+    {nullptr, nullptr, "ja_JP.UTF-8", Language::Japanese},
+    {nullptr, nullptr, "ja", Language::Japanese},
+    {nullptr, nullptr, "ja.eucJP", Language::Japanese},
+    {nullptr, nullptr, "ja@latin", Language::Japanese},
+    {nullptr, nullptr, nullptr, Language::English},
+    {"", "", "", Language::English},
+    // "jam" (Jamaican) and "jv" only look alike.
+    {nullptr, nullptr, "jam_JM.UTF-8", Language::English},
+    {nullptr, nullptr, "j", Language::English},
+};
+
+// LC_ALL before LC_MESSAGES before LANG; an empty value counts as unset.
+const LocaleRow TheFirstSetVariableDecides[] = {
+    {"de_DE.UTF-8", "ja_JP.UTF-8", "ja_JP.UTF-8", Language::English},
+    {"ja_JP.UTF-8", "de_DE.UTF-8", "C", Language::Japanese},
+    {nullptr, "ja_JP.UTF-8", "de_DE.UTF-8", Language::Japanese},
+    {"", "C", "ja_JP.UTF-8", Language::English},
+    {"", "", "ja_JP.UTF-8", Language::Japanese},
+};
+
+void expectRows(const LocaleRow* begin, const LocaleRow* end) {
+    for (const LocaleRow* r = begin; r != end; ++r) {
+        SCOPED_TRACE(std::string(r->lcAll ? r->lcAll : "-") + " " + (r->lcMessages ? r->lcMessages : "-") + " " +
+                     (r->lang ? r->lang : "-"));
+        EXPECT_EQ(languageOfLocale(r->lcAll, r->lcMessages, r->lang), r->expected);
     }
+}
+
+TEST(EnglishLocale, OnlyAJapaneseLocaleGetsJapanese) {
+    expectRows(std::begin(OnlyAJapaneseLocaleGetsJapanese), std::end(OnlyAJapaneseLocaleGetsJapanese));
+}
+
+TEST(EnglishLocale, TheFirstSetVariableDecides) {
+    expectRows(std::begin(TheFirstSetVariableDecides), std::end(TheFirstSetVariableDecides));
+}
+
+TEST(EnglishLocale, LanguagesAreNamedByTheirCodes) {
     EXPECT_EQ(languageNamed("en"), Language::English);
     EXPECT_EQ(languageNamed("ja"), Language::Japanese);
     EXPECT_EQ(languageNamed("fr"), std::nullopt);

@@ -101,7 +101,8 @@ TEST(CommandLine, ProgramHelpHoldsEveryCommandsUsageAndEndsItsLastLine) {
 TEST(CommandLine, VersionIsTheProjectsVersion) {
     const Outcome r = program({"--version"});
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, std::string("vantor-cli (FreeVantor) ") + VANTOR_VERSION + "\n");
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), std::string("vantor-cli (FreeVantor) ") + VANTOR_VERSION + "\n");
+    EXPECT_NE(r.out.find("License GPL-3.0-or-later"), std::string::npos) << r.out;
 }
 
 TEST(CommandLine, ManualPageAndCompletionNameEveryCommandAndOption) {

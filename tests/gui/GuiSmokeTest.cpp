@@ -40,7 +40,8 @@ TEST_F(Gui, ControlWindowShowsMenusButtonsAndLabel) {
     auto& h = host("ControlWindow");
     QStringList titles;
     for (QAction* a : h.menuBar()->actions()) titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"ファイル(&F)", "回転前図形編集(&E)", "回転体表示(&R)", "ヘルプ(&H)"}));
+    // The documented menus, then the language menu after them.
+    EXPECT_EQ(titles, (QStringList{"ファイル(&F)", "回転前図形編集(&E)", "回転体表示(&R)", "ヘルプ(&H)", "言語(&G)"}));
     auto* load = h.findChild<QToolButton*>("spbLoad");
     ASSERT_NE(load, nullptr);
     EXPECT_EQ(load->toolTip(), QString::fromUtf8("データをディスクから読み込む"));

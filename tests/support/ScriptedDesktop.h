@@ -49,6 +49,8 @@ public:
     std::vector<FileDialog> fileDialogs;
     std::vector<std::string> modalForms;
     std::vector<std::string> helpRequests;
+    std::vector<std::string> openedFolders;
+    std::vector<std::string> startLanguages;
     std::vector<std::string> errors;
     int processEventsCalls = 0;
     bool quitRequested = false;
@@ -59,6 +61,8 @@ public:
     bool runColorDialog(ColorDialog& dialog) override;
     int showModal(Form& form) override;
     void showHelp(const std::string& keyword) override { helpRequests.push_back(keyword); }
+    void openFolder(const std::string& path) override { openedFolders.push_back(path); }
+    void setStartLanguage(const std::string& code) override { startLanguages.push_back(code); }
     ScreenInfo screen() const override { return screenInfo; }
     void reportError(const std::string& text) override { errors.push_back(text); }
     void processEvents() override { ++processEventsCalls; }

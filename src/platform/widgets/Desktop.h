@@ -34,6 +34,11 @@ public:
     // Shows the form modally and returns its modal result.
     virtual int showModal(Form& form) = 0;
     virtual void showHelp(const std::string& keyword) = 0;
+    // Shows a folder in the desktop's file manager.
+    virtual void openFolder(const std::string& /*path*/) {}
+    // The interface's language ("ja", "en") from the next start on, kept in
+    // the host's settings.
+    virtual void setStartLanguage(const std::string& /*code*/) {}
     virtual ScreenInfo screen() const = 0;
     // The application's default error box.
     virtual void reportError(const std::string& text) = 0;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/signals/Observable.h"
@@ -36,6 +37,10 @@ public:
     void setHelpContext(int h) { m_helpContext = h; }
     int tag() const { return m_tag; }
     void setTag(int t) { m_tag = t; }
+    // The keys that do the same as the item ("Ctrl+Z"), shown beside its
+    // caption; the window handles the keys itself.
+    const std::string& shortcutText() const { return m_shortcutText; }
+    void setShortcutText(std::string keys) { m_shortcutText = std::move(keys); }
 
     // Children are owned elsewhere (as members of the window); the menu only links them.
     void add(MenuItem& child);
@@ -57,6 +62,7 @@ private:
     int m_group = 0;
     int m_helpContext = 0;
     int m_tag = 0;
+    std::string m_shortcutText;
     std::vector<MenuItem*> m_items;
     MenuItem* m_parent = nullptr;
 };

@@ -7,6 +7,7 @@
 namespace vantor {
 
 namespace {
+const char* const NoExamplesText = "見本のデータが見つかりません。FreeVantor をインストールし直してください。";
 constexpr const char* DataFilter =
     "Ver.2.4 データ (*.va4)|*.va4|Ver.2.1 データ (*.va2)|*.va2|CSV データ (*.csv)|*.csv|Ver.１ データ (*.van)|*.van";
 }
@@ -62,6 +63,11 @@ ControlWindow::ControlWindow(Workspace& work, ControlRequests& peers)
     mnHelp.add(mnAbout);
     mnHelp.add(mnHelpContents);
     mnHelpContents.onClick = [this] { m_workspace.desktop.showHelp(helpStartPage); };
+    mnHelp.add(mnLicence);
+    mnHelp.add(mnExamples);
+    mnLicence.onClick = [this] { m_workspace.desktop.showHelp(LicenceTopic); };
+    mnExamples.onClick = [this] { mnExamplesClick(); };
+    buildLanguageMenu();
     for (MenuItem* m : {&mnLoad, &mnAdd, &mnSave, &mnExit, &mnEditor, &mnRotate, &mnHelp}) m->setHelpContext(5);
     mnAbout.setHelpContext(28);
 
@@ -128,6 +134,15 @@ void ControlWindow::mnRotateClick() {
 
 void ControlWindow::mnAboutClick() {
     m_peers.showAboutModal();
+}
+
+void ControlWindow::mnExamplesClick() {
+    const std::string& folder = m_workspace.config.examplesFolder;
+    if (folder.empty()) {
+        m_workspace.desktop.messageBox(NoExamplesText, "", MsgIcon::Information, MsgButtons::Ok);
+        return;
+    }
+    m_workspace.desktop.openFolder(folder);
 }
 
 void ControlWindow::mnExitClick() {

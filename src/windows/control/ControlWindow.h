@@ -47,6 +47,11 @@ public:
     MenuItem mnAbout{"mnAbout", "FreeVantor for Win32 について(&C)"};
     // After the fixed items: the user manual's start page.
     MenuItem mnHelpContents{"mnHelpContents", "使い方(&M)"};
+    MenuItem mnLicence{"mnLicence", "ライセンス(&L)"};
+    MenuItem mnExamples{"mnExamples", "見本のデータ(&X)"};
+    MenuItem mnLanguage{"mnLanguage", "言語(&G)"};
+    MenuItem mnJapanese{"mnJapanese", "日本語"};
+    MenuItem mnEnglish{"mnEnglish", "英語"};
 
     // State owned by this window.
     std::int32_t ColorDepth = 0;
@@ -81,6 +86,9 @@ public:
     void spbRotateMouseUp(MouseButton button);
     void mnRotateClick();
     void mnAboutClick();
+    void mnExamplesClick();
+    void buildLanguageMenu();
+    void chooseStartLanguage(MenuItem& item, const char* code);
     void mnExitClick();
 
     bool firstActivation() const { return m_firstActivation; }

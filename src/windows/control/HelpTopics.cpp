@@ -14,8 +14,8 @@ std::string helpTopicFor(const Form& form) {
         return keyword;
     }
     static const std::map<std::string, std::string> byWindow = {
-        {"DisplayWindow", "display"},       {"LightDirectionDialog", "options"},  {"LightAnglesDialog", "options"},
-        {"ShiftPictureDialog", "options"},    {"EditorWindow", "HLP000008"}, {"AboutBox", "HLP000028"},
+        {"DisplayWindow", "display"},       {"LightDirectionDialog", "light-dialogs"}, {"LightAnglesDialog", "light-dialogs"},
+        {"ShiftPictureDialog", "scroll"},    {"EditorWindow", "HLP000008"}, {"AboutBox", "HLP000028"},
         {"ScenarioWindow", "HLP000057"},      {"PlaybackWindow", "HLP000057"}, {"FigurePropertiesDialog", "HLP000061"},
         {"ControlWindow", "HLP000005"},   {"ExportDialog", "export"},
     };

@@ -10,6 +10,8 @@ class Form;
 
 // The manual's start page.
 inline const std::string helpStartPage;
+// The manual's section on the licence and the libraries' notices.
+inline const std::string LicenceTopic = "licence";
 
 // The topic F1 opens on a window: its help context as a keyword when it has
 // one, else the section that describes the window.

@@ -30,6 +30,9 @@ struct ProgramConfig {
     std::string userConfigFolder;
     // Off for batch work, whose results must depend only on the files named.
     bool readStandardOptions = true;
+    // The example data sets installed with the program; empty when there
+    // are none.
+    std::string examplesFolder;
     // The interface's language, for the few texts the program draws into
     // pictures itself; every other text is translated where it is shown.
     Language language = Language::Japanese;

@@ -141,3 +141,65 @@ TEST_F(ControlFixture, EditorButtonShowsTheEditor) {
     control().spbEditor.mouseUp(MouseButton::Middle);
     EXPECT_TRUE(program->editorWindow().visible());
 }
+
+// The Help menu keeps its documented entries first; the licence and the
+// examples come after them.
+TEST_F(ControlFixture, HelpMenuEndsWithTheLicenceAndTheExamples) {
+    const std::vector<MenuItem*>& items = control().mnHelp.items();
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0], &control().mnAbout);
+    EXPECT_EQ(items[1], &control().mnHelpContents);
+    EXPECT_EQ(items[2], &control().mnLicence);
+    EXPECT_EQ(items[3], &control().mnExamples);
+
+    control().mnLicence.click();
+    ASSERT_FALSE(desktop.helpRequests.empty());
+    EXPECT_EQ(desktop.helpRequests.back(), "licence");
+}
+
+TEST_F(ControlFixture, ExamplesOpensTheInstalledExamplesFolder) {
+    ProgramConfig config = test::configIn(dir);
+    config.examplesFolder = dir.path() + "/share/freevantor/examples";
+    startProgram(config).controlWindow().mnExamples.click();
+    ASSERT_EQ(desktop.openedFolders.size(), 1u);
+    EXPECT_EQ(desktop.openedFolders[0], config.examplesFolder);
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+// Without installed examples the entry says so instead of opening nothing.
+TEST_F(ControlFixture, ExamplesWithoutAnInstalledFolderSaysTheyWereNotFound) {
+    control().mnExamples.click();
+    EXPECT_TRUE(desktop.openedFolders.empty());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_NE(desktop.messages[0].text.find("見本のデータが見つかりません"), std::string::npos);
+}
+
+// The language menu comes after the documented menus, marks the language
+// the program started in, and hands the choice to the host for the next
+// start: the windows keep the language they have.
+TEST_F(ControlFixture, LanguageMenuChoosesTheLanguageOfTheNextStart) {
+    const std::vector<MenuItem*>& menus = control().mainMenu.items();
+    ASSERT_FALSE(menus.empty());
+    EXPECT_EQ(menus.back(), &control().mnLanguage);
+    EXPECT_TRUE(control().mnJapanese.checked());
+    EXPECT_FALSE(control().mnEnglish.checked());
+
+    control().mnEnglish.click();
+    EXPECT_EQ(desktop.startLanguages, std::vector<std::string>{"en"});
+    EXPECT_TRUE(control().mnEnglish.checked());
+    EXPECT_FALSE(control().mnJapanese.checked());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(control().caption(), "FreeVantor for Win32");
+
+    control().mnJapanese.click();
+    EXPECT_EQ(desktop.startLanguages, (std::vector<std::string>{"en", "ja"}));
+    EXPECT_TRUE(control().mnJapanese.checked());
+}
+
+TEST_F(ControlFixture, LanguageMenuMarksEnglishInAnEnglishStart) {
+    ProgramConfig config = test::configIn(dir);
+    config.language = Language::English;
+    ControlWindow& english = startProgram(config).controlWindow();
+    EXPECT_TRUE(english.mnEnglish.checked());
+    EXPECT_FALSE(english.mnJapanese.checked());
+}

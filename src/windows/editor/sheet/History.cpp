@@ -10,6 +10,8 @@ void EditorWindow::buildEditMenu() {
     mainMenu.add(mnEdit);
     mnEdit.add(mnUndo);
     mnEdit.add(mnRedo);
+    mnUndo.setShortcutText("Ctrl+Z");
+    mnRedo.setShortcutText("Ctrl+Y");
     mnUndo.onClick = [this] { mnUndoClick(); };
     mnRedo.onClick = [this] { mnRedoClick(); };
     updateEditMenu();

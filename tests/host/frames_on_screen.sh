@@ -1,0 +1,51 @@
+#!/bin/sh
+# Under a window manager that frames windows (openbox, in a virtual screen),
+# the control window's frame, title bar included, starts at the screen's top
+# left, and on a small screen no window's frame leaves the screen.
+# usage: frames_on_screen.sh VANTOR EXAMPLES   (run by xvfb-run: see CMakeLists)
+set -u
+vantor="$1"
+examples="$2"
+failed=0
+screen=$(xwininfo -root | awk '/Width:/{w=$NF}/Height:/{h=$NF}END{print w" "h}')
+set -- $screen
+width=$1 height=$2
+
+openbox >/dev/null 2>&1 &
+wm=$!
+# Wait until the window manager runs (it announces itself on the root window).
+for i in $(seq 1 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.2
+done
+config=$(mktemp -d)
+XDG_CONFIG_HOME="$config" "$vantor" --lang en --show DisplayWindow --show EditorWindow --show ScenarioWindow "$examples/vase.va4" >/dev/null 2>&1 &
+program=$!
+# The windows are mapped, framed and placed within a few seconds.
+sleep 4
+seen=0
+for id in $(xdotool search --pid "$program" 2>/dev/null); do
+  xwininfo -id "$id" | grep -q "Map State: IsViewable" || continue
+  name=$(xdotool getwindowname "$id")
+  geometry=$(xwininfo -id "$id" | awk '/Absolute upper-left X/{x=$NF}/Absolute upper-left Y/{y=$NF}/Width:/{w=$NF}/Height:/{h=$NF}END{print x" "y" "w" "h}')
+  # left, right, top, bottom
+  extents=$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  set -- $geometry $extents
+  x=$1 y=$2 w=$3 h=$4 left=$5 right=$6 top=$7 bottom=$8
+  fx=$((x - left)) fy=$((y - top)) fw=$((w + left + right)) fh=$((h + top + bottom))
+  echo "$name: frame at $fx,$fy, ${fw}x$fh on ${width}x$height"
+  seen=$((seen + 1))
+  if [ "$top" = 0 ]; then echo "  no frame: the window manager did not frame it"; failed=1; fi
+  if [ "$fx" -lt 0 ] || [ "$fy" -lt 0 ] || [ $((fx + fw)) -gt "$width" ] || [ $((fy + fh)) -gt "$height" ]; then
+    echo "  the frame leaves the screen"; failed=1
+  fi
+  case "$name" in
+    FreeVantor*) [ "$fx" = 0 ] && [ "$fy" = 0 ] || { echo "  the control window's frame is not at the top left"; failed=1; } ;;
+  esac
+done
+[ "$seen" -ge 4 ] || { echo "only $seen windows seen"; failed=1; }
+kill "$program" 2>/dev/null
+kill "$wm" 2>/dev/null
+wait 2>/dev/null
+rm -rf "$config"
+exit "$failed"
