@@ -9,6 +9,7 @@
 // The true frames come from the lossless animated PNG of the same command.
 // Targets: our mean PSNR at least ffmpeg's - 0.5 dB, our size at most
 // ffmpeg's. Each case runs once: the counters are the result.
+#include <filesystem>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -75,7 +76,8 @@ void compare(benchmark::State& state, const std::string& folder, const std::stri
         int w = 0, h = 0;
         const std::vector<bench::Frame> frames = bench::apngFrames(png, w, h);
         const std::string seq = folder + "/seq";
-        std::system(("rm -rf " + seq + " && mkdir " + seq).c_str());
+        std::filesystem::remove_all(seq);
+        std::filesystem::create_directory(seq);
         writeFrameFiles(seq, frames, w, h);
         ffCpu = timedCommand("ffmpeg -v error -y -i " + seq + "/t%04d.bmp -vf palettegen " + folder +
                              "/pal.png && ffmpeg -v error -y -framerate 50 -i " + seq + "/t%04d.bmp -i " + folder +

@@ -40,7 +40,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Depends with no more than a warning, and the installed program would not
 # start: the libraries the programs link are then named without versions.
 set(CPACK_VANTOR_LIBRARY_PACKAGES "libc6, libstdc++6, libgcc-s1, libqt6core6, libqt6gui6, libqt6widgets6, \
-lib3mf1, libimagequant0, libgif7, libpolyclipping22, zlib1g")
+libimagequant0, libgomp1, libgif7, libpolyclipping22, libzip4, libcairo2, zlib1g")
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageDepends.cmake)
 # The platform plugins and the Japanese font are loaded at run time, so
 # dpkg-shlibdeps cannot see them.

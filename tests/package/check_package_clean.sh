@@ -19,7 +19,7 @@ check_depends() {
   deb="$1"
   depends=$(dpkg-deb --field "$deb" Depends)
   echo "Depends ($2): $depends"
-  for lib in libqt6widgets6 libqt6gui6 libqt6core6 lib3mf1 libimagequant0 libgif7 zlib1g libc6; do
+  for lib in libqt6widgets6 libqt6gui6 libqt6core6 libzip4 libcairo2 libimagequant0 libgif7 zlib1g libc6; do
     echo "$depends" | grep -q "\\b$lib\\b" || fail "Depends ($2) lacks $lib"
   done
 }
@@ -57,6 +57,8 @@ for program in "$root"/usr/bin/*; do
       libQt6*) name="Qt 6" ;;
       lib3[mM][fF]*) name="lib3mf" ;;
       libzip*) name="libzip" ;;
+      libcairo*) name="cairo" ;;
+      libgomp*) name="libgomp1" ;;
       libgif*) name="giflib" ;;
       libimagequant*) name="libimagequant" ;;
       libpolyclipping*) name="Clipper" ;;
