@@ -3,6 +3,12 @@
 install_deps() {
   local kind="$1"
   local pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev zlib1g-dev libgif-dev libimagequant-dev libpolyclipping-dev lib3mf-dev libzip-dev fonts-ipafont-gothic qt6-translations-l10n)
+  # The browser version: emscripten, the source packages of its libraries
+  # (dpkg-dev for apt-get source), node for the command line as wasm, and
+  # python3 for the local server.
+  if [ "$kind" = "web" ]; then
+    pkgs=(cmake make pkg-config emscripten binaryen dpkg-dev nodejs python3 ccache)
+  fi
   if [ "$kind" = "test" ]; then
     pkgs+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth desktop-file-utils admesh strace
             dpkg-dev file lintian appstream prusa-slicer)
