@@ -149,7 +149,11 @@ class Dialogs {
         pick.textContent = this.words.pick;
         pick.addEventListener('click', async () => {
           const picked = await files.pick(false);
-          if (picked) { chosen = picked; done(answer()); }
+          if (picked) {
+            chosen = picked;
+            nameInput.value = picked.replace(/^.*\//, '');
+            done(answer());
+          }
         });
         if ('webkitdirectory' in HTMLInputElement.prototype) {
           const folder = el('button', '', pickRow);
