@@ -11,9 +11,12 @@ install_deps() {
   fi
   if [ "$kind" = "test" ]; then
     pkgs+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth desktop-file-utils admesh strace
-            dpkg-dev file lintian appstream prusa-slicer)
+            dpkg-dev file lintian appstream prusa-slicer
+            emscripten binaryen nodejs python3 ccache chromium)
   fi
   local missing=()
+  # npm comes with some node packages; Debian's own only where it is missing.
+  if [ "$kind" != "runtime" ] && [ "$kind" != "web" ] && ! command -v npm >/dev/null; then missing+=(npm); fi
   for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
