@@ -33,6 +33,10 @@ if ! { emcmake cmake -S web -B build/web-cmake -DCMAKE_BUILD_TYPE=Release "${lau
   exit 1
 fi
 
+echo "== number texts of the browser build against the native ones"
+web/tests/compare-number-texts.sh "$PWD/build/web-test-numbers" | tail -n 25 | tee "$logs/number-texts.log"
+count "$logs/number-texts.log"
+
 echo "== vantor-cli under node against the native one"
 web/tests/compare-cli.sh "$native" "$PWD/build/web-cmake/vantor-cli.js" "$PWD/examples" "$PWD/build/web-test-cli" \
   | tee "$logs/compare-cli.log"

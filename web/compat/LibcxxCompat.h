@@ -8,8 +8,9 @@
 // - to_chars(value): the fewest significant digits that read back to the same
 //   value, in fixed or scientific notation, whichever is shorter (fixed on a
 //   tie);
-// - to_chars(value, fixed): those digits in fixed notation; a whole number
-//   beyond the type's exact-integer range is written exactly;
+// - to_chars(value, fixed): those digits in fixed notation;
+// - in fixed notation a whole number beyond the type's exact-integer range is
+//   written with all its digits;
 // - to_chars(value, fmt, precision): as printf's %.*f, %.*e, %.*g;
 // - from_chars: strtod's value; out of the type's range (overflow or
 //   underflow) is result_out_of_range, as the native library reports it.
@@ -105,18 +106,19 @@ std::to_chars_result shortest(char* first, char* last, T value, bool fixedOnly) 
     const std::string sign = value < 0 ? "-" : "";
     const T magnitude = std::fabs(value);
     const auto [digits, exponent] = shortestDigits(magnitude);
-    const std::string fixed = fixedFrom(digits, exponent);
-    if (fixedOnly) {
-        const T exactLimit = std::ldexp(T(1), std::numeric_limits<T>::digits);
-        if (magnitude >= exactLimit) {
-            char buf[6000];
-            printInto(buf, sizeof buf, "f", 0, magnitude);
-            return copyOut(first, last, sign + buf);
-        }
-        return copyOut(first, last, sign + fixed);
-    }
+    std::string fixed = fixedFrom(digits, exponent);
     const std::string scientific = scientificFrom(digits, exponent);
-    return copyOut(first, last, sign + (scientific.size() < fixed.size() ? scientific : fixed));
+    const bool useFixed = fixedOnly || fixed.size() <= scientific.size();
+    if (!useFixed) return copyOut(first, last, sign + scientific);
+    // Whole numbers past the range where every integer is exact are written
+    // with all their digits, not the shortest digits padded with zeros.
+    const T exactLimit = std::ldexp(T(1), std::numeric_limits<T>::digits);
+    if (magnitude >= exactLimit) {
+        char buf[6000];
+        printInto(buf, sizeof buf, "f", 0, magnitude);
+        fixed = buf;
+    }
+    return copyOut(first, last, sign + fixed);
 }
 
 template <class T>
