@@ -30,7 +30,7 @@ globalThis.vantorModule = {
     M.ccall('vantor_start', null, ['number'], [app]);
     M.ccall('vantor_open', null, ['number', 'string', 'number'], [app, `/data/${stem}.va4`, 1]);
     const state = JSON.parse(M.UTF8ToString(M._vantor_snapshot(app)));
-    const form = state.forms.findIndex((f) => f.controls.some((c) => c.name === 'imgVantor'));
+    const form = state.forms.findIndex((f) => f.controls.some((c) => c.name === 'imgSolid'));
     const find = (items) => {
       for (const m of items) {
         if (m.name === 'mnDispRun') return m.id;
@@ -40,7 +40,7 @@ globalThis.vantorModule = {
       return 0;
     };
     const item = find(state.forms[form].menu);
-    const image = state.forms[form].controls.find((c) => c.name === 'imgVantor').id;
+    const image = state.forms[form].controls.find((c) => c.name === 'imgSolid').id;
     // CPU time of this process: on a busy machine it varies far less than
     // the wall time.
     const cpuMs = () => { const u = process.cpuUsage(); return (u.user + u.system) / 1000; };

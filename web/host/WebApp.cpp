@@ -19,7 +19,7 @@
 #include "platform/widgets/ScrollBar.h"
 #include "platform/widgets/SpeedButton.h"
 #include "windows/control/HelpTopics.h"
-#include "windows/control/TControlF.h"
+#include "windows/control/ControlWindow.h"
 
 namespace vantor::web {
 
@@ -135,8 +135,8 @@ EMSCRIPTEN_KEEPALIVE WebApp* vantor_create(int english, int colorDepth) {
 // The start of the program as the desktop host does it: the main window
 // shown and activated.
 EMSCRIPTEN_KEEPALIVE void vantor_start(WebApp* app) {
-    app->program.ControlF().show();
-    app->run([app] { app->program.ControlF().activate(); });
+    app->program.controlWindow().show();
+    app->run([app] { app->program.controlWindow().activate(); });
 }
 
 // Every window, the shared timer and whether a question is open, as JSON.
@@ -144,7 +144,7 @@ EMSCRIPTEN_KEEPALIVE const char* vantor_snapshot(WebApp* app) {
     auto& json = app->snapshot;
     json.clear();
     json.open('{');
-    const vantor::Timer& timer = app->program.ControlF().animTimer;
+    const vantor::Timer& timer = app->program.controlWindow().animTimer;
     json.key("timer").open('{').field("enabled", timer.enabled()).field("interval", timer.interval()).close('}');
     json.field("waiting", app->desktop.waiting()).field("terminated", app->program.terminated());
     json.key("forms").open('[');
@@ -211,7 +211,7 @@ EMSCRIPTEN_KEEPALIVE void vantor_window(WebApp* app, int form, int what, int x, 
 }
 
 EMSCRIPTEN_KEEPALIVE void vantor_timer(WebApp* app) {
-    app->run([app] { app->program.ControlF().animTimer.tick(); });
+    app->run([app] { app->program.controlWindow().animTimer.tick(); });
 }
 
 // True when the modal showing of a form has ended.
@@ -224,8 +224,8 @@ EMSCRIPTEN_KEEPALIVE int vantor_modal_done(WebApp* app, int form) {
 // shown as the rotate command shows it.
 EMSCRIPTEN_KEEPALIVE void vantor_open(WebApp* app, const char* path, int showSolid) {
     const std::string p(path);
-    if (!app->run([app, p] { app->program.ControlF().LoadFile(p); })) return;
-    if (showSolid) app->run([app] { app->program.ControlF().mnRotateClick(); });
+    if (!app->run([app, p] { app->program.controlWindow().LoadFile(p); })) return;
+    if (showSolid) app->run([app] { app->program.controlWindow().mnRotateClick(); });
 }
 
 // The picture of an image control: {width, height, RGBA address}, valid

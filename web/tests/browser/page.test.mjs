@@ -21,8 +21,8 @@ const examples = join(root, 'examples');
 
 // The windows and controls the tests use, by their model names.
 const Names = {
-  control: 'ControlF', display: 'VantorF', editor: 'GEditF', scenario: 'AnimeF', about: 'AboutF',
-  displayImage: 'imgVantor', load: 'spbLoad', rotate: 'spbRotate', edit: 'spbGEdit',
+  control: 'ControlWindow', display: 'DisplayWindow', editor: 'EditorWindow', scenario: 'ScenarioWindow', about: 'AboutBox',
+  displayImage: 'imgSolid', load: 'spbLoad', rotate: 'spbRotate', edit: 'spbEditor',
   saveData: 'mnSave', rotateMenu: 'mnRotate', about_: 'mnAbout',
 };
 
