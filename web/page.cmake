@@ -1,4 +1,4 @@
-# The page: the windows of the program, drawn by page/host.js. The output
+# The page: the windows of the program, drawn by page/windows.js. The output
 # (vantor.js, vantor.wasm) goes beside the page's static files.
 add_executable(vantor-web host/WebApp.cpp host/WebDesktop.cpp host/FormJson.cpp)
 target_link_libraries(vantor-web PRIVATE vantor_core)

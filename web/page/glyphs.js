@@ -34,7 +34,7 @@ const Glyphs = (() => {
       pen(c, 'rgb(20,20,90)'); rect(c, 1, 1, 13, 13, 'rgb(60,80,170)');
       rect(c, 4, 1, 7, 5, 'white'); rect(c, 4, 9, 7, 5, 'rgb(200,200,200)');
     },
-    gedit: (c) => {
+    editor: (c) => {
       pen(c, 'rgb(40,40,40)'); line(c, 13.5, 1, 13.5, 14);
       pen(c, 'rgb(200,60,0)', 2); line(c, 3, 13, 10, 3);
       c.fillStyle = 'rgb(30,30,30)'; c.fillRect(2, 14, 1, 1);
