@@ -276,3 +276,12 @@ test('The still picture of 10,000 vertices is the native one, and its time is me
   assert.deepEqual(page.errors, []);
   await page.close();
 });
+
+// Regression: a glyph renamed in the models showed an empty button.
+test('Every speed button of every window has its glyph drawn', async () => {
+  const page = await open('');
+  const missing = await page.evaluate(() => window.vantorHost.state.forms.flatMap((f) =>
+    f.controls.filter((c) => c.kind === 'speed' && c.glyph && !Glyphs.painters[c.glyph]).map((c) => `${f.name}.${c.name}: ${c.glyph}`)));
+  assert.deepEqual(missing, []);
+  await page.close();
+});
