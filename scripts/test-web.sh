@@ -41,6 +41,9 @@ echo "== vantor-cli under node against the native one"
 web/tests/compare-cli.sh "$native" "$PWD/build/web-cmake/vantor-cli.js" "$PWD/examples" "$PWD/build/web-test-cli" \
   | tee "$logs/compare-cli.log"
 count "$logs/compare-cli.log"
+web/tests/compare-views.sh "$native" "$PWD/build/web-cmake/vantor-cli.js" "$PWD/examples" "$PWD/build/web-test-views" 60 \
+  | tail -n 20 | tee "$logs/compare-views.log"
+count "$logs/compare-views.log"
 web/tests/compare-commands.sh "$native" "$PWD/build/web-cmake/vantor-cli.js" "$PWD/examples" "$PWD/build/web-test-commands" \
   | tee "$logs/compare-commands.log"
 count "$logs/compare-commands.log"
