@@ -144,7 +144,7 @@ EMSCRIPTEN_KEEPALIVE const char* vantor_snapshot(WebApp* app) {
     auto& json = app->snapshot;
     json.clear();
     json.open('{');
-    const vantor::Timer& timer = app->program.controlWindow().animTimer;
+    const vantor::Timer& timer = app->program.clock.timer;
     json.key("timer").open('{').field("enabled", timer.enabled()).field("interval", timer.interval()).close('}');
     json.field("waiting", app->desktop.waiting()).field("terminated", app->program.terminated());
     json.key("forms").open('[');
@@ -211,7 +211,7 @@ EMSCRIPTEN_KEEPALIVE void vantor_window(WebApp* app, int form, int what, int x, 
 }
 
 EMSCRIPTEN_KEEPALIVE void vantor_timer(WebApp* app) {
-    app->run([app] { app->program.controlWindow().animTimer.tick(); });
+    app->run([app] { app->program.clock.timer.tick(); });
 }
 
 // True when the modal showing of a form has ended.
