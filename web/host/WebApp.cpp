@@ -30,6 +30,7 @@ struct WebApp {
     WebDesktop desktop;
     Program program;
     Json snapshot;
+    std::string question;
     std::vector<std::uint8_t> rgba;
     int pictureSize[3] = {0, 0, 0};
 
@@ -212,6 +213,17 @@ EMSCRIPTEN_KEEPALIVE void vantor_window(WebApp* app, int form, int what, int x, 
 
 EMSCRIPTEN_KEEPALIVE void vantor_timer(WebApp* app) {
     app->run([app] { app->program.clock.timer.tick(); });
+}
+
+// The question a handler asked while another was open, as JSON (empty when
+// none); the page asks the user and prepares the answer.
+EMSCRIPTEN_KEEPALIVE const char* vantor_left_question(WebApp* app) {
+    app->question = app->desktop.takeLeftQuestion();
+    return app->question.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void vantor_prepare_answer(WebApp* app, const char* question, const char* answer) {
+    app->desktop.prepareAnswer(question, answer);
 }
 
 // True when the modal showing of a form has ended.

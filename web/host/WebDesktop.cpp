@@ -52,13 +52,62 @@ MsgAnswer cancelled(MsgButtons buttons) {
     }
 }
 
+std::string questionJson(const char* kind, const std::string& a, const std::string& b, const std::string& c,
+                         long long n, long long m) {
+    Json json;
+    json.open('{').field("kind", kind).field("a", a).field("b", b).field("c", c).field("n", n).field("m", m).close('}');
+    return json.text();
+}
+
+std::string fileDialogJson(const FileDialog& dialog, Language language) {
+    Json json;
+    json.open('{');
+    json.field("save", dialog.kind == FileDialogKind::Save).field("title", shownText(dialog.title, language));
+    json.field("filterIndex", dialog.filterIndex).field("defaultExt", dialog.defaultExt);
+    json.field("fileName", dialog.fileName).field("initialDir", dialog.initialDir);
+    json.key("filters").open('[');
+    for (const auto& [description, pattern] : dialog.filterPairs()) {
+        json.open('{').field("description", shownText(description, language)).field("pattern", pattern).close('}');
+    }
+    json.close(']').close('}');
+    return json.text();
+}
+
+// "filterIndex|fileName" into the dialog.
+void applyFileAnswer(FileDialog& dialog, const std::string& text) {
+    const auto bar = text.find('|');
+    const int index = std::atoi(text.substr(0, bar).c_str());
+    if (index >= 1 && index != dialog.filterIndex) {
+        dialog.filterIndex = index;
+        if (dialog.onTypeChange) dialog.onTypeChange();
+    }
+    dialog.fileName = dialog.withDefaultExt(bar == std::string::npos ? text : text.substr(bar + 1));
+}
+
 }  // namespace
 
+std::optional<std::string> WebDesktop::answerWhileWaiting(const std::string& question) {
+    if (m_prepared && m_prepared->first == question) {
+        std::string answer = std::move(m_prepared->second);
+        m_prepared.reset();
+        return answer;
+    }
+    m_leftQuestion = question;
+    return std::nullopt;
+}
+
 MsgAnswer WebDesktop::messageBox(const std::string& text, const std::string& caption, MsgIcon icon, MsgButtons buttons) {
-    if (m_waiting) return cancelled(buttons);
-    Waiting w(m_waiting);
     const std::string title = shown(caption.empty() ? Program::ApplicationTitle : caption);
-    const int answer = pageMessageBox(shown(text).c_str(), title.c_str(), static_cast<int>(icon), static_cast<int>(buttons));
+    int answer = -1;
+    if (m_waiting) {
+        const auto prepared = answerWhileWaiting(
+            questionJson("message", shown(text), title, "", static_cast<int>(icon), static_cast<int>(buttons)));
+        if (!prepared) return cancelled(buttons);
+        answer = std::atoi(prepared->c_str());
+    } else {
+        Waiting w(m_waiting);
+        answer = pageMessageBox(shown(text).c_str(), title.c_str(), static_cast<int>(icon), static_cast<int>(buttons));
+    }
     switch (answer) {
         case static_cast<int>(MsgAnswer::Ok): return MsgAnswer::Ok;
         case static_cast<int>(MsgAnswer::Yes): return MsgAnswer::Yes;
@@ -68,7 +117,10 @@ MsgAnswer WebDesktop::messageBox(const std::string& text, const std::string& cap
 }
 
 std::string WebDesktop::inputBox(const std::string& caption, const std::string& prompt, const std::string& initial) {
-    if (m_waiting) return initial;
+    if (m_waiting) {
+        const auto prepared = answerWhileWaiting(questionJson("input", shown(caption), shown(prompt), initial, 0, 0));
+        return prepared ? *prepared : initial;
+    }
     Waiting w(m_waiting);
     char* answer = pageInputBox(shown(caption).c_str(), shown(prompt).c_str(), initial.c_str());
     if (!answer) return initial;
@@ -78,36 +130,32 @@ std::string WebDesktop::inputBox(const std::string& caption, const std::string& 
 }
 
 bool WebDesktop::runFileDialog(FileDialog& dialog) {
-    if (m_waiting) return false;
-    Waiting w(m_waiting);
-    Json json;
-    json.open('{');
-    json.field("save", dialog.kind == FileDialogKind::Save).field("title", shown(dialog.title));
-    json.field("filterIndex", dialog.filterIndex).field("defaultExt", dialog.defaultExt);
-    json.field("fileName", dialog.fileName).field("initialDir", dialog.initialDir);
-    json.key("filters").open('[');
-    for (const auto& [description, pattern] : dialog.filterPairs()) {
-        json.open('{').field("description", shown(description)).field("pattern", pattern).close('}');
+    const std::string description = fileDialogJson(dialog, m_language);
+    if (m_waiting) {
+        const auto prepared = answerWhileWaiting(questionJson("file", description, "", "", 0, 0));
+        if (!prepared) return false;
+        applyFileAnswer(dialog, *prepared);
+        return true;
     }
-    json.close(']').close('}');
-    char* answer = pageFileDialog(json.text().c_str());
+    Waiting w(m_waiting);
+    char* answer = pageFileDialog(description.c_str());
     if (!answer) return false;
     const std::string text(answer);
     std::free(answer);
-    const auto bar = text.find('|');
-    const int index = std::atoi(text.substr(0, bar).c_str());
-    if (index >= 1 && index != dialog.filterIndex) {
-        dialog.filterIndex = index;
-        if (dialog.onTypeChange) dialog.onTypeChange();
-    }
-    dialog.fileName = dialog.withDefaultExt(text.substr(bar + 1));
+    applyFileAnswer(dialog, text);
     return true;
 }
 
 bool WebDesktop::runColorDialog(ColorDialog& dialog) {
-    if (m_waiting) return false;
-    Waiting w(m_waiting);
-    const int answer = pageColorDialog(static_cast<int>(dialog.color & 0xFFFFFF));
+    int answer = -1;
+    if (m_waiting) {
+        const auto prepared = answerWhileWaiting(questionJson("color", "", "", "", dialog.color & 0xFFFFFF, 0));
+        if (!prepared) return false;
+        answer = std::atoi(prepared->c_str());
+    } else {
+        Waiting w(m_waiting);
+        answer = pageColorDialog(static_cast<int>(dialog.color & 0xFFFFFF));
+    }
     if (answer < 0) return false;
     dialog.color = static_cast<TColor>(answer);
     return true;

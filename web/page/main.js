@@ -41,7 +41,7 @@ class Host {
       M['_' + fn](this.app, ...c);
       strings.forEach((p) => M._free(p));
       this.refresh();
-      return Promise.resolve();
+      return this.askLeftQuestion(() => this.call(fn, ...args));
     }
     const types = ['number', ...args.map((a) => (typeof a === 'string' ? 'string' : 'number'))];
     this.suspended = true;
@@ -57,6 +57,33 @@ class Host {
       this.refresh();
       this.afterCommand();
     });
+  }
+
+  // A question the program could not wait for (another was open): asked
+  // now; with an answer the same event runs again and gets it at once.
+  async askLeftQuestion(again) {
+    const text = Module.UTF8ToString(Module._vantor_left_question(this.app));
+    if (!text) return;
+    const q = JSON.parse(text);
+    let answer = null;
+    if (q.kind === 'message') {
+      answer = await this.dialogs.messageBox(q.a, q.b, q.n, q.m);
+      // The answer it was given already (OK alone, No, else Cancel) needs no second run.
+      const given = q.m === 0 ? MsgAnswer.Ok : q.m === 2 ? MsgAnswer.No : MsgAnswer.Cancel;
+      if (answer === given) answer = null;
+    }
+    else if (q.kind === 'input') answer = await this.dialogs.inputBox(q.a, q.b, q.c);
+    else if (q.kind === 'color') { answer = await this.dialogs.colorDialog(q.n); if (answer < 0) answer = null; }
+    else if (q.kind === 'file') {
+      const a = await this.dialogs.fileDialog(JSON.parse(q.a), this.files);
+      answer = a && a.filterIndex + '|' + a.fileName;
+    }
+    if (answer === null || answer === undefined) return;
+    const question = Module.allocateUTF8(text), given = Module.allocateUTF8(String(answer));
+    Module._vantor_prepare_answer(this.app, question, given);
+    Module._free(question);
+    Module._free(given);
+    await again();
   }
 
   refresh() {
