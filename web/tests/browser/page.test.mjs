@@ -285,3 +285,43 @@ test('Every speed button of every window has its glyph drawn', async () => {
   assert.deepEqual(missing, []);
   await page.close();
 });
+
+// The colour dialog of the figure properties opens inside that modal
+// window, while the program already waits for it: the page asks the user
+// and runs the button again with the answer.
+test('The figure colour is chosen inside the modal figure properties', async () => {
+  const page = await open('?open=vase&show=solid&lang=en');
+  const editor = `.window[data-form="EditorWindow"]`;
+  await page.click(`.window[data-form="${Names.control}"] [data-name="${Names.edit}"]`);
+  await page.click(`${editor} [data-name="spbFigureProperties"]`);
+  // A vertex of the profile: a block of 3 x 3 black pixels on the sheet.
+  const spot = await page.$eval(`${editor} canvas[data-name="imgSheet"]`, (c) => {
+    const { data, width, height } = c.getContext('2d').getImageData(0, 0, c.width, c.height);
+    const black = (x, y) => data[4 * (y * width + x)] + data[4 * (y * width + x) + 1] + data[4 * (y * width + x) + 2] === 0;
+    const r = c.getBoundingClientRect();
+    for (let y = height - 2; y > 1; --y) {
+      for (let x = 1; x < width - 1; ++x) {
+        let all = true;
+        for (let dy = -1; dy <= 1 && all; ++dy) for (let dx = -1; dx <= 1 && all; ++dx) all = black(x + dx, y + dy);
+        if (all) return { x: r.left + x + 0.5, y: r.top + y + 0.5 };
+      }
+    }
+    return null;
+  });
+  assert.ok(spot, 'a vertex on the sheet');
+  await page.mouse.click(spot.x, spot.y);
+  const dialog = `.window[data-form="FigurePropertiesDialog"]`;
+  await page.waitForSelector(`${dialog}:not([style*="display: none"])`, { timeout: 10000 });
+  const swatch = async () => page.$eval(`${dialog} canvas[data-name="imgFigureColor"]`, (c) => [...c.getContext('2d').getImageData(c.width >> 1, c.height >> 1, 1, 1).data]);
+  const before_ = await swatch();
+  await page.click(`${dialog} [data-name="spbFigureSetColor"]`);
+  await page.waitForSelector('.dialog-veil input[type=color]', { timeout: 10000 });
+  await page.$eval('.dialog-veil input[type=color]', (i) => { i.value = '#ff0000'; });
+  await page.evaluate(() => document.querySelector('.dialog-veil .buttons button').click());
+  await page.waitForFunction(() => !document.querySelector('.dialog-veil'));
+  const after_ = await swatch();
+  assert.notDeepEqual(after_, before_, 'the swatch shows the chosen colour');
+  assert.ok(after_[0] > after_[1] && after_[0] > after_[2], `a red tint: ${after_}`);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
