@@ -1,8 +1,24 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds FreeVantor (Release) and starts it.
 # Arguments are passed to the program (e.g. ./run.sh --color-depth 8).
+# ./run.sh --web [--port P] builds the browser version and serves it instead.
 set -euo pipefail
 cd "$(dirname "$0")"
+
+# ./run.sh --web [--port P]: the browser version, built into build/web/ and
+# served on 127.0.0.1.
+if [ "${1:-}" = "--web" ]; then
+  shift
+  port=8080
+  while [ $# -gt 0 ]; do
+    case "$1" in
+      --port) port="${2:?--port needs a number}"; shift 2 ;;
+      *) echo "usage: ./run.sh --web [--port P]" >&2; exit 2 ;;
+    esac
+  done
+  scripts/build-web.sh
+  exec python3 web/serve.py build/web --port "$port"
+fi
 source scripts/install-deps.sh
 install_deps runtime
 

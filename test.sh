@@ -55,6 +55,19 @@ run_ctest() {  # dir, label
 run_ctest build/test "normal build" || status=1
 run_ctest build/asan "sanitizer build" || status=1
 run_ctest build/fuzz "fuzz targets" || status=1
+echo "== tests: browser version"
+web_out="$(scripts/test-web.sh build/test/cli/vantor-cli 2>&1)"
+web_rc=$?
+echo "$web_out" | tail -n 60
+web_line="$(echo "$web_out" | grep -E '^[0-9]+ passed, [0-9]+ failed' | tail -n1)"
+if [ -n "$web_line" ]; then
+  total_pass=$((total_pass + $(echo "$web_line" | cut -d' ' -f1)))
+  total_fail=$((total_fail + $(echo "$web_line" | cut -d' ' -f3)))
+elif [ $web_rc -ne 0 ]; then
+  total_fail=$((total_fail + 1))
+fi
+summary+=("browser version: ${web_line:-no tests ran}")
+[ $web_rc -eq 0 ] || status=1
 echo "== fuzz coverage (edges and features reached in the core library)"
 cat build/fuzz/fuzz/*.summary 2>/dev/null || echo "no fuzz target ran"
 

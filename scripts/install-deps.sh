@@ -9,12 +9,21 @@ install_deps() {
     # dpkg-shlibdeps reads the libraries into Depends; it needs file.
     pkgs+=(file)
   fi
+  # The browser version: emscripten, the source packages of its libraries
+  # (dpkg-dev for apt-get source), node for the command line as wasm, and
+  # python3 for the local server.
+  if [ "$kind" = "web" ]; then
+    pkgs=(cmake make pkg-config emscripten binaryen dpkg-dev nodejs python3 ccache)
+  fi
   if [ "$kind" = "test" ]; then
     pkgs+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth desktop-file-utils admesh strace
             dpkg-dev file lintian appstream prusa-slicer openbox xdotool x11-utils
-            poppler-utils librsvg2-bin python3-ezdxf)
+            poppler-utils librsvg2-bin python3-ezdxf
+            emscripten binaryen nodejs python3 ccache chromium)
   fi
   local missing=()
+  # npm comes with some node packages; Debian's own only where it is missing.
+  if [ "$kind" != "runtime" ] && [ "$kind" != "web" ] && ! command -v npm >/dev/null; then missing+=(npm); fi
   for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done

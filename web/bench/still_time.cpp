@@ -1,0 +1,69 @@
+// Time of the still display over a generated vase, built both natively and
+// for the browser so that the two can be set side by side:
+//   still_time [vertices [unit angle [runs]]]
+// prints the median and the fastest pass in milliseconds for the true-colour
+// and the palette path, one thread each.
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+#include "model/figures/FigureStore.h"
+#include "render/still/StillDisplay.h"
+
+using namespace vantor;
+
+namespace {
+
+void fillVase(FigureStore& store, int vertices) {
+    store.clearVertices();
+    store.resetFigureTable();
+    for (int i = 0; i < vertices; ++i) {
+        const double t = static_cast<double>(i) / (vertices - 1);
+        const int k = ++store.VertexCount;
+        store.x(k) = i == 0 ? 0.0f : static_cast<float>(60 + 35 * std::sin(t * 5.5) + 20 * t);
+        store.y(k) = static_cast<float>(-120 + 240 * t);
+        store.link(k) = i + 1 < vertices ? 1 : 0;
+        store.figure(k) = 1;
+    }
+    store.HighestFigure = 1;
+}
+
+void timePath(int vertices, int unit, int runs, bool palette) {
+    DisplayOptions options;
+    options.setFactoryValues();
+    options.unitAngle = unit;
+    FigureStore store{options};
+    fillVase(store, vertices);
+    Bitmap bitmap(600, 400, palette ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
+    StillDisplay still(store, options, bitmap, palette ? ColourPath::Palette : ColourPath::TrueColour);
+    still.setThreads(1);
+    // Wall time, and the process's CPU time, which a busy machine disturbs
+    // far less.
+    std::vector<double> ms, cpu;
+    for (int r = 0; r < runs; ++r) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::clock_t startCpu = std::clock();
+        still.run(nullptr, {}, StillDisplay::ElementOrder::NearFirst);
+        cpu.push_back(1000.0 * static_cast<double>(std::clock() - startCpu) / CLOCKS_PER_SEC);
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    std::sort(cpu.begin(), cpu.end());
+    std::printf("%s vertices=%d unit=%d runs=%d median_ms=%.2f min_ms=%.2f cpu_median_ms=%.2f\n",
+                palette ? "palette   " : "truecolour", vertices, unit, runs, ms[ms.size() / 2], ms.front(), cpu[cpu.size() / 2]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int vertices = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int unit = argc > 2 ? std::atoi(argv[2]) : 3;
+    const int runs = argc > 3 ? std::atoi(argv[3]) : 30;
+    timePath(vertices, unit, runs, false);
+    timePath(vertices, unit, runs, true);
+}

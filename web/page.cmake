@@ -1,0 +1,16 @@
+# The page: the windows of the program, drawn by page/windows.js. The output
+# (vantor.js, vantor.wasm) goes beside the page's static files.
+add_executable(vantor-web host/WebApp.cpp host/WebDesktop.cpp host/FormJson.cpp)
+target_link_libraries(vantor-web PRIVATE vantor_core)
+set_target_properties(vantor-web PROPERTIES OUTPUT_NAME vantor)
+option(VANTOR_WEB_ASYNCIFY "Let the program wait for the page's answers (off only to measure its cost)" ON)
+set(VANTOR_PAGE_LINK
+  -sENVIRONMENT=web,worker -sFORCE_FILESYSTEM=1 -lidbfs.js -sEXIT_RUNTIME=0
+  "-sEXPORTED_FUNCTIONS=[_malloc,_free]"
+  "-sEXPORTED_RUNTIME_METHODS=[ccall,UTF8ToString,allocateUTF8,FS,IDBFS]"
+  "SHELL:--embed-file ${VANTOR_ROOT}/examples@/examples"
+  --exclude-file=*.md)
+if(VANTOR_WEB_ASYNCIFY)
+  list(APPEND VANTOR_PAGE_LINK -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=131072)
+endif()
+target_link_options(vantor-web PRIVATE ${VANTOR_PAGE_LINK})

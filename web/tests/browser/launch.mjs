@@ -1,0 +1,40 @@
+// Starts the local server on a free port and Debian's chromium, headless,
+// with a fresh profile. Both end with close().
+import { spawn } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+export async function startServer(root, folder) {
+  const server = spawn('python3', [join(root, 'web/serve.py'), folder, '--port', '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+  const url = await new Promise((resolve, reject) => {
+    let text = '';
+    server.stdout.on('data', (d) => {
+      text += d;
+      const m = /http:\/\/127\.0\.0\.1:\d+\//.exec(text);
+      if (m) resolve(m[0]);
+    });
+    server.on('exit', (code) => reject(new Error(`server ended with ${code}`)));
+  });
+  return { url, close: () => server.kill('SIGTERM') };
+}
+
+export async function startBrowser() {
+  const profile = mkdtempSync(join(tmpdir(), 'vantor-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      `--user-data-dir=${profile}`, '--window-size=1400,1000'],
+    defaultViewport: { width: 1400, height: 1000 },
+  });
+  return {
+    browser,
+    close: async () => {
+      await browser.close();
+      rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
