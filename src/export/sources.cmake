@@ -11,6 +11,7 @@ list(APPEND VANTOR_CORE_SOURCES
   src/export/mesh/PrintChecks.cpp
   src/export/mesh/Profile.cpp
   src/export/mesh/ProfileTemplate.cpp
+  src/export/mesh/TemplateVector.cpp
   src/export/mesh/Regions.cpp
   src/export/mesh/Revolve.cpp
   src/export/mesh/SolidExport.cpp
