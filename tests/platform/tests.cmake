@@ -9,6 +9,7 @@ list(APPEND VANTOR_TEST_SOURCES
   platform/SaveTargetsTest.cpp
   platform/SaveConflictsTest.cpp
   platform/SharedRoutinesTest.cpp
+  platform/DesktopAnswersTest.cpp
   platform/CanvasTest.cpp
   platform/BmpTest.cpp
 )

@@ -2,6 +2,7 @@
 // The port for everything modal or system-wide. QtDesktop implements it for
 // the real program; the tests' scripted desktop queues answers and records
 // every question.
+#include <functional>
 #include <string>
 
 #include "platform/widgets/Dialogs.h"
@@ -34,6 +35,24 @@ public:
     // Shows the form modally and returns its modal result.
     virtual int showModal(Form& form) = 0;
     virtual void showHelp(const std::string& keyword) = 0;
+
+    // The same questions for a host that answers later (a page in a browser
+    // cannot block while the user thinks): THEN receives the answer, at once
+    // or after the call has returned. A host that can block keeps these
+    // defaults, which ask the question above and answer at once. A caller
+    // that asks this way must not rely on the answer before THEN runs.
+    virtual void askMessage(const std::string& text, const std::string& caption, MsgIcon icon, MsgButtons buttons,
+                            std::function<void(MsgAnswer)> then) {
+        then(messageBox(text, caption, icon, buttons));
+    }
+    virtual void askInput(const std::string& caption, const std::string& prompt, const std::string& initial,
+                          std::function<void(const std::string&)> then) {
+        then(inputBox(caption, prompt, initial));
+    }
+    // DIALOG must outlive the answer; it holds the choice when THEN runs.
+    virtual void askFile(FileDialog& dialog, std::function<void(bool)> then) { then(runFileDialog(dialog)); }
+    virtual void askColor(ColorDialog& dialog, std::function<void(bool)> then) { then(runColorDialog(dialog)); }
+    virtual void askModal(Form& form, std::function<void(int)> then) { then(showModal(form)); }
     // Shows a folder in the desktop's file manager.
     virtual void openFolder(const std::string& /*path*/) {}
     // The interface's language ("ja", "en") from the next start on, kept in
