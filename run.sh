@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds FreeVantor (Release) and starts it.
 # Arguments are passed to the program (e.g. ./run.sh --color-depth 8).
 # ./run.sh --web [--port P] builds the browser version and serves it instead.

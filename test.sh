@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds FreeVantor three ways (normal; address and
 # undefined-behaviour sanitizers; libFuzzer targets with clang) and runs every
 # test with ctest. Exits non-zero on any failure.

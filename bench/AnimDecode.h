@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Animated GIF and PNG files decoded into the frames a viewer shows (each
 // frame drawn over what the frame before left), for measuring how close an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory and time of long exports, each case in a child process of its
 // own, which reports its peak resident size (getrusage), the time and the
 // file's size, through the routine behind `vantor-cli animate` and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Size, closeness and CPU of animated GIFs, ours beside ffmpeg's
 // palettegen/paletteuse GIF made from the same true frames in the same run:
 //

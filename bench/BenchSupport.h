@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the benchmarks share: the vase profile they draw, and a desktop that
 // asks nobody.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Peak memory is a property of a whole process: the memory benchmarks run
 // each case in a child of its own, in a scratch folder they share.

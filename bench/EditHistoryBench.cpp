@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of recording an editor step and the memory the history holds, at the
 // store's full 10,000 vertices.
 #include <benchmark/benchmark.h>

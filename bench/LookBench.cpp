@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looking by hand in the display window: the pictures a left-button drag
 // draws while the button is held (one mouse move each), and the exact
 // picture drawn on release.

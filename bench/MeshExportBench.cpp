@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of a mesh export: the vase profile of N vertices made into regions
 // and written as binary STL with S segments into a sink that only counts
 // the bytes. Time should grow linearly with N x S.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory of a mesh export: the vase profile of N vertices (default
 // 10000) with a wall, turned in S segments (default 360), written through
 // the routine behind `vantor-cli export` to a real file. Each format runs in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of an option change on a 256-colour screen: a new background colour,
 // tint or brightness rebuilds the palette only, against a whole still
 // display pass of the same 10,000-vertex profile.

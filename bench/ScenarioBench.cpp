@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the flip-book: one playback tick (a 600 x 400 frame read from
 // disk, decoded and handed to the playback image) on both colour paths, and
 // the export of a 100-frame scenario as animated GIF and PNG.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a long scenario whose frames are mostly gone: the scenario file
 // read and parsed, the list filled and the entries without a picture
 // dropped, with a listener on the list that copies it at every change as

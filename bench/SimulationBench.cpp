@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of one tick of the rotation simulation: the frame engine the display
 // window and the command line share.
 //

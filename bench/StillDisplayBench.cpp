@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the still display: whole passes over generated vase profiles on
 // both colour paths and in both element orders, and the depth ordering
 // alone. Each pass reports, beside its time, the elements it holds, the

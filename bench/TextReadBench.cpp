@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a .csv of nothing but line breaks: the time, and the peak memory
 // of the process (maximum resident set) reported as a counter, which must
 // stay near the program's own size whatever the file's size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-cli animate SCENARIO.snr -o OUT.gif|OUT.png [--delay MS]: the
 // scenario's frames, read from the scenario's folder in playing order, as
 // an animated GIF (one colour table per frame) or animated PNG, looping.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-cli check DATA [--nozzle MM] [--max-overhang DEG] [--scale S] [--thickness T]
 // The print checks of a data set's profiles, one line a finding with the
 // vertices and coordinates of the segment concerned. Exit 0 when clean, 1

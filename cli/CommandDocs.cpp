@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page and the bash completion of vantor-cli, made from the
 // command table at build time.
 #include <sstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // vantor-cli's command table: every sub-command with its usage, its options
 // and the function that runs it. The top-level help, each command's --help,

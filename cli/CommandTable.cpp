@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sub-commands of vantor-cli, their options and the functions that run
 // them. Adding a command or an option here adds it to every help text, the
 // manual page and the shell completion.

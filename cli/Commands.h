@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sub-commands of vantor-cli. Each runs on the arguments the command table
 // has already sorted, returns the process exit code and writes its messages

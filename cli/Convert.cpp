@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-cli convert IN OUT: reads a data set and writes it in the format of
 // OUT's extension through the same readers and writers as the control
 // window. The .zuk and .vop beside IN are used as a load uses them; the .vop

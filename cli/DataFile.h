@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data set named on a command line: the checks every command makes
 // before reading it, and the words it reports them in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tool's own texts in Japanese, for a terminal under a
 // Japanese locale. Each entry is a whole line or a template of one (see
 // TextTemplates.h); the English side is what the commands write. More

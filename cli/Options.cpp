@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-cli options FILE.vop [--set name=value ...]: prints an option file
 // as name=value lines in the record's order, or writes a new or changed one
 // (a new file starts from the factory values). Nothing is written unless

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-cli render DATA -o OUT [--options FILE.vop] [--color-depth 8]:
 // loads a data set as the control window's load does (with its .zuk and
 // .vop), then does what its rotate command does -- the on-axis adjustment

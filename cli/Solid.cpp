@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-cli export DATA -o OUT.stl|OUT.3mf|OUT.obj|OUT.ply [--segments N] [--angle DEG] [--thickness T]
 //                    [--scale S] [--allow-open] [--per-figure]
 // vantor-cli measure DATA [--angle DEG] [--thickness T] [--unit mm] [--scale S]

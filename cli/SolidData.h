@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the solid commands (export, measure, check) share: the data set's
 // figures read as a load reads them, and the checks of their numeric options.

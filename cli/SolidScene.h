@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solid of a data set as the display window shows it, without a
 // window: the data set loaded as the control window's load does (with its

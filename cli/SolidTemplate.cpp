@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-cli profile DATA -o OUT.svg|OUT.pdf|OUT.dxf [--scale S]
 // The drawn figures at true size, for turners, potters and laser cutters.
 #include "Commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Standard output and error as the program writes them: straight to the
 // descriptors, so that a failed or short write is seen and reported instead

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language vantor-cli speaks: Japanese under a Japanese locale, English
 // under any other. The commands write their own texts in English and pass

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts for the terminal: the program's texts break lines with "\r" (as
 // message boxes show them), a terminal wants "\n"; and one way for every

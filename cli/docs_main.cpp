@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-cli-docs man|bash: writes vantor-cli's manual page or its bash
 // completion, made from the command table, to standard output.
 #include <iostream>

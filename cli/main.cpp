@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-cli: the program's logic without windows, for scripts and batch work.
 #include <string>
 #include <vector>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The distribution's hardening flags, and builds that do not depend on the
 # folder they are made in.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: cpack -G DEB in a build folder writes
 # freevantor_VERSION_ARCH.deb. Its dependencies come from dpkg-shlibdeps.
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack: the libraries in Depends, found by dpkg-shlibdeps with their
 # versions, or named without versions where it cannot run or is turned off
 # (cpack -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF).

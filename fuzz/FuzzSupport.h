@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the reader fuzz targets: a fresh store and the invariants every
 // reader must leave behind. A violation aborts, which the fuzzer reports.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any input must decode or fail with IoError. A decoded picture must respect
 // the reader's size limits, carry a full colour table when indexed, and
 // survive a round trip through the writer unchanged.

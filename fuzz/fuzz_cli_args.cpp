@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantor-cli's argument parsing: any words, for any command, are sorted by
 // the command table or refused with exit code 2 and a message, never more;
 // the scene options a picture command reads are taken or refused whole; and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comma-separated text reader, and the writer's output read back.
 #include "FuzzSupport.h"
 #include "model/formats/CsvFormat.h"

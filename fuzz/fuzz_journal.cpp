@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save journal's reader: any text yields only sound entries (a
 // temporary's name beside a target that is a bare name or an absolute
 // path), and a journal written from them reads back alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `--set name=value` of the command line: an assignment is taken whole or
 // not at all, a value taken reads back as the same value, and the light
 // distance follows its rate.

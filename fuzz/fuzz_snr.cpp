@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario reader: every frame name it keeps stays inside the scenario's
 // folder, and a list written back reads back alike.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profiles of any shape made into a solid: regions, measures, the streamed
 // mesh and the print checks never fault; a mesh tells the count of its
 // triangles before it makes them and numbers only its own vertices; a full

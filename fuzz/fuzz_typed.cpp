@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typed values of the display window and the editor: each input answers
 // one "その他" box, the interval box or the two edit boxes of the light-angle
 // and picture-offset dialogs. Whatever is typed, every option stays a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .va2 reader on a store that may already hold figures.
 #include "FuzzSupport.h"
 #include "model/formats/BinaryVertexFormats.h"

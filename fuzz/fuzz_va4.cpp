@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .va4 reader, with and without a figure-attribute file, on a store that
 // may already hold figures (an add).
 #include <algorithm>

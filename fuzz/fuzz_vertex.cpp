@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's "x, y" box for one vertex: whatever is typed, a vertex comes
 // back only within the sheet's range, and the text the box proposes for
 // any vertex it accepted reads back to the same vertex.

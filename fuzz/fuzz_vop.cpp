@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option-file reader: short input is refused without a change, anything
 // else yields rotation steps from the menus and a record that reads back alike.
 #include "FuzzSupport.h"

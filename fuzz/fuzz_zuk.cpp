@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figure-attribute reader, appending after a HighestFigure taken from the
 // input, up to the table's end.
 #include "FuzzSupport.h"

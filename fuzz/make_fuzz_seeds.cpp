@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes seeds that fill the readers to their capacities (10,000 vertices,
 // 2,500 figures) and one record beyond, so that the fuzzers start at the
 // code that stops a read there. They are made at build time rather than

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzz target for a fixed time and prints what it reached: the
 # coverage (edges and features) and the executions, so a target that no
 # longer sees the code shows at once. Usage:

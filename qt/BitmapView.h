@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shows a Bitmap model without copying its pixels and forwards the mouse to
 // the Image model's handlers through the event dispatch.

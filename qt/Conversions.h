@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversions between the program's values and Qt's: UTF-8 texts, colours,
 // mouse buttons, modifier states and key codes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file dialog's sizes and dates in the interface's language. Qt's file
 // model writes them in the system locale's, so a Japanese interface under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widgets of a window's controls: one builder per control kind.
 #include <QFrame>
 #include <QLabel>

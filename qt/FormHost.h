@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One generic Qt window per Form model: builds the menu bar and the widgets
 // from the models, mirrors every model change into its widget and forwards

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Button pictures, drawn for this program at 16 x 16.
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user manual: HTML pages installed with the program (or, when it runs
 // from its build folder, those of the folder VANTOR_HELP_DIR names), opened

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a window goes on the screen: inside the area that panels and docks
 // leave free, title bar included.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the program names itself to the desktop: the application name that
 // becomes the window class, the desktop entry it belongs to, and the icon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Desktop port on Qt: message boxes, input boxes, file and colour
 // dialogs, modal forms, the screen's colour depth. The program's texts in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts (standard buttons, file and colour dialogs, input boxes) in
 // the interface's language, from the distribution's Qt translations.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Maps the fonts the windows name to fonts installed here: the Japanese UI
 // font becomes an installed proportional Gothic.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FreeVantor desktop program: the Qt front-end over the program's logic.
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package build/package/freevantor_VERSION_ARCH.deb from
 # this source folder, after installing what the build needs.
 # Install it with: sudo apt install ./build/package/freevantor_*.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the browser version into build/web/: static files (index.html, the
 # scripts, vantor.js and vantor.wasm with the examples built in, the manual)
 # that any web server can serve. Installs what is missing first.

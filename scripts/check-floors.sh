@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Keeps the layering of src/ visible and true:
 #  - each floor includes only itself and the floors below it;
 #  - the include graph between the folders of src/ has no cycle;

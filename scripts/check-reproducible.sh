@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the committed sources twice, in two folders of different names and
 # depths, and compares the programs byte for byte: no path of the build
 # machine and nothing of the moment may reach them.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes docs/help/LANG/topics/ID.html for every section of the manual: a
 page that leads to INDEX.html#ID. F1 opens these, since the desktop's opener
 (xdg-open) drops the #section of a file link and would land at the top.

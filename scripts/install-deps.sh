@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by run.sh, test.sh and build-package.sh: installs the Debian
 # packages the build (runtime), the package (package) or the tests (test)
 # need, only those missing, with sudo when not root.

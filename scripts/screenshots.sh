@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renews the manual's screenshots (docs/help/images/*.png) from the program
 # itself: starts vantor on a virtual screen (Xvfb), drives it with xdotool
 # as a user would (buttons, menus, the mouse over the sheet), and keeps the

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two saves of one 10,000-vertex data set at once, plus a load of it, round
 # after round: counts the sets left mixed, the loads that read a mixed set,
 # the "interrupted save" messages (nothing is interrupted here, so each one

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills `vantor-cli convert` at random moments while it saves a 10,000-vertex
 # data set over another, then loads the set and counts mixed sets and files
 # left behind. Run by hand; prints one summary line.

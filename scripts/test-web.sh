@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The browser version's tests: builds it (scripts/build-web.sh) and
 # vantor-cli for node, compares both with the native vantor-cli given as
 # the first argument, and drives the page in Debian's chromium. Prints

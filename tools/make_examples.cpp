@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the example data sets (vertex file, figure attributes, display
 // options) into a folder: vantor-make-examples <folder>. Profiles are in
 // editor units: x is the distance from the axis, y the height, and every

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The page's program built for node, to measure what the way the page waits
 # for answers costs: vantor-measure-<variant> runs under
 # bench/page_still.mjs. Built only when asked for.

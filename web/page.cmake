@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The page: the windows of the program, drawn by page/windows.js. The output
 # (vantor.js, vantor.wasm) goes beside the page's static files.
 add_executable(vantor-web host/WebApp.cpp host/WebDesktop.cpp host/FormJson.cpp)

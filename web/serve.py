@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Serves the browser version (build/web/) on 127.0.0.1 with the headers
 that make the page cross-origin isolated (COOP same-origin, COEP
 require-corp), so that the threaded build may be used.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The owner of everything a running program has: the workspace (figure
 // store, display options, file-system view) and the windows. It answers

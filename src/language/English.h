@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The optional English interface. The program's logic speaks Japanese; the
 // host shows each caption, message and prompt through shownText(), which in

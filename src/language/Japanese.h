@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // English texts that reach the screen from below the windows: the system's
 // error texts, the picture reader's reasons, the mesh export's warnings. A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts built around data, matched against a template in one language and
 // rewritten in another. In a template "{0}" is data (a file name, a number)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The English interface: every Japanese text the program can show has an
 // English wording, texts built around data keep the data, and the locale
 // picks the language.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every reader of the program given a file padded to a gigabyte: each must
 // take what it can use (or refuse the file) with memory in proportion to
 // that, not to the file. The readers run in a child process whose peak

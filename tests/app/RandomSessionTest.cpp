@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random sessions: long seeded runs of what a user can do in any order --
 // menu commands, buttons, lists, scroll bars, gestures on the pictures, keys,
 // timer ticks, closing windows -- with every dialog answered at random. A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The convert command end to end: data set in, data set in another format out.
 #include <gtest/gtest.h>
 

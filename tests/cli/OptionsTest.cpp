@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options command: an option file as name=value lines, and changes
 // written only when every assignment is valid.
 #include <gtest/gtest.h>

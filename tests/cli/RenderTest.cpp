@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The render command end to end: data set in, picture file out.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a vantor-cli sub-command in the test process and keeps what it said.
 #include <ostream>

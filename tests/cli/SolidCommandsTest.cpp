@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // export, measure and check end to end on small data sets written as text.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every example data set, exported with walls on its open figures, passes
 # the distribution's mesh checker with no open edge: every facet has all
 # three neighbours and no facet had to be reversed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Profile templates read back by real readers: poppler for PDF, librsvg for
 SVG, ezdxf for DXF. A rectangle 50 x 20 data units at --scale 2 must measure
 100 x 40 mm in each, to 0.1 mm.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A real kill of `vantor-cli convert` at each rename and each flush of a set
 # save over an existing set: the next load finds the whole old set or the
 # whole new one, and no temporary file or journal survives it.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Saves against each other, against failures and against interrupts:
 #  - two saves of one set, the first held up inside its commit by strace, end
 #    with one whole set and no leftovers;

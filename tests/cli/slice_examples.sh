@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every example data set, exported with walls on its open figures as STL and
 # as 3MF, is taken by a real slicer: its --info reports one object, manifold,
 # and it slices each file, scaled to fit 150 mm, to G-code that holds moves.

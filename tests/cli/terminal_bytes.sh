@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every command's messages, fed hostile file names and option values, print
 # no control character but the line break (no C0, DEL, or C1 as UTF-8 or as
 # a lone byte); and a failed write to standard output is an error.

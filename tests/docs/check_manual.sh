@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual's pages link only to what exists: every href and src names a
 # file of the manual, every #section a section of the page it points to,
 # and both languages hold the same sections, so that a link or F1 topic

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every section of the manual has its own page that leads to it
 # (topics/ID.html, which F1 opens because openers drop a link's #section),
 # and no page leads to a section that is gone. Renew the pages with

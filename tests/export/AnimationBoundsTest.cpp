@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bounds of a scenario's export: pictures scaled down while they are
 // read, repeats that cost a few bytes, and FIFOs written as the frames come.
 // Memory is measured in a child process, whose peak resident size is its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame differencing, the global colour table and bounded streams of the
 // animation writers: what a viewer shows must stay what it showed when every
 // frame was stored whole.

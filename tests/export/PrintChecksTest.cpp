@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print checks on profiles whose faults are known: which segment, which
 // vertex, how much.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults of the way from profile to print, each against an answer worked
 // out here by hand (Pappus on rectangles, the inscribed circle of a
 // triangle, single precision's largest number), not by the code under test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profiles that are not simple polygons in the half-plane right of the axis:
 // their volumes against the solid sliced numerically (no Pappus, no
 // Clipper), their meshes closed and outward, and the streamed files equal

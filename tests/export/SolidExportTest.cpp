@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solid as a mesh and its exact measures: known solids against their
 // closed forms, meshes that are closed and consistently oriented, and
 // volumes that converge to the exact one.

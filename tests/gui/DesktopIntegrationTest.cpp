@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt host as part of a Linux desktop: help pages for F1 and help
 // requests, Qt's own dialog texts in Japanese (or all in English when asked),
 // menus with radio marks only where the items are radio items.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The light-direction globe as the Qt host draws it: shapes (ellipses and
 // one-pixel lines) and radio buttons that show their colour.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh program over the scripted desktop with a Qt host for every window,
 // offscreen: the windows as the user sees them, the answers scripted.

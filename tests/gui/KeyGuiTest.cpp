@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys reach the windows as platform virtual-key codes with the shift flags
 // held, whatever code Qt gives the key.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // List boxes in the Qt host: the left button selects the row under the
 // mouse, every release reaches the model, other buttons never select.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a high-density screen (scale factor 2) the windows are twice as large,
 // the pictures are scaled crisply by whole pixels, and a click lands on the
 // same picture pixel as at scale 1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows placed inside the free area of the screen, title bar included.
 #include <gtest/gtest.h>
 

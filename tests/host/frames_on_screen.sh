@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Under a window manager that frames windows (openbox, in a virtual screen),
 # the control window's frame, title bar included, starts at the screen's top
 # left, and on a small screen no window's frame leaves the screen.

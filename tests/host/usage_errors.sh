@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop program's command-line mistakes: each names what is wrong on
 # its first line, before the usage, and ends with status 2. Without a
 # display the program says so in its own words, naming no script of the

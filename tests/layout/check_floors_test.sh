@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layering check must hold on the real tree and must catch what it is
 # for: an include from a floor to a floor above it, folders of one floor
 # that include each other in a cycle, and a command line that reaches for

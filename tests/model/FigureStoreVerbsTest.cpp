@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figure store's verbs: what each does to the figures, and that each
 // announces itself exactly once, with its kind, or not at all when it
 // changes nothing.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a finished build folder and checks it as
 # the distribution's tools would: its contents, its dependencies, lintian,
 # the AppStream metadata and the desktop entry.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package as a user's machine receives it: its Depends hold the linked
 # libraries however it is built (with dpkg-shlibdeps or without it), no
 # installed file carries a path of the build machine, the copyright file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The callback form of the desktop's questions: a host that can block
 // answers at once with the blocking question's answer; a host that answers
 // later keeps the caller going and hands the answer over when it comes.

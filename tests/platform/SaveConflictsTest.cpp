@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A set save against another program, a failing step, an interrupt and the
 // leftovers of killed writers.
 #include <gtest/gtest.h>

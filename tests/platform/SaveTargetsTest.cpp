@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a save finds at its destination: FIFOs and devices stay what they
 // are, derived names never lead a save through a link.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sets that commit as one: a kill at any step leaves the whole old set or
 // the whole new one after the next repair, and no temporary file.
 #include <gtest/gtest.h>

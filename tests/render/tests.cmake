@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 list(APPEND VANTOR_TEST_SOURCES
   render/DepthOrderTest.cpp
   render/GeometryTest.cpp

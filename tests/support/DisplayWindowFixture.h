@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh program in a temporary folder, with the display window at hand and
 // a count of the still-display passes it runs.

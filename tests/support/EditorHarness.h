@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives the editor as a user does: buttons, menus and mouse gestures on the
 // sheet's pixels, with the boxes answered by the scripted desktop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Figures appended to a figure store as a loaded data set holds them: the
 // points in order, each joined to the next, the last one ending the figure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a printable mesh must be: closed and consistently oriented, with its
 // normals outward (a positive signed volume).

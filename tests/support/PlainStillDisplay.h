@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The still display written out plainly, one step after another: the
 // exchange selection sort, every corner transformed for every element, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Profiles for the display tests, written straight into a figure store.
 #include "support/FigureBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way tests build a Program: over a scripted desktop, with its
 // current folder and its program folder in a fresh temporary folder, so

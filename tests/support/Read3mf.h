@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 3MF files read back by readers independent of the writer: lib3mf for the
 // objects and their meshes, libzip for the model entry's text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh program whose current folder is a temporary scenario folder, with
 // helpers that lay frames and scenarios on disk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Desktop for tests: answers are queued in advance, every question is
 // recorded with its exact text. An unexpected question fails the test.

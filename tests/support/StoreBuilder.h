@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Figure-store contents for the data-set tests: figures given as point
 // lists and numbered as the editor numbers them, and the invariants every

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 list(APPEND VANTOR_TEST_SOURCES
   windows/control/ControlWindowTest.cpp
   windows/control/DataSetFlowsTest.cpp

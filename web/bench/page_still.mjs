@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the page's program without the page: a data set opened and shown as
 // a solid, then the display's redraw run again and again, and the picture
 // made into canvas bytes. Dialogs are answered at once (none is expected).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of the still display over a generated vase, built both natively and
 // for the browser so that the two can be set side by side:
 //   still_time [vertices [unit angle [runs]]]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Force-included into every source of the browser build (see
 // web/CMakeLists.txt). The libc++ that emscripten 3.1.6 ships (13) lacks the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the third-party libraries of the browser build with emcc from the
 # distribution's own source packages, into build/web-deps/ (include/, lib/,
 # lib/pkgconfig/). Each library is built once; delete its stamp file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows as the page builds them: each form, its menu tree and its
 // controls with every property a host shows, as JSON. Menu items and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small writer of JSON text: the page reads the windows' state as one
 // JSON document after every event.

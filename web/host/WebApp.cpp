@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser host: one running program and the entry points the page calls.
 // The page keeps the handle vantor_create returns and passes it back with
 // every event; nothing lives in globals.

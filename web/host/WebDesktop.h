@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop port in a page. Each question is put to the page, which shows
 // its own dialog and answers later; the program waits for the answer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop port's dialogs in the page: message and input boxes, the
 // colour dialog, the file dialogs and the error box. Each returns a promise
 // of the user's answer; the program waits for it.

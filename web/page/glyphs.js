@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speed buttons' small pictures, drawn on a 16 x 16 canvas in the same
 // shapes and colours as the desktop program's.
 'use strict';

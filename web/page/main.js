@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's host: starts the program, keeps its windows in step with the
 // models after every event, runs the shared timer, answers the desktop
 // port's questions with the page's dialogs, and moves files between the

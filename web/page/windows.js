@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the program's windows in the page from the form models (as JSON
 // from vantor_snapshot) and forwards the user's events to them. Each window
 // keeps its elements by model id, so a change of the models updates the

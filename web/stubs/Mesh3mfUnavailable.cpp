@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser build has neither libzip nor cairo: asking for a 3MF file or an
 // SVG or PDF template is refused with a message, as any other failure of a
 // writer is. DXF templates and the other mesh formats are written as on the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The browser build's vantor-cli (run by node) against the native one: the
 # five examples at both colour depths, and a few other views, give the same
 # bytes. Usage: compare-cli.sh NATIVE_CLI WEB_CLI_JS EXAMPLES_DIR WORK_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The other commands of the browser build's vantor-cli against the native
 # ones: the same exit code, the same printed text and the same file bytes.
 # Usage: compare-commands.sh NATIVE_CLI WEB_CLI_JS EXAMPLES_DIR WORK_DIR

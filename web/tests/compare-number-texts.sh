@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The number texts of the browser build against the native ones: builds
 # number_texts.cpp natively and with em++ (with the compatibility header the
 # browser build uses), runs both and compares line by line.

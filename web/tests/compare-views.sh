@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Random views of the examples (the same every run): the browser build's
 # vantor-cli under node draws the bytes of the native one. The first views
 # sit on the options' limits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the number texts the program makes (to_chars in every form the
 // sources use, from_chars of decimal texts) for a fixed table of edge
 // values and for pseudo-random bit patterns, one per line. Built natively

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Animated pictures that any viewer plays: GIF (giflib, a global colour
 // table and local ones where they gain, looping) and animated PNG (chunks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Animated PNG: IHDR, an acTL that loops for ever, then for each frame an
 // fcTL with its delay in milliseconds and its pixels as 8-bit RGB, the first
 // whole in IDAT (what a viewer without animation shows), each later one only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the animation writers share: formats by name, stored delays, and the
 // placement of frames of another size.
 #include <algorithm>

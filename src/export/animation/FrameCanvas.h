@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What both animation writers do before encoding: bring a frame onto the
 // canvas as plain 0xRRGGBB pixels, and find the rectangle in which it

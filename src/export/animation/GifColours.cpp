@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libimagequant runs its loops on OpenMP threads. Threads that finished
 // their share would spin, waiting for the next loop, for as long as they
 // burned when working (a third of an export's time); the quantizer runs

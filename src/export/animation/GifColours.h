@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colour tables of GIF frames: exact tables for pictures of few colours,
 // libimagequant's palettes for the others, and the mapping of pixels to a

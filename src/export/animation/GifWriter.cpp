@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GIF through giflib: GIF89a, a NETSCAPE2.0 block that loops for ever, and
 // for each frame a graphic control block with its delay.
 //

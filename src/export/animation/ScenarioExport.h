@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scenario's frames as one animated picture: the routine behind the
 // scenario window's export button and `vantor-cli animate`.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact measures of the solid of revolution, from its regions (Regions.h)
 // by the theorems of Pappus and Guldinus: no tessellation error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 3MF, the format slicers prefer: a zip package whose model entry is
 // written as the triangles are made, so memory does not grow with the mesh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mesh files for 3-D printing and modelling programs: binary STL, OBJ with
 // face normals and binary PLY, written a piece at a time as the source makes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks for 3-D printing made on the profile itself, so that what a slicer
 // would meet can be marked on the drawn segments: surfaces that face down

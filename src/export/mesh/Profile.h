@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figures of the store as profiles to revolve: each a polyline in the
 // plane of the axis (distance from the axis, height), in data units, as

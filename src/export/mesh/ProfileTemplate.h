@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawn figures at true size, as a template to cut or turn against: one
 // data unit is `scale` millimetres; the axis is a dashed centre line; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solid a data set's figures sweep, as simple polygons ("regions") in the
 // half-plane r >= 0. Everything measured or meshed is made from them.

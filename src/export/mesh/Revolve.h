@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Triangle meshes of the solid: each figure's regions (Regions.h) turned
 // about the axis in a number of equal steps. A region gives a closed,

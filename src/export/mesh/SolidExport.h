@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The way from the figures to a mesh file that both the display window and
 // the command line take: first a preview of what would be written (size,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page of a profile template in millimetres: the figures and the axis at
 // true size, with the margin, and the drawing of it as SVG or PDF.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SVG and PDF templates through cairo.
 #include <cairo-pdf.h>
 #include <cairo-svg.h>

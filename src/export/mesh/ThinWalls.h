@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a printer cannot lay material: the solid's section through the axis
 // (its regions and their mirror image) shrunk by half the nozzle width and

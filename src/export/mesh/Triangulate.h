@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Triangles that cover a simple polygon with holes, made only of its own
 // vertices: the cut faces of a partial turn, which must share every vertex

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one shared data model: the ordered vertex list and the per-figure
 // attribute table, with the bookkeeping of the load and add flows. One

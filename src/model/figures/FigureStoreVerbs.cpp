@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figure store's verbs: every change the windows make to the figures,
 // each announced once to the listeners.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A copy of the figure store's content: the vertices in use and the figure
 // table up to its highest slot in use. Only the VertexCount entries are kept,

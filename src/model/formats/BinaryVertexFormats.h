@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed-record vertex formats: .va4 (16-byte records with a figure
 // number) and the older .va2 (12-byte records without one). Both are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Comma-separated text: one line "x,y" per vertex in list order and a line
 // "=" after the last vertex of every figure.

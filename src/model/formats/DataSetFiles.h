@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing the vertex list in the four data-set formats, over the
 // figure store and the file system only, so that the control window and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data-set load sequence, one routine for the control window and the
 // command line: the option file, the reset, the read, HighestFigure.

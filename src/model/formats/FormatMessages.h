@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts with which a reader explains why it stopped before the end of a
 // file. They end up in the application's error box, so they are the

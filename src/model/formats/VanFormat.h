@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The version-1 text format: a line with the vertex count, then one line
 // "x,y,link" per vertex with the coordinates rounded to integers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A vertex as the data-set formats carry it, and what parsing one file yields.
 #include <cstdint>

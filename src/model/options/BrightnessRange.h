@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The brightness the display offers on its bar: from 21 up to a maximum
 // that grows with the light's distance. A bar whose thumb stands above a new

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display settings: one record, stored field by field in option files in
 // the order below. Beside it the values derived from it and the run-time

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stored fields of the display options by name, in the order of the
 // option file, as text: for scripts and the command line, which set a view

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 116-byte display-option file: one little-endian record of the stored
 // fields of DisplayOptions.

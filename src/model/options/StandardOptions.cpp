@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/options/StandardOptions.h"
 
 #include "model/options/OptionFile.h"

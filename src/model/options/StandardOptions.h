@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two starting points of the display options: the factory values, and
 // the standard option file a user keeps (or one installed with the program).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of a scenario's frames, each decoded once however often the
 // scenario lists it. A scenario may name one frame thousands of times; with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scenario files (.snr) and the names of their frames. A scenario is a text
 // of CR LF lines, one frame name per line in playing order; a frame F is the

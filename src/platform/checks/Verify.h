@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Preconditions that must hold whatever the input: a broken one is a fault
 // of the program, never of a file or a user, so the program stops at once

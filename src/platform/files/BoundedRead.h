@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading input files at a cost bounded by what the reader can use. Inputs
 // are opened without blocking and must be regular files: a FIFO or a device

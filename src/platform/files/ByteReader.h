@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Little-endian reads with bounds checks for the binary file parsers.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File content quoted in a message, made harmless to show: a terminal obeys
 // the control characters of a line printed raw (ESC sequences set its title

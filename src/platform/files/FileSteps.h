@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system calls a save is made of, shared by the single-file save, the
 // set commit and the repair of an interrupted set commit.

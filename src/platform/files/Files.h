@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File-system access for the logic. The current folder is an object, not the
 // process's working directory, so every test builds its own. Relative names

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Failure of a file operation. Commands let it escape; the event dispatch
 // reports it in the application's error box and the command ends there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text read one line at a time, in bounded chunks, so that reading a file
 // costs memory for what the caller keeps, not for the file's size. Lines

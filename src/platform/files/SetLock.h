@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One program at a time on a data set: the set's journal (SaveJournal.h) is
 // also its lock file. A save, a load and a repair each hold an exclusive

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Temporaries that killed writers left behind. A writer holds a lock on each
 // temporary for as long as it lives (see createTemporary), so a temporary

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file replaced atomically while it is written piece by piece, for output
 // too large to hold in memory. The destination is a name the user chose and

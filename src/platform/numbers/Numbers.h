@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rounding and precision steps. The drawing and file code reproduces numbers
 // exactly, so every conversion names its precision and rounding explicitly.

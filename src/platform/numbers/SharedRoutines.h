@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small text and number routines shared by the file formats, the editor's
 // input boxes and the display's option menus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers in the text formats, independent of the process locale (the GUI
 // toolkit may switch it to one with a decimal comma): "." is always the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A point or direction in space, in double precision. The operators work
 // component by component and sum x, y, z in that order, so an expression

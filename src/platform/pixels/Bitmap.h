@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Off-screen picture. Indexed8 keeps one byte per pixel and a 256-entry
 // colour table that comes from an attached Palette (shared, so palette

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing bitmap files, and the file-level read and write.
 #include "platform/pixels/Bmp.h"
 

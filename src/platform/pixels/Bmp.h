@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows bitmap files. The reader accepts every common variant (core and
 // info headers v1-v5, 1/4/8/16/24/32 bits, RLE4/RLE8, bit fields, top-down)

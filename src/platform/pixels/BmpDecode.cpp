@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding Windows bitmap files. Stages: file header, info header (with bit
 // masks and colour table), size checks, then one pixel decoder per encoding.
 // Every read goes through ByteReader or is checked against the byte count

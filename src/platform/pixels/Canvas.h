@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing on a Bitmap with the pixel rules of the Windows GDI: which pixels
 // each line, ellipse, polygon and fill covers, and the pen modes. Everything is clipped to the bitmap. Every primitive writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying whole pictures onto the canvas. These are not pen or brush
 // operations: they copy each pixel's colour and ignore the pen mode.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as the logic sees them: r + 256*g + 65536*b. A palette-index colour
 // (0x01000000 | index) names an entry of the bitmap's palette instead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A logical palette: up to 256 entries, each may be flagged reserved
 // (animatable). Animation changes entries in place; every bitmap the palette

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // PNG pictures: the display bitmap as an 8-bit
 // palette image (Indexed8, with the bitmap's colour table) or a 24-bit RGB

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pieces every PNG file is made of: big-endian numbers, the signature
 // and chunks (length, type, data, CRC of type and data).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scan conversion for the Canvas: each shape is turned into horizontal spans
 // (row y, columns x1 <= x < x2) handed to a SpanSink. The shapes only emit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ellipses. The curve runs through the centres of the box's extreme pixels;
 // in doubled coordinates (pixel x has centre 2x+1) the box centre is
 // (x1+x2, y1+y2) and the semi-axes are A = x2-x1-1 and B = y2-y1-1. A row at

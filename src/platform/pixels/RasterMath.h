@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact integer helpers for scan conversion. Products of two coordinates of
 // 32 bits (or doubled ones) need more than 64 bits, so the exact tests use

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Change notification for control models: the Qt host subscribes and mirrors
 // the model into its widget; tests read the models directly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of every control model: name, bounds (client coordinates of the owning
 // form), visibility, enabled state, hint and font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The port for everything modal or system-wide. QtDesktop implements it for
 // the real program; the tests' scripted desktop queues answers and records

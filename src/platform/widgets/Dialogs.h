@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Models of the common file and colour dialogs; the Desktop runs them.
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every event from the host enters here: file errors and other exceptions end
 // the command and are shown in the application's error box, never crash.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window: caption, outer bounds, visibility, main menu and the controls it
 // owns. The handlers of a window are member functions of its subclass; the

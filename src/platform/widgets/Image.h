@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture control showing a Bitmap owned elsewhere; receives mouse events.
 #include <functional>

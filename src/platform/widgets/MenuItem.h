@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Menu item model. Radio items of one group index under one parent behave as
 // in the toolkit: checking one unchecks its siblings of the same group;

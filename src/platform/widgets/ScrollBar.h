@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scroll bar. The position always lies within min..max; every change of the
 // position, whether by the user or the program (also when a lowered max

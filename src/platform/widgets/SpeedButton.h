@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Flat speed button. Acts on the release of a mouse button (onMouseUp) or,
 // for buttons that use it, on click. Buttons of one non-zero group behave as

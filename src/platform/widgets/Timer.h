@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window-message timer. The host fires tick() every interval while enabled;
 // tests call tick() themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key codes the windows' key handlers receive. The host translates its
 // own keys into these, so handlers and tests compare names, not numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where profile vertices land on the screen, for passes that turn many
 // vertices to one angle and need only their pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The view and light values derived from the display options before each
 // drawing pass, the transform of a profile vertex turned about the axis into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture of the solid as the display shows it, with or without a
 // window: a bitmap of a given size in the format of the colour path (Indexed8

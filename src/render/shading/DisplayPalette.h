@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display's palette store for 256-colour screens: 202 reserved entries,
 // 0..200 a ramp (brightness in the still display, angle in the simulation)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Light intensity and its colour. On a 256-colour screen an intensity is a
 // palette entry of the brightness ramp (so brightness and tint changes only

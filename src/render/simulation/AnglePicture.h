@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulation picture of a 256-colour screen: every element of the solid
 // painted in the palette entry of its angle about the axis (no light, no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sweeping meridian of the simulation on a true-colour screen: the
 // profile line of every segment turned to one angle, drawn with an inverting

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bright band of the simulation on a 256-colour screen: one entry of the
 // angle ramp shown 40 brighter per channel, moved along the ramp each tick.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rotation simulation's frames, with or without a window. On a
 // 256-colour screen the picture is painted once in the angle ramp and a

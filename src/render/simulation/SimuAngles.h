@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The angles of the rotation simulation. The light snap angle Ls is the
 // light's horizontal direction cut down to a multiple of the simulation step;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Depth ordering of the profile segments (sortByDepth): for the view angles 90,
 // 180 and 270 degrees, the segment numbers sorted by the eye distance of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // drawExecute: one element of the still display drawn by its method, with
 // any painter that offers polygon (filled and outlined in one colour),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How one element of the still display is lit: the normal factor of a
 // quadrilateral and the corner arithmetic shared by every element. Inline,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fast writers for the elements of the still display: filled quadrilaterals
 // with their outline, closed outlines and single lines, in copy mode with a

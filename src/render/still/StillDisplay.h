@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The still display: every figure of the vertex list turned about the axis
 // and painted, far elements first, into the display bitmap. Each profile

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drawFinalElements: from the nearest element back, each element claims the
 // pixels no nearer one owns and is shaded only when it claims any.
 //

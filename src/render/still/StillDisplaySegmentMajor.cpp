@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drawFinalElements seen from near the axis (segment-major): for each table
 // position from the last, the segment's elements at every step from the
 // last, nearest first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: a small bar at the top left from which data sets are
 // loaded, added and saved, and the editor and the display are opened. It

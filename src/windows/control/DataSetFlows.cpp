@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control window's load, add and save of data sets. The data file is
 // opened by the full path from the dialog; its .zuk and .vop are opened by
 // bare name, relative to the current folder, which the dialog has just moved

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Help topics: the windows ask for help by keyword ("HLP000061"); F1 asks
 // for the topic of the window that has the focus. The user manual has one

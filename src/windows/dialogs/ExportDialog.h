@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display window's export of the solid for 3-D printing: the format, the
 // fineness of the turn, the part of a turn, the wall that open figures get,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Light direction typed in as two angles from the viewer's side: left/right
 // (-180..180, left negative) and up/down (-90..90, down negative). The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Simple light-direction dialog: a globe seen from the front with nine radio
 // buttons, the light's direction turned 45 degrees up, down, left or right

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moves the picture by a typed number of pixels: horizontal (-600..600, left
 // negative) and vertical (-400..400, down negative). The command that opens

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solid-of-revolution display window: the picture of the solid in the
 // display bitmap, the labels above it, the brightness bar, the progress bar

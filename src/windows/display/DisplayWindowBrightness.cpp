@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The light's brightness: its free value and the scroll bar whose thumb
 // position is the stored brightness itself (1000 = brightness 1); its fixed
 // values are a row of the option menu table.

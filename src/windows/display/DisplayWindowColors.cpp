@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default tint of figures without a tint of their own, and the
 // background colour. On a 256-colour screen both live in the palette, so a
 // change reloads it instead of drawing the solid again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that open the light-direction and scroll dialogs and apply
 // what was chosen or typed there. Typed values are taken field by field:
 // a text that is not a plain signed decimal is ignored, a value out of its

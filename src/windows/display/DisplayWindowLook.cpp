@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looking by hand on the display window: the left-button drag (its
 // LookGesture), the wheel and the arrow keys.
 

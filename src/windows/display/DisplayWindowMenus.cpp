@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display window's menu bar: which items exist, in which order, which
 // of them form radio groups, and which handler each one calls. The option
 // menu's lists of fixed values come from the option menu table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Option files: reading one into the options with the menus brought in
 // line, writing one, the standard option file, and resetting every option
 // to the standard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option menu's value commands. A fixed item of a list reads its value
 // from its caption and is answered from the row of its list in the option
 // menu table; "その他(&E)..." asks for a free value; the lists' marks move

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands on the picture itself: moving it with the mouse, saving it, a
 // background image behind the solid, and the scenario editor.
 #include "windows/shared/Workspace.h"

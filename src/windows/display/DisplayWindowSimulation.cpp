@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rotation simulation as the window runs it: the frames of its
 // RotationSimulation, driven by the control window's shared timer, with the
 // window's menus, labels and progress bar around them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solid beyond the picture: a triangle mesh for 3-D printing, and the
 // exact volume and surface area of what the figures sweep.
 #include <optional>

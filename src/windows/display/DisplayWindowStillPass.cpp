@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The still display as the window runs it: the pass of its SolidPicture with
 // the window's labels, brightness bar and progress bar around it.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Looking by hand: how a left-button drag, the wheel and the arrow keys
 // change the view height, the light's horizontal direction and the zoom of

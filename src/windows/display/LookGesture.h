@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drag-to-look of the display window: a left-button drag turns the
 // light round the solid (across) and tilts the view (up and down). While the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The option menu's lists of fixed values as one table. Each row ties an
 // option field to its menu group: the items that offer its fixed values,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figure editor: a sheet left of the axis of revolution on which the user
 // draws profile figures and edits those in the figure store. The window is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog for one figure's own tint and drawing method. It edits the editor's
 // propRecord only; the editor fills it before showing the dialog modally and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor's tools and operations, one object for each state: the sheet's
 // events go to the tool of the current state. A new tool gets its state, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Playback of the open scenario's frames, one per tick of the control
 // window's shared timer, in a loop until the user ends it.

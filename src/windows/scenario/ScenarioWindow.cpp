@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/scenario/ScenarioWindow.h"
 #include "windows/scenario/PlaybackWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scenario editor: pictures of the display window become numbered frames
 // (picture and display options) in the scenario's folder, and scenarios of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scenario files: new, open, save, close, and the export as an animated picture.
 #include <filesystem>
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames: the display picture added as a new frame, folder frames put into
 // and taken out of the scenario, a frame's files deleted, the thumbnail and
 // the start of playback.

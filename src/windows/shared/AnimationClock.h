@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one animation timer, lent in turn to the display's rotation
 // simulation and to the scenario's playback. Each of them says once what a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few requests a window makes of the other windows. Each window sees
 // only the interface of its own requests; the program implements them all

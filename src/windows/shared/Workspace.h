@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window works on: the desktop it talks to, the file-system view,
 // the display options and the figure store, the animation timer, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The light-direction and scroll dialogs as the display window's commands
 // open them: what they show, and which typed values change what.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display follows the figure store's change signal: kept open while
 // editing it draws each change once, otherwise a change of the figures
 // closes it; changes that leave the figures' picture as it was do neither.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looking by hand: the drag arithmetic, and the display window's left-button
 // drag, wheel and arrow keys.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display window's option-file commands and the standard options.
 #include <gtest/gtest.h>
 

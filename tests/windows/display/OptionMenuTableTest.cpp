@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option menu table wires every list of fixed values: a row that named
 // the wrong menu, field or caption rule would store one option from another
 // option's list, or leave a list's mark where the value is not.

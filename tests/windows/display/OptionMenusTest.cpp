@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option menu driven as a user drives it: typed values accepted or
 // ignored, radio marks following the stored values, and which change redraws
 // what.

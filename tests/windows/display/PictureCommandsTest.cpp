@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands on the picture: moving it with the mouse, saving it and putting
 // an image behind the solid.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rotation simulation driven through the display window and the shared
 // timer, on both colour paths.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figure colour and drawing-method dialog, alone and through the editor.
 #include "support/EditorHarness.h"
 #include "windows/editor/FigurePropertiesDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cancelling a gesture with Escape, the status line under the sheet, and
 // typing a vertex's coordinates.
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of every kind of change to the figure store, the edited flag
 // that follows them, and the bound on the history.
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // With the solid kept on screen while editing, the picture after every tool
 // and operation is the picture of the store as it then is.
 #include <functional>

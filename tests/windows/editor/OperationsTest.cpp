@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editing operations on figures already in the store.
 #include "support/EditorHarness.h"
 #include "windows/editor/operations/Split.h"

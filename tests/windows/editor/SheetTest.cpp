@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet: mapping, placement rules, the redraw, the buttons, the menus and
 // delete-all.
 #include "windows/scenario/ScenarioWindow.h"

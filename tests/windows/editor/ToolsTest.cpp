@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing tools, driven by press, move and release on sheet pixels.
 #include <cmath>
 

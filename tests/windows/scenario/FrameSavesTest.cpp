@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario window's saves: its data set commits as one, its frames
 // never go through links planted beside them.
 #include <cerrno>

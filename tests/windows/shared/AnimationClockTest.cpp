@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one animation timer lent in turn to the simulation and the playback:
 // a tick reaches only the client that started it last, and never a client
 // that has withdrawn (a window already gone).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the pixels of a BMP as vantor-cli writes it (24-bit, or 8-bit with a
 // colour table; bottom-up rows padded to four bytes) as RGBA bytes, the
 // layout of a canvas's image data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the local server on a free port and Debian's chromium, headless,
 // with a fresh profile. Both end with close().
 import { spawn } from 'node:child_process';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser version in Debian's chromium: the solid of a link and of
 // picked files is the picture of the native vantor-cli render, byte for
 // byte; dragging looks around; a message box is answered; a saved data set

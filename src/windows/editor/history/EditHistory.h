@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figure store's states from the oldest one that can be returned to up to
 // the newest; undo and redo move between them. At most `depth` steps back are

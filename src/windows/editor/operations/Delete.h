@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Deleting the figure nearest the release, after a question. On No the
 // figure goes back at the end of the list.

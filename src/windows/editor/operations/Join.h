@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Joining two figures: press on the first (S), release on the second (T).
 // S is held out of the store from the press to the release. On Yes, S is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving and copying a figure by dragging it. The figure is taken out at the
 // press; the preview follows the drag; the release puts it back moved (and,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving every figure up or down by a vertical drag. The list is shifted in
 // place: order, figure numbers and x values stay.

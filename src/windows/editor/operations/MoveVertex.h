@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving one vertex of a figure. The vertex follows the mouse (kept on or
 // left of the axis, never snapped to the grid) with rubber lines to its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A figure's own colour and drawing method: the figure nearest the release
 // is taken out, the property dialog edits its attributes, and it goes back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rotating a figure by an angle from -360 to 360 degrees typed into an input
 // box; a positive angle turns it counter-clockwise as seen on the sheet.

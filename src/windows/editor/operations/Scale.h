@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scaling a figure by a factor from 0.1 to 10 typed into an input box.
 #include "windows/editor/operations/TypedTransform.h"

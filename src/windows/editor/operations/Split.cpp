@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/editor/operations/Split.h"
 
 #include "windows/editor/toolkit/Context.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splitting a figure at the vertex nearest the mouse: both parts keep that
 // vertex and the figure's attributes; the first part is appended first.

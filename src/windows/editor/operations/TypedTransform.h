@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What scaling and rotating share: on the release, the figure nearest the
 // mouse is taken out and a value is asked for in an input box; a plain

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of the editor's "x, y" box for one vertex, apart from the window
 // so that it can be tested and fuzzed on its own.

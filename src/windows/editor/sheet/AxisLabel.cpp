@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture beside the axis line: the word for "axis of rotation" in the
 // interface's language, its characters stacked, magenta on black. Drawn
 // from small pixel masks so it needs no font.

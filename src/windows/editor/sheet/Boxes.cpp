@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boxes and the dialog the tools ask through the editor.
 #include <optional>
 #include <string>

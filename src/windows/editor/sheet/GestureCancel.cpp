@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cancelling a gesture: whatever the press and the moves since did (a rubber
 // band on the sheet, a figure taken out of the store, a status text) is undone
 // exactly, from a copy taken at the press; the tool forgets its own part.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo: every event that changes the figure store leaves one step in
 // the history; the edit menu and Ctrl+Z / Ctrl+Y move through it.
 #include "windows/shared/Workspace.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The placement rules for points and the rigid adjustments of the work
 // figure.
 #include "windows/editor/EditorWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's menus: vertex spacing, settings reset and the grid.
 #include <string>
 

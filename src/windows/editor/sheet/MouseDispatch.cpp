@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse events on the sheet go to the tool of the current state: its press,
 // move and release. The window keeps what every gesture has (the button of
 // the press, whether it is under way or cancelled) and takes the history

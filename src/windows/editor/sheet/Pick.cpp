@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picking: the figure that owns the vertex nearest the mouse is taken out of
 // the vertex list into the work buffer, with its attributes, and held there
 // until it is put back.

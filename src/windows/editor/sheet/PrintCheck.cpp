@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks for 3-D printing on the drawn profile: surfaces facing down more
 // steeply than the printer can build, material narrower than the nozzle (marked on the drawn segment nearest it),
 // parts that would print in the air and open figures without a wall. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the sheet: the redraw from the store, the markers, the highlight
 // of a taken-out figure and the rubber-band previews.
 #include "model/figures/FigureStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status line under the sheet: data coordinates under the mouse (with
 // the grid point a press there would snap to) and the figure picked or
 // committed last, with its vertex count.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a tool may ask of the editor: the placement rules, the gesture's
 // button and armed state, the work figure, picking from the store, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The codes of the editor's tools and operations: one English name each, the
 // name of the tool's class and file. The numbers are the state codes and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A figure held outside the vertex list: the one being drawn, or one taken
 // out of the store for editing. Fixed capacity (the store's vertex limit);

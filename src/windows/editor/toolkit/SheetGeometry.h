@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sheet's size and the mapping between its pixels and data coordinates.
 // One data unit is one sheet pixel; x grows leftwards from the axis column,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One tool or operation of the figure editor. The editor hands it the press,
 // the moves and the release of each gesture on the sheet (pixel positions)

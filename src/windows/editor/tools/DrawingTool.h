@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the drawing tools share: the common press, which arms the drag at the
 // placed press point and starts the work figure there, and the generation of

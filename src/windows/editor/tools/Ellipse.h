@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ellipses and circles: the press point is the centre, the release point a
 // corner of the bounding box (of a square one for a circle, with the larger

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The free curve: points sampled along the drag, one vertex spacing apart,
 // then smoothed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Straight lines from the press to the release point, subdivided by the
 // vertex spacing; a vertical or horizontal line keeps the press point's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/editor/tools/Point.h"
 
 #include "windows/editor/toolkit/Context.h"

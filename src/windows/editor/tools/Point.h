@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A single point: a figure of two coincident vertices where the mouse is
 // released. The press arms the drag; moves do nothing.

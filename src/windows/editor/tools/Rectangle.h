@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rectangles from two corners. One that touches the axis stays open along
 // it: the side on the axis is not generated and both ends lie on the axis.
