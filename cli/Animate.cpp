@@ -57,7 +57,7 @@ std::optional<AnimateArgs> parseArgs(const Arguments& args, std::ostream& err) {
     }
     a.scenario = a.scene.data;
     if (a.scenario.empty() || a.out.empty()) {
-        err << usage;
+        err << usageProblem("animate", a.scenario.empty() ? "no scenario or data set given" : "no output file given (-o OUT)");
         return std::nullopt;
     }
     if (a.simulation && a.scenario.size() >= 4 && a.scenario.compare(a.scenario.size() - 4, 4, ".snr") == 0) {

@@ -47,7 +47,7 @@ std::string what(const Finding& f, const PrintCheckSettings& s) {
 
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (args.operands.empty()) {
-        err << usageOf(*findCommand("check"));
+        err << usageProblem("check", "no data set given");
         return 2;
     }
     const std::string& data = args.operands[0];

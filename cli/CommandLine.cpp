@@ -176,6 +176,10 @@ std::optional<Arguments> parseArguments(const CommandSpec& command, const std::v
     return parsed;
 }
 
+std::string usageProblem(std::string_view command, std::string_view problem) {
+    return "vantor-cli " + std::string(command) + ": " + std::string(problem) + "\n" + usageOf(*findCommand(command));
+}
+
 int runCommand(const CommandSpec& command, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     int exitCode = 0;
     const std::optional<Arguments> parsed = parseArguments(command, args, out, err, exitCode);

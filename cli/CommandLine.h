@@ -60,6 +60,9 @@ struct CommandSpec {
 
 std::span<const CommandSpec> commandTable();
 const CommandSpec* findCommand(std::string_view name);
+// What is missing from a command line, on a line of its own, then the
+// command's usage: "vantor-cli render: no output file given (-o OUT)".
+std::string usageProblem(std::string_view command, std::string_view problem);
 
 // "usage: vantor-cli NAME SYNOPSIS" lines of one command.
 std::string usageOf(const CommandSpec& command);

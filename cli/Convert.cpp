@@ -30,7 +30,7 @@ bool knownFormat(const std::string& path, DataFormat& format, std::ostream& err)
 
 int runConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (args.operands.size() != 2) {
-        err << usageOf(*findCommand("convert"));
+        err << usageProblem("convert", args.operands.empty() ? "no data set given" : "no output data set given");
         return 2;
     }
     const std::string& inPath = args.operands[0];

@@ -44,7 +44,7 @@ int runRender(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (!scene) return 2;
     const RenderArgs parsed{*scene, args.value("--output").value_or("")};
     if (parsed.scene.data.empty() || parsed.out.empty()) {
-        err << usageOf(*findCommand("render"));
+        err << usageProblem("render", parsed.scene.data.empty() ? "no data set given" : "no output file given (-o OUT)");
         return 2;
     }
     return reportingFailure("render", err, [&] {

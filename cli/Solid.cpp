@@ -60,7 +60,7 @@ int runExport(const Arguments& args, std::ostream& out, std::ostream& err) {
     const std::string data = args.operands.empty() ? std::string() : args.operands[0];
     const std::string output = args.value("--output").value_or("");
     if (data.empty() || output.empty()) {
-        err << usageOf(*findCommand("export"));
+        err << usageProblem("export", data.empty() ? "no data set given" : "no output file given (-o OUT)");
         return 2;
     }
     if (const auto v = args.value("--segments")) {
@@ -107,7 +107,7 @@ int runExport(const Arguments& args, std::ostream& out, std::ostream& err) {
 
 int runMeasure(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (args.operands.empty()) {
-        err << usageOf(*findCommand("measure"));
+        err << usageProblem("measure", "no data set given");
         return 2;
     }
     const std::string& data = args.operands[0];

@@ -14,7 +14,7 @@ int runProfile(const Arguments& args, std::ostream& out, std::ostream& err) {
     const std::string data = args.operands.empty() ? std::string() : args.operands[0];
     const std::string output = args.value("--output").value_or("");
     if (data.empty() || output.empty()) {
-        err << usageOf(*findCommand("profile"));
+        err << usageProblem("profile", data.empty() ? "no data set given" : "no output file given (-o OUT)");
         return 2;
     }
     const auto scale = decimalOption(args, "profile", ScaleOption, 1, err);

@@ -99,6 +99,30 @@ TEST(CommandLine, ProgramHelpHoldsEveryCommandsUsageAndEndsItsLastLine) {
     EXPECT_NE(unknown.err.find("unknown command 'draw'"), std::string::npos);
 }
 
+TEST(CommandLine, AMissingNameIsSaidBeforeTheUsage) {
+    struct Row {
+        std::vector<std::string> args;
+        std::string problem;
+    };
+    const Row rows[] = {
+        {{"render", "vase.va4"}, "vantor-cli render: no output file given (-o OUT)"},
+        {{"render", "-o", "v.png"}, "vantor-cli render: no data set given"},
+        {{"export", "vase.va4"}, "vantor-cli export: no output file given (-o OUT)"},
+        {{"profile", "-o", "t.svg"}, "vantor-cli profile: no data set given"},
+        {{"animate", "vase.va4", "--simulation"}, "vantor-cli animate: no output file given (-o OUT)"},
+        {{"measure"}, "vantor-cli measure: no data set given"},
+        {{"check"}, "vantor-cli check: no data set given"},
+        {{"convert", "a.va4"}, "vantor-cli convert: no output data set given"},
+    };
+    for (const Row& row : rows) {
+        const Outcome r = program(row.args);
+        EXPECT_EQ(r.code, 2) << row.problem;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), row.problem);
+        EXPECT_NE(r.err.find("\nusage: vantor-cli " + row.args[0]), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
 TEST(CommandLine, VersionIsTheProjectsVersion) {
     const Outcome r = program({"--version"});
     EXPECT_EQ(r.code, 0);
