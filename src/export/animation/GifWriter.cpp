@@ -299,6 +299,12 @@ private:
             map = GifMakeMapObject(static_cast<int>(table.size()), table.data());
             if (!map) throw std::runtime_error("GIF: no memory for a colour table");
         }
+        // giflib keeps a copy of the last local table and, given none, drops
+        // its pointer without freeing it: the copy is freed here first.
+        if (!map && m_gif->Image.ColorMap) {
+            GifFreeMapObject(m_gif->Image.ColorMap);
+            m_gif->Image.ColorMap = nullptr;
+        }
         const int put = EGifPutImageDesc(m_gif, rect.x, rect.y, rect.width, rect.height, false, map);
         if (map) GifFreeMapObject(map);
         check(put);
