@@ -25,9 +25,6 @@ using namespace vantor::test;
 
 namespace {
 
-// Runs `work` in a child; its exit code is 0 when it returned true and the
-// child's peak resident size stayed under `limitMb`.
-template <typename Work>
 // The address sanitizer's shadow memory makes a resident-size bound
 // meaningless, so the memory tests run in the normal build only.
 #if defined(__SANITIZE_ADDRESS__)
@@ -36,6 +33,9 @@ constexpr bool MemoryIsMeasured = false;
 constexpr bool MemoryIsMeasured = true;
 #endif
 
+// Runs `work` in a child; its exit code is 0 when it returned true and the
+// child's peak resident size stayed under `limitMb`.
+template <typename Work>
 ::testing::AssertionResult inChildUnder(long limitMb, Work work) {
     const pid_t child = ::fork();
     if (child == 0) {
