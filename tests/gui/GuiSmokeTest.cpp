@@ -41,7 +41,7 @@ TEST_F(Gui, ControlWindowShowsMenusButtonsAndLabel) {
     auto& h = host("ControlWindow");
     QStringList titles;
     for (QAction* a : h.menuBar()->actions()) titles << a->text();
-    // The documented menus, then the language menu after them.
+    // File, Edit Profile, Solid Display and Help, then the language menu last.
     EXPECT_EQ(titles, (QStringList{"ファイル(&F)", "回転前図形編集(&E)", "回転体表示(&R)", "ヘルプ(&H)", "言語(&G)"}));
     auto* load = h.findChild<QToolButton*>("spbLoad");
     ASSERT_NE(load, nullptr);

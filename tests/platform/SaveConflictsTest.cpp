@@ -228,7 +228,8 @@ TEST(SetLocking, JournalOfAHeldSetIsNotRepaired) {
     EXPECT_EQ(stateOf(dir), "new");
 }
 
-// A link planted at the journal's name used to block every save of the set.
+// A link planted at the journal's name must not block the saves of the set:
+// the save replaces the link with its own journal.
 TEST(SetLocking, LinkPlantedAtTheJournalNameIsReplaced) {
     TempDir dir;
     writeOldSet(dir);

@@ -192,7 +192,8 @@ private:
         const gif::Pixels truth = cutRect(m_next, m_width, rect);
         gif::Mapped mapped;
         bool ownTable = false;
-        // A frame of at most 256 colours is stored exactly, as it always was.
+        // A frame of at most 256 colours is stored exactly: a palette
+        // would only lose what a GIF can already hold.
         gif::Mapped whole;
         const bool exactFrame = gif::exactColours(m_next, 256, whole);
         mapRect(truth, rect, exactFrame, mapped, ownTable);

@@ -74,7 +74,8 @@ SetLock::SetLock(const std::string& journal, Purpose purpose, std::chrono::milli
         ::close(m_fd);
         m_fd = -1;
         if (lockErr != EWOULDBLOCK && lockErr != EINTR) {
-            // A file system without locks: the set is used unlocked, as before.
+            // A file system without locks: a save refuses with the cause; a
+            // load reads the set unlocked, since it changes nothing.
             if (purpose == Purpose::Save) throw IoError(std::strerror(lockErr), shownName);
             return;
         }

@@ -4,7 +4,7 @@
 
 namespace vantor {
 
-// The language menu comes after the documented menus: it chooses the
+// The language menu stands last in the menu bar, after Help: it chooses the
 // interface's language for the next start, which the host keeps. The mark
 // shows the language the program starts in next.
 void ControlWindow::buildLanguageMenu() {

@@ -175,7 +175,7 @@ TEST_F(ControlFixture, ExamplesWithoutAnInstalledFolderSaysTheyWereNotFound) {
     EXPECT_NE(desktop.messages[0].text.find("見本のデータが見つかりません"), std::string::npos);
 }
 
-// The language menu comes after the documented menus, marks the language
+// The language menu stands last in the menu bar, marks the language
 // the program started in, and hands the choice to the host for the next
 // start: the windows keep the language they have.
 TEST_F(ControlFixture, LanguageMenuChoosesTheLanguageOfTheNextStart) {
