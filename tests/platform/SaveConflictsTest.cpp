@@ -20,6 +20,7 @@
 #include "platform/files/IoError.h"
 #include "platform/files/SaveJournal.h"
 #include "platform/files/StaleTemporaries.h"
+#include "support/SetFiles.h"
 #include "support/TempDir.h"
 
 using namespace vantor;
@@ -28,22 +29,11 @@ using vantor::test::TempDir;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-const std::vector<std::string> SetNames = {"vase.va4", "vase.zuk", "vase.vop"};
 const std::vector<std::string> OnlyTheSet = {"vase.va4", "vase.vop", "vase.zuk"};
 
-std::vector<std::string> entries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::vector<Files::NamedBytes> setOf(const std::string& content) {
-    std::vector<Files::NamedBytes> set;
-    for (const std::string& n : SetNames) set.push_back({n, Bytes(content.begin(), content.end())});
-    set.front().origin = NameOrigin::Chosen;
-    return set;
-}
+using test::entries;
+using test::setOf;
+using test::SetNames;
 
 std::string textOf(const TempDir& dir, const std::string& name) {
     const Bytes b = dir.read(name);

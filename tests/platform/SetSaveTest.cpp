@@ -10,6 +10,7 @@
 
 #include "platform/files/IoError.h"
 #include "platform/files/Files.h"
+#include "support/SetFiles.h"
 #include "support/TempDir.h"
 
 using namespace vantor;
@@ -18,21 +19,10 @@ using vantor::test::TempDir;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-const std::vector<std::string> SetNames = {"vase.va4", "vase.zuk", "vase.vop"};
 
-std::vector<std::string> entries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::vector<Files::NamedBytes> setOf(const std::string& content) {
-    std::vector<Files::NamedBytes> set;
-    for (const std::string& n : SetNames) set.push_back({n, Bytes(content.begin(), content.end())});
-    set.front().origin = NameOrigin::Chosen;
-    return set;
-}
+using test::entries;
+using test::setOf;
+using test::SetNames;
 
 // "old", "new", "absent" when every file of the set agrees, else "mixed".
 std::string stateOf(const TempDir& dir) {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "model/figures/FigureStore.h"
 #include "render/still/StillDisplay.h"
 
@@ -20,26 +21,12 @@ using namespace vantor;
 
 namespace {
 
-void fillVase(FigureStore& store, int vertices) {
-    store.clearVertices();
-    store.resetFigureTable();
-    for (int i = 0; i < vertices; ++i) {
-        const double t = static_cast<double>(i) / (vertices - 1);
-        const int k = ++store.VertexCount;
-        store.x(k) = i == 0 ? 0.0f : static_cast<float>(60 + 35 * std::sin(t * 5.5) + 20 * t);
-        store.y(k) = static_cast<float>(-120 + 240 * t);
-        store.link(k) = i + 1 < vertices ? 1 : 0;
-        store.figure(k) = 1;
-    }
-    store.HighestFigure = 1;
-}
-
 void timePath(int vertices, int unit, int runs, bool palette) {
     DisplayOptions options;
     options.setFactoryValues();
     options.unitAngle = unit;
     FigureStore store{options};
-    fillVase(store, vertices);
+    bench::fillVase(store, vertices);
     Bitmap bitmap(600, 400, palette ? PixelFormat::Indexed8 : PixelFormat::Rgb32);
     StillDisplay still(store, options, bitmap, palette ? ColourPath::Palette : ColourPath::TrueColour);
     still.setThreads(1);
