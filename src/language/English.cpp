@@ -102,7 +102,7 @@ constexpr TextPair Texts[] = {
     {"頂点位置で図形を切断", "Split a figure at a vertex"},
     {"２つの図形を結合", "Join two figures"},
     {"頂点位置調整", "Adjust a vertex"},
-    {"図形の色調と描き方", "Figure tint and drawing style"},
+    {"図形の色調と描き方", "Tint and drawing style"},
     {"図形の色調・描き方", "Tint / drawing style"},
     {"図形の描き方", "Drawing style"},
     {"図形削除", "Delete figure"},
