@@ -76,7 +76,7 @@ constexpr TextPair Texts[] = {
     {"オプション(&O)", "&Options"},
     {"頂点の間隔（ドット数）(&N)", "Vertex &spacing (dots)"},
     {"その他...", "Other..."},
-    {"すべての設定を初期化(&I)", "&Initialize all settings"},
+    {"すべての設定を初期化(&I)", "&Initialise all settings"},
     {"グリッド(&G)", "&Grid"},
     {"表示切り替え(&H)", "Show/&hide"},
     {"グリッド ON", "Grid on"},
