@@ -15,6 +15,8 @@ namespace {
 // Elements a preview may draw: a 10,000-vertex preview (unit angle 18 on a
 // half-size canvas) then takes about 15 ms on one core, depth order and all.
 constexpr long long PreviewElements = 250'000;
+// Pixels a preview may fill: the window's starting picture.
+constexpr long long PreviewPixels = static_cast<long long>(DisplayPictureWidth) * DisplayPictureHeight;
 // The unit angles the menu offers, finest first.
 constexpr std::array<int, 11> MenuUnitAngles{1, 2, 3, 5, 6, 9, 10, 15, 18, 30, 45};
 
@@ -27,8 +29,9 @@ long long elementsAt(int vertices, int unitAngle) {
 LookGesture::LookGesture(const FigureStore& store, const DisplayOptions& options)
     : m_store(store), m_options(options) {}
 
-void LookGesture::press(int x, int y) {
+void LookGesture::press(int x, int y, double scale) {
     m_active = true;
+    m_degreesPerPixel = scale > 0 ? look::DegreesPerPixel / scale : look::DegreesPerPixel;
     m_moved = false;
     m_pressX = x;
     m_pressY = y;
@@ -45,8 +48,8 @@ LookGesture::Move LookGesture::move(int x, int y) {
         step = Move::Began;
     }
     m_previewOptions = m_options;
-    m_previewOptions.viewHeight = look::viewHeightAfter(m_startHeight, (y - m_pressY) * look::DegreesPerPixel);
-    m_previewOptions.lightDirH = look::lightDirAfter(m_startLightDir, (x - m_pressX) * look::DegreesPerPixel);
+    m_previewOptions.viewHeight = look::viewHeightAfter(m_startHeight, (y - m_pressY) * m_degreesPerPixel);
+    m_previewOptions.lightDirH = look::lightDirAfter(m_startLightDir, (x - m_pressX) * m_degreesPerPixel);
     return step;
 }
 
@@ -70,11 +73,19 @@ bool LookGesture::previewHalfSize() const {
     return elementsAt(m_store.VertexCount, m_options.unitAngle) > PreviewElements;
 }
 
+int LookGesture::previewReduction(int width, int height) const {
+    // Filling the picture costs as much as drawing the elements once it is
+    // enlarged: the preview never fills more than the starting picture.
+    int r = 1;
+    while (static_cast<long long>(width / r) * (height / r) > PreviewPixels) ++r;
+    return previewHalfSize() ? 2 * r : r;
+}
+
 void LookGesture::drawPreview(Bitmap& target, ColourPath path, const Bitmap* background) {
     const int unit = previewUnitAngle();
-    const bool half = previewHalfSize();
-    const int w = half ? std::max(1, target.width() / 2) : target.width();
-    const int h = half ? std::max(1, target.height() / 2) : target.height();
+    const int reduction = previewReduction(target.width(), target.height());
+    const int w = std::max(1, target.width() / reduction);
+    const int h = std::max(1, target.height() / reduction);
     if (m_previewBitmap.width() != w || m_previewBitmap.height() != h || m_previewBitmap.format() != target.format())
         m_previewBitmap.resize(w, h, target.format());
     if (!m_preview) {
