@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "model/figures/FigureStore.h"
 #include "windows/display/Look.h"
@@ -97,16 +98,29 @@ void LookGesture::drawPreview(Bitmap& target, ColourPath path, const Bitmap* bac
     m_previewOptions.unitAngle = unit;
     m_preview->run(background);
     const int dw = target.width(), dh = target.height();
+    // Each target row copies the row above when both come from the same
+    // preview row; the column of each target pixel is worked out once.
+    m_sourceColumns.resize(static_cast<std::size_t>(dw));
+    for (int x = 0; x < dw; ++x) m_sourceColumns[static_cast<std::size_t>(x)] = static_cast<int>(static_cast<long long>(x) * w / dw);
+    const bool indexed = target.format() == PixelFormat::Indexed8;
+    const std::size_t rowBytes = static_cast<std::size_t>(dw) * (indexed ? 1 : 4);
+    int lastSource = -1;
     for (int y = 0; y < dh; ++y) {
         const int sy = static_cast<int>(static_cast<long long>(y) * h / dh);
-        if (target.format() == PixelFormat::Indexed8) {
+        if (sy == lastSource) {
+            if (indexed) std::memcpy(target.indexRow(y), target.indexRow(y - 1), rowBytes);
+            else std::memcpy(target.rgbRow(y), target.rgbRow(y - 1), rowBytes);
+            continue;
+        }
+        lastSource = sy;
+        if (indexed) {
             const std::uint8_t* from = m_previewBitmap.indexRow(sy);
             std::uint8_t* to = target.indexRow(y);
-            for (int x = 0; x < dw; ++x) to[x] = from[static_cast<long long>(x) * w / dw];
+            for (int x = 0; x < dw; ++x) to[x] = from[m_sourceColumns[static_cast<std::size_t>(x)]];
         } else {
             const std::uint32_t* from = m_previewBitmap.rgbRow(sy);
             std::uint32_t* to = target.rgbRow(y);
-            for (int x = 0; x < dw; ++x) to[x] = from[static_cast<long long>(x) * w / dw];
+            for (int x = 0; x < dw; ++x) to[x] = from[m_sourceColumns[static_cast<std::size_t>(x)]];
         }
     }
     if (path == ColourPath::Palette) target.attachPalette(m_previewBitmap.palette());

@@ -10,6 +10,7 @@
 // window, which stores them and draws the exact picture.
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "model/options/DisplayOptions.h"
 #include "platform/pixels/Bitmap.h"
@@ -70,6 +71,7 @@ private:
     DisplayOptions m_previewOptions;
     Bitmap m_previewBitmap;
     std::unique_ptr<StillDisplay> m_preview;
+    std::vector<int> m_sourceColumns;
 };
 
 }  // namespace vantor

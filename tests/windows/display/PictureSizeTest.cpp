@@ -5,6 +5,7 @@
 // hand, the simulation) work at every size.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -202,10 +203,20 @@ TEST_F(PictureSize, ADragAcrossAnEnlargedPictureTurnsAsFarAsAcrossTheStartingOne
     w.imgSolid.onMouseDown(MouseButton::Left, ShiftLeft, 400, 400);
     w.imgSolid.onMouseMove(ShiftLeft, 460, 420);
     EXPECT_EQ(w.previewReduction(), 2) << "the preview fills no more than the starting picture";
+    for (int y = 0; y < 800; y += 2)
+        for (int x = 0; x < 1200; x += 2) {
+            const std::uint32_t p = picture().rawPixel(x, y);
+            ASSERT_TRUE(picture().rawPixel(x + 1, y) == p && picture().rawPixel(x, y + 1) == p &&
+                        picture().rawPixel(x + 1, y + 1) == p)
+                << "2 x 2 blocks at " << x << "," << y;
+        }
     w.imgSolid.onMouseUp(MouseButton::Left, 0, 460, 420);
     EXPECT_DOUBLE_EQ(options().lightDirH, 225 - 15);
     EXPECT_DOUBLE_EQ(options().viewHeight, 15 + 5);
     EXPECT_EQ(picture().width(), 1200);
+    const auto released = allPixels();
+    w.mnDispRunClick();
+    EXPECT_EQ(allPixels(), released) << "the picture after the release is the exact one";
 }
 
 TEST_F(PictureSize, SimulationRunsOnAnEnlargedPictureAndAResizeEndsIt) {
