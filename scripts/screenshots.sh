@@ -233,3 +233,17 @@ for _ in 1 2; do
 done
 finish_vantor
 keep ScenarioWindow scenario.png
+
+# 5. The display window enlarged by the user: the picture fills the window.
+start_vantor 8000 vase.va4
+window 'FreeVantor for Win32' >/dev/null
+sleep 1.5
+click_in 'FreeVantor for Win32' 93 40
+window "$display_title" >/dev/null
+sleep 1
+display_id=$(xdotool search --onlyvisible --name "^$display_title\$" | tail -1)
+# 1000 wide, and the menu bar above a picture of 650 rows.
+menu_height=$(($(xdotool getwindowgeometry --shell "$display_id" | awk -F= '/^HEIGHT=/ {print $2}') - 425))
+xdotool windowsize "$display_id" 1000 $((menu_height + 25 + 650))
+finish_vantor
+keep DisplayWindow display-enlarged.png
