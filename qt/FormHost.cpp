@@ -29,6 +29,7 @@ FormHost::FormHost(Form& form, Program& program, Language language)
     m_client = new QWidget(this);
     m_client->setAutoFillBackground(true);
     setCentralWidget(m_client);
+    if (form.resizable()) m_client->installEventFilter(this);
 
     if (form.hasMenu()) {
         for (MenuItem* top : form.mainMenu.items()) buildMenu(*top, nullptr);
@@ -64,8 +65,7 @@ void FormHost::syncForm() {
     pal.setColor(QPalette::Window, qColor(m_form.color()));
     m_client->setPalette(pal);
     setFont(toQFont(m_form.font()));
-    m_client->setFixedSize(std::max(1, m_form.clientWidth()), std::max(1, m_form.clientHeight()));
-    if (m_form.borderStyle() != BorderStyle::Sizeable) layout()->setSizeConstraint(QLayout::SetFixedSize);
+    syncClientSize();
     if (m_form.visible() && !isVisible()) {
         if (m_form.centered()) {
             if (QScreen* scr = QGuiApplication::primaryScreen()) {
@@ -87,6 +87,36 @@ void FormHost::syncForm() {
         move(m_form.left(), m_form.top());
     }
     m_syncing = false;
+}
+
+void FormHost::syncClientSize() {
+    const QSize wanted(std::max(1, m_form.clientWidth()), std::max(1, m_form.clientHeight()));
+    if (!m_form.resizable()) {
+        m_client->setFixedSize(wanted);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        return;
+    }
+    // The user may resize the window down to the form's smallest client
+    // size; a size the program sets is taken by the whole window, menu bar
+    // included.
+    m_client->setMinimumSize(std::max(1, m_form.minClientWidth()), std::max(1, m_form.minClientHeight()));
+    if (m_client->size() == wanted && m_clientSized) return;
+    m_clientSized = true;
+    const int menu = m_form.hasMenu() ? menuBar()->heightForWidth(wanted.width()) : 0;
+    resize(wanted.width(), wanted.height() + std::max(menu, m_form.hasMenu() ? menuBar()->sizeHint().height() : 0));
+}
+
+// Resizes arrive in bursts while the user drags the frame: the form hears
+// the last size once the burst has been handled.
+void FormHost::clientResized() {
+    if (m_syncing || !m_form.resizable() || !isVisible()) return;
+    if (m_resizePending) return;
+    m_resizePending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_resizePending = false;
+        const QSize now = m_client->size();
+        dispatch([this, now] { m_form.resizeClient(now.width(), now.height()); });
+    });
 }
 
 void FormHost::buildMenu(MenuItem& item, QMenu* into) {
@@ -246,6 +276,7 @@ void FormHost::placeOnceFramed() {
 
 bool FormHost::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::Expose && watched == windowHandle()) placeFrameOnScreen();
+    if (e->type() == QEvent::Resize && watched == m_client) clientResized();
     return QMainWindow::eventFilter(watched, e);
 }
 

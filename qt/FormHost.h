@@ -49,6 +49,10 @@ private:
     friend struct ControlBuilders;
 
     void syncForm();
+    // The client area at the form's size: fixed, or within its limits when
+    // the user may resize the window.
+    void syncClientSize();
+    void clientResized();
     void placeOnceFramed();
     void placeFrameOnScreen();
     void buildMenu(vantor::MenuItem& item, QMenu* into);
@@ -67,6 +71,8 @@ private:
     std::vector<std::pair<const vantor::Control*, QWidget*>> m_widgets;
     std::vector<std::tuple<QMenu*, int, QActionGroup*>> m_radioGroups;
     bool m_syncing = false;
+    bool m_clientSized = false;
+    bool m_resizePending = false;
     // Where the frame's top left corner goes when the window is shown, and
     // how long after that it is put back there.
     static constexpr int PlacingTimeMs = 1500;

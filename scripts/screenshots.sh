@@ -316,5 +316,20 @@ sleep 1
 shoot "$editor" print-check.png
 finish_vantor
 
+# 7. The display window enlarged by the user: the picture fills the window,
+#    1000 wide and 650 high under the menu bar and the tool bar.
+start_vantor vase.va4
+control=$(window_id "$control_title")
+sleep 1.5
+click_in "$control" 93 40
+display=$(window_id "$display_title")
+sleep 1
+read -r _ _ _ dh < <(client_of "$display")
+xdotool windowmove "$display" 0 0
+xdotool windowsize "$display" 1000 $((dh - 400 + 650))
+sleep 3  # the solid is drawn anew at the new size
+shoot "$display" display-enlarged.png
+finish_vantor
+
 sort "$work/pictures.txt" > "$images/pictures.txt"
 echo "${images#"$repo"/}/pictures.txt"

@@ -343,6 +343,7 @@ constexpr TextPair Texts[] = {
 // Texts built around data; see English.h for the placeholders. More
 // specific patterns come first.
 constexpr TextPair Patterns[] = {
+    {"(-{0} ～ +{1})", "(-{0} to +{1})"},
     {"大きさ: 幅 {0} × 奥行 {1} × 高さ {2} mm", "Size: width {0} × depth {1} × height {2} mm"},
     {"体積: {0} ml（{1} mm³）", "Volume: {0} ml ({1} mm³)"},
     {"図形 {0} は開いた図形です。壁の厚さを入れてください", "Figure {0} is open: enter a wall thickness"},

@@ -20,6 +20,7 @@
 #include "platform/pixels/Bmp.h"
 #include "windows/control/ControlWindow.h"
 #include "model/options/OptionFile.h"
+#include "windows/dialogs/ShiftPictureDialog.h"
 #include "windows/display/DisplayWindow.h"
 #include "windows/editor/EditorWindow.h"
 #include "platform/widgets/Label.h"
@@ -329,6 +330,12 @@ TEST_F(EnglishOfComposedTexts, MessagesBuiltAroundDataReadInEnglishAndKeepTheDat
     program->dispatch([&] { program->displayWindow().mnMeasureClick(); });
     ASSERT_FALSE(desktop.messages.empty());
     rows.push_back({"volume and surface area", desktop.messages.back().text, " mm"});
+
+    // The shift dialog names the ranges of an enlarged display's picture.
+    ShiftPictureDialog& shift = program->displayWindow().shiftPictureDialog();
+    shift.setRanges(1008, 650);
+    rows.push_back({"shift dialog's range across", shift.lblHoriRange.caption(), "1008"});
+    rows.push_back({"shift dialog's range down", shift.lblVertiRange.caption(), "650"});
 
     // The editor's status line joins the cursor's coordinates and the
     // picked figure into one line.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <zlib.h>
 
 #include "Commands.h"
@@ -48,13 +49,22 @@ void writeCup(const TempDir& dir, const std::string& name, const DisplayOptions&
 using Rendered = test::CommandRun;
 Rendered render(const std::vector<std::string>& args) { return test::runCommand(cli::renderCommand, args); }
 
+// The display window's picture of a given size, as the user's resize asks for it.
+struct PictureSize {
+    int width = 600;
+    int height = 400;
+};
+
 // The same picture drawn in-process: load, rotate, and save it with the
-// display window's picture command.
-Bitmap drawnByTheProgram(const TempDir& dir, const std::string& name, int bitsPerPixel, const std::string& savedAs = "") {
+// display window's picture command; the window resized first when a size is
+// given.
+Bitmap drawnByTheProgram(const TempDir& dir, const std::string& name, int bitsPerPixel, const std::string& savedAs = "",
+                         std::optional<PictureSize> size = std::nullopt) {
     test::ScriptedDesktop desktop;
     desktop.screenInfo.bitsPerPixel = bitsPerPixel;
     Program program(desktop, test::configIn(dir));
     program.controlWindow().activate();
+    if (size) program.displayWindow().resizeClient(size->width, DisplayWindow::PictureTop + size->height);
     program.displayWindow().loadOptionFile(dir.file(name + ".vop"));
     program.store.clearVertices();
     program.store.resetFigureTable();
@@ -377,4 +387,35 @@ TEST(RenderCommand, SizeScalesTheViewToFillThePicture) {
         EXPECT_EQ(render({dir.file("cup.va4"), "-o", dir.file("bad.bmp"), "--size", bad}).code, 2);
     }
     EXPECT_EQ(render({dir.file("cup.va4"), "-o", dir.file("bad.bmp"), "--threads", "0"}).code, 2);
+}
+
+// An enlarged display window draws what `render --size` draws, byte for
+// byte in the saved file: at the starting size, one pixel past it in each
+// direction, only wider, and twice as large; on both colour paths.
+TEST(RenderCommand, EnlargedDisplayWindowSavesWhatSizeRenders) {
+    TempDir dir;
+    DisplayOptions o;
+    o.setFactoryValues();
+    o.viewHeight = 30;
+    o.centerX = 280;
+    writeCup(dir, "cup", o);
+    const struct {
+        const char* name;
+        PictureSize size;
+    } sizes[] = {{"starting size", {600, 400}},   {"one wider", {601, 400}}, {"one higher", {600, 401}},
+                 {"one past both", {601, 401}}, {"wider only", {1000, 400}}, {"twice", {1200, 800}}};
+    for (int depth : {32, 8}) {
+        for (const auto& row : sizes) {
+            SCOPED_TRACE(std::string(row.name) + ", depth " + std::to_string(depth));
+            const std::string wxh = std::to_string(row.size.width) + "x" + std::to_string(row.size.height);
+            drawnByTheProgram(dir, "cup", depth, dir.file("window.bmp"), row.size);
+            const Rendered r = render({dir.file("cup.va4"), "-o", dir.file("cup.bmp"), "--color-depth",
+                                       std::to_string(depth), "--size", wxh});
+            ASSERT_EQ(r.code, 0) << r.err;
+            const Bitmap saved = readBmpFile(dir.file("window.bmp"));
+            EXPECT_EQ(saved.width(), row.size.width);
+            EXPECT_EQ(saved.height(), row.size.height);
+            EXPECT_EQ(dir.read("window.bmp"), dir.read("cup.bmp"));
+        }
+    }
 }

@@ -22,6 +22,7 @@
 #include "app/Program.h"
 #include "windows/editor/EditorWindow.h"
 #include "windows/control/ControlWindow.h"
+#include "windows/display/DisplayWindow.h"
 #include "platform/files/IoError.h"
 #include "platform/widgets/Image.h"
 #include "support/ScriptedDesktop.h"
@@ -127,6 +128,44 @@ TEST_F(Gui, FormVisibilityFollowsTheModel) {
     EXPECT_TRUE(h.isVisible());
     program->editorWindow().hide();
     EXPECT_FALSE(h.isVisible());
+}
+
+// The user resizes the display window's frame: the form takes the client
+// size (never below its smallest) and the picture follows; every other
+// window keeps a fixed size.
+TEST_F(Gui, OnlyTheDisplayWindowIsResizedByTheUserAndItsPictureFollows) {
+    for (auto& h : hosts) {
+        SCOPED_TRACE(h->form().name());
+        QWidget* client = h->centralWidget();
+        if (h->form().name() == "DisplayWindow") {
+            EXPECT_EQ(client->minimumSize(), QSize(600, 425));
+            EXPECT_GT(client->maximumWidth(), 600);
+        } else {
+            EXPECT_EQ(client->minimumSize(), client->maximumSize()) << "fixed";
+        }
+    }
+    auto& h = host("DisplayWindow");
+    DisplayWindow& w = program->displayWindow();
+    w.show();
+    QApplication::processEvents();
+    const struct {
+        const char* name;
+        QSize client;
+        QSize picture;
+    } rows[] = {
+        {"enlarged", {1000, 675}, {1000, 650}},
+        {"one past the smallest", {601, 426}, {601, 401}},
+        {"shrunk below the smallest", {300, 200}, {600, 400}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        h.resize(row.client + QSize(0, h.menuBar()->height()));
+        QTest::qWait(50);
+        EXPECT_EQ(w.displayPicture().width(), row.picture.width());
+        EXPECT_EQ(w.displayPicture().height(), row.picture.height());
+        EXPECT_EQ(h.widgetFor(w.imgSolid)->size(), row.picture);
+    }
+    w.hide();
 }
 
 TEST_F(Gui, ErrorsInHandlersGoToTheErrorBox) {

@@ -9,6 +9,7 @@ list(APPEND VANTOR_TEST_SOURCES
   windows/display/OptionMenusTest.cpp
   windows/display/OptionMenuTableTest.cpp
   windows/display/PictureCommandsTest.cpp
+  windows/display/PictureSizeTest.cpp
   windows/display/SimulationTest.cpp
   windows/dialogs/ExportDialogTest.cpp
   windows/dialogs/LightDialogsTest.cpp

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/widgets/Form.h"
 
+#include <algorithm>
+
 #include "platform/widgets/SpeedButton.h"
 #include "platform/widgets/VirtualKey.h"
 
@@ -31,6 +33,20 @@ int Form::clientHeight() const {
 void Form::setClientSize(int width, int height) {
     setSize(width + 2 * FrameMetrics::border,
             height + 2 * FrameMetrics::border + FrameMetrics::caption + (hasMenu() ? FrameMetrics::menu : 0));
+}
+
+void Form::setMinClientSize(int width, int height) {
+    m_minClientWidth = std::max(1, width);
+    m_minClientHeight = std::max(1, height);
+}
+
+void Form::resizeClient(int width, int height) {
+    if (!resizable()) return;
+    width = std::max(width, m_minClientWidth);
+    height = std::max(height, m_minClientHeight);
+    if (width == clientWidth() && height == clientHeight()) return;
+    setClientSize(width, height);
+    FormResize();
 }
 
 void Form::show() {

@@ -50,6 +50,16 @@ public:
 
     BorderStyle borderStyle() const { return m_border; }
     void setBorderStyle(BorderStyle b) { m_border = b; }
+    // A window with a sizeable frame lets the user resize it, down to its
+    // smallest client size; every other window keeps the size it sets.
+    bool resizable() const { return m_border == BorderStyle::Sizeable; }
+    int minClientWidth() const { return m_minClientWidth; }
+    int minClientHeight() const { return m_minClientHeight; }
+    void setMinClientSize(int width, int height);
+    // The user resized the window to this client size: a resizable window
+    // takes it (never below its smallest) and hears of it in FormResize;
+    // other windows ignore it.
+    void resizeClient(int width, int height);
     int helpContext() const { return m_helpContext; }
     void setHelpContext(int h) { m_helpContext = h; }
     const Font& font() const { return m_font; }
@@ -86,6 +96,8 @@ public:
     virtual void FormShow() {}
     virtual void FormHide() {}
     virtual void FormActivate() {}
+    // The user changed the client size (resizeClient).
+    virtual void FormResize() {}
     // Asked before closing; false keeps the window open.
     virtual bool FormCloseQuery() { return true; }
     virtual void FormClose() {}
@@ -109,6 +121,8 @@ private:
     int m_width = 300;
     int m_height = 200;
     BorderStyle m_border = BorderStyle::Sizeable;
+    int m_minClientWidth = 1;
+    int m_minClientHeight = 1;
     int m_helpContext = 0;
     Font m_font;
     TColor m_color = colors::BtnFace;

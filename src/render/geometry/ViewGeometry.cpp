@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/geometry/ViewGeometry.h"
+#include "render/geometry/PictureScale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -83,8 +84,9 @@ f32 ViewGeometry::LfromV(const TurnAngle& a, f32 y0, f32 x0) const {
 
 void ViewGeometry::setZoomScale(const DisplayOptions& o, int width, int height) {
     setZoomScale(o);
-    if (width == ReferenceWidth && height == ReferenceHeight) return;
-    const double scale = std::min(double(width) / ReferenceWidth, double(height) / ReferenceHeight);
+    const PictureScale picture{width, height};
+    if (picture.isStandard()) return;
+    const double scale = picture.factor();
     zoomScale *= scale;
     auto origin = [&](std::int32_t c, int reference, int size) {
         const double v = std::round((double(c) - reference / 2) * scale) + size / 2;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/dialogs/ShiftPictureDialog.h"
 
+#include <string>
+
 #include "windows/shared/Workspace.h"
 
 namespace vantor {
@@ -28,5 +30,12 @@ ShiftPictureDialog::ShiftPictureDialog(Workspace& work) : Form("ShiftPictureDial
 }
 
 void ShiftPictureDialog::FormCreate() {}
+
+void ShiftPictureDialog::setRanges(int width, int height) {
+    m_width = width;
+    m_height = height;
+    lblHoriRange.setCaption("(-" + std::to_string(width) + " ～ +" + std::to_string(width) + ")");
+    lblVertiRange.setCaption("(-" + std::to_string(height) + " ～ +" + std::to_string(height) + ")");
+}
 
 }  // namespace vantor

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Moves the picture by a typed number of pixels: horizontal (-600..600, left
-// negative) and vertical (-400..400, down negative). The command that opens
-// the dialog empties and reads the two edits.
+// Moves the picture by a typed number of pixels: horizontal (left negative)
+// and vertical (down negative), each at most the picture's width or height
+// (-600..600 and -400..400 at the window's starting size). The command that
+// opens the dialog sets the ranges, empties and reads the two edits.
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Label.h"
 #include "platform/widgets/ListBox.h"
@@ -16,6 +17,10 @@ class ShiftPictureDialog : public Form {
 public:
     explicit ShiftPictureDialog(Workspace& work);
     void FormCreate() override;
+    // The ranges the labels name: the picture's width and height.
+    void setRanges(int width, int height);
+    int horizontalRange() const { return m_width; }
+    int verticalRange() const { return m_height; }
 
     Label lblExplain1{*this, "lblExplain1", "画像をスクロールさせる量を"};
     Label lblExplain2{*this, "lblExplain2", "ドット数で指定する"};
@@ -32,6 +37,8 @@ public:
 
 private:
     Workspace& m_workspace;
+    int m_width = 600;
+    int m_height = 400;
 };
 
 }  // namespace vantor

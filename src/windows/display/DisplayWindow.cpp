@@ -16,7 +16,8 @@ namespace vantor {
 DisplayWindow::DisplayWindow(Workspace& work, DisplayRequests& peers)
     : Form("DisplayWindow"), m_look(work.store, work.options), m_workspace(work), m_peers(peers) {
     setCaption("回転体表示 （データ名未定）");
-    setBorderStyle(BorderStyle::Single);
+    setBorderStyle(BorderStyle::Sizeable);
+    setMinClientSize(PictureWidth, PictureTop + PictureHeight);
     layoutControls();
     buildMenus();
     createDisplayBitmap();
@@ -76,7 +77,7 @@ void DisplayWindow::layoutControls() {
     lblBrightIndi.setBounds(206, 5, 40, 14);
     scbBright.setBounds(248, 4, 200, 16);
     pgbAngle.setBounds(460, 5, 134, 14);
-    imgSolid.setBounds(0, 25, PictureWidth, PictureHeight);
+    imgSolid.setBounds(0, PictureTop, PictureWidth, PictureHeight);
     imgSolid.onMouseDown = [this](MouseButton b, unsigned shift, int x, int y) { imgSolidMouseDown(b, shift, x, y); };
     imgSolid.onMouseUp = [this](MouseButton b, unsigned shift, int x, int y) { imgSolidMouseUp(b, shift, x, y); };
     imgSolid.onMouseMove = [this](unsigned shift, int x, int y) { imgSolidMouseMove(shift, x, y); };
@@ -116,7 +117,7 @@ void DisplayWindow::FormCreate() {
     setBounds(std::max(0, s.width - 608 - 50), std::max(0, s.height - 471 - 100), 608, 471);
     Bevel1.setBounds(0, 0, clientWidth(), 2);
     Bevel2.setBounds(0, 23, clientWidth(), 2);
-    imgSolid.setBounds(0, 25, PictureWidth, PictureHeight);
+    imgSolid.setBounds(0, PictureTop, PictureWidth, PictureHeight);
     createDisplayBitmap();
     if (palettePath()) mnTint.setCaption("回転体の色調(&T)");
 
@@ -133,6 +134,34 @@ void DisplayWindow::FormCreate() {
         optionsRead();
     scbUpdating = false;
     mnDispRunClick();
+}
+
+PictureScale DisplayWindow::pictureScale() const {
+    const Bitmap& b = m_picture->bitmap();
+    return PictureScale{b.width(), b.height()};
+}
+
+void DisplayWindow::FormResize() {
+    const int w = std::max(PictureWidth, clientWidth());
+    const int h = std::max(PictureHeight, clientHeight() - PictureTop);
+    Bevel1.setBounds(0, 0, w, 2);
+    Bevel2.setBounds(0, 23, w, 2);
+    m_pendingSize = std::make_pair(w, h);
+    applyPendingSize();
+}
+
+void DisplayWindow::applyPendingSize() {
+    if (!m_pendingSize || m_passRunning || m_drag.active || m_look.active()) return;
+    const auto [w, h] = *m_pendingSize;
+    m_pendingSize.reset();
+    if (w == m_picture->bitmap().width() && h == m_picture->bitmap().height()) return;
+    // The line animation's inverted lines belong to the old picture: the
+    // simulation ends before the picture changes under it.
+    if (simuRunning()) mnSimuEndClick();
+    m_picture->setSize(w, h);
+    imgSolid.setBounds(0, PictureTop, w, h);
+    showPicture();
+    displayStartFromOption();
 }
 
 void DisplayWindow::setDegreeLabel() {

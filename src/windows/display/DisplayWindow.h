@@ -10,8 +10,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "render/geometry/PictureScale.h"
 #include "render/picture/SolidPicture.h"
 #include "render/simulation/RotationSimulation.h"
 #include "render/still/StillDisplay.h"
@@ -38,12 +40,19 @@ class ShiftPictureDialog;
 
 class DisplayWindow : public Form {
 public:
+    // The picture's starting and smallest size, and its place below the labels.
     static constexpr int PictureWidth = DisplayPictureWidth;
     static constexpr int PictureHeight = DisplayPictureHeight;
+    static constexpr int PictureTop = 25;
 
     DisplayWindow(Workspace& work, DisplayRequests& peers);
     ~DisplayWindow() override;
     void FormCreate() override;
+    // The picture fills the window: a larger window gets a larger picture
+    // of the same view, as `vantor-cli render --size` draws it.
+    void FormResize() override;
+    // How the picture's size enlarges the view drawn for 600 x 400.
+    PictureScale pictureScale() const;
 
     // The dialogs the display owns and drives, for the host to show.
     std::vector<Form*> partnerForms() const;
@@ -290,6 +299,8 @@ public:
     // The preview of a drag: the unit angle it uses and its picture's size.
     int previewUnitAngle() const;
     bool previewHalfSize() const;
+    // Target pixels a side that each preview pixel covers.
+    int previewReduction() const;
     // Draws the preview of the current options into the display bitmap.
     void drawLookPreview();
     void mnSaveClick();
@@ -403,6 +414,10 @@ private:
     // A new blank picture of the same size and format.
     void renewDisplayBitmap();
     void showPicture();
+    // Gives the picture the size the window asked for, once nothing draws
+    // on it: not during a pass, a move of the picture or a look.
+    void applyPendingSize();
+    std::optional<std::pair<int, int>> m_pendingSize;
     void setDegreeLabel();
     void showProgress(int position);
 

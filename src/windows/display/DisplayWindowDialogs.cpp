@@ -82,6 +82,9 @@ void DisplayWindow::mnLDirAngleClick() {
 
 void DisplayWindow::mnScrollValueClick() {
     ShiftPictureDialog& dialog = *m_shiftPicture;
+    // Offsets are pixels of the picture as shown, up to its own size.
+    const PictureScale scale = pictureScale();
+    dialog.setRanges(scale.width, scale.height);
     dialog.edtHori.setText("");
     dialog.edtVerti.setText("");
     if (m_workspace.desktop.showModal(dialog) != mrOk) return;
@@ -94,15 +97,16 @@ void DisplayWindow::mnScrollValueClick() {
         if (!inRange(*v, -limit, limit)) return std::nullopt;
         return roundHalfEven(*v);
     };
-    const auto dx = offset(dialog.edtHori.text(), 600);
+    const auto dx = offset(dialog.edtHori.text(), scale.width);
     if (!dx) return;
-    const auto dy = offset(dialog.edtVerti.text(), 400);
+    const auto dy = offset(dialog.edtVerti.text(), scale.height);
     if (!dy) return;
     if (*dx == 0 && *dy == 0) return;
     DisplayOptions& o = m_workspace.options;
-    // Upwards is positive in the dialog, downwards in the picture.
-    o.centerX = clampToI32(static_cast<std::int64_t>(o.centerX) + *dx);
-    o.centerY = clampToI32(static_cast<std::int64_t>(o.centerY) - *dy);
+    // Upwards is positive in the dialog, downwards in the picture; the
+    // origin is kept in pixels of the 600 x 400 picture.
+    o.centerX = clampToI32(static_cast<std::int64_t>(o.centerX) + scale.originOffset(*dx));
+    o.centerY = clampToI32(static_cast<std::int64_t>(o.centerY) - scale.originOffset(*dy));
     displayStartFromOption();
 }
 

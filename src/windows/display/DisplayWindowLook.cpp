@@ -17,6 +17,11 @@ int DisplayWindow::previewUnitAngle() const { return m_look.previewUnitAngle(); 
 
 bool DisplayWindow::previewHalfSize() const { return m_look.previewHalfSize(); }
 
+int DisplayWindow::previewReduction() const {
+    const Bitmap& b = m_picture->bitmap();
+    return m_look.previewReduction(b.width(), b.height());
+}
+
 void DisplayWindow::imgSolidMouseMove(unsigned /*shift*/, int x, int y) {
     if (!m_look.active() || m_passRunning) return;
     const LookGesture::Move step = m_look.move(x, y);
@@ -35,6 +40,7 @@ void DisplayWindow::lookRelease() {
     // A click without movement leaves everything as it was.
     if (const std::optional<LookGesture::View> reached = m_look.release())
         lookCommit(reached->height, reached->lightDir);
+    applyPendingSize();
 }
 
 void DisplayWindow::lookCommit(double height, double lightDir) {

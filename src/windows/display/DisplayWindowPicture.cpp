@@ -42,7 +42,7 @@ void DisplayWindow::imgSolidMouseDown(MouseButton button, unsigned /*shift*/, in
     // a move or a look does not start another.
     if (m_drag.active || m_look.active()) return;
     if (button == MouseButton::Left) {
-        m_look.press(x, y);
+        m_look.press(x, y, pictureScale().factor());
         return;
     }
     // The running line animation draws with an inverting pen over the
@@ -68,11 +68,18 @@ void DisplayWindow::imgSolidMouseUp(MouseButton button, unsigned /*shift*/, int 
     drawGrabRing(m_drag.pressX, m_drag.pressY);
     imgSolid.setCursor(Cursor::Default);
     labelPicture(m_drag.savedCaption);
-    if (x == m_drag.pressX && y == m_drag.pressY) return;
+    if (x == m_drag.pressX && y == m_drag.pressY) {
+        applyPendingSize();
+        return;
+    }
+    // The origin is kept in pixels of the 600 x 400 picture: on a larger
+    // one the picture lands on the nearest place it can reach.
+    const PictureScale scale = pictureScale();
     DisplayOptions& o = m_workspace.options;
-    o.centerX = clampToI32(std::int64_t{o.centerX} + x - m_drag.pressX);
-    o.centerY = clampToI32(std::int64_t{o.centerY} + y - m_drag.pressY);
+    o.centerX = clampToI32(std::int64_t{o.centerX} + scale.originOffset(std::int64_t{x} - m_drag.pressX));
+    o.centerY = clampToI32(std::int64_t{o.centerY} + scale.originOffset(std::int64_t{y} - m_drag.pressY));
     displayStartFromOption();
+    applyPendingSize();
 }
 
 void DisplayWindow::savePicture(const std::string& fileName) const { m_picture->save(m_workspace.files, fileName); }

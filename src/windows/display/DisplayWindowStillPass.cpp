@@ -53,6 +53,7 @@ void DisplayWindow::mnDispRunClick() {
     } while (m_rerunRequested);
     m_drawingStarted = false;
     m_passRunning = false;
+    applyPendingSize();
 }
 
 void DisplayWindow::showProgress(int position) {

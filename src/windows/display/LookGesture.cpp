@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "model/figures/FigureStore.h"
 #include "windows/display/Look.h"
@@ -15,6 +16,8 @@ namespace {
 // Elements a preview may draw: a 10,000-vertex preview (unit angle 18 on a
 // half-size canvas) then takes about 15 ms on one core, depth order and all.
 constexpr long long PreviewElements = 250'000;
+// Pixels a preview may fill: the window's starting picture.
+constexpr long long PreviewPixels = static_cast<long long>(DisplayPictureWidth) * DisplayPictureHeight;
 // The unit angles the menu offers, finest first.
 constexpr std::array<int, 11> MenuUnitAngles{1, 2, 3, 5, 6, 9, 10, 15, 18, 30, 45};
 
@@ -27,8 +30,9 @@ long long elementsAt(int vertices, int unitAngle) {
 LookGesture::LookGesture(const FigureStore& store, const DisplayOptions& options)
     : m_store(store), m_options(options) {}
 
-void LookGesture::press(int x, int y) {
+void LookGesture::press(int x, int y, double scale) {
     m_active = true;
+    m_degreesPerPixel = scale > 0 ? look::DegreesPerPixel / scale : look::DegreesPerPixel;
     m_moved = false;
     m_pressX = x;
     m_pressY = y;
@@ -45,8 +49,8 @@ LookGesture::Move LookGesture::move(int x, int y) {
         step = Move::Began;
     }
     m_previewOptions = m_options;
-    m_previewOptions.viewHeight = look::viewHeightAfter(m_startHeight, (y - m_pressY) * look::DegreesPerPixel);
-    m_previewOptions.lightDirH = look::lightDirAfter(m_startLightDir, (x - m_pressX) * look::DegreesPerPixel);
+    m_previewOptions.viewHeight = look::viewHeightAfter(m_startHeight, (y - m_pressY) * m_degreesPerPixel);
+    m_previewOptions.lightDirH = look::lightDirAfter(m_startLightDir, (x - m_pressX) * m_degreesPerPixel);
     return step;
 }
 
@@ -70,11 +74,19 @@ bool LookGesture::previewHalfSize() const {
     return elementsAt(m_store.VertexCount, m_options.unitAngle) > PreviewElements;
 }
 
+int LookGesture::previewReduction(int width, int height) const {
+    // Filling the picture costs as much as drawing the elements once it is
+    // enlarged: the preview never fills more than the starting picture.
+    int r = 1;
+    while (static_cast<long long>(width / r) * (height / r) > PreviewPixels) ++r;
+    return previewHalfSize() ? 2 * r : r;
+}
+
 void LookGesture::drawPreview(Bitmap& target, ColourPath path, const Bitmap* background) {
     const int unit = previewUnitAngle();
-    const bool half = previewHalfSize();
-    const int w = half ? std::max(1, target.width() / 2) : target.width();
-    const int h = half ? std::max(1, target.height() / 2) : target.height();
+    const int reduction = previewReduction(target.width(), target.height());
+    const int w = std::max(1, target.width() / reduction);
+    const int h = std::max(1, target.height() / reduction);
     if (m_previewBitmap.width() != w || m_previewBitmap.height() != h || m_previewBitmap.format() != target.format())
         m_previewBitmap.resize(w, h, target.format());
     if (!m_preview) {
@@ -86,16 +98,29 @@ void LookGesture::drawPreview(Bitmap& target, ColourPath path, const Bitmap* bac
     m_previewOptions.unitAngle = unit;
     m_preview->run(background);
     const int dw = target.width(), dh = target.height();
+    // Each target row copies the row above when both come from the same
+    // preview row; the column of each target pixel is worked out once.
+    m_sourceColumns.resize(static_cast<std::size_t>(dw));
+    for (int x = 0; x < dw; ++x) m_sourceColumns[static_cast<std::size_t>(x)] = static_cast<int>(static_cast<long long>(x) * w / dw);
+    const bool indexed = target.format() == PixelFormat::Indexed8;
+    const std::size_t rowBytes = static_cast<std::size_t>(dw) * (indexed ? 1 : 4);
+    int lastSource = -1;
     for (int y = 0; y < dh; ++y) {
         const int sy = static_cast<int>(static_cast<long long>(y) * h / dh);
-        if (target.format() == PixelFormat::Indexed8) {
+        if (sy == lastSource) {
+            if (indexed) std::memcpy(target.indexRow(y), target.indexRow(y - 1), rowBytes);
+            else std::memcpy(target.rgbRow(y), target.rgbRow(y - 1), rowBytes);
+            continue;
+        }
+        lastSource = sy;
+        if (indexed) {
             const std::uint8_t* from = m_previewBitmap.indexRow(sy);
             std::uint8_t* to = target.indexRow(y);
-            for (int x = 0; x < dw; ++x) to[x] = from[static_cast<long long>(x) * w / dw];
+            for (int x = 0; x < dw; ++x) to[x] = from[m_sourceColumns[static_cast<std::size_t>(x)]];
         } else {
             const std::uint32_t* from = m_previewBitmap.rgbRow(sy);
             std::uint32_t* to = target.rgbRow(y);
-            for (int x = 0; x < dw; ++x) to[x] = from[static_cast<long long>(x) * w / dw];
+            for (int x = 0; x < dw; ++x) to[x] = from[m_sourceColumns[static_cast<std::size_t>(x)]];
         }
     }
     if (path == ColourPath::Palette) target.attachPalette(m_previewBitmap.palette());
