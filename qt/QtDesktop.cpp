@@ -7,7 +7,9 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
@@ -65,9 +67,16 @@ MsgAnswer QtDesktop::messageBox(const std::string& text, const std::string& capt
 }
 
 std::string QtDesktop::inputBox(const std::string& caption, const std::string& prompt, const std::string& initial) {
-    bool ok = false;
-    QString text = QInputDialog::getText(activeParent(), shown(caption), shown(prompt), QLineEdit::Normal, q(initial), &ok);
-    return ok ? text.toStdString() : initial;
+    QInputDialog box(activeParent());
+    box.setWindowTitle(shown(caption));
+    box.setLabelText(shown(prompt));
+    box.setTextValue(q(initial));
+    // Wide enough for the window manager to show the whole caption beside
+    // the frame's buttons; a box as narrow as a short prompt cuts it.
+    // The box keeps its layout's size, so the text field carries the width.
+    const int titleWidth = QFontMetrics(box.font()).horizontalAdvance(box.windowTitle());
+    if (auto* field = box.findChild<QLineEdit*>()) field->setMinimumWidth(titleWidth * 6 / 5 + 100);
+    return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : initial;
 }
 
 bool QtDesktop::runFileDialog(FileDialog& d) {

@@ -1,39 +1,51 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Renews the manual's screenshots (docs/help/images/*.png) from the program
-# itself: starts vantor on a virtual screen (Xvfb), drives it with xdotool
-# as a user would (buttons, menus, the mouse over the sheet), and keeps the
-# pictures that vantor saves of its windows (--screenshot-dir). An open menu
-# is not part of a window's picture, so that one is cut from the virtual
-# screen instead.
+# Renews the manual's screenshots from the program itself: starts vantor on a
+# virtual screen (Xvfb) under a window manager (openbox), so that every
+# picture shows the window's frame and title bar as a user sees them, drives
+# it with xdotool as a user would (buttons, menus, keys, the mouse over the
+# sheet), and cuts each window, frame included, out of the screen.
 #
-# usage: scripts/screenshots.sh [--lang en] [BUILD_DIR]
+# usage: scripts/screenshots.sh [--lang ja|en] [BUILD_DIR]
 #   BUILD_DIR holds qt/vantor and cli/vantor-cli (default: build/release,
-#   as ./run.sh builds it). Installs Xvfb and xdotool when missing.
-#   --lang en takes the English manual's pictures (docs/help/images/en)
-#   from the English interface.
+#   as ./run.sh builds it). Installs Xvfb, openbox, xdotool, ImageMagick and
+#   optipng when missing.
+#   ja (the default) takes the Japanese manual's pictures (docs/help/images),
+#   en the English manual's (docs/help/images/en) from the English interface.
+#   Each folder's pictures.txt names every picture made there and the
+#   language of the interface it shows; a test holds the manuals to it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$(pwd)
 lang=ja
 if [ "${1:-}" = "--lang" ]; then lang="$2"; shift 2; fi
+case "$lang" in ja|en) ;; *) echo "unknown language '$lang' (ja or en)" >&2; exit 2 ;; esac
 build=${1:-build/release}
 vantor="$repo/$build/qt/vantor"
 cli="$repo/$build/cli/vantor-cli"
 [ "${build#/}" != "$build" ] && vantor="$build/qt/vantor" && cli="$build/cli/vantor-cli"
 images="$repo/docs/help/images"
-# The windows' titles and the display's option menu, as each language shows them.
+# The windows' titles, the place of the display's option menu and the key
+# of its File menu, as each language shows them.
 if [ "$lang" = en ]; then
   images="$images/en"
+  control_title='FreeVantor for Win32'
   editor_title='Profile Editor \(vase\)'
+  glass_editor_title='Profile Editor \(wineglass\)'
   display_title='Solid Display \(vase\)'
   scenario_title='Animation'
+  export_title='Export the Solid for 3D Printing'
   options_x=225
+  display_file_key=f
 else
+  control_title='FreeVantor for Win32'
   editor_title='回転前図形編集 \(vase\)'
+  glass_editor_title='回転前図形編集 \(wineglass\)'
   display_title='回転体表示 \(vase\)'
   scenario_title='アニメ編集'
+  export_title='立体の書き出し（3Dプリント用）'
   options_x=300
+  display_file_key=g
 fi
 
 for program in "$vantor" "$cli"; do
@@ -42,8 +54,11 @@ done
 
 missing=()
 command -v Xvfb >/dev/null || missing+=(xvfb)
+command -v openbox >/dev/null || missing+=(openbox)
 command -v xdotool >/dev/null || missing+=(xdotool)
-command -v python3 >/dev/null || missing+=(python3)
+command -v xwininfo >/dev/null || missing+=(x11-utils)
+import -version 2>/dev/null | grep -q ImageMagick || missing+=(imagemagick)
+command -v optipng >/dev/null || missing+=(optipng)
 if [ "${#missing[@]}" -gt 0 ]; then
   sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
   echo "Installing: ${missing[*]}"
@@ -52,20 +67,21 @@ fi
 
 work=$(mktemp -d)
 xvfb_pid=""
+wm_pid=""
 vantor_pid=""
 cleanup() {
   [ -n "$vantor_pid" ] && kill "$vantor_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# A virtual screen whose frame buffer is readable as a file.
-mkdir -p "$work/fb"
+# A virtual screen of a common laptop's size.
 display=""
 for n in $(seq 91 120); do
   [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x800x24 -fbdir "$work/fb" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 50); do
     DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1 && { display=":$n"; break; }
@@ -77,14 +93,23 @@ for n in $(seq 91 120); do
 done
 [ -n "$display" ] || { echo "no virtual screen could be started" >&2; exit 1; }
 export DISPLAY="$display"
-# No user settings (a standard option file) may change the pictures.
-export XDG_CONFIG_HOME="$work/config" LANG=C.UTF-8
+# No user settings (a standard option file, a language chosen in the menu)
+# may change the pictures; the window manager reads no user theme either.
+export XDG_CONFIG_HOME="$work/config" HOME="$work/home" LANG=C.UTF-8
+mkdir -p "$HOME"
 unset LC_ALL LC_MESSAGES
+
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+for _ in $(seq 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.2
+done
 
 # The data sets and a few animation frames the windows show.
 data="$work/data"
 mkdir -p "$data"
-cp "$repo"/examples/vase.* "$data/"
+cp "$repo"/examples/vase.* "$repo"/examples/wineglass.* "$data/"
 (
   cd "$data"
   n=1
@@ -95,132 +120,168 @@ cp "$repo"/examples/vase.* "$data/"
   printf 'vase001\nvase002\nvase003\nvase004\n' > vase.snr
 )
 
-# Starts vantor in the data folder; it saves its visible windows into
-# $work/shots after DELAY ms and quits, in the language asked for (the
+# Starts vantor in the data folder, in the language asked for (the
 # arguments may name another).
 start_vantor() {
-  local delay="$1"; shift
-  rm -rf "$work/shots"
-  (cd "$data" && exec "$vantor" --lang "$lang" --screenshot-dir "$work/shots" --screenshot-delay "$delay" "$@" >/dev/null 2>&1) &
+  (cd "$data" && exec "$vantor" --lang "$lang" "$@" >/dev/null 2>&1) &
   vantor_pid=$!
 }
 
 finish_vantor() {
-  wait "$vantor_pid" || true
+  kill "$vantor_pid" 2>/dev/null || true
+  wait "$vantor_pid" 2>/dev/null || true
   vantor_pid=""
 }
 
-# The window of that title, once it is shown: "X Y WIDTH HEIGHT".
-window() {
+# The id of the shown window of that title (a pattern), once it is shown.
+window_id() {
   local id=""
   for _ in $(seq 100); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1) && [ -n "$id" ] && break
     sleep 0.1
   done
   [ -n "$id" ] || { echo "window '$1' did not appear" >&2; return 1; }
-  xdotool getwindowgeometry --shell "$id" | awk -F= '/^(X|Y|WIDTH|HEIGHT)=/ {printf "%s ", $2} END {print ""}'
+  echo "$id"
 }
 
-# A click at DX, DY inside the window of that title.
+# The window that has the keyboard, once it is not the one named (a dialog
+# or message box that has just opened in front of it).
+window_after() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool getactivewindow 2>/dev/null) && [ -n "$id" ] && [ "$id" != "$1" ] && break
+    id=""
+    sleep 0.1
+  done
+  [ -n "$id" ] || { echo "no new window took the keyboard" >&2; return 1; }
+  echo "$id"
+}
+
+# The client area of that window on the screen: "X Y WIDTH HEIGHT".
+client_of() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF}/Absolute upper-left Y/{y=$NF}/Width:/{w=$NF}/Height:/{h=$NF}END{print x" "y" "w" "h}'
+}
+
+# The window's frame, title bar included: "X Y WIDTH HEIGHT".
+frame_of() {
+  local x y w h left right top bottom
+  read -r x y w h < <(client_of "$1")
+  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  echo "$((x - ${left:-0})) $((y - ${top:-0})) $((w + ${left:-0} + ${right:-0})) $((h + ${top:-0} + ${bottom:-0}))"
+}
+
+# A click at DX, DY inside the client area of that window.
 click_in() {
   local x y w h
-  read -r x y w h < <(window "$1")
+  read -r x y w h < <(client_of "$1")
   xdotool mousemove $((x + $2)) $((y + $3)) click 1
 }
 
-# Cuts X0 Y0 X1 Y1 out of the virtual screen into a PNG file.
-# The X server's own picture (ImageMagick's import) where it is installed:
-# the frame-buffer file can lag behind an open menu.
-cut_screen() {
-  if import -version 2>/dev/null | grep -q ImageMagick; then
-    import -window root -crop "$(($4 - $2))x$(($5 - $3))+$2+$3" +repage "$1" && return 0
-  fi
-  python3 - "$work/fb/Xvfb_screen0" "$@" <<'EOF'
-import struct, sys, zlib
-src, dst = sys.argv[1], sys.argv[2]
-x0, y0, x1, y1 = (int(v) for v in sys.argv[3:7])
-data = open(src, 'rb').read()
-h = struct.unpack('>25I', data[:100])
-header_size, width, height, byte_order, bpp, bpl, ncolors = h[0], h[4], h[5], h[7], h[11], h[12], h[19]
-x1, y1 = min(x1, width), min(y1, height)
-offset = header_size + ncolors * 12
-step = bpp // 8
-rows = []
-for y in range(y0, y1):
-    line = data[offset + y * bpl:offset + (y + 1) * bpl]
-    row = bytearray(b'\0')
-    for x in range(x0, x1):
-        p = line[x * step:(x + 1) * step]
-        row += bytes((p[2], p[1], p[0])) if byte_order == 0 else bytes((p[-3], p[-2], p[-1]))
-    rows.append(bytes(row))
-def chunk(kind, body):
-    return struct.pack('>I', len(body)) + kind + body + struct.pack('>I', zlib.crc32(kind + body) & 0xffffffff)
-png = b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', x1 - x0, y1 - y0, 8, 2, 0, 0, 0))
-png += chunk(b'IDAT', zlib.compress(b''.join(rows), 9)) + chunk(b'IEND', b'')
-open(dst, 'wb').write(png)
-EOF
+# Every picture made, with the language of the interface it shows.
+made() {  # IMAGE LANGUAGE
+  optipng -quiet -o2 "$images/$1" 2>/dev/null || true
+  printf '%s %s\n' "$1" "$2" >> "$work/pictures.txt"
+  echo "${images#"$repo"/}/$1"
 }
 
-keep() {  # keep WINDOW-NAME as IMAGE
-  cp "$work/shots/$1.png" "$images/$2"
-  echo "${images#"$repo"/}/$2"
+# Cuts X Y WIDTH HEIGHT out of the screen (the X server's own picture).
+cut_screen() {  # IMAGE X Y WIDTH HEIGHT
+  import -window root -crop "$4x$5+$2+$3" +repage "PNG24:$images/$1"
+}
+
+# The window of that id in front, cut out with its frame, the pointer
+# moved off it first.
+shoot() {  # ID IMAGE [LANGUAGE]
+  local fx fy fw fh
+  xdotool windowraise "$1" 2>/dev/null || true
+  xdotool mousemove 1279 799
+  sleep 0.6
+  read -r fx fy fw fh < <(frame_of "$1")
+  cut_screen "$2" "$fx" "$fy" "$fw" "$fh"
+  made "$2" "${3:-$lang}"
 }
 
 mkdir -p "$images"
 
-# 1. The control window, editor with the status line, display window
-#    with its option menu open.
-start_vantor 9000 vase.va4
-window 'FreeVantor for Win32' >/dev/null
+# 1. The control window, the editor with the status line, the display
+#    window, then the display's option menu open.
+start_vantor vase.va4
+control=$(window_id "$control_title")
 sleep 1.5  # the data set is read
-click_in 'FreeVantor for Win32' 74 40  # 回転前図形編集
-window "$editor_title" >/dev/null
-click_in 'FreeVantor for Win32' 93 40  # 回転体表示
-read -r dx dy dw dh < <(window "$display_title")
+click_in "$control" 74 40  # 回転前図形編集
+editor=$(window_id "$editor_title")
+click_in "$control" 93 40  # 回転体表示
+display=$(window_id "$display_title")
 sleep 2  # the solid is drawn
-read -r ex ey ew eh < <(window "$editor_title")
+shoot "$control" control.png
+shoot "$display" display.png
 # The status line follows the mouse over the sheet.
+xdotool windowraise "$editor"
+read -r ex ey _ _ < <(client_of "$editor")
 xdotool mousemove $((ex + 150)) $((ey + 200))
 sleep 0.2
 xdotool mousemove $((ex + 152)) $((ey + 205))
 sleep 0.5
-xdotool mousemove $((dx + options_x)) $((dy + 7)) click 1  # the option menu
+read -r fx fy fw fh < <(frame_of "$editor")
+cut_screen editor.png "$fx" "$fy" "$fw" "$fh"
+made editor.png "$lang"
+xdotool windowraise "$display"
+sleep 0.3
+click_in "$display" "$options_x" 7  # the option menu
 sleep 1
-# The pointer off the picture before the screen is cut.
-xdotool mousemove 1270 790
+xdotool mousemove 1279 799
 sleep 0.5
-cut_screen "$images/options-menu.png" "$dx" "$dy" $((dx + 540)) $((dy + 335))
-echo "${images#"$repo"/}/options-menu.png"
-xdotool key Escape  # the menu closes before vantor saves its windows and quits
-finish_vantor
-keep ControlWindow control.png
-keep EditorWindow editor.png
-keep DisplayWindow display.png
+read -r fx fy fw fh < <(frame_of "$display")
+cut_screen options-menu.png "$fx" "$fy" 545 360
+made options-menu.png "$lang"
+xdotool key Escape
+sleep 0.3
 
-# 2. The Japanese manual's picture of the English interface.
-if [ "$lang" = ja ]; then
-start_vantor 6000 --lang en vase.va4
-window 'FreeVantor for Win32' >/dev/null
-sleep 1.5
-click_in 'FreeVantor for Win32' 93 40
-window 'Solid Display \(vase\)' >/dev/null
+# 2. The export dialog from the display's File menu, for a 3MF file with
+#    2 mm walls for the vase's open figures.
+xdotool windowactivate --sync "$display" 2>/dev/null || true
+xdotool key "alt+$display_file_key"
+sleep 0.5
+xdotool key m
+dialog=$(window_id "$export_title")
+sleep 0.5
+click_in "$dialog" 220 22  # 3MF
+click_in "$dialog" 260 114  # the wall of open figures
+xdotool key ctrl+a
+xdotool type --delay 20 2
+sleep 1  # the preview is measured
+shoot "$dialog" export-dialog.png
+xdotool key Escape
 finish_vantor
-keep DisplayWindow display-en.png
+
+# 3. The Japanese manual's picture of the English interface.
+if [ "$lang" = ja ]; then
+  start_vantor --lang en vase.va4
+  control=$(window_id "$control_title")
+  sleep 1.5
+  click_in "$control" 93 40
+  display=$(window_id 'Solid Display \(vase\)')
+  sleep 2
+  shoot "$display" display-en.png en
+  finish_vantor
 fi
 
-# 3. The dialogs, each shown on its own.
-start_vantor 3000 --show LightDirectionDialog --show LightAnglesDialog --show ShiftPictureDialog --show FigurePropertiesDialog --show AboutBox
-finish_vantor
-keep LightDirectionDialog light-simple.png
-keep LightAnglesDialog light-angles.png
-keep ShiftPictureDialog scroll.png
-keep FigurePropertiesDialog figure-property.png
-keep AboutBox about.png
+# 4. The dialogs, each shown on its own in front of the control window.
+for pair in LightDirectionDialog:light-simple.png LightAnglesDialog:light-angles.png \
+            ShiftPictureDialog:scroll.png FigurePropertiesDialog:figure-property.png AboutBox:about.png; do
+  start_vantor --show "${pair%%:*}"
+  control=$(window_id "$control_title")
+  dialog=$(window_after "$control")
+  sleep 1
+  shoot "$dialog" "${pair#*:}"
+  finish_vantor
+done
 
-# 4. The scenario editor with a scenario read, a frame picked in the folder list.
-start_vantor 7000 --show ScenarioWindow
-read -r ax ay aw ah < <(window "$scenario_title")
-xdotool mousemove $((ax + 144)) $((ay + 20)) click 1  # シナリオ読込
+# 5. The scenario editor with a scenario read, a frame picked in the folder
+#    list; then its playback.
+start_vantor --show ScenarioWindow
+scenario=$(window_id "$scenario_title")
+click_in "$scenario" 144 20  # シナリオ読込
 sleep 1.5
 xdotool type --delay 20 vase.snr
 xdotool key Return
@@ -228,22 +289,47 @@ sleep 1
 # A frame of the folder list shows its small picture; the first click after
 # the file dialog may only bring the window back to the front.
 for _ in 1 2; do
-  xdotool mousemove $((ax + 260)) $((ay + 112)) click 1
+  click_in "$scenario" 260 112
   sleep 0.7
 done
+shoot "$scenario" scenario.png
+click_in "$scenario" 50 412  # 再生
+playback=$(window_after "$scenario")
+sleep 2
+shoot "$playback" playback.png
 finish_vantor
-keep ScenarioWindow scenario.png
 
-# 5. The display window enlarged by the user: the picture fills the window.
-start_vantor 8000 vase.va4
-window 'FreeVantor for Win32' >/dev/null
+# 6. The wine glass checked for printing: the list of findings, then the
+#    marks it leaves on the sheet.
+start_vantor --show EditorWindow wineglass.va4
+editor=$(window_id "$glass_editor_title")
 sleep 1.5
-click_in 'FreeVantor for Win32' 93 40
-window "$display_title" >/dev/null
+xdotool windowactivate --sync "$editor" 2>/dev/null || true
+xdotool key alt+p
+sleep 0.5
+xdotool key c
+message=$(window_after "$editor")
 sleep 1
-display_id=$(xdotool search --onlyvisible --name "^$display_title\$" | tail -1)
-# 1000 wide, and the menu bar above a picture of 650 rows.
-menu_height=$(($(xdotool getwindowgeometry --shell "$display_id" | awk -F= '/^HEIGHT=/ {print $2}') - 425))
-xdotool windowsize "$display_id" 1000 $((menu_height + 25 + 650))
+shoot "$message" print-check-list.png
+xdotool key Return
+sleep 1
+shoot "$editor" print-check.png
 finish_vantor
-keep DisplayWindow display-enlarged.png
+
+# 7. The display window enlarged by the user: the picture fills the window,
+#    1000 wide and 650 high under the menu bar and the tool bar.
+start_vantor vase.va4
+control=$(window_id "$control_title")
+sleep 1.5
+click_in "$control" 93 40
+display=$(window_id "$display_title")
+sleep 1
+read -r _ _ _ dh < <(client_of "$display")
+xdotool windowmove "$display" 0 0
+xdotool windowsize "$display" 1000 $((dh - 400 + 650))
+sleep 3  # the solid is drawn anew at the new size
+shoot "$display" display-enlarged.png
+finish_vantor
+
+sort "$work/pictures.txt" > "$images/pictures.txt"
+echo "${images#"$repo"/}/pictures.txt"

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -128,6 +130,37 @@ TEST_F(EnglishOfAFreshProgram, NoEnglishWordReachesAJapaneseScreen) {
         EXPECT_FALSE(hasEnglish(text)) << where << ": " << text;
     };
     walkEveryScreen();
+}
+
+// The access key of a menu entry ('&' before it), lower case; 0 for none.
+char accessKey(const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return static_cast<char>(std::tolower(static_cast<unsigned char>(caption[i + 1])));
+        ++i;
+    }
+    return 0;
+}
+
+// Two entries of one menu with the same key make the key move between them
+// instead of choosing either: the English menus keep apart every two entries
+// whose Japanese keys differ.
+TEST_F(EnglishOfAFreshProgram, EnglishMenusGiveNoTwoEntriesOneAccessKey) {
+    startProgram();
+    program->controlWindow().activate();
+    std::function<void(const MenuItem&, const std::string&)> keysOf = [&](const MenuItem& menu, const std::string& where) {
+        std::map<char, const MenuItem*> taken;
+        for (const MenuItem* child : menu.items()) {
+            const char key = accessKey(shownText(child->caption(), Language::English));
+            if (key == 0) continue;
+            const auto [first, fresh] = taken.emplace(key, child);
+            if (fresh || accessKey(first->second->caption()) == accessKey(child->caption())) continue;
+            ADD_FAILURE() << where << ": \"" << shownText(child->caption(), Language::English) << "\" and \""
+                          << shownText(first->second->caption(), Language::English) << "\" share the key " << key;
+        }
+        for (const MenuItem* child : menu.items()) keysOf(*child, where + " > " + shownText(child->caption(), Language::English));
+    };
+    for (const Form* form : program->forms()) keysOf(form->mainMenu, form->name());
 }
 
 // Texts from below the windows are English: the system's errors, the

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
@@ -144,6 +145,31 @@ TEST(DesktopLanguage, MessageBoxSpeaksTheChosenLanguageThroughout) {
         EXPECT_EQ(text, QString::fromUtf8(c.text));
     }
     qt::installQtTranslations(*qApp);
+}
+
+// A window manager cuts a title that is wider than the box leaves it beside
+// its buttons: a short prompt must not make the box narrower than its caption.
+TEST(DesktopLanguage, InputBoxLeavesItsCaptionRoomBesideTheFramesButtons) {
+    for (const Chosen& c : Languages) {
+        SCOPED_TRACE(c.lang);
+        qt::QtDesktop desktop(0, *languageNamed(c.lang));
+        QString title;
+        int width = 0, titleWidth = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return;
+            title = box->windowTitle();
+            width = box->sizeHint().width();
+            titleWidth = QFontMetrics(box->font()).horizontalAdvance(title);
+            box->close();
+        });
+        EXPECT_EQ(desktop.inputBox("画像描き換え時間間隔の設定", "1以上、1000以下の数値を入れて下さい", "5"), "5")
+            << "a closed box keeps the value";
+        EXPECT_FALSE(title.isEmpty());
+        // The title bar's bold font is about a fifth wider; the frame's icon
+        // and three buttons take about 100 pixels.
+        EXPECT_GE(width, titleWidth * 6 / 5 + 100) << title.toStdString();
+    }
 }
 
 TEST(DesktopLanguage, WindowsShowCaptionsMenusAndHintsInTheChosenLanguage) {

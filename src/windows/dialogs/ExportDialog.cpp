@@ -41,8 +41,8 @@ ExportDialog::ExportDialog(Workspace& work) : Form("ExportDialog"), m_workspace(
     lblScale.setBounds(16, 138, 200, 14);
     edtScale.setBounds(220, 134, 80, 21);
     lblParts.setBounds(16, 168, 130, 14);
-    rdbUnited.setBounds(150, 164, 120, 20);
-    rdbPerFigure.setBounds(270, 164, 130, 20);
+    rdbUnited.setBounds(150, 164, 146, 20);
+    rdbPerFigure.setBounds(296, 164, 116, 20);
     lblPreview.setBounds(16, 196, 390, 116);
     btnOK.setBounds(200, 322, 100, 25);
     btnCancel.setBounds(310, 322, 90, 25);

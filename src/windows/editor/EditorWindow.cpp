@@ -129,11 +129,12 @@ void EditorWindow::FormCreate() {
 
 // The sheet always shows the store as it is now (loads happen elsewhere).
 // The press that activates the window may arrive before the activation; a
-// gesture under way already shows the current state and is kept.
+// gesture under way already shows the current state and is kept, and so do
+// the print check's marks while the figures they mark are unchanged.
 void EditorWindow::FormActivate() {
     if (m_gesture.dragging) return;
     checkpoint();
-    redrawSheet();
+    if (!m_printMarksShown) redrawSheet();
 }
 void EditorWindow::FormShow() {
     checkpoint();

@@ -298,6 +298,9 @@ private:
     FigureBuffer m_work;
     FigureRecord m_workRecord;
     bool m_figureHeld = false;
+    // The print check's marks are on the sheet, drawn over the store as it
+    // still is: coming back to the window (after their message) keeps them.
+    bool m_printMarksShown = false;
     EditHistory m_history;
     std::string m_cursorText;
     std::string m_pickedText;

@@ -232,5 +232,22 @@ TEST_F(PrintCheck, FindingsAreMarkedOnTheirSegmentAndListed) {
     }
 }
 
+// Closing the findings' message gives the editor the keyboard back; its
+// marks must outlast that activation, or the user never sees them. A change
+// of the figures outdates them, and the next activation draws the sheet anew.
+TEST_F(PrintCheck, MarksOutlastTheMessageTillTheFiguresChange) {
+    addFigure({{0, 0}, {10, 0}, {10, 20}, {40, 20}, {40, 30}, {0, 30}});
+    ed().activate();
+    ed().mnPrintCheck.click();
+    ASSERT_EQ(ed().sheetBitmap.pixelColor(at(25, 20).x, at(25, 20).y), colors::Red);
+
+    ed().activate();  // the message box has closed
+    EXPECT_EQ(ed().sheetBitmap.pixelColor(at(25, 20).x, at(25, 20).y), colors::Red) << "the marks are kept";
+
+    store().clearFigures();  // as a load from the control window would
+    ed().activate();
+    EXPECT_NE(ed().sheetBitmap.pixelColor(at(25, 20).x, at(25, 20).y), colors::Red) << "marks of figures as they were";
+}
+
 }  // namespace
 }  // namespace vantor::test

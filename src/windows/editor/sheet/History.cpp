@@ -38,6 +38,7 @@ void EditorWindow::recordStoreChange() { checkpoint(); }
 // Changes made outside the editor (a load, a save) are steps of their own.
 void EditorWindow::storeChanged() {
     const StoreChange c = store().lastChange();
+    m_printMarksShown = false;  // they mark figures as they were
     if (c == StoreChange::Loaded || c == StoreChange::Saved) recordStoreChange();
 }
 

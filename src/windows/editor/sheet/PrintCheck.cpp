@@ -97,6 +97,7 @@ void EditorWindow::mnPrintCheckClick() {
         }
     }
     sheetChanged();
+    m_printMarksShown = true;
 
     std::string text = "3Dプリントの検査（ノズル " + number(settings.nozzle) + " mm、張り出しの限度 " +
                        number(settings.maxOverhang) + " 度、1 単位 = 1 mm）";

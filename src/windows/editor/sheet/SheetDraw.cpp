@@ -64,6 +64,7 @@ void sheetLine(Canvas& c, float ax, float ay, float bx, float by) {
 
 void EditorWindow::redrawSheet() {
     m_gesture.dragging = false;
+    m_printMarksShown = false;
     Canvas& c = m_canvas;
     c.pen = Pen{colors::White, 1, PenStyle::Solid, PenMode::Copy};
     c.brush = Brush{colors::White, BrushStyle::Solid};
