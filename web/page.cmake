@@ -19,6 +19,7 @@ set(VANTOR_PAGE_LINK
   "SHELL:--embed-file ${VANTOR_ROOT}/examples@/examples"
   --exclude-file=*.md)
 if(VANTOR_WEB_ASYNCIFY)
-  list(APPEND VANTOR_PAGE_LINK -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=131072)
+  list(APPEND VANTOR_PAGE_LINK ${VANTOR_ASYNCIFY_LINK})
 endif()
 target_link_options(vantor-web PRIVATE ${VANTOR_PAGE_LINK})
+set_property(TARGET vantor-web APPEND PROPERTY LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/asyncify-remove.txt)
