@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The integer form of an extended-precision product against the hardware's
-// 80-bit arithmetic, where long double is that type: the browser build uses
-// the integer form for the drawing's turns, and its pixels must be these.
+// The double and the integer forms of an extended-precision product against
+// the hardware's 80-bit arithmetic, where long double is that type: the
+// browser build uses them for the drawing's turns, and its pixels must be
+// these.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -25,13 +26,15 @@ double hardware(long double factor, float x) { return static_cast<double>(factor
 
 void expectSame(long double factor, float x) {
     const double expected = hardware(factor, x);
-    const double actual = ExtendedFactor(factor).exactInDouble(x);
-    if (std::isnan(expected)) {
-        EXPECT_TRUE(std::isnan(actual)) << static_cast<double>(factor) << " * " << x;
-        return;
+    const ExtendedFactor f(factor);
+    for (const double actual : {f.exactInDouble(x), f.integerProduct(x)}) {
+        if (std::isnan(expected)) {
+            EXPECT_TRUE(std::isnan(actual)) << static_cast<double>(factor) << " * " << x;
+            continue;
+        }
+        EXPECT_EQ(bitsOf(actual), bitsOf(expected)) << std::hexfloat << static_cast<double>(factor) << " * " << x
+                                                    << ": " << actual << " instead of " << expected;
     }
-    EXPECT_EQ(bitsOf(actual), bitsOf(expected)) << std::hexfloat << static_cast<double>(factor) << " * " << x
-                                                << ": " << actual << " instead of " << expected;
 }
 
 // 1 + k * 2^-63: a factor that uses the last bits of the 64-bit significand.
@@ -103,8 +106,9 @@ TEST(ExtendedFactor, RandomTurnsAndCoordinatesMatchTheHardware) {
         float x = coordinate(random);
         if (i % 4 == 3) x = std::bit_cast<float>(anyFloat(random) | ((i & 8) ? 0x80000000u : 0));
         const ExtendedFactor f(factor);
-        const double actual = f.exactInDouble(x), expected = hardware(factor, x);
-        ASSERT_EQ(bitsOf(actual), bitsOf(expected)) << std::hexfloat << static_cast<double>(factor) << " * " << x;
+        const double expected = hardware(factor, x);
+        ASSERT_EQ(bitsOf(f.exactInDouble(x)), bitsOf(expected)) << std::hexfloat << static_cast<double>(factor) << " * " << x;
+        ASSERT_EQ(bitsOf(f.integerProduct(x)), bitsOf(expected)) << std::hexfloat << static_cast<double>(factor) << " * " << x;
         if (static_cast<double>(static_cast<__float128>(factor) * x) != expected) ++roundedTwiceDiffers;
     }
     EXPECT_GT(roundedTwiceDiffers, 10);

@@ -37,8 +37,10 @@ public:
         return exactInDouble(x);
 #endif
     }
-    // The same from the integer significands, on every platform.
+    // The same in double arithmetic where it is sure, else from the integer
+    // significands (integerProduct), on every platform.
     double exactInDouble(float x) const;
+    double integerProduct(float x) const;
 
 private:
     long double m_value;
@@ -46,6 +48,10 @@ private:
     int m_exponent = 0;               // value = significand * 2^exponent
     bool m_negative = false;
     bool m_exact = false;             // zero, finite and within the range exactInDouble works in
+    // The factor in three doubles whose products with a float are exact: the
+    // top 26 bits of the significand, the next 27 and the last 11 (with the
+    // factor's sign).
+    double m_top = 0, m_middle = 0, m_bottom = 0;
 };
 
 namespace extended_detail {
@@ -98,9 +104,40 @@ inline ExtendedFactor::ExtendedFactor(long double v) : m_value(v) {
     // With a float's exponent added the product stays far inside double's
     // normal range, so the second rounding is to 53 bits everywhere.
     m_exact = exponent > -800 && exponent < 800;
+    if (!m_exact) return;
+    const double sign = m_negative ? -1.0 : 1.0;
+    m_top = sign * std::ldexp(static_cast<double>(n >> 38), exponent + 38);
+    m_middle = sign * std::ldexp(static_cast<double>((n >> 11) & ((std::uint64_t{1} << 27) - 1)), exponent + 11);
+    m_bottom = sign * std::ldexp(static_cast<double>(n & 0x7ff), exponent);
 }
 
 inline double ExtendedFactor::exactInDouble(float x) const {
+    // The exact product is a + b + c, three exact products falling in size
+    // by 2^25 and 2^27 at least. s + e is a + b exactly (s rounded, e its
+    // error), t is e + c rounded, and r = s + t rounded is the product
+    // rounded once to double, unless the product lies within a hair of a
+    // half of r's last place: there rounding once and rounding first to 64
+    // bits may part, and so may r and the product's own rounding. d is how far
+    // the product lies from r, to within far less than that hair.
+    const double a = m_top * x, b = m_middle * x, c = m_bottom * x;
+    const double s = a + b;
+    const double e = b - (s - a);
+    const double t = e + c;
+    const double r = s + t;
+    const double d = (s - r) + t;
+    const std::uint64_t bits = extended_detail::sameBits<std::uint64_t>(r);
+    const std::uint64_t biased = bits & 0x7ff0000000000000u;
+    // Half of r's last place, when r is normal and not a power of two (where
+    // the last place below it is half as large).
+    const double half = extended_detail::sameBits<double>(biased) * 0x1p-53;
+    const double margin = half * 0x1p-9;
+    if (m_exact && biased > 0x0010000000000000u && biased < 0x7fe0000000000000u && (bits & 0x000fffffffffffffu) != 0 &&
+        std::fabs(std::fabs(d) - half) > margin)
+        return r;
+    return integerProduct(x);
+}
+
+inline double ExtendedFactor::integerProduct(float x) const {
     const std::uint32_t bits = extended_detail::sameBits<std::uint32_t>(x);
     const std::uint32_t biased = (bits >> 23) & 0xff;
     const std::uint32_t mantissa = bits & 0x7fffff;
