@@ -102,8 +102,9 @@ for (const isolated of [true, false]) {
       const seen = await page.evaluate(() => ({
         isolated: self.crossOriginIsolated, build: document.body.dataset.build,
         shared: typeof SharedArrayBuffer !== 'undefined' && Module.HEAP8.buffer instanceof SharedArrayBuffer,
-        cores: navigator.hardwareConcurrency,
+        cores: navigator.hardwareConcurrency, firstWindowMs: Number(document.body.dataset.firstWindowMs),
       }));
+      console.log(`# first window after ${seen.firstWindowMs} ms (${isolated ? 'threads' : 'one thread'})`);
       assert.equal(seen.isolated, isolated);
       assert.equal(seen.build, isolated ? 'threads' : 'single');
       assert.equal(seen.shared, isolated, 'the program memory is shared exactly when threads run');
