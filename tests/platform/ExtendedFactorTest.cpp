@@ -114,6 +114,18 @@ TEST(ExtendedFactor, RandomTurnsAndCoordinatesMatchTheHardware) {
     EXPECT_GT(roundedTwiceDiffers, 10);
 }
 
+// Factors from 2^-736 to 2^862 take the integer and double forms; beyond,
+// the long double arithmetic. Both sides of each edge, with the smallest
+// and the largest floats.
+TEST(ExtendedFactor, TheEdgesOfTheExactRangeGiveTheHardwareResult) {
+    const float smallest = std::numeric_limits<float>::denorm_min(), largest = std::numeric_limits<float>::max();
+    for (int power : {-737, -736, 862, 863}) {
+        for (long double factor : {std::ldexp(1.0L, power), std::ldexp(static_cast<long double>(lastBits(1025)), power)}) {
+            for (float x : {smallest, 1.5f, largest}) expectSame(factor, x);
+        }
+    }
+}
+
 TEST(ExtendedFactor, AnExtendedValueIsKeptAsItIs) {
     for (long double v : {1.0L, -0.0L, lastBits(1), lastBits(-1), std::cos(2.0L), 0x1p-16000L, 0x1p16000L}) {
         const ExtendedFactor f(v);
