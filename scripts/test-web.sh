@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The browser version's tests: builds it (scripts/build-web.sh) and
-# vantor-cli for node, compares both with the native vantor-cli given as
+# The browser version's tests: builds it (scripts/build-web.sh, both builds)
+# and vantor-cli for node, compares both with the native vantor-cli given as
 # the first argument, and drives the page in Debian's chromium. Prints
 # "N passed, M failed" and exits non-zero on any failure.
 set -uo pipefail
@@ -25,10 +25,9 @@ if ! scripts/build-web.sh >"$logs/page-build.log" 2>&1; then
   echo "0 passed, 1 failed"
   exit 1
 fi
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-if ! { emcmake cmake -S web -B build/web-cmake -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" &&
-       cmake --build build/web-cmake -j"$(nproc)"; } >"$logs/cli-build.log" 2>&1; then
+# vantor-cli for node from the objects of the page's build (one thread).
+cli_js="$PWD/build/web-page/vantor-cli.js"
+if ! cmake --build build/web-page -j"$(nproc)" --target vantor-cli >"$logs/cli-build.log" 2>&1; then
   grep -E "error|Error" "$logs/cli-build.log" | head -n 40
   echo "0 passed, 1 failed"
   exit 1
@@ -39,20 +38,20 @@ web/tests/compare-number-texts.sh "$PWD/build/web-test-numbers" | tail -n 25 | t
 count "$logs/number-texts.log"
 
 echo "== vantor-cli under node against the native one"
-web/tests/compare-cli.sh "$native" "$PWD/build/web-cmake/vantor-cli.js" "$PWD/examples" "$PWD/build/web-test-cli" \
+web/tests/compare-cli.sh "$native" "$cli_js" "$PWD/examples" "$PWD/build/web-test-cli" \
   | tee "$logs/compare-cli.log"
 count "$logs/compare-cli.log"
-web/tests/compare-views.sh "$native" "$PWD/build/web-cmake/vantor-cli.js" "$PWD/examples" "$PWD/build/web-test-views" 60 \
+web/tests/compare-views.sh "$native" "$cli_js" "$PWD/examples" "$PWD/build/web-test-views" 60 \
   | tail -n 20 | tee "$logs/compare-views.log"
 count "$logs/compare-views.log"
-web/tests/compare-commands.sh "$native" "$PWD/build/web-cmake/vantor-cli.js" "$PWD/examples" "$PWD/build/web-test-commands" \
+web/tests/compare-commands.sh "$native" "$cli_js" "$PWD/examples" "$PWD/build/web-test-commands" \
   | tee "$logs/compare-commands.log"
 count "$logs/compare-commands.log"
 
 echo "== the page in chromium"
 (cd web/tests/browser && npm ci --no-audit --no-fund >/dev/null 2>&1) || { echo "npm ci failed"; failed=$((failed + 1)); }
 VANTOR_ROOT="$PWD" VANTOR_CLI="$native" node --test --test-concurrency=1 --test-reporter=spec \
-  web/tests/browser/page.test.mjs >"$logs/page.log" 2>&1
+  web/tests/browser/page.test.mjs web/tests/browser/threads.test.mjs >"$logs/page.log" 2>&1
 rc=$?
 grep -E "^ *(✔|✖)|^# |pictures a second|ms" "$logs/page.log" | grep -vE "^\s+at " | head -n 60
 pass=$(grep -E "^ℹ pass [0-9]+" "$logs/page.log" | grep -oE "[0-9]+" | tail -n1)

@@ -7,4 +7,5 @@ function(vantor_measure_target variant)
   target_link_libraries(vantor-measure-${variant} PRIVATE vantor_core)
   target_link_options(vantor-measure-${variant} PRIVATE ${VANTOR_NODE_LINK} -sFORCE_FILESYSTEM=1 -sEXIT_RUNTIME=0
     "-sEXPORTED_FUNCTIONS=[_malloc,_free]" "-sEXPORTED_RUNTIME_METHODS=[ccall,UTF8ToString,FS]" ${ARGN})
+  set_property(TARGET vantor-measure-${variant} APPEND PROPERTY LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/asyncify-remove.txt)
 endfunction()

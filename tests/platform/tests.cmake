@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 list(APPEND VANTOR_TEST_SOURCES
   platform/NumbersTest.cpp
+  platform/ExtendedFactorTest.cpp
   platform/WidgetsTest.cpp
   platform/FilesTest.cpp
   platform/BoundedReadTest.cpp

@@ -339,8 +339,13 @@ var Module = {
   onRuntimeInitialized: () => host.start(),
 };
 window.vantorHost = host;
+// A cross-origin isolated page may share memory between workers: it runs the
+// threaded build, which draws with a thread a core. Elsewhere the build
+// without threads runs.
 (() => {
+  const threads = self.crossOriginIsolated === true;
+  document.body.dataset.build = threads ? 'threads' : 'single';
   const script = document.createElement('script');
-  script.src = 'vantor.js';
+  script.src = threads ? 'vantor-mt.js' : 'vantor.js';
   document.body.appendChild(script);
 })();

@@ -51,7 +51,7 @@ class ScreenTurn {
 public:
     // The view must outlive the turn and stay as it is while the turn is used.
     ScreenTurn(const ViewGeometry& view, const TurnAngle& turn)
-        : m_view(&view), m_turn(turn), m_cos(static_cast<double>(turn.cosA)), m_sin(static_cast<double>(turn.sinA)) {}
+        : m_view(&view), m_turn(turn), m_cos(turn.cosA.toDouble()), m_sin(turn.sinA.toDouble()) {}
 
     // projectPoint(X, Y, turn).sx and .sy.
     IntPoint pixel(f32 X, f32 Y) const;

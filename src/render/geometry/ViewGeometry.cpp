@@ -11,8 +11,8 @@ namespace vantor {
 TurnAngle TurnAngle::fromRadians(f32 a) {
     TurnAngle t;
     t.radians = a;
-    t.cosA = std::cos(static_cast<f80>(a));
-    t.sinA = std::sin(static_cast<f80>(a));
+    t.cosA = ExtendedFactor(std::cos(static_cast<f80>(a)));
+    t.sinA = ExtendedFactor(std::sin(static_cast<f80>(a)));
     return t;
 }
 
@@ -74,9 +74,9 @@ Corner ViewGeometry::projectPoint(f32 X, f32 Y, const TurnAngle& a) const {
 }
 
 f32 ViewGeometry::LfromV(const TurnAngle& a, f32 y0, f32 x0) const {
-    const double x = toF64(a.cosA * x0);
+    const double x = a.cosA.times(x0);
     const double y = y0;
-    const double z = toF64(a.sinA * x0);
+    const double z = a.sinA.times(x0);
     const double d = z * cosView - y * sinView + eyeDistance;
     const double v = z * sinView + y * cosView;
     return toF32(std::sqrt(x * x + v * v + d * d));

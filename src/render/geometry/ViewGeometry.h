@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "model/options/DisplayOptions.h"
+#include "platform/numbers/ExtendedFactor.h"
 #include "platform/numbers/Numbers.h"
 #include "platform/numbers/Vec3.h"
 
@@ -30,8 +31,8 @@ struct Corner {
 // vertices at one angle compute it once.
 struct TurnAngle {
     f32 radians = 0;
-    f80 cosA = 1;
-    f80 sinA = 0;
+    ExtendedFactor cosA{1.0L};
+    ExtendedFactor sinA{0.0L};
     static TurnAngle fromRadians(f32 a);
     // Whole or real degrees, converted as degrees * pi * (1/180).
     static TurnAngle fromDegrees(double degrees) { return fromRadians(toF32(degToRad(degrees))); }
@@ -72,7 +73,7 @@ public:
     // undefined behaviour.
     Corner projectPoint(f32 X, f32 Y, const TurnAngle& a) const;
     // The world position of projectPoint(X, Y, a), without the screen.
-    static Vec3 turned(f32 X, f32 Y, const TurnAngle& a) { return {toF64(a.cosA * X), Y, toF64(a.sinA * X)}; }
+    static Vec3 turned(f32 X, f32 Y, const TurnAngle& a) { return {a.cosA.times(X), Y, a.sinA.times(X)}; }
     Corner projectPoint(f32 X, f32 Y, f32 a) const { return projectPoint(X, Y, TurnAngle::fromRadians(a)); }
 
     // Distance from the eye to the profile point (x0, y0) turned to `a`.

@@ -7,8 +7,9 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-export async function startServer(root, folder) {
-  const server = spawn('python3', [join(root, 'web/serve.py'), folder, '--port', '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+// `options` go to serve.py (--no-isolation).
+export async function startServer(root, folder, options = []) {
+  const server = spawn('python3', [join(root, 'web/serve.py'), folder, '--port', '0', ...options], { stdio: ['ignore', 'pipe', 'inherit'] });
   const url = await new Promise((resolve, reject) => {
     let text = '';
     server.stdout.on('data', (d) => {
