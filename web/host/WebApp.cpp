@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ChangedForms.h"
 #include "FormJson.h"
 #include "Json.h"
 #include "WebDesktop.h"
@@ -26,10 +27,11 @@ namespace vantor::web {
 
 struct WebApp {
     WebApp(Language language, int colorDepth, ProgramConfig config)
-        : language(language), desktop(language, colorDepth), program(desktop, std::move(config)) {}
+        : language(language), desktop(language, colorDepth), program(desktop, std::move(config)), sent(language) {}
     Language language;
     WebDesktop desktop;
     Program program;
+    ChangedForms sent;
     Json snapshot;
     std::string question;
     std::vector<std::uint8_t> rgba;
@@ -141,17 +143,17 @@ EMSCRIPTEN_KEEPALIVE void vantor_start(WebApp* app) {
     app->run([app] { app->program.controlWindow().activate(); });
 }
 
-// Every window, the shared timer and whether a question is open, as JSON.
-EMSCRIPTEN_KEEPALIVE const char* vantor_snapshot(WebApp* app) {
+// The windows that changed since the last snapshot (every window with
+// `everything`), the shared timer and whether a question is open, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* vantor_snapshot(WebApp* app, int everything) {
     auto& json = app->snapshot;
     json.clear();
     json.open('{');
     const vantor::Timer& timer = app->program.clock.timer;
     json.key("timer").open('{').field("enabled", timer.enabled()).field("interval", timer.interval()).close('}');
     json.field("waiting", app->desktop.waiting()).field("terminated", app->program.terminated());
-    json.key("forms").open('[');
-    for (const vantor::Form* f : app->program.forms()) vantor::web::describeForm(json, *f, app->language);
-    json.close(']').close('}');
+    app->sent.write(json, app->program.forms(), everything != 0);
+    json.close('}');
     return json.text().c_str();
 }
 

@@ -24,6 +24,8 @@ class Host {
     this.timer = { handle: 0, interval: 0 };
     this.known = new Map();
     this.files = this.fileAccess();
+    // The size of the last JSON text the program handed over, for the bench.
+    this.stats = { snapshotBytes: 0 };
   }
 
   // Runs an entry point. When the program is not waiting for an answer, the
@@ -88,12 +90,22 @@ class Host {
   }
 
   refresh() {
-    const state = JSON.parse(Module.UTF8ToString(Module._vantor_snapshot(this.app)));
-    this.state = state;
-    state.forms.forEach((form, i) => {
+    // Only the windows that changed come over; the first time, all of them.
+    const text = Module.UTF8ToString(Module._vantor_snapshot(this.app, this.state ? 0 : 1));
+    this.stats.snapshotBytes = text.length;
+    const state = JSON.parse(text);
+    const forms = this.state ? this.state.forms : [];
+    forms.length = state.count;
+    for (const [key, form] of Object.entries(state.forms)) {
+      const i = Number(key);
+      // A form without its menu kept the menu it had.
+      if (!form.menu) form.menu = forms[i].menu;
+      forms[i] = form;
       if (!this.windows[i]) this.windows[i] = new WindowView(this, i, form);
       this.windows[i].update(form);
-    });
+    }
+    state.forms = forms;
+    this.state = state;
     for (const [name, resolve] of this.modalWaits) {
       const i = state.forms.findIndex((f) => f.name === name);
       if (Module._vantor_modal_done(this.app, i)) {
@@ -112,6 +124,10 @@ class Host {
   paint(win, c, view) {
     const canvas = view.canvas;
     if (!c.visible || win.root.style.display === 'none' && !win.form?.visible) return;
+    // The canvas keeps its pixels until the program's picture changes.
+    const shown = [c.picture, c.w, c.h, c.stretch].join(' ');
+    if (view.shown === shown) return;
+    view.shown = shown;
     const info = Module._vantor_picture(this.app, win.index, c.id) >> 2;
     const w = Module.HEAP32[info], h = Module.HEAP32[info + 1], ptr = Module.HEAP32[info + 2];
     if (canvas.width !== (w || c.w) || canvas.height !== (h || c.h)) {
