@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The page: the windows of the program, drawn by page/windows.js. The output
 # (vantor.js, vantor.wasm) goes beside the page's static files.
-add_executable(vantor-web host/WebApp.cpp host/WebDesktop.cpp host/FormJson.cpp host/ChangedForms.cpp host/PictureStamps.cpp)
+add_executable(vantor-web host/WebApp.cpp host/WebDesktop.cpp host/FormJson.cpp host/ChangedForms.cpp host/PictureStamps.cpp host/ZipFiles.cpp)
 target_link_libraries(vantor-web PRIVATE vantor_core)
 set_target_properties(vantor-web PROPERTIES OUTPUT_NAME vantor)
 option(VANTOR_WEB_ASYNCIFY "Let the program wait for the page's answers (off only to measure its cost)" ON)

@@ -17,7 +17,7 @@ globalThis.vantorModule = {
   host: {
     messageBox: async () => 0, inputBox: async () => null, fileDialog: async () => null,
     colorDialog: async () => -1, waitModal: async () => {}, reportError: async (t) => console.error(t),
-    showHelp: () => {}, quit: () => {},
+    showHelp: () => {}, quit: () => {}, deliverFiles: async () => '',
   },
   onRuntimeInitialized() {
     const M = this;

@@ -13,7 +13,9 @@
 #include "FormJson.h"
 #include "Json.h"
 #include "WebDesktop.h"
+#include "ZipFiles.h"
 #include "app/Program.h"
+#include "platform/files/Files.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Label.h"
@@ -34,6 +36,7 @@ struct WebApp {
     ChangedForms sent;
     Json snapshot;
     std::string question;
+    std::string zipError;
     std::vector<std::uint8_t> rgba;
     int pictureSize[3] = {0, 0, 0};
 
@@ -241,6 +244,16 @@ EMSCRIPTEN_KEEPALIVE void vantor_open(WebApp* app, const char* path, int showSol
     const std::string p(path);
     if (!app->run([app, p] { app->program.controlWindow().LoadFile(p); })) return;
     if (showSolid) app->run([app] { app->program.controlWindow().mnRotateClick(); });
+}
+
+// Files of `folder` as one zip archive at `archive`, each under its own
+// name; `names` has one a line. Answers the error's text, empty on success.
+EMSCRIPTEN_KEEPALIVE const char* vantor_zip(WebApp* app, const char* archive, const char* folder, const char* names) {
+    std::vector<vantor::web::ZipEntry> entries;
+    for (const std::string& name : vantor::splitLines(names))
+        if (!name.empty()) entries.push_back({name, std::string(folder) + "/" + name});
+    app->zipError = vantor::web::writeZip(archive, entries);
+    return app->zipError.c_str();
 }
 
 // The picture of an image control: {width, height, RGBA address}, valid
