@@ -246,6 +246,10 @@ EMSCRIPTEN_KEEPALIVE void vantor_open(WebApp* app, const char* path, int showSol
     if (showSolid) app->run([app] { app->program.controlWindow().mnRotateClick(); });
 }
 
+// The page could not hand a saved data set to the user: the figures count
+// as edited again, so that loading another set or closing offers to save.
+EMSCRIPTEN_KEEPALIVE void vantor_data_not_saved(WebApp* app) { app->program.store.setEdited(true); }
+
 // Files of `folder` as one zip archive at `archive`, each under its own
 // name; `names` has one a line. Answers the error's text, empty on success.
 EMSCRIPTEN_KEEPALIVE const char* vantor_zip(WebApp* app, const char* archive, const char* folder, const char* names) {

@@ -10,6 +10,8 @@
 
 // More files than this in one delivery come as one archive.
 const MostSingleDownloads = 3;
+// The files of a data set, in every format the program saves.
+const DataSetFile = /\.(va4|va2|csv|van|zuk)$/i;
 
 class FileOutbox {
   constructor(folder, words) {
@@ -52,6 +54,7 @@ class FileOutbox {
     try {
       await this.allowWriting(dir);
     } catch (e) {
+      if (names.some((n) => DataSetFile.test(n))) this.dataNotSaved();
       return this.words.notSaved(dir.name, names, e.message || String(e));
     }
     const failed = [];
@@ -72,7 +75,14 @@ class FileOutbox {
         failed.push(name + ': ' + (e.message || e.name || String(e)));
       }
     }
-    return failed.length ? this.words.notSaved(dir.name, failed, '') : '';
+    if (!failed.length) return '';
+    if (failed.some((f) => DataSetFile.test(f.slice(0, f.indexOf(':'))))) this.dataNotSaved();
+    return this.words.notSaved(dir.name, failed, '');
+  }
+
+  // The program took the data set for saved; it is not.
+  dataNotSaved() {
+    Module._vantor_data_not_saved(window.vantorHost.app);
   }
 
   async allowWriting(dir) {

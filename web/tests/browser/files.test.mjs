@@ -188,6 +188,30 @@ async function export3mf(page) {
   await answerFileDialog(page, 'vase.3mf');
 }
 
+// Regression: the data set whose files never reached the folder counted
+// as saved, so loading another one dropped the edits without a question.
+test('A data set whose write into the folder fails stays edited: loading another asks to save it first', async () => {
+  const page = await open('?open=vase&lang=en', 'unsaved');
+  await page.evaluate(() => {
+    window.vantorHost.outbox.folder = {
+      name: 'gone',
+      queryPermission: async () => 'prompt',
+      requestPermission: async () => 'denied',
+    };
+  });
+  await menu(page, 'ControlWindow', 'mnSave');
+  await answerFileDialog(page, 'copy');
+  const said = await dialogText(page);
+  assert.match(said, /could not be saved into the folder gone \(the browser did not allow writing there\)/);
+  assert.match(said, /copy\.va4\ncopy\.vop\ncopy\.zuk/);
+  await answerMessage(page);
+  await idle(page);
+  await press(page, 'ControlWindow', 'spbLoad');
+  assert.match(await dialogText(page), /edited/i);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 describe('A 3MF mesh', () => {
   test('downloads the entries of the native vantor-cli export before the page says it was written', async () => {
     const page = await open('?open=vase&show=solid&lang=en', 'mesh');
