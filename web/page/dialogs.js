@@ -195,6 +195,7 @@ class Dialogs {
     const answer = () => {
       const typed = nameInput.value.trim();
       if (!typed) return null;
+      if (d.save) files.askToWrite();
       let path = chosen && chosen.endsWith('/' + typed) ? chosen : typed.startsWith('/') ? typed : files.current + '/' + typed;
       return { filterIndex: Number(typeSelect.value), fileName: path };
     };

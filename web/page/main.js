@@ -259,6 +259,11 @@ class Host {
       },
       // Where saves go: a folder of this computer, or downloads.
       savesInto() { return host.outbox.folder ? host.outbox.folder.name : ''; },
+      // Asked while the user's click on Save still counts as theirs: the
+      // browser asks for permission to write only then.
+      askToWrite() {
+        if (host.outbox.folder) host.outbox.allowWriting(host.outbox.folder).catch(() => {});
+      },
       // A folder the browser lets the page write into; saves go there.
       canPickFolder: typeof showDirectoryPicker === 'function',
       async chooseSaveFolder() {
