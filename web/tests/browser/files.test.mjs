@@ -332,4 +332,30 @@ describe('The windows handed to the page', () => {
     assert.deepEqual(page.errors, []);
     await page.close();
   });
+
+  // On a 256-colour screen a new brightness only rewrites the palette: the
+  // canvas must still be repainted although no pixel index changed.
+  test('A brightness chosen on a 256-colour screen recolours the canvas as the program shows it', async () => {
+    const page = await open('?open=vase&show=solid&depth=8', 'palette');
+    const pixels = () => page.evaluate(() => {
+      const canvas = document.querySelector('.window[data-form="DisplayWindow"] canvas[data-name="imgSolid"]');
+      return Array.from(canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data.filter((_, i) => i % 97 === 0));
+    });
+    const program = () => page.evaluate(() => {
+      const host = window.vantorHost;
+      const form = host.state.forms.findIndex((f) => f.name === 'DisplayWindow');
+      const id = host.state.forms[form].controls.find((c) => c.name === 'imgSolid').id;
+      const info = Module._vantor_picture(host.app, form, id) >> 2;
+      const [w, h, at] = [Module.HEAP32[info], Module.HEAP32[info + 1], Module.HEAP32[info + 2]];
+      return Array.from(Module.HEAPU8.subarray(at, at + w * h * 4).filter((_, i) => i % 97 === 0));
+    });
+    const before_ = await pixels();
+    await menu(page, 'DisplayWindow', 'mnBR2');
+    await idle(page);
+    const after_ = await pixels();
+    assert.notDeepEqual(after_, before_, 'the picture changed');
+    assert.deepEqual(after_, await program(), 'the canvas shows the program\'s picture');
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
 });
