@@ -51,7 +51,7 @@ count "$logs/compare-commands.log"
 echo "== the page in chromium"
 (cd web/tests/browser && npm ci --no-audit --no-fund >/dev/null 2>&1) || { echo "npm ci failed"; failed=$((failed + 1)); }
 VANTOR_ROOT="$PWD" VANTOR_CLI="$native" node --test --test-concurrency=1 --test-reporter=spec \
-  web/tests/browser/page.test.mjs web/tests/browser/threads.test.mjs >"$logs/page.log" 2>&1
+  web/tests/browser/page.test.mjs web/tests/browser/threads.test.mjs web/tests/browser/files.test.mjs >"$logs/page.log" 2>&1
 rc=$?
 grep -E "^ *(✔|✖)|^# |pictures a second|ms" "$logs/page.log" | grep -vE "^\s+at " | head -n 60
 pass=$(grep -E "^ℹ pass [0-9]+" "$logs/page.log" | grep -oE "[0-9]+" | tail -n1)

@@ -3,7 +3,7 @@
 # for answers costs: vantor-measure-<variant> runs under
 # bench/page_still.mjs. Built only when asked for.
 function(vantor_measure_target variant)
-  add_executable(vantor-measure-${variant} EXCLUDE_FROM_ALL host/WebApp.cpp host/WebDesktop.cpp host/FormJson.cpp)
+  add_executable(vantor-measure-${variant} EXCLUDE_FROM_ALL host/WebApp.cpp host/WebDesktop.cpp host/FormJson.cpp host/ChangedForms.cpp host/PictureStamps.cpp host/ZipFiles.cpp)
   target_link_libraries(vantor-measure-${variant} PRIVATE vantor_core)
   target_link_options(vantor-measure-${variant} PRIVATE ${VANTOR_NODE_LINK} -sFORCE_FILESYSTEM=1 -sEXIT_RUNTIME=0
     "-sEXPORTED_FUNCTIONS=[_malloc,_free]" "-sEXPORTED_RUNTIME_METHODS=[ccall,UTF8ToString,FS]" ${ARGN})

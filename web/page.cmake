@@ -2,7 +2,7 @@
 # The page: the windows of the program, drawn by page/windows.js. The output
 # (vantor.js and vantor.wasm; with threads vantor-mt.js, vantor-mt.wasm and
 # vantor-mt.worker.js) goes beside the page's static files.
-add_executable(vantor-web host/WebApp.cpp host/WebDesktop.cpp host/FormJson.cpp)
+add_executable(vantor-web host/WebApp.cpp host/WebDesktop.cpp host/FormJson.cpp host/ChangedForms.cpp host/PictureStamps.cpp host/ZipFiles.cpp)
 target_link_libraries(vantor-web PRIVATE vantor_core)
 # The threaded build (vantor-mt) is loaded by pages that are cross-origin
 # isolated, the other one everywhere else.

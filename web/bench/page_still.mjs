@@ -17,7 +17,7 @@ globalThis.vantorModule = {
   host: {
     messageBox: async () => 0, inputBox: async () => null, fileDialog: async () => null,
     colorDialog: async () => -1, waitModal: async () => {}, reportError: async (t) => console.error(t),
-    showHelp: () => {}, quit: () => {},
+    showHelp: () => {}, quit: () => {}, deliverFiles: async () => '',
   },
   onRuntimeInitialized() {
     const M = this;
@@ -30,8 +30,8 @@ globalThis.vantorModule = {
     const app = M._vantor_create(1, 32);
     M.ccall('vantor_start', null, ['number'], [app]);
     M.ccall('vantor_open', null, ['number', 'string', 'number'], [app, `/data/${stem}.va4`, 1]);
-    const state = JSON.parse(M.UTF8ToString(M._vantor_snapshot(app)));
-    const form = state.forms.findIndex((f) => f.controls.some((c) => c.name === 'imgSolid'));
+    const state = JSON.parse(M.UTF8ToString(M._vantor_snapshot(app, 1)));
+    const form = Number(Object.keys(state.forms).find((i) => state.forms[i].controls.some((c) => c.name === 'imgSolid')));
     const find = (items) => {
       for (const m of items) {
         if (m.name === 'mnDispRun') return m.id;
@@ -56,7 +56,7 @@ globalThis.vantorModule = {
       M._vantor_picture(app, form, image);
       picture.push(performance.now() - t);
       t = performance.now();
-      JSON.parse(M.UTF8ToString(M._vantor_snapshot(app)));
+      JSON.parse(M.UTF8ToString(M._vantor_snapshot(app, 0)));
       snapshot.push(performance.now() - t);
     }
     const wasm = script.replace(/\.js$/, '.wasm');

@@ -5,9 +5,9 @@
 # lib/pkgconfig/). Each library is built once; delete its stamp file
 # (build/web-deps/stamps/NAME) to build it again.
 #
-# zlib (zlib licence), polyclipping (Boost licence), giflib (MIT) and
-# libimagequant 2.x (GPL-3.0-or-later) may all be linked into a
-# GPL-3.0-or-later program. 3MF (lib3mf) is left out of the browser build.
+# zlib (zlib licence), polyclipping (Boost licence), giflib (MIT),
+# libimagequant 2.x (GPL-3.0-or-later) and libzip (BSD-3-Clause) may all be
+# linked into a GPL-3.0-or-later program.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 out="${WEB_DEPS_DIR:-$root/build/web-deps}"
@@ -130,9 +130,71 @@ build_imagequant() {
   stamp imagequant
 }
 
+# libzip without its CMake configure, whose size checks fail under emcc:
+# config.h states what emscripten's libc has (64-bit off_t, 32-bit size_t),
+# zipconf.h and the error texts are made from the package's own templates
+# the way its CMakeLists.txt makes them. Deflate only, no encryption.
+build_libzip() {
+  done_before libzip && return 0
+  local d; d="$(fetch_source libzip)"
+  local gen="$out/obj/libzip-gen"
+  rm -rf "$gen"; mkdir -p "$gen"
+  local v; v="$(sed -n '/^project(libzip/,/)/s/^ *VERSION \([0-9.]*\).*/\1/p' "$d/CMakeLists.txt" | head -n 1)"
+  cat > "$gen/config.h" <<CONF
+#ifndef HAD_CONFIG_H
+#define HAD_CONFIG_H
+#ifndef _HAD_ZIPCONF_H
+#include "zipconf.h"
+#endif
+#define HAVE_FILENO
+#define HAVE_FSEEKO
+#define HAVE_FTELLO
+#define HAVE_LOCALTIME_R
+#define HAVE_NULLABLE
+#define HAVE_SNPRINTF
+#define HAVE_STRCASECMP
+#define HAVE_STRDUP
+#define HAVE_STRTOLL
+#define HAVE_STRTOULL
+#define HAVE_STDBOOL_H
+#define HAVE_STRINGS_H
+#define HAVE_UNISTD_H
+#define SIZEOF_OFF_T 8
+#define SIZEOF_SIZE_T 4
+#define PACKAGE "libzip"
+#define VERSION "$v"
+#endif
+CONF
+  sed -e "s/\${libzip_VERSION}/$v/" -e "s/\${libzip_VERSION_MAJOR}/${v%%.*}/" \
+      -e "s/\${libzip_VERSION_MINOR}/$(echo "$v" | cut -d. -f2)/" -e "s/\${libzip_VERSION_PATCH}/${v##*.}/" \
+      -e 's/^#cmakedefine ZIP_STATIC/#define ZIP_STATIC/' -e 's/\${ZIP_NULLABLE_DEFINES}//' \
+      -e 's/\${LIBZIP_TYPES_INCLUDE}/#include <inttypes.h>/' \
+      -e 's/\${ZIP_\(U\{0,1\}\)INT\([0-9]*\)_T}/\L\1int\2_t/' \
+      "$d/cmake-zipconf.h.in" > "$gen/zipconf.h"
+  # The error texts and kinds, from the comments of zip.h's ZIP_ER_ lines.
+  awk 'BEGIN { print "#include \"zipint.h\"\nconst char * const _zip_err_str[] = {" }
+       /^#define ZIP_ER_[A-Z_]+ [0-9]+[ \t]+\/\* [NSZ] / {
+         match($0, /\/\* [NSZ] [^*]*\*\//); t = substr($0, RSTART + 5, RLENGTH - 7); sub(/ +$/, "", t)
+         kinds = kinds "    " substr($0, RSTART + 3, 1) ",\n"; print "    \"" t "\"," }
+       END { print "};\nconst int _zip_nerr_str = sizeof(_zip_err_str)/sizeof(_zip_err_str[0]);"
+             print "#define N ZIP_ET_NONE\n#define S ZIP_ET_SYS\n#define Z ZIP_ET_ZLIB"
+             printf "const int _zip_err_type[] = {\n%s};\n", kinds }' "$d/lib/zip.h" > "$gen/zip_err_str.c"
+  # The library's own list of sources for a system without Windows, bzip2,
+  # xz or a crypto library.
+  local files=()
+  while read -r f; do files+=("$d/lib/$f"); done < <(
+    sed -n '/^add_library(zip$/,/^  )$/p' "$d/lib/CMakeLists.txt" | grep -oE 'zip_[a-z0-9_-]+\.c' | grep -v '^zip_err_str\.c$')
+  files+=("$d/lib/zip_mkstempm.c" "$d/lib/zip_source_file_stdio_named.c" "$d/lib/zip_random_unix.c" "$gen/zip_err_str.c")
+  archive zip "" -I"$gen" -I"$d/lib" -I"$out/include" -Wno-everything -- "${files[@]}"
+  cp "$d/lib/zip.h" "$gen/zipconf.h" "$out/include/"
+  pc_file libzip "$v" "-lzip -lz"
+  stamp libzip
+}
+
 ensure_sources
 build_zlib
 build_polyclipping
 build_giflib
 build_imagequant
+build_libzip
 echo "Third-party libraries for the browser are in $out"

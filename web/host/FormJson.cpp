@@ -2,6 +2,7 @@
 #include "FormJson.h"
 
 #include "Json.h"
+#include "PictureStamps.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Label.h"
@@ -60,7 +61,7 @@ const char* cursorName(Cursor c) {
 }
 
 // The properties that only one kind of control has.
-void kindFields(Json& json, const Control& c, Language language) {
+void kindFields(Json& json, Control& c, Language language, PictureStamps& stamps) {
     auto shown = [language](const std::string& t) { return shownText(t, language); };
     switch (c.kind()) {
         case ControlKind::Label: json.field("caption", shown(static_cast<const Label&>(c).caption())); break;
@@ -97,6 +98,7 @@ void kindFields(Json& json, const Control& c, Language language) {
             json.field("stretch", i.stretch());
             json.field("pictureWidth", b ? b->width() : 0).field("pictureHeight", b ? b->height() : 0);
             json.field("wheel", static_cast<bool>(i.onMouseWheel));
+            json.field("picture", stamps.stamp(static_cast<Image&>(c)));
             break;
         }
         case ControlKind::Shape: {
@@ -119,7 +121,7 @@ void kindFields(Json& json, const Control& c, Language language) {
     }
 }
 
-void describeControl(Json& json, const Control& c, Language language) {
+void describeControl(Json& json, Control& c, Language language, PictureStamps& stamps) {
     json.open('{');
     json.field("id", idOf(&c)).field("name", c.name()).field("kind", kindName(c));
     const IntRect& b = c.bounds();
@@ -129,7 +131,7 @@ void describeControl(Json& json, const Control& c, Language language) {
     colour(json, "color", c.color());
     json.field("transparent", c.transparent()).field("cursor", cursorName(c.cursor()));
     font(json, c.font());
-    kindFields(json, c, language);
+    kindFields(json, c, language, stamps);
     json.close('}');
 }
 
@@ -156,7 +158,7 @@ MenuItem* findMenu(const MenuItem& item, std::uintptr_t id) {
 
 }  // namespace
 
-void describeForm(Json& json, const Form& form, Language language) {
+void describeForm(Json& json, const Form& form, Language language, PictureStamps& stamps) {
     json.open('{');
     json.field("name", form.name()).field("caption", shownText(form.caption(), language));
     json.field("x", form.left()).field("y", form.top());
@@ -164,13 +166,16 @@ void describeForm(Json& json, const Form& form, Language language) {
     json.field("visible", form.visible()).field("modal", form.isModal()).field("centered", form.centered());
     json.field("sizeable", form.borderStyle() == BorderStyle::Sizeable);
     colour(json, "color", form.color());
-    json.key("menu").open('[');
-    for (const MenuItem* top : form.mainMenu.items()) describeMenu(json, *top, language);
-    json.close(']');
     json.key("controls").open('[');
-    for (const Control* c : form.controls()) describeControl(json, *c, language);
+    for (Control* c : form.controls()) describeControl(json, *c, language, stamps);
     json.close(']');
     json.close('}');
+}
+
+void describeMenuBar(Json& json, const Form& form, Language language) {
+    json.open('[');
+    for (const MenuItem* top : form.mainMenu.items()) describeMenu(json, *top, language);
+    json.close(']');
 }
 
 Control* controlById(const Form& form, std::uintptr_t id) {

@@ -18,8 +18,13 @@ class MenuItem;
 namespace vantor::web {
 
 class Json;
+class PictureStamps;
 
-void describeForm(Json& json, const Form& form, Language language);
+// The form and its controls; image controls carry their picture's stamp
+// (see PictureStamps).
+void describeForm(Json& json, const Form& form, Language language, PictureStamps& stamps);
+// The form's menu tree, as an array of its top items.
+void describeMenuBar(Json& json, const Form& form, Language language);
 
 // The control or menu item of `form` with this id; nullptr for any other id.
 Control* controlById(const Form& form, std::uintptr_t id);

@@ -50,6 +50,12 @@ public:
     Json& value(int n) { return value(static_cast<long long>(n)); }
     Json& value(unsigned n) { return value(static_cast<long long>(n)); }
     Json& value(std::uintptr_t n) { return value(static_cast<long long>(n)); }
+    // A value written by another Json, as it is.
+    Json& raw(std::string_view text) {
+        comma();
+        m_text += text;
+        return *this;
+    }
     template <class T>
     Json& field(std::string_view k, const T& v) {
         key(k);

@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "ChangedForms.h"
 #include "FormJson.h"
 #include "Json.h"
 #include "WebDesktop.h"
+#include "ZipFiles.h"
 #include "app/Program.h"
+#include "platform/files/Files.h"
 #include "platform/widgets/Form.h"
 #include "platform/widgets/Image.h"
 #include "platform/widgets/Label.h"
@@ -26,12 +29,14 @@ namespace vantor::web {
 
 struct WebApp {
     WebApp(Language language, int colorDepth, ProgramConfig config)
-        : language(language), desktop(language, colorDepth), program(desktop, std::move(config)) {}
+        : language(language), desktop(language, colorDepth), program(desktop, std::move(config)), sent(language) {}
     Language language;
     WebDesktop desktop;
     Program program;
+    ChangedForms sent;
     Json snapshot;
     std::string question;
+    std::string zipError;
     std::vector<std::uint8_t> rgba;
     int pictureSize[3] = {0, 0, 0};
 
@@ -141,17 +146,17 @@ EMSCRIPTEN_KEEPALIVE void vantor_start(WebApp* app) {
     app->run([app] { app->program.controlWindow().activate(); });
 }
 
-// Every window, the shared timer and whether a question is open, as JSON.
-EMSCRIPTEN_KEEPALIVE const char* vantor_snapshot(WebApp* app) {
+// The windows that changed since the last snapshot (every window with
+// `everything`), the shared timer and whether a question is open, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* vantor_snapshot(WebApp* app, int everything) {
     auto& json = app->snapshot;
     json.clear();
     json.open('{');
     const vantor::Timer& timer = app->program.clock.timer;
     json.key("timer").open('{').field("enabled", timer.enabled()).field("interval", timer.interval()).close('}');
     json.field("waiting", app->desktop.waiting()).field("terminated", app->program.terminated());
-    json.key("forms").open('[');
-    for (const vantor::Form* f : app->program.forms()) vantor::web::describeForm(json, *f, app->language);
-    json.close(']').close('}');
+    app->sent.write(json, app->program.forms(), everything != 0);
+    json.close('}');
     return json.text().c_str();
 }
 
@@ -239,6 +244,20 @@ EMSCRIPTEN_KEEPALIVE void vantor_open(WebApp* app, const char* path, int showSol
     const std::string p(path);
     if (!app->run([app, p] { app->program.controlWindow().LoadFile(p); })) return;
     if (showSolid) app->run([app] { app->program.controlWindow().mnRotateClick(); });
+}
+
+// The page could not hand a saved data set to the user: the figures count
+// as edited again, so that loading another set or closing offers to save.
+EMSCRIPTEN_KEEPALIVE void vantor_data_not_saved(WebApp* app) { app->program.store.setEdited(true); }
+
+// Files of `folder` as one zip archive at `archive`, each under its own
+// name; `names` has one a line. Answers the error's text, empty on success.
+EMSCRIPTEN_KEEPALIVE const char* vantor_zip(WebApp* app, const char* archive, const char* folder, const char* names) {
+    std::vector<vantor::web::ZipEntry> entries;
+    for (const std::string& name : vantor::splitLines(names))
+        if (!name.empty()) entries.push_back({name, std::string(folder) + "/" + name});
+    app->zipError = vantor::web::writeZip(archive, entries);
+    return app->zipError.c_str();
 }
 
 // The picture of an image control: {width, height, RGBA address}, valid

@@ -7,6 +7,7 @@
 
 #include "Json.h"
 #include "app/Program.h"
+#include "platform/files/IoError.h"
 #include "platform/widgets/Form.h"
 
 namespace vantor::web {
@@ -30,6 +31,12 @@ EM_ASYNC_JS(char*, pageFileDialog, (const char* description), {
 EM_ASYNC_JS(int, pageColorDialog, (int colour), { return await Module.host.colorDialog(colour); });
 EM_ASYNC_JS(void, pageWaitModal, (const char* formName), { await Module.host.waitModal(UTF8ToString(formName)); });
 EM_ASYNC_JS(void, pageReportError, (const char* text), { await Module.host.reportError(UTF8ToString(text)); });
+// Hands the files saved since the last time to the user; answers the
+// error's text, or nothing when every file arrived.
+EM_ASYNC_JS(char*, pageDeliverFiles, (), {
+    const error = await Module.host.deliverFiles();
+    return error ? allocateUTF8(error) : 0;
+});
 EM_JS(void, pageShowHelp, (const char* keyword), { Module.host.showHelp(UTF8ToString(keyword)); });
 EM_JS(void, pageQuit, (), { Module.host.quit(); });
 
@@ -87,6 +94,19 @@ void applyFileAnswer(FileDialog& dialog, const std::string& text) {
 
 }  // namespace
 
+void WebDesktop::deliverSavedFiles() {
+    if (m_waiting) return;
+    std::string error;
+    {
+        Waiting w(m_waiting);
+        if (char* text = pageDeliverFiles()) {
+            error = text;
+            std::free(text);
+        }
+    }
+    if (!error.empty()) throw IoError(error, "");
+}
+
 std::optional<std::string> WebDesktop::answerWhileWaiting(const std::string& question) {
     if (m_prepared && m_prepared->first == question) {
         std::string answer = std::move(m_prepared->second);
@@ -106,6 +126,7 @@ MsgAnswer WebDesktop::messageBox(const std::string& text, const std::string& cap
         if (!prepared) return cancelled(buttons);
         answer = std::atoi(prepared->c_str());
     } else {
+        deliverSavedFiles();
         Waiting w(m_waiting);
         answer = pageMessageBox(shown(text).c_str(), title.c_str(), static_cast<int>(icon), static_cast<int>(buttons));
     }
@@ -122,6 +143,7 @@ std::string WebDesktop::inputBox(const std::string& caption, const std::string& 
         const auto prepared = answerWhileWaiting(questionJson("input", shown(caption), shown(prompt), initial, 0, 0));
         return prepared ? *prepared : initial;
     }
+    deliverSavedFiles();
     Waiting w(m_waiting);
     char* answer = pageInputBox(shown(caption).c_str(), shown(prompt).c_str(), initial.c_str());
     if (!answer) return initial;
@@ -138,6 +160,7 @@ bool WebDesktop::runFileDialog(FileDialog& dialog) {
         applyFileAnswer(dialog, *prepared);
         return true;
     }
+    deliverSavedFiles();
     Waiting w(m_waiting);
     char* answer = pageFileDialog(description.c_str());
     if (!answer) return false;
@@ -154,6 +177,7 @@ bool WebDesktop::runColorDialog(ColorDialog& dialog) {
         if (!prepared) return false;
         answer = std::atoi(prepared->c_str());
     } else {
+        deliverSavedFiles();
         Waiting w(m_waiting);
         answer = pageColorDialog(static_cast<int>(dialog.color & 0xFFFFFF));
     }
@@ -164,6 +188,7 @@ bool WebDesktop::runColorDialog(ColorDialog& dialog) {
 
 int WebDesktop::showModal(Form& form) {
     if (m_waiting) return mrCancel;
+    deliverSavedFiles();
     Waiting w(m_waiting);
     form.modalResult = mrNone;
     form.show();

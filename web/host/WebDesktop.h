@@ -42,6 +42,10 @@ public:
     }
 
 private:
+    // The files the program saved go to the user before it asks anything,
+    // so that a message of success never comes before a failed write: that
+    // failure throws IoError, which ends the command as a failed save does.
+    void deliverSavedFiles();
     std::string shown(const std::string& text) const { return shownText(text, m_language); }
     // While another question is open: the prepared answer of `question` if
     // there is one; otherwise nothing, and the question is left for the page.

@@ -18,6 +18,19 @@ class Dialogs {
       : { Ok: 'OK', Cancel: 'キャンセル', Yes: 'はい(&Y)', No: 'いいえ(&N)', open: '開く', save: '保存',
           name: 'ファイル名:', type: 'ファイルの種類:', pick: 'このコンピュータのファイル…', folder: 'フォルダ…',
           examples: '作例', drop: '(.va4 と .zuk、.vop を)ページにドロップしても開けます', colour: '色の設定' };
+    Object.assign(this.words, english
+      ? { saveFolder: 'Save into a folder…', savesInto: (f) => `Saved files go into the folder ${f}.`,
+          downloads: 'Saved files arrive as downloads.' }
+      : { saveFolder: 'フォルダに保存…', savesInto: (f) => `保存したファイルはフォルダ ${f} に書き込まれます。`,
+          downloads: '保存したファイルはダウンロードとして届きます。' });
+    // The texts of a failed write into the user's folder.
+    this.fileWords = english
+      ? { noPermission: 'the browser did not allow writing there',
+          notSaved: (folder, names, why) => `These files could not be saved into the folder ${folder}` +
+            (why ? ` (${why})` : '') + ':\n' + names.join('\n') }
+      : { noPermission: 'ブラウザがこのフォルダへの書き込みを許可しませんでした',
+          notSaved: (folder, names, why) => `次のファイルをフォルダ ${folder} に保存できませんでした` +
+            (why ? `（${why}）` : '') + ':\n' + names.join('\n') };
   }
 
   // A dialog box over the page: caption, body, and buttons that each resolve
@@ -94,7 +107,8 @@ class Dialogs {
   // The open and save dialogs over the program's file system: the current
   // folder and the built-in examples, files picked from this computer or
   // dropped on the page; a save goes into the current folder and from there
-  // to the user as a download.
+  // to the user: into a folder of the computer where the browser allows it
+  // (the one opened, or one chosen here), else as a download.
   fileDialog(d, files) {
     let nameInput, typeSelect, list, chosen = null;
     const patterns = () => {
@@ -134,7 +148,7 @@ class Dialogs {
             chosen = path;
             nameInput.value = label;
           });
-          row.addEventListener('dblclick', () => { chosen = path; done(answer()); });
+          row.addEventListener('dblclick', () => { chosen = path; nameInput.value = label; done(answer()); });
         };
         for (const name of files.list(files.current)) if (matches(name)) add(name, files.current + '/' + name);
         if (!d.save) {
@@ -166,12 +180,22 @@ class Dialogs {
           });
         }
         el('div', '', body).textContent = this.words.drop;
+      } else {
+        const where = el('div', 'saves-into', body);
+        const tell = (folder) => { where.textContent = folder ? this.words.savesInto(folder) : this.words.downloads; };
+        tell(files.savesInto());
+        if (files.canPickFolder) {
+          const choose = el('button', '', el('div', '', body));
+          choose.textContent = this.words.saveFolder;
+          choose.addEventListener('click', async () => tell(await files.chooseSaveFolder()));
+        }
       }
       return { focus: nameInput };
     };
     const answer = () => {
       const typed = nameInput.value.trim();
       if (!typed) return null;
+      if (d.save) files.askToWrite();
       let path = chosen && chosen.endsWith('/' + typed) ? chosen : typed.startsWith('/') ? typed : files.current + '/' + typed;
       return { filterIndex: Number(typeSelect.value), fileName: path };
     };

@@ -22,8 +22,11 @@ class Host {
     this.openMenu = null;
     this.modalWaits = new Map();
     this.timer = { handle: 0, interval: 0 };
-    this.known = new Map();
+    this.outbox = new FileOutbox('/data', this.dialogs.fileWords);
     this.files = this.fileAccess();
+    // The size of the last JSON text the program handed over and how many
+    // windows it described.
+    this.stats = { snapshotBytes: 0, formsSent: 0 };
   }
 
   // Runs an entry point. When the program is not waiting for an answer, the
@@ -56,7 +59,7 @@ class Host {
     return Promise.resolve(result).then(() => {
       this.suspended = false;
       this.refresh();
-      this.afterCommand();
+      return this.afterCommand();
     });
   }
 
@@ -64,6 +67,13 @@ class Host {
   // now; with an answer the same event runs again and gets it at once.
   async askLeftQuestion(again) {
     const text = Module.UTF8ToString(Module._vantor_left_question(this.app));
+    // What the handler saved goes out first: a failed write is told instead
+    // of the question, which may be a message of success.
+    const error = await this.deliverFiles();
+    if (error) {
+      await this.dialogs.messageBox(error, 'Vantor for Win32', 3, 0);
+      return;
+    }
     if (!text) return;
     const q = JSON.parse(text);
     let answer = null;
@@ -88,12 +98,23 @@ class Host {
   }
 
   refresh() {
-    const state = JSON.parse(Module.UTF8ToString(Module._vantor_snapshot(this.app)));
-    this.state = state;
-    state.forms.forEach((form, i) => {
+    // Only the windows that changed come over; the first time, all of them.
+    const text = Module.UTF8ToString(Module._vantor_snapshot(this.app, this.state ? 0 : 1));
+    this.stats.snapshotBytes = text.length;
+    const state = JSON.parse(text);
+    this.stats.formsSent = Object.keys(state.forms).length;
+    const forms = this.state ? this.state.forms : [];
+    forms.length = state.count;
+    for (const [key, form] of Object.entries(state.forms)) {
+      const i = Number(key);
+      // A form without its menu kept the menu it had.
+      if (!form.menu) form.menu = forms[i].menu;
+      forms[i] = form;
       if (!this.windows[i]) this.windows[i] = new WindowView(this, i, form);
       this.windows[i].update(form);
-    });
+    }
+    state.forms = forms;
+    this.state = state;
     for (const [name, resolve] of this.modalWaits) {
       const i = state.forms.findIndex((f) => f.name === name);
       if (Module._vantor_modal_done(this.app, i)) {
@@ -112,6 +133,10 @@ class Host {
   paint(win, c, view) {
     const canvas = view.canvas;
     if (!c.visible || win.root.style.display === 'none' && !win.form?.visible) return;
+    // The canvas keeps its pixels until the program's picture changes.
+    const shown = [c.picture, c.w, c.h, c.stretch].join(' ');
+    if (view.shown === shown) return;
+    view.shown = shown;
     const info = Module._vantor_picture(this.app, win.index, c.id) >> 2;
     const w = Module.HEAP32[info], h = Module.HEAP32[info + 1], ptr = Module.HEAP32[info + 2];
     if (canvas.width !== (w || c.w) || canvas.height !== (h || c.h)) {
@@ -198,23 +223,16 @@ class Host {
 
   // After a command: saved files go to the user, the standard options to
   // the browser's storage.
-  afterCommand() {
-    const FS = Module.FS;
-    for (const name of this.files.list('/data')) {
-      const path = '/data/' + name;
-      const stamp = FS.stat(path).mtime.getTime();
-      if (this.known.get(path) === stamp) continue;
-      this.known.set(path, stamp);
-      const blob = new Blob([FS.readFile(path)], { type: 'application/octet-stream' });
-      const a = document.createElement('a');
-      a.href = URL.createObjectURL(blob);
-      a.download = name;
-      document.body.appendChild(a);
-      a.click();
-      a.remove();
-      setTimeout(() => URL.revokeObjectURL(a.href), 10000);
-    }
-    FS.syncfs(false, () => {});
+  async afterCommand() {
+    Module.FS.syncfs(false, () => {});
+    const error = await this.deliverFiles();
+    if (error) await this.dialogs.messageBox(error, 'Vantor for Win32', 3, 0);
+  }
+
+  // One delivery at a time: a second waits for the first.
+  deliverFiles() {
+    this.delivering = (this.delivering || Promise.resolve()).then(() => this.outbox.deliver());
+    return this.delivering;
   }
 
   fileAccess() {
@@ -234,12 +252,36 @@ class Host {
         for (const f of fileList) {
           const path = '/data/' + f.name;
           Module.FS.writeFile(path, new Uint8Array(await f.arrayBuffer()));
-          host.known.set(path, Module.FS.stat(path).mtime.getTime());
+          host.outbox.remember(path);
           if (/\.(va4|va2|csv|van)$/i.test(f.name) && (!dataSet || /\.va4$/i.test(f.name))) dataSet = path;
         }
         return dataSet;
       },
-      pick(folder) {
+      // Where saves go: a folder of this computer, or downloads.
+      savesInto() { return host.outbox.folder ? host.outbox.folder.name : ''; },
+      // Asked while the user's click on Save still counts as theirs: the
+      // browser asks for permission to write only then.
+      askToWrite() {
+        if (host.outbox.folder) host.outbox.allowWriting(host.outbox.folder).catch(() => {});
+      },
+      // A folder the browser lets the page write into; saves go there.
+      canPickFolder: typeof showDirectoryPicker === 'function',
+      async chooseSaveFolder() {
+        try {
+          host.outbox.folder = await showDirectoryPicker({ id: 'freevantor', mode: 'readwrite' });
+        } catch (e) { /* cancelled */ }
+        return this.savesInto();
+      },
+      async pick(folder) {
+        if (folder && this.canPickFolder) {
+          let dir;
+          try { dir = await showDirectoryPicker({ id: 'freevantor' }); } catch (e) { return null; }
+          const picked = [];
+          for await (const handle of dir.values()) if (handle.kind === 'file') picked.push(await handle.getFile());
+          // Saves go back into the opened folder.
+          host.outbox.folder = dir;
+          return this.take(picked);
+        }
         const input = document.getElementById('pick-files');
         input.webkitdirectory = folder;
         input.value = '';
