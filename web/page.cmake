@@ -4,6 +4,9 @@
 # vantor-mt.worker.js) goes beside the page's static files.
 add_executable(vantor-web host/WebApp.cpp host/WebDesktop.cpp host/FormJson.cpp host/ChangedForms.cpp host/PictureStamps.cpp host/ZipFiles.cpp)
 target_link_libraries(vantor-web PRIVATE vantor_core)
+# The page's side (window JSON, files, zips) waits on no picture: compiled
+# for size.
+target_compile_options(vantor-web PRIVATE -Os)
 # The threaded build (vantor-mt) is loaded by pages that are cross-origin
 # isolated, the other one everywhere else.
 if(VANTOR_WEB_THREADS)

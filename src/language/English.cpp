@@ -292,7 +292,7 @@ constexpr TextPair Texts[] = {
     {"頂点の座標", "Vertex coordinates"},
     {"頂点の座標を x, y で入力して下さい（x は 0 以上 302 以下、y は -122 以上 122 以下）",
      "Type the vertex coordinates as x, y (x from 0 to 302, y from -122 to 122)"},
-    {"編集中も立体を表示し続ける(&L)", "&Keep the solid shown while editing"},
+    {"編集中も立体を表示し続ける(&E)", "&Keep the solid shown while editing"},
     {" 頂点）", " vertices)"},
     {"シナリオファイルが大きすぎます（1MB まで）", "The scenario file is too large (1 MB at most)"},
     {"コマ名にフォルダや制御文字は使えません", "A frame name cannot contain folders or control characters"},

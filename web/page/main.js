@@ -151,8 +151,11 @@ class Host {
       ctx.fillRect(0, 0, canvas.width, canvas.height);
       return;
     }
+    // putImageData copies at once, so the program's own memory serves as the
+    // image, except shared memory (threads), which ImageData refuses.
     const bytes = new Uint8ClampedArray(Module.HEAPU8.buffer, ptr, w * h * 4);
-    ctx.putImageData(new ImageData(new Uint8ClampedArray(bytes), w, h), 0, 0);
+    const own = Module.HEAPU8.buffer instanceof ArrayBuffer ? bytes : new Uint8ClampedArray(bytes);
+    ctx.putImageData(new ImageData(own, w, h), 0, 0);
   }
 
   // Mouse moves that come faster than the program draws are merged: only

@@ -214,7 +214,7 @@ public:
     // After the fixed items: the solid stays on screen while the
     // editor changes the figures, redrawn after each committed change.
     MenuItem N8{"N8", "-"};
-    MenuItem mnLiveSolid{"mnLiveSolid", "編集中も立体を表示し続ける(&L)"};
+    MenuItem mnLiveSolid{"mnLiveSolid", "編集中も立体を表示し続ける(&E)"};
     bool liveSolid() const { return mnLiveSolid.checked(); }
     MenuItem mnAnimation{"mnAnimation", "アニメ(&A)"};
     MenuItem mnFinish{"mnFinish", "回転体表示終了(&X)"};
