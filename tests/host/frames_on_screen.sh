@@ -27,11 +27,17 @@ measure() {
 seen=0
 failed=0
 for id in $(xdotool search --pid "$program" 2>/dev/null); do
-  xwininfo -id "$id" | grep -q "Map State: IsViewable" || continue
+  info=$(xwininfo -id "$id")
+  echo "$info" | grep -q "Map State: IsViewable" || continue
+  # Menus and tooltips place themselves: the window manager never frames them.
+  echo "$info" | grep -q "Override Redirect State: yes" && continue
   name=$(xdotool getwindowname "$id")
   geometry=$(xwininfo -id "$id" | awk '/Absolute upper-left X/{x=$NF}/Absolute upper-left Y/{y=$NF}/Width:/{w=$NF}/Height:/{h=$NF}END{print x" "y" "w" "h}')
   # left, right, top, bottom
   extents=$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  case "$extents" in
+    *[!0-9\ ]*|"") echo "$name: not framed yet"; failed=1; continue ;;
+  esac
   set -- $geometry $extents
   x=$1 y=$2 w=$3 h=$4 left=$5 right=$6 top=$7 bottom=$8
   fx=$((x - left)) fy=$((y - top)) fw=$((w + left + right)) fh=$((h + top + bottom))
