@@ -21,15 +21,7 @@ try {
     const median = (xs) => [...xs].sort((a, b) => a - b)[xs.length >> 1];
     const form = host.state.forms.findIndex((f) => f.name === 'DisplayWindow');
     const image = host.state.forms[form].controls.find((c) => c.name === 'imgSolid').id;
-    const find = (items) => {
-      for (const m of items) {
-        if (m.name === 'mnDispRun') return m.id;
-        const inner = m.items && find(m.items);
-        if (inner) return inner;
-      }
-      return 0;
-    };
-    const redraw = find(host.state.forms[form].menu);
+    const redraw = host.menuItemId(form, 'mnDispRun');
     const measure = async (runs, event) => {
       const ms = [], bytes = [];
       for (let i = 0; i < runs; ++i) {

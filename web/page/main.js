@@ -201,6 +201,20 @@ class Host {
     this.openMenu = null;
   }
 
+  // The id of the menu item NAME in the window at INDEX (0 if it has none):
+  // the page's tests and benchmarks choose menu items by name.
+  menuItemId(index, name) {
+    const find = (items) => {
+      for (const m of items) {
+        if (m.name === name) return m.id;
+        const inner = m.items && find(m.items);
+        if (inner) return inner;
+      }
+      return 0;
+    };
+    return find(this.state.forms[index].menu);
+  }
+
   syncTimer(t) {
     const interval = t.enabled ? Math.max(1, t.interval) : 0;
     if (interval === this.timer.interval) return;

@@ -9,11 +9,11 @@
 // Environment as for page.test.mjs.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, readFileSync, readdirSync, existsSync, rmSync } from 'node:fs';
+import { mkdirSync, readFileSync, readdirSync, existsSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import { readBmp } from './bmp.mjs';
-import { startBrowser, startServer } from './launch.mjs';
+import { shareServerAndBrowser } from './launch.mjs';
 
 const root = process.env.VANTOR_ROOT || join(import.meta.dirname, '../../..');
 const web = process.env.VANTOR_WEB || join(root, 'build/web');
@@ -22,28 +22,18 @@ const out = join(process.env.VANTOR_OUT || join(root, 'build/web-test'), 'files'
 const examples = join(root, 'examples');
 const windowOf = (form) => `.window[data-form="${form}"]`;
 
-let server, chromium;
-before(async () => {
-  rmSync(out, { recursive: true, force: true });
-  mkdirSync(out, { recursive: true });
-  server = await startServer(root, web);
-  chromium = await startBrowser();
-});
-after(async () => {
-  await chromium?.close();
-  server?.close();
-});
+const shared = shareServerAndBrowser(root, web, out);
 
 // A page whose downloads land in a folder of their own.
 async function open(query, name) {
-  const page = await chromium.browser.newPage();
+  const page = await shared.chromium.browser.newPage();
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(e.message));
   page.downloads = join(out, name);
   mkdirSync(page.downloads, { recursive: true });
   const cdp = await page.createCDPSession();
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: page.downloads });
-  await page.goto(server.url + query);
+  await page.goto(shared.server.url + query);
   await page.waitForSelector('body[data-ready="1"]', { timeout: 30000 });
   return page;
 }

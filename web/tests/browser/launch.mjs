@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the local server on a free port and Debian's chromium, headless,
-// with a fresh profile. Both end with close().
+// with a fresh profile. Both end with close(); shareServerAndBrowser gives
+// the tests of one file one of each.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { after, before } from 'node:test';
 import puppeteer from 'puppeteer-core';
 
 // `options` go to serve.py (--no-isolation).
@@ -39,4 +41,21 @@ export async function startBrowser() {
       rmSync(profile, { recursive: true, force: true });
     },
   };
+}
+
+// The server and the browser that the tests of one file share: started
+// before them, with the folder `out` emptied, and closed after them.
+export function shareServerAndBrowser(root, folder, out) {
+  const shared = {};
+  before(async () => {
+    rmSync(out, { recursive: true, force: true });
+    mkdirSync(out, { recursive: true });
+    shared.server = await startServer(root, folder);
+    shared.chromium = await startBrowser();
+  });
+  after(async () => {
+    await shared.chromium?.close();
+    shared.server?.close();
+  });
+  return shared;
 }

@@ -8,11 +8,11 @@
 // VANTOR_CLI (the native vantor-cli), VANTOR_OUT (screenshots, downloads).
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, readFileSync, readdirSync, existsSync, rmSync } from 'node:fs';
+import { mkdirSync, readFileSync, readdirSync, existsSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import { readBmp } from './bmp.mjs';
-import { startBrowser, startServer } from './launch.mjs';
+import { shareServerAndBrowser } from './launch.mjs';
 
 const root = process.env.VANTOR_ROOT || join(import.meta.dirname, '../../..');
 const web = process.env.VANTOR_WEB || join(root, 'build/web');
@@ -27,23 +27,13 @@ const Names = {
   saveData: 'mnSave', rotateMenu: 'mnRotate', about_: 'mnAbout',
 };
 
-let server, chromium;
-before(async () => {
-  rmSync(out, { recursive: true, force: true });
-  mkdirSync(out, { recursive: true });
-  server = await startServer(root, web);
-  chromium = await startBrowser();
-});
-after(async () => {
-  await chromium?.close();
-  server?.close();
-});
+const shared = shareServerAndBrowser(root, web, out);
 
 async function open(query) {
-  const page = await chromium.browser.newPage();
+  const page = await shared.chromium.browser.newPage();
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(e.message));
-  await page.goto(server.url + query);
+  await page.goto(shared.server.url + query);
   await page.waitForSelector('body[data-ready="1"]', { timeout: 30000 });
   return page;
 }
@@ -252,15 +242,7 @@ test('The still picture of 10,000 vertices is the native one, and its time is me
       Module.FS.writeFile(`/data/big.${ext}`, Uint8Array.from(atob(b64), (c) => c.charCodeAt(0)));
     await host.call('vantor_open', '/data/big.va4', 1);
     const index = host.state.forms.findIndex((f) => f.name === form);
-    const find = (items) => {
-      for (const m of items) {
-        if (m.name === 'mnDispRun') return m.id;
-        const inner = m.items && find(m.items);
-        if (inner) return inner;
-      }
-      return 0;
-    };
-    const id = find(host.state.forms[index].menu);
+    const id = host.menuItemId(index, 'mnDispRun');
     const times = [];
     for (let i = 0; i < 7; ++i) {
       const start = performance.now();

@@ -47,15 +47,7 @@ async function drawInPage(page, files) {
       Module.FS.writeFile(`/data/vase.${ext}`, Uint8Array.from(atob(b64), (c) => c.charCodeAt(0)));
     await host.call('vantor_open', '/data/vase.va4', 1);
     const form = host.state.forms.findIndex((f) => f.name === 'DisplayWindow');
-    const find = (items) => {
-      for (const m of items) {
-        if (m.name === 'mnDispRun') return m.id;
-        const inner = m.items && find(m.items);
-        if (inner) return inner;
-      }
-      return 0;
-    };
-    const item = find(host.state.forms[form].menu);
+    const item = host.menuItemId(form, 'mnDispRun');
     const median = (xs) => xs.sort((a, b) => a - b)[xs.length >> 1];
     // The pass alone, called straight (it asks nothing), then as the page
     // calls it, with the window state and the canvas brought up to date.
