@@ -12,14 +12,21 @@ screen=$(xwininfo -root | awk '/Width:/{w=$NF}/Height:/{h=$NF}END{print w" "h}')
 set -- $screen
 width=$1 height=$2
 
-openbox >/dev/null 2>&1 &
-wm=$!
-# Wait until the window manager runs (it announces itself on the root window).
-for i in $(seq 1 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.2
-done
 config=$(mktemp -d)
+# Starts the window manager and waits until it announces itself on the root
+# window; false if it has not within 10 seconds.
+start_wm() {
+  openbox >>"$config/openbox.log" 2>&1 &
+  wm=$!
+  for i in $(seq 1 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.2
+  done
+  return 1
+}
+# A window manager that does not come up on a busy machine is started again:
+# the test is about the frames it gives, not about its start.
+start_wm || { kill "$wm" 2>/dev/null; start_wm; } || { kill "$wm" 2>/dev/null; start_wm; }
 XDG_CONFIG_HOME="$config" "$vantor" --lang en --show DisplayWindow --show EditorWindow --show ScenarioWindow "$examples/vase.va4" >/dev/null 2>&1 &
 program=$!
 # Every window's frame as the window manager placed it; sets failed.
@@ -57,11 +64,12 @@ done
 # busy machine: look again until all is in place or 30 seconds have passed.
 for attempt in $(seq 1 15); do
   sleep 2
+  kill -0 "$wm" 2>/dev/null || { echo "openbox ended; starting it again"; start_wm; }
   report=$(measure; echo "failed=$failed")
   case "$report" in *failed=0) break ;; esac
 done
 echo "$report" | grep -v '^failed='
-case "$report" in *failed=0) failed=0 ;; *) failed=1 ;; esac
+case "$report" in *failed=0) failed=0 ;; *) failed=1; sed 's/^/openbox: /' "$config/openbox.log" ;; esac
 kill "$program" 2>/dev/null
 kill "$wm" 2>/dev/null
 wait 2>/dev/null
